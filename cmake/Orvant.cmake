@@ -1,0 +1,25 @@
+# Helpers that keep each folder's CMakeLists a few lines long.
+
+include(GNUInstallDirs)
+include(GoogleTest)
+
+# orvant_add_test(NAME SOURCES... LIBS libs...)
+# A GoogleTest program beside the code it tests, registered with CTest test by test.
+function(orvant_add_test name)
+  if(NOT ORVANT_BUILD_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main Threads::Threads)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "${T_LABELS}")
+endfunction()
+
+# orvant_add_library(NAME SOURCES... LIBS libs...)
+# A static library of the foundation; headers are included as "folder/file.h" from common/.
+function(orvant_add_library name)
+  cmake_parse_arguments(L "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${L_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/common)
+  target_link_libraries(${name} PUBLIC ${L_LIBS})
+endfunction()

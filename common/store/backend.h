@@ -1,0 +1,98 @@
+#pragma once
+// What differs between the engines lives behind these two interfaces, one class each per engine
+// (sqlite_backend.cpp, postgres_backend.cpp). The rest of the store never asks which engine runs.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/error.h"
+#include "store/schema.h"
+#include "store/value.h"
+
+namespace orvant::store {
+
+// A prepared statement of one connection; "?" marks its parameters, bound by position from 0.
+class Statement {
+public:
+    virtual ~Statement() = default;
+    virtual void bind(int index, const Value& value) = 0;
+    virtual void bindBytes(int index, const std::string& bytes) = 0;
+    // Runs the statement on its first call, then moves to the next row: true while on a row.
+    virtual bool step() = 0;
+    // Ends the run so the statement can run again with new bindings.
+    virtual void reset() = 0;
+    virtual int columnCount() const = 0;
+    virtual std::string columnName(int index) const = 0;
+    // The column read as a field of the given type.
+    virtual Value column(int index, FieldType type) const = 0;
+    // The column read by what it holds, with the declared type where the engine knows it.
+    virtual Value column(int index) const = 0;
+    // Rows changed by the last run of an insert, update or delete.
+    virtual std::int64_t changes() const = 0;
+};
+
+// A held record or session lock; destroying it releases the lock.
+class LockHandle {
+public:
+    virtual ~LockHandle() = default;
+};
+
+class Connection {
+public:
+    virtual ~Connection() = default;
+
+    virtual std::unique_ptr<Statement> prepare(const std::string& sql) = 0;
+    virtual void execute(const std::string& sql) = 0;
+
+    // A write transaction; a second writer waits for the first rather than failing.
+    virtual void begin() = 0;
+    virtual void commit() = 0;
+    virtual void rollback() = 0;
+    // Whether a refused statement spoils the open transaction unless it ran in a savepoint.
+    virtual bool needsSavepointPerWrite() const = 0;
+
+    virtual bool tableExists(const std::string& sqlName) = 0;
+    virtual std::vector<std::string> createTableSql(const TableDef& def, const std::string& sqlName) const = 0;
+    // The ORDER BY term of a column; empty fields sort first, as the smallest values.
+    virtual std::string orderTerm(const std::string& quotedColumn, bool descending, bool nullable) const = 0;
+    // The value expression that gives an auto-increment column its number on insert, or
+    // nothing when the engine fills the column itself (then the insert leaves it out).
+    virtual std::optional<std::string> autoIncInsertExpr(const std::string& sqlTable,
+                                                         const std::string& quotedColumn) const = 0;
+
+    // Record locks of this connection's directory, keyed by a 64-bit hash of table and key.
+    // Returns nothing when another holder has the lock; never waits.
+    virtual std::unique_ptr<LockHandle> tryLock(std::uint64_t key, const LockHolder& me) = 0;
+    virtual std::optional<LockHolder> lockHolder(std::uint64_t key) = 0;
+    // Session numbers live in a lock space of their own, held for as long as the connection.
+    virtual std::unique_ptr<LockHandle> tryLockSession(int number, const LockHolder& me) = 0;
+};
+
+// The engine chosen by the registry value `store`: empty for the embedded store (SQLite),
+// else a PostgreSQL connection string.
+struct StoreConfig {
+    std::string postgres;
+    bool isPostgres() const { return !postgres.empty(); }
+};
+
+std::unique_ptr<Connection> connectSqlite(const std::string& directory, bool create);
+std::unique_ptr<Connection> connectPostgres(const std::string& conninfo, const std::string& directory, bool create);
+
+// The schema that holds a directory's tables on PostgreSQL: the directory's last name
+// ("/srv/Orvant/data12" gives "data12").
+std::string schemaForDirectory(const std::string& directory);
+
+// Double-quoted identifier, lower case (both engines fold unquoted names the same way then).
+std::string quoteIdent(const std::string& name);
+
+// The name a table has inside the engine: lower case, without ".db".
+std::string sqlTableName(const std::string& tableName);
+
+// The sign of the workstation in locks it holds: user and session number.
+void setWorkstationIdentity(std::string user, int session);
+LockHolder workstationIdentity();
+
+}  // namespace orvant::store

@@ -1,0 +1,51 @@
+// Names inside the engines, and the workstation's sign in the locks it holds.
+
+#include <cctype>
+#include <mutex>
+
+#include "store/backend.h"
+
+namespace orvant::store {
+namespace {
+std::mutex identityMutex;
+LockHolder identity{"", 0};
+}  // namespace
+
+std::string quoteIdent(const std::string& name)
+{
+    std::string out = "\"";
+    for (char c : name) {
+        if (c == '"') out += '"';
+        out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return out + '"';
+}
+
+std::string sqlTableName(const std::string& tableName) { return canonicalTableName(tableName); }
+
+std::string schemaForDirectory(const std::string& directory)
+{
+    std::string path = directory;
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    const auto slash = path.rfind('/');
+    std::string schema;
+    for (char c : path.substr(slash == std::string::npos ? 0 : slash + 1)) {
+        const auto u = static_cast<unsigned char>(c);
+        schema += std::isalnum(u) ? static_cast<char>(std::tolower(u)) : '_';
+    }
+    return schema.substr(0, 63);
+}
+
+void setWorkstationIdentity(std::string user, int session)
+{
+    std::lock_guard guard(identityMutex);
+    identity = LockHolder{std::move(user), session};
+}
+
+LockHolder workstationIdentity()
+{
+    std::lock_guard guard(identityMutex);
+    return identity;
+}
+
+}  // namespace orvant::store

@@ -1,0 +1,282 @@
+// The embedded engine: one SQLite database file per directory, in WAL mode, with record locks
+// in a lock file beside it.
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "store/backend.h"
+#include "store/ofd_lock_file.h"
+
+namespace orvant::store {
+namespace {
+
+constexpr const char* kDatabaseFile = "/orvant.sqlite3";
+constexpr const char* kLockFile = "/orvant.locks";
+constexpr const char* kSessionFile = "/orvant.sessions";
+constexpr int kBusyTimeoutMs = 120000;
+
+[[noreturn]] void raise(sqlite3* db, int rc, const std::string& context)
+{
+    const int extended = db ? sqlite3_extended_errcode(db) : rc;
+    std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    int code = errc::kEngine;
+    if (extended == SQLITE_CONSTRAINT_PRIMARYKEY || extended == SQLITE_CONSTRAINT_UNIQUE) {
+        code = errc::kKeyViolation;
+    } else if (extended == SQLITE_CONSTRAINT_NOTNULL) {
+        code = errc::kRequiredField;
+    } else if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED) {
+        code = errc::kBusy;
+    }
+    StoreError error({{errc::kEngine, context + ": " + message}, {code, describeErrorCode(code)}});
+    if (code == errc::kEngine) error = StoreError(errc::kEngine, context + ": " + message);
+    throw error;
+}
+
+const char* sqliteType(const FieldDef& f)
+{
+    switch (f.type) {
+    case FieldType::String: return "VARCHAR";
+    case FieldType::Integer: return "INTEGER";
+    case FieldType::SmallInt: return "SMALLINT";
+    case FieldType::Float: return "DOUBLE";
+    case FieldType::Money: return "MONEY";
+    case FieldType::Boolean: return "BOOLEAN";
+    case FieldType::Date: return "DATE";
+    case FieldType::Timestamp: return "TIMESTAMP";
+    case FieldType::Memo: return "TEXT";
+    case FieldType::Bytes: return "BLOB";
+    case FieldType::AutoInc: return "INTEGER";
+    }
+    return "TEXT";
+}
+
+class SqliteStatement final : public Statement {
+public:
+    SqliteStatement(sqlite3* db, const std::string& sql) : db_(db)
+    {
+        const int rc = sqlite3_prepare_v3(db, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
+                                          &stmt_, nullptr);
+        if (rc != SQLITE_OK) raise(db, rc, "Preparing \"" + sql + "\"");
+    }
+    ~SqliteStatement() override { sqlite3_finalize(stmt_); }
+
+    void bind(int index, const Value& value) override
+    {
+        const int i = index + 1;
+        int rc = SQLITE_OK;
+        std::visit([&](const auto& v) {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, Null>) rc = sqlite3_bind_null(stmt_, i);
+            else if constexpr (std::is_same_v<T, std::int64_t>) rc = sqlite3_bind_int64(stmt_, i, v);
+            else if constexpr (std::is_same_v<T, double>) rc = sqlite3_bind_double(stmt_, i, v);
+            else if constexpr (std::is_same_v<T, std::string>)
+                rc = sqlite3_bind_text(stmt_, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+            else if constexpr (std::is_same_v<T, Money>) rc = sqlite3_bind_int64(stmt_, i, v.raw());
+            else if constexpr (std::is_same_v<T, Date> || std::is_same_v<T, DateTime>) {
+                const std::string iso = v.toIso();
+                rc = sqlite3_bind_text(stmt_, i, iso.data(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
+            } else if constexpr (std::is_same_v<T, bool>) rc = sqlite3_bind_int(stmt_, i, v ? 1 : 0);
+        }, value.storage());
+        if (rc != SQLITE_OK) raise(db_, rc, "Binding a parameter");
+    }
+
+    void bindBytes(int index, const std::string& bytes) override
+    {
+        const int rc = sqlite3_bind_blob(stmt_, index + 1, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
+        if (rc != SQLITE_OK) raise(db_, rc, "Binding a parameter");
+    }
+
+    bool step() override
+    {
+        const int rc = sqlite3_step(stmt_);
+        if (rc == SQLITE_ROW) return true;
+        if (rc == SQLITE_DONE) {
+            changes_ = sqlite3_changes64(db_);
+            return false;
+        }
+        sqlite3_reset(stmt_);
+        raise(db_, rc, "Running \"" + std::string(sqlite3_sql(stmt_)) + "\"");
+    }
+
+    void reset() override
+    {
+        sqlite3_reset(stmt_);
+        sqlite3_clear_bindings(stmt_);
+    }
+
+    int columnCount() const override { return sqlite3_column_count(stmt_); }
+    std::string columnName(int index) const override { return sqlite3_column_name(stmt_, index); }
+    std::int64_t changes() const override { return changes_; }
+
+    Value column(int index, FieldType type) const override
+    {
+        if (sqlite3_column_type(stmt_, index) == SQLITE_NULL) return {};
+        switch (type) {
+        case FieldType::String:
+        case FieldType::Memo:
+        case FieldType::Bytes: return text(index);
+        case FieldType::Integer:
+        case FieldType::SmallInt:
+        case FieldType::AutoInc: return static_cast<std::int64_t>(sqlite3_column_int64(stmt_, index));
+        case FieldType::Float: return sqlite3_column_double(stmt_, index);
+        case FieldType::Money: return Money::fromRaw(sqlite3_column_int64(stmt_, index));
+        case FieldType::Boolean: return sqlite3_column_int(stmt_, index) != 0;
+        case FieldType::Date: return Value(text(index)).asDate();
+        case FieldType::Timestamp: return Value(text(index)).asDateTime();
+        }
+        return {};
+    }
+
+    Value column(int index) const override
+    {
+        const char* declared = sqlite3_column_decltype(stmt_, index);
+        if (declared && sqlite3_column_type(stmt_, index) != SQLITE_NULL) {
+            if (std::strcmp(declared, "DATE") == 0) return column(index, FieldType::Date);
+            if (std::strcmp(declared, "TIMESTAMP") == 0) return column(index, FieldType::Timestamp);
+            if (std::strcmp(declared, "BOOLEAN") == 0) return column(index, FieldType::Boolean);
+        }
+        switch (sqlite3_column_type(stmt_, index)) {
+        case SQLITE_INTEGER: return static_cast<std::int64_t>(sqlite3_column_int64(stmt_, index));
+        case SQLITE_FLOAT: return sqlite3_column_double(stmt_, index);
+        case SQLITE_NULL: return {};
+        default: return text(index);
+        }
+    }
+
+private:
+    std::string text(int index) const
+    {
+        const auto* p = static_cast<const char*>(sqlite3_column_blob(stmt_, index));
+        return std::string(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, index)));
+    }
+
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+    std::int64_t changes_ = 0;
+};
+
+class SqliteConnection final : public Connection {
+public:
+    SqliteConnection(const std::string& directory, bool create) : locks_(directory + kLockFile), sessions_(directory + kSessionFile)
+    {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        if (create) fs::create_directories(directory, ec);
+        if (!fs::is_directory(directory, ec))
+            throw StoreError(errc::kDirectoryNotFound, "Directory not found: " + directory);
+        const std::string file = directory + kDatabaseFile;
+        const int rc = sqlite3_open_v2(file.c_str(), &db_,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+        if (rc != SQLITE_OK) {
+            std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+            sqlite3_close(db_);
+            throw StoreError(errc::kConnection, "Cannot open " + file + ": " + message);
+        }
+        sqlite3_extended_result_codes(db_, 1);
+        sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+        execute("PRAGMA journal_mode=WAL");
+        execute("PRAGMA synchronous=FULL");
+    }
+    ~SqliteConnection() override { sqlite3_close_v2(db_); }
+
+    std::unique_ptr<Statement> prepare(const std::string& sql) override
+    {
+        return std::make_unique<SqliteStatement>(db_, sql);
+    }
+
+    void execute(const std::string& sql) override
+    {
+        char* error = nullptr;
+        const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error);
+        if (rc != SQLITE_OK) {
+            sqlite3_free(error);
+            raise(db_, rc, "Running \"" + sql + "\"");
+        }
+    }
+
+    void begin() override { execute("BEGIN IMMEDIATE"); }
+    void commit() override { execute("COMMIT"); }
+    void rollback() override
+    {
+        if (!sqlite3_get_autocommit(db_)) execute("ROLLBACK");
+    }
+    bool needsSavepointPerWrite() const override { return false; }
+
+    bool tableExists(const std::string& sqlName) override
+    {
+        auto st = prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE");
+        st->bind(0, sqlName);
+        return st->step();
+    }
+
+    std::vector<std::string> createTableSql(const TableDef& def, const std::string& sqlName) const override
+    {
+        std::string sql = "CREATE TABLE " + quoteIdent(sqlName) + " (";
+        for (const auto& f : def.fields) {
+            sql += quoteIdent(f.name) + " " + sqliteType(f);
+            if (f.required || f.type == FieldType::AutoInc) sql += " NOT NULL";
+            sql += ", ";
+        }
+        if (def.primaryKey.empty()) {
+            sql += "orv_rowid INTEGER PRIMARY KEY)";
+        } else {
+            sql += "PRIMARY KEY (";
+            for (std::size_t i = 0; i < def.primaryKey.size(); ++i)
+                sql += (i ? ", " : "") + quoteIdent(def.primaryKey[i]);
+            sql += ")) WITHOUT ROWID";
+        }
+        std::vector<std::string> out{sql};
+        for (const auto& index : def.indexes) {
+            std::string columns;
+            for (const auto& field : index.fields) columns += (columns.empty() ? "" : ", ") + quoteIdent(field);
+            out.push_back(std::string("CREATE ") + (index.unique ? "UNIQUE " : "") + "INDEX " +
+                          quoteIdent(sqlName + "_" + index.name) + " ON " + quoteIdent(sqlName) + " (" + columns + ")");
+        }
+        for (const auto& f : def.fields) {
+            if (f.type == FieldType::AutoInc)  // so the next number is found without a scan
+                out.push_back("CREATE INDEX " + quoteIdent(sqlName + "_" + f.name + "_seq") + " ON " +
+                              quoteIdent(sqlName) + " (" + quoteIdent(f.name) + ")");
+        }
+        return out;
+    }
+
+    std::string orderTerm(const std::string& quotedColumn, bool descending, bool) const override
+    {
+        return descending ? quotedColumn + " DESC" : quotedColumn;
+    }
+
+    std::optional<std::string> autoIncInsertExpr(const std::string& sqlTable,
+                                                 const std::string& quotedColumn) const override
+    {
+        // Writers are serialised, so the highest number plus one is never given twice.
+        return "(SELECT COALESCE(MAX(" + quotedColumn + "), 0) + 1 FROM " + quoteIdent(sqlTable) + ")";
+    }
+
+    std::unique_ptr<LockHandle> tryLock(std::uint64_t key, const LockHolder& me) override
+    {
+        return locks_.tryLock(key, me);
+    }
+    std::optional<LockHolder> lockHolder(std::uint64_t key) override { return locks_.holder(key); }
+
+    std::unique_ptr<LockHandle> tryLockSession(int number, const LockHolder& me) override
+    {
+        return sessions_.tryLock(static_cast<std::uint64_t>(number), me);
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+    OfdLockFile locks_;
+    OfdLockFile sessions_;
+};
+
+}  // namespace
+
+std::unique_ptr<Connection> connectSqlite(const std::string& directory, bool create)
+{
+    return std::make_unique<SqliteConnection>(directory, create);
+}
+
+}  // namespace orvant::store

@@ -1,0 +1,862 @@
+#include "store/table.h"
+
+#include <algorithm>
+#include <functional>
+#include <limits>
+
+#include "store/tables/catalog.h"
+
+namespace orvant::store {
+namespace {
+
+constexpr int kFirstPage = 32;
+constexpr int kLargestPage = 1024;
+constexpr const char* kHiddenRowId = "orv_rowid";
+
+std::string lower(std::string_view s)
+{
+    std::string out(s);
+    for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::size_t utf8Length(const std::string& s)
+{
+    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// Resets a statement when a read or write leaves, so the engine's read snapshot is let go.
+struct ResetOnExit {
+    Statement& st;
+    ~ResetOnExit() { st.reset(); }
+};
+
+std::uint64_t mix(std::uint64_t x)
+{
+    x ^= x >> 30;
+    x *= 0xBF58476D1CE4E5B9ull;
+    x ^= x >> 27;
+    x *= 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
+}
+
+}  // namespace
+
+// ----- fields -------------------------------------------------------------------------------
+
+const std::string& FieldRef::name() const { return table_->definition().fields[static_cast<std::size_t>(index_)].name; }
+FieldType FieldRef::type() const { return table_->definition().fields[static_cast<std::size_t>(index_)].type; }
+Value FieldRef::value() const { return table_->value(index_); }
+void FieldRef::set(Value v) { table_->setValue(index_, std::move(v)); }
+
+// ----- opening ------------------------------------------------------------------------------
+
+Table::Table(Database& db, std::string_view tableName) : db_(db), name_(tableName) {}
+
+Table::Table(Database& db, TableDef definition) : db_(db), name_(definition.name), givenDef_(std::move(definition)) {}
+
+Table::~Table()
+{
+    try {
+        close();
+    } catch (...) {  // closing only gives back locks and statements; nothing is written
+    }
+    clearMasterLink();
+    for (Table* detail : details_) detail->master_ = nullptr;
+}
+
+void Table::setTableName(std::string_view tableName)
+{
+    if (isOpen()) throw StoreError(errc::kTableClosed, "The table name can be changed only while the table is closed.");
+    name_ = tableName;
+    if (givenDef_) givenDef_->name = name_;
+}
+
+void Table::open()
+{
+    if (isOpen()) return;
+    auto def = givenDef_ ? givenDef_ : findTable(name_);
+    if (!def) throw StoreError(errc::kTableNotFound, "Table " + name_ + " is not declared.");
+    sqlName_ = sqlTableName(def->name);
+    if (!db_.tableExists(sqlName_))
+        throw StoreError(errc::kTableNotFound, "Table " + name_ + " does not exist in " + db_.directory() + ".");
+    def_ = std::move(*def);
+    fieldByName_.clear();
+    for (std::size_t i = 0; i < def_.fields.size(); ++i) fieldByName_[lower(def_.fields[i].name)] = static_cast<int>(i);
+    keyColumns_.clear();
+    for (const auto& k : def_.primaryKey) keyColumns_.push_back(fieldIndex(k));
+    if (keyColumns_.empty()) keyColumns_.push_back(fieldCount());  // the hidden row number
+    indexName_.clear();
+    buildIndexColumns();
+    state_ = TableState::Browse;
+    first();
+}
+
+void Table::close()
+{
+    if (!isOpen()) return;
+    if (state_ == TableState::Edit || state_ == TableState::Insert) cancel();
+    page_.clear();
+    statements_.clear();
+    ranged_ = filtered_ = false;
+    rangeLow_.clear();
+    rangeHigh_.clear();
+    filter_.clear();
+    bof_ = eof_ = true;
+    state_ = TableState::Inactive;
+}
+
+void Table::requireOpen() const
+{
+    if (!isOpen()) throw StoreError(errc::kTableClosed, "Table " + name_ + " is not open.");
+}
+
+void Table::requireRecord() const
+{
+    requireOpen();
+    if (page_.empty()) throw StoreError(errc::kNoCurrentRecord, "Table " + name_ + " has no current record.");
+}
+
+int Table::fieldIndex(std::string_view name) const
+{
+    auto it = fieldByName_.find(lower(name));
+    return it == fieldByName_.end() ? -1 : it->second;
+}
+
+bool Table::columnNullable(int column) const
+{
+    if (column >= fieldCount()) return false;
+    if (def_.fields[static_cast<std::size_t>(column)].required) return false;
+    return std::find(keyColumns_.begin(), keyColumns_.end(), column) == keyColumns_.end();
+}
+
+std::string Table::selectList() const
+{
+    std::string list;
+    for (const auto& f : def_.fields) list += (list.empty() ? "" : ", ") + quoteIdent(f.name);
+    if (def_.primaryKey.empty()) list += std::string(", ") + kHiddenRowId;
+    return list;
+}
+
+namespace {
+std::string columnName(const TableDef& def, int column)
+{
+    return column < static_cast<int>(def.fields.size()) ? quoteIdent(def.fields[static_cast<std::size_t>(column)].name)
+                                                        : kHiddenRowId;
+}
+}  // namespace
+
+// ----- indexes, ranges, filters, links -----------------------------------------------------
+
+void Table::buildIndexColumns()
+{
+    if (indexName_.empty()) {
+        indexColumns_ = keyColumns_;
+    } else {
+        const IndexDef* index = def_.findIndex(indexName_);
+        if (!index) throw StoreError(errc::kIndexNotFound, "Table " + name_ + " has no index " + indexName_ + ".");
+        indexColumns_.clear();
+        for (const auto& f : index->fields) indexColumns_.push_back(fieldIndex(f));
+    }
+    orderColumns_ = indexColumns_;
+    for (int k : keyColumns_)
+        if (std::find(orderColumns_.begin(), orderColumns_.end(), k) == orderColumns_.end()) orderColumns_.push_back(k);
+}
+
+void Table::setIndex(std::string_view indexName)
+{
+    requireOpen();
+    finishPendingChange();
+    const bool primary = indexName.empty() || lower(indexName) == "primary";
+    const std::string previous = indexName_;
+    indexName_ = primary ? std::string() : std::string(indexName);
+    try {
+        buildIndexColumns();
+    } catch (...) {
+        indexName_ = previous;
+        buildIndexColumns();
+        throw;
+    }
+    ranged_ = false;
+    if (page_.empty()) return first();
+    walkForward(true, valuesOf(page_[pos_], orderColumns_));
+}
+
+void Table::setRange(std::vector<Value> low, std::vector<Value> high)
+{
+    requireOpen();
+    finishPendingChange();
+    if (low.size() > indexColumns_.size() || high.size() > indexColumns_.size())
+        throw StoreError(errc::kBadValue, "The range has more values than the index has fields.");
+    rangeLow_ = std::move(low);
+    rangeHigh_ = std::move(high);
+    ranged_ = true;
+    first();
+}
+
+void Table::cancelRange()
+{
+    requireOpen();
+    ranged_ = false;
+    first();
+}
+
+void Table::setFilter(std::vector<Condition> conditions)
+{
+    requireOpen();
+    for (const auto& c : conditions)
+        if (fieldIndex(c.field) < 0) throw StoreError(errc::kFieldNotFound, "Field " + c.field + " not found.");
+    filter_ = std::move(conditions);
+    if (filtered_) first();
+}
+
+void Table::setFiltered(bool on)
+{
+    requireOpen();
+    filtered_ = on;
+    first();
+}
+
+void Table::setMasterLink(Table& master, std::vector<std::string> masterFields, std::vector<std::string> detailFields)
+{
+    requireOpen();
+    if (masterFields.size() != detailFields.size() || masterFields.empty())
+        throw StoreError(errc::kBadValue, "A master link pairs the same number of fields on each side.");
+    clearMasterLink();
+    for (const auto& f : masterFields) {
+        const int i = master.fieldIndex(f);
+        if (i < 0) throw StoreError(errc::kFieldNotFound, "Field " + f + " not found in " + master.tableName() + ".");
+        masterColumns_.push_back(i);
+    }
+    for (const auto& f : detailFields) {
+        const int i = fieldIndex(f);
+        if (i < 0) throw StoreError(errc::kFieldNotFound, "Field " + f + " not found in " + name_ + ".");
+        detailColumns_.push_back(i);
+    }
+    master_ = &master;
+    master.details_.push_back(this);
+    first();
+}
+
+void Table::clearMasterLink()
+{
+    if (master_) {
+        auto& siblings = master_->details_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+    master_ = nullptr;
+    masterColumns_.clear();
+    detailColumns_.clear();
+}
+
+// ----- SQL of the walk ----------------------------------------------------------------------
+
+void Table::Sql::add(const std::string& condition, const std::vector<Value>& values)
+{
+    text += (text.empty() ? "" : " AND ") + condition;
+    binds.insert(binds.end(), values.begin(), values.end());
+}
+
+// Lexicographic comparison of the columns with the values, empty fields being the smallest.
+// The engines compare a row of values in one index seek, but a row holding an empty value, or
+// a "less than" over columns that may be empty, needs the comparison spelled out.
+void Table::compare(Sql& where, const std::vector<int>& columns, const std::vector<Value>& values, Compare op) const
+{
+    const std::size_t n = std::min(columns.size(), values.size());
+    if (n == 0) return;
+    std::vector<Value> coerced;
+    bool anyNull = false, anyNullable = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        coerced.push_back(checkedForField(columns[i], values[i], false));
+        anyNull = anyNull || coerced.back().isNull();
+        anyNullable = anyNullable || columnNullable(columns[i]);
+    }
+    const bool greater = op == Compare::Gt || op == Compare::Ge;
+    const bool inclusive = op == Compare::Ge || op == Compare::Le;
+    const char* sign = op == Compare::Gt ? ">" : op == Compare::Ge ? ">=" : op == Compare::Lt ? "<" : "<=";
+
+    if (!anyNull && (greater || !anyNullable)) {
+        std::string left, right;
+        for (std::size_t i = 0; i < n; ++i) {
+            left += (i ? ", " : "") + columnName(def_, columns[i]);
+            right += i ? ", ?" : "?";
+        }
+        where.add(n == 1 ? left + " " + sign + " ?" : "(" + left + ") " + sign + " (" + right + ")",
+                  coerced);
+        return;
+    }
+
+    std::vector<Value> binds;
+    auto strict = [&](std::size_t i) -> std::string {
+        const std::string c = columnName(def_, columns[i]);
+        if (coerced[i].isNull()) return greater ? c + " IS NOT NULL" : "0 = 1";
+        binds.push_back(coerced[i]);
+        if (greater) return c + " > ?";
+        return columnNullable(columns[i]) ? "(" + c + " < ? OR " + c + " IS NULL)" : c + " < ?";
+    };
+    auto same = [&](std::size_t i) -> std::string {
+        const std::string c = columnName(def_, columns[i]);
+        if (coerced[i].isNull()) return c + " IS NULL";
+        binds.push_back(coerced[i]);
+        return c + " = ?";
+    };
+    std::function<std::string(std::size_t)> level = [&](std::size_t i) -> std::string {
+        std::string text = "(" + strict(i);
+        if (i + 1 == n) return inclusive ? text + " OR " + same(i) + ")" : text + ")";
+        text += " OR (" + same(i);
+        return text + " AND " + level(i + 1) + "))";
+    };
+    const std::string text = level(0);
+    where.add(text, binds);
+}
+
+void Table::equal(Sql& where, const std::vector<int>& columns, const std::vector<Value>& values) const
+{
+    for (std::size_t i = 0; i < columns.size() && i < values.size(); ++i) {
+        const Value v = checkedForField(columns[i], values[i], false);
+        if (v.isNull()) where.add(columnName(def_, columns[i]) + " IS NULL");
+        else where.add(columnName(def_, columns[i]) + " = ?", {v});
+    }
+}
+
+Table::Sql Table::baseWhere() const
+{
+    Sql where;
+    if (ranged_) {
+        const auto prefix = [&](std::size_t n) { return std::vector<int>(indexColumns_.begin(), indexColumns_.begin() + static_cast<long>(n)); };
+        compare(where, prefix(rangeLow_.size()), rangeLow_, Compare::Ge);
+        compare(where, prefix(rangeHigh_.size()), rangeHigh_, Compare::Le);
+    }
+    if (filtered_) {
+        for (const auto& c : filter_) {
+            const int column = fieldIndex(c.field);
+            const std::string name = columnName(def_, column);
+            const Value v = checkedForField(column, c.value, false);
+            if (v.isNull()) {
+                where.add(c.op == Condition::Eq ? name + " IS NULL" : c.op == Condition::Ne ? name + " IS NOT NULL" : "0 = 1");
+                continue;
+            }
+            static constexpr const char* kSigns[] = {" = ?", " <> ?", " < ?", " <= ?", " > ?", " >= ?"};
+            if (c.op == Condition::Ne) where.add("(" + name + " <> ? OR " + name + " IS NULL)", {v});
+            else where.add(name + kSigns[c.op], {v});
+        }
+    }
+    if (master_) {
+        if (!master_->isOpen() || !master_->hasRecord()) where.add("0 = 1");
+        else equal(where, detailColumns_, master_->valuesOf(master_->page_[master_->pos_], masterColumns_));
+    }
+    return where;
+}
+
+Statement& Table::statement(const std::string& sql)
+{
+    auto& slot = statements_[sql];
+    if (!slot) slot = db_.connection().prepare(sql);
+    return *slot;
+}
+
+Table::Row Table::readRow(Statement& st) const
+{
+    Row row;
+    row.values.reserve(def_.fields.size() + 1);
+    for (std::size_t i = 0; i < def_.fields.size(); ++i) row.values.push_back(st.column(static_cast<int>(i), def_.fields[i].type));
+    if (def_.primaryKey.empty()) row.values.push_back(st.column(static_cast<int>(def_.fields.size()), FieldType::AutoInc));
+    return row;
+}
+
+std::vector<Table::Row> Table::runSelect(const std::string& sql, const std::vector<Value>& binds, int limit)
+{
+    Statement& st = statement(sql);
+    ResetOnExit resetter{st};
+    for (std::size_t i = 0; i < binds.size(); ++i) st.bind(static_cast<int>(i), binds[i]);
+    std::vector<Row> rows;
+    rows.reserve(static_cast<std::size_t>(std::min(limit, kLargestPage)));
+    while (st.step()) rows.push_back(readRow(st));
+    return rows;
+}
+
+std::vector<Table::Row> Table::fetch(const Sql& extra, bool descending, int limit)
+{
+    Sql where = baseWhere();
+    where.add(extra.text.empty() ? "1 = 1" : extra.text, extra.binds);
+    std::string order;
+    for (int c : orderColumns_)
+        order += (order.empty() ? "" : ", ") + db_.connection().orderTerm(columnName(def_, c), descending, columnNullable(c));
+    const std::string sql = "SELECT " + selectList() + " FROM " + quoteIdent(sqlName_) + " WHERE " + where.text +
+                            " ORDER BY " + order + " LIMIT " + std::to_string(limit);
+    return runSelect(sql, where.binds, limit);
+}
+
+std::vector<Value> Table::valuesOf(const Row& row, const std::vector<int>& columns) const
+{
+    std::vector<Value> out;
+    out.reserve(columns.size());
+    for (int c : columns) out.push_back(row.values[static_cast<std::size_t>(c)]);
+    return out;
+}
+
+std::optional<Table::Row> Table::reread(const std::vector<Value>& key)
+{
+    Sql where;
+    equal(where, keyColumns_, key);
+    auto rows = runSelect("SELECT " + selectList() + " FROM " + quoteIdent(sqlName_) + " WHERE " + where.text, where.binds, 1);
+    if (rows.empty()) return std::nullopt;
+    return std::move(rows.front());
+}
+
+// ----- the walk -----------------------------------------------------------------------------
+
+void Table::showPage(std::vector<Row> rows, bool fromEnd)
+{
+    page_ = std::move(rows);
+    if (page_.empty()) {
+        pos_ = 0;
+        bof_ = eof_ = true;
+    } else {
+        pos_ = fromEnd ? page_.size() - 1 : 0;
+        bof_ = !fromEnd;
+        eof_ = fromEnd;
+    }
+    afterMove();
+}
+
+void Table::afterMove()
+{
+    for (Table* detail : details_)
+        if (detail->isOpen()) detail->first();
+}
+
+void Table::finishPendingChange()
+{
+    if (state_ == TableState::Insert || state_ == TableState::Edit) post();
+}
+
+void Table::first()
+{
+    requireOpen();
+    finishPendingChange();
+    pageSize_ = kFirstPage;
+    showPage(fetch({}, false, pageSize_), false);
+}
+
+void Table::last()
+{
+    requireOpen();
+    finishPendingChange();
+    pageSize_ = kFirstPage;
+    auto rows = fetch({}, true, pageSize_);
+    std::reverse(rows.begin(), rows.end());
+    showPage(std::move(rows), true);
+}
+
+void Table::next()
+{
+    requireOpen();
+    finishPendingChange();
+    bof_ = false;
+    if (page_.empty()) {
+        eof_ = true;
+        return;
+    }
+    if (pos_ + 1 < page_.size()) {
+        ++pos_;
+        eof_ = false;
+        return afterMove();
+    }
+    pageSize_ = std::min(pageSize_ * 2, kLargestPage);
+    Sql after;
+    compare(after, orderColumns_, valuesOf(page_[pos_], orderColumns_), Compare::Gt);
+    auto rows = fetch(after, false, pageSize_);
+    if (rows.empty()) {
+        eof_ = true;
+        return;
+    }
+    page_ = std::move(rows);
+    pos_ = 0;
+    eof_ = false;
+    afterMove();
+}
+
+void Table::prior()
+{
+    requireOpen();
+    finishPendingChange();
+    eof_ = false;
+    if (page_.empty()) {
+        bof_ = true;
+        return;
+    }
+    if (pos_ > 0) {
+        --pos_;
+        bof_ = false;
+        return afterMove();
+    }
+    pageSize_ = std::min(pageSize_ * 2, kLargestPage);
+    Sql before;
+    compare(before, orderColumns_, valuesOf(page_[pos_], orderColumns_), Compare::Lt);
+    auto rows = fetch(before, true, pageSize_);
+    if (rows.empty()) {
+        bof_ = true;
+        return;
+    }
+    std::reverse(rows.begin(), rows.end());
+    page_ = std::move(rows);
+    pos_ = page_.size() - 1;
+    bof_ = false;
+    afterMove();
+}
+
+void Table::walkForward(bool inclusive, const std::vector<Value>& from)
+{
+    pageSize_ = kFirstPage;
+    Sql where;
+    compare(where, orderColumns_, from, inclusive ? Compare::Ge : Compare::Gt);
+    auto rows = fetch(where, false, pageSize_);
+    if (rows.empty()) return last();
+    showPage(std::move(rows), false);
+    bof_ = false;
+}
+
+bool Table::isEmpty()
+{
+    requireOpen();
+    return fetch({}, false, 1).empty();
+}
+
+std::int64_t Table::recordCount()
+{
+    requireOpen();
+    Sql where = baseWhere();
+    const std::string sql = "SELECT COUNT(*) FROM " + quoteIdent(sqlName_) + (where.text.empty() ? "" : " WHERE " + where.text);
+    Statement& st = statement(sql);
+    ResetOnExit resetter{st};
+    for (std::size_t i = 0; i < where.binds.size(); ++i) st.bind(static_cast<int>(i), where.binds[i]);
+    return st.step() ? st.column(0, FieldType::Integer).asInt() : 0;
+}
+
+bool Table::findKey(const std::vector<Value>& key)
+{
+    requireOpen();
+    finishPendingChange();
+    if (key.empty() || key.size() > indexColumns_.size())
+        throw StoreError(errc::kBadValue, "FindKey on " + name_ + " needs 1 to " + std::to_string(indexColumns_.size()) + " values.");
+    Sql where;
+    equal(where, std::vector<int>(indexColumns_.begin(), indexColumns_.begin() + static_cast<long>(key.size())), key);
+    auto rows = fetch(where, false, 1);
+    if (rows.empty()) return false;
+    pageSize_ = kFirstPage;
+    showPage(std::move(rows), false);
+    bof_ = false;
+    return true;
+}
+
+void Table::findNearest(const std::vector<Value>& key)
+{
+    requireOpen();
+    finishPendingChange();
+    if (key.empty() || key.size() > indexColumns_.size())
+        throw StoreError(errc::kBadValue, "FindNearest on " + name_ + " needs 1 to " + std::to_string(indexColumns_.size()) + " values.");
+    pageSize_ = kFirstPage;
+    Sql where;
+    compare(where, std::vector<int>(indexColumns_.begin(), indexColumns_.begin() + static_cast<long>(key.size())), key,
+            Compare::Ge);
+    auto rows = fetch(where, false, pageSize_);
+    if (rows.empty()) {
+        last();
+        eof_ = true;
+        return;
+    }
+    showPage(std::move(rows), false);
+    bof_ = false;
+}
+
+void Table::refresh()
+{
+    requireOpen();
+    if (state_ != TableState::Browse) return;
+    if (page_.empty()) return first();
+    walkForward(true, valuesOf(page_[pos_], orderColumns_));
+}
+
+// ----- values -------------------------------------------------------------------------------
+
+FieldRef Table::field(std::string_view name)
+{
+    const int i = fieldIndex(name);
+    if (i < 0) throw StoreError(errc::kFieldNotFound, "Field " + std::string(name) + " not found in " + name_ + ".");
+    return FieldRef(*this, i);
+}
+
+FieldRef Table::field(int index)
+{
+    if (index < 0 || index >= fieldCount())
+        throw StoreError(errc::kFieldNotFound, "Field number " + std::to_string(index) + " not found in " + name_ + ".");
+    return FieldRef(*this, index);
+}
+
+Value Table::value(int index) const
+{
+    const auto i = static_cast<std::size_t>(index);
+    if (state_ == TableState::Insert || state_ == TableState::Edit) return editRow_.values.at(i);
+    if (page_.empty()) return {};
+    return page_[pos_].values.at(i);
+}
+
+void Table::setValue(int index, Value value)
+{
+    if (state_ != TableState::Insert && state_ != TableState::Edit)
+        throw StoreError(errc::kNotEditing, "Table " + name_ + " is not in insert or edit mode.");
+    const auto i = static_cast<std::size_t>(index);
+    editRow_.values.at(i) = checkedForField(index, std::move(value), true);
+    changed_.at(i) = true;
+}
+
+Value Table::checkedForField(int index, Value value, bool checkWidth) const
+{
+    if (value.isNull() || index >= fieldCount()) return value;
+    const FieldDef& f = def_.fields[static_cast<std::size_t>(index)];
+    auto tooLong = [&](std::size_t limit) {
+        return StoreError(errc::kValueTooLong, "Field " + f.name + " holds at most " + std::to_string(limit) +
+                                                   (f.type == FieldType::Bytes ? " bytes." : " characters."));
+    };
+    try {
+        switch (f.type) {
+        case FieldType::String: {
+            std::string s = value.asString();
+            const auto width = static_cast<std::size_t>(f.width > 0 ? f.width : kDefaultStringWidth);
+            if (checkWidth && utf8Length(s) > width) throw tooLong(width);
+            return s;
+        }
+        case FieldType::Memo: return value.asString();
+        case FieldType::Bytes: {
+            std::string s = value.asString();
+            if (checkWidth && f.width > 0 && s.size() > static_cast<std::size_t>(f.width))
+                throw tooLong(static_cast<std::size_t>(f.width));
+            return s;
+        }
+        case FieldType::Integer:
+        case FieldType::SmallInt: {
+            const std::int64_t n = value.asInt();
+            const std::int64_t limit = f.type == FieldType::Integer ? std::numeric_limits<std::int32_t>::max()
+                                                                    : std::numeric_limits<std::int16_t>::max();
+            if (n > limit || n < -limit - 1)
+                throw StoreError(errc::kBadValue, "Field " + f.name + " cannot hold " + std::to_string(n) + ".");
+            return n;
+        }
+        case FieldType::AutoInc: return value.asInt();
+        case FieldType::Float: return value.asFloat();
+        case FieldType::Money: return value.asMoney();
+        case FieldType::Boolean: return value.asBool();
+        case FieldType::Date: return Value(value.asDate());
+        case FieldType::Timestamp: return Value(value.asDateTime());
+        }
+    } catch (StoreError& e) {
+        if (e.code() == errc::kBadValue && e.entries().size() == 1) e.addContext(errc::kBadValue, "Field " + f.name);
+        throw;
+    }
+    return value;
+}
+
+// ----- changes ------------------------------------------------------------------------------
+
+std::uint64_t Table::lockKey(const std::vector<Value>& key) const
+{
+    std::uint64_t h = 0xCBF29CE484222325ull;
+    auto feed = [&](const std::string& s) {
+        for (unsigned char c : s) h = (h ^ c) * 0x100000001B3ull;
+        h = (h ^ 0x1F) * 0x100000001B3ull;
+    };
+    feed(sqlName_);
+    for (const auto& v : key) feed(std::to_string(v.storage().index()) + v.asString());
+    return mix(h);
+}
+
+void Table::refuseLocked(std::uint64_t key) const
+{
+    auto holder = db_.lockHolder(key);
+    std::string text = "Record locked by another user.";
+    if (holder)
+        text += " The record of " + name_ + " is in use by " + (holder->user.empty() ? "another user" : holder->user) +
+                " (session " + std::to_string(holder->session) + ").";
+    StoreError error(errc::kRecordLocked, text);
+    if (holder) error.setHolder(*holder);
+    throw error;
+}
+
+void Table::insert()
+{
+    requireOpen();
+    finishPendingChange();
+    editRow_.values.assign(def_.fields.size() + (def_.primaryKey.empty() ? 1 : 0), Value());
+    changed_.assign(editRow_.values.size(), false);
+    state_ = TableState::Insert;
+}
+
+void Table::edit()
+{
+    requireRecord();
+    if (state_ == TableState::Edit) return;
+    finishPendingChange();
+    const auto key = keyOf(page_[pos_]);
+    const std::uint64_t lk = lockKey(key);
+    auto lock = db_.tryLock(lk);
+    if (!lock) refuseLocked(lk);
+    auto fresh = reread(key);
+    if (!fresh) throw StoreError(errc::kRecordGone, "The record of " + name_ + " was deleted by another user.");
+    page_[pos_] = *fresh;
+    editRow_ = std::move(*fresh);
+    editKey_ = key;
+    editLock_ = std::move(lock);
+    changed_.assign(editRow_.values.size(), false);
+    state_ = TableState::Edit;
+}
+
+void Table::validateForPost(Row& row) const
+{
+    for (std::size_t i = 0; i < def_.fields.size(); ++i) {
+        const FieldDef& f = def_.fields[i];
+        Value& v = row.values[i];
+        if (!v.isNull() || f.type == FieldType::AutoInc) continue;
+        const bool inKey = std::find(keyColumns_.begin(), keyColumns_.end(), static_cast<int>(i)) != keyColumns_.end();
+        // A key field left empty is stored as its zero value, as the engines keep keys whole.
+        if (inKey && f.type != FieldType::Date && f.type != FieldType::Timestamp) {
+            v = checkedForField(static_cast<int>(i), f.type == FieldType::String || f.type == FieldType::Memo ? Value("") : Value(0), false);
+            continue;
+        }
+        if (f.required || inKey)
+            throw StoreError({{errc::kRequiredField, "Table " + name_ + ": field " + f.name + " must have a value."},
+                              {errc::kRequiredField, describeErrorCode(errc::kRequiredField)}});
+    }
+}
+
+void Table::post()
+{
+    requireOpen();
+    if (state_ == TableState::Insert) postInsert();
+    else if (state_ == TableState::Edit) postEdit();
+}
+
+void Table::postInsert()
+{
+    Row row = editRow_;
+    validateForPost(row);
+    std::string columns, values;
+    std::vector<std::pair<std::size_t, bool>> bound;  // field, bytes
+    for (std::size_t i = 0; i < def_.fields.size(); ++i) {
+        const FieldDef& f = def_.fields[i];
+        std::string valueText = "?";
+        if (f.type == FieldType::AutoInc) {
+            auto expr = db_.connection().autoIncInsertExpr(sqlName_, quoteIdent(f.name));
+            if (!expr) continue;
+            valueText = *expr;
+        } else {
+            bound.emplace_back(i, f.type == FieldType::Bytes);
+        }
+        columns += (columns.empty() ? "" : ", ") + quoteIdent(f.name);
+        values += (values.empty() ? "" : ", ") + valueText;
+    }
+    const std::string sql = "INSERT INTO " + quoteIdent(sqlName_) + " (" + columns + ") VALUES (" + values +
+                            ") RETURNING " + selectList();
+    Row inserted;
+    db_.write([&] {
+        Statement& st = statement(sql);
+        ResetOnExit resetter{st};
+        for (std::size_t b = 0; b < bound.size(); ++b) {
+            const Value& v = row.values[bound[b].first];
+            if (bound[b].second && !v.isNull()) st.bindBytes(static_cast<int>(b), v.asString());
+            else st.bind(static_cast<int>(b), v);
+        }
+        if (!st.step()) throw StoreError(errc::kEngine, "Inserting into " + name_ + " returned no record.");
+        inserted = readRow(st);
+        while (st.step()) {
+        }
+    });
+    state_ = TableState::Browse;
+    pageSize_ = kFirstPage;
+    showPage({std::move(inserted)}, false);
+    bof_ = false;
+}
+
+void Table::postEdit()
+{
+    std::string sets;
+    std::vector<std::pair<std::size_t, bool>> bound;
+    Row row = editRow_;
+    validateForPost(row);
+    for (std::size_t i = 0; i < def_.fields.size(); ++i) {
+        if (!changed_[i] || def_.fields[i].type == FieldType::AutoInc) continue;
+        sets += (sets.empty() ? "" : ", ") + quoteIdent(def_.fields[i].name) + " = ?";
+        bound.emplace_back(i, def_.fields[i].type == FieldType::Bytes);
+    }
+    if (!sets.empty()) {
+        Sql where;
+        equal(where, keyColumns_, editKey_);
+        const std::string sql = "UPDATE " + quoteIdent(sqlName_) + " SET " + sets + " WHERE " + where.text +
+                                " RETURNING " + selectList();
+        Row updated;
+        db_.write([&] {
+            Statement& st = statement(sql);
+            ResetOnExit resetter{st};
+            int b = 0;
+            for (const auto& [i, bytes] : bound) {
+                if (bytes && !row.values[i].isNull()) st.bindBytes(b++, row.values[i].asString());
+                else st.bind(b++, row.values[i]);
+            }
+            for (const auto& v : where.binds) st.bind(b++, v);
+            if (!st.step()) throw StoreError(errc::kRecordGone, "The record of " + name_ + " was deleted by another user.");
+            updated = readRow(st);
+            while (st.step()) {
+            }
+        });
+        page_[pos_] = std::move(updated);
+    }
+    state_ = TableState::Browse;
+    editRow_ = {};
+    db_.release(std::move(editLock_));
+    afterMove();
+}
+
+void Table::cancel()
+{
+    requireOpen();
+    if (state_ == TableState::Edit) db_.release(std::move(editLock_));
+    if (state_ == TableState::Edit || state_ == TableState::Insert) {
+        editRow_ = {};
+        state_ = TableState::Browse;
+    }
+}
+
+void Table::deleteRecord()
+{
+    requireOpen();
+    if (state_ == TableState::Insert) return cancel();
+    requireRecord();
+    std::vector<Value> key = state_ == TableState::Edit ? editKey_ : keyOf(page_[pos_]);
+    std::unique_ptr<LockHandle> lock = std::move(editLock_);
+    if (!lock) {
+        const std::uint64_t lk = lockKey(key);
+        lock = db_.tryLock(lk);
+        if (!lock) refuseLocked(lk);
+    }
+    Sql where;
+    equal(where, keyColumns_, key);
+    const std::string sql = "DELETE FROM " + quoteIdent(sqlName_) + " WHERE " + where.text;
+    try {
+        db_.write([&] {
+            Statement& st = statement(sql);
+            ResetOnExit resetter{st};
+            for (std::size_t i = 0; i < where.binds.size(); ++i) st.bind(static_cast<int>(i), where.binds[i]);
+            st.step();
+        });
+    } catch (...) {
+        if (state_ == TableState::Edit) editLock_ = std::move(lock);
+        throw;
+    }
+    const auto from = valuesOf(page_[pos_], orderColumns_);
+    state_ = TableState::Browse;
+    editRow_ = {};
+    db_.release(std::move(lock));
+    walkForward(false, from);
+}
+
+}  // namespace orvant::store

@@ -1,0 +1,355 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "declared.h"
+#include "store/tables/catalog.h"
+
+namespace orvant::store {
+namespace {
+
+using catalog_test::declared;
+using catalog_test::fieldNames;
+using catalog_test::fieldOf;
+
+std::vector<std::string> namesOf(const std::vector<const TableDef*>& tables)
+{
+    std::vector<std::string> names;
+    for (const TableDef* table : tables) names.push_back(table->name);
+    return names;
+}
+
+bool contains(const std::vector<std::string>& names, const std::string& name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// --- the catalog as a whole ---
+
+TEST(Catalog, DeclaresEachTableOnce)
+{
+    std::set<std::pair<std::string, bool>> seen;
+    for (const TableDef& table : allTables())
+        EXPECT_TRUE(seen.insert({canonicalTableName(table.name), table.perSession}).second) << table.name;
+}
+
+// Only the print copies of the cheque list take the base name of a shared table; any other
+// overlap would hide one table behind the other.
+TEST(Catalog, SharesBaseNamesOnlyBetweenTheChequeListAndItsPrintCopies)
+{
+    std::set<std::string> shared;
+    std::set<std::string> overlapping;
+    for (const TableDef& table : allTables())
+        if (!table.perSession) shared.insert(canonicalTableName(table.name));
+    for (const TableDef& table : allTables())
+        if (table.perSession && shared.count(canonicalTableName(table.name))) overlapping.insert(table.name);
+    EXPECT_EQ(overlapping, (std::set<std::string>{"apchqh", "apchqd"}));
+}
+
+TEST(Catalog, NamesEachFieldOnceInATable)
+{
+    for (const TableDef& table : allTables()) {
+        std::set<std::string> seen;
+        for (const FieldDef& field : table.fields)
+            EXPECT_TRUE(seen.insert(canonicalTableName(field.name)).second) << table.name << "." << field.name;
+    }
+}
+
+// Keys must spell the field exactly as declared: a backend that quotes names is case-sensitive.
+TEST(Catalog, KeysAndIndexesNameFieldsOfTheirTable)
+{
+    auto check = [](const TableDef& table, const std::vector<std::string>& keyFields, const std::string& what) {
+        std::set<std::string> seen;
+        for (const std::string& name : keyFields) {
+            const auto names = fieldNames(table);
+            EXPECT_TRUE(contains(names, name)) << table.name << " " << what << " names " << name;
+            EXPECT_TRUE(seen.insert(name).second) << table.name << " " << what << " repeats " << name;
+            if (table.fieldIndex(name) >= 0) {
+                EXPECT_NE(fieldOf(table, name).type, FieldType::Memo) << table.name << " keys on memo " << name;
+            }
+        }
+    };
+    for (const TableDef& table : allTables()) {
+        check(table, table.primaryKey, "primary key");
+        std::set<std::string> indexNames;
+        for (const IndexDef& index : table.indexes) {
+            EXPECT_FALSE(index.fields.empty()) << table.name << " index " << index.name;
+            EXPECT_TRUE(indexNames.insert(canonicalTableName(index.name)).second) << table.name << " " << index.name;
+            check(table, index.fields, "index " + index.name);
+        }
+    }
+}
+
+// Records that agree on every other key field stay apart by the number the store gives them.
+TEST(Catalog, KeysOfNumberedTablesEndWithTheNumber)
+{
+    for (const TableDef& table : allTables()) {
+        const auto autoInc = std::find_if(table.fields.begin(), table.fields.end(),
+                                          [](const FieldDef& f) { return f.type == FieldType::AutoInc; });
+        if (autoInc == table.fields.end()) continue;
+        ASSERT_FALSE(table.primaryKey.empty()) << table.name;
+        EXPECT_EQ(table.primaryKey.back(), autoInc->name) << table.name;
+        EXPECT_EQ(std::count_if(table.fields.begin(), table.fields.end(),
+                                [](const FieldDef& f) { return f.type == FieldType::AutoInc; }),
+                  1)
+            << table.name;
+    }
+}
+
+TEST(Catalog, BoundedFieldsHaveAWidth)
+{
+    for (const TableDef& table : allTables())
+        for (const FieldDef& field : table.fields)
+            if (field.type == FieldType::String || field.type == FieldType::Bytes) {
+                EXPECT_GE(field.width, 1) << table.name << "." << field.name;
+            }
+}
+
+TEST(Catalog, DeclaresTheTablesTheBooksName)
+{
+    const std::vector<std::string> shared = {
+        "ctrl",      "cli",       "sup",      "glm",         "taxrates",    "taxratesP",   "Periods",     "slsm",
+        "arterms",   "arterr",    "comp",     "user",        "Languages",   "apps",        "trkdb",       "Desktop",
+        "virmem",    "car",       "cap",      "carh",        "caph",        "arori",       "apori",       "crorihdr",
+        "croridet",  "cdorihdr",  "cdoridet", "tjlh",        "tjld",        "gla",         "taxrep",      "taxrepP",
+        "concil",    "jcProject", "jcPhase",  "jcBudgetHdr", "jcBudgetDet", "JcElem",      "jcTrans",     "jcctrl",
+        "apchqh",    "apchqd",    "apchVAT",  "recchqh",     "recchqd",     "RecChVAT",    "apchqfrm",    "apchqfrm1",
+        "apchqfrm2", "ApchqFrm4", "cvndundo", "glundoap",    "aporidel",    "cdorihdrdel", "cdoridetdel", "ivctrl",
+        "Fafrm1"};
+    for (const std::string& name : shared) {
+        const TableDef table = declared(name);
+        EXPECT_EQ(table.name, name);
+        EXPECT_FALSE(table.perSession) << name;
+        EXPECT_FALSE(table.fields.empty()) << name;
+    }
+    for (const std::string name :
+         {"VatTmp", "CaxJC", "artmp", "aptmp", "cxtmp", "car_temp", "apchqdtmp", "Cartmp", "Captmp"}) {
+        const TableDef table = declared(name);
+        EXPECT_EQ(table.name, name);
+        EXPECT_TRUE(table.perSession) << name;
+    }
+}
+
+// --- where the tables lie ---
+
+TEST(TableHomes, DataRootHoldsTheTablesSharedByAllCompanies)
+{
+    const auto dataRoot = namesOf(tablesOf(TableHome::DataRoot));
+    const std::set<std::string> expected = {"comp", "user",   "Desktop", "Languages",
+                                            "apps", "virmem", "arterms", "arterr"};
+    EXPECT_EQ(std::set<std::string>(dataRoot.begin(), dataRoot.end()), expected);
+    EXPECT_EQ(dataRoot.size(), expected.size());
+}
+
+TEST(TableHomes, CompanyDirectoryHoldsEverythingElseButTheWorkTables)
+{
+    const auto company = namesOf(tablesOf(TableHome::Company));
+    for (const char* name : {"ctrl", "cli", "car", "tjlh", "apchqh", "trkdb", "jcTrans", "cvndundo"})
+        EXPECT_TRUE(contains(company, name)) << name;
+    for (const char* name : {"virmem", "comp", "arterms", "VatTmp", "car_temp"})
+        EXPECT_FALSE(contains(company, name)) << name;
+
+    for (const TableDef& table : allTables())
+        if (table.perSession) {
+            EXPECT_EQ(table.home, TableHome::Company) << table.name;
+        }
+}
+
+TEST(TableHomes, TablesOfFollowsDeclarationOrder)
+{
+    const auto company = tablesOf(TableHome::Company);
+    std::vector<const TableDef*> expected;
+    for (const TableDef& table : allTables())
+        if (table.home == TableHome::Company && !table.perSession) expected.push_back(&table);
+    EXPECT_EQ(company, expected);
+}
+
+// --- keys ---
+
+TEST(DocumentKeys, HeadersEndWithSeqAndKeepTheDocumentOrder)
+{
+    const std::vector<std::pair<std::string, std::string>> headers = {
+        {"arori", "Client"},      {"apori", "Supplier"},    {"crorihdr", "Client"},
+        {"cdorihdr", "Supplier"}, {"aporidel", "Supplier"}, {"cdorihdrdel", "Supplier"}};
+    for (const auto& [name, party] : headers) {
+        const TableDef table = declared(name);
+        EXPECT_EQ(table.primaryKey, (std::vector<std::string>{"Reference", party, "Date", "Seq"})) << name;
+        const IndexDef* byDocument = table.findIndex("ByDocument");
+        ASSERT_NE(byDocument, nullptr) << name;
+        EXPECT_EQ(byDocument->fields, (std::vector<std::string>{"Reference", party, "Date"})) << name;
+        EXPECT_FALSE(byDocument->unique) << name;
+    }
+}
+
+TEST(DocumentKeys, PaymentLinesSitUnderTheirHeader)
+{
+    EXPECT_EQ(declared("croridet").primaryKey,
+              (std::vector<std::string>{"Reference", "Client", "Date", "Header_seq", "Seq"}));
+    EXPECT_EQ(declared("cdoridet").primaryKey,
+              (std::vector<std::string>{"Reference", "Supplier", "Date", "Header_seq", "Seq"}));
+}
+
+TEST(LedgerKeys, WalkOnePartyInvoiceByInvoiceInPostingOrder)
+{
+    EXPECT_EQ(declared("car").primaryKey, (std::vector<std::string>{"Car_client", "Car_invoice", "Car_seq"}));
+    EXPECT_EQ(declared("carh").primaryKey, declared("car").primaryKey);
+    EXPECT_EQ(declared("cap").primaryKey, (std::vector<std::string>{"Cap_supplier", "Cap_invoice", "Cap_seq"}));
+    EXPECT_EQ(declared("caph").primaryKey, declared("cap").primaryKey);
+
+    const TableDef ledger = declared("car");
+    const IndexDef* statement = ledger.findIndex("ByStatement");
+    ASSERT_NE(statement, nullptr);
+    EXPECT_EQ(statement->fields,
+              (std::vector<std::string>{"Car_client", "Car_invoice", "Car_ref", "Car_date", "Car_type"}));
+    ASSERT_NE(declared("caph").findIndex("ByReference"), nullptr);
+}
+
+TEST(JournalKeys, HeaderAndLinesShareTheirFirstFourFields)
+{
+    const TableDef header = declared("tjlh");
+    const TableDef line = declared("tjld");
+    EXPECT_EQ(header.primaryKey,
+              (std::vector<std::string>{"Tjlh_period", "Tjlh_journal", "Tjlh_reference", "Tjlh_date"}));
+    ASSERT_EQ(line.primaryKey.size(), 5u);
+    EXPECT_EQ(line.primaryKey.back(), "Tjld_autoinc");
+    for (std::size_t i = 0; i < 4; ++i) {
+        const FieldDef h = fieldOf(header, header.primaryKey[i]);
+        const FieldDef l = fieldOf(line, line.primaryKey[i]);
+        EXPECT_EQ(h.type, l.type) << h.name;
+        EXPECT_EQ(h.width, l.width) << h.name;
+    }
+}
+
+TEST(TaxReportKeys, FindTheLineOfTheSameRateDocumentAndType)
+{
+    for (const char* name : {"taxrep", "taxrepP"}) {
+        const TableDef table = declared(name);
+        EXPECT_EQ(table.primaryKey, (std::vector<std::string>{"TaxRep_Code", "TaxRep_Reference", "TaxRep_Inc"}))
+            << name;
+        const IndexDef* byType = table.findIndex("ByCodeReferenceType");
+        ASSERT_NE(byType, nullptr) << name;
+        EXPECT_EQ(byType->fields, (std::vector<std::string>{"TaxRep_Code", "TaxRep_Reference", "TaxRep_TypeCode"}));
+    }
+}
+
+TEST(WorkTableKeys, FollowTheirUse)
+{
+    EXPECT_TRUE(declared("VatTmp").primaryKey.empty());  // rows kept in entry order by the store
+    EXPECT_TRUE(declared("artmp").primaryKey.empty());
+    EXPECT_EQ(declared("Cartmp").primaryKey, (std::vector<std::string>{"Cartmp_client", "Cartmp_invoice", "cartmp_ref",
+                                                                       "Cartmp_date", "Cartmp_type", "Cartmp_seq"}));
+    const TableDef openItems = declared("car_temp");
+    const IndexDef* invoice = openItems.findIndex("Invoice");
+    ASSERT_NE(invoice, nullptr);
+    EXPECT_EQ(invoice->fields, std::vector<std::string>{"Car_invoice"});
+}
+
+// --- layouts ---
+
+TEST(FieldWidths, TextDeclaredWithoutAWidthIsTwentyWide)
+{
+    EXPECT_EQ(fieldOf(declared("cvndundo"), "cap_user").width, 20);
+    EXPECT_EQ(fieldOf(declared("glundoap"), "Gla_reference").width, 20);
+    EXPECT_EQ(fieldOf(declared("Languages"), "LangName").width, 20);
+}
+
+TEST(FieldTypes, AmountsAreMoneyAndRatesAreFloat)
+{
+    const std::vector<std::pair<std::string, std::string>> money = {
+        {"car", "Car_amount"},       {"cap", "Cap_amount"},   {"cli", "Cli_current_bal"},  {"tjld", "Tjld_debit"},
+        {"arori", "Credit15"},       {"VatTmp", "TaxAmount"}, {"VatTmp", "TotalAmount"},   {"apchVAT", "TaxAmount"},
+        {"RecChVAT", "TotalAmount"}, {"virmem", "Curr_36"},   {"jcTrans", "JcTrans_Taux"}, {"apchqh", "Apchqh_dist10"}};
+    for (const auto& [table, field] : money)
+        EXPECT_EQ(fieldOf(declared(table), field).type, FieldType::Money) << table << "." << field;
+
+    const std::vector<std::pair<std::string, std::string>> rates = {
+        {"taxrates", "TaxRates_Rate"}, {"ctrl", "Ctrl_fed_rate"}, {"ctrl", "Ctrl_curr4_rate"},
+        {"cli", "Cli_discount"},       {"VatTmp", "Rate"},        {"slsm", "Slsm_taux1"}};
+    for (const auto& [table, field] : rates)
+        EXPECT_EQ(fieldOf(declared(table), field).type, FieldType::Float) << table << "." << field;
+}
+
+TEST(FieldOrder, FamiliesFollowOneAnotherInRecordOrder)
+{
+    const TableDef control = declared("ctrl");
+    EXPECT_EQ(control.fieldIndex("Ctrl_sales_accnt8") - control.fieldIndex("Ctrl_sales_accnt1"), 7);
+    EXPECT_EQ(control.fieldIndex("Ctrl_cr_accnt1"), control.fieldIndex("Ctrl_sales_accnt8") + 1);
+    EXPECT_EQ(control.fieldIndex("Ctrl_curr1_rate"), control.fieldIndex("Ctrl_curr1_name") + 1);
+    EXPECT_EQ(control.fieldIndex("Ctrl_curr2_name"), control.fieldIndex("Ctrl_curr1_sign") + 1);
+    EXPECT_EQ(control.fields.front().name, "Ctrl_record_no");
+    EXPECT_EQ(control.fields.back().name, "Ctrl_TaxSystem");
+
+    const TableDef document = declared("arori");
+    EXPECT_EQ(document.fieldIndex("Debit1"), document.fieldIndex("Account15") + 1);
+    EXPECT_EQ(document.fieldIndex("Credit1"), document.fieldIndex("Debit15") + 1);
+
+    const TableDef scratch = declared("virmem");
+    EXPECT_EQ(scratch.fields.size(), 38u);
+    EXPECT_EQ(scratch.fields.back().name, "Curr_36");
+}
+
+TEST(FieldFlags, RequiredFieldsAreKept)
+{
+    EXPECT_TRUE(fieldOf(declared("cli"), "Cli_code").required);
+    EXPECT_FALSE(fieldOf(declared("cli"), "Cli_name").required);
+    EXPECT_TRUE(fieldOf(declared("glm"), "Glm_summarize").required);
+    EXPECT_TRUE(fieldOf(declared("user"), "User_company").required);
+    EXPECT_FALSE(fieldOf(declared("user"), "User_detail").required);
+    EXPECT_TRUE(fieldOf(declared("trkdb"), "Trkdb_type").required);
+    EXPECT_TRUE(fieldOf(declared("apchqdtmp"), "Apchqd_seq").required);
+    EXPECT_FALSE(fieldOf(declared("apchqd"), "Apchqd_seq").required);
+}
+
+// Records move between these tables field by field, so their layouts must stay the same.
+TEST(SharedLayouts, CopiesKeepTheLayoutOfTheirOriginal)
+{
+    const std::vector<std::pair<std::string, std::string>> pairs = {{"car", "carh"},
+                                                                    {"cap", "caph"},
+                                                                    {"apori", "aporidel"},
+                                                                    {"cdorihdr", "cdorihdrdel"},
+                                                                    {"cdoridet", "cdoridetdel"},
+                                                                    {"apchqh", "recchqh"},
+                                                                    {"apchqh", "apchqh7"},
+                                                                    {"apchqd", "recchqd"},
+                                                                    {"apchVAT", "RecChVAT"},
+                                                                    {"taxrates", "taxratesP"},
+                                                                    {"taxrep", "taxrepP"}};
+    for (const auto& [original, copy] : pairs) {
+        const TableDef a = declared(original);
+        const TableDef b = declared(copy);
+        ASSERT_EQ(a.fields.size(), b.fields.size()) << original << " / " << copy;
+        for (std::size_t i = 0; i < a.fields.size(); ++i) {
+            EXPECT_EQ(a.fields[i].name, b.fields[i].name) << copy;
+            EXPECT_EQ(a.fields[i].type, b.fields[i].type) << copy << "." << b.fields[i].name;
+            EXPECT_EQ(a.fields[i].width, b.fields[i].width) << copy << "." << b.fields[i].name;
+        }
+    }
+}
+
+TEST(SharedLayouts, PrintedLinesExtendTheChequeLines)
+{
+    const auto lines = fieldNames(declared("apchqd"));
+    const auto printed = fieldNames(declared("apchqd5"));
+    ASSERT_GT(printed.size(), lines.size());
+    EXPECT_TRUE(std::equal(lines.begin(), lines.end(), printed.begin()));
+    for (const char* stub : {"ChequeNum", "SuppCode", "SuppName", "ChequeDate", "CompName", "ChequeAmt"})
+        EXPECT_TRUE(contains(printed, stub)) << stub;
+}
+
+TEST(SharedLayouts, DocumentsNameTheirOwnParty)
+{
+    const TableDef sales = declared("arori");
+    const TableDef purchases = declared("apori");
+    EXPECT_GE(sales.fieldIndex("Direct_cash_sale"), 0);
+    EXPECT_LT(sales.fieldIndex("PO"), 0);
+    EXPECT_GE(purchases.fieldIndex("Direct_cash_purchase"), 0);
+    EXPECT_GE(purchases.fieldIndex("PO"), 0);
+    EXPECT_GE(declared("crorihdr").fieldIndex("Nsf_cheque"), 0);
+    EXPECT_LT(declared("cdorihdr").fieldIndex("Nsf_cheque"), 0);
+    EXPECT_GE(declared("cdorihdr").fieldIndex("Account20"), 0);
+    EXPECT_LT(declared("arori").fieldIndex("Account16"), 0);
+}
+
+}  // namespace
+}  // namespace orvant::store

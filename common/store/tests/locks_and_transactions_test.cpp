@@ -1,0 +1,309 @@
+// Record locks, re-reads under the lock and transactions, between two connections of one
+// process: two workstations as far as the store can tell.
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "store/lock_retry.h"
+#include "store/query.h"
+#include "store_fixture.h"
+
+namespace orvant::store::test {
+namespace {
+
+using LockTest = StoreTest;
+ORVANT_ON_EVERY_ENGINE(LockTest);
+
+int codeOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const StoreError& e) {
+        return e.code();
+    }
+    return 0;
+}
+
+TEST_P(LockTest, a_record_in_edit_is_refused_to_others_with_its_holder)
+{
+    setWorkstationIdentity("alice", 7);
+    Table mine(*db_, clientsTable());
+    mine.open();
+    addClient(mine, "C1", "One");
+    addClient(mine, "C2", "Two");
+    ASSERT_TRUE(mine.findKey({"C1"}));
+    mine.edit();
+
+    auto other = connect();
+    Table theirs(*other, clientsTable());
+    theirs.open();
+    ASSERT_TRUE(theirs.findKey({"C1"}));
+    try {
+        theirs.edit();
+        FAIL() << "the record is in edit elsewhere";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.code(), 10241);
+        ASSERT_TRUE(e.holder().has_value());
+        EXPECT_EQ(e.holder()->user, "alice");
+        EXPECT_EQ(e.holder()->session, 7);
+        EXPECT_NE(e.last().message.find("alice"), std::string::npos);
+    }
+    EXPECT_EQ(codeOf([&] { theirs.deleteRecord(); }), errc::kRecordLocked);
+
+    ASSERT_TRUE(theirs.findKey({"C2"}));
+    EXPECT_NO_THROW(theirs.edit()) << "a lock on another record never interferes";
+    theirs.cancel();
+
+    Table sameProcess(*db_, clientsTable());
+    sameProcess.open();
+    ASSERT_TRUE(sameProcess.findKey({"C1"}));
+    EXPECT_EQ(codeOf([&] { sameProcess.edit(); }), 10241) << "two cursors conflict as two workstations do";
+
+    mine.post();
+    ASSERT_TRUE(theirs.findKey({"C1"}));
+    EXPECT_NO_THROW(theirs.edit());
+    theirs.cancel();
+    setWorkstationIdentity("", 0);
+}
+
+TEST_P(LockTest, edit_reads_the_record_again_under_its_lock)
+{
+    Table stale(*db_, clientsTable());
+    stale.open();
+    addClient(stale, "C", "Client", Money::fromUnits(100));
+    ASSERT_TRUE(stale.findKey({"C"}));
+
+    auto other = connect();
+    Table theirs(*other, clientsTable());
+    theirs.open();
+    ASSERT_TRUE(theirs.findKey({"C"}));
+    theirs.edit();
+    theirs.field("Balance") = theirs.field("Balance").asMoney() + Money::fromUnits(50);
+    theirs.post();
+
+    EXPECT_EQ(stale.field("Balance").asMoney(), Money::fromUnits(100)) << "the browse copy is what was read";
+    stale.edit();
+    EXPECT_EQ(stale.field("Balance").asMoney(), Money::fromUnits(150)) << "the edit starts from the committed record";
+    stale.field("Balance") = stale.field("Balance").asMoney() + Money::fromUnits(25);
+    stale.post();
+    theirs.refresh();
+    EXPECT_EQ(theirs.field("Balance").asMoney(), Money::fromUnits(175));
+
+    ASSERT_TRUE(theirs.findKey({"C"}));
+    theirs.deleteRecord();
+    EXPECT_EQ(codeOf([&] { stale.edit(); }), errc::kRecordGone);
+    EXPECT_EQ(stale.state(), TableState::Browse);
+}
+
+TEST_P(LockTest, save_writes_only_the_fields_changed)
+{
+    Table mine(*db_, clientsTable());
+    mine.open();
+    addClient(mine, "C", "Name", Money::fromUnits(10));
+    ASSERT_TRUE(mine.findKey({"C"}));
+    mine.edit();
+    mine.field("Name") = "New name";
+
+    auto other = connect();
+    Table theirs(*other, clientsTable());
+    theirs.open();
+    ASSERT_TRUE(theirs.findKey({"C"}));
+    // Between our edit and post nobody else can change the record...
+    EXPECT_EQ(codeOf([&] { theirs.edit(); }), 10241);
+    mine.post();
+    theirs.refresh();
+    EXPECT_EQ(theirs.field("Name").asString(), "New name");
+    EXPECT_EQ(theirs.field("Balance").asMoney(), Money::fromUnits(10));
+}
+
+TEST_P(LockTest, a_lock_taken_in_a_transaction_lasts_until_it_ends)
+{
+    Table mine(*db_, clientsTable());
+    mine.open();
+    addClient(mine, "C", "Name");
+    auto other = connect();
+    Table theirs(*other, clientsTable());
+    theirs.open();
+
+    for (bool commit : {true, false}) {
+        ASSERT_TRUE(mine.findKey({"C"}));
+        mine.edit();  // the lock first, then the transaction
+        db_->startTransaction();
+        mine.field("Terms") = commit ? 30 : 60;
+        mine.post();
+        ASSERT_TRUE(theirs.findKey({"C"}));
+        EXPECT_EQ(codeOf([&] { theirs.edit(); }), 10241) << "posted but not committed";
+        if (commit) db_->commit();
+        else db_->rollback();
+        ASSERT_TRUE(theirs.findKey({"C"}));
+        EXPECT_NO_THROW(theirs.edit());
+        EXPECT_EQ(theirs.field("Terms").asInt(), 30) << (commit ? "committed" : "rolled back");
+        theirs.cancel();
+    }
+}
+
+TEST_P(LockTest, a_refused_write_leaves_the_transaction_usable)
+{
+    Table t(*db_, clientsTable());
+    t.open();
+    addClient(t, "A", "Exists");
+    db_->startTransaction();
+    addClient(t, "B", "Before");
+    t.insert();
+    t.field("Code") = "A";
+    EXPECT_EQ(codeOf([&] { t.post(); }), errc::kKeyViolation);
+    t.field("Code") = "A2";  // tried once more, corrected
+    t.post();
+    addClient(t, "C", "After");
+    db_->commit();
+    EXPECT_EQ(t.recordCount(), 4);
+}
+
+TEST_P(LockTest, a_transaction_guard_rolls_back_unless_committed)
+{
+    Table t(*db_, clientsTable());
+    t.open();
+    {
+        Transaction tx(*db_);
+        addClient(t, "GONE", "");
+        {
+            Transaction inner(*db_);  // joins the outer one
+            addClient(t, "GONE2", "");
+            inner.commit();
+        }
+        EXPECT_TRUE(db_->inTransaction()) << "only the outermost guard commits";
+    }
+    EXPECT_FALSE(db_->inTransaction());
+    EXPECT_TRUE(t.isEmpty());
+    {
+        Transaction tx(*db_);
+        addClient(t, "KEPT", "");
+        tx.commit();
+    }
+    EXPECT_EQ(t.recordCount(), 1);
+    EXPECT_EQ(codeOf([&] { db_->commit(); }), errc::kTransactionState);
+}
+
+TEST_P(LockTest, a_second_writer_waits_for_the_first)
+{
+    Table t(*db_, clientsTable());
+    t.open();
+    addClient(t, "X", "");
+    const std::string addOne = "UPDATE tcli SET terms = COALESCE(terms, 0) + 1 WHERE code = 'X'";
+    db_->startTransaction();
+    Query(*db_, addOne).execute();
+
+    std::atomic<bool> secondDone{false};
+    std::string failure;
+    std::thread second([&] {
+        try {
+            auto other = connect();
+            Transaction tx(*other);
+            Query(*other, addOne).execute();
+            tx.commit();
+        } catch (const std::exception& e) {
+            failure = e.what();
+        }
+        secondDone = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(secondDone) << "the second writer is still waiting";
+    db_->commit();
+    second.join();
+    EXPECT_EQ(failure, "");
+    t.refresh();
+    EXPECT_EQ(t.field("Terms").asInt(), 2) << "neither change is lost";
+}
+
+TEST_P(LockTest, edit_with_lock_retry_waits_for_the_holder_and_can_be_cancelled)
+{
+    Table mine(*db_, clientsTable());
+    mine.open();
+    addClient(mine, "C", "");
+    ASSERT_TRUE(mine.findKey({"C"}));
+    mine.edit();
+
+    auto other = connect();
+    Table theirs(*other, clientsTable());
+    theirs.open();
+    ASSERT_TRUE(theirs.findKey({"C"}));
+    int refusals = 0;
+    LockRetry giveUp;
+    giveUp.waiting = [&](const StoreError& e) { refusals += e.isRecordLocked(); };
+    giveUp.cancelled = [&] { return refusals >= 3; };
+    EXPECT_EQ(codeOf([&] { EditWithLockRetry(theirs, giveUp); }), errc::kCancelled);
+    EXPECT_EQ(refusals, 3);
+
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        mine.post();
+    });
+    EditWithLockRetry(theirs);
+    release.join();
+    EXPECT_EQ(theirs.state(), TableState::Edit);
+    theirs.cancel();
+}
+
+TEST_P(LockTest, open_table_or_close_reports_once_and_closes)
+{
+    Table missing(*db_, "cli");  // declared, but this directory holds only the test tables
+    std::vector<std::string> shown;
+    int closed = 0;
+    EXPECT_FALSE(OpenTableOrClose(missing, 2, [&](const std::string& m) { shown.push_back(m); }, [&] { ++closed; }));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Erreur lors de l'ouverture de la table cli"}));
+    EXPECT_EQ(closed, 1);
+
+    Table present(*db_, clientsTable());
+    EXPECT_TRUE(OpenTableOrClose(present, 1, [&](const std::string& m) { shown.push_back(m); }, [&] { ++closed; }));
+    EXPECT_EQ(closed, 1);
+}
+
+TEST_P(LockTest, queries_bind_their_parameters)
+{
+    Table t(*db_, clientsTable());
+    t.open();
+    addClient(t, "A", "O'Brien", Money::fromCents(1050));
+    addClient(t, "B", "x'); DROP TABLE tcli; --", Money::fromCents(-50));
+    Query q(*db_, "SELECT code, name, balance FROM tcli WHERE name = ? OR balance < ? ORDER BY code");
+    q.bind(0, "O'Brien");
+    q.bind(1, Money());
+    std::vector<std::string> found;
+    for (q.open(); !q.eof(); q.next()) found.push_back(q.field("CODE").asString());
+    EXPECT_EQ(found, (std::vector<std::string>{"A", "B"}));
+
+    Query sum(*db_, "SELECT SUM(balance) AS total, COUNT(*) AS n FROM tcli");
+    sum.open();
+    EXPECT_EQ(sum.field("total").asMoney(), Money::fromCents(1000)) << "money sums stay exact";
+    EXPECT_EQ(sum.field("n").asInt(), 2);
+
+    Query update(*db_, "UPDATE tcli SET terms = ? WHERE code = ?");
+    update.bind(0, 45);
+    update.bind(1, "A");
+    EXPECT_EQ(update.execute(), 1);
+    EXPECT_TRUE(db_->tableExists("TCLI.DB"));
+}
+
+TEST_P(LockTest, work_tables_are_created_emptied_and_dropped_by_name)
+{
+    TableDef def = scratchTable();
+    def.name = "wrk12";
+    db_->createTable(def);
+    EXPECT_TRUE(db_->tableExists("Wrk12.db"));
+    Table t(*db_, def);
+    t.open();
+    t.insert();
+    t.field("Description") = "row";
+    t.post();
+    t.close();
+    db_->emptyTable("WRK12");
+    t.open();
+    EXPECT_TRUE(t.isEmpty());
+    t.close();
+    db_->dropTable("wrk12.DB");
+    EXPECT_FALSE(db_->tableExists("wrk12"));
+    EXPECT_EQ(codeOf([&] { t.open(); }), errc::kTableNotFound);
+}
+
+}  // namespace
+}  // namespace orvant::store::test
