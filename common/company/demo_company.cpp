@@ -1,0 +1,190 @@
+#include "company/demo_company.h"
+
+#include "company/company_creation.h"
+#include "company/record.h"
+#include "dates/date.h"
+#include "money/money.h"
+
+namespace orvant::company {
+
+using store::Table;
+
+namespace {
+
+// The accounts the control record names; the rest of the chart is for the distributions.
+enum Account : int {
+    kBank = 1000, kReceivable = 1100, kHoldbackReceivable = 1150, kPayable = 2100, kFederalTax = 2200,
+    kProvincialTax = 2210, kHoldbackPayable = 2300, kRetainedEarnings = 3100, kSales = 4000, kServices = 4010,
+    kFreightCharged = 4020, kPurchases = 5000, kRent = 5100, kOfficeSupplies = 5200, kBankCharges = 5400,
+};
+
+constexpr double kFederalRate = 5.0;
+constexpr double kProvincialRate = 9.975;
+
+// Types are stored in words; their first letter gives the displayed type in either language.
+void addAccounts(Table& accounts)
+{
+    struct Row { int number; const char* description; const char* type; };
+    const Row chart[] = {
+        {kBank, "Bank", "Asset"},
+        {kReceivable, "Accounts receivable", "Asset"},
+        {kHoldbackReceivable, "Holdbacks receivable", "Asset"},
+        {1200, "Inventory", "Asset"},
+        {kPayable, "Accounts payable", "Liability"},
+        {kFederalTax, "Federal sales tax", "Liability"},
+        {kProvincialTax, "Provincial sales tax", "Liability"},
+        {kHoldbackPayable, "Holdbacks payable", "Liability"},
+        {3000, "Capital", "Capital"},
+        {kRetainedEarnings, "Retained earnings", "Capital"},
+        {kSales, "Sales", "Revenue"},
+        {kServices, "Services", "Revenue"},
+        {kFreightCharged, "Freight charged", "Revenue"},
+        {kPurchases, "Purchases", "Expense"},
+        {kRent, "Rent", "Expense"},
+        {kOfficeSupplies, "Office supplies", "Expense"},
+        {5300, "Telephone", "Expense"},
+        {kBankCharges, "Bank charges", "Expense"},
+    };
+    for (const Row& row : chart)
+        addRecord(accounts, {{"Glm_account", row.number},
+                             {"Glm_Description", row.description},
+                             {"Glm_type", row.type},
+                             {"Glm_summarize", "N"},
+                             {"Glm_currency", 0}});
+}
+
+void pointControlAtAccounts(Table& control)
+{
+    control.first();
+    control.edit();
+    control.field("Ctrl_fed_tax_no") = "123456789 RT0001";
+    control.field("Ctrl_pro_tax_no") = "1234567890 TQ0001";
+    control.field("Ctrl_fed_rate") = kFederalRate;
+    control.field("Ctrl_pro_rate1") = kProvincialRate;
+    control.field("Ctrl_ar_accnt") = kReceivable;
+    control.field("Ctrl_ap_accnt") = kPayable;
+    control.field("Ctrl_fed_tax_accnt") = kFederalTax;
+    control.field("Ctrl_Pro_tax_accnt") = kProvincialTax;
+    control.field("Ctrl_pro_tax_accnt1") = kProvincialTax;
+    control.field("Ctrl_bank_accnt1") = kBank;
+    control.field("Ctrl_general_sales_accnt") = kSales;
+    const int sales[] = {kSales, kServices, kFreightCharged, kSales, kSales, kSales, kSales, kSales};
+    const int purchases[] = {kPurchases, kRent, kOfficeSupplies, kBankCharges, kPurchases, kPurchases, kPurchases, kPurchases};
+    for (int i = 1; i <= 8; ++i) {
+        const std::string n = std::to_string(i);
+        control.field("Ctrl_sales_accnt" + n) = sales[i - 1];
+        control.field("Ctrl_cr_accnt" + n) = i == 1 ? kBankCharges : sales[i - 1];
+        control.field("Ctrl_ap_purch_accnt" + n) = purchases[i - 1];
+        control.field("Ctrl_ap_disb_accnt" + n) = purchases[i - 1];
+    }
+    control.field("Ctrl_ar_invoiceno") = 1001;
+    control.field("Ctrl_pl_name1") = "Regular";
+    control.field("Ctrl_pl_name2") = "Wholesale";
+    control.post();
+}
+
+void addTaxRates(Table& rates)
+{
+    addRecord(rates, {{"TaxRates_Code", 1}, {"TaxRates_Description", "GST"}, {"TaxRates_Rate", kFederalRate}, {"TaxRates_Account", kFederalTax}});
+    addRecord(rates, {{"TaxRates_Code", 2}, {"TaxRates_Description", "QST"}, {"TaxRates_Rate", kProvincialRate}, {"TaxRates_Account", kProvincialTax}});
+}
+
+void addSalesmen(Table& salesmen)
+{
+    addRecord(salesmen, {{"Slsm_code", "JD"}, {"Slsm_nom", "Julie Dubois"}, {"Slsm_taux1", 3.0}});
+    addRecord(salesmen, {{"Slsm_code", "MT"}, {"Slsm_nom", "Marc Tremblay"}, {"Slsm_taux1", 2.5}});
+    addRecord(salesmen, {{"Slsm_code", "SL"}, {"Slsm_nom", "Sarah Lee"}, {"Slsm_taux1", 2.0}});
+}
+
+struct Party {
+    const char* code;
+    const char* name;
+    const char* city;
+    const char* province;
+    const char* language;
+    const char* territory;
+};
+
+void addClients(Table& clients)
+{
+    const Party parties[] = {
+        {"ABC100", "ABC Construction Ltd.", "Montréal", "QC", "F", "N"},
+        {"BEL200", "Bélanger et fils inc.", "Québec", "QC", "F", "E"},
+        {"HAR300", "Harbour Marine Supply", "Halifax", "NS", "E", "E"},
+        {"NOR400", "Northern Lights Café", "Sudbury", "ON", "E", "N"},
+        {"WES500", "Westmount Dental Clinic", "Westmount", "QC", "E", "W"},
+    };
+    const char* reps[] = {"JD", "MT", "SL", "JD", "MT"};
+    int i = 0;
+    for (const Party& p : parties) {
+        addRecord(clients, {{"Cli_code", p.code}, {"Cli_name", p.name}, {"Cli_city", p.city}, {"Cli_prov", p.province},
+                            {"Cli_country", "Canada"}, {"Cli_language", p.language}, {"Cli_terr", p.territory},
+                            {"Cli_salesrep", reps[i++]}, {"Cli_terms", 1}, {"Cli_du_days", 30}, {"Cli_tax_fed", true},
+                            {"Cli_tax_pro", true}, {"Cli_credit_limit", 10000}, {"Cli_price_list", 1},
+                            {"Cli_currency", 0}, {"Cli_current_bal", Money()}, {"Cli_accnt1", kSales},
+                            {"Cli_copies", 1}, {"Cli_credit_hold", false}, {"Cli_date_created", Date::today()}});
+    }
+}
+
+void addSuppliers(Table& suppliers)
+{
+    const Party parties[] = {
+        {"BUR100", "Bureau Plus", "Laval", "QC", "F", "N"},
+        {"HYD200", "Hydro Services", "Montréal", "QC", "F", "W"},
+        {"MAP300", "Maple Leaf Lumber", "Ottawa", "ON", "E", "W"},
+        {"TEL400", "TeleNorth Communications", "Toronto", "ON", "E", "S"},
+    };
+    const int accounts[] = {kOfficeSupplies, kRent, kPurchases, 5300};
+    int i = 0;
+    for (const Party& p : parties) {
+        addRecord(suppliers, {{"Sup_code", p.code}, {"Sup_name", p.name}, {"Sup_city", p.city}, {"Sup_prov", p.province},
+                              {"Sup_country", "Canada"}, {"Sup_language", p.language}, {"Sup_terr", p.territory},
+                              {"Sup_du_days", 30}, {"Sup_currency", 0}, {"Sup_bank_account", 1},
+                              {"Sup_current_bal", Money()}, {"Sup_accnt1", accounts[i++]}, {"Sup_copies", 1},
+                              {"Sup_date_created", Date::today()}});
+    }
+}
+
+}  // namespace
+
+void MakeDemoCompany(const Installation& installation, int company)
+{
+    if (!CompanyExists(installation, company)) CreateCompany(installation, company, kDemoCompanyName);
+    const auto books = OpenCompany(installation, company);
+    Table accounts(*books, "glm");
+    accounts.open();
+    if (!accounts.isEmpty())
+        throw SetupError("Company " + std::to_string(company) + " has accounts already; the demo fills only a new company.");
+
+    store::Transaction transaction(*books);
+    addAccounts(accounts);
+    Table control(*books, "ctrl");
+    control.open();
+    pointControlAtAccounts(control);
+    for (const char* name : {"taxrates", "taxratesP"}) {
+        Table rates(*books, name);
+        rates.open();
+        addTaxRates(rates);
+    }
+    const std::pair<const char*, void (*)(Table&)> fillings[] = {{"slsm", addSalesmen}, {"cli", addClients}, {"sup", addSuppliers}};
+    for (const auto& [name, fill] : fillings) {
+        Table table(*books, name);
+        table.open();
+        fill(table);
+    }
+    Table formats(*books, "Fafrm1");
+    formats.open();
+    addRecord(formats, {{"Name", "Standard invoice"}});
+    transaction.commit();
+
+    const auto root = OpenDataRoot(installation);
+    Table companies(*root, "comp");
+    companies.open();
+    if (companies.findKey({company})) {
+        companies.edit();
+        companies.field("Comp_Ret_Earn_accnt") = static_cast<int>(kRetainedEarnings);
+        companies.post();
+    }
+}
+
+}  // namespace orvant::company
