@@ -1,0 +1,29 @@
+#pragma once
+// What an orvantctl call asks for, read from its arguments. Reading never touches the books, so
+// a mistyped call is refused before anything is opened.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvant::ctl {
+
+enum class Command { Help, Init, CreateCompany, Demo, Check };
+
+struct Request {
+    Command command = Command::Help;
+    std::optional<std::string> dataRoot;  // --data-root, as given
+    int company = 1;
+    std::string companyName;
+};
+
+struct Parsed {
+    std::optional<Request> request;
+    std::string error;  // why the arguments were refused, when there is no request
+};
+
+Parsed ParseCommandLine(const std::vector<std::string>& arguments);
+
+extern const char* const kUsage;
+
+}  // namespace orvant::ctl

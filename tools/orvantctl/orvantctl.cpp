@@ -1,0 +1,111 @@
+#include "orvantctl.h"
+
+#include <filesystem>
+
+#include "command_line.h"
+#include "company/books_check.h"
+#include "company/company_creation.h"
+#include "company/data_root_setup.h"
+#include "company/demo_company.h"
+#include "settings/paths.h"
+#include "settings/store_choice.h"
+#include "store/error.h"
+
+namespace orvant::ctl {
+
+namespace {
+
+constexpr int kDone = 0, kBooksDisagree = 1, kRefused = 2;
+const std::string kDriveSuffix = "/Orvant/data";
+
+std::string dataRootFor(const Request& request, const Registry& registry)
+{
+    if (!request.dataRoot) return DataRoot(registry).toStdString();
+    std::string path = std::filesystem::absolute(*request.dataRoot).lexically_normal().string();
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}
+
+// The suite finds its data at datadrive + "/Orvant/data", so only such a root can be written
+// into the registry as a drive.
+void rememberDataRoot(const std::string& dataRoot, Registry& registry, std::ostream& out)
+{
+    if (registry.contains(kProductSection, u"datadrive")) return;
+    const bool drivable = dataRoot.size() > kDriveSuffix.size() && dataRoot.ends_with(kDriveSuffix);
+    if (!drivable) {
+        out << "The registry names no data root, and " << dataRoot << " does not end in " << kDriveSuffix
+            << ", so the registry was left as it is.\n";
+        return;
+    }
+    const std::string drive = dataRoot.substr(0, dataRoot.size() - kDriveSuffix.size());
+    if (registry.setValue(kProductSection, u"datadrive", QString::fromStdString(drive)))
+        out << "Registry " << registry.path().toStdString() << ": datadrive = " << drive << "\n";
+    else
+        out << "The registry " << registry.path().toStdString() << " could not be written.\n";
+}
+
+int init(const company::Installation& installation, Registry& registry, std::ostream& out)
+{
+    const auto done = company::SetupDataRoot(installation);
+    for (const std::string& line : done) out << line << "\n";
+    out << "The data root " << installation.dataRoot << (done.empty() ? " was set up already.\n" : " is set up.\n");
+    rememberDataRoot(installation.dataRoot, registry, out);
+    return kDone;
+}
+
+int check(const company::Installation& installation, int company, std::ostream& out)
+{
+    const company::BooksReport report = company::CheckBooks(installation, company);
+    for (const std::string& problem : report.problems) out << problem << "\n";
+    out << "Company " << company << ": " << report.headers << " journal header(s), " << report.clients << " client(s), "
+        << report.suppliers << " supplier(s) checked: ";
+    if (report.clean()) {
+        out << "the books agree.\n";
+        return kDone;
+    }
+    out << report.problems.size() << " problem(s).\n";
+    return kBooksDisagree;
+}
+
+int run(const Request& request, std::ostream& out)
+{
+    Registry registry = Registry::open();
+    const company::Installation installation{dataRootFor(request, registry), StoreChoice(registry)};
+    switch (request.command) {
+    case Command::Help: break;
+    case Command::Init: return init(installation, registry, out);
+    case Command::CreateCompany:
+        company::CreateCompany(installation, request.company, request.companyName);
+        out << "Company " << request.company << " \"" << request.companyName << "\" is created in "
+            << installation.companyDir(request.company) << ".\n";
+        return kDone;
+    case Command::Demo:
+        company::MakeDemoCompany(installation, request.company);
+        out << "Company " << request.company << " is a demo company in " << installation.companyDir(request.company) << ".\n";
+        return kDone;
+    case Command::Check: return check(installation, request.company, out);
+    }
+    out << kUsage;
+    return kDone;
+}
+
+}  // namespace
+
+int RunOrvantctl(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    const Parsed parsed = ParseCommandLine(arguments);
+    if (!parsed.request) {
+        err << "orvantctl: " << parsed.error << "\n\n" << kUsage;
+        return kRefused;
+    }
+    try {
+        return run(*parsed.request, out);
+    } catch (const company::SetupError& e) {
+        err << "orvantctl: " << e.what() << "\n";
+    } catch (const store::StoreError& e) {
+        err << "orvantctl: store error: " << e.what() << "\n";
+    }
+    return kRefused;
+}
+
+}  // namespace orvant::ctl
