@@ -17,9 +17,14 @@ endfunction()
 
 # orvant_add_library(NAME SOURCES... LIBS libs...)
 # A static library of the foundation; headers are included as "folder/file.h" from common/.
+# Its symbols stay visible: the foundation is gathered into one shared library that the
+# launcher and every module link (modules themselves export nothing but their entry point).
+# Qt-facing parts get moc and uic.
 function(orvant_add_library name)
   cmake_parse_arguments(L "" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} STATIC ${L_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/common)
   target_link_libraries(${name} PUBLIC ${L_LIBS})
+  set_target_properties(${name} PROPERTIES
+    CXX_VISIBILITY_PRESET default VISIBILITY_INLINES_HIDDEN OFF AUTOMOC ON AUTOUIC ON)
 endfunction()

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libsqlite3-dev libpq-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  postgresql
+  postgresql poppler-utils
 )
 
 missing=()
