@@ -3,15 +3,21 @@
 include(GNUInstallDirs)
 include(GoogleTest)
 
-# orvant_add_test(NAME SOURCES... LIBS libs...)
-# A GoogleTest program beside the code it tests, registered with CTest test by test.
+# orvant_add_test(NAME [QT] SOURCES... LIBS libs...)
+# A GoogleTest program beside the code it tests, registered with CTest test by test. QT tests
+# run inside a QApplication (on the offscreen platform under the test command).
 function(orvant_add_test name)
   if(NOT ORVANT_BUILD_TESTS)
     return()
   endif()
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "QT" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main Threads::Threads)
+  if(T_QT)
+    set(main orvant_qt_test_main)
+  else()
+    set(main GTest::gtest_main)
+  endif()
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock ${main} Threads::Threads)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "${T_LABELS}")
 endfunction()
 
