@@ -34,3 +34,16 @@ function(orvant_add_library name)
   set_target_properties(${name} PROPERTIES
     CXX_VISIBILITY_PRESET default VISIBILITY_INLINES_HIDDEN OFF AUTOMOC ON AUTOUIC ON)
 endfunction()
+
+# orvant_add_module(NAME SOURCES... LIBS libs...)
+# A module library: loaded by its code, exporting nothing but ShowDllForm (hidden visibility
+# keeps it unloadable), linked to the shared foundation, carrying its version mark.
+function(orvant_add_module name)
+  cmake_parse_arguments(M "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} MODULE ${M_SOURCES})
+  set_target_properties(${name} PROPERTIES PREFIX "" AUTOMOC ON AUTOUIC ON
+    LIBRARY_OUTPUT_DIRECTORY ${ORVANT_MODULES_DIR})
+  target_link_libraries(${name} PRIVATE orvant_foundation ${M_LIBS})
+  target_link_options(${name} PRIVATE -Wl,--no-undefined)
+  install(TARGETS ${name} LIBRARY DESTINATION Orvant/bin)
+endfunction()

@@ -16,6 +16,7 @@
 #include <QString>
 #include <exception>
 #include <functional>
+#include <type_traits>
 
 #include "store/lock_retry.h"
 
@@ -72,13 +73,15 @@ void HandleException(std::exception_ptr error) noexcept;
 // What a lock conflict that closes the screen says, naming the holder where the store knows it.
 QString LockConflictText(const store::StoreError& error, int language);
 
-// Wraps an event handler so that nothing it throws reaches Qt's event loop.
+// Wraps an event handler so that nothing it throws reaches Qt's event loop. Signal arguments
+// the handler does not take are dropped.
 template <typename Handler>
 auto Guarded(Handler handler)
 {
     return [handler = std::move(handler)](auto&&... args) noexcept {
         try {
-            handler(std::forward<decltype(args)>(args)...);
+            if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>) handler(std::forward<decltype(args)>(args)...);
+            else handler();
         } catch (...) {
             HandleException(std::current_exception());
         }

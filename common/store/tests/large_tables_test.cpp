@@ -130,7 +130,9 @@ TEST_P(LargeTablesTest, a_full_walk_meets_every_row_once_in_key_order)
     Key previous;
     for (t.first(); !t.eof(); t.next()) {
         const Key key = keyOf(t);
-        if (rows > 0) ASSERT_LT(previous, key);
+        if (rows > 0) {
+            ASSERT_LT(previous, key);
+        }
         previous = key;
         amounts += t.field("Amount").asMoney().raw();
         ++rows;
@@ -151,7 +153,9 @@ TEST_P(LargeTablesTest, findkey_with_partial_and_whole_keys_lands_where_sql_does
         SCOPED_TRACE(client);
         const auto expected = firstOf("client = ?", {client});
         ASSERT_EQ(t.findKey({client}), expected.has_value());
-        if (expected) EXPECT_EQ(keyOf(t), *expected);
+        if (expected) {
+            EXPECT_EQ(keyOf(t), *expected);
+        }
 
         const std::string invoice = padded("I", static_cast<int>(random_() % (kEntries / 5 + 10)), 6);
         const auto exactTwo = firstOf("client = ? AND invoice = ?", {client, invoice});
@@ -176,7 +180,9 @@ TEST_P(LargeTablesTest, findnearest_lands_where_sql_does_and_past_the_end_is_eof
                                                : firstOf("client >= ?", {client});
         t.findNearest(probe);
         ASSERT_EQ(!t.eof(), expected.has_value());
-        if (expected) EXPECT_EQ(keyOf(t), *expected);
+        if (expected) {
+            EXPECT_EQ(keyOf(t), *expected);
+        }
     }
 }
 

@@ -1,0 +1,56 @@
+// The session record as the launcher hands it over, and the module's own copy of it.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "session/session.h"
+
+namespace orvant {
+namespace {
+
+TEST(SessionRecord, a_copy_owns_its_strings_and_reads_empty_slots_as_empty)
+{
+    std::string company = "12";
+    TLinkSection link{};
+    link.UserId = "Marie";
+    link.CompanyCode = company.c_str();
+    link.Language = 2;
+    std::memcpy(link.LangCode, "fr", 3);
+    link.SessionNo = 7;
+    link.UserRights = 3;
+    link.DataRoot = "/srv/Orvant/data";
+
+    const Session copy = Session::fromLink(link);
+    company = "99";
+    EXPECT_EQ(copy.companyCode, "12") << "the copy does not point into the caller's memory";
+    EXPECT_EQ(copy.userName, "") << "a null slot is the empty string";
+    EXPECT_EQ(copy.langCode, "fr");
+    EXPECT_EQ(copy.sessionNo, 7);
+    EXPECT_EQ(copy.companyDir(), "/srv/Orvant/data12");
+
+    const TLinkSection back = LinkFor(copy);
+    EXPECT_STREQ(back.UserId, "Marie");
+    EXPECT_STREQ(back.LangCode, "fr");
+    EXPECT_STREQ(back.Spare1, "");
+    EXPECT_EQ(back.UserRights, 3);
+}
+
+TEST(SessionRecord, a_language_code_that_could_not_name_a_file_gives_way_to_the_language)
+{
+    TLinkSection link{};
+    for (const char* bad : {"", "e", "../", "e1", "fr\x01"}) {
+        std::memset(link.LangCode, 0, sizeof link.LangCode);
+        std::memcpy(link.LangCode, bad, std::min<std::size_t>(std::strlen(bad), 4));
+        link.Language = 2;
+        EXPECT_EQ(Session::fromLink(link).langCode, "fr") << bad;
+        link.Language = 1;
+        EXPECT_EQ(Session::fromLink(link).langCode, "en") << bad;
+    }
+    std::memcpy(link.LangCode, "es", 3);
+    EXPECT_EQ(Session::fromLink(link).langCode, "es");
+}
+
+}  // namespace
+}  // namespace orvant
