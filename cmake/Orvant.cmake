@@ -47,3 +47,17 @@ function(orvant_add_module name)
   target_link_options(${name} PRIVATE -Wl,--no-undefined)
   install(TARGETS ${name} LIBRARY DESTINATION Orvant/bin)
 endfunction()
+
+# orvant_add_suite_library(NAME SOURCES... LIBS libs...)
+# A library of the suite that modules link or load (a picker, the quick link, the report
+# export): named as its code with no prefix, beside the module libraries, exporting only what
+# it marks, linked to the shared foundation.
+function(orvant_add_suite_library name)
+  cmake_parse_arguments(S "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} SHARED ${S_SOURCES})
+  set_target_properties(${name} PROPERTIES PREFIX "" AUTOMOC ON AUTOUIC ON
+    LIBRARY_OUTPUT_DIRECTORY ${ORVANT_MODULES_DIR})
+  target_link_libraries(${name} PUBLIC orvant_foundation ${S_LIBS})
+  target_link_options(${name} PRIVATE -Wl,--no-undefined)
+  install(TARGETS ${name} LIBRARY DESTINATION Orvant/bin)
+endfunction()

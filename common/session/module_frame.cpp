@@ -2,7 +2,6 @@
 
 #include <dlfcn.h>
 
-#include <QDir>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QLabel>
@@ -42,12 +41,7 @@ ModuleContext::ModuleContext(Session session, const ModuleSpec& spec, QString li
 {
 }
 
-QString ModuleContext::languagesDir() const
-{
-    const QString overridden = qEnvironmentVariable("ORVANT_LANGUAGES");
-    if (!overridden.isEmpty()) return overridden;
-    return QDir::cleanPath(text(session_.programDir) + QStringLiteral("/../languages"));
-}
+QString ModuleContext::languagesDir() const { return LanguagesDirFor(text(session_.programDir)); }
 
 QString ModuleContext::moduleVersion() const { return ui::VersionString(libraryFile_, 4); }
 

@@ -47,17 +47,21 @@ QString CompanyDir(const QString& dataRoot, const QString& companyCode)
     return WithoutTrailingSlash(dataRoot) + companyCode;
 }
 
-QString LanguagesDir(const Registry& registry)
+QString LanguagesDir(const Registry& registry) { return LanguagesDirFor(ProgramDir(registry)); }
+
+QString LanguagesDirFor(const QString& programDir)
 {
     const QString overridden = qEnvironmentVariable("ORVANT_LANGUAGES");
     if (!overridden.isEmpty()) return WithoutTrailingSlash(overridden);
-    return QDir::cleanPath(ProgramDir(registry) + QStringLiteral("/../languages"));
+    return QDir::cleanPath(programDir + QStringLiteral("/../languages"));
 }
 
-QString ModulesDir(const Registry& registry)
+QString ModulesDir(const Registry& registry) { return ModulesDirFor(ProgramDir(registry)); }
+
+QString ModulesDirFor(const QString& programDir)
 {
     const QString overridden = qEnvironmentVariable("ORVANT_MODULES");
-    return overridden.isEmpty() ? ProgramDir(registry) : WithoutTrailingSlash(overridden);
+    return overridden.isEmpty() ? WithoutTrailingSlash(programDir) : WithoutTrailingSlash(overridden);
 }
 
 QString HelpFile(const QString& programDir, int language, const QString& langCode)

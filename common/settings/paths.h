@@ -21,9 +21,11 @@ QString CompanyDir(const QString& dataRoot, const QString& companyCode);
 
 // $ORVANT_LANGUAGES when set, else the "languages" folder beside ProgramDir.
 QString LanguagesDir(const Registry& registry);
+QString LanguagesDirFor(const QString& programDir);  // a module knows ProgramDir from its session
 
 // $ORVANT_MODULES when set, else ProgramDir.
 QString ModulesDir(const Registry& registry);
+QString ModulesDirFor(const QString& programDir);
 
 // ProgramDir + "/Help", or + "/Help" + langCode in any language but 1 ("/Helpfr").
 QString HelpFile(const QString& programDir, int language, const QString& langCode);

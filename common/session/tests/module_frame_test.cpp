@@ -15,15 +15,12 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <fstream>
 
-#include "company/data_root_setup.h"
-#include "company/demo_company.h"
 #include "dates/date.h"
 #include "session/module_launch.h"
-#include "settings/registry.h"
 #include "store/table.h"
+#include "testing/module_test_home.h"
 #include "ui/recording_messages.h"
 
 namespace orvant {
@@ -33,36 +30,11 @@ using ::testing::ElementsAre;
 
 const QString kModules = QStringLiteral(ORVANT_TEST_MODULES);
 
-// Acts on a top-level window once it is shown and the module has started (or right away when
-// `started` is not awaited), from inside the module's modal loop.
-class WhenShown : public QObject {
-public:
-    WhenShown(QString name, std::function<void(QWidget&)> act, bool awaitStart = true)
-        : name_(std::move(name)), act_(std::move(act)), awaitStart_(awaitStart)
-    {
-        connect(&poll_, &QTimer::timeout, this, [this] { check(); });
-        poll_.start(5);
-    }
-    bool acted() const { return acted_; }
+bool moduleStarted() { return qApp->property("frametest.log").toStringList().join(' ').contains("started"); }
 
-private:
-    void check()
-    {
-        if (acted_) return;
-        const bool started = qApp->property("frametest.log").toStringList().join(' ').contains("started");
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() != name_ || !w->isVisible() || (awaitStart_ && !started)) continue;
-            acted_ = true;
-            act_(*w);
-            return;
-        }
-    }
-
-    QString name_;
-    std::function<void(QWidget&)> act_;
-    bool awaitStart_;
-    bool acted_ = false;
-    QTimer poll_;
+// The test module's main form, once the module has started.
+struct WhenStarted : testing::WhenShown {
+    explicit WhenStarted(std::function<void(QWidget&)> act) : WhenShown("Tframetest_frm", std::move(act), moduleStarted) {}
 };
 
 void click(QWidget& form, const char* button) { form.findChild<QPushButton*>(button)->click(); }
@@ -71,45 +43,15 @@ class ModuleFrameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(home_.isValid());
-        registryFile_ = home_.filePath("registry.ini").toStdString();
-        setenv("ORVANT_REGISTRY", registryFile_.c_str(), 1);
-        setenv("ORVANT_LANGUAGES", ORVANT_TEST_LANGUAGES, 1);
-        Registry(QString::fromStdString(registryFile_)).setValue(kSettingsSection, u"DateFmt", "YYYY-MM-DD");
-        installation_ = {home_.filePath("Orvant/data").toStdString(), {}};
-        company::SetupDataRoot(installation_);
-        company::MakeDemoCompany(installation_, 1);
         qApp->setProperty("frametest.log", QStringList());
         qApp->setProperty("frametest.missingTable", false);
     }
 
-    void TearDown() override
-    {
-        unsetenv("ORVANT_REGISTRY");
-        unsetenv("ORVANT_LANGUAGES");
-    }
-
-    Session session(int language = 1) const
-    {
-        Session s;
-        s.userId = s.userName = "Tester";
-        s.companyCode = "1";
-        s.companyName = company::kDemoCompanyName;
-        s.language = language;
-        s.langCode = language == 2 ? "fr" : "en";
-        s.dataRoot = installation_.dataRoot;
-        s.programDir = home_.filePath("Orvant/bin").toStdString();
-        s.sessionNo = 1;
-        return s;
-    }
-
+    Session session(int language = 1) const { return home_.session(language); }
     LaunchResult launch(int language = 1) { return LaunchModule(kModules, "frametest", session(language), false); }
-
     QStringList log() const { return qApp->property("frametest.log").toStringList(); }
 
-    QTemporaryDir home_;
-    std::string registryFile_;
-    company::Installation installation_;
+    testing::ModuleTestHome home_{ORVANT_TEST_LANGUAGES};
     ui::RecordingMessages messages_;
     ui::MessageServiceScope scope_{messages_};
 };
@@ -126,7 +68,7 @@ TEST_F(ModuleFrameTest, a_run_makes_its_objects_in_order_and_dresses_the_screen_
 {
     QString title, label, hint, datePlaceholder, phoneMask, dialogTitle;
     QStringList panels;
-    WhenShown act("Tframetest_frm", [&](QWidget& form) {
+    WhenStarted act([&](QWidget& form) {
         title = form.windowTitle();
         label = form.findChild<QLabel*>("ClientLabel")->text();
         hint = form.findChild<QLabel*>("ClientLabel")->toolTip();
@@ -155,7 +97,7 @@ TEST_F(ModuleFrameTest, a_run_makes_its_objects_in_order_and_dresses_the_screen_
 TEST_F(ModuleFrameTest, language_two_reads_the_french_table)
 {
     QString title, hint;
-    WhenShown act("Tframetest_frm", [&](QWidget& form) {
+    WhenStarted act([&](QWidget& form) {
         title = form.windowTitle();
         hint = form.findChild<QLabel*>("ClientLabel")->toolTip();
         click(form, "CloseButton");
@@ -201,7 +143,7 @@ TEST_F(ModuleFrameTest, a_missing_or_broken_language_table_closes_the_screen)
 
 TEST_F(ModuleFrameTest, a_store_error_shows_the_error_form_and_closes_the_screen)
 {
-    WhenShown act("Tframetest_frm", [](QWidget& form) { click(form, "StoreErrorButton"); });
+    WhenStarted act([](QWidget& form) { click(form, "StoreErrorButton"); });
     EXPECT_EQ(launch().returned, -1);
     ASSERT_EQ(messages_.errorForms(), 1);
     EXPECT_TRUE(messages_.shown()[0].error.message.contains("Key violation on cli."));
@@ -210,13 +152,13 @@ TEST_F(ModuleFrameTest, a_store_error_shows_the_error_form_and_closes_the_screen
 
 TEST_F(ModuleFrameTest, a_record_held_elsewhere_closes_the_screen_with_a_message_and_no_error_form)
 {
-    store::Database other("other", installation_.companyDir(1), {});
+    store::Database other("other", home_.installation().companyDir(1), {});
     store::Table clients(other, "cli");
     clients.open();
     ASSERT_TRUE(clients.findKey({"ABC100"}));
     clients.edit();
 
-    WhenShown act("Tframetest_frm", [](QWidget& form) { click(form, "LockButton"); });
+    WhenStarted act([](QWidget& form) { click(form, "LockButton"); });
     EXPECT_EQ(launch().returned, -1);
     EXPECT_EQ(messages_.errorForms(), 0);
     ASSERT_EQ(messages_.shown().size(), 1u);
@@ -227,7 +169,7 @@ TEST_F(ModuleFrameTest, a_record_held_elsewhere_closes_the_screen_with_a_message
 TEST_F(ModuleFrameTest, an_ordinary_exception_is_shown_and_the_screen_stays)
 {
     bool stillOpen = false;
-    WhenShown act("Tframetest_frm", [&](QWidget& form) {
+    WhenStarted act([&](QWidget& form) {
         click(form, "OtherButton");
         stillOpen = form.isVisible();
         click(form, "CloseButton");
@@ -252,7 +194,7 @@ TEST_F(ModuleFrameTest, twenty_runs_load_and_really_unload_the_library_without_g
     const QByteArray file = ModuleFile(kModules, "frametest").toLocal8Bit();
     long afterFifth = 0;
     for (int run = 1; run <= 20; ++run) {
-        WhenShown act("Tframetest_frm", [](QWidget& form) { click(form, "CloseButton"); });
+        WhenStarted act([](QWidget& form) { click(form, "CloseButton"); });
         ASSERT_EQ(launch().returned, -1) << "run " << run;
         EXPECT_EQ(dlopen(file.constData(), RTLD_NOW | RTLD_NOLOAD), nullptr) << "run " << run << " left the library loaded";
         if (run == 5) afterFifth = residentKilobytes();

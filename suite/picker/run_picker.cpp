@@ -1,0 +1,140 @@
+#include "picker/run_picker.h"
+
+#include <QApplication>
+#include <QDir>
+#include <cstring>
+#include <optional>
+#include <stdexcept>
+
+#include "lang/form_strings.h"
+#include "picker/lookup_model.h"
+#include "picker/picker_dialog.h"
+#include "session/session.h"
+#include "settings/store_choice.h"
+#include "store/database.h"
+#include "store/table.h"
+#include "store/tables/catalog.h"
+#include "ui/message_service.h"
+
+namespace orvant::picker {
+
+namespace {
+
+// Every picker's texts, one block per picker named by its code: "pickers" + LangCode.
+const QString kLanguageTable = QStringLiteral("pickers");
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+store::TableDef declarationOf(const PickerSpec& spec)
+{
+    std::optional<store::TableDef> def = store::findTable(spec.table);
+    if (!def) throw std::logic_error(std::string("No table is declared as ") + spec.table + ".");
+    return *def;
+}
+
+int codeWidth(const PickerSpec& spec)
+{
+    const store::TableDef def = declarationOf(spec);
+    const int field = def.fieldIndex(spec.codeField);
+    if (field < 0) throw std::logic_error(std::string("Table ") + spec.table + " has no field " + spec.codeField + ".");
+    return def.fields[static_cast<std::size_t>(field)].width;
+}
+
+// The module frame's rule: $ORVANT_LANGUAGES, else the "languages" folder beside ProgramDir.
+QString languagesDir(const Session& session)
+{
+    const QString overridden = qEnvironmentVariable("ORVANT_LANGUAGES");
+    if (!overridden.isEmpty()) return overridden;
+    return QDir::cleanPath(text(session.programDir) + QStringLiteral("/../languages"));
+}
+
+std::string directoryOf(const store::TableDef& table, const Session& session)
+{
+    return table.home == store::TableHome::DataRoot ? session.dataRoot : session.companyDir();
+}
+
+void throwIfFailed(const LookupModel& model)
+{
+    if (model.failure()) std::rethrow_exception(model.failure());
+}
+
+// Shows the picker; the code of the row chosen, or nothing when the user cancelled.
+std::optional<QString> pick(const TLinkSection& link, const PickerSpec& spec)
+{
+    const Session session = Session::fromLink(link);
+    const store::TableDef declaration = declarationOf(spec);
+    store::Database database(std::string(spec.code) + "db", directoryOf(declaration, session), StoreChoice(Registry::open()));
+    store::Table table(database, spec.table);
+    table.open();
+    LookupModel model(table, spec.codeField, spec.nameField ? spec.nameField : "");
+    model.setFilter({});
+    throwIfFailed(model);
+
+    PickerDialog dialog(QString::fromLatin1(spec.code), model, QApplication::activeWindow());
+    lang::LoadFormStrings(dialog, kLanguageTable + text(session.langCode), languagesDir(session));
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    throwIfFailed(model);
+    if (!chosen) return std::nullopt;
+    return dialog.chosenCode();
+}
+
+// Shown through the message service itself rather than the running module's exception hook,
+// which would close the module's screen over a picker that could not open.
+void showFailure(std::exception_ptr error) noexcept
+{
+    try {
+        QString message = QStringLiteral("Unknown error");
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            message = QString::fromUtf8(e.what());
+        } catch (...) {
+        }
+        ui::Messages().show({ui::MessageKind::Error, message, -1, nullptr, false});
+    } catch (...) {
+        // The message could not be shown either: the picker still answers as cancelled.
+    }
+}
+
+// Room for the longest code of the field is checked before the user picks, so that a caller's
+// short storage shows on the first try rather than with the first long code.
+void requireRoom(const PickerSpec& spec, std::int32_t capacity)
+{
+    const int width = codeWidth(spec);
+    if (capacity < width + 1)
+        throw std::length_error(std::string("A code of ") + spec.table + " takes up to " + std::to_string(width + 1) +
+                                " bytes; the picker was given " + std::to_string(capacity) + ".");
+}
+
+}  // namespace
+
+std::int32_t PickCode(const TLinkSection& session, const PickerSpec& spec, char* code, std::int32_t capacity) noexcept
+{
+    if (code && capacity > 0) code[0] = '\0';
+    try {
+        requireRoom(spec, code ? capacity : 0);
+        const std::optional<QString> chosen = pick(session, spec);
+        if (!chosen) return 0;
+        const QByteArray utf8 = chosen->toUtf8();  // an accented letter takes more than one byte
+        if (utf8.size() >= capacity)
+            throw std::length_error("The code " + utf8.toStdString() + " does not fit in " + std::to_string(capacity) + " bytes.");
+        std::memcpy(code, utf8.constData(), static_cast<std::size_t>(utf8.size()) + 1);
+        return static_cast<std::int32_t>(utf8.size());
+    } catch (...) {
+        showFailure(std::current_exception());
+        return 0;
+    }
+}
+
+std::int32_t PickNumber(const TLinkSection& session, const PickerSpec& spec) noexcept
+{
+    try {
+        const std::optional<QString> chosen = pick(session, spec);
+        return chosen ? chosen->toInt() : 0;
+    } catch (...) {
+        showFailure(std::current_exception());
+        return 0;
+    }
+}
+
+}  // namespace orvant::picker

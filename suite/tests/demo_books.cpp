@@ -1,0 +1,1 @@
+#include "testing/../../suite/tests/demo_books.h"
