@@ -1,0 +1,26 @@
+#pragma once
+// The printed result: one line per engine and operation, the store's rate beside its raw
+// twin's, and how many times longer the store takes for the same work.
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "timing.h"
+
+namespace orvant::bench {
+
+struct Measurement {
+    std::string engine;
+    std::string operation;
+    std::string unit;  // "rows/s", "ops/s" ...
+    Rates rates;
+};
+
+// 1234567 as "1,234,567".
+std::string grouped(std::int64_t n);
+
+void printTable(std::ostream& out, const std::vector<Measurement>& lines);
+
+}  // namespace orvant::bench
