@@ -58,10 +58,15 @@ public:
     virtual std::vector<std::string> createTableSql(const TableDef& def, const std::string& sqlName) const = 0;
     // The ORDER BY term of a column; empty fields sort first, as the smallest values.
     virtual std::string orderTerm(const std::string& quotedColumn, bool descending, bool nullable) const = 0;
-    // The value expression that gives an auto-increment column its number on insert, or
-    // nothing when the engine fills the column itself (then the insert leaves it out).
-    virtual std::optional<std::string> autoIncInsertExpr(const std::string& sqlTable,
-                                                         const std::string& quotedColumn) const = 0;
+    // The query that gives an auto-increment column its next number, run in the write
+    // transaction just before the insert; nothing when the engine numbers the column itself
+    // (then the insert leaves the column out and returns the number given).
+    virtual std::optional<std::string> nextAutoIncSql(const std::string& sqlTable, const std::string& quotedColumn) const = 0;
+    // The insert, written so that a duplicate key refuses it without spoiling an open
+    // transaction: either the engine's own error leaves the transaction usable, or the insert
+    // then changes (and returns) no row. `returning` lists the columns the engine numbered.
+    virtual std::string insertSql(const std::string& quotedTable, const std::string& columns, const std::string& values,
+                                  const std::string& returning) const = 0;
 
     // Record locks of this connection's directory, keyed by a 64-bit hash of table and key.
     // Returns nothing when another holder has the lock; never waits.

@@ -124,8 +124,8 @@ public:
         case FieldType::Float: return sqlite3_column_double(stmt_, index);
         case FieldType::Money: return Money::fromRaw(sqlite3_column_int64(stmt_, index));
         case FieldType::Boolean: return sqlite3_column_int(stmt_, index) != 0;
-        case FieldType::Date: return Value(text(index)).asDate();
-        case FieldType::Timestamp: return Value(text(index)).asDateTime();
+        case FieldType::Date: return Value::dateFromText(textView(index));
+        case FieldType::Timestamp: return Value::timestampFromText(textView(index));
         }
         return {};
     }
@@ -147,11 +147,12 @@ public:
     }
 
 private:
-    std::string text(int index) const
+    std::string_view textView(int index) const
     {
         const auto* p = static_cast<const char*>(sqlite3_column_blob(stmt_, index));
-        return std::string(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, index)));
+        return std::string_view(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, index)));
     }
+    std::string text(int index) const { return std::string(textView(index)); }
 
     sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
@@ -248,11 +249,18 @@ public:
         return descending ? quotedColumn + " DESC" : quotedColumn;
     }
 
-    std::optional<std::string> autoIncInsertExpr(const std::string& sqlTable,
-                                                 const std::string& quotedColumn) const override
+    std::optional<std::string> nextAutoIncSql(const std::string& sqlTable, const std::string& quotedColumn) const override
     {
         // Writers are serialised, so the highest number plus one is never given twice.
-        return "(SELECT COALESCE(MAX(" + quotedColumn + "), 0) + 1 FROM " + quoteIdent(sqlTable) + ")";
+        return "SELECT COALESCE(MAX(" + quotedColumn + "), 0) + 1 FROM " + quoteIdent(sqlTable);
+    }
+
+    // A refused statement leaves an SQLite transaction as it was. No RETURNING: SQLite would
+    // buffer the returned rows in a temporary table and journal the statement.
+    std::string insertSql(const std::string& quotedTable, const std::string& columns, const std::string& values,
+                          const std::string&) const override
+    {
+        return "INSERT INTO " + quotedTable + " (" + columns + ") VALUES (" + values + ")";
     }
 
     std::unique_ptr<LockHandle> tryLock(std::uint64_t key, const LockHolder& me) override

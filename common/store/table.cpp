@@ -46,7 +46,7 @@ std::uint64_t mix(std::uint64_t x)
 
 const std::string& FieldRef::name() const { return table_->definition().fields[static_cast<std::size_t>(index_)].name; }
 FieldType FieldRef::type() const { return table_->definition().fields[static_cast<std::size_t>(index_)].type; }
-Value FieldRef::value() const { return table_->value(index_); }
+const Value& FieldRef::value() const { return table_->value(index_); }
 void FieldRef::set(Value v) { table_->setValue(index_, std::move(v)); }
 
 // ----- opening ------------------------------------------------------------------------------
@@ -88,6 +88,8 @@ void Table::open()
     if (keyColumns_.empty()) keyColumns_.push_back(fieldCount());  // the hidden row number
     indexName_.clear();
     buildIndexColumns();
+    selectList_ = buildSelectList();
+    planInsert();
     state_ = TableState::Browse;
     first();
 }
@@ -130,12 +132,50 @@ bool Table::columnNullable(int column) const
     return std::find(keyColumns_.begin(), keyColumns_.end(), column) == keyColumns_.end();
 }
 
-std::string Table::selectList() const
+std::string Table::buildSelectList() const
 {
     std::string list;
     for (const auto& f : def_.fields) list += (list.empty() ? "" : ", ") + quoteIdent(f.name);
     if (def_.primaryKey.empty()) list += std::string(", ") + kHiddenRowId;
     return list;
+}
+
+// The insert is the same statement for every record, so it is written once when the table opens.
+void Table::planInsert()
+{
+    Connection& engine = db_.connection();
+    insertPlan_ = {};
+    std::string columns, values, returning;
+    for (std::size_t i = 0; i < def_.fields.size(); ++i) {
+        const FieldDef& f = def_.fields[i];
+        const std::string column = quoteIdent(f.name);
+        if (f.type == FieldType::AutoInc) {
+            auto next = engine.nextAutoIncSql(sqlName_, column);
+            if (!next) {
+                insertPlan_.returned.push_back(i);
+                returning += (returning.empty() ? "" : ", ") + column;
+                continue;
+            }
+            insertPlan_.numbered.emplace_back(i, *next);
+        }
+        insertPlan_.bound.emplace_back(i, f.type == FieldType::Bytes);
+        columns += (columns.empty() ? "" : ", ") + column;
+        values += values.empty() ? "?" : ", ?";
+    }
+    // A keyless table's hidden row number is numbered like an auto-increment field.
+    if (def_.primaryKey.empty()) {
+        const std::size_t hidden = def_.fields.size();
+        if (auto next = engine.nextAutoIncSql(sqlName_, kHiddenRowId)) {
+            insertPlan_.numbered.emplace_back(hidden, *next);
+            insertPlan_.bound.emplace_back(hidden, false);
+            columns += (columns.empty() ? "" : ", ") + std::string(kHiddenRowId);
+            values += values.empty() ? "?" : ", ?";
+        } else {
+            insertPlan_.returned.push_back(hidden);
+            returning += (returning.empty() ? "" : ", ") + std::string(kHiddenRowId);
+        }
+    }
+    insertPlan_.sql = engine.insertSql(quoteIdent(sqlName_), columns, values, returning);
 }
 
 namespace {
@@ -382,7 +422,7 @@ std::vector<Table::Row> Table::fetch(const Sql& extra, bool descending, int limi
     std::string order;
     for (int c : orderColumns_)
         order += (order.empty() ? "" : ", ") + db_.connection().orderTerm(columnName(def_, c), descending, columnNullable(c));
-    const std::string sql = "SELECT " + selectList() + " FROM " + quoteIdent(sqlName_) + " WHERE " + where.text +
+    const std::string sql = "SELECT " + selectList_ + " FROM " + quoteIdent(sqlName_) + " WHERE " + where.text +
                             " ORDER BY " + order + " LIMIT " + std::to_string(limit);
     return runSelect(sql, where.binds, limit);
 }
@@ -399,7 +439,7 @@ std::optional<Table::Row> Table::reread(const std::vector<Value>& key)
 {
     Sql where;
     equal(where, keyColumns_, key);
-    auto rows = runSelect("SELECT " + selectList() + " FROM " + quoteIdent(sqlName_) + " WHERE " + where.text, where.binds, 1);
+    auto rows = runSelect("SELECT " + selectList_ + " FROM " + quoteIdent(sqlName_) + " WHERE " + where.text, where.binds, 1);
     if (rows.empty()) return std::nullopt;
     return std::move(rows.front());
 }
@@ -594,11 +634,12 @@ FieldRef Table::field(int index)
     return FieldRef(*this, index);
 }
 
-Value Table::value(int index) const
+const Value& Table::value(int index) const
 {
+    static const Value empty;
     const auto i = static_cast<std::size_t>(index);
     if (state_ == TableState::Insert || state_ == TableState::Edit) return editRow_.values.at(i);
-    if (page_.empty()) return {};
+    if (page_.empty()) return empty;
     return page_[pos_].values.at(i);
 }
 
@@ -740,40 +781,37 @@ void Table::postInsert()
 {
     Row row = editRow_;
     validateForPost(row);
-    std::string columns, values;
-    std::vector<std::pair<std::size_t, bool>> bound;  // field, bytes
-    for (std::size_t i = 0; i < def_.fields.size(); ++i) {
-        const FieldDef& f = def_.fields[i];
-        std::string valueText = "?";
-        if (f.type == FieldType::AutoInc) {
-            auto expr = db_.connection().autoIncInsertExpr(sqlName_, quoteIdent(f.name));
-            if (!expr) continue;
-            valueText = *expr;
-        } else {
-            bound.emplace_back(i, f.type == FieldType::Bytes);
-        }
-        columns += (columns.empty() ? "" : ", ") + quoteIdent(f.name);
-        values += (values.empty() ? "" : ", ") + valueText;
+    // A number taken from the highest one must be written in the same transaction.
+    std::optional<Transaction> numbering;
+    if (!insertPlan_.numbered.empty()) numbering.emplace(db_);
+    for (const auto& [field, query] : insertPlan_.numbered) {
+        Statement& next = statement(query);
+        ResetOnExit resetter{next};
+        next.step();
+        row.values[field] = next.column(0, FieldType::AutoInc);
     }
-    const std::string sql = "INSERT INTO " + quoteIdent(sqlName_) + " (" + columns + ") VALUES (" + values +
-                            ") RETURNING " + selectList();
-    Row inserted;
-    db_.write([&] {
-        Statement& st = statement(sql);
-        ResetOnExit resetter{st};
-        for (std::size_t b = 0; b < bound.size(); ++b) {
-            const Value& v = row.values[bound[b].first];
-            if (bound[b].second && !v.isNull()) st.bindBytes(static_cast<int>(b), v.asString());
-            else st.bind(static_cast<int>(b), v);
-        }
-        if (!st.step()) throw StoreError(errc::kEngine, "Inserting into " + name_ + " returned no record.");
-        inserted = readRow(st);
+    // No savepoint: the engine's insert refuses a duplicate key without spoiling the transaction.
+    Statement& st = statement(insertPlan_.sql);
+    ResetOnExit resetter{st};
+    for (std::size_t b = 0; b < insertPlan_.bound.size(); ++b) {
+        const auto& [field, bytes] = insertPlan_.bound[b];
+        const Value& v = row.values[field];
+        if (bytes && !v.isNull()) st.bindBytes(static_cast<int>(b), v.asString());
+        else st.bind(static_cast<int>(b), v);
+    }
+    const bool returnedRow = st.step();
+    if (insertPlan_.returned.empty() ? st.changes() == 0 : !returnedRow)
+        throw StoreError(errc::kKeyViolation, "Table " + name_ + " already has a record with this key.");
+    for (std::size_t r = 0; r < insertPlan_.returned.size(); ++r)
+        row.values[insertPlan_.returned[r]] = st.column(static_cast<int>(r), FieldType::AutoInc);
+    // Stepping a finished statement would run it again.
+    if (returnedRow)
         while (st.step()) {
         }
-    });
+    if (numbering) numbering->commit();
     state_ = TableState::Browse;
     pageSize_ = kFirstPage;
-    showPage({std::move(inserted)}, false);
+    showPage({std::move(row)}, false);
     bof_ = false;
 }
 
@@ -791,9 +829,7 @@ void Table::postEdit()
     if (!sets.empty()) {
         Sql where;
         equal(where, keyColumns_, editKey_);
-        const std::string sql = "UPDATE " + quoteIdent(sqlName_) + " SET " + sets + " WHERE " + where.text +
-                                " RETURNING " + selectList();
-        Row updated;
+        const std::string sql = "UPDATE " + quoteIdent(sqlName_) + " SET " + sets + " WHERE " + where.text;
         db_.write([&] {
             Statement& st = statement(sql);
             ResetOnExit resetter{st};
@@ -803,13 +839,12 @@ void Table::postEdit()
                 else st.bind(b++, row.values[i]);
             }
             for (const auto& v : where.binds) st.bind(b++, v);
-            if (!st.step()) throw StoreError(errc::kRecordGone, "The record of " + name_ + " was deleted by another user.");
-            updated = readRow(st);
-            while (st.step()) {
-            }
+            st.step();
+            if (st.changes() == 0) throw StoreError(errc::kRecordGone, "The record of " + name_ + " was deleted by another user.");
         });
-        page_[pos_] = std::move(updated);
     }
+    // The record as read again under its lock, with this edit's changes: what is stored now.
+    page_[pos_] = std::move(row);
     state_ = TableState::Browse;
     editRow_ = {};
     db_.release(std::move(editLock_));

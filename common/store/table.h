@@ -37,7 +37,7 @@ public:
 
     const std::string& name() const;
     FieldType type() const;
-    Value value() const;
+    const Value& value() const;
     bool isNull() const { return value().isNull(); }
     std::string asString() const { return value().asString(); }
     std::int64_t asInt() const { return value().asInt(); }
@@ -123,7 +123,7 @@ public:
     int fieldIndex(std::string_view name) const;  // -1 when absent
     FieldRef field(std::string_view name);
     FieldRef field(int index);
-    Value value(int index) const;
+    const Value& value(int index) const;
     void setValue(int index, Value value);
 
 private:
@@ -155,7 +155,8 @@ private:
     Row readRow(Statement& st) const;
     std::optional<Row> reread(const std::vector<Value>& key);
     bool columnNullable(int column) const;
-    std::string selectList() const;
+    std::string buildSelectList() const;
+    void planInsert();
 
     void showPage(std::vector<Row> rows, bool fromEnd);
     void afterMove();
@@ -198,6 +199,16 @@ private:
     std::unique_ptr<LockHandle> editLock_;
 
     std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
+
+    // Written once when the table opens.
+    struct InsertPlan {
+        std::string sql;
+        std::vector<std::pair<std::size_t, bool>> bound;           // field, whether raw bytes
+        std::vector<std::pair<std::size_t, std::string>> numbered;  // field, query of its next number
+        std::vector<std::size_t> returned;                         // fields the engine numbers
+    };
+    InsertPlan insertPlan_;
+    std::string selectList_;
 };
 
 }  // namespace orvant::store

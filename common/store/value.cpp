@@ -16,14 +16,34 @@ template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
     throw StoreError(errc::kBadValue, "\"" + std::string(text) + "\" is not a valid " + std::string(what));
 }
 
-std::string trimmed(const std::string& s)
+std::string_view trimmedView(std::string_view s)
 {
     const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
+    if (first == std::string_view::npos) return {};
     return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
+std::string trimmed(const std::string& s) { return std::string(trimmedView(s)); }
+
+Date dateOfText(std::string_view v)
+{
+    if (trimmedView(v).empty()) return Date();
+    if (auto d = Date::fromIso(v)) return *d;
+    if (auto dt = DateTime::fromIso(v)) return dt->date();
+    badConversion("date", v);
+}
+
+DateTime timestampOfText(std::string_view v)
+{
+    if (trimmedView(v).empty()) return DateTime();
+    if (auto dt = DateTime::fromIso(v)) return *dt;
+    badConversion("timestamp", v);
+}
+
 }  // namespace
+
+Value Value::dateFromText(std::string_view text) { return dateOfText(text); }
+Value Value::timestampFromText(std::string_view text) { return timestampOfText(text); }
 
 std::string Value::asString() const
 {
@@ -130,11 +150,7 @@ Date Value::asDate() const
         [](Null) { return Date(); },
         [](std::int64_t v) { return Date::fromDays(static_cast<std::int32_t>(v)); },
         [](double) -> Date { badConversion("date", "number"); },
-        [](const std::string& v) {
-            if (trimmed(v).empty()) return Date();
-            if (auto dt = DateTime::fromIso(v)) return dt->date();
-            badConversion("date", v);
-        },
+        [](const std::string& v) { return dateOfText(v); },
         [](Money) -> Date { badConversion("date", "amount"); },
         [](Date v) { return v; },
         [](DateTime v) { return v.date(); },
@@ -148,11 +164,7 @@ DateTime Value::asDateTime() const
         [](Null) { return DateTime(); },
         [](std::int64_t) -> DateTime { badConversion("timestamp", "number"); },
         [](double) -> DateTime { badConversion("timestamp", "number"); },
-        [](const std::string& v) {
-            if (trimmed(v).empty()) return DateTime();
-            if (auto dt = DateTime::fromIso(v)) return *dt;
-            badConversion("timestamp", v);
-        },
+        [](const std::string& v) { return timestampOfText(v); },
         [](Money) -> DateTime { badConversion("timestamp", "amount"); },
         [](Date v) { return DateTime(v, 0); },
         [](DateTime v) { return v; },

@@ -33,6 +33,10 @@ public:
     Value(DateTime v) { if (v.isValid()) v_ = v; }
     Value(bool v) : v_(v) {}
 
+    // A date or timestamp read from the engine's text, without an intermediate string.
+    static Value dateFromText(std::string_view text);
+    static Value timestampFromText(std::string_view text);
+
     bool isNull() const { return std::holds_alternative<Null>(v_); }
     const Storage& storage() const { return v_; }
 
