@@ -35,17 +35,20 @@ function(orvant_add_library name)
     CXX_VISIBILITY_PRESET default VISIBILITY_INLINES_HIDDEN OFF AUTOMOC ON AUTOUIC ON)
 endfunction()
 
-# orvant_add_module(NAME SOURCES... LIBS libs...)
+# orvant_add_module(NAME [TEST] SOURCES... LIBS libs...)
 # A module library: loaded by its code, exporting nothing but ShowDllForm (hidden visibility
-# keeps it unloadable), linked to the shared foundation, carrying its version mark.
+# keeps it unloadable), linked to the shared foundation, carrying its version mark. TEST
+# modules serve the tests and are not installed.
 function(orvant_add_module name)
-  cmake_parse_arguments(M "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(M "TEST" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} MODULE ${M_SOURCES})
   set_target_properties(${name} PROPERTIES PREFIX "" AUTOMOC ON AUTOUIC ON
-    LIBRARY_OUTPUT_DIRECTORY ${ORVANT_MODULES_DIR})
+    LIBRARY_OUTPUT_DIRECTORY ${ORVANT_MODULES_DIR} INSTALL_RPATH "$ORIGIN")
   target_link_libraries(${name} PRIVATE orvant_foundation ${M_LIBS})
   target_link_options(${name} PRIVATE -Wl,--no-undefined)
-  install(TARGETS ${name} LIBRARY DESTINATION Orvant/bin)
+  if(NOT M_TEST)
+    install(TARGETS ${name} LIBRARY DESTINATION Orvant/bin)
+  endif()
 endfunction()
 
 # orvant_add_suite_library(NAME SOURCES... LIBS libs...)
@@ -56,8 +59,8 @@ function(orvant_add_suite_library name)
   cmake_parse_arguments(S "" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} SHARED ${S_SOURCES})
   set_target_properties(${name} PROPERTIES PREFIX "" AUTOMOC ON AUTOUIC ON
-    LIBRARY_OUTPUT_DIRECTORY ${ORVANT_MODULES_DIR})
-  target_link_libraries(${name} PUBLIC orvant_foundation ${S_LIBS})
+    LIBRARY_OUTPUT_DIRECTORY ${ORVANT_MODULES_DIR} INSTALL_RPATH "$ORIGIN")
+  target_link_libraries(${name} PUBLIC orvant_foundation PRIVATE ${S_LIBS})
   target_link_options(${name} PRIVATE -Wl,--no-undefined)
   install(TARGETS ${name} LIBRARY DESTINATION Orvant/bin)
 endfunction()

@@ -77,7 +77,11 @@ public:
         // ends the loop.
         auto* firstActivation = new QTimer(mainForm_.get());
         firstActivation->setSingleShot(true);
-        connect(firstActivation, &QTimer::timeout, mainForm_.get(), [this] { activateOrClose(); });
+        mainForm_->setProperty(kFirstActivationDone, false);
+        connect(firstActivation, &QTimer::timeout, mainForm_.get(), [this] {
+            activateOrClose();
+            mainForm_->setProperty(kFirstActivationDone, true);
+        });
         firstActivation->start(0);
         mainForm_->exec();
         context_.mainForm_ = nullptr;

@@ -38,6 +38,10 @@ class ErrorForm;
 class ErrorReporter;
 }  // namespace ui
 
+// A property of the main form: false until its first activation has run (and then true,
+// whether the screen started or is closing). Tools that drive a screen wait for it.
+inline constexpr const char* kFirstActivationDone = "orvantFirstActivationDone";
+
 struct ModuleSpec {
     const char* code;                      // "rcvsales": names the language tables and the databases
     bool transactionModule = false;        // LedgerCode "N" at start, "Y" while posting

@@ -1,5 +1,6 @@
 #include "picker/picker_dialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -49,21 +50,9 @@ PickerDialog::PickerDialog(const QString& formName, LookupModel& model, QWidget*
     : QDialog(parent), model_(model), find_(new QLineEdit(this)), list_(makeList(model, this))
 {
     setObjectName(formName);
-    find_->setObjectName(QStringLiteral("edtFind"));
-    find_->installEventFilter(this);
-    auto* label = new QLabel(QStringLiteral("&Search:"), this);
-    label->setObjectName(QStringLiteral("lblFind"));
-    label->setBuddy(find_);
-
-    auto* search = new QHBoxLayout;
-    search->addWidget(label);
-    search->addWidget(find_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(search);
-    layout->addWidget(list_);
-    resize(460, 360);
-
+    layOut();
     model_.setFailureHandler([this] { reject(); });
+    find_->installEventFilter(this);
     connect(find_, &QLineEdit::textChanged, this, ui::Guarded([this](const QString& text) { filter(text); }));
     connect(find_, &QLineEdit::returnPressed, this, ui::Guarded([this] { choose(list_->currentIndex()); }));
     connect(list_, &QTableView::doubleClicked, this, ui::Guarded([this](const QModelIndex& row) { choose(row); }));
@@ -93,6 +82,23 @@ void PickerDialog::choose(const QModelIndex& row)
     if (!row.isValid()) return;
     chosen_ = model_.codeAt(row.row());
     accept();
+}
+
+// The search box and its label above the list.
+void PickerDialog::layOut()
+{
+    find_->setObjectName(QStringLiteral("edtFind"));
+    auto* label = new QLabel(QStringLiteral("&Search:"), this);
+    label->setObjectName(QStringLiteral("lblFind"));
+    label->setBuddy(find_);
+
+    auto* search = new QHBoxLayout;
+    search->addWidget(label);
+    search->addWidget(find_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(search);
+    layout->addWidget(list_);
+    resize(460, 360);
 }
 
 void PickerDialog::standOnFirstRow()

@@ -31,6 +31,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void layOut();
     void filter(const QString& text);
     void choose(const QModelIndex& row);
     void standOnFirstRow();

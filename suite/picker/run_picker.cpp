@@ -1,7 +1,6 @@
 #include "picker/run_picker.h"
 
 #include <QApplication>
-#include <QDir>
 #include <cstring>
 #include <optional>
 #include <stdexcept>
@@ -10,6 +9,7 @@
 #include "picker/lookup_model.h"
 #include "picker/picker_dialog.h"
 #include "session/session.h"
+#include "settings/paths.h"
 #include "settings/store_choice.h"
 #include "store/database.h"
 #include "store/table.h"
@@ -40,14 +40,6 @@ int codeWidth(const PickerSpec& spec)
     return def.fields[static_cast<std::size_t>(field)].width;
 }
 
-// The module frame's rule: $ORVANT_LANGUAGES, else the "languages" folder beside ProgramDir.
-QString languagesDir(const Session& session)
-{
-    const QString overridden = qEnvironmentVariable("ORVANT_LANGUAGES");
-    if (!overridden.isEmpty()) return overridden;
-    return QDir::cleanPath(text(session.programDir) + QStringLiteral("/../languages"));
-}
-
 std::string directoryOf(const store::TableDef& table, const Session& session)
 {
     return table.home == store::TableHome::DataRoot ? session.dataRoot : session.companyDir();
@@ -71,7 +63,7 @@ std::optional<QString> pick(const TLinkSection& link, const PickerSpec& spec)
     throwIfFailed(model);
 
     PickerDialog dialog(QString::fromLatin1(spec.code), model, QApplication::activeWindow());
-    lang::LoadFormStrings(dialog, kLanguageTable + text(session.langCode), languagesDir(session));
+    lang::LoadFormStrings(dialog, kLanguageTable + text(session.langCode), LanguagesDirFor(text(session.programDir)));
     const bool chosen = dialog.exec() == QDialog::Accepted;
     throwIfFailed(model);
     if (!chosen) return std::nullopt;

@@ -1,1 +1,0 @@
-#include "testing/../../suite/tests/demo_books.h"
