@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "session/help.h"
 #include "session/session.h"
+#include "settings/paths.h"
 
 namespace orvant {
 namespace {
@@ -50,6 +52,16 @@ TEST(SessionRecord, a_language_code_that_could_not_name_a_file_gives_way_to_the_
     }
     std::memcpy(link.LangCode, "es", 3);
     EXPECT_EQ(Session::fromLink(link).langCode, "es");
+}
+
+TEST(Help, the_help_file_of_the_language_opens_at_the_screens_context)
+{
+    const QString english = HelpFile("/opt/Orvant/bin", 1, "en");
+    const QString french = HelpFile("/opt/Orvant/bin", 2, "fr");
+    EXPECT_EQ(french, "/opt/Orvant/bin/Helpfr");
+    EXPECT_EQ(HelpUrl(english, 3110).toString(), "file:///opt/Orvant/help/Help.html#context-3110");
+    EXPECT_EQ(HelpUrl(french, 0).toString(), "file:///opt/Orvant/help/Helpfr.html");
+    EXPECT_FALSE(OpenHelp("/nonexistent/Orvant/bin/Help", 1)) << "a missing page is reported, not opened";
 }
 
 }  // namespace
