@@ -1,7 +1,7 @@
 #pragma once
-// The start-up splash: a small frameless window with a caption and a line telling what is being
-// done, shown while the launcher opens the books. Calls out of order do nothing (a step before
-// the splash is made, a second free), and none lets an error out.
+// The start-up splash the launcher shows while it starts: open, a caption by number, steps of
+// progress, close. Each call answers non-zero when done; 0 (a call before the splash is open)
+// makes the launcher say "Access denied..." and go on. None lets an error out.
 
 #include "suite_export.h"
 
@@ -9,13 +9,13 @@
 extern "C" {
 #endif
 
-/* Makes the splash, hidden, with its caption (UTF-8; null is empty); a splash made before is
-   replaced. */
-ORVANT_SUITE_EXPORT void loading_Dialog_Create(const char* caption);
-ORVANT_SUITE_EXPORT void loading_Dialog_Show(void);
-/* Shows what is being done and lets the splash paint it. */
-ORVANT_SUITE_EXPORT void loading_Dialog_Step(const char* text);
-ORVANT_SUITE_EXPORT void loading_Dialog_Free(void);
+/* Makes and shows the splash; a splash opened before is replaced. */
+ORVANT_SUITE_EXPORT int loading_Dialog_open(void);
+/* Shows caption `number`: 0 starting, 1 loading the screens; others a plain wait. */
+ORVANT_SUITE_EXPORT int loading_Dialog_caption(int number);
+/* Moves the progress on by one step and lets the splash paint it. */
+ORVANT_SUITE_EXPORT int loading_Dialog_step(void);
+ORVANT_SUITE_EXPORT int loading_Dialog_close(void);
 
 #ifdef __cplusplus
 }

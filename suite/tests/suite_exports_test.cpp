@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <cstring>
 #include <functional>
@@ -204,39 +205,37 @@ std::string labelText(const QWidget& window, const char* name)
     return window.findChild<QLabel*>(QString::fromLatin1(name))->text().toStdString();
 }
 
-TEST(Waitbox, ShowsItsCaptionAndEachStepUntilFreed)
+TEST(Waitbox, ShowsItsCaptionAndStepsUntilClosed)
 {
-    loading_Dialog_Create("Orvant");
-    loading_Dialog_Show();
-    loading_Dialog_Step("Opening the books…");
+    EXPECT_EQ(loading_Dialog_open(), 1);
+    EXPECT_EQ(loading_Dialog_caption(0), 1);
     QWidget* box = splash();
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
     EXPECT_TRUE(box->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(labelText(*box, "lblCaption"), "Orvant");
-    EXPECT_EQ(labelText(*box, "lblStep"), "Opening the books…");
-    loading_Dialog_Step("Reading the settings");
-    EXPECT_EQ(labelText(*box, "lblStep"), "Reading the settings");
-    loading_Dialog_Free();
+    EXPECT_EQ(labelText(*box, "lblCaption"), "Starting Orvant / Démarrage d'Orvant");
+    EXPECT_EQ(loading_Dialog_step(), 1);
+    EXPECT_EQ(loading_Dialog_caption(1), 1);
+    EXPECT_EQ(labelText(*box, "lblCaption"), "Loading the screens / Chargement des écrans");
+    EXPECT_EQ(box->findChild<QProgressBar*>("progress")->value(), 1);
+    EXPECT_EQ(loading_Dialog_close(), 1);
     EXPECT_EQ(splash(), nullptr);
 }
 
-TEST(Waitbox, CallsOutOfOrderAreHarmless)
+TEST(Waitbox, CallsOutOfOrderAnswerZeroAndHarmNothing)
 {
-    loading_Dialog_Step("before any splash");
-    loading_Dialog_Show();
-    loading_Dialog_Free();
+    EXPECT_EQ(loading_Dialog_step(), 0);
+    EXPECT_EQ(loading_Dialog_caption(0), 0);
+    EXPECT_EQ(loading_Dialog_close(), 0);
     EXPECT_EQ(splash(), nullptr);
 
-    loading_Dialog_Create(nullptr);
-    loading_Dialog_Create("Second");
-    loading_Dialog_Step(nullptr);
-    QWidget* box = splash();
-    ASSERT_NE(box, nullptr);
-    EXPECT_FALSE(box->isVisible());
-    EXPECT_EQ(labelText(*box, "lblCaption"), "Second");
-    loading_Dialog_Free();
-    loading_Dialog_Free();
+    loading_Dialog_open();
+    loading_Dialog_open();
+    EXPECT_NE(splash(), nullptr) << "one splash, the second replacing the first";
+    for (int i = 0; i < 10; ++i) loading_Dialog_step();
+    EXPECT_EQ(splash()->findChild<QProgressBar*>("progress")->value(), 3);
+    loading_Dialog_close();
+    EXPECT_EQ(loading_Dialog_close(), 0);
     EXPECT_EQ(splash(), nullptr);
 }
 

@@ -1,12 +1,14 @@
 // The start-up splash behind the four calls of waitbox.h: one splash at a time, alive between
-// Create and Free.
+// open and close.
 
 #include "waitbox.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
+#include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -16,83 +18,108 @@ ORVANT_VERSION_MARK
 
 namespace {
 
-// The caption above, what is being done below.
+// The product above, the caption and the progress below.
 class Splash : public QFrame {
 public:
-    explicit Splash(const QString& caption)
-        : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), step_(new QLabel(this))
+    Splash()
+        : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+          caption_(new QLabel(this)), progress_(new QProgressBar(this))
     {
         setObjectName(QStringLiteral("waitbox"));
         setFrameStyle(QFrame::Box | QFrame::Raised);
-        auto* title = new QLabel(caption, this);
-        title->setObjectName(QStringLiteral("lblCaption"));
-        QFont bold = title->font();
+        auto* product = new QLabel(QStringLiteral("Orvant"), this);
+        product->setObjectName(QStringLiteral("lblProduct"));
+        QFont bold = product->font();
         bold.setBold(true);
-        title->setFont(bold);
-        step_->setObjectName(QStringLiteral("lblStep"));
+        bold.setPointSizeF(bold.pointSizeF() * 1.5);
+        product->setFont(bold);
+        caption_->setObjectName(QStringLiteral("lblCaption"));
+        progress_->setObjectName(QStringLiteral("progress"));
+        progress_->setRange(0, kSteps);
+        progress_->setValue(0);
+        progress_->setTextVisible(false);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(24, 18, 24, 18);
-        layout->addWidget(title);
-        layout->addWidget(step_);
+        layout->addWidget(product);
+        layout->addWidget(caption_);
+        layout->addWidget(progress_);
         setMinimumWidth(360);
-    }
-
-    void showCentred()
-    {
         adjustSize();
         if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
         show();
+        paint();
     }
 
-    void step(const QString& text) { step_->setText(text); }
+    void setCaption(int number)
+    {
+        static const char* const captions[] = {"Starting Orvant / Démarrage d'Orvant", "Loading the screens / Chargement des écrans"};
+        caption_->setText(QString::fromUtf8(number >= 0 && number < 2 ? captions[number] : "Please wait / Veuillez patienter"));
+        paint();
+    }
+
+    void step()
+    {
+        progress_->setValue(std::min(progress_->value() + 1, kSteps));
+        paint();
+    }
 
 private:
-    QLabel* step_;
+    // The launcher starts without returning to the event loop, so the splash paints here; the
+    // user's input waits for the launcher's window.
+    static void paint() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+    static constexpr int kSteps = 3;  // the launcher's three steps
+    QLabel* caption_;
+    QProgressBar* progress_;
 };
 
-// A guarded pointer rather than an owning one: a splash never freed is left to the end of the
+// A guarded pointer rather than an owning one: a splash never closed is left to the end of the
 // process instead of being deleted after the application that it needs.
 QPointer<Splash> current;
 
-// A splash that cannot show is no reason to stop the start-up, so nothing is reported.
+// A splash that cannot show is no reason to stop the start-up: 0, and nothing is reported.
 template <typename Action>
-void quietly(Action action) noexcept
+int quietly(Action action) noexcept
 {
     try {
-        action();
+        return action() ? 1 : 0;
     } catch (...) {
+        return 0;
     }
 }
 
 }  // namespace
 
-void loading_Dialog_Create(const char* caption)
+int loading_Dialog_open(void)
 {
-    quietly([caption] {
+    return quietly([] {
         delete current.data();
-        current = new Splash(QString::fromUtf8(caption));
+        current = new Splash();
+        return true;
     });
 }
 
-void loading_Dialog_Show(void)
+int loading_Dialog_caption(int number)
 {
-    quietly([] {
-        if (current) current->showCentred();
+    return quietly([number] {
+        if (current) current->setCaption(number);
+        return !current.isNull();
     });
 }
 
-void loading_Dialog_Step(const char* text)
+int loading_Dialog_step(void)
 {
-    quietly([text] {
-        if (!current) return;
-        current->step(QString::fromUtf8(text));
-        // The start-up runs without returning to the event loop, so the splash paints here;
-        // the user's input waits for the launcher's window.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return quietly([] {
+        if (current) current->step();
+        return !current.isNull();
     });
 }
 
-void loading_Dialog_Free(void)
+int loading_Dialog_close(void)
 {
-    quietly([] { delete current.data(); });
+    return quietly([] {
+        const bool open = !current.isNull();
+        delete current.data();
+        return open;
+    });
 }
