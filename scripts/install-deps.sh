@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev libgl-dev
-  libsqlite3-dev libpq-dev
+  libsqlite3-dev libpq-dev libsodium-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   postgresql poppler-utils
 )

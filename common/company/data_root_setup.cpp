@@ -1,6 +1,8 @@
 #include "company/data_root_setup.h"
 
+#include "company/passwords.h"
 #include "company/record.h"
+#include "company/users.h"
 #include "store/database.h"
 #include "store/tables/catalog.h"
 
@@ -11,18 +13,15 @@ using store::Value;
 
 namespace {
 
-// Rights are a bit set of 1600 options; every bit set opens every option.
-const std::string kAllRights(200, '\xff');
-
 void addFirstUser(Table& users)
 {
-    addRecord(users, {{"User_password", kFirstUserPassword},
+    addRecord(users, {{"User_password", HashPassword(kFirstUserPassword)},
                       {"User_code", "ADMIN"},
                       {"User_name", "Administrator"},
                       {"User_detail", 0},
                       {"User_language", 1},
                       {"User_company", 1},
-                      {"User_security", kAllRights}});
+                      {"User_security", AllRights()}});
 }
 
 void addLanguages(Table& languages)

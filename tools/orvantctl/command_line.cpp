@@ -17,6 +17,11 @@ const char* const kUsage =
     "  demo [N]                 make company N (default 1) a demo company\n"
     "  check [N]                report whether the books of company N (default 1) agree;\n"
     "                           exit status 1 when they do not\n"
+    "  user add CODE NAME PASSWORD [--language 0|1|2] [--company N] [--rights all|none]\n"
+    "                           add a user (password at most 10 characters, compared in\n"
+    "                           capitals; kept only as a salted hash)\n"
+    "  user list                list the users\n"
+    "  user remove CODE         remove a user (never the last one)\n"
     "  help                     show this text\n"
     "\n"
     "The data root is found in the registry ($ORVANT_REGISTRY, else ~/.config/Karbelo/registry.ini),\n"
@@ -29,64 +34,134 @@ struct CommandName {
     const char* name;
     Command command;
     std::size_t least, most;  // arguments after the command
+    bool firstIsCompany;      // the first argument is a company number
 };
 
 constexpr CommandName kCommands[] = {
-    {"help", Command::Help, 0, 0},    {"init", Command::Init, 0, 0}, {"create-company", Command::CreateCompany, 2, 2},
-    {"demo", Command::Demo, 0, 1},    {"check", Command::Check, 0, 1},
+    {"help", Command::Help, 0, 0, false},         {"init", Command::Init, 0, 0, false},
+    {"create-company", Command::CreateCompany, 2, 2, true},
+    {"demo", Command::Demo, 0, 1, true},           {"check", Command::Check, 0, 1, true},
+    {"user add", Command::UserAdd, 3, 3, false},  {"user list", Command::UserList, 0, 0, false},
+    {"user remove", Command::UserRemove, 1, 1, false},
 };
 
-std::optional<int> companyNumber(const std::string& text)
+std::optional<int> number(const std::string& text, int least, int most)
 {
     int n = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (ec != std::errc() || end != text.data() + text.size() || n < 1 || n > company::kLastCompanyNumber) return std::nullopt;
+    if (ec != std::errc() || end != text.data() + text.size() || n < least || n > most) return std::nullopt;
     return n;
 }
 
+std::optional<int> companyNumber(const std::string& text) { return number(text, 1, company::kLastCompanyNumber); }
+
 Parsed refuse(std::string why) { return {std::nullopt, std::move(why)}; }
+
+// The options that take a value, each with what it sets.
+struct Options {
+    std::optional<std::string> dataRoot, language, company, rights;
+};
+
+std::optional<std::string>* optionSlot(Options& options, const std::string& name)
+{
+    if (name == "--data-root") return &options.dataRoot;
+    if (name == "--language") return &options.language;
+    if (name == "--company") return &options.company;
+    if (name == "--rights") return &options.rights;
+    return nullptr;
+}
+
+// Splits the arguments into options (--name VALUE or --name=VALUE) and words.
+std::string readOptions(const std::vector<std::string>& arguments, Options& options, std::vector<std::string>& words)
+{
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (a == "-h" || a == "--help") {
+            words.insert(words.begin(), "help");
+            continue;
+        }
+        if (a.size() < 2 || a.compare(0, 2, "--") != 0) {
+            words.push_back(a);
+            continue;
+        }
+        const auto equals = a.find('=');
+        const std::string name = a.substr(0, equals);
+        auto* slot = optionSlot(options, name);
+        if (!slot) return "Unknown option " + name + ".";
+        std::string value;
+        if (equals != std::string::npos) value = a.substr(equals + 1);
+        else if (i + 1 < arguments.size()) value = arguments[++i];
+        if (value.empty()) return name + " needs a value.";
+        *slot = value;
+    }
+    return {};
+}
+
+const CommandName* findCommand(std::vector<std::string>& words)
+{
+    // "user add" and the like are two words.
+    if (words.size() >= 2 && words[0] == "user") {
+        words[0] += " " + words[1];
+        words.erase(words.begin() + 1);
+    }
+    for (const CommandName& c : kCommands)
+        if (words[0] == c.name) return &c;
+    return nullptr;
+}
+
+std::string applyUserOptions(const Options& options, Request& request)
+{
+    if (options.language) {
+        const auto n = number(*options.language, 0, 2);
+        if (!n) return "--language takes 0, 1 or 2.";
+        request.language = *n;
+    }
+    if (options.company) {
+        const auto n = companyNumber(*options.company);
+        if (!n) return "\"" + *options.company + "\" is not a company number.";
+        request.company = *n;
+    }
+    if (options.rights) {
+        if (*options.rights != "all" && *options.rights != "none") return "--rights takes all or none.";
+        request.allRights = *options.rights == "all";
+    }
+    return {};
+}
 
 }  // namespace
 
 Parsed ParseCommandLine(const std::vector<std::string>& arguments)
 {
-    Request request;
+    Options options;
     std::vector<std::string> words;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& a = arguments[i];
-        if (a == "--data-root") {
-            if (i + 1 >= arguments.size() || arguments[i + 1].empty()) return refuse("--data-root needs a directory.");
-            request.dataRoot = arguments[++i];
-        } else if (a.rfind("--data-root=", 0) == 0) {
-            request.dataRoot = a.substr(12);
-            if (request.dataRoot->empty()) return refuse("--data-root needs a directory.");
-        } else if (a == "-h" || a == "--help") {
-            words.insert(words.begin(), "help");
-        } else if (a.size() > 1 && a[0] == '-' && words.empty()) {
-            return refuse("Unknown option " + a + ".");
-        } else {
-            words.push_back(a);
-        }
-    }
+    if (const std::string fault = readOptions(arguments, options, words); !fault.empty()) return refuse(fault);
     if (words.empty()) return refuse("No command given.");
-
-    const CommandName* found = nullptr;
-    for (const CommandName& c : kCommands)
-        if (words[0] == c.name) found = &c;
+    const CommandName* found = findCommand(words);
     if (!found) return refuse("Unknown command " + words[0] + ".");
     const std::size_t given = words.size() - 1;
     if (given < found->least || given > found->most)
         return refuse(std::string(found->name) + " takes " +
                       (found->least == found->most ? std::to_string(found->least) : "at most " + std::to_string(found->most)) +
                       " argument(s).");
-    request.command = found->command;
+    const bool userOptions = options.language || options.company || options.rights;
+    if (userOptions && found->command != Command::UserAdd) return refuse("--language, --company and --rights go with user add.");
 
-    if (given >= 1 && request.command != Command::Help) {
+    Request request;
+    request.command = found->command;
+    request.dataRoot = options.dataRoot;
+    if (given >= 1 && found->firstIsCompany) {
         const auto n = companyNumber(words[1]);
         if (!n) return refuse("\"" + words[1] + "\" is not a company number (1 to " + std::to_string(company::kLastCompanyNumber) + ").");
         request.company = *n;
     }
     if (request.command == Command::CreateCompany) request.companyName = words[2];
+    if (request.command == Command::UserRemove) request.userCode = words[1];
+    if (request.command == Command::UserAdd) {
+        request.userCode = words[1];
+        request.userName = words[2];
+        request.password = words[3];
+        if (const std::string fault = applyUserOptions(options, request); !fault.empty()) return refuse(fault);
+    }
     return {request, {}};
 }
 

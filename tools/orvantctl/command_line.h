@@ -8,13 +8,17 @@
 
 namespace orvant::ctl {
 
-enum class Command { Help, Init, CreateCompany, Demo, Check };
+enum class Command { Help, Init, CreateCompany, Demo, Check, UserAdd, UserList, UserRemove };
 
 struct Request {
     Command command = Command::Help;
     std::optional<std::string> dataRoot;  // --data-root, as given
-    int company = 1;
+    int company = 1;                      // the company acted on, or the new user's company
     std::string companyName;
+    // user add CODE NAME PASSWORD [--language N] [--company N] [--rights all|none]; user remove CODE
+    std::string userCode, userName, password;
+    int language = 1;
+    bool allRights = true;
 };
 
 struct Parsed {

@@ -7,6 +7,7 @@
 #include "company/company_creation.h"
 #include "company/data_root_setup.h"
 #include "company/demo_company.h"
+#include "company/users.h"
 #include "settings/paths.h"
 #include "settings/store_choice.h"
 #include "store/error.h"
@@ -67,6 +68,30 @@ int check(const company::Installation& installation, int company, std::ostream& 
     return kBooksDisagree;
 }
 
+int addUser(const company::Installation& installation, const Request& request, std::ostream& out)
+{
+    company::User user;
+    user.code = request.userCode;
+    user.name = request.userName;
+    user.language = request.language;
+    user.company = request.company;
+    user.rights = request.allRights ? company::AllRights() : company::NoRights();
+    company::AddUser(installation, user, request.password);
+    out << "User " << user.code << " (" << user.name << ") is added.\n";
+    return kDone;
+}
+
+int listUsers(const company::Installation& installation, std::ostream& out)
+{
+    for (const company::User& u : company::ListUsers(installation)) {
+        int rights = 0;
+        for (unsigned char byte : u.rights) rights += __builtin_popcount(byte);
+        out << u.code << "\t" << u.name << "\tlanguage " << u.language << "\tcompany " << u.company << "\t" << rights
+            << " right(s)\n";
+    }
+    return kDone;
+}
+
 int run(const Request& request, std::ostream& out)
 {
     Registry registry = Registry::open();
@@ -84,6 +109,12 @@ int run(const Request& request, std::ostream& out)
         out << "Company " << request.company << " is a demo company in " << installation.companyDir(request.company) << ".\n";
         return kDone;
     case Command::Check: return check(installation, request.company, out);
+    case Command::UserAdd: return addUser(installation, request, out);
+    case Command::UserList: return listUsers(installation, out);
+    case Command::UserRemove:
+        company::RemoveUser(installation, request.userCode);
+        out << "User " << request.userCode << " is removed.\n";
+        return kDone;
     }
     out << kUsage;
     return kDone;

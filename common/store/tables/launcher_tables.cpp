@@ -12,21 +12,24 @@ using namespace build;
 
 namespace {
 
+// Passwords are stored as salted hashes in their text encoding, never as typed.
+constexpr int kPasswordHashWidth = 128;
+
 TableDef companies()
 {
     FieldList list;
     list << Int("Comp_Code") << Str("Comp_Name", 60) << Str("Comp_Adr1", 40) << Str("Comp_adr2", 40)
          << Str("Comp_city", 40) << Str("Comp_Prov", 40) << Str("Comp_Country", 40) << Str("Comp_Postal_code", 30)
-         << Str("Comp_telephone", 30) << Str("Comp_Contact", 40) << Str("Comp_Passwd", 10) << Int("Comp_Ret_Earn_accnt")
+         << Str("Comp_telephone", 30) << Str("Comp_Contact", 40) << Str("Comp_Passwd", kPasswordHashWidth) << Int("Comp_Ret_Earn_accnt")
          << Int("Comp_profit_line");
     return Table("comp", list).inDataRoot().key({"Comp_Code"});
 }
 
-// A user is identified by the password typed at login.
+// A user is identified by the password typed at login, which is kept only as its salted hash.
 TableDef users()
 {
     FieldList list;
-    list << Str("User_password", 10, Req) << Str("User_code", 10, Req) << Str("User_name", 30, Req)
+    list << Str("User_password", kPasswordHashWidth, Req) << Str("User_code", 10, Req) << Str("User_name", 30, Req)
          << Small("User_detail") << Small("User_language", Req) << Small("User_company", Req)
          << Str("User_printer", 128) << Bytes("User_security", 200);
     return Table("user", list).inDataRoot().key({"User_password"});

@@ -104,6 +104,20 @@ TEST_P(OrvantctlTest, companies_are_created_once_and_named_clearly_when_missing)
     EXPECT_THAT(run({"demo", "2"}).err, HasSubstr("has accounts already"));
 }
 
+TEST_P(OrvantctlTest, users_are_added_listed_and_removed)
+{
+    ASSERT_EQ(run({"init"}).status, 0);
+    ASSERT_EQ(run({"demo"}).status, 0);
+    const Outcome added = run({"user", "add", "MARIE", "Marie Lavoie", "ete2026", "--language", "2", "--rights=none"});
+    EXPECT_EQ(added.status, 0) << added.err;
+    EXPECT_EQ(run({"user", "add", "PAUL", "Paul", "ETE2026"}).err, "orvantctl: Another user has this password.\n");
+    const Outcome listed = run({"user", "list"});
+    EXPECT_THAT(listed.out, HasSubstr("ADMIN\tAdministrator\tlanguage 1\tcompany 1\t1600 right(s)"));
+    EXPECT_THAT(listed.out, HasSubstr("MARIE\tMarie Lavoie\tlanguage 2\tcompany 1\t0 right(s)"));
+    EXPECT_EQ(run({"user", "remove", "ADMIN"}).status, 0);
+    EXPECT_THAT(run({"user", "remove", "MARIE"}).err, HasSubstr("The last user cannot be removed"));
+}
+
 TEST(OrvantctlArguments, bad_calls_are_refused_before_anything_is_touched)
 {
     const fs::path place = fs::temp_directory_path() / ("orvantctl-args-" + std::to_string(getpid()));
@@ -121,6 +135,11 @@ TEST(OrvantctlArguments, bad_calls_are_refused_before_anything_is_touched)
         {"--data-root", dataRoot, "create-company", "32768", "Too far"},
         {"--data-root", dataRoot, "check", "1x"},
         {"--data-root", dataRoot, "demo", "-3"},
+        {"--data-root", dataRoot, "user", "add", "X", "Name"},
+        {"--data-root", dataRoot, "user", "add", "X", "Name", "pw", "--language", "5"},
+        {"--data-root", dataRoot, "user", "add", "X", "Name", "pw", "--rights", "some"},
+        {"--data-root", dataRoot, "demo", "--language", "2"},
+        {"--data-root", dataRoot, "user", "frobnicate"},
     };
     for (const auto& call : calls) {
         std::ostringstream out, err;
