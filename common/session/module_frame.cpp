@@ -43,6 +43,20 @@ ModuleContext::ModuleContext(Session session, const ModuleSpec& spec, QString li
 
 QString ModuleContext::languagesDir() const { return LanguagesDirFor(text(session_.programDir)); }
 
+store::Database& ModuleContext::companyDatabase()
+{
+    if (!company_)
+        company_ = std::make_unique<store::Database>(std::string(spec_.code) + "db", session_.companyDir(), StoreChoice(Registry::open()));
+    return *company_;
+}
+
+store::Database& ModuleContext::dataRootDatabase()
+{
+    if (!dataRoot_)
+        dataRoot_ = std::make_unique<store::Database>("mydb" + std::string(spec_.code), session_.dataRoot, StoreChoice(Registry::open()));
+    return *dataRoot_;
+}
+
 QString ModuleContext::moduleVersion() const { return ui::VersionString(libraryFile_, 4); }
 
 QString ModuleContext::languageTable() const { return QString::fromLatin1(spec_.code) + text(session_.langCode); }
@@ -113,7 +127,7 @@ private:
         for (QWidget* form : forms()) lang::LoadFormStrings(*form, context_.languageTable(), context_.languagesDir());
         if (auto* bar = mainForm_->findChild<QStatusBar*>()) SetStatusBar(*bar, session, context_.moduleVersion());
         if (context_.spec().transactionModule) session.ledgerCode = "N";
-        connectDatabases();
+        dataModule_->bind(context_);
         if (!openTables()) return;
         if (context_.spec().usesSessionRow) holdSessionRow();
         if (context_.spec().periodField) showPeriod();
@@ -128,16 +142,6 @@ private:
     {
         const int printer = QString::fromStdString(context_.session().printerIndex).toInt();
         report::printReport(report::documentFromWidget(errorForm_.get()), errorForm_.get(), printer, false);
-    }
-
-    void connectDatabases()
-    {
-        const Session& s = context_.session();
-        const store::StoreConfig config = StoreChoice(Registry::open());
-        const std::string code = context_.spec().code;
-        context_.company_ = std::make_unique<store::Database>(code + "db", s.companyDir(), config);
-        context_.dataRoot_ = std::make_unique<store::Database>("mydb" + code, s.dataRoot, config);
-        dataModule_->bind(*context_.company_, *context_.dataRoot_);
     }
 
     // The first table that cannot be opened says so, once, and the screen closes.
@@ -158,7 +162,7 @@ private:
 
     void holdSessionRow()
     {
-        auto row = std::make_unique<store::Table>(*context_.dataRoot_, "virmem");
+        auto row = std::make_unique<store::Table>(context_.dataRootDatabase(), "virmem");
         row->open();
         const int number = context_.session().sessionNo;
         if (!row->findKey({number})) {
@@ -173,11 +177,11 @@ private:
 
     void showPeriod()
     {
-        store::Table control(*context_.company_, "ctrl");
+        store::Table control(context_.companyDatabase(), "ctrl");
         control.open();
         control.first();
         const auto period = control.field(context_.spec().periodField).asInt();
-        store::Table periods(*context_.company_, "Periods");
+        store::Table periods(context_.companyDatabase(), "Periods");
         periods.open();
         const QString month = periods.findKey({period}) ? text(periods.field("Period_mth").asString()) : QString();
         // Language tables keep no trailing blank, so the caption is given one before the period.

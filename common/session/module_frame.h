@@ -50,13 +50,14 @@ struct ModuleSpec {
     const char* quickLinkButton = nullptr; // disabled while a quick link is open
 };
 
-// The module's databases and tables. Made when the main form first shows, bound to the
-// company's directory and the data root.
+class ModuleContext;
+
+// The module's databases and tables. Bound when the main form first shows.
 class DataModule {
 public:
     virtual ~DataModule() = default;
-    // Makes the module's tables (closed) over the given databases.
-    virtual void bind(store::Database& company, store::Database& dataRoot) = 0;
+    // Makes the module's tables (closed) over the context's databases.
+    virtual void bind(ModuleContext& context) = 0;
     // The tables opened at first activation, in this order.
     virtual std::vector<store::Table*> tablesToOpen() = 0;
 };
@@ -73,9 +74,10 @@ public:
     const QString& libraryFile() const { return libraryFile_; }
     QString moduleVersion() const;
 
-    // Bound at first activation.
-    store::Database& companyDatabase() { return *company_; }
-    store::Database& dataRootDatabase() { return *dataRoot_; }
+    // The company's database (module code + "db") and the data root's ("mydb" + code),
+    // connected when first asked for: a module that creates the first company has none yet.
+    store::Database& companyDatabase();
+    store::Database& dataRootDatabase();
     // The session's row of virmem, in edit while the module runs (modules that use it).
     store::Table* sessionRow() { return sessionRow_.get(); }
 

@@ -15,6 +15,7 @@
 
 #include "company/data_root_setup.h"
 #include "company/demo_company.h"
+#include "session/module_frame.h"
 #include "session/session.h"
 #include "settings/registry.h"
 
@@ -64,8 +65,8 @@ private:
     company::Installation installation_;
 };
 
-// Acts once on the top-level window named `name` when it is shown and `ready` holds, from
-// inside whatever modal loop shows it.
+// Acts once on the top-level window named `name` when it is shown, a module's main form has
+// run its first activation, and `ready` holds, from inside whatever modal loop shows it.
 class WhenShown : public QObject {
 public:
     WhenShown(QString name, std::function<void(QWidget&)> act, std::function<bool()> ready = {})
@@ -82,6 +83,8 @@ private:
         if (acted_ || (ready_ && !ready_())) return;
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->objectName() != name_ || !w->isVisible()) continue;
+            const QVariant started = w->property(kFirstActivationDone);
+            if (started.isValid() && !started.toBool()) continue;
             acted_ = true;
             act_(*w);
             return;

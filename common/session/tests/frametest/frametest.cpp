@@ -33,8 +33,10 @@ class FrameTestData : public DataModule {
 public:
     FrameTestData() { note("data module"); }
 
-    void bind(store::Database& company, store::Database& dataRoot) override
+    void bind(ModuleContext& context) override
     {
+        store::Database& company = context.companyDatabase();
+        store::Database& dataRoot = context.dataRootDatabase();
         clients_ = std::make_unique<store::Table>(company, "cli");
         control_ = std::make_unique<store::Table>(company, "ctrl.DB");
         terms_ = std::make_unique<store::Table>(dataRoot, "arterms");

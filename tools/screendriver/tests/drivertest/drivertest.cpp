@@ -31,7 +31,7 @@ const QStringList kClients{"ABC100", "DEF200", "GHI300"};
 
 class NoTables : public DataModule {
 public:
-    void bind(store::Database&, store::Database&) override {}
+    void bind(ModuleContext&) override {}
     std::vector<store::Table*> tablesToOpen() override { return {}; }
 };
 
