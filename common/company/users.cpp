@@ -76,10 +76,11 @@ void AddUser(const Installation& installation, const User& user, const std::stri
     users.post();
 }
 
-std::vector<User> ListUsers(const Installation& installation)
+std::vector<User> ListUsers(const Installation& installation) { return ListUsers(*OpenDataRoot(installation)); }
+
+std::vector<User> ListUsers(store::Database& dataRoot)
 {
-    const auto root = OpenDataRoot(installation);
-    Table users(*root, "user");
+    Table users(dataRoot, "user");
     users.open();
     std::vector<User> out;
     for (users.first(); !users.eof(); users.next()) out.push_back(userOf(users));

@@ -32,6 +32,7 @@ struct User {
 void AddUser(const Installation& installation, const User& user, const std::string& password);
 
 std::vector<User> ListUsers(const Installation& installation);
+std::vector<User> ListUsers(store::Database& dataRoot);
 
 // Refuses to remove the last user: nobody could log in any more.
 void RemoveUser(const Installation& installation, const std::string& code);
