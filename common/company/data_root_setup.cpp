@@ -46,6 +46,20 @@ void addTerritories(Table& territories)
         addRecord(territories, {{"Arterr_code", code}, {"Arterr_desc", description}});
 }
 
+// The Tools menu starts with the entry that maintains it, governed by the right to maintain the
+// parameters.
+void addToolsMaintenance(Table& tools)
+{
+    addRecord(tools, {{"Application_name", "Maintenance of Tools menu"},
+                      {"Application_name_fr", "Maintenance du menu Outils"},
+                      {"Application_pgm", "toolsmaint"},
+                      {"Application_about", "Security like Maintenance of parameters"},
+                      {"Application_about_fr", "Sécurité comme Maintenance des paramètres"},
+                      {"Application_security", "sysparams"},
+                      {"Application_type", true},
+                      {"Application_directory", ""}});
+}
+
 struct Filling {
     const char* table;
     void (*fill)(Table&);
@@ -67,7 +81,8 @@ std::vector<std::string> SetupDataRoot(const Installation& installation)
     const Filling fillings[] = {{"user", addFirstUser, "added the user Administrator (password ADMIN)"},
                                 {"Languages", addLanguages, "added the languages English and French"},
                                 {"arterms", addTerms, "added six terms"},
-                                {"arterr", addTerritories, "added four territories"}};
+                                {"arterr", addTerritories, "added four territories"},
+                                {"apps", addToolsMaintenance, "added the Tools menu's maintenance entry"}};
     for (const Filling& filling : fillings) {
         Table table(root, filling.table);
         table.open();

@@ -35,8 +35,8 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-ModuleContext::ModuleContext(Session session, const ModuleSpec& spec, QString libraryFile)
-    : session_(std::move(session)), spec_(spec), libraryFile_(std::move(libraryFile)),
+ModuleContext::ModuleContext(Session session, const ModuleTraits& traits, QString libraryFile)
+    : session_(std::move(session)), traits_(traits), libraryFile_(std::move(libraryFile)),
       helpFile_(HelpFile(text(session_.programDir), session_.language, text(session_.langCode)))
 {
 }
@@ -46,20 +46,20 @@ QString ModuleContext::languagesDir() const { return LanguagesDirFor(text(sessio
 store::Database& ModuleContext::companyDatabase()
 {
     if (!company_)
-        company_ = std::make_unique<store::Database>(std::string(spec_.code) + "db", session_.companyDir(), StoreChoice(Registry::open()));
+        company_ = std::make_unique<store::Database>(std::string(traits_.code) + "db", session_.companyDir(), StoreChoice(Registry::open()));
     return *company_;
 }
 
 store::Database& ModuleContext::dataRootDatabase()
 {
     if (!dataRoot_)
-        dataRoot_ = std::make_unique<store::Database>("mydb" + std::string(spec_.code), session_.dataRoot, StoreChoice(Registry::open()));
+        dataRoot_ = std::make_unique<store::Database>("mydb" + std::string(traits_.code), session_.dataRoot, StoreChoice(Registry::open()));
     return *dataRoot_;
 }
 
 QString ModuleContext::moduleVersion() const { return ui::VersionString(libraryFile_, 4); }
 
-QString ModuleContext::languageTable() const { return QString::fromLatin1(spec_.code) + text(session_.langCode); }
+QString ModuleContext::languageTable() const { return QString::fromLatin1(traits_.code) + text(session_.langCode); }
 
 void ModuleContext::closeScreen()
 {
@@ -126,13 +126,13 @@ private:
         Session& session = context_.session();
         for (QWidget* form : forms()) lang::LoadFormStrings(*form, context_.languageTable(), context_.languagesDir());
         if (auto* bar = mainForm_->findChild<QStatusBar*>()) SetStatusBar(*bar, session, context_.moduleVersion());
-        if (context_.spec().transactionModule) session.ledgerCode = "N";
+        if (context_.traits().transactionModule) session.ledgerCode = "N";
         dataModule_->bind(context_);
         if (!openTables()) return;
-        if (context_.spec().usesSessionRow) holdSessionRow();
-        if (context_.spec().periodField) showPeriod();
-        if (context_.spec().quickLinkButton && ui::QuickLinkOpen())
-            if (auto* button = mainForm_->findChild<QWidget*>(QString::fromLatin1(context_.spec().quickLinkButton)))
+        if (context_.traits().usesSessionRow) holdSessionRow();
+        if (context_.traits().periodField) showPeriod();
+        if (context_.traits().quickLinkButton && ui::QuickLinkOpen())
+            if (auto* button = mainForm_->findChild<QWidget*>(QString::fromLatin1(context_.traits().quickLinkButton)))
                 button->setEnabled(false);
         module_.started();
     }
@@ -180,7 +180,7 @@ private:
         store::Table control(context_.companyDatabase(), "ctrl");
         control.open();
         control.first();
-        const auto period = control.field(context_.spec().periodField).asInt();
+        const auto period = control.field(context_.traits().periodField).asInt();
         store::Table periods(context_.companyDatabase(), "Periods");
         periods.open();
         const QString month = periods.findKey({period}) ? text(periods.field("Period_mth").asString()) : QString();
@@ -198,10 +198,10 @@ private:
     std::unique_ptr<ui::ErrorForm> errorForm_;
 };
 
-std::int32_t RunModule(const TLinkSection& link, const ModuleSpec& spec, const ModuleFactory& make, const void* entryPoint) noexcept
+std::int32_t RunModule(const TLinkSection& link, const ModuleTraits& traits, const ModuleFactory& make, const void* entryPoint) noexcept
 {
     try {
-        ModuleContext context(Session::fromLink(link), spec, libraryFileOf(entryPoint));
+        ModuleContext context(Session::fromLink(link), traits, libraryFileOf(entryPoint));
         const std::unique_ptr<Module> module = make(context);
         ModuleRun run(context, *module);
         run.create();

@@ -13,7 +13,7 @@
 //
 //   extern "C" ORVANT_MODULE_ENTRY int32_t ShowDllForm(TLinkSection link)
 //   {
-//       return orvant::RunModule(link, kSpec, [](orvant::ModuleContext& c) { return std::make_unique<Sales>(c); },
+//       return orvant::RunModule(link, kTraits, [](orvant::ModuleContext& c) { return std::make_unique<Sales>(c); },
 //                                reinterpret_cast<const void*>(&ShowDllForm));
 //   }
 
@@ -42,7 +42,7 @@ class ErrorReporter;
 // whether the screen started or is closing). Tools that drive a screen wait for it.
 inline constexpr const char* kFirstActivationDone = "orvantFirstActivationDone";
 
-struct ModuleSpec {
+struct ModuleTraits {
     const char* code;                      // "rcvsales": names the language tables and the databases
     bool transactionModule = false;        // LedgerCode "N" at start, "Y" while posting
     const char* periodField = nullptr;     // "Ctrl_ar_period": the caption ends with that period
@@ -64,10 +64,10 @@ public:
 
 class ModuleContext {
 public:
-    ModuleContext(Session session, const ModuleSpec& spec, QString libraryFile);
+    ModuleContext(Session session, const ModuleTraits& traits, QString libraryFile);
 
     Session& session() { return session_; }
-    const ModuleSpec& spec() const { return spec_; }
+    const ModuleTraits& traits() const { return traits_; }
     QString languagesDir() const;
     QString helpFile() const { return helpFile_; }
     // "Company 1 - Name", the user and this library's version, in the three panels.
@@ -90,7 +90,7 @@ public:
 private:
     friend class ModuleRun;
     Session session_;
-    const ModuleSpec& spec_;
+    const ModuleTraits& traits_;
     QString libraryFile_;
     QString helpFile_;
     QDialog* mainForm_ = nullptr;
@@ -114,7 +114,7 @@ using ModuleFactory = std::function<std::unique_ptr<Module>(ModuleContext&)>;
 
 // Runs the module; never lets an exception out. Returns -1 once the screen has closed.
 // `entryPoint` is an address inside the module's library, to find its file and version.
-std::int32_t RunModule(const TLinkSection& link, const ModuleSpec& spec, const ModuleFactory& make, const void* entryPoint) noexcept;
+std::int32_t RunModule(const TLinkSection& link, const ModuleTraits& traits, const ModuleFactory& make, const void* entryPoint) noexcept;
 
 // The status bar's panels are its labels, in order; with exactly three, they get the company,
 // the user and the version appended. Any other number is left alone.

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <set>
 
 #include "session/link_section.h"
 #include "settings/store_choice.h"
@@ -23,6 +24,25 @@ void flushDeferredDeletions()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The libraries running in this process, by code, for as long as their call lasts.
+std::set<QString>& running()
+{
+    static std::set<QString> codes;
+    return codes;
+}
+
+struct RunningLibrary {
+    QString code;
+    explicit RunningLibrary(QString c) : code(std::move(c)) { running().insert(code); }
+    ~RunningLibrary() { running().erase(code); }
+};
+
+// Unloads the library however the call ends.
+struct LoadedLibrary {
+    void* handle;
+    ~LoadedLibrary() { UnloadLibrary(handle); }
+};
+
 }  // namespace
 
 QString ModuleFile(const QString& modulesDir, const QString& code) { return modulesDir + u'/' + code + QStringLiteral(".so"); }
@@ -33,9 +53,21 @@ void UnloadLibrary(void* handle)
     dlclose(handle);
 }
 
-LaunchResult LaunchModule(const QString& modulesDir, const QString& code, const Session& session, bool nested)
+bool ModuleRunning() { return !running().empty(); }
+
+std::int32_t CallWithSession(void* showDllForm, const TLinkSection& session)
+{
+    return reinterpret_cast<EntryPoint>(showDllForm)(session);
+}
+
+LaunchResult LaunchModule(const QString& modulesDir, const QString& code, const Session& session, bool nested, const EntryCall& call)
 {
     LaunchResult result;
+    if (running().count(code)) {
+        result.status = LaunchResult::AlreadyRunning;
+        result.error = code + QStringLiteral(" is running already.");
+        return result;
+    }
     const QString file = ModuleFile(modulesDir, code);
     if (!QFileInfo::exists(file)) {
         result.errorNumber = kLibraryNotFound;
@@ -47,11 +79,11 @@ LaunchResult LaunchModule(const QString& modulesDir, const QString& code, const 
         result.error = QString::fromLocal8Bit(dlerror());
         return result;
     }
-    const auto entry = reinterpret_cast<EntryPoint>(dlsym(handle, "ShowDllForm"));
+    const LoadedLibrary loaded{handle};
+    void* entry = dlsym(handle, "ShowDllForm");
     if (!entry) {
         result.status = LaunchResult::NoEntryPoint;
         result.error = QString::fromLocal8Bit(dlerror());
-        UnloadLibrary(handle);
         return result;
     }
 
@@ -61,9 +93,9 @@ LaunchResult LaunchModule(const QString& modulesDir, const QString& code, const 
         ownNumber = store::SessionLease::acquire(session.dataRoot, StoreChoice(Registry::open()));
         forCall.sessionNo = ownNumber->number();
     }
-    result.returned = entry(LinkFor(forCall));
+    const RunningLibrary marked(code);
+    result.returned = call(entry, LinkFor(forCall));
     result.status = result.returned != 0 ? LaunchResult::Ran : LaunchResult::Refused;
-    UnloadLibrary(handle);
     return result;
 }
 

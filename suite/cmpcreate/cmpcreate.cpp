@@ -134,12 +134,12 @@ private:
     QLineEdit* name_ = nullptr;
 };
 
-const ModuleSpec kSpec{"cmpcreate"};
+const ModuleTraits kTraits{"cmpcreate"};
 
 }  // namespace
 
 extern "C" ORVANT_MODULE_ENTRY std::int32_t ShowDllForm(TLinkSection link)
 {
-    return RunModule(link, kSpec, [](ModuleContext& c) { return std::make_unique<CompanyCreation>(c); },
+    return RunModule(link, kTraits, [](ModuleContext& c) { return std::make_unique<CompanyCreation>(c); },
                      reinterpret_cast<const void*>(&ShowDllForm));
 }

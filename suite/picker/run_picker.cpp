@@ -25,18 +25,18 @@ const QString kLanguageTable = QStringLiteral("pickers");
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-store::TableDef declarationOf(const PickerSpec& spec)
+store::TableDef declarationOf(const PickerTraits& traits)
 {
-    std::optional<store::TableDef> def = store::findTable(spec.table);
-    if (!def) throw std::logic_error(std::string("No table is declared as ") + spec.table + ".");
+    std::optional<store::TableDef> def = store::findTable(traits.table);
+    if (!def) throw std::logic_error(std::string("No table is declared as ") + traits.table + ".");
     return *def;
 }
 
-int codeWidth(const PickerSpec& spec)
+int codeWidth(const PickerTraits& traits)
 {
-    const store::TableDef def = declarationOf(spec);
-    const int field = def.fieldIndex(spec.codeField);
-    if (field < 0) throw std::logic_error(std::string("Table ") + spec.table + " has no field " + spec.codeField + ".");
+    const store::TableDef def = declarationOf(traits);
+    const int field = def.fieldIndex(traits.codeField);
+    if (field < 0) throw std::logic_error(std::string("Table ") + traits.table + " has no field " + traits.codeField + ".");
     return def.fields[static_cast<std::size_t>(field)].width;
 }
 
@@ -51,18 +51,18 @@ void throwIfFailed(const LookupModel& model)
 }
 
 // Shows the picker; the code of the row chosen, or nothing when the user cancelled.
-std::optional<QString> pick(const TLinkSection& link, const PickerSpec& spec)
+std::optional<QString> pick(const TLinkSection& link, const PickerTraits& traits)
 {
     const Session session = Session::fromLink(link);
-    const store::TableDef declaration = declarationOf(spec);
-    store::Database database(std::string(spec.code) + "db", directoryOf(declaration, session), StoreChoice(Registry::open()));
-    store::Table table(database, spec.table);
+    const store::TableDef declaration = declarationOf(traits);
+    store::Database database(std::string(traits.code) + "db", directoryOf(declaration, session), StoreChoice(Registry::open()));
+    store::Table table(database, traits.table);
     table.open();
-    LookupModel model(table, spec.codeField, spec.nameField ? spec.nameField : "");
+    LookupModel model(table, traits.codeField, traits.nameField ? traits.nameField : "");
     model.setFilter({});
     throwIfFailed(model);
 
-    PickerDialog dialog(QString::fromLatin1(spec.code), model, QApplication::activeWindow());
+    PickerDialog dialog(QString::fromLatin1(traits.code), model, QApplication::activeWindow());
     lang::LoadFormStrings(dialog, kLanguageTable + text(session.langCode), LanguagesDirFor(text(session.programDir)));
     const bool chosen = dialog.exec() == QDialog::Accepted;
     throwIfFailed(model);
@@ -90,22 +90,22 @@ void showFailure(std::exception_ptr error) noexcept
 
 // Room for the longest code of the field is checked before the user picks, so that a caller's
 // short storage shows on the first try rather than with the first long code.
-void requireRoom(const PickerSpec& spec, std::int32_t capacity)
+void requireRoom(const PickerTraits& traits, std::int32_t capacity)
 {
-    const int width = codeWidth(spec);
+    const int width = codeWidth(traits);
     if (capacity < width + 1)
-        throw std::length_error(std::string("A code of ") + spec.table + " takes up to " + std::to_string(width + 1) +
+        throw std::length_error(std::string("A code of ") + traits.table + " takes up to " + std::to_string(width + 1) +
                                 " bytes; the picker was given " + std::to_string(capacity) + ".");
 }
 
 }  // namespace
 
-std::int32_t PickCode(const TLinkSection& session, const PickerSpec& spec, char* code, std::int32_t capacity) noexcept
+std::int32_t PickCode(const TLinkSection& session, const PickerTraits& traits, char* code, std::int32_t capacity) noexcept
 {
     if (code && capacity > 0) code[0] = '\0';
     try {
-        requireRoom(spec, code ? capacity : 0);
-        const std::optional<QString> chosen = pick(session, spec);
+        requireRoom(traits, code ? capacity : 0);
+        const std::optional<QString> chosen = pick(session, traits);
         if (!chosen) return 0;
         const QByteArray utf8 = chosen->toUtf8();  // an accented letter takes more than one byte
         if (utf8.size() >= capacity)
@@ -118,10 +118,10 @@ std::int32_t PickCode(const TLinkSection& session, const PickerSpec& spec, char*
     }
 }
 
-std::int32_t PickNumber(const TLinkSection& session, const PickerSpec& spec) noexcept
+std::int32_t PickNumber(const TLinkSection& session, const PickerTraits& traits) noexcept
 {
     try {
-        const std::optional<QString> chosen = pick(session, spec);
+        const std::optional<QString> chosen = pick(session, traits);
         return chosen ? chosen->toInt() : 0;
     } catch (...) {
         showFailure(std::current_exception());

@@ -6,16 +6,16 @@
 
 #include <cstdint>
 
-#include "picker/picker_spec.h"
+#include "picker/picker_traits.h"
 #include "session/link_section.h"
 
 namespace orvant::picker {
 
 // Writes the chosen code into the caller's `code` and returns its length in bytes; 0 and ""
 // when cancelled, failed, or when `capacity` is less than the code field's width plus one.
-std::int32_t PickCode(const TLinkSection& session, const PickerSpec& spec, char* code, std::int32_t capacity) noexcept;
+std::int32_t PickCode(const TLinkSection& session, const PickerTraits& traits, char* code, std::int32_t capacity) noexcept;
 
 // The chosen number; 0 when cancelled or failed.
-std::int32_t PickNumber(const TLinkSection& session, const PickerSpec& spec) noexcept;
+std::int32_t PickNumber(const TLinkSection& session, const PickerTraits& traits) noexcept;
 
 }  // namespace orvant::picker

@@ -7,7 +7,7 @@
 ORVANT_VERSION_MARK
 
 namespace {
-const orvant::picker::PickerSpec kTerms{"cliterms", "arterms", "Arterms_code", "Arterms_desc"};
+const orvant::picker::PickerTraits kTerms{"cliterms", "arterms", "Arterms_code", "Arterms_desc"};
 }
 
 int32_t ArGet_Terms(TLinkSection session) { return orvant::picker::PickNumber(session, kTerms); }

@@ -7,7 +7,7 @@
 ORVANT_VERSION_MARK
 
 namespace {
-const orvant::picker::PickerSpec kTerritories{"cliterr", "arterr", "Arterr_code", "Arterr_desc"};
+const orvant::picker::PickerTraits kTerritories{"cliterr", "arterr", "Arterr_code", "Arterr_desc"};
 }
 
 int32_t CliTerritory(TLinkSection session, char* code, int32_t capacity)

@@ -7,7 +7,7 @@
 ORVANT_VERSION_MARK
 
 namespace {
-const orvant::picker::PickerSpec kElements{"jobelem", "JcElem", "JcElem_Code", "JcElem_Description"};
+const orvant::picker::PickerTraits kElements{"jobelem", "JcElem", "JcElem_Code", "JcElem_Description"};
 }
 
 int32_t Getelem(TLinkSection session, char* code, int32_t capacity)

@@ -7,7 +7,7 @@
 ORVANT_VERSION_MARK
 
 namespace {
-const orvant::picker::PickerSpec kPhases{"jobphase", "jcPhase", "JcPhase_No", "JcPhase_Code"};
+const orvant::picker::PickerTraits kPhases{"jobphase", "jcPhase", "JcPhase_No", "JcPhase_Code"};
 }
 
 int32_t Getphase(TLinkSection session) { return orvant::picker::PickNumber(session, kPhases); }

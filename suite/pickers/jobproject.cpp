@@ -7,7 +7,7 @@
 ORVANT_VERSION_MARK
 
 namespace {
-const orvant::picker::PickerSpec kProjects{"jobproject", "jcProject", "JcProject_No", nullptr};
+const orvant::picker::PickerTraits kProjects{"jobproject", "jcProject", "JcProject_No", nullptr};
 }
 
 int32_t Getproject(TLinkSection session, char* code, int32_t capacity)

@@ -7,7 +7,7 @@
 ORVANT_VERSION_MARK
 
 namespace {
-const orvant::picker::PickerSpec kAccounts{"pickacc", "glm", "Glm_account", "Glm_Description"};
+const orvant::picker::PickerTraits kAccounts{"pickacc", "glm", "Glm_account", "Glm_Description"};
 }
 
 int32_t PickAccount(TLinkSection session) { return orvant::picker::PickNumber(session, kAccounts); }

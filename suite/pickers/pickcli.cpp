@@ -7,7 +7,7 @@
 ORVANT_VERSION_MARK
 
 namespace {
-const orvant::picker::PickerSpec kClients{"pickcli", "cli", "Cli_code", "Cli_name"};
+const orvant::picker::PickerTraits kClients{"pickcli", "cli", "Cli_code", "Cli_name"};
 }
 
 int32_t PickClient(TLinkSection session, char* code, int32_t capacity)

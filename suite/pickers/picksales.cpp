@@ -7,7 +7,7 @@
 ORVANT_VERSION_MARK
 
 namespace {
-const orvant::picker::PickerSpec kSalesmen{"picksales", "slsm", "Slsm_code", "Slsm_nom"};
+const orvant::picker::PickerTraits kSalesmen{"picksales", "slsm", "Slsm_code", "Slsm_nom"};
 }
 
 int32_t PickSalesMan(TLinkSection session, char* code, int32_t capacity)

@@ -7,7 +7,7 @@
 ORVANT_VERSION_MARK
 
 namespace {
-const orvant::picker::PickerSpec kSuppliers{"picksup", "sup", "Sup_code", "Sup_name"};
+const orvant::picker::PickerTraits kSuppliers{"picksup", "sup", "Sup_code", "Sup_name"};
 }
 
 int32_t PickSupplier(TLinkSection session, char* code, int32_t capacity)

@@ -202,6 +202,21 @@ TEST_F(ModuleFrameTest, twenty_runs_load_and_really_unload_the_library_without_g
     EXPECT_LT(residentKilobytes() - afterFifth, 8 * 1024) << "fifteen more runs kept memory";
 }
 
+TEST_F(ModuleFrameTest, a_running_module_is_not_started_again_inside_itself)
+{
+    LaunchResult again;
+    bool runningSeen = false;
+    WhenStarted act([&](QWidget& form) {
+        runningSeen = ModuleRunning();
+        again = LaunchModule(kModules, "frametest", session(), true);
+        click(form, "CloseButton");
+    });
+    EXPECT_EQ(launch().returned, -1);
+    EXPECT_TRUE(runningSeen);
+    EXPECT_EQ(again.status, LaunchResult::AlreadyRunning);
+    EXPECT_FALSE(ModuleRunning()) << "the mark goes with the module";
+}
+
 TEST_F(ModuleFrameTest, a_missing_library_is_the_file_not_found_case)
 {
     const LaunchResult result = LaunchModule(kModules, "nosuchmodule", session(), false);

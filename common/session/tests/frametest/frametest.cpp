@@ -149,12 +149,12 @@ private:
     FrameTestData* data_ = nullptr;
 };
 
-const ModuleSpec kSpec{"frametest", true, "Ctrl_ar_period", true, "QuickLinkButton"};
+const ModuleTraits kTraits{"frametest", true, "Ctrl_ar_period", true, "QuickLinkButton"};
 
 }  // namespace
 
 extern "C" ORVANT_MODULE_ENTRY std::int32_t ShowDllForm(TLinkSection link)
 {
-    return RunModule(link, kSpec, [](ModuleContext& c) { return std::make_unique<FrameTestModule>(c); },
+    return RunModule(link, kTraits, [](ModuleContext& c) { return std::make_unique<FrameTestModule>(c); },
                      reinterpret_cast<const void*>(&ShowDllForm));
 }

@@ -159,12 +159,12 @@ private:
     QDialog* noteDialog_ = nullptr;
 };
 
-const ModuleSpec kSpec{"drivertest"};
+const ModuleTraits kTraits{"drivertest"};
 
 }  // namespace
 
 extern "C" ORVANT_MODULE_ENTRY std::int32_t ShowDllForm(TLinkSection link)
 {
-    return RunModule(link, kSpec, [](ModuleContext&) { return std::make_unique<DriverTestModule>(); },
+    return RunModule(link, kTraits, [](ModuleContext&) { return std::make_unique<DriverTestModule>(); },
                      reinterpret_cast<const void*>(&ShowDllForm));
 }

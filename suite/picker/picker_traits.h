@@ -3,7 +3,7 @@
 
 namespace orvant::picker {
 
-struct PickerSpec {
+struct PickerTraits {
     const char* code;       // the library's code ("pickcli"), and its form's name in the language table
     const char* table;      // its declaration says whether it lives in the company or the data root
     const char* codeField;  // what the picker returns
