@@ -68,7 +68,7 @@ Session LauncherSession(const Registry& registry, store::Database& dataRoot, con
     return s;
 }
 
-QString WindowTitle(int language, const QDate& date)
+QString WelcomeTitle(int language, const QDate& date)
 {
     if (language == 2)
         return QStringLiteral("Bienvenue à Orvant  ") + QLocale(QLocale::French, QLocale::Canada).toString(date, QStringLiteral("dddd, d MMMM yyyy ")).toLower();

@@ -46,6 +46,6 @@ Session LauncherSession(const Registry& registry, store::Database& dataRoot, con
 
 // "Welcome to Orvant  Monday, December 7, 2026 " or, in French,
 // "Bienvenue à Orvant  lundi, 7 décembre 2026 ".
-QString WindowTitle(int language, const QDate& date);
+QString WelcomeTitle(int language, const QDate& date);
 
 }  // namespace orvant::launcher

@@ -1,0 +1,80 @@
+// The suite's main program: the start-up splash, the launcher's window, and the event loop until
+// the window closes.
+
+#include <dlfcn.h>
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "main_window.h"
+#include "session/module_launch.h"
+#include "settings/paths.h"
+#include "settings/regional.h"
+#include "ui/error_reporting.h"
+
+namespace {
+
+// The last resort for an exception that an event handler let out: shown, and the loop goes on.
+class LauncherApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (...) {
+            orvant::ui::HandleException(std::current_exception());
+            return false;
+        }
+    }
+};
+
+// The splash library's four calls; when it cannot be loaded they are skipped.
+class Splash {
+public:
+    explicit Splash(const QString& modulesDir)
+        : handle_(dlopen(orvant::ModuleFile(modulesDir, QStringLiteral("waitbox")).toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL))
+    {
+    }
+    ~Splash()
+    {
+        if (handle_) orvant::UnloadLibrary(handle_);
+    }
+    void call(const char* name, int argument = -1)
+    {
+        if (!handle_) return;
+        if (argument < 0) {
+            if (auto f = reinterpret_cast<int (*)()>(dlsym(handle_, name))) f();
+        } else if (auto f = reinterpret_cast<int (*)(int)>(dlsym(handle_, name))) {
+            f(argument);
+        }
+    }
+
+private:
+    void* handle_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    LauncherApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvant"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Orvant"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const orvant::Registry registry = orvant::Registry::open();
+    {
+        Splash splash(orvant::ModulesDir(registry));
+        splash.call("loading_Dialog_open");
+        splash.call("loading_Dialog_caption", 0);
+        splash.call("loading_Dialog_step");
+        splash.call("loading_Dialog_caption", 1);
+        orvant::ApplyRegionalSettings(registry);
+        splash.call("loading_Dialog_step");
+        splash.call("loading_Dialog_step");
+        splash.call("loading_Dialog_close");
+    }
+    orvant::launcher::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

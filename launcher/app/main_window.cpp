@@ -1,0 +1,294 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrinterInfo>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "company/company_creation.h"
+#include "core/enabled_options.h"
+#include "core/program_start.h"
+#include "core/tools_menu.h"
+#include "lang/form_strings.h"
+#include "lang/messages.h"
+#include "password_dialogs.h"
+#include "session/module_launch.h"
+#include "settings/paths.h"
+#include "settings/regional.h"
+#include "settings/store_choice.h"
+#include "store/table.h"
+#include "ui/error_form.h"
+#include "ui/error_reporting.h"
+#include "ui/message_service.h"
+
+namespace orvant::launcher {
+
+namespace {
+
+constexpr int kOptionsMenu = 8, kToolsMenu = 9, kHelpMenu = 10, kExitMenu = 11;
+constexpr int kPayrollMenu = 5, kJobCostMenu = 7;
+constexpr int kNoUsers = 1, kBooksUnavailable = 2;
+
+bool isYes(const Registry& registry, QStringView name, const char* fallback = "n")
+{
+    return registry.value(kProductSection, name, QString::fromLatin1(fallback)).trimmed().compare(u"Y", Qt::CaseInsensitive) == 0;
+}
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), registry_(Registry::open())
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Welcome to Orvant"));
+    messages_ = new QPlainTextEdit(this);
+    messages_->setObjectName(QStringLiteral("Error_Messages"));
+    messages_->hide();
+    companyPanel_ = new QLabel(this);
+    companyPanel_->setObjectName(QStringLiteral("CompanyPanel"));
+    printerPanel_ = new QLabel(this);
+    printerPanel_->setObjectName(QStringLiteral("PrinterPanel"));
+    statusBar()->addWidget(companyPanel_, 1);
+    statusBar()->addPermanentWidget(printerPanel_);
+    statusBar()->hide();
+    passwordDialog_ = new PasswordDialog(this);
+    companyPasswordDialog_ = new CompanyPasswordDialog(this);
+    errorForm_ = std::make_unique<ui::ErrorForm>();
+    // The launcher's own errors are shown and it stays open.
+    reporter_ = std::make_unique<ui::ErrorReporter>(*errorForm_, RegistryLanguage(registry_), [] {});
+    session_.language = RegistryLanguage(registry_);
+    session_.langCode = session_.language == 2 ? "fr" : "en";
+    restorePosition();
+
+    auto* start = new QTimer(this);
+    start->setSingleShot(true);
+    connect(start, &QTimer::timeout, this, ui::Guarded([this] { firstActivation(); }));
+    start->start(0);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::restorePosition()
+{
+    const QStringList form = registry_.value(kProductSection, u"Form", QStringLiteral("520,20,36,750,N")).split(u',');
+    if (form.size() == 5 && form[4].trimmed().compare(u"Y", Qt::CaseInsensitive) == 0)
+        setGeometry(form[1].toInt(), form[2].toInt(), form[3].toInt(), form[0].toInt());
+    else
+        resize(form.size() >= 4 ? form[3].toInt() : 750, form.size() >= 1 ? form[0].toInt() : 520);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (loggedIn_) {
+        const QRect g = geometry();
+        registry_.setValue(kProductSection, u"Form", QStringLiteral("%1,%2,%3,%4,Y").arg(g.height()).arg(g.x()).arg(g.y()).arg(g.width()));
+    }
+    event->accept();
+}
+
+void MainWindow::firstActivation()
+{
+    loadStrings();
+    if (!openBooks() || !logIn()) {
+        close();
+        return;
+    }
+    loggedIn_ = true;
+    buildMenus();
+    selectCompany(user_.company);
+    const QString printer = text(user_.printer);
+    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+    for (int i = 0; i < printers.size(); ++i)
+        if (printers[i].printerName() == printer) session_.printerIndex = std::to_string(i);
+    printerPanel_->setText(printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : printer);
+    statusBar()->show();
+    refreshTitle(WindowTitle::Welcome);
+}
+
+void MainWindow::loadStrings()
+{
+    const QString table = QStringLiteral("MainMenu") + text(session_.langCode);
+    const QString dir = LanguagesDir(registry_);
+    for (QWidget* form : std::initializer_list<QWidget*>{this, passwordDialog_, companyPasswordDialog_, errorForm_.get()})
+        lang::LoadFormStrings(*form, table, dir);
+}
+
+// The data root's database, its first company made when there is none, and this launcher's
+// session number, held until it closes.
+bool MainWindow::openBooks()
+{
+    const company::Installation installation{DataRoot(registry_).toStdString(), StoreChoice(registry_)};
+    try {
+        dataRoot_ = company::OpenDataRoot(installation);
+    } catch (const company::SetupError& e) {
+        ui::Messages().show({ui::MessageKind::Error, errorMessage(kBooksUnavailable) + QStringLiteral("\n") + text(e.what()), kBooksUnavailable, this, false});
+        return false;
+    }
+    sessionNumber_ = store::SessionLease::acquire(installation.dataRoot, installation.store);
+    session_.sessionNo = sessionNumber_->number();
+    session_.dataRoot = installation.dataRoot;
+    session_.programDir = ProgramDir(registry_).toStdString();
+    store::Table companies(*dataRoot_, "comp");
+    companies.open();
+    if (companies.isEmpty()) LaunchModule(ModulesDir(registry_), QStringLiteral("cmpcreate"), session_, false);
+    companies.refresh();
+    return !companies.isEmpty();
+}
+
+bool MainWindow::logIn()
+{
+    const LoginOutcome outcome = Login(*dataRoot_, isYes(registry_, u"DisplayPW", "N"), *passwordDialog_);
+    if (outcome.result == LoginOutcome::NoUsers) say(kNoUsers);
+    if (outcome.result != LoginOutcome::LoggedIn) return false;
+    user_ = outcome.user;
+    const int sessionNo = session_.sessionNo;
+    session_ = LauncherSession(registry_, *dataRoot_, user_, sessionNo);
+    rights_ = UserSecurity::fromStored(user_.rights);
+    loadStrings();
+    launcher_ = std::make_unique<OptionLauncher>(*this, LaunchSettings{ModulesDir(registry_), isYes(registry_, u"payroll")});
+    return true;
+}
+
+QMenu* MainWindow::optionMenu(const TopMenu& top)
+{
+    const int language = session_.language;
+    auto* menu = menuBar()->addMenu(top.caption(language));
+    for (const HeadEntry& head : top.head) {
+        if (head.kind == HeadEntry::Kind::Separator) {
+            menu->addSeparator();
+        } else if (head.kind == HeadEntry::Kind::Shortcut && head.option) {
+            QAction* action = menu->addAction(head.option->caption(language));
+            action->setObjectName(head.name);
+            action->setEnabled(MayRun(rights_, *head.option));
+            connect(action, &QAction::triggered, this, ui::Guarded([this, name = head.name] { launch(name); }));
+        }
+    }
+    for (std::size_t group = 0; group < top.subMenus.size(); ++group) {
+        QMenu* sub = menu->addMenu(top.subMenus[group].caption(language));
+        for (const MenuOption* option : OptionsOf(top.position, static_cast<int>(group))) {
+            QAction* action = sub->addAction(option->caption(language));
+            action->setObjectName(option->code);
+            action->setEnabled(MayRun(rights_, *option));
+            connect(action, &QAction::triggered, this, ui::Guarded([this, code = option->code] { launch(code); }));
+        }
+    }
+    return menu;
+}
+
+void MainWindow::buildMenus()
+{
+    menuBar()->clear();
+    const int language = session_.language;
+    optionLists_ = OptionListsFor(rights_, language);
+    for (const TopMenu& top : TopMenus()) {
+        if (top.tag) {
+            QMenu* menu = optionMenu(top);
+            // Each optional ledger shows by its own setting.
+            const bool hidden = (top.position == kPayrollMenu && !isYes(registry_, u"payroll")) ||
+                                (top.position == kTrackerMenu && !isYes(registry_, u"tracker")) ||
+                                (top.position == kJobCostMenu && !isYes(registry_, u"JobCost"));
+            menu->menuAction()->setVisible(!hidden);
+        } else if (top.position == kOptionsMenu) {
+            QMenu* options = menuBar()->addMenu(top.caption(language));
+            companyMenu_ = options->addMenu(language == 2 ? QStringLiteral("&Compagnie") : QStringLiteral("&Company"));
+            rebuildCompanyMenu();
+        } else if (top.position == kToolsMenu) {
+            toolsMenu_ = menuBar()->addMenu(top.caption(language));
+            reloadToolsMenu();
+        } else if (top.position == kHelpMenu) {
+            menuBar()->addMenu(top.caption(language));
+        } else if (top.position == kExitMenu) {
+            QAction* exit = menuBar()->addAction(top.caption(language));
+            exit->setObjectName(QStringLiteral("Exit"));
+            connect(exit, &QAction::triggered, this, &QWidget::close);
+        }
+    }
+}
+
+// One entry per company, carrying its number: two companies of one name, or a name with "&",
+// still open the right books.
+void MainWindow::rebuildCompanyMenu()
+{
+    if (!companyMenu_) return;
+    companyMenu_->clear();
+    store::Table companies(*dataRoot_, "comp");
+    companies.open();
+    for (companies.first(); !companies.eof(); companies.next()) {
+        const int number = static_cast<int>(companies.field("Comp_Code").asInt());
+        QString caption = text(companies.field("Comp_Name").asString());
+        QAction* entry = companyMenu_->addAction(caption.replace(u'&', QStringLiteral("&&")));
+        entry->setObjectName(QStringLiteral("Company%1").arg(number));
+        entry->setCheckable(true);
+        entry->setChecked(text(session_.companyCode) == QString::number(number));
+        connect(entry, &QAction::triggered, this, ui::Guarded([this, number] { selectCompany(number); }));
+    }
+}
+
+void MainWindow::selectCompany(int number)
+{
+    if (!MayEnterCompany(*dataRoot_, number, user_.company, *companyPasswordDialog_)) {
+        rebuildCompanyMenu();  // the former company stays checked
+        return;
+    }
+    session_.companyCode = std::to_string(number);
+    store::Table companies(*dataRoot_, "comp");
+    companies.open();
+    companies.findKey({number});
+    session_.companyName = companies.field("Comp_Name").asString();
+    company_ = std::make_unique<store::Database>("launcherdb", session_.companyDir(), StoreChoice(registry_));
+    store::Table control(*company_, "ctrl");
+    control.open();  // the company's books are whole
+    companyPanel_->setText(text(session_.companyName));
+    rebuildCompanyMenu();
+}
+
+store::Database& MainWindow::companyDatabase() { return *company_; }
+
+void MainWindow::reloadToolsMenu()
+{
+    if (!toolsMenu_) return;
+    toolsMenu_->clear();
+    const int language = session_.language;
+    for (const ToolsEntry& entry : LoadToolsEntries(*dataRoot_)) {
+        QAction* action = toolsMenu_->addAction(entry.caption(language));
+        action->setObjectName(entry.code);
+        action->setToolTip(entry.hint(language));
+        action->setEnabled(ToolsEntryEnabled(entry, rights_));
+        if (entry.module)
+            connect(action, &QAction::triggered, this, ui::Guarded([this, code = entry.code] { launch(code); }));
+        else
+            connect(action, &QAction::triggered, this, ui::Guarded([entry, language] { ExecuteExe(entry, language); }));
+    }
+}
+
+void MainWindow::launch(const QString& entryName)
+{
+    setEnabled(false);
+    launcher_->launch(entryName);
+    setEnabled(true);
+    activateWindow();
+}
+
+QString MainWindow::errorMessage(int number) const
+{
+    return lang::MessageText(*this, number).value_or(QStringLiteral("(message %1)").arg(number));
+}
+
+void MainWindow::say(int message)
+{
+    ui::Messages().show({ui::MessageKind::Error, errorMessage(message), message, this, false});
+}
+
+void MainWindow::refreshTitle(WindowTitle title)
+{
+    QString caption = WelcomeTitle(session_.language, QDate::currentDate());
+    if (title == WindowTitle::AfterToolsMaintenance) caption.replace(QStringLiteral("Orvant  "), QStringLiteral("Orvant/Brisko  "));
+    setWindowTitle(caption);
+}
+
+}  // namespace orvant::launcher
