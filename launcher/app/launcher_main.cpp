@@ -4,7 +4,11 @@
 #include <dlfcn.h>
 
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include "main_window.h"
 #include "session/module_launch.h"
@@ -54,6 +58,25 @@ private:
     void* handle_;
 };
 
+// For the documentation: once the user is in, the receivables menu is opened and the screen
+// saved to the file named by ORVANT_SCREENSHOT, and the launcher closes.
+void takeScreenshotWhenReady(orvant::launcher::MainWindow& window, const QString& file)
+{
+    auto* poll = new QTimer(&window);
+    QObject::connect(poll, &QTimer::timeout, &window, [&window, poll, file] {
+        if (!window.loggedIn()) return;
+        poll->stop();
+        const QList<QAction*> menus = window.menuBar()->actions();
+        if (menus.size() > 1 && menus[1]->menu())
+            menus[1]->menu()->popup(window.mapToGlobal(window.menuBar()->actionGeometry(menus[1]).bottomLeft()));
+        QTimer::singleShot(800, &window, [&window, file] {
+            window.screen()->grabWindow(0).save(file);
+            QApplication::quit();
+        });
+    });
+    poll->start(50);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -76,5 +99,6 @@ int main(int argc, char** argv)
     }
     orvant::launcher::MainWindow window;
     window.show();
+    if (const QString shot = qEnvironmentVariable("ORVANT_SCREENSHOT"); !shot.isEmpty()) takeScreenshotWhenReady(window, shot);
     return QApplication::exec();
 }

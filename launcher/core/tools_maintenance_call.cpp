@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/tools_maintenance_entry.h"
+#include "session/tools_maintenance_entry.h"
 
 namespace orvant::launcher {
 

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "core/tools_maintenance_entry.h"
+#include "session/tools_maintenance_entry.h"
 #include "session/module_frame.h"
 
 namespace {

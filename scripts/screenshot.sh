@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Takes the documentation's picture of the launcher (docs/launcher.png): a demo company in a
+# temporary folder, the launcher on a virtual X display (Xvfb), its receivables menu open.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+dpkg-query -W -f='${Status}' xvfb 2>/dev/null | grep -q "install ok installed" || {
+  as_root=(); [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  "${as_root[@]}" apt-get install -y --no-install-recommends xvfb
+}
+cmake --preset release >/dev/null
+cmake --build --preset release --target orvantctl launcher cmpcreate waitbox
+
+work="$(mktemp -d)"
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+export ORVANT_REGISTRY="$work/registry.ini" ORVANT_MODULES="$PWD/build/release/modules" ORVANT_LANGUAGES="$PWD/languages"
+build/release/tools/orvantctl/orvantctl --data-root "$work/Orvant/data" init >/dev/null
+build/release/tools/orvantctl/orvantctl demo >/dev/null
+
+Xvfb :97 -screen 0 1024x640x24 -nolisten tcp &
+xvfb=$!
+sleep 1
+mkdir -p docs
+DISPLAY=:97 QT_QPA_PLATFORM=xcb ORVANT_SCREENSHOT="$PWD/docs/launcher.png" build/release/launcher/app/orvant
+echo "docs/launcher.png written."
