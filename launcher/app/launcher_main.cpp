@@ -70,7 +70,8 @@ void takeScreenshotWhenReady(orvant::launcher::MainWindow& window, const QString
         if (menus.size() > 1 && menus[1]->menu())
             menus[1]->menu()->popup(window.mapToGlobal(window.menuBar()->actionGeometry(menus[1]).bottomLeft()));
         QTimer::singleShot(800, &window, [&window, file] {
-            window.screen()->grabWindow(0).save(file);
+            const QRect area = window.frameGeometry();
+            window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file);
             QApplication::quit();
         });
     });

@@ -17,9 +17,11 @@ const char* const kUsage =
     "  demo [N]                 make company N (default 1) a demo company\n"
     "  check [N]                report whether the books of company N (default 1) agree;\n"
     "                           exit status 1 when they do not\n"
-    "  user add CODE NAME PASSWORD [--language 0|1|2] [--company N] [--rights all|none]\n"
+    "  user add CODE NAME PASSWORD [--language 0|1|2] [--company N] [--rights RIGHTS]\n"
     "                           add a user (password at most 10 characters, compared in\n"
-    "                           capitals; kept only as a salted hash)\n"
+    "                           capitals; kept only as a salted hash); RIGHTS is all (the\n"
+    "                           default), none, or the codes of the options the user may run,\n"
+    "                           separated by commas (rcvsales,rcvreceipts,rcvclients)\n"
     "  user list                list the users\n"
     "  user remove CODE         remove a user (never the last one)\n"
     "  help                     show this text\n"
@@ -121,10 +123,7 @@ std::string applyUserOptions(const Options& options, Request& request)
         if (!n) return "\"" + *options.company + "\" is not a company number.";
         request.company = *n;
     }
-    if (options.rights) {
-        if (*options.rights != "all" && *options.rights != "none") return "--rights takes all or none.";
-        request.allRights = *options.rights == "all";
-    }
+    if (options.rights) request.rights = *options.rights;
     return {};
 }
 

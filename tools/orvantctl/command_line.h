@@ -18,7 +18,7 @@ struct Request {
     // user add CODE NAME PASSWORD [--language N] [--company N] [--rights all|none]; user remove CODE
     std::string userCode, userName, password;
     int language = 1;
-    bool allRights = true;
+    std::string rights = "all";  // "all", "none", or option codes separated by commas
 };
 
 struct Parsed {

@@ -1,6 +1,7 @@
 #include "orvantctl.h"
 
 #include <filesystem>
+#include <sstream>
 
 #include "command_line.h"
 #include "company/books_check.h"
@@ -8,6 +9,8 @@
 #include "company/data_root_setup.h"
 #include "company/demo_company.h"
 #include "company/users.h"
+#include "core/enabled_options.h"
+#include "core/rights.h"
 #include "settings/paths.h"
 #include "settings/store_choice.h"
 #include "store/error.h"
@@ -68,6 +71,19 @@ int check(const company::Installation& installation, int company, std::ostream& 
     return kBooksDisagree;
 }
 
+// "all", "none", or option codes: each must name an option of the menus.
+std::string rightsOf(const std::string& given)
+{
+    if (given == "all") return launcher::UserSecurity::full().stored();
+    launcher::UserSecurity rights;
+    if (given == "none") return rights.stored();
+    std::stringstream codes(given);
+    for (std::string code; std::getline(codes, code, ',');)
+        if (!launcher::GrantOption(rights, QString::fromStdString(code)))
+            throw company::SetupError("No option of the menus has the code \"" + code + "\".");
+    return rights.stored();
+}
+
 int addUser(const company::Installation& installation, const Request& request, std::ostream& out)
 {
     company::User user;
@@ -75,7 +91,7 @@ int addUser(const company::Installation& installation, const Request& request, s
     user.name = request.userName;
     user.language = request.language;
     user.company = request.company;
-    user.rights = request.allRights ? company::AllRights() : company::NoRights();
+    user.rights = rightsOf(request.rights);
     company::AddUser(installation, user, request.password);
     out << "User " << user.code << " (" << user.name << ") is added.\n";
     return kDone;

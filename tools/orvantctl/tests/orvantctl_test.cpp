@@ -108,12 +108,13 @@ TEST_P(OrvantctlTest, users_are_added_listed_and_removed)
 {
     ASSERT_EQ(run({"init"}).status, 0);
     ASSERT_EQ(run({"demo"}).status, 0);
-    const Outcome added = run({"user", "add", "MARIE", "Marie Lavoie", "ete2026", "--language", "2", "--rights=none"});
+    const Outcome added = run({"user", "add", "MARIE", "Marie Lavoie", "ete2026", "--language", "2", "--rights=rcvsales,rcvclients"});
     EXPECT_EQ(added.status, 0) << added.err;
     EXPECT_EQ(run({"user", "add", "PAUL", "Paul", "ETE2026"}).err, "orvantctl: Another user has this password.\n");
     const Outcome listed = run({"user", "list"});
     EXPECT_THAT(listed.out, HasSubstr("ADMIN\tAdministrator\tlanguage 1\tcompany 1\t1600 right(s)"));
-    EXPECT_THAT(listed.out, HasSubstr("MARIE\tMarie Lavoie\tlanguage 2\tcompany 1\t0 right(s)"));
+    EXPECT_THAT(listed.out, HasSubstr("MARIE\tMarie Lavoie\tlanguage 2\tcompany 1\t2 right(s)"));
+    EXPECT_THAT(run({"user", "add", "PAUL", "Paul", "other", "--rights", "rcvsales,../x"}).err, HasSubstr("No option of the menus has the code \"../x\""));
     EXPECT_EQ(run({"user", "remove", "ADMIN"}).status, 0);
     EXPECT_THAT(run({"user", "remove", "MARIE"}).err, HasSubstr("The last user cannot be removed"));
 }
@@ -137,7 +138,6 @@ TEST(OrvantctlArguments, bad_calls_are_refused_before_anything_is_touched)
         {"--data-root", dataRoot, "demo", "-3"},
         {"--data-root", dataRoot, "user", "add", "X", "Name"},
         {"--data-root", dataRoot, "user", "add", "X", "Name", "pw", "--language", "5"},
-        {"--data-root", dataRoot, "user", "add", "X", "Name", "pw", "--rights", "some"},
         {"--data-root", dataRoot, "demo", "--language", "2"},
         {"--data-root", dataRoot, "user", "frobnicate"},
     };
