@@ -17,6 +17,8 @@ export ORVANT_LANGUAGES="$PWD/languages"
 orvantctl=build/release/tools/orvantctl/orvantctl
 
 "$orvantctl" --data-root "$demo_home/Orvant/data" init
+# The programs' folder of the build tree, where the launcher finds its wallpaper.
+grep -qi '^pgmdrive=' "$ORVANT_REGISTRY" || sed -i "/^\[Orvant\]/a pgmdrive=$PWD/build/release" "$ORVANT_REGISTRY"
 status=0
 "$orvantctl" check 1 >/dev/null 2>&1 || status=$?
 if [ "$status" -eq 2 ]; then  # no company 1 yet

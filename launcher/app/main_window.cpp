@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QStatusBar>
@@ -31,7 +32,7 @@ namespace {
 
 constexpr int kOptionsMenu = 8, kToolsMenu = 9, kHelpMenu = 10, kExitMenu = 11;
 constexpr int kPayrollMenu = 5, kJobCostMenu = 7;
-constexpr int kNoUsers = 1, kBooksUnavailable = 2;
+constexpr int kNoWallpaper = 0, kNoUsers = 1, kBooksUnavailable = 2;
 
 bool isYes(const Registry& registry, QStringView name, const char* fallback = "n")
 {
@@ -53,6 +54,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), registry_(Registr
     companyPanel_->setObjectName(QStringLiteral("CompanyPanel"));
     printerPanel_ = new QLabel(this);
     printerPanel_->setObjectName(QStringLiteral("PrinterPanel"));
+    wallpaper_ = new QLabel(this);
+    wallpaper_->setObjectName(QStringLiteral("Wallpaper"));
+    wallpaper_->setScaledContents(true);
+    setCentralWidget(wallpaper_);
     statusBar()->addWidget(companyPanel_, 1);
     statusBar()->addPermanentWidget(printerPanel_);
     statusBar()->hide();
@@ -94,20 +99,48 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::firstActivation()
 {
     loadStrings();
+    showWallpaper();
     if (!openBooks() || !logIn()) {
         close();
         return;
     }
+    enter();
+}
+
+// The window filled for the logged-in user.
+void MainWindow::enter()
+{
     loggedIn_ = true;
     buildMenus();
     selectCompany(user_.company);
-    const QString printer = text(user_.printer);
-    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
-    for (int i = 0; i < printers.size(); ++i)
-        if (printers[i].printerName() == printer) session_.printerIndex = std::to_string(i);
-    printerPanel_->setText(printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : printer);
+    choosePrinter();
     statusBar()->show();
     refreshTitle(WindowTitle::Welcome);
+}
+
+// The picture behind the desktop; a missing one is said, and the start goes on.
+void MainWindow::showWallpaper()
+{
+    const QPixmap picture(ProgramDir(registry_) + QStringLiteral("/Orvn32.jpg"));
+    if (picture.isNull()) say(kNoWallpaper);
+    else wallpaper_->setPixmap(picture);
+}
+
+// The user's printer when it is installed, else the system's default; modules get its index.
+void MainWindow::choosePrinter()
+{
+    const QString wanted = text(user_.printer);
+    const QString fallback = QPrinterInfo::defaultPrinterName();
+    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+    QString chosen;
+    for (int i = 0; i < printers.size(); ++i) {
+        const QString name = printers[i].printerName();
+        if (name == wanted || (chosen.isEmpty() && name == fallback)) {
+            session_.printerIndex = std::to_string(i);
+            chosen = name;
+        }
+    }
+    printerPanel_->setText(chosen);
 }
 
 void MainWindow::loadStrings()
@@ -180,9 +213,17 @@ QMenu* MainWindow::optionMenu(const TopMenu& top)
     return menu;
 }
 
+// The menus and their entries go with the session they were built for.
+void MainWindow::clearMenus()
+{
+    companyMenu_ = toolsMenu_ = nullptr;
+    menuBar()->clear();
+    qDeleteAll(menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly));
+}
+
 void MainWindow::buildMenus()
 {
-    menuBar()->clear();
+    clearMenus();
     const int language = session_.language;
     optionLists_ = OptionListsFor(rights_, language);
     for (const TopMenu& top : TopMenus()) {
@@ -197,6 +238,9 @@ void MainWindow::buildMenus()
             QMenu* options = menuBar()->addMenu(top.caption(language));
             companyMenu_ = options->addMenu(language == 2 ? QStringLiteral("&Compagnie") : QStringLiteral("&Company"));
             rebuildCompanyMenu();
+            QAction* logout = options->addAction(language == 2 ? QStringLiteral("&Quitter la session") : QStringLiteral("&Logout"));
+            logout->setObjectName(QStringLiteral("Logout"));
+            connect(logout, &QAction::triggered, this, ui::Guarded([this] { logOut(); }));
         } else if (top.position == kToolsMenu) {
             toolsMenu_ = menuBar()->addMenu(top.caption(language));
             reloadToolsMenu();
@@ -208,6 +252,27 @@ void MainWindow::buildMenus()
             connect(exit, &QAction::triggered, this, &QWidget::close);
         }
     }
+}
+
+// The window as before login: no company, no menus but the way back in and out.
+void MainWindow::logOut()
+{
+    loggedIn_ = false;
+    company_.reset();
+    launcher_.reset();
+    clearMenus();
+    statusBar()->hide();
+    companyPanel_->clear();
+    const bool french = session_.language == 2;
+    QAction* login = menuBar()->addAction(french ? QStringLiteral("&Ouvrir une session") : QStringLiteral("&Log in"));
+    login->setObjectName(QStringLiteral("Login"));
+    connect(login, &QAction::triggered, this, ui::Guarded([this] {
+        if (logIn()) enter();
+    }));
+    QAction* exit = menuBar()->addAction(french ? QStringLiteral("&Sortie") : QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("Exit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    setWindowTitle(french ? QStringLiteral("Bienvenue à Orvant") : QStringLiteral("Welcome to Orvant"));
 }
 
 // One entry per company, carrying its number: two companies of one name, or a name with "&",

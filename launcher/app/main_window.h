@@ -56,9 +56,14 @@ protected:
 
 private:
     void firstActivation();
+    void enter();
+    void logOut();
+    void choosePrinter();
     bool openBooks();
     bool logIn();
     void loadStrings();
+    void showWallpaper();
+    void clearMenus();
     void buildMenus();
     QMenu* optionMenu(const TopMenu& top);
     void selectCompany(int company);
@@ -80,6 +85,7 @@ private:
     std::unique_ptr<OptionLauncher> launcher_;
 
     QPlainTextEdit* messages_;
+    QLabel* wallpaper_;
     QLabel* companyPanel_;
     QLabel* printerPanel_;
     QMenu* companyMenu_ = nullptr;

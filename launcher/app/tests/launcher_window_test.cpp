@@ -35,6 +35,7 @@ protected:
         setenv("ORVANT_MODULES", home_.path("modules").toLocal8Bit().constData(), 1);
         setenv("ORVANT_LANGUAGES", home_.path("languages").toLocal8Bit().constData(), 1);
         home_.registry().setValue(kProductSection, u"datadrive", home_.path(""));
+        home_.registry().setValue(kProductSection, u"pgmdrive", QStringLiteral(ORVANT_BUILD));
         qApp->setProperty("frametest.log", QStringList());
     }
     void TearDown() override { unsetenv("ORVANT_MODULES"); }
@@ -73,7 +74,25 @@ TEST_F(LauncherWindowTest, logs_in_launches_a_module_from_the_menu_and_comes_bac
     window.findChild<QAction*>("rcvsales")->trigger();
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_THAT(messages_.shown()[0].message.text.toStdString(), ::testing::StartsWith("error loading option rcvsales  "));
+
+    window.findChild<QAction*>("Logout")->trigger();
+    EXPECT_FALSE(window.loggedIn());
+    EXPECT_EQ(window.findChild<QAction*>("rcvclients"), nullptr) << "the window is empty again";
+    window.findChild<QAction*>("Login")->trigger();
+    EXPECT_TRUE(window.loggedIn());
+    EXPECT_NE(window.findChild<QAction*>("rcvclients"), nullptr);
     window.close();
+}
+
+TEST_F(LauncherWindowTest, a_missing_wallpaper_is_said_and_the_start_goes_on)
+{
+    home_.registry().setValue(kProductSection, u"pgmdrive", home_.path("nowhere"));
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(waitFor([&] { return window.loggedIn(); }));
+    ASSERT_EQ(messages_.shown().size(), 1u);
+    EXPECT_EQ(messages_.shown()[0].message.number, 0);
+    EXPECT_EQ(messages_.shown()[0].message.text, "The wallpaper picture could not be loaded.");
 }
 
 TEST_F(LauncherWindowTest, two_launchers_on_one_data_root_hold_different_session_numbers)
