@@ -14,6 +14,7 @@
 #include "core/enabled_options.h"
 #include "core/program_start.h"
 #include "core/tools_menu.h"
+#include "core/tracker_databases.h"
 #include "lang/form_strings.h"
 #include "lang/messages.h"
 #include "password_dialogs.h"
@@ -194,6 +195,9 @@ QMenu* MainWindow::optionMenu(const TopMenu& top)
     for (const HeadEntry& head : top.head) {
         if (head.kind == HeadEntry::Kind::Separator) {
             menu->addSeparator();
+        } else if (head.kind == HeadEntry::Kind::TrackerDatabases) {
+            trackerMenu_ = menu->addMenu(language == 2 ? QStringLiteral("&Ouvrir une base") : QStringLiteral("&Open database"));
+            trackerMenu_->setObjectName(QStringLiteral("TrackerDatabases"));
         } else if (head.kind == HeadEntry::Kind::Shortcut && head.option) {
             QAction* action = menu->addAction(head.option->caption(language));
             action->setObjectName(head.name);
@@ -216,7 +220,7 @@ QMenu* MainWindow::optionMenu(const TopMenu& top)
 // The menus and their entries go with the session they were built for.
 void MainWindow::clearMenus()
 {
-    companyMenu_ = toolsMenu_ = nullptr;
+    companyMenu_ = toolsMenu_ = trackerMenu_ = nullptr;
     menuBar()->clear();
     qDeleteAll(menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly));
 }
@@ -310,6 +314,24 @@ void MainWindow::selectCompany(int number)
     control.open();  // the company's books are whole
     companyPanel_->setText(text(session_.companyName));
     rebuildCompanyMenu();
+    if (isYes(registry_, u"tracker")) rebuildTrackerMenu();
+}
+
+// The company's tracker databases; the one chosen is checked, and tracker options work in it.
+void MainWindow::rebuildTrackerMenu()
+{
+    if (!trackerMenu_ || !company_) return;
+    trackerMenu_->clear();
+    trackerDatabase_.clear();
+    for (const TrackerDatabase& database : LoadTrackerDatabases(*company_)) {
+        QAction* entry = trackerMenu_->addAction(database.name);
+        entry->setObjectName(QStringLiteral("Tracker%1").arg(database.account));
+        entry->setCheckable(true);
+        connect(entry, &QAction::triggered, this, ui::Guarded([this, entry, account = database.account] {
+            for (QAction* other : trackerMenu_->actions()) other->setChecked(other == entry);
+            trackerDatabase_ = QString::number(account);
+        }));
+    }
 }
 
 store::Database& MainWindow::companyDatabase() { return *company_; }

@@ -43,7 +43,7 @@ public:
     QString errorMessage(int number) const override;
     void refreshCompanies() override {}
     void rebuildCompanyMenu() override;
-    void rebuildTrackerMenu() override {}
+    void rebuildTrackerMenu() override;
     void reapplyInternationalSettings() override {}
     void reloadToolsMenu() override;
     void refreshWindow() override { update(); }
@@ -90,6 +90,7 @@ private:
     QLabel* printerPanel_;
     QMenu* companyMenu_ = nullptr;
     QMenu* toolsMenu_ = nullptr;
+    QMenu* trackerMenu_ = nullptr;
     PasswordDialog* passwordDialog_;
     CompanyPasswordDialog* companyPasswordDialog_;
     std::unique_ptr<ui::ErrorForm> errorForm_;

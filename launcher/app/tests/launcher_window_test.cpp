@@ -12,7 +12,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "company/company_creation.h"
 #include "main_window.h"
+#include "store/table.h"
 #include "testing/module_test_home.h"
 #include "ui/recording_messages.h"
 
@@ -93,6 +95,31 @@ TEST_F(LauncherWindowTest, a_missing_wallpaper_is_said_and_the_start_goes_on)
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_EQ(messages_.shown()[0].message.number, 0);
     EXPECT_EQ(messages_.shown()[0].message.text, "The wallpaper picture could not be loaded.");
+}
+
+TEST_F(LauncherWindowTest, tracker_options_work_in_the_tracker_database_chosen)
+{
+    home_.registry().setValue(kProductSection, u"tracker", "Y");
+    {
+        const auto books = company::OpenCompany(home_.installation(), 1);
+        store::Table databases(*books, "trkdb");
+        databases.open();
+        databases.insert();
+        databases.field("Trkdb_account") = 7;
+        databases.field("Trkdb_name") = "Customer calls";
+        databases.field("Trkdb_type") = 1;
+        databases.post();
+    }
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(waitFor([&] { return window.loggedIn(); }));
+    EXPECT_TRUE(window.selectedTrackerDatabase().isEmpty());
+    QAction* calls = window.findChild<QAction*>("Tracker7");
+    ASSERT_NE(calls, nullptr);
+    EXPECT_EQ(calls->text(), "Customer calls");
+    calls->trigger();
+    EXPECT_EQ(window.selectedTrackerDatabase(), "7");
+    EXPECT_TRUE(calls->isChecked());
 }
 
 TEST_F(LauncherWindowTest, two_launchers_on_one_data_root_hold_different_session_numbers)
