@@ -15,6 +15,9 @@
 #include "settings/paths.h"
 #include "settings/regional.h"
 #include "ui/error_reporting.h"
+#include "ui/version.h"
+
+ORVANT_VERSION_MARK
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
@@ -18,6 +19,7 @@
 #include "lang/form_strings.h"
 #include "lang/messages.h"
 #include "password_dialogs.h"
+#include "session/help.h"
 #include "session/module_launch.h"
 #include "settings/paths.h"
 #include "settings/regional.h"
@@ -26,6 +28,7 @@
 #include "ui/error_form.h"
 #include "ui/error_reporting.h"
 #include "ui/message_service.h"
+#include "ui/version.h"
 
 namespace orvant::launcher {
 
@@ -249,13 +252,33 @@ void MainWindow::buildMenus()
             toolsMenu_ = menuBar()->addMenu(top.caption(language));
             reloadToolsMenu();
         } else if (top.position == kHelpMenu) {
-            menuBar()->addMenu(top.caption(language));
+            QMenu* help = menuBar()->addMenu(top.caption(language));
+            QAction* contents = help->addAction(language == 2 ? QStringLiteral("&Sommaire") : QStringLiteral("&Contents"));
+            contents->setObjectName(QStringLiteral("HelpContents"));
+            connect(contents, &QAction::triggered, this, ui::Guarded([this] {
+                OpenHelp(HelpFile(text(session_.programDir), session_.language, text(session_.langCode)), 0);
+            }));
+            QAction* about = help->addAction(language == 2 ? QStringLiteral("À &propos d'Orvant") : QStringLiteral("&About Orvant"));
+            about->setObjectName(QStringLiteral("About"));
+            connect(about, &QAction::triggered, this, ui::Guarded([this] { showAbout(); }));
         } else if (top.position == kExitMenu) {
             QAction* exit = menuBar()->addAction(top.caption(language));
             exit->setObjectName(QStringLiteral("Exit"));
             connect(exit, &QAction::triggered, this, &QWidget::close);
         }
     }
+}
+
+// The product, its version (read from the program's own file) and who is working.
+void MainWindow::showAbout()
+{
+    const QString version = ui::VersionString(QCoreApplication::applicationFilePath(), 4);
+    const bool french = session_.language == 2;
+    const QString text = QStringLiteral("Orvant %1\n\n").arg(version) +
+                         (french ? QStringLiteral("Comptes clients, fournisseurs et chèques.\nUtilisateur : %1\nCompagnie : %2")
+                                 : QStringLiteral("Receivables, payables and cheques.\nUser: %1\nCompany: %2"))
+                             .arg(QString::fromStdString(session_.userName), QString::fromStdString(session_.companyName));
+    ui::Messages().show({ui::MessageKind::Plain, text, -1, this, false});
 }
 
 // The window as before login: no company, no menus but the way back in and out.

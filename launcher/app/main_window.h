@@ -58,6 +58,7 @@ private:
     void firstActivation();
     void enter();
     void logOut();
+    void showAbout();
     void choosePrinter();
     bool openBooks();
     bool logIn();
