@@ -58,10 +58,11 @@ QString LanguagesDirFor(const QString& programDir)
 
 QString ModulesDir(const Registry& registry) { return ModulesDirFor(ProgramDir(registry)); }
 
+// Always an absolute folder: a library is loaded by its full path, never found by a search.
 QString ModulesDirFor(const QString& programDir)
 {
     const QString overridden = qEnvironmentVariable("ORVANT_MODULES");
-    return overridden.isEmpty() ? WithoutTrailingSlash(programDir) : WithoutTrailingSlash(overridden);
+    return WithoutTrailingSlash(QDir(overridden.isEmpty() ? programDir : overridden).absolutePath());
 }
 
 QString HelpFile(const QString& programDir, int language, const QString& langCode)

@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 
 #include <QApplication>
+#include <memory>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -15,6 +16,7 @@
 #include "settings/paths.h"
 #include "settings/regional.h"
 #include "ui/error_reporting.h"
+#include "ui/message_service.h"
 #include "ui/version.h"
 
 ORVANT_VERSION_MARK
@@ -47,14 +49,17 @@ public:
     {
         if (handle_) orvant::UnloadLibrary(handle_);
     }
+    // A call that answers 0 says "Access denied..." and the start goes on.
     void call(const char* name, int argument = -1)
     {
         if (!handle_) return;
+        int answer = 1;
         if (argument < 0) {
-            if (auto f = reinterpret_cast<int (*)()>(dlsym(handle_, name))) f();
+            if (auto f = reinterpret_cast<int (*)()>(dlsym(handle_, name))) answer = f();
         } else if (auto f = reinterpret_cast<int (*)(int)>(dlsym(handle_, name))) {
-            f(argument);
+            answer = f(argument);
         }
+        if (answer == 0) orvant::ui::Messages().show({orvant::ui::MessageKind::Plain, QStringLiteral("Access denied..."), -1, nullptr, false});
     }
 
 private:
@@ -90,19 +95,22 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Orvant"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const orvant::Registry registry = orvant::Registry::open();
+    std::unique_ptr<orvant::launcher::MainWindow> window;
     {
         Splash splash(orvant::ModulesDir(registry));
         splash.call("loading_Dialog_open");
         splash.call("loading_Dialog_caption", 0);
         splash.call("loading_Dialog_step");
         splash.call("loading_Dialog_caption", 1);
+        window = std::make_unique<orvant::launcher::MainWindow>();
         orvant::ApplyRegionalSettings(registry);
         splash.call("loading_Dialog_step");
         splash.call("loading_Dialog_step");
         splash.call("loading_Dialog_close");
     }
-    orvant::launcher::MainWindow window;
-    window.show();
-    if (const QString shot = qEnvironmentVariable("ORVANT_SCREENSHOT"); !shot.isEmpty()) takeScreenshotWhenReady(window, shot);
+    // A 640-pixel screen has no room beside the window.
+    if (QGuiApplication::primaryScreen() && QGuiApplication::primaryScreen()->size().width() == 640) window->showMaximized();
+    else window->show();
+    if (const QString shot = qEnvironmentVariable("ORVANT_SCREENSHOT"); !shot.isEmpty()) takeScreenshotWhenReady(*window, shot);
     return QApplication::exec();
 }

@@ -1,7 +1,9 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -13,6 +15,7 @@
 
 #include "company/company_creation.h"
 #include "core/enabled_options.h"
+#include "core/launch_texts.h"
 #include "core/program_start.h"
 #include "core/tools_menu.h"
 #include "core/tracker_databases.h"
@@ -36,7 +39,7 @@ namespace {
 
 constexpr int kOptionsMenu = 8, kToolsMenu = 9, kHelpMenu = 10, kExitMenu = 11;
 constexpr int kPayrollMenu = 5, kJobCostMenu = 7;
-constexpr int kNoWallpaper = 0, kNoUsers = 1, kBooksUnavailable = 2;
+constexpr int kNoWallpaper = 0, kNoUsers = 1, kBooksUnavailable = 2, kNoCompany = 4, kUsersCompanyMissing = 5;
 
 bool isYes(const Registry& registry, QStringView name, const char* fallback = "n")
 {
@@ -61,6 +64,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), registry_(Registr
     wallpaper_ = new QLabel(this);
     wallpaper_->setObjectName(QStringLiteral("Wallpaper"));
     wallpaper_->setScaledContents(true);
+    wallpaper_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);  // the window sets the size, not the picture
     setCentralWidget(wallpaper_);
     statusBar()->addWidget(companyPanel_, 1);
     statusBar()->addPermanentWidget(printerPanel_);
@@ -73,11 +77,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), registry_(Registr
     session_.language = RegistryLanguage(registry_);
     session_.langCode = session_.language == 2 ? "fr" : "en";
     restorePosition();
+}
 
-    auto* start = new QTimer(this);
-    start->setSingleShot(true);
-    connect(start, &QTimer::timeout, this, ui::Guarded([this] { firstActivation(); }));
-    start->start(0);
+// The first activation runs once the window shows, inside the event loop.
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (activated_) return;
+    activated_ = true;
+    later([this] { firstActivation(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -111,12 +119,22 @@ void MainWindow::firstActivation()
     enter();
 }
 
-// The window filled for the logged-in user.
+// The window filled for the logged-in user, in the user's company.
 void MainWindow::enter()
 {
-    loggedIn_ = true;
     buildMenus();
-    selectCompany(user_.company);
+    bool opened = false;
+    try {
+        opened = companyOpens(user_.company) && selectCompany(user_.company);
+    } catch (const store::StoreError&) {
+        // said below: the user cannot work without books
+    }
+    if (!opened) {
+        say(kUsersCompanyMissing);
+        close();
+        return;
+    }
+    loggedIn_ = true;
     choosePrinter();
     statusBar()->show();
     refreshTitle(WindowTitle::Welcome);
@@ -172,8 +190,14 @@ bool MainWindow::openBooks()
     session_.programDir = ProgramDir(registry_).toStdString();
     store::Table companies(*dataRoot_, "comp");
     companies.open();
-    if (companies.isEmpty()) LaunchModule(ModulesDir(registry_), QStringLiteral("cmpcreate"), session_, false);
+    if (companies.isEmpty()) {
+        const QString code = QStringLiteral("cmpcreate");
+        const LaunchResult created = LaunchModule(ModulesDir(registry_), code, session_, false);
+        if (created.status != LaunchResult::Ran && created.status != LaunchResult::Refused)
+            ui::Messages().show({ui::MessageKind::Error, LoadErrorText(code, created), -1, this, false});
+    }
     companies.refresh();
+    if (companies.isEmpty()) say(kNoCompany);
     return !companies.isEmpty();
 }
 
@@ -220,11 +244,21 @@ QMenu* MainWindow::optionMenu(const TopMenu& top)
     return menu;
 }
 
+// What rebuilds the menus runs once the entry that asked for it has finished its own click:
+// deleting a menu while it delivers its click would write into freed memory.
+void MainWindow::later(std::function<void()> work)
+{
+    QTimer::singleShot(0, this, ui::Guarded(std::move(work)));
+}
+
 // The menus and their entries go with the session they were built for.
 void MainWindow::clearMenus()
 {
     companyMenu_ = toolsMenu_ = trackerMenu_ = nullptr;
+    const QList<QAction*> entries = menuBar()->actions();
     menuBar()->clear();
+    for (QAction* entry : entries)
+        if (entry->parent() == menuBar()) delete entry;
     qDeleteAll(menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly));
 }
 
@@ -247,7 +281,7 @@ void MainWindow::buildMenus()
             rebuildCompanyMenu();
             QAction* logout = options->addAction(language == 2 ? QStringLiteral("&Quitter la session") : QStringLiteral("&Logout"));
             logout->setObjectName(QStringLiteral("Logout"));
-            connect(logout, &QAction::triggered, this, ui::Guarded([this] { logOut(); }));
+            connect(logout, &QAction::triggered, this, [this] { later([this] { logOut(); }); });
         } else if (top.position == kToolsMenu) {
             toolsMenu_ = menuBar()->addMenu(top.caption(language));
             reloadToolsMenu();
@@ -293,9 +327,11 @@ void MainWindow::logOut()
     const bool french = session_.language == 2;
     QAction* login = menuBar()->addAction(french ? QStringLiteral("&Ouvrir une session") : QStringLiteral("&Log in"));
     login->setObjectName(QStringLiteral("Login"));
-    connect(login, &QAction::triggered, this, ui::Guarded([this] {
-        if (logIn()) enter();
-    }));
+    connect(login, &QAction::triggered, this, [this] {
+        later([this] {
+            if (logIn()) enter();
+        });
+    });
     QAction* exit = menuBar()->addAction(french ? QStringLiteral("&Sortie") : QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("Exit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -304,6 +340,13 @@ void MainWindow::logOut()
 
 // One entry per company, carrying its number: two companies of one name, or a name with "&",
 // still open the right books.
+bool MainWindow::companyOpens(int number)
+{
+    store::Table companies(*dataRoot_, "comp");
+    companies.open();
+    return companies.findKey({number});
+}
+
 void MainWindow::rebuildCompanyMenu()
 {
     if (!companyMenu_) return;
@@ -317,27 +360,34 @@ void MainWindow::rebuildCompanyMenu()
         entry->setObjectName(QStringLiteral("Company%1").arg(number));
         entry->setCheckable(true);
         entry->setChecked(text(session_.companyCode) == QString::number(number));
-        connect(entry, &QAction::triggered, this, ui::Guarded([this, number] { selectCompany(number); }));
+        connect(entry, &QAction::triggered, this, [this, number] { later([this, number] { selectCompany(number); }); });
     }
 }
 
-void MainWindow::selectCompany(int number)
+// The company's books are opened and checked before the session switches to them, so a
+// company that cannot be worked in leaves the session where it was.
+bool MainWindow::selectCompany(int number)
 {
     if (!MayEnterCompany(*dataRoot_, number, user_.company, *companyPasswordDialog_)) {
         rebuildCompanyMenu();  // the former company stays checked
-        return;
+        return false;
     }
-    session_.companyCode = std::to_string(number);
     store::Table companies(*dataRoot_, "comp");
     companies.open();
     companies.findKey({number});
-    session_.companyName = companies.field("Comp_Name").asString();
-    company_ = std::make_unique<store::Database>("launcherdb", session_.companyDir(), StoreChoice(registry_));
-    store::Table control(*company_, "ctrl");
-    control.open();  // the company's books are whole
+    Session candidate = session_;
+    candidate.companyCode = std::to_string(number);
+    candidate.companyName = companies.field("Comp_Name").asString();
+    auto books = std::make_unique<store::Database>("launcherdb", candidate.companyDir(), StoreChoice(registry_));
+    store::Table control(*books, "ctrl");
+    control.open();
+    session_.companyCode = candidate.companyCode;
+    session_.companyName = candidate.companyName;
+    company_ = std::move(books);
     companyPanel_->setText(text(session_.companyName));
     rebuildCompanyMenu();
     if (isYes(registry_, u"tracker")) rebuildTrackerMenu();
+    return true;
 }
 
 // The company's tracker databases; the one chosen is checked, and tracker options work in it.
@@ -357,7 +407,11 @@ void MainWindow::rebuildTrackerMenu()
     }
 }
 
-store::Database& MainWindow::companyDatabase() { return *company_; }
+store::Database& MainWindow::companyDatabase()
+{
+    if (!company_) throw store::StoreError(store::errc::kDirectoryNotFound, "No company is open.");
+    return *company_;
+}
 
 void MainWindow::reloadToolsMenu()
 {
@@ -378,10 +432,20 @@ void MainWindow::reloadToolsMenu()
 
 void MainWindow::launch(const QString& entryName)
 {
+    // The window is back whatever the launch met on its way.
+    struct Restore {
+        MainWindow* window;
+        ~Restore()
+        {
+            window->setEnabled(true);
+            QApplication::restoreOverrideCursor();
+            window->activateWindow();
+        }
+    };
     setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Restore restore{this};
     launcher_->launch(entryName);
-    setEnabled(true);
-    activateWindow();
 }
 
 QString MainWindow::errorMessage(int number) const

@@ -4,6 +4,7 @@
 // opens the books, logs the user in and fills it.
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,6 +54,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void firstActivation();
@@ -67,7 +69,9 @@ private:
     void clearMenus();
     void buildMenus();
     QMenu* optionMenu(const TopMenu& top);
-    void selectCompany(int company);
+    bool selectCompany(int company);
+    bool companyOpens(int company);
+    void later(std::function<void()> work);
     void launch(const QString& entryName);
     void say(int message);
     void restorePosition();
@@ -79,6 +83,7 @@ private:
     OptionLists optionLists_;
     QString trackerDatabase_;
     bool loggedIn_ = false;
+    bool activated_ = false;
 
     std::unique_ptr<store::Database> dataRoot_;
     std::unique_ptr<store::Database> company_;

@@ -20,6 +20,7 @@ QLineEdit* passwordBox(QDialog* dialog, QVBoxLayout* layout)
     auto* box = new QLineEdit(dialog);
     box->setObjectName(QStringLiteral("Password"));
     box->setEchoMode(QLineEdit::Password);
+    box->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // "*" for each character
     box->setMaxLength(company::kPasswordLength);
     label->setBuddy(box);
     layout->addWidget(label);

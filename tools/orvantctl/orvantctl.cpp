@@ -1,6 +1,7 @@
 #include "orvantctl.h"
 
 #include <filesystem>
+#include <iostream>
 #include <sstream>
 
 #include "command_line.h"
@@ -92,7 +93,10 @@ int addUser(const company::Installation& installation, const Request& request, s
     user.language = request.language;
     user.company = request.company;
     user.rights = rightsOf(request.rights);
-    company::AddUser(installation, user, request.password);
+    // "-" reads the password from the standard input, so it shows in no process list.
+    std::string password = request.password;
+    if (password == "-" && !std::getline(std::cin, password)) throw company::SetupError("No password on the standard input.");
+    company::AddUser(installation, user, password);
     out << "User " << user.code << " (" << user.name << ") is added.\n";
     return kDone;
 }
@@ -151,6 +155,8 @@ int RunOrvantctl(const std::vector<std::string>& arguments, std::ostream& out, s
         err << "orvantctl: " << e.what() << "\n";
     } catch (const store::StoreError& e) {
         err << "orvantctl: store error: " << e.what() << "\n";
+    } catch (const std::exception& e) {
+        err << "orvantctl: " << e.what() << "\n";
     }
     return kRefused;
 }

@@ -10,9 +10,15 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 
 #include "company/company_creation.h"
+#include "company/users.h"
+#include "core/option_registry.h"
 #include "main_window.h"
 #include "store/table.h"
 #include "testing/module_test_home.h"
@@ -78,10 +84,11 @@ TEST_F(LauncherWindowTest, logs_in_launches_a_module_from_the_menu_and_comes_bac
     EXPECT_THAT(messages_.shown()[0].message.text.toStdString(), ::testing::StartsWith("error loading option rcvsales  "));
 
     window.findChild<QAction*>("Logout")->trigger();
-    EXPECT_FALSE(window.loggedIn());
+    ASSERT_TRUE(waitFor([&] { return !window.loggedIn(); }));
     EXPECT_EQ(window.findChild<QAction*>("rcvclients"), nullptr) << "the window is empty again";
     window.findChild<QAction*>("Login")->trigger();
-    EXPECT_TRUE(window.loggedIn());
+    ASSERT_TRUE(waitFor([&] { return window.loggedIn(); }));
+    EXPECT_EQ(window.findChildren<QAction*>("Login").size(), 0) << "nothing of the empty window is left";
     EXPECT_NE(window.findChild<QAction*>("rcvclients"), nullptr);
     window.close();
 }
@@ -120,6 +127,95 @@ TEST_F(LauncherWindowTest, tracker_options_work_in_the_tracker_database_chosen)
     calls->trigger();
     EXPECT_EQ(window.selectedTrackerDatabase(), "7");
     EXPECT_TRUE(calls->isChecked());
+}
+
+TEST_F(LauncherWindowTest, without_any_user_the_launcher_says_so_and_closes)
+{
+    {
+        const auto root = company::OpenDataRoot(home_.installation());
+        store::Table users(*root, "user");
+        users.open();
+        users.first();
+        users.deleteRecord();
+    }
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(waitFor([&] { return !window.isVisible(); }));
+    EXPECT_FALSE(window.loggedIn());
+    ASSERT_EQ(messages_.shown().size(), 1u);
+    EXPECT_EQ(messages_.shown()[0].message.number, 1);
+}
+
+TEST_F(LauncherWindowTest, menus_follow_their_own_settings_and_companies_are_chosen_by_number)
+{
+    home_.registry().setValue(kProductSection, u"payroll", "Y");
+    company::CreateCompany(home_.installation(), 2, "Twin & Co");
+    company::CreateCompany(home_.installation(), 3, "Twin & Co");
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(waitFor([&] { return window.loggedIn(); }));
+    const auto visibleMenu = [&](const char* option) {
+        for (QAction* top : window.menuBar()->actions())
+            if (top->menu() && top->menu()->findChild<QAction*>(option)) return top->isVisible();
+        return false;
+    };
+    EXPECT_TRUE(visibleMenu("pacreate")) << "payroll is on";
+    EXPECT_FALSE(visibleMenu("trknew")) << "the tracker keeps its own setting";
+
+    QAction* third = window.findChild<QAction*>("Company3");
+    ASSERT_NE(third, nullptr);
+    EXPECT_EQ(third->text(), "Twin && Co") << "an ampersand shows as typed";
+    third->trigger();
+    ASSERT_TRUE(waitFor([&] { return window.session().companyCode == "3"; }));
+    EXPECT_EQ(window.session().companyName, "Twin & Co");
+    EXPECT_TRUE(window.findChild<QAction*>("Company3")->isChecked());
+    EXPECT_FALSE(window.findChild<QAction*>("Company2")->isChecked());
+}
+
+TEST_F(LauncherWindowTest, a_user_without_rights_sees_every_controlled_option_disabled_and_the_position_is_kept)
+{
+    company::User clerk;
+    clerk.code = "PAUL";
+    clerk.name = "Paul";
+    clerk.rights = company::NoRights();
+    company::AddUser(home_.installation(), clerk, "paul1");
+    testing::WhenShown password("PasswordDlg", [](QWidget& dialog) {
+        dialog.findChild<QLineEdit*>("Password")->setText("PAUL1");
+        dialog.findChild<QPushButton*>("OKBtn")->click();
+    });
+    {
+        MainWindow window;
+        window.show();
+        ASSERT_TRUE(waitFor([&] { return window.loggedIn(); })) << "two users: the password is asked";
+        EXPECT_EQ(window.session().userName, "Paul");
+        for (const MenuOption& option : MenuOptions()) {
+            QAction* entry = window.findChild<QAction*>(option.code);
+            ASSERT_NE(entry, nullptr) << option.code.toStdString();
+            EXPECT_FALSE(entry->isEnabled()) << option.code.toStdString();
+        }
+        window.setGeometry(40, 50, 700, 480);
+        window.close();
+    }
+    const QStringList form = home_.registry().value(kProductSection, u"Form").split(u',');
+    ASSERT_EQ(form.size(), 5);
+    EXPECT_EQ(form[0].toInt(), 480);
+    EXPECT_EQ(form[3].toInt(), 700);
+    EXPECT_EQ(form[4], "Y");
+}
+
+TEST_F(LauncherWindowTest, the_program_starts_logs_in_and_leaves_cleanly)
+{
+    // The program's documentation hook logs in, opens a menu, saves the screen and quits.
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("ORVANT_SCREENSHOT", home_.path("shot.png"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ORVANT_LAUNCHER), {});
+    ASSERT_TRUE(program.waitForFinished(30000)) << "the launcher did not quit";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFile::exists(home_.path("shot.png")));
 }
 
 TEST_F(LauncherWindowTest, two_launchers_on_one_data_root_hold_different_session_numbers)
