@@ -207,6 +207,7 @@ bool MainWindow::logIn()
     if (outcome.result == LoginOutcome::NoUsers) say(kNoUsers);
     if (outcome.result != LoginOutcome::LoggedIn) return false;
     user_ = outcome.user;
+    standardDesktop_ = outcome.standardDesktop;
     const int sessionNo = session_.sessionNo;
     session_ = LauncherSession(registry_, *dataRoot_, user_, sessionNo);
     rights_ = UserSecurity::fromStored(user_.rights);
@@ -381,6 +382,7 @@ bool MainWindow::selectCompany(int number)
     auto books = std::make_unique<store::Database>("launcherdb", candidate.companyDir(), StoreChoice(registry_));
     store::Table control(*books, "ctrl");
     control.open();
+    if (session_.companyCode != candidate.companyCode) trackerDatabase_.clear();  // another company's databases
     session_.companyCode = candidate.companyCode;
     session_.companyName = candidate.companyName;
     company_ = std::move(books);
@@ -395,16 +397,32 @@ void MainWindow::rebuildTrackerMenu()
 {
     if (!trackerMenu_ || !company_) return;
     trackerMenu_->clear();
+    // The database chosen stays chosen while it exists (a new one was created beside it).
+    const QString chosen = trackerDatabase_;
     trackerDatabase_.clear();
     for (const TrackerDatabase& database : LoadTrackerDatabases(*company_)) {
         QAction* entry = trackerMenu_->addAction(database.name);
         entry->setObjectName(QStringLiteral("Tracker%1").arg(database.account));
         entry->setCheckable(true);
+        if (QString::number(database.account) == chosen) {
+            entry->setChecked(true);
+            trackerDatabase_ = chosen;
+        }
         connect(entry, &QAction::triggered, this, ui::Guarded([this, entry, account = database.account] {
             for (QAction* other : trackerMenu_->actions()) other->setChecked(other == entry);
             trackerDatabase_ = QString::number(account);
         }));
     }
+}
+
+// After a module that may have changed the companies: the current one's name read again.
+void MainWindow::refreshCompanies()
+{
+    store::Table companies(*dataRoot_, "comp");
+    companies.open();
+    if (!companies.findKey({std::stoi(session_.companyCode)})) return;
+    session_.companyName = companies.field("Comp_Name").asString();
+    companyPanel_->setText(text(session_.companyName));
 }
 
 store::Database& MainWindow::companyDatabase()

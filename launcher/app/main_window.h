@@ -42,7 +42,7 @@ public:
     QString selectedTrackerDatabase() const override { return trackerDatabase_; }
     QStringList runnableCodes() const override { return optionLists_.dllList; }
     QString errorMessage(int number) const override;
-    void refreshCompanies() override {}
+    void refreshCompanies() override;
     void rebuildCompanyMenu() override;
     void rebuildTrackerMenu() override;
     void reapplyInternationalSettings() override {}
@@ -84,6 +84,7 @@ private:
     QString trackerDatabase_;
     bool loggedIn_ = false;
     bool activated_ = false;
+    bool standardDesktop_ = false;  // "Use Standard Desktop": the user's saved desktop is not restored
 
     std::unique_ptr<store::Database> dataRoot_;
     std::unique_ptr<store::Database> company_;

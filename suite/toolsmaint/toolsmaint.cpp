@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -28,7 +29,7 @@ namespace {
 
 using namespace orvant;
 
-// Messages of the form: 0 a code is needed, 1 remove this entry?
+// Messages of the form: 0 a code (a library or program name) is needed, 1 remove this entry?
 enum Message { kCodeNeeded = 0, kRemoveEntry = 1 };
 
 struct OptionChoice {
@@ -114,7 +115,14 @@ public:
         apps.field("Application_type") = module_->isChecked();
     }
 
-    QString code() const { return code_->text().trimmed(); }
+    // A library or program name, never a path: letters, digits, "_" (and "-" or "." inside a
+    // program's name).
+    bool codeIsAName() const
+    {
+        static const QRegularExpression name(QStringLiteral("^[A-Za-z0-9_][A-Za-z0-9_.+-]*$"));
+        const QString code = code_->text().trimmed();
+        return name.match(code).hasMatch() && !code.contains(QLatin1String(".."));
+    }
 
 private:
     static QString text(store::Table& apps, const char* field) { return QString::fromStdString(apps.field(field).asString()); }
@@ -204,7 +212,7 @@ private:
     bool edit(EntryDialog& dialog)
     {
         while (dialog.exec() == QDialog::Accepted) {
-            if (!dialog.code().isEmpty()) return true;
+            if (dialog.codeIsAName()) return true;
             ui::ShowFormMessage(*form_, kCodeNeeded, ui::MessageKind::Warning);
         }
         return false;

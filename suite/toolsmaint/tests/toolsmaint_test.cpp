@@ -36,6 +36,11 @@ TEST(ToolsMaintenance, entries_are_added_with_the_right_of_an_option_and_removed
     messages.answerNext(ui::Answer::Yes);
 
     int rowsAtStart = -1, securityChoices = -1;
+    // A path is refused as a code; the entry is then given a name.
+    testing::WhenShown path("TToolsEntry_dlg", [&](QWidget& dialog) {
+        dialog.findChild<QLineEdit*>("CodeEdit")->setText("../evil");
+        dialog.findChild<QPushButton*>("OKBtn")->click();
+    });
     testing::WhenShown entry("TToolsEntry_dlg", [&](QWidget& dialog) {
         securityChoices = dialog.findChild<QComboBox*>("SecurityCombo")->count();
         dialog.findChild<QLineEdit*>("NameEdit")->setText("Calculator");
@@ -43,7 +48,7 @@ TEST(ToolsMaintenance, entries_are_added_with_the_right_of_an_option_and_removed
         dialog.findChild<QComboBox*>("SecurityCombo")->setCurrentIndex(1);
         dialog.findChild<QCheckBox*>("ModuleCheck")->setChecked(false);
         dialog.findChild<QPushButton*>("OKBtn")->click();
-    });
+    }, [&] { return !messages.shown().empty(); });
     testing::WhenShown main("Ttoolsmaint_frm", [&](QWidget& form) {
         auto* grid = form.findChild<QTableWidget*>("EntriesGrid");
         rowsAtStart = grid->rowCount();
@@ -56,8 +61,9 @@ TEST(ToolsMaintenance, entries_are_added_with_the_right_of_an_option_and_removed
 
     EXPECT_EQ(rowsAtStart, 1) << "a new data root has the maintenance's own entry";
     EXPECT_EQ(securityChoices, 2) << "none, and the one option with a code";
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].message.number, 1);
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[0].message.number, 0) << "the path was refused";
+    EXPECT_EQ(messages.shown()[1].message.number, 1);
 
     const auto root = company::OpenDataRoot(home.installation());
     store::Table apps(*root, "apps");
