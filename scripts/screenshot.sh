@@ -17,7 +17,7 @@ trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 export ORVANT_REGISTRY="$work/registry.ini" ORVANT_MODULES="$PWD/build/release/modules" ORVANT_LANGUAGES="$PWD/languages"
 build/release/tools/orvantctl/orvantctl --data-root "$work/Orvant/data" init >/dev/null
 build/release/tools/orvantctl/orvantctl demo >/dev/null
-sed -i "/^\[Orvant\]/a pgmdrive=$PWD/build/release" "$ORVANT_REGISTRY"
+sed -i "/^\[Orvant\]/a pgmdrive=$PWD/build/release\nShowWelcome=N" "$ORVANT_REGISTRY"
 
 Xvfb :97 -screen 0 1024x640x24 -nolisten tcp &
 xvfb=$!

@@ -22,6 +22,7 @@
 #include "lang/form_strings.h"
 #include "lang/messages.h"
 #include "password_dialogs.h"
+#include "start_dialogs.h"
 #include "session/help.h"
 #include "session/module_launch.h"
 #include "settings/paths.h"
@@ -138,6 +139,29 @@ void MainWindow::enter()
     choosePrinter();
     statusBar()->show();
     refreshTitle(WindowTitle::Welcome);
+    later([this] { remindAndWelcome(); });
+}
+
+// Payroll or job cost installed but not set up: the user is told how, before working. Then the
+// welcome, unless the user asked not to see it again.
+void MainWindow::remindAndWelcome()
+{
+    const auto lacks = [this](const char* option, const char* table) {
+        const MenuOption* entry = FindOption(QString::fromLatin1(option));
+        return entry && !MayRun(rights_, *entry) && company_ && !company_->tableExists(table);
+    };
+    const bool payroll = isYes(registry_, u"payroll") && lacks("paentry", "pntrx");
+    const bool jobCost = isYes(registry_, u"JobCost") && lacks("jcdisplay", "jcctrl");
+    if (payroll || jobCost) {
+        SetupReminders reminders(payroll, jobCost, QString::fromStdString(session_.printerIndex).toInt(), this);
+        lang::LoadFormStrings(reminders, QStringLiteral("MainMenu") + text(session_.langCode), LanguagesDir(registry_));
+        reminders.exec();
+    }
+    if (!isYes(registry_, u"ShowWelcome", "Y")) return;
+    WelcomeDialog welcome(this);
+    lang::LoadFormStrings(welcome, QStringLiteral("MainMenu") + text(session_.langCode), LanguagesDir(registry_));
+    if (welcome.exec() == QDialog::Accepted) OpenHelp(HelpFile(text(session_.programDir), session_.language, text(session_.langCode)), 0);
+    if (welcome.notAgain()) registry_.setValue(kProductSection, u"ShowWelcome", QStringLiteral("N"));
 }
 
 // The picture behind the desktop; a missing one is said, and the start goes on.

@@ -61,6 +61,7 @@ private:
     void enter();
     void logOut();
     void showAbout();
+    void remindAndWelcome();
     void choosePrinter();
     bool openBooks();
     bool logIn();

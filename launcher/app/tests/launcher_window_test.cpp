@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -44,6 +45,7 @@ protected:
         setenv("ORVANT_LANGUAGES", home_.path("languages").toLocal8Bit().constData(), 1);
         home_.registry().setValue(kProductSection, u"datadrive", home_.path(""));
         home_.registry().setValue(kProductSection, u"pgmdrive", QStringLiteral(ORVANT_BUILD));
+        home_.registry().setValue(kProductSection, u"ShowWelcome", "N");
         qApp->setProperty("frametest.log", QStringList());
     }
     void TearDown() override { unsetenv("ORVANT_MODULES"); }
@@ -216,6 +218,38 @@ TEST_F(LauncherWindowTest, the_program_starts_logs_in_and_leaves_cleanly)
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
     EXPECT_TRUE(QFile::exists(home_.path("shot.png")));
+}
+
+TEST_F(LauncherWindowTest, the_welcome_and_the_payroll_reminder_show_until_told_not_to)
+{
+    home_.registry().setValue(kProductSection, u"ShowWelcome", "Y");
+    home_.registry().setValue(kProductSection, u"payroll", "Y");
+    {
+        const auto root = company::OpenDataRoot(home_.installation());
+        store::Table users(*root, "user");
+        users.open();
+        users.first();
+        users.edit();
+        users.field("User_security") = company::NoRights();
+        users.post();
+    }
+    bool payrollText = false, jobCostText = true;
+    testing::WhenShown reminder("SetupRemindersDlg", [&](QWidget& dialog) {
+        payrollText = dialog.findChild<QLabel*>("PayrollText") != nullptr;
+        jobCostText = dialog.findChild<QLabel*>("JobCostText") != nullptr;
+        dialog.findChild<QPushButton*>("OKBtn")->click();
+    });
+    testing::WhenShown welcome("WelcomeDlg", [](QWidget& dialog) {
+        dialog.findChild<QCheckBox*>("NotAgain")->setChecked(true);
+        dialog.findChild<QPushButton*>("NoBtn")->click();
+    });
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(waitFor([&] { return welcome.acted(); }));
+    EXPECT_TRUE(reminder.acted());
+    EXPECT_TRUE(payrollText) << "payroll on, no payroll right, no payroll files";
+    EXPECT_FALSE(jobCostText) << "job cost is off";
+    EXPECT_TRUE(waitFor([&] { return home_.registry().value(kProductSection, u"ShowWelcome") == "N"; }));
 }
 
 TEST_F(LauncherWindowTest, two_launchers_on_one_data_root_hold_different_session_numbers)
