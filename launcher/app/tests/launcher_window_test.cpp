@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QTest>
 
 #include "company/company_creation.h"
 #include "company/users.h"
@@ -181,14 +182,19 @@ TEST_F(LauncherWindowTest, a_user_without_rights_sees_every_controlled_option_di
     clerk.name = "Paul";
     clerk.rights = company::NoRights();
     company::AddUser(home_.installation(), clerk, "paul1");
-    testing::WhenShown password("PasswordDlg", [](QWidget& dialog) {
-        dialog.findChild<QLineEdit*>("Password")->setText("PAUL1");
+    int widest = 0;
+    testing::WhenShown password("PasswordDlg", [&](QWidget& dialog) {
+        auto* box = dialog.findChild<QLineEdit*>("Password");
+        widest = box->maxLength();
+        QTest::keyClicks(box, "paul1");  // typed in small letters, shown and compared in capitals
+        EXPECT_EQ(box->text(), "PAUL1");
         dialog.findChild<QPushButton*>("OKBtn")->click();
     });
     {
         MainWindow window;
         window.show();
         ASSERT_TRUE(waitFor([&] { return window.loggedIn(); })) << "two users: the password is asked";
+        EXPECT_EQ(widest, 10);
         EXPECT_EQ(window.session().userName, "Paul");
         for (const MenuOption& option : MenuOptions()) {
             QAction* entry = window.findChild<QAction*>(option.code);
