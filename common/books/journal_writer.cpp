@@ -1,0 +1,48 @@
+#include "books/journal_writer.h"
+
+namespace orvant {
+
+namespace {
+
+// Made with its first row's amount, or that amount added to the totals it has.
+constexpr const char* kHeaderUpsert =
+    "INSERT INTO tjlh (tjlh_period, tjlh_journal, tjlh_reference, tjlh_date, tjlh_memo, tjlh_user, tjlh_stamp, "
+    "tjlh_tot_debit, tjlh_tot_credit) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) "
+    "ON CONFLICT (tjlh_period, tjlh_journal, tjlh_reference, tjlh_date) DO UPDATE SET "
+    "tjlh_tot_debit = COALESCE(tjlh.tjlh_tot_debit, 0) + excluded.tjlh_tot_debit, "
+    "tjlh_tot_credit = COALESCE(tjlh.tjlh_tot_credit, 0) + excluded.tjlh_tot_credit";
+
+}  // namespace
+
+JournalWriter::JournalWriter(store::Database& company) : company_(company), headerUpsert_(company, kHeaderUpsert), lines_(company, "tjld")
+{
+    lines_.open();
+}
+
+void JournalWriter::addRow(const JournalKey& key, const JournalHeaderText& header, int account, const std::string& description,
+                           Money debit, Money credit)
+{
+    if (account == 0 || (debit.isZero() && credit.isZero())) return;
+    const bool onDebit = !debit.isZero();
+    const Money toDebit = onDebit ? debit : Money();
+    const Money toCredit = onDebit ? Money() : credit;
+
+    const store::Value values[] = {key.period, key.journal, key.reference, key.date, header.memo, header.user,
+                                   DateTime::now(), toDebit, toCredit};
+    headerUpsert_.clearBindings();
+    for (int i = 0; i < 9; ++i) headerUpsert_.bind(i, values[i]);
+    company_.write([&] { headerUpsert_.execute(); });
+
+    lines_.insert();
+    lines_.field("Tjld_period") = key.period;
+    lines_.field("Tjld_journal") = key.journal;
+    lines_.field("Tjld_reference") = key.reference;
+    lines_.field("Tjld_date") = key.date;
+    lines_.field("Tjld_account") = account;
+    lines_.field("Tjld_description") = description;
+    lines_.field("Tjld_debit") = toDebit;
+    lines_.field("Tjld_credit") = toCredit;
+    lines_.post();
+}
+
+}  // namespace orvant

@@ -1,0 +1,47 @@
+#pragma once
+// The journal every posting hands to the general ledger: a header per period, journal,
+// reference and date, whose totals add up the lines written under it. Postings of several
+// workstations that share a header's key add into one header: it is made or added to in one
+// statement, so two postings never both make it, and neither loses the other's amounts.
+
+#include <memory>
+#include <string>
+
+#include "dates/date.h"
+#include "money/money.h"
+#include "store/database.h"
+#include "store/query.h"
+#include "store/table.h"
+
+namespace orvant {
+
+struct JournalKey {
+    int period = 0;
+    int journal = 0;
+    std::string reference;
+    Date date;
+};
+
+// What a header gets when a posting makes it; a header found keeps its own.
+struct JournalHeaderText {
+    std::string memo;  // the client or payee, then a carriage return and the comment
+    std::string user;
+};
+
+class JournalWriter {
+public:
+    // Over the company's tjlh and tjld; run it inside the posting's transaction.
+    explicit JournalWriter(store::Database& company);
+
+    // One row of a document: its amount into the header's totals (the debit when it is not 0,
+    // else the credit), then its line. A row with no account or no amount writes nothing.
+    void addRow(const JournalKey& key, const JournalHeaderText& header, int account, const std::string& description,
+                Money debit, Money credit);
+
+private:
+    store::Database& company_;
+    store::Query headerUpsert_;
+    store::Table lines_;
+};
+
+}  // namespace orvant
