@@ -45,6 +45,12 @@ public:
         def_.indexes.push_back(IndexDef{std::move(name), std::move(keyFields), false});
         return *this;
     }
+    // A secondary index that one record at most may match: what a posting adds into.
+    Table& uniqueIndex(std::string name, std::vector<std::string> keyFields)
+    {
+        def_.indexes.push_back(IndexDef{std::move(name), std::move(keyFields), true});
+        return *this;
+    }
     Table& perSession()
     {
         def_.perSession = true;

@@ -133,7 +133,8 @@ TableDef generalLedgerHistory()
     return Table("gla", list).key({"Gla_reference", "Gla_date", "Gla_seq"});
 }
 
-// A posting adds to the line of the same rate, document and type code.
+// A posting adds to the line of the same rate, document, type code and date: one line at most
+// has them, so a later note on an invoice never adds into the invoice's line.
 TableDef taxReport(std::string name)
 {
     FieldList list;
@@ -141,7 +142,7 @@ TableDef taxReport(std::string name)
          << Cash("TaxRep_Gross") << Cash("TaxRep_VAT") << Bool("TaxRep_Purchase") << Int("TaxRep_TypeCode");
     return Table(std::move(name), list)
         .key({"TaxRep_Code", "TaxRep_Reference", "TaxRep_Inc"})
-        .index("ByCodeReferenceType", {"TaxRep_Code", "TaxRep_Reference", "TaxRep_TypeCode"});
+        .uniqueIndex("ByCodeReferenceTypeDate", {"TaxRep_Code", "TaxRep_Reference", "TaxRep_TypeCode", "TaxRep_Date"});
 }
 
 // The undo finds the bank line of a payment by its kind, reference, payee and date.

@@ -227,9 +227,10 @@ TEST(TaxReportKeys, FindTheLineOfTheSameRateDocumentAndType)
         const TableDef table = declared(name);
         EXPECT_EQ(table.primaryKey, (std::vector<std::string>{"TaxRep_Code", "TaxRep_Reference", "TaxRep_Inc"}))
             << name;
-        const IndexDef* byType = table.findIndex("ByCodeReferenceType");
+        const IndexDef* byType = table.findIndex("ByCodeReferenceTypeDate");
         ASSERT_NE(byType, nullptr) << name;
-        EXPECT_EQ(byType->fields, (std::vector<std::string>{"TaxRep_Code", "TaxRep_Reference", "TaxRep_TypeCode"}));
+        EXPECT_EQ(byType->fields, (std::vector<std::string>{"TaxRep_Code", "TaxRep_Reference", "TaxRep_TypeCode", "TaxRep_Date"}));
+        EXPECT_TRUE(byType->unique);
     }
 }
 
