@@ -64,3 +64,21 @@ function(orvant_add_suite_library name)
   target_link_options(${name} PRIVATE -Wl,--no-undefined)
   install(TARGETS ${name} LIBRARY DESTINATION Orvant/bin)
 endfunction()
+
+# orvant_add_module_test(NAME SOURCES... MODULES modules... LANGUAGES dir [LIBS libs...])
+# A test that runs module libraries as the launcher does: linked to the shared foundation (one
+# store and one message service with the modules), in a QApplication, with the build tree's
+# modules folder and a languages folder compiled in as ORVANT_TEST_MODULES and
+# ORVANT_TEST_LANGUAGES.
+function(orvant_add_module_test name)
+  if(NOT ORVANT_BUILD_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "LANGUAGES" "SOURCES;MODULES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} orvant_foundation orvant_qt_test_main GTest::gtest GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    ORVANT_TEST_MODULES="${ORVANT_MODULES_DIR}" ORVANT_TEST_LANGUAGES="${T_LANGUAGES}")
+  add_dependencies(${name} ${T_MODULES})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+endfunction()

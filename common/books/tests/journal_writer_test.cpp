@@ -10,24 +10,13 @@
 #include "company/company_creation.h"
 #include "company/data_root_setup.h"
 #include "company/books_check.h"
-#include "testing/temp_data_root.h"
+#include "testing/books_fixture.h"
 
 namespace orvant {
 namespace {
 
-class JournalWriterTest : public ::testing::TestWithParam<testing::Engine> {
+class JournalWriterTest : public testing::BooksTest {
 protected:
-    void SetUp() override
-    {
-        root_ = std::make_unique<testing::TempDataRoot>(GetParam());
-        ORVANT_REQUIRE_ENGINE(*root_);
-        installation_ = {root_->path(), root_->config()};
-        company::SetupDataRoot(installation_);
-        company::CreateCompany(installation_, 1, "Books");
-    }
-
-    std::unique_ptr<store::Database> books() { return company::OpenCompany(installation_, 1); }
-
     // Sale 1001: receivable 115.00 against sales 100.00 and tax 15.00.
     static void postSale(JournalWriter& journal, const JournalKey& key)
     {
@@ -40,14 +29,12 @@ protected:
     }
 
     JournalKey key_{3, 1, "1001", *Date::fromYmd(2026, 3, 14)};
-    std::unique_ptr<testing::TempDataRoot> root_;
-    company::Installation installation_;
 };
-INSTANTIATE_TEST_SUITE_P(Engines, JournalWriterTest, ::testing::ValuesIn(testing::allEngines()), testing::engineName);
+ORVANT_BOOKS_ON_EVERY_ENGINE(JournalWriterTest);
 
 TEST_P(JournalWriterTest, rows_make_their_header_once_and_add_into_it)
 {
-    const auto db = books();
+    store::Database* db = books_.get();
     {
         store::Transaction posting(*db);
         JournalWriter journal(*db);
@@ -70,7 +57,7 @@ TEST_P(JournalWriterTest, rows_make_their_header_once_and_add_into_it)
 
 TEST_P(JournalWriterTest, a_posting_rolled_back_leaves_no_header_and_no_line)
 {
-    const auto db = books();
+    store::Database* db = books_.get();
     {
         store::Transaction posting(*db);
         JournalWriter journal(*db);
@@ -113,7 +100,7 @@ TEST_P(JournalWriterTest, four_workstations_posting_under_one_header_lose_nothin
         waitpid(pid, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    const auto db = books();
+    store::Database* db = books_.get();
     store::Table headers(*db, "tjlh");
     headers.open();
     ASSERT_EQ(headers.recordCount(), 1);

@@ -8,34 +8,21 @@
 #include "company/company_creation.h"
 #include "company/data_root_setup.h"
 #include "store/table.h"
-#include "testing/temp_data_root.h"
+#include "testing/books_fixture.h"
 
 namespace orvant {
 namespace {
 
-class TaxReportWriterTest : public ::testing::TestWithParam<testing::Engine> {
+class TaxReportWriterTest : public testing::BooksTest {
 protected:
-    void SetUp() override
-    {
-        root_ = std::make_unique<testing::TempDataRoot>(GetParam());
-        ORVANT_REQUIRE_ENGINE(*root_);
-        installation_ = {root_->path(), root_->config()};
-        company::SetupDataRoot(installation_);
-        company::CreateCompany(installation_, 1, "Books");
-        books_ = company::OpenCompany(installation_, 1);
-    }
-
     static TaxReportLine line(int type, Date date, long cents)
     {
         return {1, type, "A12", date, Money::fromCents(cents * 20), Money::fromCents(cents)};
     }
 
-    std::unique_ptr<testing::TempDataRoot> root_;
-    company::Installation installation_;
-    std::unique_ptr<store::Database> books_;
     Date invoiceDay_ = *Date::fromYmd(2026, 3, 14), noteDay_ = *Date::fromYmd(2026, 4, 2);
 };
-INSTANTIATE_TEST_SUITE_P(Engines, TaxReportWriterTest, ::testing::ValuesIn(testing::allEngines()), testing::engineName);
+ORVANT_BOOKS_ON_EVERY_ENGINE(TaxReportWriterTest);
 
 TEST_P(TaxReportWriterTest, a_later_note_on_an_invoice_never_moves_its_tax_into_the_invoices_line)
 {

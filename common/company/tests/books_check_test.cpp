@@ -8,24 +8,16 @@
 #include "company/data_root_setup.h"
 #include "company/demo_company.h"
 #include "company/record.h"
-#include "testing/temp_data_root.h"
+#include "testing/books_fixture.h"
 
 namespace orvant::company {
 namespace {
 
 using ::testing::HasSubstr;
 
-class BooksCheckTest : public ::testing::TestWithParam<testing::Engine> {
+class BooksCheckTest : public testing::BooksTest {
 protected:
-    void SetUp() override
-    {
-        root_ = std::make_unique<testing::TempDataRoot>(GetParam());
-        ORVANT_REQUIRE_ENGINE(*root_);
-        installation_ = {root_->path(), root_->config()};
-        SetupDataRoot(installation_);
-        MakeDemoCompany(installation_, 1);
-        books_ = OpenCompany(installation_, 1);
-    }
+    BooksCheckTest() : BooksTest(Company::Demo) {}
 
     // A sale of 100.00 plus 5.00 of tax, posted whole: header, three lines, ledger entry, balance.
     void postSale(const std::string& invoice, Money debitAdjustment = {})
@@ -55,12 +47,9 @@ protected:
         return all;
     }
 
-    std::unique_ptr<testing::TempDataRoot> root_;
-    Installation installation_;
-    std::unique_ptr<store::Database> books_;
     Date day_ = *Date::fromYmd(2026, 3, 14);
 };
-INSTANTIATE_TEST_SUITE_P(Engines, BooksCheckTest, ::testing::ValuesIn(testing::allEngines()), testing::engineName);
+ORVANT_BOOKS_ON_EVERY_ENGINE(BooksCheckTest);
 
 TEST_P(BooksCheckTest, demo_books_and_whole_postings_are_clean)
 {

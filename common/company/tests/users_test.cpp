@@ -9,22 +9,13 @@
 #include "company/passwords.h"
 #include "company/users.h"
 #include "store/query.h"
-#include "testing/temp_data_root.h"
+#include "testing/books_fixture.h"
 
 namespace orvant::company {
 namespace {
 
-class UsersTest : public ::testing::TestWithParam<testing::Engine> {
+class UsersTest : public testing::BooksTest {
 protected:
-    void SetUp() override
-    {
-        root_ = std::make_unique<testing::TempDataRoot>(GetParam());
-        ORVANT_REQUIRE_ENGINE(*root_);
-        installation_ = {root_->path(), root_->config()};
-        SetupDataRoot(installation_);
-        CreateCompany(installation_, 1, "First");
-    }
-
     User clerk(const std::string& code = "MARIE") const
     {
         User u;
@@ -34,10 +25,8 @@ protected:
         return u;
     }
 
-    std::unique_ptr<testing::TempDataRoot> root_;
-    Installation installation_;
 };
-INSTANTIATE_TEST_SUITE_P(Engines, UsersTest, ::testing::ValuesIn(testing::allEngines()), testing::engineName);
+ORVANT_BOOKS_ON_EVERY_ENGINE(UsersTest);
 
 TEST_P(UsersTest, the_user_table_holds_no_password_text_and_login_finds_it_in_capitals)
 {

@@ -5,7 +5,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include <QLabel>
+#include <QStatusBar>
+
 #include "session/help.h"
+#include "session/module_frame.h"
 #include "session/session.h"
 #include "settings/paths.h"
 
@@ -52,6 +56,27 @@ TEST(SessionRecord, a_language_code_that_could_not_name_a_file_gives_way_to_the_
     }
     std::memcpy(link.LangCode, "es", 3);
     EXPECT_EQ(Session::fromLink(link).langCode, "es");
+}
+
+TEST(StatusBar, only_a_bar_of_three_panels_gets_the_company_the_user_and_the_version)
+{
+    Session s;
+    s.companyCode = "1";
+    s.companyName = "Demo";
+    s.userName = "Marie";
+    for (int panels : {2, 3, 4}) {
+        QStatusBar bar;
+        for (int i = 0; i < panels; ++i) bar.addPermanentWidget(new QLabel(QStringLiteral("P%1 ").arg(i), &bar));
+        SetStatusBar(bar, s, "1.2.3.4");
+        const QList<QLabel*> labels = bar.findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        if (panels == 3) {
+            EXPECT_EQ(labels[0]->text(), "P0 1-Demo");
+            EXPECT_EQ(labels[1]->text(), "P1 Marie");
+            EXPECT_EQ(labels[2]->text(), "P2 1.2.3.4");
+        } else {
+            for (int i = 0; i < panels; ++i) EXPECT_EQ(labels[i]->text(), QStringLiteral("P%1 ").arg(i)) << panels << " panels";
+        }
+    }
 }
 
 TEST(Help, the_help_file_of_the_language_opens_at_the_screens_context)
