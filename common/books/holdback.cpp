@@ -1,5 +1,7 @@
 #include "books/holdback.h"
 
+#include <algorithm>
+
 namespace orvant {
 
 namespace {
@@ -32,6 +34,11 @@ std::optional<bool> receivableSideIsDebit(const Distribution& d, const ControlAc
     return debit;
 }
 
+bool isOneOf(int account, const std::vector<int>& accounts)
+{
+    return std::find(accounts.begin(), accounts.end(), account) != accounts.end();
+}
+
 }  // namespace
 
 HoldbackResult ApplyHoldback(Distribution& d, double percent, HoldbackChoice choice, const HoldbackAccounts& accounts,
@@ -51,7 +58,7 @@ HoldbackResult ApplyHoldback(Distribution& d, double percent, HoldbackChoice cho
         const int account = d.row(i).account;
         if (receivables.isControlAccount(account)) receivable += reduce(d, i, percent);
         else if (onTaxes && account != 0 && account == taxes.federal) federal += reduce(d, i, percent);
-        else if (onTaxes && account != 0 && account == taxes.provincial) provincial += reduce(d, i, percent);
+        else if (onTaxes && account != 0 && isOneOf(account, taxes.provincial)) provincial += reduce(d, i, percent);
     }
     if (receivable.isZero() && federal.isZero() && provincial.isZero()) return result;
 

@@ -7,8 +7,10 @@
 //   rows 14 and 15, the federal and provincial tax holdback accounts, on the other side.
 
 #include <optional>
+#include <vector>
 
 #include "books/control_account_table.h"
+#include "dates/date.h"
 #include "books/distribution.h"
 
 namespace orvant {
@@ -18,6 +20,14 @@ enum class HoldbackChoice {
     HoldbackOnTaxes = 1,      // the tax rows too, when both tax holdback accounts exist
 };
 
+// What the holdback dialog answers: the percent held back (0: none), the due date of the amount
+// held back, and the choice.
+struct HoldbackAnswer {
+    double percent = 0;
+    Date dueDate;
+    HoldbackChoice choice = HoldbackChoice::TaxesBeforeHoldback;
+};
+
 struct HoldbackAccounts {
     int receivable = 0;             // the receivable holdback account
     std::optional<int> federalTax;  // the tax holdback accounts, when they exist in the chart
@@ -25,8 +35,8 @@ struct HoldbackAccounts {
 };
 
 struct HoldbackTaxAccounts {
-    int federal = 0;  // the federal and provincial tax accounts of the rows
-    int provincial = 0;
+    int federal = 0;              // the federal tax account of the rows
+    std::vector<int> provincial;  // every account that takes provincial tax
 };
 
 struct HoldbackResult {

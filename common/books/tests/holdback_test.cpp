@@ -15,7 +15,7 @@ Money amount(const char* text) { return *Money::parse(text); }
 
 constexpr int kReceivable = 1100, kSales = 4000, kGst = 2200, kQst = 2210;
 const HoldbackAccounts kWithTaxAccounts{1150, 2310, 2320};
-const HoldbackTaxAccounts kTaxes{kGst, kQst};
+const HoldbackTaxAccounts kTaxes{kGst, {kQst}};
 
 class HoldbackTest : public ::testing::Test {
 protected:

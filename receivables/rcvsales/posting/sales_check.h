@@ -1,0 +1,50 @@
+#pragma once
+// The rules a sales document must meet, each giving the message that refuses it and where the
+// user is sent to mend it. The screen runs them as fields are left and all of them again at
+// Accept; a batch import runs the same check on each document.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "sales_books.h"
+#include "sales_document.h"
+#include "sales_messages.h"
+
+namespace orvant::sales {
+
+// Where the user is sent; Totals sends nowhere (the document as a whole is refused).
+enum class SalesField { Client, Invoice, Reference, Comment, RowAccount, RowDebit, RowCredit, Totals };
+
+struct Refusal {
+    SalesMessage message;
+    SalesField field;
+    int row = -1;  // from 0, for the row fields
+
+    friend bool operator==(const Refusal&, const Refusal&) = default;
+};
+
+// The client must exist and not be on credit hold.
+std::optional<Refusal> CheckClient(SalesBooks& books, const std::string& code);
+
+// A sale needs a number the client has no sale under; a note names a sale of the client;
+// an adjustment may name anything. An empty number is refused for every type.
+std::optional<Refusal> CheckInvoiceNumber(SalesBooks& books, const std::string& client, SalesType type, const std::string& invoice);
+
+// A note carries its own number.
+std::optional<Refusal> CheckReference(SalesType type, const std::string& reference);
+
+// The receivable row takes a credit note in its credit column and a debit note in its debit
+// column; amounts are never negative. `client` is the document's client (nothing for a direct
+// cash sale): a receivable account of another currency than the client's is refused.
+std::optional<Refusal> CheckRowAmounts(SalesBooks& books, SalesType type, const std::optional<ClientFacts>& client, int row,
+                                       const DistributionRow& values);
+
+// What Accept checks, in order: the number, the balance of the rows (as they stand, not the
+// running totals), the reference, the comment of a direct cash sale (`wantsComment` is asked,
+// and a true answer stops with kAskForComment; a batch passes nothing), each row with an amount,
+// then the client and the number's rule.
+std::optional<Refusal> CheckDocument(SalesBooks& books, const SalesDocument& document,
+                                     const std::function<bool()>& wantsComment = {});
+
+}  // namespace orvant::sales

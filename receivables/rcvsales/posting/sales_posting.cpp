@@ -1,0 +1,207 @@
+#include "sales_posting.h"
+
+#include "books/control_accounts.h"
+
+namespace orvant::sales {
+
+namespace {
+
+bool hasAmount(const DistributionRow& row) { return row.account != 0 && !(row.debit.isZero() && row.credit.isZero()); }
+
+std::string headerMemo(const SalesDocument& document, const std::optional<ClientFacts>& client)
+{
+    if (!client) return document.comment;
+    return document.comment.empty() ? client->name : client->name + '\r' + document.comment;
+}
+
+}  // namespace
+
+int SalesJournal(const std::optional<ClientFacts>& client)
+{
+    if (!client) return 1;
+    return JournalNumber(Journal::Sales, client->currency).value_or(1);
+}
+
+SalesPosting::SalesPosting(SalesBooks& books)
+    : books_(books), clients_(books.company(), "cli"), ledger_(books.company(), "car"), documents_(books.company(), "arori"),
+      journal_(books.company()), taxReport_(books.company(), "taxrep", false)
+{
+    clients_.open();
+    ledger_.open();
+    documents_.open();
+}
+
+SalesTotals SalesPosting::totals(const SalesDocument& document) const
+{
+    SalesTotals totals;
+    for (const DistributionRow& row : document.rows.rows()) {
+        if (row.debit <= Money() && row.credit <= Money()) continue;
+        const Money amount = row.debit + row.credit;
+        if (books_.isFederalTax(row.account)) totals.federalTax += amount;
+        else if (books_.isProvincialTax(row.account)) totals.provincialTax += amount;
+        else if (books_.receivables().isControlAccount(row.account)) totals.receivable += amount;
+    }
+    return totals;
+}
+
+std::vector<sidedialogs::TaxPerRateLine> SalesPosting::taxLinesToAsk(const SalesDocument& document) const
+{
+    if (books_.settings().taxSystem == 0) return {};
+    return sidedialogs::TaxLinesFor(document.rows, books_.taxRates(), document.type == SalesType::Credit);
+}
+
+bool SalesPosting::asksHoldback(const SalesDocument& document)
+{
+    return !document.directCash && books_.holdbackAccounts().has_value();
+}
+
+bool SalesPosting::asksProjects(const SalesDocument& document) const
+{
+    return books_.settings().jobCosting && !document.directCash;
+}
+
+std::variant<PreparedDocument, Refusal> SalesPosting::prepare(const SalesDocument& document, PostingAnswers answers)
+{
+    PreparedDocument prepared{document, {}, {}, {}, {}};
+    if (books_.settings().taxSystem != 0) {
+        prepared.taxes = std::move(answers.taxes);
+        sidedialogs::SignDebitedLines(prepared.taxes);
+    }
+    if (answers.holdback && answers.holdback->percent > 0 && asksHoldback(document)) {
+        const SalesSettings& settings = books_.settings();
+        HoldbackTaxAccounts taxes{settings.federalTaxAccount, settings.provincialTaxAccounts};
+        prepared.holdback = ApplyHoldback(prepared.document.rows, answers.holdback->percent, answers.holdback->choice,
+                                          *books_.holdbackAccounts(), taxes, books_.receivables());
+        if (prepared.holdback.status == HoldbackResult::BothSides || prepared.holdback.status == HoldbackResult::NoBase)
+            return Refusal{kHoldbackRefused, SalesField::Totals};
+        prepared.holdbackDueDate = answers.holdback->dueDate;
+    }
+    if (asksProjects(document)) {
+        if (auto refusal = sidedialogs::CheckProjectLines(books_.company(), answers.projects))
+            return Refusal{static_cast<SalesMessage>(refusal->message), SalesField::Totals, refusal->line};
+        prepared.projects = std::move(answers.projects);
+    }
+    return prepared;
+}
+
+std::optional<Refusal> SalesPosting::write(const PreparedDocument& prepared, const PostingContext& context)
+{
+    const SalesDocument& document = prepared.document;
+    std::optional<ClientFacts> client;
+    if (!document.directCash) {
+        if (!clients_.findKey({document.client})) return Refusal{kNoSuchClient, SalesField::Client};
+        store::EditWithLockRetry(clients_, context.lockRetry);
+        client = ReadClient(clients_);
+    }
+    // The client's lock is given back once the transaction has ended, whatever happens.
+    struct ReleaseClient {
+        store::Table& clients;
+        ~ReleaseClient() { if (clients.state() == store::TableState::Edit) clients.cancel(); }
+    } release{clients_};
+
+    if (client && client->creditHold) return Refusal{kClientOnCreditHold, SalesField::Client};
+    store::Transaction transaction(books_.company());
+    if (client)
+        if (auto refusal = CheckInvoiceNumber(books_, client->code, document.type, document.invoice)) return refusal;
+
+    writeRows(prepared, context, client);
+    if (books_.settings().taxSystem != 0) sidedialogs::ReportTaxes(taxReport_, prepared.taxes, document.invoice, document.date);
+    if (!prepared.projects.empty())
+        sidedialogs::WriteProjectTransactions(books_.company(), prepared.projects,
+                                              {document.date, context.period, document.invoice, client ? client->name : std::string(),
+                                               context.projectDescription, context.user});
+    addDocumentRecord(prepared, context);
+    transaction.commit();
+    return std::nullopt;
+}
+
+// Rows in order: each into the journal; the first receivable row brings the client's update and
+// ledger entry, the holdback row the holdback's entry.
+void SalesPosting::writeRows(const PreparedDocument& prepared, const PostingContext& context, const std::optional<ClientFacts>& client)
+{
+    const SalesDocument& document = prepared.document;
+    const JournalKey key{context.period, SalesJournal(client), document.invoice, document.date};
+    const JournalHeaderText header{headerMemo(document, client), context.user};
+    bool clientDone = false;
+    for (int i = 0; i < document.rows.rowCount(); ++i) {
+        const DistributionRow& row = document.rows.row(i);
+        if (!hasAmount(row)) continue;
+        journal_.addRow(key, header, row.account, row.description, row.debit, row.credit);
+        if (!client) continue;
+        if (!clientDone && books_.receivables().isControlAccount(row.account)) {
+            updateClient(prepared);
+            addLedgerEntry(prepared, *client, context, false);
+            clientDone = true;
+        }
+        if (i == kHoldbackRow && !prepared.holdback.receivable.isZero()) addLedgerEntry(prepared, *client, context, true);
+    }
+}
+
+// The balance takes the whole receivable, held back or not, so that it always equals the sum
+// of the client's ledger entries.
+void SalesPosting::updateClient(const PreparedDocument& prepared)
+{
+    const SalesDocument& document = prepared.document;
+    Money owed = prepared.holdback.receivable;
+    for (const DistributionRow& row : document.rows.rows())
+        if (books_.receivables().isControlAccount(row.account)) owed += row.debit - row.credit;
+    if (document.type == SalesType::Sale) {
+        clients_.field("Cli_date_last_sale") = document.date;
+        clients_.field("Cli_last_sale") = owed;
+        clients_.field("Cli_sales_mth") = clients_.field("Cli_sales_mth").asMoney() + owed;
+        clients_.field("Cli_sales_ytd") = clients_.field("Cli_sales_ytd").asMoney() + owed;
+    }
+    clients_.field("Cli_current_bal") = clients_.field("Cli_current_bal").asMoney() + owed;
+    clients_.post();
+}
+
+void SalesPosting::addLedgerEntry(const PreparedDocument& prepared, const ClientFacts& client, const PostingContext& context,
+                                  bool holdbackEntry)
+{
+    const SalesDocument& document = prepared.document;
+    Money amount;
+    for (const DistributionRow& row : document.rows.rows())
+        if (books_.receivables().isControlAccount(row.account)) amount += row.debit - row.credit;
+    ledger_.insert();
+    ledger_.field("Car_client") = client.code;
+    ledger_.field("Car_invoice") = document.invoice;
+    ledger_.field("Car_ref") = document.isNote() ? document.reference : std::string();
+    ledger_.field("Car_date") = document.date;
+    ledger_.field("Car_type") = std::string(holdbackEntry ? kHoldbackTypeCode : TypeCode(document.type));
+    ledger_.field("Car_du_date") = holdbackEntry ? prepared.holdbackDueDate : document.dueDate;
+    ledger_.field("Car_amount") = holdbackEntry ? prepared.holdback.receivable : amount;
+    ledger_.field("Car_memo") = document.comment;
+    ledger_.field("Car_slsm") = client.salesRep;
+    ledger_.field("Car_pro_tax") = holdbackEntry ? prepared.holdback.provincialTax : Money();
+    ledger_.field("Car_fed_tax") = holdbackEntry ? prepared.holdback.federalTax : Money();
+    ledger_.field("Car_user") = context.user;
+    ledger_.field("Car_stamp") = DateTime::now();
+    ledger_.post();
+}
+
+void SalesPosting::addDocumentRecord(const PreparedDocument& prepared, const PostingContext& context)
+{
+    const SalesDocument& document = prepared.document;
+    documents_.insert();
+    documents_.field("Reference") = document.invoice;
+    documents_.field("Client") = document.directCash ? std::string() : document.client;
+    documents_.field("Date") = document.date;
+    documents_.field("Due_date") = document.dueDate;
+    documents_.field("Direct_cash_sale") = document.directCash;
+    documents_.field("Trx_type") = std::string(TypeCode(document.type));
+    documents_.field("Dr_cr_reference") = document.reference;
+    documents_.field("Comments") = document.comment;
+    documents_.field("Stamp") = DateTime::now();
+    documents_.field("User") = context.user;
+    documents_.field("DebitCredit") = document.isNote();
+    for (int i = 0; i < document.rows.rowCount(); ++i) {
+        const DistributionRow& row = document.rows.row(i);
+        const std::string n = std::to_string(i + 1);
+        documents_.field("Account" + n) = row.account;
+        documents_.field("Debit" + n) = row.debit;
+        documents_.field("Credit" + n) = row.credit;
+    }
+    documents_.post();
+}
+
+}  // namespace orvant::sales

@@ -1,0 +1,80 @@
+#include "sales_fixture.h"
+
+#include "store/query.h"
+
+namespace orvant::sales::testing {
+
+Money Amount(const char* text) { return *Money::parse(text); }
+
+SalesBooks& SalesTest::books(bool jobCosting)
+{
+    posting_.reset();
+    salesBooks_ = std::make_unique<SalesBooks>(*books_, jobCosting);
+    return *salesBooks_;
+}
+
+SalesPosting& SalesTest::posting()
+{
+    if (!salesBooks_) books();
+    if (!posting_) posting_ = std::make_unique<SalesPosting>(*salesBooks_);
+    return *posting_;
+}
+
+SalesDocument SalesTest::document(const std::string& client, SalesType type, const std::string& invoice, const std::string& reference)
+{
+    SalesDocument document;
+    document.client = client;
+    document.type = type;
+    document.invoice = invoice;
+    document.reference = reference;
+    document.date = *Date::fromYmd(2026, 3, 10);
+    document.dueDate = *Date::fromYmd(2026, 4, 9);
+    return document;
+}
+
+void SalesTest::addRow(SalesDocument& document, int row, int account, const char* debit, const char* credit)
+{
+    document.rows.setAccount(row, account, "row " + std::to_string(row + 1));
+    if (debit) document.rows.setDebit(row, Amount(debit));
+    if (credit) document.rows.setCredit(row, Amount(credit));
+}
+
+std::optional<Refusal> SalesTest::post(const SalesDocument& document, PostingAnswers answers)
+{
+    SalesPosting& sales = posting();
+    if (auto refusal = CheckDocument(*salesBooks_, document)) return refusal;
+    auto prepared = sales.prepare(document, std::move(answers));
+    if (auto* refusal = std::get_if<Refusal>(&prepared)) return *refusal;
+    return sales.write(std::get<PreparedDocument>(prepared), context);
+}
+
+store::Value SalesTest::scalar(const std::string& sql, std::vector<store::Value> binds)
+{
+    store::Query query(*books_, sql);
+    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
+    query.open();
+    return query.eof() ? store::Value() : query.value(0);
+}
+
+Money SalesTest::money(const std::string& sql, std::vector<store::Value> binds)
+{
+    store::Query query(*books_, sql);
+    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
+    query.open();
+    return query.eof() ? Money() : query.field(0).asMoney();
+}
+
+void SalesTest::execute(const std::string& sql, std::vector<store::Value> binds)
+{
+    store::Query query(*books_, sql);
+    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
+    query.execute();
+}
+
+void SalesTest::addAccount(int account, const char* description)
+{
+    execute("INSERT INTO glm (glm_account, glm_description, glm_type, glm_summarize, glm_currency) VALUES (?, ?, 'Asset', 'N', 0)",
+            {account, description});
+}
+
+}  // namespace orvant::sales::testing

@@ -1,0 +1,135 @@
+// Holdbacks and project charges: the job-costing side of a sale.
+
+#include "sales_fixture.h"
+
+namespace orvant::sales::testing {
+namespace {
+
+constexpr int kGstHoldback = 2250, kPstHoldback = 2260;
+
+class SalesJobCosting : public SalesTest {
+protected:
+    void SetUp() override
+    {
+        SalesTest::SetUp();
+        execute("INSERT INTO jcctrl (jcctrl_arholdbackaccnt, jcctrl_gstholdbackaccnt, jcctrl_pstholdbackaccnt, jcctrl_taxcalctype) "
+                "VALUES (?, ?, ?, 0)",
+                {kHoldbackReceivable, kGstHoldback, kPstHoldback});
+        books(true);
+    }
+
+    void addTaxHoldbackAccounts(bool provincialToo = true)
+    {
+        addAccount(kGstHoldback, "GST held back");
+        if (provincialToo) addAccount(kPstHoldback, "PST held back");
+        books(true);
+    }
+
+    SalesDocument sale(const std::string& invoice)
+    {
+        SalesDocument document = this->document("ABC100", SalesType::Sale, invoice);
+        addRow(document, 0, kReceivable, "115.00", nullptr);
+        addRow(document, 1, kSales, nullptr, "100.00");
+        addRow(document, 2, kFederalTax, nullptr, "7.00");
+        addRow(document, 3, kProvincialTax, nullptr, "8.00");
+        return document;
+    }
+
+    static PostingAnswers holdback(double percent, HoldbackChoice choice = HoldbackChoice::TaxesBeforeHoldback)
+    {
+        return {{}, HoldbackAnswer{percent, *Date::fromYmd(2026, 9, 30), choice}, {}};
+    }
+
+    void expectBooksAgree()
+    {
+        EXPECT_EQ(money("SELECT cli_current_bal FROM cli WHERE cli_code = 'ABC100'"),
+                  money("SELECT COALESCE(SUM(car_amount), 0) FROM car WHERE car_client = 'ABC100'"));
+        EXPECT_EQ(money("SELECT SUM(tjld_debit) FROM tjld"), money("SELECT SUM(tjld_credit) FROM tjld"));
+        EXPECT_EQ(money("SELECT SUM(tjlh_tot_debit) FROM tjlh"), money("SELECT SUM(tjld_debit) FROM tjld"));
+    }
+};
+
+TEST_P(SalesJobCosting, TenPercentHeldBackOnASaleBeforeTaxes)
+{
+    ASSERT_TRUE(posting().asksHoldback(sale("H1")));
+    ASSERT_EQ(post(sale("H1"), holdback(10)), std::nullopt);
+
+    EXPECT_EQ(money("SELECT tjld_debit FROM tjld WHERE tjld_account = ?", {kReceivable}), Amount("103.50"));
+    EXPECT_EQ(money("SELECT tjld_debit FROM tjld WHERE tjld_account = ?", {kHoldbackReceivable}), Amount("11.50"));
+    EXPECT_EQ(money("SELECT car_amount FROM car WHERE car_type = '1'"), Amount("103.50"));
+    EXPECT_EQ(money("SELECT car_amount FROM car WHERE car_type = '6'"), Amount("11.50"));
+    EXPECT_EQ(scalar("SELECT car_du_date FROM car WHERE car_type = '6'").asDate(), *Date::fromYmd(2026, 9, 30));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_type = '6'"), 1);
+    EXPECT_EQ(money("SELECT cli_sales_ytd FROM cli WHERE cli_code = 'ABC100'"), Amount("115.00"));
+    EXPECT_EQ(money("SELECT debit13 FROM arori"), Amount("11.50"));
+    expectBooksAgree();
+}
+
+TEST_P(SalesJobCosting, SeveralReceivableRowsStayBalancedToTheCent)
+{
+    SalesDocument document = this->document("ABC100", SalesType::Sale, "H2");
+    addRow(document, 0, kReceivable, "100.75", nullptr);
+    addRow(document, 1, kReceivable, "100.75", nullptr);
+    addRow(document, 2, kSales, nullptr, "201.50");
+    ASSERT_EQ(post(document, holdback(10)), std::nullopt);
+    EXPECT_EQ(money("SELECT SUM(tjld_debit) FROM tjld WHERE tjld_account = ?", {kReceivable}), Amount("181.34"));
+    EXPECT_EQ(money("SELECT tjld_debit FROM tjld WHERE tjld_account = ?", {kHoldbackReceivable}), Amount("20.16"));
+    EXPECT_EQ(money("SELECT cli_current_bal FROM cli WHERE cli_code = 'ABC100'"), Amount("201.50"));
+    expectBooksAgree();
+}
+
+TEST_P(SalesJobCosting, TaxesHeldBackWhenBothTaxAccountsExist)
+{
+    addTaxHoldbackAccounts();
+    ASSERT_EQ(post(sale("H3"), holdback(10, HoldbackChoice::HoldbackOnTaxes)), std::nullopt);
+    EXPECT_EQ(money("SELECT tjld_credit FROM tjld WHERE tjld_account = ?", {kFederalTax}), Amount("6.30"));
+    EXPECT_EQ(money("SELECT tjld_credit FROM tjld WHERE tjld_account = ?", {kGstHoldback}), Amount("0.70"));
+    EXPECT_EQ(money("SELECT tjld_credit FROM tjld WHERE tjld_account = ?", {kPstHoldback}), Amount("0.80"));
+    EXPECT_EQ(money("SELECT car_fed_tax FROM car WHERE car_type = '6'"), Amount("0.70"));
+    EXPECT_EQ(money("SELECT car_pro_tax FROM car WHERE car_type = '6'"), Amount("0.80"));
+    expectBooksAgree();
+}
+
+TEST_P(SalesJobCosting, WithoutTheProvincialHoldbackAccountOnlyTheReceivableIsHeldBack)
+{
+    addTaxHoldbackAccounts(false);
+    ASSERT_EQ(post(sale("H4"), holdback(10, HoldbackChoice::HoldbackOnTaxes)), std::nullopt);
+    EXPECT_EQ(money("SELECT tjld_credit FROM tjld WHERE tjld_account = ?", {kFederalTax}), Amount("7.00"));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_account = ?", {kGstHoldback}), 0);
+    expectBooksAgree();
+}
+
+TEST_P(SalesJobCosting, AHoldbackThatCannotBalanceIsRefusedAndNothingIsWritten)
+{
+    SalesDocument adjustment = this->document("ABC100", SalesType::Adjustment, "H5", "ADJ1");
+    addRow(adjustment, 0, kReceivable, "50.00", nullptr);
+    addRow(adjustment, 1, kReceivable, nullptr, "20.00");
+    addRow(adjustment, 2, kSales, nullptr, "30.00");
+    EXPECT_EQ(post(adjustment, holdback(10))->message, kHoldbackRefused);
+    EXPECT_EQ(post(adjustment, holdback(0)), std::nullopt) << "no holdback, no refusal";
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_type = '6'"), 0);
+}
+
+TEST_P(SalesJobCosting, ProjectChargesAreCheckedFirstThenWrittenWithTheDocument)
+{
+    execute("INSERT INTO jcproject (jcproject_no, jcproject_fact) VALUES ('P1', 1)");
+    PostingAnswers answers;
+    answers.projects = {{"P1", "FRAME", Amount("60.00")}, {"NOPE", "", Amount("40.00")}};
+    EXPECT_EQ(post(sale("J1"), answers), (Refusal{kNoSuchProject, SalesField::Totals, 1}));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 0);
+
+    execute("INSERT INTO jctrans (jctrans_seq, jctrans_project) VALUES (41, 'OLD')");
+    answers.projects[1].project = "P1";
+    ASSERT_EQ(post(sale("J1"), answers), std::nullopt);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM jctrans WHERE jctrans_project = 'P1'"), 2);
+    EXPECT_EQ(count("SELECT MAX(jctrans_seq) FROM jctrans"), 43);
+    EXPECT_EQ(scalar("SELECT jctrans_ref FROM jctrans WHERE jctrans_seq = 42").asString(), "J1");
+    EXPECT_EQ(count("SELECT jctrans_period FROM jctrans WHERE jctrans_seq = 42"), 4);
+    EXPECT_EQ(scalar("SELECT jctrans_desc FROM jctrans WHERE jctrans_seq = 42").asString(), "ABC Construction Ltd.");
+    EXPECT_EQ(money("SELECT jctrans_tot FROM jctrans WHERE jctrans_seq = 42"), Amount("60.00"));
+}
+
+ORVANT_BOOKS_ON_EVERY_ENGINE(SalesJobCosting);
+
+}  // namespace
+}  // namespace orvant::sales::testing

@@ -1,0 +1,182 @@
+// What a posted sales document leaves in the books.
+
+#include "sales_fixture.h"
+
+namespace orvant::sales::testing {
+namespace {
+
+class SalesPostingTest : public SalesTest {
+protected:
+    SalesDocument sale(const std::string& invoice, const char* net = "100.00", const char* federal = "7.00",
+                       const char* provincial = "8.00", const char* total = "115.00")
+    {
+        SalesDocument document = this->document("ABC100", SalesType::Sale, invoice);
+        addRow(document, 0, kReceivable, total, nullptr);
+        addRow(document, 1, kSales, nullptr, net);
+        addRow(document, 2, kFederalTax, nullptr, federal);
+        addRow(document, 3, kProvincialTax, nullptr, provincial);
+        return document;
+    }
+
+    SalesDocument creditNote(const std::string& invoice, const std::string& reference)
+    {
+        SalesDocument document = this->document("ABC100", SalesType::Credit, invoice, reference);
+        addRow(document, 0, kReceivable, nullptr, "115.00");
+        addRow(document, 1, kSales, "100.00", nullptr);
+        addRow(document, 2, kFederalTax, "7.00", nullptr);
+        addRow(document, 3, kProvincialTax, "8.00", nullptr);
+        return document;
+    }
+
+    Money balance(const char* client = "ABC100") { return money("SELECT cli_current_bal FROM cli WHERE cli_code = ?", {client}); }
+    Money ledgerSum(const char* client = "ABC100")
+    {
+        return money("SELECT COALESCE(SUM(car_amount), 0) FROM car WHERE car_client = ?", {client});
+    }
+};
+
+TEST_P(SalesPostingTest, ASaleWritesJournalClientLedgerAndDocument)
+{
+    ASSERT_EQ(post(sale("A100")), std::nullopt);
+
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh"), 1);
+    EXPECT_EQ(count("SELECT tjlh_journal FROM tjlh"), 1);
+    EXPECT_EQ(count("SELECT tjlh_period FROM tjlh"), 4) << "the posting period, whatever the date";
+    EXPECT_EQ(money("SELECT tjlh_tot_debit FROM tjlh"), Amount("115.00"));
+    EXPECT_EQ(money("SELECT tjlh_tot_credit FROM tjlh"), Amount("115.00"));
+    EXPECT_EQ(scalar("SELECT tjlh_memo FROM tjlh").asString(), "ABC Construction Ltd.");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 4);
+    EXPECT_EQ(money("SELECT tjld_debit FROM tjld WHERE tjld_account = ?", {kReceivable}), Amount("115.00"));
+    EXPECT_EQ(money("SELECT tjld_credit FROM tjld WHERE tjld_account = ?", {kSales}), Amount("100.00"));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_debit <> 0 AND tjld_credit <> 0"), 0);
+
+    EXPECT_EQ(balance(), Amount("115.00"));
+    EXPECT_EQ(money("SELECT cli_last_sale FROM cli WHERE cli_code = 'ABC100'"), Amount("115.00"));
+    EXPECT_EQ(money("SELECT cli_sales_mth FROM cli WHERE cli_code = 'ABC100'"), Amount("115.00"));
+    EXPECT_EQ(money("SELECT cli_sales_ytd FROM cli WHERE cli_code = 'ABC100'"), Amount("115.00"));
+    EXPECT_EQ(scalar("SELECT cli_date_last_sale FROM cli WHERE cli_code = 'ABC100'").asDate(), *Date::fromYmd(2026, 3, 10));
+
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car"), 1);
+    EXPECT_EQ(scalar("SELECT car_type FROM car").asString(), "1");
+    EXPECT_EQ(scalar("SELECT car_ref FROM car").asString(), "");
+    EXPECT_EQ(scalar("SELECT car_slsm FROM car").asString(), "JD");
+    EXPECT_EQ(scalar("SELECT car_du_date FROM car").asDate(), *Date::fromYmd(2026, 4, 9));
+    EXPECT_EQ(ledgerSum(), Amount("115.00"));
+
+    EXPECT_EQ(count("SELECT COUNT(*) FROM arori"), 1);
+    EXPECT_EQ(scalar("SELECT client FROM arori").asString(), "ABC100");
+    EXPECT_EQ(scalar("SELECT trx_type FROM arori").asString(), "1");
+    EXPECT_FALSE(scalar("SELECT debitcredit FROM arori").asBool());
+    EXPECT_EQ(money("SELECT credit4 FROM arori"), Amount("8.00"));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM taxrep"), 0) << "no taxes per rate under the federal and provincial system";
+}
+
+TEST_P(SalesPostingTest, ACreditNoteOnTheInvoiceTakesTheBalanceBackButNotTheSales)
+{
+    ASSERT_EQ(post(sale("A100")), std::nullopt);
+    SalesDocument note = creditNote("A100", "CR1");
+    ASSERT_EQ(post(note), std::nullopt) << "a note dated the day of its invoice";
+
+    EXPECT_EQ(money("SELECT car_amount FROM car WHERE car_type = '5'"), Amount("-115.00"));
+    EXPECT_EQ(scalar("SELECT car_ref FROM car WHERE car_type = '5'").asString(), "CR1");
+    EXPECT_EQ(balance(), Money());
+    EXPECT_EQ(money("SELECT cli_sales_ytd FROM cli WHERE cli_code = 'ABC100'"), Amount("115.00"));
+    EXPECT_TRUE(scalar("SELECT debitcredit FROM arori WHERE trx_type = '5'").asBool());
+    // Same period, journal, number and date: one header adds both documents up.
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh"), 1);
+    EXPECT_EQ(money("SELECT tjlh_tot_debit FROM tjlh"), Amount("230.00"));
+    EXPECT_EQ(money("SELECT tjlh_tot_credit FROM tjlh"), Amount("230.00"));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 8);
+}
+
+TEST_P(SalesPostingTest, ASecondSaleUnderTheSameNumberIsRefusedEvenWhenTheScreenMissedIt)
+{
+    ASSERT_EQ(post(sale("A100")), std::nullopt);
+    // Past the screen's checks, as when another workstation posted the number meanwhile.
+    auto prepared = posting().prepare(sale("A100"), {});
+    const auto refusal = posting().write(std::get<PreparedDocument>(prepared), context);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->message, kInvoiceExists);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 4);
+    EXPECT_EQ(balance(), Amount("115.00"));
+}
+
+TEST_P(SalesPostingTest, ADirectCashSaleTouchesNoClient)
+{
+    SalesDocument cash = document("ABC100", SalesType::Sale, "C1");
+    cash.directCash = true;
+    cash.comment = "Counter sale";
+    addRow(cash, 0, kBank, "57.50", nullptr);
+    addRow(cash, 1, kSales, nullptr, "50.00");
+    addRow(cash, 2, kFederalTax, nullptr, "7.50");
+    ASSERT_EQ(post(cash), std::nullopt);
+
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car"), 0);
+    EXPECT_EQ(balance(), Money());
+    EXPECT_EQ(scalar("SELECT client FROM arori").asString(), "");
+    EXPECT_TRUE(scalar("SELECT direct_cash_sale FROM arori").asBool());
+    EXPECT_EQ(count("SELECT tjlh_journal FROM tjlh"), 1);
+    EXPECT_EQ(scalar("SELECT tjlh_memo FROM tjlh").asString(), "Counter sale");
+}
+
+TEST_P(SalesPostingTest, AForeignClientPostsToItsCurrencysJournal)
+{
+    execute("UPDATE ctrl SET ctrl_ar_curr2 = 1110");
+    addAccount(1110, "Receivable USD");
+    execute("UPDATE cli SET cli_currency = 1 WHERE cli_code = 'ABC100'");
+    SalesDocument document = sale("U1");
+    document.rows.setAccount(0, 1110, "Receivable USD");
+    document.rows.setDebit(0, Amount("115.00"));
+    ASSERT_EQ(post(document), std::nullopt);
+    EXPECT_EQ(count("SELECT tjlh_journal FROM tjlh"), 12);
+    EXPECT_EQ(balance(), Amount("115.00"));
+}
+
+TEST_P(SalesPostingTest, TaxesPerRateReportTheNetAmountsTypedUnderTheRatesOwnCode)
+{
+    execute("UPDATE ctrl SET ctrl_taxsystem = 1");
+    books();
+    SalesDocument document = sale("T1");
+    auto lines = posting().taxLinesToAsk(document);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].code, 1);
+    EXPECT_EQ(lines[0].tax, Amount("7.00"));
+    EXPECT_EQ(lines[1].code, 2);
+    lines[0].net = Amount("100.00");  // the provincial net left at 0: no line for it
+    ASSERT_EQ(post(document, {lines, {}, {}}), std::nullopt);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM taxrep"), 1);
+    EXPECT_EQ(count("SELECT taxrep_code FROM taxrep"), 1);
+    EXPECT_EQ(count("SELECT taxrep_typecode FROM taxrep"), 3);
+    EXPECT_EQ(money("SELECT taxrep_gross FROM taxrep"), Amount("100.00"));
+    EXPECT_EQ(money("SELECT taxrep_vat FROM taxrep"), Amount("7.00"));
+
+    // A credit note on the invoice debits the tax: its own line, negative.
+    SalesDocument note = creditNote("T1", "CR1");
+    note.date = document.date.addDays(1);
+    auto noteLines = posting().taxLinesToAsk(note);
+    ASSERT_EQ(noteLines.size(), 2u);
+    EXPECT_EQ(noteLines[0].type, 5);
+    noteLines[0].net = Amount("100.00");
+    noteLines[1].net = Amount("100.00");
+    ASSERT_EQ(post(note, {noteLines, {}, {}}), std::nullopt);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM taxrep"), 3);
+    EXPECT_EQ(money("SELECT taxrep_vat FROM taxrep WHERE taxrep_code = 2"), Amount("-8.00"));
+    EXPECT_EQ(money("SELECT taxrep_gross FROM taxrep WHERE taxrep_code = 1 AND taxrep_typecode = 3"), Amount("100.00"))
+        << "the sale's line keeps its amounts";
+}
+
+TEST_P(SalesPostingTest, AFailureInTheMiddleLeavesNothing)
+{
+    posting();
+    books_->dropTable("arori");  // the last write fails
+    EXPECT_THROW(post(sale("A100")), store::StoreError);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car"), 0);
+    EXPECT_EQ(balance(), Money());
+}
+
+ORVANT_BOOKS_ON_EVERY_ENGINE(SalesPostingTest);
+
+}  // namespace
+}  // namespace orvant::sales::testing
