@@ -36,6 +36,7 @@ public:
 
     // A new account for the row: its amounts are zeroed (and leave the totals).
     void setAccount(int index, int account, std::string description);
+    void setDescription(int index, std::string description) { at(index).description = std::move(description); }
     // An amount in one column: a non-zero amount clears the other column of the row.
     void setDebit(int index, Money amount);
     void setCredit(int index, Money amount);

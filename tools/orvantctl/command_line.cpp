@@ -25,6 +25,12 @@ const char* const kUsage =
     "                           separated by commas (rcvsales,rcvreceipts,rcvclients)\n"
     "  user list                list the users\n"
     "  user remove CODE         remove a user (never the last one)\n"
+    "  post sales FILE [--company N] [--period N] [--user CODE] [--language 1|2]\n"
+    "                           post the sales documents of FILE (\"-\": the standard input),\n"
+    "                           one JSON record per line, through the sales screen's checks;\n"
+    "                           each refused document is named with its line and reason\n"
+    "                           (in English, or French with --language 2) and nothing of it\n"
+    "                           is written; exit status 2 when any was refused\n"
     "  help                     show this text\n"
     "\n"
     "The data root is found in the registry ($ORVANT_REGISTRY, else ~/.config/Karbelo/registry.ini),\n"
@@ -45,7 +51,7 @@ constexpr CommandName kCommands[] = {
     {"create-company", Command::CreateCompany, 2, 2, true},
     {"demo", Command::Demo, 0, 1, true},           {"check", Command::Check, 0, 1, true},
     {"user add", Command::UserAdd, 3, 3, false},  {"user list", Command::UserList, 0, 0, false},
-    {"user remove", Command::UserRemove, 1, 1, false},
+    {"user remove", Command::UserRemove, 1, 1, false}, {"post sales", Command::PostSales, 1, 1, false},
 };
 
 std::optional<int> number(const std::string& text, int least, int most)
@@ -62,7 +68,7 @@ Parsed refuse(std::string why) { return {std::nullopt, std::move(why)}; }
 
 // The options that take a value, each with what it sets.
 struct Options {
-    std::optional<std::string> dataRoot, language, company, rights;
+    std::optional<std::string> dataRoot, language, company, rights, period, user;
 };
 
 std::optional<std::string>* optionSlot(Options& options, const std::string& name)
@@ -71,6 +77,8 @@ std::optional<std::string>* optionSlot(Options& options, const std::string& name
     if (name == "--language") return &options.language;
     if (name == "--company") return &options.company;
     if (name == "--rights") return &options.rights;
+    if (name == "--period") return &options.period;
+    if (name == "--user") return &options.user;
     return nullptr;
 }
 
@@ -102,8 +110,8 @@ std::string readOptions(const std::vector<std::string>& arguments, Options& opti
 
 const CommandName* findCommand(std::vector<std::string>& words)
 {
-    // "user add" and the like are two words.
-    if (words.size() >= 2 && words[0] == "user") {
+    // "user add", "post sales" and the like are two words.
+    if (words.size() >= 2 && (words[0] == "user" || words[0] == "post")) {
         words[0] += " " + words[1];
         words.erase(words.begin() + 1);
     }
@@ -128,6 +136,30 @@ std::string applyUserOptions(const Options& options, Request& request)
     return {};
 }
 
+std::string applyPostOptions(const Options& options, Request& request)
+{
+    if (options.language) {
+        const auto n = number(*options.language, 1, 2);
+        if (!n) return "--language takes 1 (English) or 2 (French) with post sales.";
+        request.language = *n;
+    }
+    if (options.company) {
+        const auto n = companyNumber(*options.company);
+        if (!n) return "\"" + *options.company + "\" is not a company number.";
+        request.company = *n;
+    }
+    if (options.period) {
+        const auto n = number(*options.period, 0, 13);
+        if (!n) return "--period takes a period number from 0 to 13.";
+        request.period = *n;
+    }
+    if (options.user) {
+        if (options.user->size() > 10) return "--user takes a user code of at most 10 characters.";
+        request.postingUser = *options.user;
+    }
+    return {};
+}
+
 }  // namespace
 
 Parsed ParseCommandLine(const std::vector<std::string>& arguments)
@@ -144,7 +176,14 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments)
                       (found->least == found->most ? std::to_string(found->least) : "at most " + std::to_string(found->most)) +
                       " argument(s).");
     const bool userOptions = options.language || options.company || options.rights;
-    if (userOptions && found->command != Command::UserAdd) return refuse("--language, --company and --rights go with user add.");
+    const bool postOptions = options.period || options.user;
+    if (found->command == Command::PostSales) {
+        if (options.rights) return refuse("--rights goes with user add.");
+    } else if (postOptions) {
+        return refuse("--period and --user go with post sales.");
+    } else if (userOptions && found->command != Command::UserAdd) {
+        return refuse("--language, --company and --rights go with user add.");
+    }
 
     Request request;
     request.command = found->command;
@@ -161,6 +200,10 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments)
         request.userName = words[2];
         request.password = words[3];
         if (const std::string fault = applyUserOptions(options, request); !fault.empty()) return refuse(fault);
+    }
+    if (request.command == Command::PostSales) {
+        request.file = words[1];
+        if (const std::string fault = applyPostOptions(options, request); !fault.empty()) return refuse(fault);
     }
     return {request, {}};
 }

@@ -8,7 +8,7 @@
 
 namespace orvant::ctl {
 
-enum class Command { Help, Init, CreateCompany, Demo, Check, UserAdd, UserList, UserRemove };
+enum class Command { Help, Init, CreateCompany, Demo, Check, UserAdd, UserList, UserRemove, PostSales };
 
 struct Request {
     Command command = Command::Help;
@@ -19,6 +19,10 @@ struct Request {
     std::string userCode, userName, password;
     int language = 1;
     std::string rights = "all";  // "all", "none", or option codes separated by commas
+    // post sales FILE [--company N] [--period N] [--user CODE] [--language 1|2]
+    std::string file;                 // "-": the standard input
+    std::optional<int> period;        // default: the current receivables period
+    std::string postingUser = "IMPORT";
 };
 
 struct Parsed {

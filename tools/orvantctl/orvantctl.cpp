@@ -12,6 +12,7 @@
 #include "company/users.h"
 #include "core/enabled_options.h"
 #include "core/rights.h"
+#include "post_sales.h"
 #include "settings/paths.h"
 #include "settings/store_choice.h"
 #include "store/error.h"
@@ -135,6 +136,7 @@ int run(const Request& request, std::ostream& out)
         company::RemoveUser(installation, request.userCode);
         out << "User " << request.userCode << " is removed.\n";
         return kDone;
+    case Command::PostSales: return PostSales(installation, registry, request, out);
     }
     out << kUsage;
     return kDone;

@@ -14,12 +14,12 @@
 namespace orvant::sales {
 
 // Where the user is sent; Totals sends nowhere (the document as a whole is refused).
-enum class SalesField { Client, Invoice, Reference, Comment, RowAccount, RowDebit, RowCredit, Totals };
+enum class SalesField { Client, Invoice, Reference, Comment, RowAccount, RowDebit, RowCredit, Totals, ProjectLine };
 
 struct Refusal {
     SalesMessage message;
     SalesField field;
-    int row = -1;  // from 0, for the row fields
+    int row = -1;  // from 0, for the row fields and project lines
 
     friend bool operator==(const Refusal&, const Refusal&) = default;
 };

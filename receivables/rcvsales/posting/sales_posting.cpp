@@ -78,7 +78,7 @@ std::variant<PreparedDocument, Refusal> SalesPosting::prepare(const SalesDocumen
     }
     if (asksProjects(document)) {
         if (auto refusal = sidedialogs::CheckProjectLines(books_.company(), answers.projects))
-            return Refusal{static_cast<SalesMessage>(refusal->message), SalesField::Totals, refusal->line};
+            return Refusal{static_cast<SalesMessage>(refusal->message), SalesField::ProjectLine, refusal->line};
         prepared.projects = std::move(answers.projects);
     }
     return prepared;

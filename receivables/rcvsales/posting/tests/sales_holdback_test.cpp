@@ -115,7 +115,7 @@ TEST_P(SalesJobCosting, ProjectChargesAreCheckedFirstThenWrittenWithTheDocument)
     execute("INSERT INTO jcproject (jcproject_no, jcproject_fact) VALUES ('P1', 1)");
     PostingAnswers answers;
     answers.projects = {{"P1", "FRAME", Amount("60.00")}, {"NOPE", "", Amount("40.00")}};
-    EXPECT_EQ(post(sale("J1"), answers), (Refusal{kNoSuchProject, SalesField::Totals, 1}));
+    EXPECT_EQ(post(sale("J1"), answers), (Refusal{kNoSuchProject, SalesField::ProjectLine, 1}));
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 0);
 
     execute("INSERT INTO jctrans (jctrans_seq, jctrans_project) VALUES (41, 'OLD')");

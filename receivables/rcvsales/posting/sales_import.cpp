@@ -1,0 +1,96 @@
+#include "sales_import.h"
+
+#include <algorithm>
+
+#include "dates/due_date.h"
+#include "store/error.h"
+
+namespace orvant::sales {
+
+SalesImport::SalesImport(SalesBooks& books, PostingContext context, MessageText messageText)
+    : books_(books), posting_(books), context_(std::move(context)), messageText_(std::move(messageText))
+{
+}
+
+ImportTotals SalesImport::run(std::istream& in, const std::function<void(int, const std::string&)>& refused)
+{
+    ImportTotals totals;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        if (const auto why = post(line)) {
+            ++totals.refused;
+            refused(number, *why);
+        } else {
+            ++totals.posted;
+        }
+    }
+    return totals;
+}
+
+std::optional<std::string> SalesImport::post(const std::string& line)
+{
+    auto read = ReadSalesRecord(line);
+    if (auto* why = std::get_if<std::string>(&read)) return *why;
+    try {
+        return post(std::get<SalesRecord>(read));
+    } catch (const store::StoreError& error) {
+        return std::string("store error: ") + error.what();
+    }
+}
+
+std::optional<std::string> SalesImport::post(SalesRecord& record)
+{
+    SalesDocument& document = record.document;
+    for (int i = 0; i < document.rows.rowCount(); ++i) {
+        const DistributionRow& row = document.rows.row(i);
+        if (row.account != 0 && row.description.empty())
+            document.rows.setDescription(i, books_.accountDescription(row.account).value_or(std::string()));
+    }
+    if (auto refusal = CheckDocument(books_, document)) return reason(*refusal);
+    if (!record.dueDateGiven) {
+        const std::optional<ClientFacts> client = document.directCash ? std::nullopt : books_.findClient(document.client);
+        document.dueDate = client ? DueDate(document.date, client->dueDays) : document.date;
+    }
+    PostingAnswers answers;
+    if (auto why = answersFor(record, answers)) return why;
+    auto prepared = posting_.prepare(document, std::move(answers));
+    if (auto* refusal = std::get_if<Refusal>(&prepared)) return reason(*refusal);
+    if (auto refusal = posting_.write(std::get<PreparedDocument>(prepared), context_)) return reason(*refusal);
+    return std::nullopt;
+}
+
+// What the dialogs would have asked, from the record; a record that answers a question these
+// books do not ask is refused rather than posted without it.
+std::optional<std::string> SalesImport::answersFor(SalesRecord& record, PostingAnswers& answers)
+{
+    const SalesDocument& document = record.document;
+    answers.taxes = posting_.taxLinesToAsk(document);
+    for (const auto& [code, net] : record.netPerRate) {
+        auto line = std::find_if(answers.taxes.begin(), answers.taxes.end(),
+                                 [&](const sidedialogs::TaxPerRateLine& l) { return l.code == code && l.net.isZero(); });
+        if (line == answers.taxes.end())
+            return books_.settings().taxSystem == 0 ? "these books report no taxes per rate"
+                                                    : "the document has no tax row of rate " + std::to_string(code);
+        line->net = net;
+    }
+    if (record.holdback && record.holdback->percent > 0) {
+        if (!posting_.asksHoldback(document)) return std::string("holdbacks are not kept for this document in these books");
+        answers.holdback = record.holdback;
+    }
+    if (!record.projects.empty()) {
+        if (!posting_.asksProjects(document)) return std::string("project charges are not kept for this document in these books");
+        answers.projects = record.projects;
+    }
+    return std::nullopt;
+}
+
+std::string SalesImport::reason(const Refusal& refusal) const
+{
+    std::string text = messageText_(refusal.message);
+    if (refusal.row < 0) return text;
+    const char* place = refusal.field == SalesField::ProjectLine ? "project line " : "row ";
+    return place + std::to_string(refusal.row + 1) + ": " + text;
+}
+
+}  // namespace orvant::sales

@@ -1,0 +1,57 @@
+#include "post_sales.h"
+
+#include <fstream>
+#include <iostream>
+
+#include "company/company_creation.h"
+#include "lang/table_files.h"
+#include "sales_import.h"
+#include "settings/paths.h"
+#include "settings/regional.h"
+#include "store/error.h"
+
+namespace orvant::ctl {
+
+namespace {
+
+// The sales screen's messages in the report's language; a missing table or line still says
+// which message it is.
+sales::SalesImport::MessageText messagesOf(const Registry& registry, int language)
+{
+    QStringList lines;
+    try {
+        const lang::LanguageTable table = lang::OpenLanguageTable(LanguagesDir(registry), language == 2 ? "rcvsalesfr" : "rcvsalesen");
+        if (const lang::LanguageRow* row = table.find("Trcvsales_frm", "IntlStrings1")) lines = row->lines;
+    } catch (const std::exception&) {
+    }
+    return [lines](int number) {
+        if (number >= 0 && number < lines.size() && !lines[number].isEmpty()) return lines[number].toStdString();
+        return "(message " + std::to_string(number) + ")";
+    };
+}
+
+}  // namespace
+
+int PostSales(const company::Installation& installation, const Registry& registry, const Request& request, std::ostream& out)
+{
+    std::ifstream file;
+    if (request.file != "-") {
+        file.open(request.file);
+        if (!file) throw std::runtime_error("Cannot read " + request.file + ".");
+    }
+    std::istream& in = request.file == "-" ? std::cin : file;
+
+    const auto books = company::OpenCompany(installation, request.company);
+    sales::SalesBooks salesBooks(*books, JobCostEnabled(registry, QString::fromStdString(installation.dataRoot)));
+    const auto messageText = messagesOf(registry, request.language);
+    sales::PostingContext context{request.period.value_or(salesBooks.settings().currentPeriod), request.postingUser,
+                                  messageText(sales::kProjectSaleDescription), {}};
+    sales::SalesImport import(salesBooks, context, messageText);
+    const sales::ImportTotals totals = import.run(in, [&](int line, const std::string& why) {
+        out << request.file << ":" << line << ": " << why << "\n";
+    });
+    out << totals.posted << " document(s) posted, " << totals.refused << " refused.\n";
+    return totals.refused == 0 ? 0 : 2;
+}
+
+}  // namespace orvant::ctl
