@@ -14,7 +14,10 @@
 namespace orvant::sales {
 
 // Where the user is sent; Totals sends nowhere (the document as a whole is refused).
-enum class SalesField { Client, Invoice, Reference, Comment, RowAccount, RowDebit, RowCredit, Totals, ProjectLine };
+enum class SalesField {
+    Client, CashSale, Type, Invoice, Reference, Date, DueDate, Comment,
+    RowAccount, RowDescription, RowDebit, RowCredit, Totals, ProjectLine
+};
 
 struct Refusal {
     SalesMessage message;

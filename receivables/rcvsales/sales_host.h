@@ -1,0 +1,42 @@
+#pragma once
+// What the sales screen's logic asks of its form: the screen's messages, the focus, the
+// pickers and the side dialogs, and showing what changed. The form implements it over its
+// widgets; tests implement it with scripted answers.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "books/holdback.h"
+#include "sales_check.h"
+#include "sidedialogs/project_transactions.h"
+#include "sidedialogs/tax_per_rate.h"
+#include "ui/message_service.h"
+
+namespace orvant::sales {
+
+class SalesHost {
+public:
+    virtual ~SalesHost() = default;
+
+    // Message `number` of the screen.
+    virtual ui::Answer message(int number, ui::MessageKind kind) = 0;
+    // Puts the focus on a field (a row's field for the row fields), its text selected.
+    virtual void focus(SalesField field, int row = -1) = 0;
+    // Shows the state of the screen again.
+    virtual void refresh() = 0;
+    // A line of the status bar, or empty to clear it (who the posting waits for).
+    virtual void status(const std::string& text) = 0;
+
+    // The pickers: a client code or "", an account or 0.
+    virtual std::string pickClient() = 0;
+    virtual int pickAccount() = 0;
+
+    // The side dialogs; nothing when the user cancels.
+    virtual std::optional<std::vector<sidedialogs::TaxPerRateLine>> askTaxes(const std::vector<sidedialogs::TaxPerRateLine>& lines) = 0;
+    virtual HoldbackAnswer askHoldback(Money net, Money federalTax, Money provincialTax, HoldbackChoice choice) = 0;
+    virtual std::optional<std::vector<sidedialogs::ProjectLine>> askProjects(Money toDistribute) = 0;
+    virtual std::optional<int> askPeriod(int period) = 0;
+};
+
+}  // namespace orvant::sales

@@ -1,0 +1,278 @@
+// The sales screen's rules, driven as the form drives them, with the user's answers scripted.
+
+#include <deque>
+
+#include "sales_fixture.h"
+#include "sales_screen.h"
+
+namespace orvant::sales::testing {
+namespace {
+
+Date Ymd(int y, int m, int d) { return *Date::fromYmd(y, m, d); }
+
+// A form that records what the screen shows and answers as scripted.
+class ScriptedHost : public SalesHost {
+public:
+    std::vector<int> messages;
+    std::vector<std::pair<SalesField, int>> focuses;
+    std::deque<ui::Answer> answers;
+    std::optional<std::vector<sidedialogs::TaxPerRateLine>> taxAnswer;
+    std::vector<sidedialogs::TaxPerRateLine> taxesAsked;
+    std::optional<int> periodAnswer;
+    std::string clientPicked;
+
+    ui::Answer message(int number, ui::MessageKind) override
+    {
+        messages.push_back(number);
+        if (answers.empty()) return ui::Answer::Ok;
+        const ui::Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void focus(SalesField field, int row) override { focuses.emplace_back(field, row); }
+    void refresh() override {}
+    void status(const std::string&) override {}
+    std::string pickClient() override { return clientPicked; }
+    int pickAccount() override { return 0; }
+    std::optional<std::vector<sidedialogs::TaxPerRateLine>> askTaxes(const std::vector<sidedialogs::TaxPerRateLine>& lines) override
+    {
+        taxesAsked = lines;
+        return taxAnswer;
+    }
+    HoldbackAnswer askHoldback(Money, Money, Money, HoldbackChoice) override { return {}; }
+    std::optional<std::vector<sidedialogs::ProjectLine>> askProjects(Money) override { return std::nullopt; }
+    std::optional<int> askPeriod(int) override { return periodAnswer; }
+
+    int lastMessage() const { return messages.empty() ? -1 : messages.back(); }
+    SalesField lastFocus() const { return focuses.back().first; }
+};
+
+class SalesScreenTest : public SalesTest {
+protected:
+    SalesScreen& screen()
+    {
+        if (!screen_) {
+            SalesBooks& salesBooks = books();
+            SalesPosting& sales = posting();
+            screen_ = std::make_unique<SalesScreen>(salesBooks, sales, host, session, [](int n) { return "M" + std::to_string(n); },
+                                                    [this] { return today; });
+            screen_->start();
+        }
+        return *screen_;
+    }
+
+    // A client chosen by its code, as typed and left.
+    void chooseClient(const std::string& code) { screen().leaveClientCode(code, false); }
+    void setDueDays(int days) { execute("UPDATE cli SET cli_du_days = ? WHERE cli_code = 'ABC100'", {days}); }
+
+    ScriptedHost host;
+    Session session;
+    Date today = Ymd(2026, 3, 10);
+    std::unique_ptr<SalesScreen> screen_;
+};
+
+TEST_P(SalesScreenTest, DueDatesFollowTheClientsTermsFromTheTransactionDate)
+{
+    setDueDays(910);
+    chooseClient("ABC100");
+    screen().leaveDate(Ymd(2026, 12, 15));
+    EXPECT_EQ(screen().document().dueDate, Ymd(2027, 1, 10));
+
+    setDueDays(915);
+    screen().leaveDate(Ymd(2026, 3, 31));
+    EXPECT_EQ(screen().document().dueDate, Ymd(2026, 4, 15));
+
+    setDueDays(931);
+    screen().leaveDate(Ymd(2026, 3, 2));
+    EXPECT_EQ(screen().document().dueDate, Ymd(2026, 4, 30)) << "April has no 31st: its last day";
+
+    setDueDays(30);
+    screen().leaveDate(Ymd(2024, 1, 31));
+    EXPECT_EQ(screen().document().dueDate, Ymd(2024, 3, 1));
+    screen().leaveDate(Ymd(2025, 1, 31));
+    EXPECT_EQ(screen().document().dueDate, Ymd(2025, 3, 2));
+
+    screen().leaveDate(std::nullopt);
+    EXPECT_EQ(host.lastFocus(), SalesField::Date) << "a date that is not one sends the focus back";
+    EXPECT_EQ(host.lastMessage(), -1) << "silently";
+}
+
+TEST_P(SalesScreenTest, AChosenClientBringsItsOwnSalesAccountsAndTheProposedDate)
+{
+    execute("UPDATE cli SET cli_accnt1 = 4020, cli_accnt2 = 0, cli_accnt3 = 4000 WHERE cli_code = 'ABC100'");
+    chooseClient("ABC100");
+    const Distribution& rows = screen().document().rows;
+    EXPECT_EQ(rows.row(0).account, kReceivable);
+    EXPECT_EQ(rows.row(1).account, 4020);
+    EXPECT_EQ(rows.row(2).account, kServices) << "Cli_accnt2 of 0 leaves the default";
+    EXPECT_EQ(rows.row(3).account, kSales);
+    EXPECT_EQ(rows.row(0).description, "Accounts receivable");
+    ASSERT_TRUE(screen().shownClient());
+    EXPECT_EQ(screen().shownClient()->name, "ABC Construction Ltd.");
+    EXPECT_EQ(screen().document().date, today);
+    EXPECT_EQ(screen().document().dueDate, Ymd(2026, 4, 9));
+}
+
+TEST_P(SalesScreenTest, ClientsOnHoldOrUnknownAreRefusedAtTheCode)
+{
+    execute("UPDATE cli SET cli_credit_hold = ? WHERE cli_code = 'BEL200'", {true});
+    chooseClient("BEL200");
+    EXPECT_EQ(host.lastMessage(), kClientOnCreditHold);
+    EXPECT_EQ(host.lastFocus(), SalesField::Client);
+    EXPECT_FALSE(screen().shownClient());
+
+    screen().leaveClientCode("BEL200", true);
+    EXPECT_EQ(host.messages.size(), 1u) << "leaving towards Cancel skips the check";
+
+    today = Ymd(2026, 3, 20);
+    chooseClient("NOBODY");
+    EXPECT_EQ(host.lastMessage(), kNoSuchClient);
+    EXPECT_EQ(screen().clientCodeText(), "");
+    EXPECT_EQ(screen().document().date, today);
+    EXPECT_EQ(screen().document().dueDate, today);
+}
+
+TEST_P(SalesScreenTest, FieldsWaitForAClientOrADirectCashSale)
+{
+    EXPECT_FALSE(screen().enterField(SalesField::Invoice));
+    EXPECT_EQ(host.lastFocus(), SalesField::Client);
+    screen().setDirectCash(true);
+    EXPECT_TRUE(screen().enterField(SalesField::Invoice));
+}
+
+TEST_P(SalesScreenTest, InvoiceNumbersAreCapitalsAndFollowTheTypesRule)
+{
+    chooseClient("ABC100");
+    screen().leaveInvoice("a12", false);
+    EXPECT_EQ(screen().document().invoice, "A12");
+    EXPECT_TRUE(host.messages.empty());
+
+    screen().leaveInvoice("", false);
+    EXPECT_EQ(host.lastMessage(), kEnterInvoice);
+    screen().setType(2);
+    screen().leaveInvoice("a12", false);
+    EXPECT_EQ(host.lastMessage(), kInvoiceNotFound);
+    EXPECT_EQ(host.lastFocus(), SalesField::Invoice);
+}
+
+TEST_P(SalesScreenTest, TheReceivableRowOfACreditNoteRefusesADebitAndTheTotalsStayTrue)
+{
+    chooseClient("ABC100");
+    screen().setType(2);
+    screen().leaveDebit(0, Amount("115.00"));
+    EXPECT_EQ(host.lastMessage(), kUseCreditColumn);
+    EXPECT_TRUE(screen().document().rows.row(0).debit.isZero());
+    EXPECT_TRUE(screen().document().rows.totals().debit.isZero()) << "the refused amount is not in the total";
+
+    screen().leaveDebit(1, Amount("100.00"));
+    EXPECT_EQ(screen().document().rows.totals().debit, Amount("100.00")) << "any other row takes a debit";
+    screen().leaveCredit(1, Amount("100.00"));
+    EXPECT_TRUE(screen().document().rows.totals().debit.isZero()) << "a credit replaces the debit";
+    EXPECT_EQ(screen().document().rows.totals().credit, Amount("100.00"));
+
+    screen().leaveCredit(2, Money::parse("-3"));
+    EXPECT_EQ(host.lastMessage(), kNegativeAmount);
+    screen().leaveCredit(2, std::nullopt);
+    EXPECT_EQ(host.lastMessage(), kNotANumber);
+}
+
+TEST_P(SalesScreenTest, UnknownAccountsAreEmptiedWithTheirAmountsKept)
+{
+    chooseClient("ABC100");
+    screen().leaveDebit(4, Amount("12.00"));
+    screen().leaveAccount(4, "9999");
+    EXPECT_EQ(host.lastMessage(), kNoSuchAccount);
+    EXPECT_EQ(screen().document().rows.row(4).account, 0);
+    EXPECT_EQ(screen().document().rows.totals().debit, Amount("12.00"));
+    screen().leaveAccount(4, "5400");
+    EXPECT_EQ(screen().document().rows.row(4).description, "Bank charges");
+}
+
+TEST_P(SalesScreenTest, ADirectCashSaleRestoresTheDefaultRows)
+{
+    chooseClient("ABC100");
+    screen().leaveDebit(0, Amount("10.00"));
+    screen().setDirectCash(true);
+    EXPECT_TRUE(screen().document().rows.totals().debit.isZero());
+    EXPECT_EQ(screen().document().rows.row(1).account, kSales);
+}
+
+TEST_P(SalesScreenTest, AcceptPostsAndTheNextDocumentIsProposedOnTheSameDate)
+{
+    chooseClient("ABC100");
+    screen().leaveDate(Ymd(2026, 3, 5));
+    screen().leaveInvoice("s1", false);
+    screen().leaveDebit(0, Amount("115.00"));
+    screen().leaveCredit(1, Amount("100.00"));
+    screen().leaveAccount(2, std::to_string(kFederalTax));
+    screen().leaveCredit(2, Amount("7.00"));
+    ASSERT_FALSE(screen().accept());
+    EXPECT_EQ(host.lastMessage(), kOutOfBalance);
+    EXPECT_EQ(session.ledgerCode, "N");
+
+    screen().leaveAccount(3, std::to_string(kProvincialTax));
+    screen().leaveCredit(3, Amount("8.00"));
+    ASSERT_TRUE(screen().accept());
+    EXPECT_EQ(session.ledgerCode, "N");
+    EXPECT_EQ(screen().lastDate(), Ymd(2026, 3, 5));
+    EXPECT_EQ(screen().document().date, Ymd(2026, 3, 5));
+    EXPECT_EQ(screen().clientCodeText(), "");
+    EXPECT_EQ(host.lastFocus(), SalesField::Client);
+    EXPECT_EQ(money("SELECT car_amount FROM car WHERE car_invoice = 'S1'"), Amount("115.00"));
+}
+
+TEST_P(SalesScreenTest, ACancelledTaxPerRateDialogWritesNothing)
+{
+    execute("UPDATE ctrl SET ctrl_taxsystem = 1");
+    chooseClient("ABC100");
+    screen().leaveInvoice("T1", false);
+    screen().leaveDebit(0, Amount("107.00"));
+    screen().leaveCredit(1, Amount("100.00"));
+    screen().leaveAccount(2, std::to_string(kFederalTax));
+    screen().leaveCredit(2, Amount("7.00"));
+    EXPECT_FALSE(screen().accept());
+    ASSERT_EQ(host.taxesAsked.size(), 1u);
+    EXPECT_EQ(host.taxesAsked[0].tax, Amount("7.00"));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 0);
+    EXPECT_EQ(session.ledgerCode, "N");
+    EXPECT_EQ(screen().document().invoice, "T1") << "the document stays on the screen";
+}
+
+TEST_P(SalesScreenTest, ACashSaleWithoutCommentAsksForOne)
+{
+    screen().setDirectCash(true);
+    screen().leaveInvoice("c1", false);
+    screen().leaveAccount(0, std::to_string(kBank));
+    screen().leaveDebit(0, Amount("5.00"));
+    screen().leaveCredit(1, Amount("5.00"));
+    host.answers = {ui::Answer::Yes};
+    EXPECT_FALSE(screen().accept());
+    EXPECT_EQ(host.lastFocus(), SalesField::Comment);
+    host.answers = {ui::Answer::No};
+    EXPECT_TRUE(screen().accept());
+    EXPECT_EQ(count("SELECT tjlh_journal FROM tjlh WHERE tjlh_reference = 'C1'"), 1);
+}
+
+TEST_P(SalesScreenTest, TheCaptionNamesTheNewPeriodAndItsMonth)
+{
+    execute("UPDATE ctrl SET ctrl_ar_period = 3");
+    host.periodAnswer = 5;
+    screen().changePeriod();
+    EXPECT_EQ(screen().postingPeriod(), 5);
+    const std::string month = scalar("SELECT period_mth FROM periods WHERE period_no = 5").asString();
+    EXPECT_EQ(screen().periodCaption(), "M12 5 : " + month);
+    host.periodAnswer = 13;
+    screen().changePeriod();
+    EXPECT_EQ(screen().periodCaption(), "M12 13 : ") << "a period without a month shows none";
+
+    execute("UPDATE ctrl SET ctrl_ar_period = 0");
+    screen_.reset();
+    host.periodAnswer = 4;
+    screen().changePeriod();
+    EXPECT_EQ(screen().periodCaption(), "M12 0M13 4");
+}
+
+ORVANT_BOOKS_ON_EVERY_ENGINE(SalesScreenTest);
+
+}  // namespace
+}  // namespace orvant::sales::testing
