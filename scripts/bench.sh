@@ -7,10 +7,11 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target store_bench
+cmake --build --preset release --target store_bench sales_bench
 
 eval "$(scripts/pg-test-cluster.sh start)"
 trap 'scripts/pg-test-cluster.sh stop "$ORVANT_TEST_PG_DIR"' EXIT
 
 echo "PostgreSQL: a throwaway cluster on a Unix socket, started as for the tests (fsync off)."
 build/release/bench/store_bench --postgres "$ORVANT_TEST_PG" "$@"
+build/release/bench/sales_bench --postgres "$ORVANT_TEST_PG"

@@ -24,15 +24,24 @@ void JournalWriter::addRow(const JournalKey& key, const JournalHeaderText& heade
 {
     if (account == 0 || (debit.isZero() && credit.isZero())) return;
     const bool onDebit = !debit.isZero();
-    const Money toDebit = onDebit ? debit : Money();
-    const Money toCredit = onDebit ? Money() : credit;
+    addToHeader(key, header, onDebit ? debit : Money(), onDebit ? Money() : credit);
+    addLine(key, account, description, debit, credit);
+}
 
+void JournalWriter::addToHeader(const JournalKey& key, const JournalHeaderText& header, Money debit, Money credit)
+{
     const store::Value values[] = {key.period, key.journal, key.reference, key.date, header.memo, header.user,
-                                   DateTime::now(), toDebit, toCredit};
+                                   DateTime::now(), debit, credit};
     headerUpsert_.clearBindings();
     for (int i = 0; i < 9; ++i) headerUpsert_.bind(i, values[i]);
     company_.write([&] { headerUpsert_.execute(); });
+}
 
+// A line holds its debit, or its credit when it has no debit; never both.
+void JournalWriter::addLine(const JournalKey& key, int account, const std::string& description, Money debit, Money credit)
+{
+    if (account == 0 || (debit.isZero() && credit.isZero())) return;
+    const bool onDebit = !debit.isZero();
     lines_.insert();
     lines_.field("Tjld_period") = key.period;
     lines_.field("Tjld_journal") = key.journal;
@@ -40,8 +49,8 @@ void JournalWriter::addRow(const JournalKey& key, const JournalHeaderText& heade
     lines_.field("Tjld_date") = key.date;
     lines_.field("Tjld_account") = account;
     lines_.field("Tjld_description") = description;
-    lines_.field("Tjld_debit") = toDebit;
-    lines_.field("Tjld_credit") = toCredit;
+    lines_.field("Tjld_debit") = onDebit ? debit : Money();
+    lines_.field("Tjld_credit") = onDebit ? Money() : credit;
     lines_.post();
 }
 

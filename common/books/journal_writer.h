@@ -38,6 +38,11 @@ public:
     void addRow(const JournalKey& key, const JournalHeaderText& header, int account, const std::string& description,
                 Money debit, Money credit);
 
+    // The same in two steps, for a posting that writes all its rows under one header: the
+    // rows' totals into the header once, then each row's line.
+    void addToHeader(const JournalKey& key, const JournalHeaderText& header, Money debit, Money credit);
+    void addLine(const JournalKey& key, int account, const std::string& description, Money debit, Money credit);
+
 private:
     store::Database& company_;
     store::Query headerUpsert_;

@@ -92,8 +92,10 @@ std::optional<ClientFacts> SalesBooks::findClient(const std::string& code)
 
 std::optional<std::string> SalesBooks::accountDescription(int account)
 {
-    if (account == 0 || !accounts_.findKey({account})) return std::nullopt;
-    return accounts_.field("Glm_Description").asString();
+    if (account == 0) return std::nullopt;
+    if (auto known = knownAccounts_.find(account); known != knownAccounts_.end()) return known->second;
+    if (!accounts_.findKey({account})) return std::nullopt;
+    return knownAccounts_.emplace(account, accounts_.field("Glm_Description").asString()).first->second;
 }
 
 bool SalesBooks::saleExists(const std::string& client, const std::string& invoice)

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "books/control_account_table.h"
@@ -53,7 +54,9 @@ public:
     bool isProvincialTax(int account) const;
 
     std::optional<ClientFacts> findClient(const std::string& code);
-    // The account's description; nothing when the chart has no such account.
+    // The account's description; nothing when the chart has no such account. Accounts found
+    // are remembered: the chart only grows while a screen is open (an account with entries is
+    // never removed), and an account not found is looked for again.
     std::optional<std::string> accountDescription(int account);
     bool accountExists(int account) { return account != 0 && accountDescription(account).has_value(); }
     // Whether the client has a sale (ledger type "1") of exactly this invoice number.
@@ -72,6 +75,7 @@ private:
     ControlAccountTable receivables_;
     TaxRates taxRates_;
     store::Table clients_, accounts_, periods_;
+    std::unordered_map<int, std::string> knownAccounts_;
     store::Query sales_;
 };
 

@@ -115,18 +115,26 @@ std::optional<Refusal> SalesPosting::write(const PreparedDocument& prepared, con
     return std::nullopt;
 }
 
-// Rows in order: each into the journal; the first receivable row brings the client's update and
-// ledger entry, the holdback row the holdback's entry.
+// The document's totals into its journal header, then the rows in order, each a journal line;
+// the first receivable row brings the client's update and ledger entry, the holdback row the
+// holdback's entry.
 void SalesPosting::writeRows(const PreparedDocument& prepared, const PostingContext& context, const std::optional<ClientFacts>& client)
 {
     const SalesDocument& document = prepared.document;
     const JournalKey key{context.period, SalesJournal(client), document.invoice, document.date};
     const JournalHeaderText header{headerMemo(document, client), context.user};
+    Money debits, credits;
+    for (const DistributionRow& row : document.rows.rows()) {
+        if (!hasAmount(row)) continue;
+        if (!row.debit.isZero()) debits += row.debit;
+        else credits += row.credit;
+    }
+    journal_.addToHeader(key, header, debits, credits);
     bool clientDone = false;
     for (int i = 0; i < document.rows.rowCount(); ++i) {
         const DistributionRow& row = document.rows.row(i);
         if (!hasAmount(row)) continue;
-        journal_.addRow(key, header, row.account, row.description, row.debit, row.credit);
+        journal_.addLine(key, row.account, row.description, row.debit, row.credit);
         if (!client) continue;
         if (!clientDone && books_.receivables().isControlAccount(row.account)) {
             updateClient(prepared);
