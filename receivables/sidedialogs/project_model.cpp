@@ -1,0 +1,105 @@
+#include "sidedialogs/project_model.h"
+
+#include <algorithm>
+
+#include "money/currency_format.h"
+
+namespace orvant::sidedialogs {
+
+ProjectModel::ProjectModel(QObject* parent)
+    : QAbstractTableModel(parent),
+      layout_{Column::Project, Column::Phase, Column::Amount},
+      titles_{QStringLiteral("Project"), QStringLiteral("Phase"), QStringLiteral("Amount")}
+{
+}
+
+void ProjectModel::start(Money toDistribute)
+{
+    beginResetModel();
+    entry_ = ProjectEntry(toDistribute);
+    entry_.appendLine();
+    endResetModel();
+}
+
+int ProjectModel::columnOf(Column kind) const
+{
+    return static_cast<int>(std::find(layout_.begin(), layout_.end(), kind) - layout_.begin());
+}
+
+bool ProjectModel::appendLine()
+{
+    if (entry_.lineCount() > 0 && IsBlankLine(entry_.line(entry_.lineCount() - 1))) return false;
+    beginInsertRows({}, entry_.lineCount(), entry_.lineCount());
+    entry_.appendLine();
+    endInsertRows();
+    return true;
+}
+
+void ProjectModel::removeLine(int row)
+{
+    if (row < 0 || row >= entry_.lineCount()) return;
+    beginRemoveRows({}, row, row);
+    entry_.removeLine(row);
+    endRemoveRows();
+}
+
+int ProjectModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : entry_.lineCount(); }
+
+int ProjectModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(layout_.size()); }
+
+QVariant ProjectModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid()) return {};
+    const ProjectLine& line = entry_.line(index.row());
+    const Column kind = columnKind(index.column());
+    if (role == Qt::TextAlignmentRole) return kind == Column::Amount ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+    if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+    switch (kind) {
+    case Column::Project: return QString::fromStdString(line.project);
+    case Column::Phase: return QString::fromStdString(line.phase);
+    case Column::Amount:
+        return QString::fromStdString(role == Qt::EditRole ? line.amount.toString(2) : FormatMoney(line.amount));
+    }
+    return {};
+}
+
+bool ProjectModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole) return false;
+    const QString text = value.toString().trimmed();
+    const int row = index.row();
+    switch (columnKind(index.column())) {
+    case Column::Project:
+    case Column::Phase:
+        if (text.size() > kProjectCodeWidth) return false;
+        if (columnKind(index.column()) == Column::Project) entry_.setProject(row, text.toStdString());
+        else entry_.setPhase(row, text.toStdString());
+        break;
+    case Column::Amount: {
+        const std::optional<Money> amount = Money::parse(text.toStdString());
+        if (!amount) return false;
+        entry_.setAmount(row, *amount);
+        break;
+    }
+    }
+    emit dataChanged(index, index);
+    return true;
+}
+
+Qt::ItemFlags ProjectModel::flags(const QModelIndex& index) const { return QAbstractTableModel::flags(index) | Qt::ItemIsEditable; }
+
+QVariant ProjectModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < titles_.size()) return titles_[section];
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+bool ProjectModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role)
+{
+    if (orientation != Qt::Horizontal || role != Qt::EditRole || section < 0 || section >= titles_.size()) return false;
+    titles_[section] = value.toString();
+    emit headerDataChanged(orientation, section, section);
+    return true;
+}
+
+}  // namespace orvant::sidedialogs
