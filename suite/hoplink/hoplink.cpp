@@ -1,5 +1,6 @@
 // The quick-link library: one export, called with the session by any module.
 
+#include "quick_link.h"
 #include "quick_link_dialog.h"
 #include "session/link_section.h"
 #include "settings/paths.h"
@@ -8,7 +9,7 @@
 
 ORVANT_VERSION_MARK
 
-extern "C" __attribute__((visibility("default"))) void QuickLink(TLinkSection link) noexcept
+void QuickLink(TLinkSection link) noexcept
 {
     try {
         const orvant::Session session = orvant::Session::fromLink(link);

@@ -1,0 +1,125 @@
+#pragma once
+// The sales and adjustments form (Trcvsales_frm): the widgets of the screen, named as the
+// language tables and the screen driver know them. It holds no rule: it forwards the entering
+// and leaving of fields, the keys and the buttons to the screen's logic, and shows its state.
+
+#include <QDialog>
+#include <QHash>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "sales_host.h"
+#include "sales_screen.h"
+#include "session/session.h"
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+
+namespace orvant::sidedialogs {
+class Ttaxperrate_dlg;
+class Tholdback_dlg;
+class Tproject_dlg;
+class Tperiod_dlg;
+}  // namespace orvant::sidedialogs
+
+namespace orvant::sales {
+
+class Trcvsales_dm;
+
+// The dialogs the form opens, made once with the module's other forms.
+struct SalesDialogs {
+    sidedialogs::Ttaxperrate_dlg* taxes = nullptr;
+    sidedialogs::Tholdback_dlg* holdback = nullptr;
+    sidedialogs::Tproject_dlg* projects = nullptr;
+    sidedialogs::Tperiod_dlg* period = nullptr;
+};
+
+class Trcvsales_frm : public QDialog, public SalesHost {
+public:
+    Trcvsales_frm(Session& session, QString helpFile);
+    ~Trcvsales_frm() override;
+
+    // After the first activation has opened the books.
+    void start(Trcvsales_dm& data, SalesDialogs dialogs);
+
+    // SalesHost
+    ui::Answer message(int number, ui::MessageKind kind) override;
+    void focus(SalesField field, int row) override;
+    void refresh() override;
+    void status(const std::string& text) override;
+    std::string pickClient() override;
+    int pickAccount() override;
+    std::optional<std::vector<sidedialogs::TaxPerRateLine>> askTaxes(const std::vector<sidedialogs::TaxPerRateLine>& lines) override;
+    HoldbackAnswer askHoldback(Money net, Money federalTax, Money provincialTax, HoldbackChoice choice) override;
+    std::optional<std::vector<sidedialogs::ProjectLine>> askProjects(Money toDistribute) override;
+    std::optional<int> askPeriod(int period) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Place {
+        SalesField field;
+        int row = -1;
+    };
+    struct GridRow {
+        QLineEdit *account, *description, *debit, *credit;
+    };
+
+    void buildHeader(QGridLayout* grid);
+    QWidget* buildDistribution();
+    QWidget* buildButtons();
+    void setTabOrder();
+    void watch(QWidget* widget, SalesField field, int row = -1);
+    QWidget* widgetAt(SalesField field, int row) const;
+
+    void focusMoved(QWidget* old, QWidget* now);
+    void leave(QWidget* widget, bool towardsTag13);
+    void leaveFocusedField();
+    // Runs a call of the screen's logic at once, or once the call still running has returned
+    // (a message box of the first runs its own event loop).
+    void act(std::function<void()> call);
+    bool moveOnKey(QWidget* widget, int key);
+
+    void accept() override;
+    void changePeriod();
+    void showHelp();
+    void emailClient();
+    void openQuickLink();
+    void printScreen();
+
+    static void setText(QLineEdit* edit, const QString& text);
+    std::optional<Date> dateIn(const QLineEdit* edit) const;
+
+    Session& session_;
+    QString helpFile_;
+    Trcvsales_dm* data_ = nullptr;
+    SalesDialogs dialogs_;
+    std::unique_ptr<SalesScreen> screen_;
+    QHash<QWidget*, Place> places_;
+    bool acting_ = false;
+    QWidget* sentBackTo_ = nullptr;
+
+    QLineEdit* clientCode_;
+    QPushButton* clientSearch_;
+    QCheckBox* cashSale_;
+    std::array<QLabel*, 4> address_{};
+    QComboBox* type_;
+    QLineEdit *invoice_, *reference_, *date_, *dueDate_;
+    QPlainTextEdit* memo_;
+    std::array<GridRow, kVisibleRows> rows_{};
+    QLineEdit *totalDebit_, *totalCredit_;
+    QLabel* currencySign_;
+    QStatusBar* statusBar_;
+    QPlainTextEdit* messages_;
+    QString designCaption_;
+};
+
+}  // namespace orvant::sales
