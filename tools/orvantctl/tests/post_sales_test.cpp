@@ -1,0 +1,168 @@
+// orvantctl post sales: documents imported from a file through the sales screen's checks.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "company/company_creation.h"
+#include "orvantctl.h"
+#include "settings/registry.h"
+#include "store/query.h"
+#include "testing/temp_data_root.h"
+
+namespace orvant::ctl {
+namespace {
+
+using ::testing::HasSubstr;
+namespace fs = std::filesystem;
+
+class PostSalesTest : public ::testing::TestWithParam<testing::Engine> {
+protected:
+    void SetUp() override
+    {
+        root_ = std::make_unique<testing::TempDataRoot>(GetParam());
+        ORVANT_REQUIRE_ENGINE(*root_);
+        registryFile_ = root_->path() + "-registry.ini";
+        setenv("ORVANT_REGISTRY", registryFile_.c_str(), 1);
+        setenv("ORVANT_LANGUAGES", ORVANT_SOURCE_LANGUAGES, 1);
+        Registry(QString::fromStdString(registryFile_)).setValue(kProductSection, u"store", QString::fromStdString(root_->config().postgres));
+        ASSERT_EQ(run({"init"}), 0) << err_;
+        ASSERT_EQ(run({"demo"}), 0) << err_;
+    }
+
+    void TearDown() override
+    {
+        unsetenv("ORVANT_REGISTRY");
+        unsetenv("ORVANT_LANGUAGES");
+        fs::remove(registryFile_);
+        fs::remove(file_);
+    }
+
+    int run(std::vector<std::string> arguments)
+    {
+        arguments.insert(arguments.begin(), {"--data-root", root_->path()});
+        std::ostringstream out, err;
+        const int status = RunOrvantctl(arguments, out, err);
+        out_ = out.str();
+        err_ = err.str();
+        return status;
+    }
+
+    int post(const std::string& records, std::vector<std::string> options = {})
+    {
+        std::ofstream(file_) << records;
+        std::vector<std::string> arguments{"post", "sales", file_};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        return run(arguments);
+    }
+
+    std::int64_t count(const std::string& sql)
+    {
+        const auto books = company::OpenCompany({root_->path(), root_->config()}, 1);
+        store::Query query(*books, sql);
+        query.open();
+        return query.value(0).asInt();
+    }
+
+    std::unique_ptr<testing::TempDataRoot> root_;
+    std::string registryFile_;
+    std::string file_ = fs::temp_directory_path() / ("orvant-sales-" + std::to_string(getpid()) + ".jsonl");
+    std::string out_, err_;
+};
+INSTANTIATE_TEST_SUITE_P(Engines, PostSalesTest, ::testing::ValuesIn(testing::allEngines()), testing::engineName);
+
+const char* const kSale =
+    R"({"client": "ABC100", "invoice": "A1", "date": "2026-03-10", "rows": [{"account": 1100, "debit": "115.00"}, )"
+    R"({"account": 4000, "credit": "100.00"}, {"account": 2200, "credit": 7}, {"account": 2210, "credit": "8.00"}]})";
+
+TEST_P(PostSalesTest, the_sample_file_posts_whole_and_the_books_agree)
+{
+    std::ifstream sample(ORVANT_SAMPLE_SALES);
+    std::stringstream records;
+    records << sample.rdbuf();
+    ASSERT_EQ(post(records.str()), 0) << out_ << err_;
+    EXPECT_THAT(out_, HasSubstr("5 document(s) posted, 0 refused."));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM arori"), 5);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car"), 4) << "the direct cash sale has no ledger entry";
+    ASSERT_EQ(run({"check"}), 0) << out_;
+}
+
+TEST_P(PostSalesTest, refusals_name_the_line_and_the_screens_message_in_the_chosen_language)
+{
+    const std::string records = std::string(kSale) + "\n\n" + kSale + "\n" +
+                                R"({"client": "NOBODY", "invoice": "A2", "date": "2026-03-10", "rows": [{"account": 1100, "debit": 1}, {"account": 4000, "credit": 1}]})" "\n";
+    EXPECT_EQ(post(records), 2);
+    EXPECT_THAT(out_, HasSubstr(":3: This invoice number is already in the books."));
+    EXPECT_THAT(out_, HasSubstr(":4: This client does not exist."));
+    EXPECT_THAT(out_, HasSubstr("1 document(s) posted, 2 refused."));
+    EXPECT_EQ(post(records, {"--language", "2", "--period", "7", "--user", "MARIE"}), 2);
+    EXPECT_THAT(out_, HasSubstr(":1: Ce numéro de facture est déjà dans les livres."));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh WHERE tjlh_period = 7"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_user = 'IMPORT'"), 1);
+}
+
+// A thousand records, each wrong in one way: none is posted, each is reported with its reason.
+std::string malformed(int i)
+{
+    const std::string n = std::to_string(i);
+    const std::string rows = R"("rows": [{"account": 1100, "debit": "10.00"}, {"account": 4000, "credit": "10.00"}])";
+    const std::string head = R"({"client": "ABC100", "invoice": "M)" + n + R"(", "date": "2026-03-10", )";
+    switch (i % 20) {
+    case 0: return head.substr(0, 20 + i % 30);  // cut short
+    case 1: return "[" + n + ", 2]";
+    case 2: return R"({"client": )" + n + R"(, "invoice": "M1", "date": "2026-03-10", )" + rows + "}";
+    case 3: return head + R"("rows": "none"})";
+    case 4: return head + R"("rows": [{"account": "1100", "debit": 1}, {"account": 4000, "credit": 1}]})";
+    case 5: return head + R"("rows": [{"account": 1100, "debit": true}, {"account": 4000, "credit": 1}]})";
+    case 6: return R"({"client": "ABC100", "date": "2026-03-10", )" + rows + "}";
+    case 7: return R"({"client": "ABC100", "invoice": "M1", )" + rows + "}";
+    case 8: return head + R"("rows": []})";
+    case 9: return R"({"client": "Z)" + n + R"(", "invoice": "M1", "date": "2026-03-10", )" + rows + "}";
+    case 10: return head + R"("rows": [{"account": 1100, "debit": 5}, {"account": 9)" + n + R"(, "credit": 5}]})";
+    case 11: return head + R"("rows": [{"account": 1100, "debit": 5}, {"account": 4000, "credit": 4.99}]})";
+    case 12: return R"({"client": "ABC100", "invoice": "TOO-LONG-NUMBER", "date": "2026-03-10", )" + rows + "}";
+    case 13: return head + R"("comment": ")" + std::string(201 + i % 50, 'x') + R"(", )" + rows + "}";
+    case 14: return R"({"client": "ABC100", "invoice": "M1", "date": "2026-02-30", )" + rows + "}";
+    case 15: return R"({"client": "ABC100", "invoice": "M1", "date": "10/03/2026", )" + rows + "}";
+    case 16: {
+        std::string many = R"("rows": [)";
+        for (int r = 0; r < 10; ++r) many += std::string(r ? ", " : "") + R"({"account": 4000, "debit": 1})";
+        return head + many + "]}";
+    }
+    case 17: return head + R"("rows": [{"account": 1100, "debit": 5, "credit": 5}, {"account": 4000, "credit": 0}]})";
+    case 18: return head + R"("rows": [{"account": 1100, "debit": "-5.00"}, {"account": 4000, "credit": "-5.00"}]})";
+    default: return head + R"("clent": "x", )" + rows + "}";
+    }
+}
+
+TEST_P(PostSalesTest, a_thousand_malformed_records_post_nothing_and_each_is_reported)
+{
+    std::string records;
+    for (int i = 0; i < 1000; ++i) records += malformed(i) + "\n";
+    EXPECT_EQ(post(records), 2);
+    EXPECT_THAT(out_, HasSubstr("0 document(s) posted, 1000 refused."));
+    for (int line : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 1000})
+        EXPECT_THAT(out_, HasSubstr(":" + std::to_string(line) + ": ")) << "line " << line;
+    EXPECT_THAT(out_, HasSubstr("not JSON"));
+    EXPECT_THAT(out_, HasSubstr("\"client\" must be a text"));
+    EXPECT_THAT(out_, HasSubstr("\"invoice\" is missing"));
+    EXPECT_THAT(out_, HasSubstr("This client does not exist."));
+    EXPECT_THAT(out_, HasSubstr("row 2: This account does not exist."));
+    EXPECT_THAT(out_, HasSubstr("The document is out of balance."));
+    EXPECT_THAT(out_, HasSubstr("\"invoice\" holds at most 10 characters"));
+    EXPECT_THAT(out_, HasSubstr("\"date\" is not a date (YYYY-MM-DD): 2026-02-30"));
+    EXPECT_THAT(out_, HasSubstr("a document has at most 9 rows"));
+    EXPECT_THAT(out_, HasSubstr("row 1 has both a debit and a credit"));
+    EXPECT_THAT(out_, HasSubstr("\"debit\" is negative"));
+    EXPECT_THAT(out_, HasSubstr("a document has no field \"clent\""));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM arori"), 0);
+    EXPECT_EQ(run({"check"}), 0) << out_;
+}
+
+}  // namespace
+}  // namespace orvant::ctl
