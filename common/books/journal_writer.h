@@ -43,6 +43,9 @@ public:
     void addToHeader(const JournalKey& key, const JournalHeaderText& header, Money debit, Money credit);
     void addLine(const JournalKey& key, int account, const std::string& description, Money debit, Money credit);
 
+    // Drops a line whose writing failed, so that the next posting does not save it.
+    void cancel() { lines_.cancel(); }
+
 private:
     store::Database& company_;
     store::Query headerUpsert_;

@@ -11,7 +11,7 @@
 namespace orvant::store {
 
 struct LockRetry {
-    std::chrono::milliseconds firstWait{10};
+    std::chrono::milliseconds firstWait{1};
     std::chrono::milliseconds longestWait{400};
     // Asked before each wait; true gives up with the store error kCancelled.
     std::function<bool()> cancelled;

@@ -25,8 +25,11 @@ public:
     virtual void focus(SalesField field, int row = -1) = 0;
     // Shows the state of the screen again.
     virtual void refresh() = 0;
-    // A line of the status bar, or empty to clear it (who the posting waits for).
-    virtual void status(const std::string& text) = 0;
+    // While the posting waits for the client's record, held on another workstation: says who
+    // holds it (each time the record is refused), asks whether the user gave up, and ends.
+    virtual void waiting(const std::string& text) = 0;
+    virtual bool waitCancelled() = 0;
+    virtual void waitOver() = 0;
 
     // The pickers: a client code or "", an account or 0.
     virtual std::string pickClient() = 0;

@@ -280,6 +280,7 @@ void SalesScreen::cancel()
 
 void SalesScreen::refuse(const Refusal& refusal)
 {
+    if (refusal.message == kAskForComment) return host_.focus(refusal.field, refusal.row);  // asked already
     host_.message(refusal.message, refusal.message == kNoSuchAccount && refusal.field == SalesField::RowAccount
                                        ? ui::MessageKind::Error
                                        : KindOf(refusal.message));
@@ -311,6 +312,7 @@ bool SalesScreen::accept()
     document.invoice = upper(document.invoice);
     document.client = document.directCash ? std::string() : clientCode_;
     session_.ledgerCode = "N";
+    books_.forgetAccounts();
     const auto wantsComment = [this] { return host_.message(kAskForComment, ui::MessageKind::Question) == ui::Answer::Yes; };
     if (auto refusal = CheckDocument(books_, document, wantsComment)) {
         refuse(*refusal);
@@ -326,12 +328,12 @@ bool SalesScreen::accept()
     std::optional<Refusal> refusal;
     if (auto* refused = std::get_if<Refusal>(&prepared)) refusal = *refused;
     if (!refusal) {
-        PostingContext context{postingPeriod_, session_.userId, text(kProjectSaleDescription), {}};
-        context.lockRetry.waiting = [this](const store::StoreError& error) {
-            host_.status(text(kWaitingForClient) + (error.holder() ? error.holder()->user : std::string()));
-        };
-        refusal = posting_.write(std::get<PreparedDocument>(prepared), context);
-        host_.status({});
+        std::optional<std::optional<Refusal>> written = write(std::get<PreparedDocument>(prepared));
+        if (!written) {
+            session_.ledgerCode = "N";
+            return false;  // the user gave up waiting for the client
+        }
+        refusal = *written;
     }
     session_.ledgerCode = "N";
     if (refusal) {
@@ -342,6 +344,27 @@ bool SalesScreen::accept()
     reset();
     host_.focus(SalesField::Client);
     return true;
+}
+
+// The posting, waiting while another workstation holds the client; nothing when the user gives
+// up the wait.
+std::optional<std::optional<Refusal>> SalesScreen::write(const PreparedDocument& prepared)
+{
+    PostingContext context{postingPeriod_, session_.userId, text(kProjectSaleDescription), {}};
+    context.lockRetry.waiting = [this](const store::StoreError& error) {
+        host_.waiting(text(kWaitingForClient) + (error.holder() ? error.holder()->user : std::string()));
+    };
+    context.lockRetry.cancelled = [this] { return host_.waitCancelled(); };
+    struct EndWait {
+        SalesHost& host;
+        ~EndWait() { host.waitOver(); }
+    } endWait{host_};
+    try {
+        return posting_.write(prepared, context);
+    } catch (const store::StoreError& error) {
+        if (error.code() == store::errc::kCancelled) return std::nullopt;
+        throw;
+    }
 }
 
 }  // namespace orvant::sales

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -150,7 +151,7 @@ void Trcvsales_frm::buildHeader(QGridLayout* grid)
     watch(date_, SalesField::Date);
     watch(dueDate_, SalesField::DueDate);
     watch(memo_, SalesField::Comment);
-    connect(clientSearch_, &QPushButton::clicked, this, ui::Guarded([this] { act([this] { screen_->pickClient(); }); }));
+    connect(clientSearch_, &QPushButton::clicked, this, ui::Guarded([this] { lookUpClient(); }));
     connect(cashSale_, &QCheckBox::toggled, this, ui::Guarded([this](bool on) {
                 if (screen_) act([this, on] { screen_->setDirectCash(on); });
             }));
@@ -190,11 +191,7 @@ QWidget* Trcvsales_frm::buildDistribution()
     search->setToolTip("List of accounts");
     search->setAutoDefault(false);
     search->setFocusPolicy(Qt::NoFocus);
-    connect(search, &QPushButton::clicked, this, ui::Guarded([this] {
-                const auto place = places_.value(QApplication::focusWidget(), {SalesField::RowAccount, 0});
-                const int row = place.row < 0 ? 0 : place.row;
-                act([this, row] { screen_->pickAccount(row); });
-            }));
+    connect(search, &QPushButton::clicked, this, ui::Guarded([this] { lookUpAccount(lastRow_); }));
     grid->addWidget(search, 0, 4);
     totalDebit_ = edit(box, "TotalDBEdit");
     totalCredit_ = edit(box, "TotalCDEdit");
@@ -300,6 +297,7 @@ void Trcvsales_frm::focusMoved(QWidget* old, QWidget* now)
     }
     if (places_.contains(now)) {
         const SalesField field = places_.value(now).field;
+        if (places_.value(now).row >= 0) lastRow_ = places_.value(now).row;
         act([this, field] { screen_->enterField(field); });
     }
 }
@@ -367,17 +365,17 @@ bool Trcvsales_frm::eventFilter(QObject* watched, QEvent* event)
     if (!widget || !places_.contains(widget) || !screen_) return QDialog::eventFilter(watched, event);
     const Place place = places_.value(widget);
     if (event->type() == QEvent::MouseButtonDblClick && place.field == SalesField::RowAccount) {
-        act([this, place] { screen_->pickAccount(place.row); });
+        lookUpAccount(place.row);
         return true;
     }
     if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_F2 && place.field == SalesField::Client) {
-        act([this] { screen_->pickClient(); });
+        lookUpClient();
         return true;
     }
     if (key == Qt::Key_F2 && place.field == SalesField::RowAccount) {
-        act([this, place] { screen_->pickAccount(place.row); });
+        lookUpAccount(place.row);
         return true;
     }
     return moveOnKey(widget, key) || QDialog::eventFilter(watched, event);
@@ -461,11 +459,48 @@ void Trcvsales_frm::refresh()
     if (!screen_->periodCaption().empty()) setWindowTitle(qt(screen_->periodCaption()));
 }
 
-void Trcvsales_frm::status(const std::string& text)
+void Trcvsales_frm::keyPressEvent(QKeyEvent* event)
 {
-    if (text.empty()) statusBar_->clearMessage();
-    else statusBar_->showMessage(qt(text));
+    if (event->key() == Qt::Key_Escape) return event->accept();
+    QDialog::keyPressEvent(event);
 }
+
+void Trcvsales_frm::lookUpClient()
+{
+    clientCode_->setModified(false);
+    act([this] { screen_->pickClient(); });
+}
+
+void Trcvsales_frm::lookUpAccount(int row)
+{
+    rows_[static_cast<std::size_t>(row)].account->setModified(false);
+    act([this, row] { screen_->pickAccount(row); });
+}
+
+// A box that says who holds the client, kept painted while the posting tries again, with
+// Cancel to give up.
+void Trcvsales_frm::waiting(const std::string& text)
+{
+    if (!wait_) {
+        wait_ = std::make_unique<QProgressDialog>(this);
+        wait_->setObjectName("WaitBox");
+        wait_->setRange(0, 0);
+        wait_->setMinimumDuration(0);
+        wait_->setWindowModality(Qt::WindowModal);
+    }
+    wait_->setLabelText(qt(text));
+    wait_->show();
+    QCoreApplication::processEvents();
+}
+
+bool Trcvsales_frm::waitCancelled()
+{
+    if (!wait_) return false;
+    QCoreApplication::processEvents();
+    return wait_->wasCanceled();
+}
+
+void Trcvsales_frm::waitOver() { wait_.reset(); }
 
 std::string Trcvsales_frm::pickClient()
 {

@@ -19,6 +19,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressDialog;
 class QPushButton;
 class QStatusBar;
 
@@ -53,7 +54,9 @@ public:
     ui::Answer message(int number, ui::MessageKind kind) override;
     void focus(SalesField field, int row) override;
     void refresh() override;
-    void status(const std::string& text) override;
+    void waiting(const std::string& text) override;
+    bool waitCancelled() override;
+    void waitOver() override;
     std::string pickClient() override;
     int pickAccount() override;
     std::optional<std::vector<sidedialogs::TaxPerRateLine>> askTaxes(const std::vector<sidedialogs::TaxPerRateLine>& lines) override;
@@ -63,6 +66,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape does not close the screen: a document being typed is not thrown away by a key.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Place {
@@ -90,6 +95,9 @@ private:
 
     void accept() override;
     void changePeriod();
+    // The pickers opened from the form: what they choose replaces what was typed.
+    void lookUpClient();
+    void lookUpAccount(int row);
     void showHelp();
     void emailClient();
     void openQuickLink();
@@ -106,6 +114,8 @@ private:
     QHash<QWidget*, Place> places_;
     bool acting_ = false;
     QWidget* sentBackTo_ = nullptr;
+    int lastRow_ = 0;  // the grid row whose field last had the focus
+    std::unique_ptr<QProgressDialog> wait_;
 
     QLineEdit* clientCode_;
     QPushButton* clientSearch_;

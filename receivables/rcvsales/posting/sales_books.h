@@ -55,10 +55,11 @@ public:
 
     std::optional<ClientFacts> findClient(const std::string& code);
     // The account's description; nothing when the chart has no such account. Accounts found
-    // are remembered: the chart only grows while a screen is open (an account with entries is
-    // never removed), and an account not found is looked for again.
+    // are remembered until forgotten; an account not found is looked for again.
     std::optional<std::string> accountDescription(int account);
     bool accountExists(int account) { return account != 0 && accountDescription(account).has_value(); }
+    // Looks the accounts up again from now on: a screen does so at each Accept.
+    void forgetAccounts() { knownAccounts_.clear(); }
     // Whether the client has a sale (ledger type "1") of exactly this invoice number.
     bool saleExists(const std::string& client, const std::string& invoice);
     // The month of a period; empty when the period has no row.

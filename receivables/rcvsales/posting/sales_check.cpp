@@ -38,11 +38,12 @@ std::optional<Refusal> CheckRowAmounts(SalesBooks& books, SalesType type, const 
     if (values.debit.isNegative()) return Refusal{kNegativeAmount, SalesField::RowDebit, row};
     if (values.credit.isNegative()) return Refusal{kNegativeAmount, SalesField::RowCredit, row};
     if (!values.debit.isZero() && !values.credit.isZero()) return Refusal{kDebitAndCredit, SalesField::RowDebit, row};
-    const std::optional<int> currency = books.receivables().currencyOf(values.account);
-    if (!currency) return std::nullopt;
+    if (!books.receivables().isControlAccount(values.account)) return std::nullopt;
     if (type == SalesType::Credit && values.debit > Money()) return Refusal{kUseCreditColumn, SalesField::RowDebit, row};
     if (type == SalesType::Debit && values.credit > Money()) return Refusal{kUseDebitColumn, SalesField::RowCredit, row};
-    if (client && *currency != client->currency) return Refusal{kOtherCurrencyAccount, SalesField::RowAccount, row};
+    // An account may serve several currencies; it must be the client's own currency's.
+    if (client && books.receivables().accountFor(client->currency) != values.account)
+        return Refusal{kOtherCurrencyAccount, SalesField::RowAccount, row};
     return std::nullopt;
 }
 

@@ -77,6 +77,7 @@ std::optional<std::string> SalesImport::answersFor(SalesRecord& record, PostingA
     if (record.holdback && record.holdback->percent > 0) {
         if (!posting_.asksHoldback(document)) return std::string("holdbacks are not kept for this document in these books");
         answers.holdback = record.holdback;
+        answers.holdback->choice = record.holdbackChoice.value_or(books_.settings().holdbackChoice);
     }
     if (!record.projects.empty()) {
         if (!posting_.asksProjects(document)) return std::string("project charges are not kept for this document in these books");

@@ -55,10 +55,7 @@ bool SalesPosting::asksHoldback(const SalesDocument& document)
     return !document.directCash && books_.holdbackAccounts().has_value();
 }
 
-bool SalesPosting::asksProjects(const SalesDocument& document) const
-{
-    return books_.settings().jobCosting && !document.directCash;
-}
+bool SalesPosting::asksProjects(const SalesDocument&) const { return books_.settings().jobCosting; }
 
 std::variant<PreparedDocument, Refusal> SalesPosting::prepare(const SalesDocument& document, PostingAnswers answers)
 {
@@ -75,6 +72,9 @@ std::variant<PreparedDocument, Refusal> SalesPosting::prepare(const SalesDocumen
         if (prepared.holdback.status == HoldbackResult::BothSides || prepared.holdback.status == HoldbackResult::NoBase)
             return Refusal{kHoldbackRefused, SalesField::Totals};
         prepared.holdbackDueDate = answers.holdback->dueDate;
+        for (int row = kHoldbackRow; row < kDistributionRows; ++row)
+            if (const int account = prepared.document.rows.row(row).account; account != 0)
+                prepared.document.rows.setDescription(row, books_.accountDescription(account).value_or(std::string()));
     }
     if (asksProjects(document)) {
         if (auto refusal = sidedialogs::CheckProjectLines(books_.company(), answers.projects))
@@ -103,14 +103,21 @@ std::optional<Refusal> SalesPosting::write(const PreparedDocument& prepared, con
     store::Transaction transaction(books_.company());
     if (client)
         if (auto refusal = CheckInvoiceNumber(books_, client->code, document.type, document.invoice)) return refusal;
-
-    writeRows(prepared, context, client);
-    if (books_.settings().taxSystem != 0) sidedialogs::ReportTaxes(taxReport_, prepared.taxes, document.invoice, document.date);
-    if (!prepared.projects.empty())
-        sidedialogs::WriteProjectTransactions(books_.company(), prepared.projects,
-                                              {document.date, context.period, document.invoice, client ? client->name : std::string(),
-                                               context.projectDescription, context.user});
-    addDocumentRecord(prepared, context);
+    try {
+        writeRows(prepared, context, client);
+        if (books_.settings().taxSystem != 0) sidedialogs::ReportTaxes(taxReport_, prepared.taxes, document.invoice, document.date);
+        if (!prepared.projects.empty())
+            sidedialogs::WriteProjectTransactions(books_.company(), prepared.projects,
+                                                  {document.date, context.period, document.invoice,
+                                                   client ? client->name : std::string(), context.projectDescription, context.user});
+        addDocumentRecord(prepared, context);
+    } catch (...) {
+        // The transaction rolls back; a record left half made must not be saved by the next one.
+        journal_.cancel();
+        ledger_.cancel();
+        documents_.cancel();
+        throw;
+    }
     transaction.commit();
     return std::nullopt;
 }
@@ -136,12 +143,14 @@ void SalesPosting::writeRows(const PreparedDocument& prepared, const PostingCont
         if (!hasAmount(row)) continue;
         journal_.addLine(key, row.account, row.description, row.debit, row.credit);
         if (!client) continue;
-        if (!clientDone && books_.receivables().isControlAccount(row.account)) {
+        // A holdback of the whole receivable leaves the holdback row as the first to owe.
+        const bool holdbackRow = i == kHoldbackRow && !prepared.holdback.receivable.isZero();
+        if (!clientDone && (books_.receivables().isControlAccount(row.account) || holdbackRow)) {
             updateClient(prepared);
             addLedgerEntry(prepared, *client, context, false);
             clientDone = true;
         }
-        if (i == kHoldbackRow && !prepared.holdback.receivable.isZero()) addLedgerEntry(prepared, *client, context, true);
+        if (holdbackRow) addLedgerEntry(prepared, *client, context, true);
     }
 }
 

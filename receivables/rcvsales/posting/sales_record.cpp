@@ -131,10 +131,9 @@ void readHoldback(const QJsonObject& object, SalesRecord& record)
     const double percent = holdback.value(QLatin1String("percent")).toDouble(-1);
     if (!holdback.value(QLatin1String("percent")).isDouble() || percent < 0 || percent > 100)
         refuse("the holdback's \"percent\" must be a number from 0 to 100");
-    HoldbackAnswer answer{percent, date(holdback, "due", percent > 0), HoldbackChoice::TaxesBeforeHoldback};
+    record.holdback = HoldbackAnswer{percent, date(holdback, "due", percent > 0), HoldbackChoice::TaxesBeforeHoldback};
     if (holdback.contains(QLatin1String("choice")))
-        answer.choice = integer(holdback, "choice", 0, 1) == 1 ? HoldbackChoice::HoldbackOnTaxes : HoldbackChoice::TaxesBeforeHoldback;
-    record.holdback = answer;
+        record.holdbackChoice = integer(holdback, "choice", 0, 1) == 1 ? HoldbackChoice::HoldbackOnTaxes : HoldbackChoice::TaxesBeforeHoldback;
 }
 
 void readProjects(const QJsonObject& object, SalesRecord& record)
@@ -159,7 +158,10 @@ SalesRecord read(const QJsonObject& object)
     document.directCash = cash.toBool(false);
     document.client = document.directCash ? text(object, "client", kClientWidth) : text(object, "client", kClientWidth, true);
     document.type = type(object);
+    // Capitals may be longer than the letters typed ("ß" gives "SS").
     document.invoice = upper(text(object, "invoice", kNumberWidth, true));
+    if (QString::fromStdString(document.invoice).toUcs4().size() > kNumberWidth)
+        refuse("\"invoice\" holds at most " + std::to_string(kNumberWidth) + " characters in capitals");
     document.reference = text(object, "reference", kNumberWidth);
     document.date = date(object, "date", true);
     document.dueDate = date(object, "due", false);

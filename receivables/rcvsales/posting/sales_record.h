@@ -23,6 +23,7 @@ struct SalesRecord {
     bool dueDateGiven = false;
     std::vector<std::pair<int, Money>> netPerRate;  // by the rate's code
     std::optional<HoldbackAnswer> holdback;
+    std::optional<HoldbackChoice> holdbackChoice;  // nothing: the company's own choice
     std::vector<sidedialogs::ProjectLine> projects;
 };
 

@@ -1,5 +1,6 @@
 // The sales screen's rules, driven as the form drives them, with the user's answers scripted.
 
+#include <algorithm>
 #include <deque>
 
 #include "sales_fixture.h"
@@ -14,6 +15,7 @@ Date Ymd(int y, int m, int d) { return *Date::fromYmd(y, m, d); }
 class ScriptedHost : public SalesHost {
 public:
     std::vector<int> messages;
+    std::vector<ui::MessageKind> kinds;
     std::vector<std::pair<SalesField, int>> focuses;
     std::deque<ui::Answer> answers;
     std::optional<std::vector<sidedialogs::TaxPerRateLine>> taxAnswer;
@@ -21,9 +23,10 @@ public:
     std::optional<int> periodAnswer;
     std::string clientPicked;
 
-    ui::Answer message(int number, ui::MessageKind) override
+    ui::Answer message(int number, ui::MessageKind kind) override
     {
         messages.push_back(number);
+        kinds.push_back(kind);
         if (answers.empty()) return ui::Answer::Ok;
         const ui::Answer answer = answers.front();
         answers.pop_front();
@@ -31,7 +34,11 @@ public:
     }
     void focus(SalesField field, int row) override { focuses.emplace_back(field, row); }
     void refresh() override {}
-    void status(const std::string&) override {}
+    void waiting(const std::string& text) override { waits.push_back(text); }
+    bool waitCancelled() override { return cancelWait; }
+    void waitOver() override {}
+    std::vector<std::string> waits;
+    bool cancelWait = false;
     std::string pickClient() override { return clientPicked; }
     int pickAccount() override { return 0; }
     std::optional<std::vector<sidedialogs::TaxPerRateLine>> askTaxes(const std::vector<sidedialogs::TaxPerRateLine>& lines) override
@@ -44,6 +51,7 @@ public:
     std::optional<int> askPeriod(int) override { return periodAnswer; }
 
     int lastMessage() const { return messages.empty() ? -1 : messages.back(); }
+    ui::MessageKind lastKind() const { return kinds.back(); }
     SalesField lastFocus() const { return focuses.back().first; }
 };
 
@@ -182,10 +190,19 @@ TEST_P(SalesScreenTest, UnknownAccountsAreEmptiedWithTheirAmountsKept)
     screen().leaveDebit(4, Amount("12.00"));
     screen().leaveAccount(4, "9999");
     EXPECT_EQ(host.lastMessage(), kNoSuchAccount);
+    EXPECT_EQ(host.lastKind(), ui::MessageKind::Information) << "at the field, an information box";
     EXPECT_EQ(screen().document().rows.row(4).account, 0);
     EXPECT_EQ(screen().document().rows.totals().debit, Amount("12.00"));
     screen().leaveAccount(4, "5400");
     EXPECT_EQ(screen().document().rows.row(4).description, "Bank charges");
+
+    execute("DELETE FROM glm WHERE glm_account = 5400");  // on another workstation, meanwhile
+    screen().leaveInvoice("X1", false);
+    screen().leaveCredit(1, Amount("12.00"));
+    EXPECT_FALSE(screen().accept());
+    EXPECT_EQ(host.lastMessage(), kNoSuchAccount) << "Accept looks the accounts up again";
+    EXPECT_EQ(host.lastKind(), ui::MessageKind::Error) << "at Accept, an error box";
+    EXPECT_EQ(host.lastFocus(), SalesField::RowAccount);
 }
 
 TEST_P(SalesScreenTest, ADirectCashSaleRestoresTheDefaultRows)
@@ -248,9 +265,31 @@ TEST_P(SalesScreenTest, ACashSaleWithoutCommentAsksForOne)
     host.answers = {ui::Answer::Yes};
     EXPECT_FALSE(screen().accept());
     EXPECT_EQ(host.lastFocus(), SalesField::Comment);
+    EXPECT_EQ(std::count(host.messages.begin(), host.messages.end(), kAskForComment), 1) << "asked once";
     host.answers = {ui::Answer::No};
     EXPECT_TRUE(screen().accept());
     EXPECT_EQ(count("SELECT tjlh_journal FROM tjlh WHERE tjlh_reference = 'C1'"), 1);
+}
+
+TEST_P(SalesScreenTest, AUserWhoGivesUpWaitingForTheClientPostsNothing)
+{
+    chooseClient("ABC100");
+    screen().leaveInvoice("W1", false);
+    screen().leaveDebit(0, Amount("10.00"));
+    screen().leaveCredit(1, Amount("10.00"));
+    store::Table elsewhere(*books_, "cli");  // another workstation changing the client
+    elsewhere.open();
+    ASSERT_TRUE(elsewhere.findKey({"ABC100"}));
+    elsewhere.edit();
+    host.cancelWait = true;
+    EXPECT_FALSE(screen().accept());
+    EXPECT_FALSE(host.waits.empty());
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 0);
+    EXPECT_EQ(session.ledgerCode, "N");
+    EXPECT_EQ(screen().document().invoice, "W1") << "the document stays to be accepted again";
+    elsewhere.cancel();
+    host.cancelWait = false;
+    EXPECT_TRUE(screen().accept());
 }
 
 TEST_P(SalesScreenTest, TheCaptionNamesTheNewPeriodAndItsMonth)

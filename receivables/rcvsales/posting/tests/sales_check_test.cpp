@@ -83,6 +83,13 @@ TEST_P(SalesCheck, AReceivableAccountOfAnotherCurrencyIsRefused)
     EXPECT_EQ(*refusal, (Refusal{kOtherCurrencyAccount, SalesField::RowAccount, 0}));
 }
 
+TEST_P(SalesCheck, AReceivableAccountSharedByTwoCurrenciesServesBoth)
+{
+    execute("UPDATE ctrl SET ctrl_ar_curr2 = ?", {kReceivable});
+    execute("UPDATE cli SET cli_currency = 1 WHERE cli_code = 'ABC100'");
+    EXPECT_EQ(CheckDocument(books(), balancedSale()), std::nullopt);
+}
+
 TEST_P(SalesCheck, AcceptChecksTheRowsAsTheyStandInTheOrderOfTheRules)
 {
     EXPECT_EQ(CheckDocument(books(), balancedSale()), std::nullopt);

@@ -1,6 +1,7 @@
 // Holdbacks and project charges: the job-costing side of a sale.
 
 #include "sales_fixture.h"
+#include "sales_import.h"
 
 namespace orvant::sales::testing {
 namespace {
@@ -96,6 +97,56 @@ TEST_P(SalesJobCosting, WithoutTheProvincialHoldbackAccountOnlyTheReceivableIsHe
     ASSERT_EQ(post(sale("H4"), holdback(10, HoldbackChoice::HoldbackOnTaxes)), std::nullopt);
     EXPECT_EQ(money("SELECT tjld_credit FROM tjld WHERE tjld_account = ?", {kFederalTax}), Amount("7.00"));
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_account = ?", {kGstHoldback}), 0);
+    expectBooksAgree();
+}
+
+TEST_P(SalesJobCosting, ACreditNoteHoldsBackOnTheCreditSide)
+{
+    ASSERT_EQ(post(sale("N1")), std::nullopt);
+    SalesDocument note = this->document("ABC100", SalesType::Credit, "N1", "CR1");
+    addRow(note, 0, kReceivable, nullptr, "115.00");
+    addRow(note, 1, kSales, "100.00", nullptr);
+    addRow(note, 2, kFederalTax, "7.00", nullptr);
+    addRow(note, 3, kProvincialTax, "8.00", nullptr);
+    ASSERT_EQ(post(note, holdback(10)), std::nullopt);
+    EXPECT_EQ(money("SELECT car_amount FROM car WHERE car_type = '5'"), Amount("-103.50"));
+    EXPECT_EQ(money("SELECT car_amount FROM car WHERE car_type = '6'"), Amount("-11.50"));
+    EXPECT_EQ(money("SELECT tjld_credit FROM tjld WHERE tjld_account = ?", {kHoldbackReceivable}), Amount("11.50"));
+    EXPECT_EQ(scalar("SELECT tjld_description FROM tjld WHERE tjld_account = ?", {kHoldbackReceivable}).asString(),
+              "Holdbacks receivable");
+    EXPECT_EQ(money("SELECT cli_current_bal FROM cli WHERE cli_code = 'ABC100'"), Money());
+    expectBooksAgree();
+}
+
+TEST_P(SalesJobCosting, AWholeReceivableHeldBackStillReachesTheClient)
+{
+    ASSERT_EQ(post(sale("H6"), holdback(100)), std::nullopt);
+    EXPECT_EQ(money("SELECT car_amount FROM car WHERE car_type = '1'"), Money());
+    EXPECT_EQ(money("SELECT car_amount FROM car WHERE car_type = '6'"), Amount("115.00"));
+    EXPECT_EQ(money("SELECT cli_current_bal FROM cli WHERE cli_code = 'ABC100'"), Amount("115.00"));
+    EXPECT_EQ(money("SELECT cli_sales_ytd FROM cli WHERE cli_code = 'ABC100'"), Amount("115.00"));
+    expectBooksAgree();
+}
+
+TEST_P(SalesJobCosting, AnImportedRecordAnswersWhatTheDialogsWouldAsk)
+{
+    addTaxHoldbackAccounts();
+    execute("UPDATE ctrl SET ctrl_taxsystem = 1");
+    execute("UPDATE jcctrl SET jcctrl_taxcalctype = 1");
+    execute("INSERT INTO jcproject (jcproject_no, jcproject_fact) VALUES ('P1', 1)");
+    SalesImport import(books(true), context, [](int n) { return "M" + std::to_string(n); });
+    const std::string head = R"({"client": "ABC100", "date": "2026-03-10", "rows": [{"account": 1100, "debit": "115.00"}, )"
+                             R"({"account": 4000, "credit": "100.00"}, {"account": 2200, "credit": "7.00"}, {"account": 2210, "credit": "8.00"}], )";
+    EXPECT_EQ(import.post(head + R"("invoice": "I1", "taxes": [{"code": 9, "net": 1}]})"), "the document has no tax row of rate 9");
+    EXPECT_EQ(import.post(head + R"("invoice": "I1", "projects": [{"project": "NOPE", "amount": 1}]})"), "project line 1: M19");
+    EXPECT_EQ(import.post(head + R"("invoice": "I1", "taxes": [{"code": 1, "net": "100.00"}], )"
+                                 R"("holdback": {"percent": 10, "due": "2026-09-30"}, "projects": [{"project": "P1", "phase": "F", "amount": 115}]})"),
+              std::nullopt);
+    EXPECT_EQ(money("SELECT taxrep_gross FROM taxrep WHERE taxrep_code = 1"), Amount("100.00"));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM taxrep"), 1);
+    EXPECT_EQ(money("SELECT tjld_credit FROM tjld WHERE tjld_account = ?", {kGstHoldback}), Amount("0.70"))
+        << "the company's choice: the taxes are held back too";
+    EXPECT_EQ(scalar("SELECT jctrans_typedesc FROM jctrans").asString(), "Project sale");
     expectBooksAgree();
 }
 

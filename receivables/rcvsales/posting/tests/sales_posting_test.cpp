@@ -176,6 +176,18 @@ TEST_P(SalesPostingTest, AFailureInTheMiddleLeavesNothing)
     EXPECT_EQ(balance(), Money());
 }
 
+TEST_P(SalesPostingTest, ARecordLeftHalfWrittenByAFailureIsNotSavedByTheNextDocument)
+{
+    SalesDocument broken = sale("A100");
+    broken.rows.setDescription(1, std::string(61, 'x'));  // wider than a journal line takes
+    EXPECT_THROW(post(broken), store::StoreError);
+    ASSERT_EQ(post(sale("A101")), std::nullopt);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 4);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_reference = 'A101'"), 4);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car"), 1);
+    EXPECT_EQ(balance(), Amount("115.00"));
+}
+
 ORVANT_BOOKS_ON_EVERY_ENGINE(SalesPostingTest);
 
 }  // namespace

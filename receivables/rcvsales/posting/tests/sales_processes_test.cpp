@@ -141,6 +141,33 @@ TEST_P(SalesProcesses, FourWorkstationsPostingAtOnceLoseAndDoubleNothing)
     expectBooksClean();
 }
 
+// Two workstations posting the same sale numbers to the same clients: each number is posted
+// once, by whichever comes first; the other is refused it.
+TEST_P(SalesProcesses, TheSameSaleNumberFromTwoWorkstationsIsPostedOnce)
+{
+    std::string records;
+    for (int k = 0; k < 150; ++k) records += record(kClients[k % 5], "sale", "SAME-" + std::to_string(k), "", Money::fromUnits(10));
+    std::vector<std::string> files;
+    std::vector<pid_t> running;
+    for (int w = 0; w < 2; ++w) {
+        files.push_back(work_ + "/same" + std::to_string(w) + ".jsonl");
+        std::ofstream(files.back()) << records;
+    }
+    for (int w = 0; w < 2; ++w) running.push_back(startPosting(files[static_cast<std::size_t>(w)], "S" + std::to_string(w)));
+    int posted = 0;
+    for (int w = 0; w < 2; ++w) {
+        exitStatus(running[static_cast<std::size_t>(w)]);
+        const std::string out = contents(files[static_cast<std::size_t>(w)] + ".out");
+        const auto at = out.rfind(" document(s) posted");
+        ASSERT_NE(at, std::string::npos) << out;
+        posted += std::stoi(out.substr(out.rfind('\n', at) == std::string::npos ? 0 : out.rfind('\n', at) + 1));
+    }
+    EXPECT_EQ(posted, 150);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car"), 150);
+    EXPECT_EQ(count("SELECT COUNT(DISTINCT car_invoice) FROM car"), 150);
+    expectBooksClean();
+}
+
 // A workstation killed at a random moment of its posting, again and again: whatever it had
 // committed is whole, the document it was writing is not there at all.
 TEST_P(SalesProcesses, AWorkstationKilledWhilePostingLeavesWholeDocumentsOnly)
