@@ -103,6 +103,8 @@ void SalesScreen::leaveClientCode(const std::string& text, bool towardsTag13)
         host_.focus(SalesField::Client);
         return;
     }
+    // Passing again through the code of the client shown keeps the document being typed.
+    if (client && shownClient_ && shownClient_->code == client->code) return;
     if (client) {
         acceptClient(*client);
         return;

@@ -119,6 +119,12 @@ TEST_P(SalesScreenTest, AChosenClientBringsItsOwnSalesAccountsAndTheProposedDate
     EXPECT_EQ(screen().shownClient()->name, "ABC Construction Ltd.");
     EXPECT_EQ(screen().document().date, today);
     EXPECT_EQ(screen().document().dueDate, Ymd(2026, 4, 9));
+
+    screen().leaveDebit(0, Amount("5.00"));
+    chooseClient("ABC100");
+    EXPECT_EQ(screen().document().rows.totals().debit, Amount("5.00")) << "the same client again keeps the rows";
+    chooseClient("BEL200");
+    EXPECT_TRUE(screen().document().rows.totals().debit.isZero()) << "another client starts a new document";
 }
 
 TEST_P(SalesScreenTest, ClientsOnHoldOrUnknownAreRefusedAtTheCode)
