@@ -77,13 +77,14 @@ Work oneWorkstation(SalesPoster& poster, long& next)
     };
 }
 
-// Four workstations: four processes posting `sales` sales each, numbered apart.
+// Four workstations: four processes posting `sales` sales each, numbered apart, each starting on
+// another client (they meet on the same clients as they go).
 Work fourWorkstations(const ScratchBooks& books, MakePoster make, long sales, long& next)
 {
     return [&books, make, sales, &next] {
         std::vector<pid_t> children;
         for (int w = 0; w < 4; ++w) {
-            const long first = next + w * sales;
+            const long first = next + w * (sales + 1);
             const pid_t pid = ::fork();
             if (pid == 0) {
                 int status = 0;
@@ -98,7 +99,7 @@ Work fourWorkstations(const ScratchBooks& books, MakePoster make, long sales, lo
             }
             children.push_back(pid);
         }
-        next += 4 * sales;
+        next += 4 * (sales + 1);
         for (pid_t pid : children) {
             int status = 0;
             ::waitpid(pid, &status, 0);
