@@ -1,5 +1,7 @@
 #include "settings/registry.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QSettings>
 #include <QStringList>
@@ -49,6 +51,12 @@ QString Registry::storedSection(QStringView section) const
 }
 
 bool Registry::contains(QStringView section, QStringView name) const { return storedKey(section, name).has_value(); }
+
+bool Registry::hasSection(QStringView section) const
+{
+    const QStringList groups = settings_->childGroups();
+    return std::any_of(groups.begin(), groups.end(), [&](const QString& group) { return group.compare(section, Qt::CaseInsensitive) == 0; });
+}
 
 QString Registry::value(QStringView section, QStringView name, const QString& defaultValue) const
 {

@@ -29,6 +29,8 @@ public:
 
     QString path() const;
     bool contains(QStringView section, QStringView name) const;
+    // Whether the section (a key of its own, in the registry's terms) is there, in any case.
+    bool hasSection(QStringView section) const;
     QString value(QStringView section, QStringView name, const QString& defaultValue = {}) const;
     // Writes the value and saves the file at once, so another program reading it sees the change.
     // False when the file could not be saved.

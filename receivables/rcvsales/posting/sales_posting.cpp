@@ -1,6 +1,7 @@
 #include "sales_posting.h"
 
 #include "books/control_accounts.h"
+#include "store/error.h"
 
 namespace orvant::sales {
 
@@ -90,7 +91,12 @@ std::optional<Refusal> SalesPosting::write(const PreparedDocument& prepared, con
     std::optional<ClientFacts> client;
     if (!document.directCash) {
         if (!clients_.findKey({document.client})) return Refusal{kNoSuchClient, SalesField::Client};
-        store::EditWithLockRetry(clients_, context.lockRetry);
+        try {
+            store::EditWithLockRetry(clients_, context.lockRetry);
+        } catch (const store::StoreError& error) {
+            if (error.code() != store::errc::kRecordGone) throw;
+            return Refusal{kNoSuchClient, SalesField::Client};  // deleted meanwhile
+        }
         client = ReadClient(clients_);
     }
     // The client's lock is given back once the transaction has ended, whatever happens.
