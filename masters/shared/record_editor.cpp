@@ -80,6 +80,21 @@ void RecordEditor::set(const std::string& field, store::Value value)
     changes_[field] = std::move(value);
 }
 
+std::map<std::string, store::Value> RecordEditor::zeroedNumbers() const
+{
+    std::map<std::string, store::Value> zeros;
+    for (const store::FieldDef& field : table_.definition().fields) {
+        switch (field.type) {
+        case store::FieldType::Integer:
+        case store::FieldType::SmallInt: zeros[field.name] = 0; break;
+        case store::FieldType::Float: zeros[field.name] = 0.0; break;
+        case store::FieldType::Money: zeros[field.name] = Money(); break;
+        default: break;
+        }
+    }
+    return zeros;
+}
+
 void RecordEditor::beginInsert(std::map<std::string, store::Value> defaults)
 {
     cancel();

@@ -52,6 +52,8 @@ public:
     void set(const std::string& field, store::Value value);
     bool changed(const std::string& field) const { return changes_.count(field) != 0; }
 
+    // Every number field of the table at 0: the start of a new record's defaults.
+    std::map<std::string, store::Value> zeroedNumbers() const;
     // A new record with its defaults; the code is among the changes once typed.
     void beginInsert(std::map<std::string, store::Value> defaults);
     // The record shown, to be changed.

@@ -1,0 +1,123 @@
+#pragma once
+// Client maintenance without its widgets: browsing the clients, inserting and changing one with
+// the changes kept in the screen, the checks of each field and of the save, the lists, the
+// pickers' results, and a delete that asks first and is refused while the client has entries.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shared/choice_lists.h"
+#include "shared/master_host.h"
+#include "shared/record_editor.h"
+#include "shared/reference_checks.h"
+
+namespace orvant::masters {
+
+// The pickers the screen opens; an empty code or 0 is a cancelled picker.
+class ClientPickers {
+public:
+    virtual ~ClientPickers() = default;
+    virtual std::string client() = 0;
+    virtual std::string salesman() = 0;
+    virtual std::string territory() = 0;
+    virtual int terms() = 0;
+    virtual int account() = 0;
+};
+
+// A line of the taxes list: the rate's description and the client field it sets.
+struct TaxLine {
+    std::string description;
+    std::string field;  // nothing bound past the twelfth line
+};
+
+enum ClientMessage {
+    kNoSalesman = 0, kNoPostalCode = 1, kNoTerms = 2, kHasEntries = 3, kNoSuchTerritory = 4, kNoSuchTerms = 5,
+    kNoSuchSalesman = 6, kNoSuchBillTo = 7, kNoSuchAccount = 8, kClientListTitle = 9, kNoEmail = 10, kNoSuchCode = 11,
+    kConfirmDelete = 12, kDueDaysOutOfRange = 13, kCodeTakenMeanwhile = 14, kClientGone = 15,
+};
+
+struct ClientSettings {
+    int taxSystem = 0;
+    int invoiceCopies = 1;  // Ctrl_ArCopies
+    bool international = false;
+};
+
+class ClientScreen {
+public:
+    ClientScreen(store::Database& company, store::Database& dataRoot, MasterHost& host, ClientPickers& pickers,
+                 bool largerEdition, bool international, std::string homeCurrencyName = "Défaut");
+
+    void start();
+
+    // What the form shows.
+    const RecordView& record() const { return editor_; }
+    EditState state() const { return editor_.state(); }
+    bool codeBoxEnabled() const { return codeBoxEnabled_; }
+    bool fieldsEnabled() const { return editor_.state() != EditState::Browse; }
+    const ChoiceList& priceLists() const { return priceLists_; }
+    const ChoiceList& currencies() const { return currencies_; }
+    const std::vector<std::string>& invoiceFormats() const { return formats_; }
+    std::optional<int> priceListIndex() const { return priceLists_.indexOf(static_cast<int>(editor_.number("Cli_price_list"))); }
+    std::optional<int> currencyIndex() const { return currencies_.indexOf(static_cast<int>(editor_.number("Cli_currency"))); }
+    const ClientSettings& settings() const { return settings_; }
+    // Under taxes per rate, the lines of the taxes list.
+    const std::vector<TaxLine>& taxLines() const { return taxLines_; }
+
+    // The navigator.
+    void first();
+    void prior();
+    void next();
+    void last();
+    void insert();
+    void edit();
+    void post();
+    void cancel();
+    void remove();
+    void findWithPicker();
+
+    // The fields.
+    void set(const std::string& field, store::Value value);
+    void leaveCode(const std::string& code);
+    // Each check is skipped when the focus goes to the field's own list button (or exit, help).
+    void leaveTerms(const std::string& text, bool skipCheck);
+    void leaveSalesman(bool skipCheck);
+    void leaveTerritory(bool skipCheck);
+    void leaveBillTo(bool skipCheck);
+    void leaveAccount(int n, const std::string& text, bool skipCheck);
+    void leaveLanguage();
+    void enterDateCreated();
+    void choosePriceList(int index);
+    void chooseCurrency(int index);
+    void chooseInvoiceFormat(int index);
+    void setTaxLine(int line, bool on);
+
+    // The pickers of the fields.
+    void pickSalesman();
+    void pickTerritory();
+    void pickTerms();
+    void pickBillTo();
+    void pickAccount(int n);
+
+private:
+    bool checkForSave(RecordEditor& record);
+    bool refuse(ClientMessage message, const std::string& field, int page);
+    void browse();
+    void editExisting(const std::string& code);
+
+    MasterHost& host_;
+    ClientPickers& pickers_;
+    RecordEditor editor_;
+    References references_;
+    ClientSettings settings_;
+    ChoiceList priceLists_, currencies_;
+    std::vector<std::string> formats_;
+    std::vector<TaxLine> taxLines_;
+    bool codeBoxEnabled_ = true;
+};
+
+// Pages of the screen.
+inline constexpr int kGeneralPage = 0, kControlPage = 1, kCommentsPage = 2;
+
+}  // namespace orvant::masters

@@ -1,0 +1,279 @@
+// Client maintenance driven as its form drives it, with the user's answers scripted.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "company/company_creation.h"
+#include "rcvclients/client_screen.h"
+#include "store/query.h"
+#include "testing/books_fixture.h"
+
+namespace orvant::masters {
+namespace {
+
+class ScriptedHost : public MasterHost, public ClientPickers {
+public:
+    std::vector<int> messages;
+    std::vector<std::string> focuses;
+    int page = 0;
+    std::deque<ui::Answer> answers;
+    std::string clientPicked, salesmanPicked, territoryPicked;
+    int termsPicked = 0, accountPicked = 0;
+
+    ui::Answer message(int number, ui::MessageKind) override
+    {
+        messages.push_back(number);
+        if (answers.empty()) return ui::Answer::Ok;
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void focus(const std::string& field) override { focuses.push_back(field); }
+    void showPage(int shown) override { page = shown; }
+    void refresh() override {}
+    void waiting() override {}
+    bool waitCancelled() override { return false; }
+    void waitOver() override {}
+    std::string client() override { return clientPicked; }
+    std::string salesman() override { return salesmanPicked; }
+    std::string territory() override { return territoryPicked; }
+    int terms() override { return termsPicked; }
+    int account() override { return accountPicked; }
+
+    int lastMessage() const { return messages.empty() ? -1 : messages.back(); }
+    std::string lastFocus() const { return focuses.empty() ? std::string() : focuses.back(); }
+};
+
+class ClientScreenTest : public testing::BooksTest {
+protected:
+    ClientScreenTest() : BooksTest(Company::Demo) {}
+
+    void SetUp() override
+    {
+        BooksTest::SetUp();
+        if (IsSkipped()) return;
+        root_ = company::OpenDataRoot(installation_);
+    }
+
+    ClientScreen& screen(bool international = false)
+    {
+        if (!screen_) {
+            screen_ = std::make_unique<ClientScreen>(*books_, *root_, host, host, false, international);
+            screen_->start();
+        }
+        return *screen_;
+    }
+
+    void execute(const std::string& sql, std::vector<store::Value> binds = {})
+    {
+        store::Query query(*books_, sql);
+        for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
+        query.execute();
+    }
+    store::Value value(const std::string& sql)
+    {
+        store::Query query(*books_, sql);
+        query.open();
+        return query.eof() ? store::Value() : query.value(0);
+    }
+
+    std::int64_t termsDays(int terms)
+    {
+        store::Query query(*root_, "SELECT arterms_days FROM arterms WHERE arterms_code = ?");
+        query.bind(0, terms);
+        query.open();
+        return query.field(0).asInt();
+    }
+
+    // A new client with every required reference, not yet saved.
+    void typeNewClient(const char* code)
+    {
+        screen().insert();
+        screen().leaveCode(code);
+        screen().set("Cli_name", "New client");
+        screen().set("Cli_postal_code", "H2X 1Y4");
+        screen().set("Cli_salesrep", "JD");
+        screen().leaveTerms("1", false);
+    }
+
+    ScriptedHost host;
+    std::unique_ptr<store::Database> root_;
+    std::unique_ptr<ClientScreen> screen_;
+};
+
+TEST_P(ClientScreenTest, InsertingAnExistingCodeEditsThatClientWithoutAMessage)
+{
+    screen().insert();
+    EXPECT_EQ(host.lastFocus(), "Cli_code");
+    screen().leaveCode("BEL200");
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(screen().state(), EditState::Edit);
+    EXPECT_FALSE(screen().codeBoxEnabled());
+    EXPECT_EQ(screen().record().text("Cli_name"), "Bélanger et fils inc.");
+    EXPECT_EQ(host.lastFocus(), "Cli_name");
+}
+
+TEST_P(ClientScreenTest, ANewClientIsSavedWithItsDefaultsAndTheTermsDays)
+{
+    execute("UPDATE ctrl SET ctrl_arcopies = 2");
+    typeNewClient("NEW100");
+    screen().post();
+    EXPECT_TRUE(host.messages.empty()) << host.lastMessage();
+    EXPECT_EQ(screen().state(), EditState::Browse);
+    EXPECT_EQ(value("SELECT cli_name FROM cli WHERE cli_code = 'NEW100'").asString(), "New client");
+    EXPECT_EQ(value("SELECT cli_du_days FROM cli WHERE cli_code = 'NEW100'").asInt(), termsDays(1)) << "the terms' days";
+    EXPECT_EQ(value("SELECT cli_copies FROM cli WHERE cli_code = 'NEW100'").asInt(), 2);
+    EXPECT_TRUE(value("SELECT cli_tax_fed FROM cli WHERE cli_code = 'NEW100'").asBool());
+    EXPECT_EQ(value("SELECT cli_language FROM cli WHERE cli_code = 'NEW100'").asString(), "1");
+    EXPECT_EQ(value("SELECT cli_current_bal FROM cli WHERE cli_code = 'NEW100'").asInt(), 0) << "numbers start at 0";
+    EXPECT_EQ(host.lastFocus(), kNavigator);
+}
+
+TEST_P(ClientScreenTest, TheSaveChecksEachReferenceInTurn)
+{
+    typeNewClient("NEW200");
+    screen().set("Cli_salesrep", "ZZ");
+    screen().post();
+    EXPECT_EQ(host.lastMessage(), kNoSuchSalesman);
+    EXPECT_EQ(host.lastFocus(), "Cli_salesrep");
+    EXPECT_EQ(host.page, kControlPage);
+    screen().set("Cli_salesrep", "JD");
+    screen().set("Cli_terr", "ZZZ");
+    screen().post();
+    EXPECT_EQ(host.lastMessage(), kNoSuchTerritory);
+    screen().set("Cli_terr", "");
+    screen().set("Cli_terms", 77);
+    screen().post();
+    EXPECT_EQ(host.lastMessage(), kNoSuchTerms);
+    screen().set("Cli_terms", 1);
+    screen().set("Cli_charge_to", "NOBODY");
+    screen().post();
+    EXPECT_EQ(host.lastMessage(), kNoSuchBillTo);
+    screen().set("Cli_charge_to", "ABC100");
+    screen().set("Cli_postal_code", "");
+    screen().post();
+    EXPECT_EQ(host.lastMessage(), kNoPostalCode);
+    screen().set("Cli_postal_code", "H2X 1Y4");
+    screen().set("Cli_accnt2", 999999);
+    screen().post();
+    EXPECT_EQ(host.lastMessage(), kNoSuchAccount);
+    EXPECT_EQ(host.lastFocus(), "Cli_accnt2");
+    screen().set("Cli_accnt2", 0);
+    screen().set("Cli_email_invoice", true);
+    screen().post();
+    EXPECT_EQ(host.lastMessage(), kNoEmail);
+    EXPECT_EQ(host.page, kGeneralPage) << "the e-mail is on the first page";
+    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'NEW200'").asInt(), 0) << "nothing saved while refused";
+    screen().set("Cli_email", "ap@new.example");
+    const auto shown = host.messages.size();
+    screen().post();
+    EXPECT_EQ(host.messages.size(), shown);
+    EXPECT_EQ(value("SELECT cli_charge_to FROM cli WHERE cli_code = 'NEW200'").asString(), "ABC100");
+}
+
+TEST_P(ClientScreenTest, DueDaysComeFromTheTermsAndStayInRange)
+{
+    root_->connection().execute("INSERT INTO arterms (arterms_code, arterms_desc, arterms_days) VALUES (9, 'Odd', 950)");
+    typeNewClient("NEW300");
+    screen().leaveTerms("9", false);
+    screen().post();
+    EXPECT_EQ(host.lastMessage(), kDueDaysOutOfRange);
+    screen().leaveTerms("2", false);
+    EXPECT_EQ(screen().record().number("Cli_du_days"), termsDays(2));
+    screen().leaveTerms("77", false);
+    EXPECT_EQ(host.lastMessage(), kNoSuchTerms);
+    EXPECT_EQ(host.lastFocus(), "Cli_terms");
+}
+
+TEST_P(ClientScreenTest, FieldExitsCheckUnlessTheFocusGoesToTheListButton)
+{
+    screen().insert();
+    screen().leaveCode("NEW400");
+    screen().leaveSalesman(true);
+    EXPECT_TRUE(host.messages.empty()) << "towards its list button";
+    screen().leaveSalesman(false);
+    EXPECT_EQ(host.lastMessage(), kNoSalesman);
+    screen().set("Cli_salesrep", "ZZ");
+    screen().leaveSalesman(false);
+    EXPECT_EQ(host.lastMessage(), kNoSuchSalesman);
+    screen().leaveAccount(1, "0", false);
+    EXPECT_EQ(host.lastMessage(), kNoSuchSalesman) << "an account of 0 passes";
+    screen().leaveAccount(1, "", false);
+    EXPECT_EQ(host.lastMessage(), kNoSuchAccount) << "an empty account box does not";
+    screen().set("Cli_language", "3");
+    screen().leaveLanguage();
+    EXPECT_EQ(host.lastFocus(), "Cli_language");
+}
+
+TEST_P(ClientScreenTest, ACancelledPickerChangesNothing)
+{
+    screen().first();
+    screen().edit();
+    host.territoryPicked = "";
+    screen().pickTerritory();
+    EXPECT_EQ(screen().record().text("Cli_terr"), "N");
+    host.termsPicked = 0;
+    screen().pickTerms();
+    EXPECT_EQ(screen().record().number("Cli_terms"), 1);
+    host.salesmanPicked = "SL";
+    screen().pickSalesman();
+    EXPECT_EQ(screen().record().text("Cli_salesrep"), "SL");
+}
+
+TEST_P(ClientScreenTest, UnderTaxesPerRateTheThirdLineSetsTheThirdTaxField)
+{
+    execute("UPDATE ctrl SET ctrl_taxsystem = 1");
+    execute("INSERT INTO taxrates (taxrates_code, taxrates_description, taxrates_rate, taxrates_account) VALUES (3, 'HST', 13, 2200)");
+    screen().first();
+    ASSERT_EQ(screen().taxLines().size(), 3u);
+    EXPECT_EQ(screen().taxLines()[2].field, "Cli_tax3");
+    screen().edit();
+    screen().setTaxLine(2, true);
+    screen().set("Cli_postal_code", "H3B 2Y5");
+    screen().post();
+    EXPECT_TRUE(host.messages.empty()) << host.lastMessage();
+    EXPECT_TRUE(value("SELECT cli_tax3 FROM cli WHERE cli_code = 'ABC100'").asBool());
+}
+
+TEST_P(ClientScreenTest, DeletingAsksFirstAndRefusesAClientWithEntries)
+{
+    execute("INSERT INTO carh (car_client, car_invoice, car_ref, car_type, car_amount, car_seq) VALUES ('ABC100', 'OLD', '', '1', 0, 1)");
+    screen().first();
+    host.answers = {ui::Answer::No};
+    screen().remove();
+    EXPECT_EQ(host.lastMessage(), kConfirmDelete);
+    host.answers = {ui::Answer::Yes};
+    screen().remove();
+    EXPECT_EQ(host.lastMessage(), kHasEntries) << "entries in the history only";
+    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'ABC100'").asInt(), 1);
+    screen().next();
+    host.answers = {ui::Answer::Yes};
+    screen().remove();
+    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'BEL200'").asInt(), 0);
+}
+
+TEST_P(ClientScreenTest, AnUnknownCodeTypedWhileBrowsingIsRefused)
+{
+    screen().leaveCode("NOBODY");
+    EXPECT_EQ(host.lastMessage(), kNoSuchCode);
+    EXPECT_EQ(screen().state(), EditState::Browse);
+    screen().leaveCode("HAR300");
+    EXPECT_EQ(screen().state(), EditState::Edit) << "a code that exists is put into edit";
+    EXPECT_EQ(screen().record().text("Cli_name"), "Harbour Marine Supply");
+}
+
+TEST_P(ClientScreenTest, InternationalSettingsNeedNoPostalCode)
+{
+    screen(true).insert();
+    screen().leaveCode("INT100");
+    screen().set("Cli_salesrep", "JD");
+    screen().leaveTerms("1", false);
+    screen().post();
+    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'INT100'").asInt(), 1);
+}
+
+ORVANT_BOOKS_ON_EVERY_ENGINE(ClientScreenTest);
+
+}  // namespace
+}  // namespace orvant::masters
