@@ -1,0 +1,403 @@
+#include "shared/master_form.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "dates/date_format.h"
+#include "quick_link.h"
+#include "report/printing.h"
+#include "report/screen_print.h"
+#include "session/help.h"
+#include "ui/error_reporting.h"
+#include "ui/form_messages.h"
+
+namespace orvant::masters {
+
+namespace {
+
+QString qt(const std::string& s) { return QString::fromStdString(s); }
+
+struct NavigatorEntry {
+    NavigatorButton button;
+    const char* name;
+    const char* caption;
+};
+
+constexpr NavigatorEntry kNavigatorButtons[] = {
+    {NavigatorButton::First, "FirstBtn", "|<"},   {NavigatorButton::Prior, "PriorBtn", "<"},
+    {NavigatorButton::Next, "NextBtn", ">"},      {NavigatorButton::Last, "LastBtn", ">|"},
+    {NavigatorButton::Insert, "InsertBtn", "+"},  {NavigatorButton::Delete, "DeleteBtn", "-"},
+    {NavigatorButton::Edit, "EditBtn", "&Edit"},   {NavigatorButton::Post, "PostBtn", "&Save"},
+    {NavigatorButton::Cancel, "CancelBtn", "&Cancel"},
+};
+
+bool isMoveOrStart(NavigatorButton b) { return b != NavigatorButton::Post && b != NavigatorButton::Cancel; }
+
+}  // namespace
+
+MasterForm::MasterForm(Session& session, QString helpFile, const char* objectName, const char* caption, int helpContext,
+                       std::string emailField)
+    : session_(session), helpFile_(std::move(helpFile)), helpContext_(helpContext), emailField_(std::move(emailField))
+{
+    setObjectName(QLatin1String(objectName));
+    setWindowTitle(QString::fromUtf8(caption));
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName("PageControl");
+    auto* navigator = new QWidget(this);
+    buildNavigator(navigator);
+    auto* bottom = new QWidget(this);
+    buildBottomBar(bottom);
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName("StatusBar");
+    for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) {
+        auto* label = new QLabel(statusBar_);
+        label->setObjectName(panel);
+        statusBar_->addPermanentWidget(label);
+    }
+    auto* messages = new QPlainTextEdit(this);
+    messages->setObjectName("IntlStrings1");
+    messages->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(navigator);
+    layout->addWidget(bottom);
+    layout->addWidget(statusBar_);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) { focusMoved(old, now); });
+    resize(760, 560);
+}
+
+MasterForm::~MasterForm() { disconnect(qApp, nullptr, this, nullptr); }
+
+void MasterForm::buildNavigator(QWidget* bar)
+{
+    bar->setObjectName("Navigator");
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (const NavigatorEntry& entry : kNavigatorButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(entry.caption), bar);
+        button->setObjectName(entry.name);
+        button->setAutoDefault(false);
+        row->addWidget(button);
+        navigator_[entry.button] = button;
+        const NavigatorButton which = entry.button;
+        connect(button, &QPushButton::clicked, this, ui::Guarded([this, which] {
+                    const std::function<void()>* action = nullptr;
+                    switch (which) {
+                    case NavigatorButton::First: action = &actions_.first; break;
+                    case NavigatorButton::Prior: action = &actions_.prior; break;
+                    case NavigatorButton::Next: action = &actions_.next; break;
+                    case NavigatorButton::Last: action = &actions_.last; break;
+                    case NavigatorButton::Insert: action = &actions_.insert; break;
+                    case NavigatorButton::Delete: action = &actions_.remove; break;
+                    case NavigatorButton::Edit: action = &actions_.edit; break;
+                    case NavigatorButton::Post: action = &actions_.post; break;
+                    case NavigatorButton::Cancel: action = &actions_.cancel; break;
+                    }
+                    const std::function<void()> run = *action;
+                    act([run] { run(); });
+                }));
+    }
+    row->addStretch();
+}
+
+void MasterForm::buildBottomBar(QWidget* bar)
+{
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    const auto button = [&](const char* name, const char* caption, void (MasterForm::*action)()) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), bar);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, ui::Guarded([this, action] { (this->*action)(); }));
+        row->addWidget(b);
+        return b;
+    };
+    button("PrintBtn", "Print screen", &MasterForm::printScreen)->setFocusPolicy(Qt::NoFocus);
+    button("EmailBtn", "E-Mail", &MasterForm::emailParty)->setFocusPolicy(Qt::NoFocus);
+    button("QuickLinkBtn", "Quick Link", &MasterForm::openQuickLink)->setFocusPolicy(Qt::NoFocus);
+    row->addStretch();
+    exit_ = new QPushButton("E&xit", bar);
+    exit_->setObjectName("Exit_btn");
+    connect(static_cast<QPushButton*>(exit_), &QPushButton::clicked, this, &QDialog::reject);
+    row->addWidget(exit_);
+    help_ = button("Help_btn", "&Help", &MasterForm::showHelp);
+}
+
+QWidget* MasterForm::addPage(const char* objectName, const char* caption)
+{
+    auto* page = new QWidget(pages_);
+    page->setObjectName(QLatin1String(objectName));
+    pages_->addTab(page, QString::fromUtf8(caption));
+    return page;
+}
+
+void MasterForm::bind(QWidget* widget, const std::string& field, Kind kind)
+{
+    bindings_.insert(widget, {field, kind});
+    widget->installEventFilter(this);
+    if (widget == codeBox_) return;
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        connect(line, &QLineEdit::textEdited, this, [this, widget] { store(widget); });
+    else if (auto* box = qobject_cast<QCheckBox*>(widget))
+        connect(box, &QCheckBox::toggled, this, [this, widget] { store(widget); });
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
+        connect(memo, &QPlainTextEdit::textChanged, this, [this, widget] { store(widget); });
+    else if (auto* spin = qobject_cast<QSpinBox*>(widget))
+        connect(spin, &QSpinBox::valueChanged, this, [this, widget] { store(widget); });
+}
+
+void MasterForm::onLeave(QWidget* widget, std::function<void(bool)> leave, QList<QWidget*> ownButtons)
+{
+    leaves_.insert(widget, std::move(leave));
+    ownButtons_.insert(widget, std::move(ownButtons));
+    widget->installEventFilter(this);
+}
+
+void MasterForm::onEnter(QWidget* widget, std::function<void()> enter) { enters_.insert(widget, std::move(enter)); }
+
+void MasterForm::onF2(QWidget* widget, std::function<void()> lookUp)
+{
+    lookUps_.insert(widget, std::move(lookUp));
+    widget->installEventFilter(this);
+}
+
+// What the user typed, into the record, as the field's kind reads it.
+void MasterForm::store(QWidget* widget)
+{
+    if (refreshing_ || !actions_.set || actions_.state() == EditState::Browse) return;
+    const Binding binding = bindings_.value(widget);
+    store::Value value;
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        const QString text = line->text().trimmed();
+        switch (binding.kind) {
+        case Kind::Integer: value = text.toInt(); break;
+        case Kind::Number: value = text.toDouble(); break;
+        case Kind::Money: value = Money::parse(text.toStdString()).value_or(Money()); break;
+        case Kind::Date: {
+            const auto date = ParseDate(text.toStdString(), ShortDateFormat());
+            value = date ? store::Value(*date) : store::Value();
+            break;
+        }
+        default: value = line->text().toStdString(); break;
+        }
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        value = box->isChecked();
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+        value = memo->toPlainText().toStdString();
+    } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+        value = spin->value();
+    }
+    actions_.set(binding.field, std::move(value));
+}
+
+void MasterForm::show(QWidget* widget, const Binding& binding)
+{
+    const store::Value value = actions_.record().value(binding.field);
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        if (line->hasFocus() && line->isModified()) return;  // being typed in
+        QString text;
+        switch (binding.kind) {
+        case Kind::Integer: text = value.isNull() ? QString() : QString::number(value.asInt()); break;
+        case Kind::Number: text = value.isNull() ? QString() : QString::number(value.asFloat(), 'f', 2); break;
+        case Kind::Money: text = value.isNull() ? QString() : qt(value.asMoney().toGroupedString(2)); break;
+        case Kind::Date: text = qt(FormatDate(value.asDate(), ShortDateFormat())); break;
+        default: text = qt(value.asString()); break;
+        }
+        if (line->text() != text) line->setText(text);
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        box->setChecked(value.asBool());
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+        if (memo->toPlainText() != qt(value.asString()) && !memo->hasFocus()) memo->setPlainText(qt(value.asString()));
+    } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+        spin->setValue(static_cast<int>(value.asInt()));
+    }
+}
+
+void MasterForm::refresh()
+{
+    if (!actions_.record) return;
+    refreshing_ = true;
+    const EditState state = actions_.state();
+    const bool editing = state != EditState::Browse;
+    for (auto it = bindings_.begin(); it != bindings_.end(); ++it) {
+        show(it.key(), it.value());
+        it.key()->setEnabled(it.key() == codeBox_ ? actions_.codeBoxEnabled() : editing);
+    }
+    for (const auto& [button, widget] : navigator_) widget->setEnabled(isMoveOrStart(button) ? !editing : editing);
+    refreshLists();
+    refreshing_ = false;
+}
+
+QWidget* MasterForm::widgetFor(const std::string& field) const
+{
+    if (field == kNavigator) return navigator_.at(NavigatorButton::First)->parentWidget();
+    for (auto it = bindings_.begin(); it != bindings_.end(); ++it)
+        if (it.value().field == field) return it.key();
+    return nullptr;
+}
+
+void MasterForm::focus(const std::string& field)
+{
+    QWidget* target = widgetFor(field);
+    if (field == kNavigator) target = navigator_.at(NavigatorButton::First);
+    if (!target) return;
+    sentBackTo_ = target->hasFocus() ? nullptr : target;
+    QTimer::singleShot(0, target, [this, target] {
+        for (int page = 0; page < pages_->count(); ++page)
+            if (pages_->widget(page)->isAncestorOf(target)) pages_->setCurrentIndex(page);
+        target->setFocus(Qt::OtherFocusReason);
+        if (auto* line = qobject_cast<QLineEdit*>(target)) line->selectAll();
+    });
+}
+
+void MasterForm::showPage(int page) { pages_->setCurrentIndex(page); }
+
+ui::Answer MasterForm::message(int number, ui::MessageKind kind) { return ui::ShowFormMessage(*this, number, kind); }
+
+QString MasterForm::messageText(int number) const { return ui::FormMessageText(*this, number); }
+
+void MasterForm::act(std::function<void()> call)
+{
+    if (acting_) {
+        QTimer::singleShot(0, this, ui::Guarded([this, call] { act(call); }));
+        return;
+    }
+    acting_ = true;
+    struct Done {
+        bool& acting;
+        ~Done() { acting = false; }
+    } done{acting_};
+    ui::Guarded(call)();
+}
+
+// Leaving a field runs its exit; moves within the form only (a message box taking the focus is
+// not the user leaving), and not when the focus comes back to a refused field.
+void MasterForm::focusMoved(QWidget* old, QWidget* now)
+{
+    if (!actions_.state || !now || now->window() != this) return;
+    const bool sentBack = now == sentBackTo_;
+    if (sentBack) sentBackTo_ = nullptr;
+    if (old && old->window() == this && leaves_.contains(old) && !sentBack) {
+        const bool skip = now == exit_ || now == help_ || ownButtons_.value(old).contains(now);
+        const auto leave = leaves_.value(old);
+        if (auto* line = qobject_cast<QLineEdit*>(old)) line->setModified(false);
+        act([leave, skip] { leave(skip); });
+    }
+    if (enters_.contains(now)) {
+        const auto enter = enters_.value(now);
+        act([enter] { enter(); });
+    }
+}
+
+bool MasterForm::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || event->type() != QEvent::KeyPress || !actions_.state) return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_F2 && lookUps_.contains(widget) && actions_.state() != EditState::Browse) {
+        if (auto* line = qobject_cast<QLineEdit*>(widget)) line->setModified(false);
+        const auto lookUp = lookUps_.value(widget);
+        act([lookUp] { lookUp(); });
+        return true;
+    }
+    if (actions_.state() == EditState::Browse) return browseKey(key) || QDialog::eventFilter(watched, event);
+    return editKey(widget, key) || QDialog::eventFilter(watched, event);
+}
+
+void MasterForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) return event->accept();  // a key never throws away what was typed
+    if (actions_.state && actions_.state() == EditState::Browse && browseKey(event->key())) return event->accept();
+    QDialog::keyPressEvent(event);
+}
+
+// While browsing the keys move through the records, as the navigator does.
+bool MasterForm::browseKey(int key)
+{
+    std::function<void()> run;
+    switch (key) {
+    case Qt::Key_F2: run = actions_.findWithPicker; break;
+    case Qt::Key_Up:
+    case Qt::Key_PageUp: run = actions_.prior; break;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown: run = actions_.next; break;
+    case Qt::Key_Home: run = actions_.first; break;
+    case Qt::Key_End: run = actions_.last; break;
+    case Qt::Key_Insert: run = actions_.insert; break;
+    case Qt::Key_Delete: run = actions_.remove; break;
+    default: return false;
+    }
+    act([run] { run(); });
+    return true;
+}
+
+// While inserting or editing, Enter and Down go to the next field and Up to the previous one,
+// except in a memo.
+bool MasterForm::editKey(QWidget* widget, int key)
+{
+    if (qobject_cast<QPlainTextEdit*>(widget)) return false;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down) {
+        focusNextChild();
+        return true;
+    }
+    if (key == Qt::Key_Up) {
+        focusPreviousChild();
+        return true;
+    }
+    return false;
+}
+
+// A box that says the record is held elsewhere, painted while the save tries again, with Cancel.
+void MasterForm::waiting()
+{
+    if (!wait_) {
+        wait_ = std::make_unique<QProgressDialog>(this);
+        wait_->setObjectName("WaitBox");
+        wait_->setRange(0, 0);
+        wait_->setMinimumDuration(0);
+        wait_->setWindowModality(Qt::WindowModal);
+        wait_->setLabelText(messageText(waitMessage_));
+    }
+    wait_->show();
+    QCoreApplication::processEvents();
+}
+
+bool MasterForm::waitCancelled()
+{
+    if (!wait_) return false;
+    QCoreApplication::processEvents();
+    return wait_->wasCanceled();
+}
+
+void MasterForm::waitOver() { wait_.reset(); }
+
+void MasterForm::emailParty()
+{
+    const std::string address = actions_.record ? actions_.record().text(emailField_) : std::string();
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + qt(address)));
+}
+
+void MasterForm::printScreen()
+{
+    report::printReport(report::documentFromWidget(this), this, QString::fromStdString(session_.printerIndex).toInt(), false);
+}
+
+void MasterForm::openQuickLink() { QuickLink(LinkFor(session_)); }
+
+void MasterForm::showHelp() { OpenHelp(helpFile_, helpContext_); }
+
+}  // namespace orvant::masters

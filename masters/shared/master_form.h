@@ -1,0 +1,133 @@
+#pragma once
+// The form of a maintenance screen, as client and supplier maintenance share it: the pages, the
+// record navigator, the fields bound to the record's fields, the exit rule of a field (its check
+// runs unless the focus goes to its own list button, to exit or to help), the keys, the
+// messages and the wait for a record held elsewhere. A screen's form adds its widgets and says
+// what each does; the rules stay in the screen's logic.
+
+#include <QDialog>
+#include <QHash>
+#include <QSet>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "session/session.h"
+#include "shared/master_host.h"
+#include "shared/record_editor.h"
+
+class QProgressDialog;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QWidget;
+
+namespace orvant::masters {
+
+// The navigator's buttons, in their order.
+enum class NavigatorButton { First, Prior, Next, Last, Insert, Delete, Edit, Post, Cancel };
+
+// What a maintenance screen's logic offers its form.
+struct NavigatorActions {
+    std::function<void()> first, prior, next, last, insert, remove, edit, post, cancel, findWithPicker;
+    std::function<const RecordView&()> record;
+    std::function<EditState()> state;
+    std::function<bool()> codeBoxEnabled;
+    std::function<void(const std::string& field, store::Value value)> set;
+};
+
+class MasterForm : public QDialog, public MasterHost {
+public:
+    // `emailField` holds the address the e-mail button writes to.
+    MasterForm(Session& session, QString helpFile, const char* objectName, const char* caption, int helpContext,
+               std::string emailField);
+    ~MasterForm() override;
+
+    void setActions(NavigatorActions actions) { actions_ = std::move(actions); }
+
+    // MasterHost
+    ui::Answer message(int number, ui::MessageKind kind) override;
+    void focus(const std::string& field) override;
+    void showPage(int page) override;
+    void refresh() override;
+    void waiting() override;
+    bool waitCancelled() override;
+    void waitOver() override;
+
+protected:
+    enum class Kind { Text, Integer, Number, Money, Date, Flag, Memo };
+
+    // A page of the form, by its object name and caption.
+    QWidget* addPage(const char* objectName, const char* caption);
+    // Binds a field widget to a record field. The code box is `codeBox`; all others are data
+    // fields, enabled only while inserting or editing.
+    void bind(QWidget* widget, const std::string& field, Kind kind);
+    void setCodeBox(QWidget* widget, const std::string& field) { codeBox_ = widget, codeField_ = field; }
+    // Runs when the field is left; `skipCheck` when the focus went to one of `ownButtons`, to
+    // exit or to help.
+    void onLeave(QWidget* widget, std::function<void(bool skipCheck)> leave, QList<QWidget*> ownButtons = {});
+    void onEnter(QWidget* widget, std::function<void()> enter);
+    // F2 in the field.
+    void onF2(QWidget* widget, std::function<void()> lookUp);
+    // A widget to show under another name (the state's own, like a list), refreshed by hand.
+    virtual void refreshLists() {}
+    // The widget of a record field, for the focus; the code box and bound fields by default.
+    virtual QWidget* widgetFor(const std::string& field) const;
+    QWidget* exitButton() const { return exit_; }
+    QWidget* helpButton() const { return help_; }
+    QTabWidget* pages() const { return pages_; }
+    // Text of the form's message list (the screen's texts that are not messages: a title).
+    QString messageText(int number) const;
+    // Runs a call of the logic, guarded, unless one is running already (a message box of the
+    // first runs its own event loop); then later.
+    void act(std::function<void()> call);
+    Session& session() { return session_; }
+    // The message that says a record is held elsewhere, shown while a save waits for it.
+    void setWaitMessage(int number) { waitMessage_ = number; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildBottomBar(QWidget* bar);
+    void emailParty();
+    void printScreen();
+    void openQuickLink();
+    void showHelp();
+
+    struct Binding {
+        std::string field;
+        Kind kind;
+    };
+    void buildNavigator(QWidget* bar);
+    void focusMoved(QWidget* old, QWidget* now);
+    void store(QWidget* widget);
+    void show(QWidget* widget, const Binding& binding);
+    bool browseKey(int key);
+    bool editKey(QWidget* widget, int key);
+
+    Session& session_;
+    QString helpFile_;
+    int helpContext_;
+    std::string emailField_;
+    NavigatorActions actions_;
+    QTabWidget* pages_;
+    QStatusBar* statusBar_;
+    QWidget* exit_ = nullptr;
+    QWidget* help_ = nullptr;
+    QWidget* codeBox_ = nullptr;
+    std::string codeField_;
+    QHash<QWidget*, Binding> bindings_;
+    QHash<QWidget*, std::function<void(bool)>> leaves_;
+    QHash<QWidget*, QList<QWidget*>> ownButtons_;
+    QHash<QWidget*, std::function<void()>> enters_;
+    QHash<QWidget*, std::function<void()>> lookUps_;
+    std::map<NavigatorButton, QPushButton*> navigator_;
+    QWidget* sentBackTo_ = nullptr;
+    bool acting_ = false;
+    bool refreshing_ = false;
+    std::unique_ptr<QProgressDialog> wait_;
+    int waitMessage_ = -1;
+};
+
+}  // namespace orvant::masters
