@@ -7,43 +7,11 @@
 #include "company/company_creation.h"
 #include "rcvclients/client_screen.h"
 #include "store/query.h"
+#include "scripted_client_host.h"
 #include "testing/books_fixture.h"
 
 namespace orvant::masters {
 namespace {
-
-class ScriptedHost : public MasterHost, public ClientPickers {
-public:
-    std::vector<int> messages;
-    std::vector<std::string> focuses;
-    int page = 0;
-    std::deque<ui::Answer> answers;
-    std::string clientPicked, salesmanPicked, territoryPicked;
-    int termsPicked = 0, accountPicked = 0;
-
-    ui::Answer message(int number, ui::MessageKind) override
-    {
-        messages.push_back(number);
-        if (answers.empty()) return ui::Answer::Ok;
-        const auto answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    void focus(const std::string& field) override { focuses.push_back(field); }
-    void showPage(int shown) override { page = shown; }
-    void refresh() override {}
-    void waiting() override {}
-    bool waitCancelled() override { return false; }
-    void waitOver() override {}
-    std::string client() override { return clientPicked; }
-    std::string salesman() override { return salesmanPicked; }
-    std::string territory() override { return territoryPicked; }
-    int terms() override { return termsPicked; }
-    int account() override { return accountPicked; }
-
-    int lastMessage() const { return messages.empty() ? -1 : messages.back(); }
-    std::string lastFocus() const { return focuses.empty() ? std::string() : focuses.back(); }
-};
 
 class ClientScreenTest : public testing::BooksTest {
 protected:

@@ -4,9 +4,6 @@
 
 #include <gmock/gmock.h>
 #include <signal.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <chrono>
 #include <filesystem>
@@ -18,8 +15,7 @@
 #include "company/books_check.h"
 #include "sales_fixture.h"
 #include "settings/registry.h"
-
-extern char** environ;
+#include "testing/processes.h"
 
 namespace orvant::sales::testing {
 namespace {
@@ -49,38 +45,15 @@ protected:
     // Starts orvantctl posting the file; its process id.
     pid_t startPosting(const std::string& file, const std::string& user)
     {
-        const std::string output = file + ".out";
-        std::vector<std::string> arguments{ORVANT_CTL, "--data-root", root_->path(), "post", "sales", file, "--user", user};
-        std::vector<char*> argv;
-        for (std::string& a : arguments) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        std::vector<std::string> environment{"ORVANT_REGISTRY=" + registry_, "HOME=" + work_, "QT_QPA_PLATFORM=offscreen"};
-        std::vector<char*> envp;
-        for (std::string& e : environment) envp.push_back(e.data());
-        envp.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_adddup2(&actions, 1, 2);
-        pid_t pid = 0;
-        const int failed = posix_spawn(&pid, ORVANT_CTL, &actions, nullptr, argv.data(), envp.data());
-        posix_spawn_file_actions_destroy(&actions);
-        EXPECT_EQ(failed, 0) << "cannot start " << ORVANT_CTL;
+        const pid_t pid = orvant::testing::StartProgram(
+            ORVANT_CTL, {"--data-root", root_->path(), "post", "sales", file, "--user", user},
+            {"ORVANT_REGISTRY=" + registry_, "HOME=" + work_, "QT_QPA_PLATFORM=offscreen"}, file + ".out");
+        EXPECT_GT(pid, 0) << "cannot start " << ORVANT_CTL;
         return pid;
     }
 
-    static int exitStatus(pid_t pid)
-    {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-    }
-
-    static std::string contents(const std::string& file)
-    {
-        std::ifstream in(file);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    static int exitStatus(pid_t pid) { return orvant::testing::ExitStatus(pid); }
+    static std::string contents(const std::string& file) { return orvant::testing::FileContents(file); }
 
     static std::string record(const std::string& client, const char* type, const std::string& invoice, const std::string& reference,
                               Money amount)

@@ -1,0 +1,45 @@
+#pragma once
+// A client maintenance form for tests: it records what the screen shows and answers as scripted.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "rcvclients/client_screen.h"
+
+namespace orvant::masters {
+
+class ScriptedHost : public MasterHost, public ClientPickers {
+public:
+    std::vector<int> messages;
+    std::vector<std::string> focuses;
+    int page = 0;
+    std::deque<ui::Answer> answers;
+    std::string clientPicked, salesmanPicked, territoryPicked;
+    int termsPicked = 0, accountPicked = 0;
+
+    ui::Answer message(int number, ui::MessageKind) override
+    {
+        messages.push_back(number);
+        if (answers.empty()) return ui::Answer::Ok;
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void focus(const std::string& field) override { focuses.push_back(field); }
+    void showPage(int shown) override { page = shown; }
+    void refresh() override {}
+    void waiting() override {}
+    bool waitCancelled() override { return false; }
+    void waitOver() override {}
+    std::string client() override { return clientPicked; }
+    std::string salesman() override { return salesmanPicked; }
+    std::string territory() override { return territoryPicked; }
+    int terms() override { return termsPicked; }
+    int account() override { return accountPicked; }
+
+    int lastMessage() const { return messages.empty() ? -1 : messages.back(); }
+    std::string lastFocus() const { return focuses.empty() ? std::string() : focuses.back(); }
+};
+
+}  // namespace orvant::masters
