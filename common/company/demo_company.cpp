@@ -175,6 +175,10 @@ void MakeDemoCompany(const Installation& installation, int company)
     Table formats(*books, "Fafrm1");
     formats.open();
     addRecord(formats, {{"Name", "Standard invoice"}});
+    // The price lists of the larger edition, beyond the control record's five.
+    Table invoicing(*books, "ivctrl");
+    invoicing.open();
+    addRecord(invoicing, {{"Ivctrl_pl_name6", "Export"}});
     transaction.commit();
 
     const auto root = OpenDataRoot(installation);
