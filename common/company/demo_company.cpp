@@ -139,7 +139,7 @@ void addSuppliers(Table& suppliers)
     for (const Party& p : parties) {
         addRecord(suppliers, {{"Sup_code", p.code}, {"Sup_name", p.name}, {"Sup_city", p.city}, {"Sup_prov", p.province},
                               {"Sup_country", "Canada"}, {"Sup_language", p.language}, {"Sup_terr", p.territory},
-                              {"Sup_du_days", 30}, {"Sup_currency", 0}, {"Sup_bank_account", 1},
+                              {"Sup_du_days", 30}, {"Sup_currency", 0}, {"Sup_bank_account", static_cast<int>(kBank)},
                               {"Sup_current_bal", Money()}, {"Sup_accnt1", accounts[i++]}, {"Sup_copies", 1},
                               {"Sup_date_created", Date::today()}});
     }

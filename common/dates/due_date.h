@@ -13,4 +13,8 @@ namespace orvant {
 // An invalid document date gives an invalid due date.
 Date DueDate(Date documentDate, int rule);
 
+// The rules a client or supplier may hold: days after the document (0 to 899) or a day of the
+// next month (901 to 931).
+constexpr bool IsDueDaysRule(long long rule) { return (rule >= 0 && rule <= 899) || (rule >= 901 && rule <= 931); }
+
 }  // namespace orvant

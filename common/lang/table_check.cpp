@@ -70,11 +70,14 @@ void checkTable(const QString& languagesDir, const QString& tableName, const std
 
 }  // namespace
 
+// Names are copied: a name written as a literal lives in the module's library, which is
+// unloaded when the module returns, before the tables are checked.
 FormUse FormUseOf(const QWidget& form, QList<int> messageNumbers)
 {
-    FormUse use{form.objectName(), {}, std::move(messageNumbers)};
+    const auto copy = [](const QString& name) { return QString(name.constData(), name.size()); };
+    FormUse use{copy(form.objectName()), {}, std::move(messageNumbers)};
     for (const QObject* object : form.findChildren<QObject*>())
-        if (!object->objectName().isEmpty()) use.controlNames.insert(object->objectName());
+        if (!object->objectName().isEmpty()) use.controlNames.insert(copy(object->objectName()));
     return use;
 }
 

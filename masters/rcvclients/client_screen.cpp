@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "books/tax_rates.h"
+#include "dates/due_date.h"
 #include "store/table.h"
 
 namespace orvant::masters {
@@ -21,10 +22,6 @@ std::string taxField(int line)
 }
 
 std::string accountField(int n) { return "Cli_accnt" + std::to_string(n); }
-
-// A number of due days is days after the document (0 to 899) or a day of the next month (901
-// to 931).
-bool dueDaysValid(std::int64_t days) { return (days >= 0 && days <= 899) || (days >= 901 && days <= 931); }
 
 ClientSettings readSettings(store::Database& company, bool international)
 {
@@ -185,7 +182,7 @@ bool ClientScreen::checkForSave(RecordEditor& record)
     const std::optional<int> days = references_.termsDays(static_cast<int>(record.number("Cli_terms")));
     if (!days) return refuse(kNoSuchTerms, "Cli_terms", kControlPage);
     record.set("Cli_du_days", *days);
-    if (!dueDaysValid(record.number("Cli_du_days"))) return refuse(kDueDaysOutOfRange, "Cli_du_days", kControlPage);
+    if (!IsDueDaysRule(record.number("Cli_du_days"))) return refuse(kDueDaysOutOfRange, "Cli_du_days", kControlPage);
     const std::string billTo = record.text("Cli_charge_to");
     if (!billTo.empty() && !references_.clientExists(billTo)) return refuse(kNoSuchBillTo, "Cli_charge_to", kControlPage);
     if (!settings_.international && trimmed(record.text("Cli_postal_code")).empty())

@@ -1,0 +1,50 @@
+// The client maintenance module run as the launcher runs it: its language tables match its
+// form, and it refuses to start without a company.
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+
+#include "lang/table_check.h"
+#include "session/module_launch.h"
+#include "testing/module_test_home.h"
+#include "ui/recording_messages.h"
+
+namespace orvant {
+namespace {
+
+class ClientsModuleTest : public ::testing::Test {
+protected:
+    testing::ModuleTestHome home_{ORVANT_TEST_LANGUAGES};
+    ui::RecordingMessages messages_;
+    ui::MessageServiceScope scope_{messages_};
+};
+
+TEST_F(ClientsModuleTest, TheLanguageTablesNameTheFormsControlsAndMessages)
+{
+    lang::FormUse use;
+    QString name;
+    testing::WhenShown act("Trcvclients_frm", [&](QWidget& form) {
+        QList<int> messages;
+        for (int n = 0; n <= 17; ++n) messages << n;
+        use = lang::FormUseOf(form, messages);
+        name = form.findChild<QWidget*>("Edit_desc")->property("text").toString();
+        form.findChild<QPushButton*>("Exit_btn")->click();
+    });
+    EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "rcvclients", home_.session(), false).returned, -1);
+    EXPECT_EQ(name, "ABC Construction Ltd.") << "the first client is shown";
+    EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "rcvclients", {use}), QStringList());
+}
+
+TEST_F(ClientsModuleTest, WithoutACompanyTheScreenSaysSoAndCloses)
+{
+    Session session = home_.session(2);
+    session.companyCode.clear();
+    EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "rcvclients", session, false).returned, -1);
+    ASSERT_FALSE(messages_.shown().empty());
+    EXPECT_EQ(messages_.shown().back().message.number, 17);
+    EXPECT_EQ(messages_.shown().back().message.text.toStdString(), "Aucune compagnie n'est choisie : choisissez-en une dans le lanceur.");
+}
+
+}  // namespace
+}  // namespace orvant

@@ -1,0 +1,114 @@
+#pragma once
+// Supplier maintenance without its widgets: browsing the suppliers, inserting and changing one
+// with the changes kept in the screen, the purchase-account and e-mail checks of the save, the
+// currency and bank-account lists, the pickers' results, and a delete that asks first and is
+// refused while the supplier has entries.
+
+#include <optional>
+#include <string>
+
+#include "shared/choice_lists.h"
+#include "shared/master_host.h"
+#include "shared/record_editor.h"
+#include "shared/reference_checks.h"
+
+namespace orvant::masters {
+
+// The pickers the screen opens; an empty code or 0 is a cancelled picker.
+class SupplierPickers {
+public:
+    virtual ~SupplierPickers() = default;
+    virtual std::string supplier() = 0;
+    virtual std::string territory() = 0;
+    virtual int account() = 0;
+};
+
+// Message N of the screen's list.
+enum SupplierMessage {
+    kSupplierAccountMissing = 0,
+    kSupplierBankAccountInvalid = 1,  // in the list, shown by no check
+    kSupplierHasEntries = 2,
+    kSupplierListTitle = 3,  // the title of the supplier-list window
+    kSupplierNoEmailForOrders = 4,
+    kSupplierNoSuchCode = 5,
+    kSupplierConfirmDelete = 6,
+    kSupplierCodeTakenMeanwhile = 7,
+    kSupplierGone = 8,
+    kSupplierDueDaysOutOfRange = 9,
+};
+
+enum SupplierPage { kSupplierGeneralPage = 0, kSupplierControlPage = 1, kSupplierCommentsPage = 2 };
+
+// The purchase-order fields belong to the installations of one customer ("Tolvane" in the data
+// root) and to the larger edition.
+bool PurchaseOrderFieldsShown(const std::string& dataRoot, bool largerEdition);
+
+class SupplierScreen {
+public:
+    SupplierScreen(store::Database& company, MasterHost& host, SupplierPickers& pickers, const std::string& dataRoot,
+                   bool largerEdition, std::string homeCurrencyName = "Défaut");
+
+    // Shows the first supplier.
+    void start();
+
+    // What the form shows.
+    const RecordView& record() const { return editor_; }
+    EditState state() const { return editor_.state(); }
+    bool codeBoxEnabled() const { return codeBoxEnabled_; }
+    bool fieldsEnabled() const { return editor_.state() != EditState::Browse; }
+    bool purchaseOrderFieldsShown() const { return purchaseOrderFieldsShown_; }
+    const ChoiceList& currencies() const { return currencies_; }
+    const ChoiceList& bankAccounts() const { return bankAccounts_; }
+    // The entries of the supplier's currency and bank account; nothing shows no choice.
+    std::optional<int> currencyIndex() const;
+    std::optional<int> bankAccountIndex() const;
+
+    // The navigator.
+    void first();
+    void prior();
+    void next();
+    void last();
+    void insert();
+    void edit();
+    void post();
+    void cancel();
+    void remove();
+    void findWithPicker();
+
+    // The fields.
+    void set(const std::string& field, store::Value value);
+    void leaveCode(const std::string& code);
+    // The check is skipped when the focus goes to an account-list button, exit or help.
+    void leaveAccount(int n, const std::string& text, bool skipCheck);
+    void enterDateCreated();
+    void chooseCurrency(int index);
+    void chooseBankAccount(int index);
+    void setCopies(int copies);
+
+    // The pickers of the fields.
+    void pickTerritory();
+    void pickAccount(int n);
+
+private:
+    bool checkForSave(RecordEditor& record);
+    bool refuse(SupplierMessage message, const std::string& field, int page);
+    void browse();
+    void editExisting(const std::string& code);
+    bool supplierExists(const std::string& code);
+    // Runs a save or delete that may wait for the record; a wait the user gave up leaves
+    // the screen as it was.
+    template <class Run>
+    void waitingForRecord(Run run);
+
+    store::Database& company_;
+    MasterHost& host_;
+    SupplierPickers& pickers_;
+    RecordEditor editor_;
+    References references_;
+    ChoiceList currencies_, bankAccounts_;
+    int orderCopies_ = 1;  // Ctrl_ApCopies, within the copies box's range
+    bool purchaseOrderFieldsShown_ = false;
+    bool codeBoxEnabled_ = true;
+};
+
+}  // namespace orvant::masters
