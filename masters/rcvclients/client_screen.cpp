@@ -205,11 +205,11 @@ bool ClientScreen::checkForSave(RecordEditor& record)
 void ClientScreen::post()
 {
     if (state() == EditState::Browse) return;
-    const auto retry = RetryThrough(host_);
-    struct EndWait {
-        MasterHost& host;
-        ~EndWait() { host.waitOver(); }
-    } endWait{host_};
+    WhileWaitingForRecord(host_, [this](const store::LockRetry& retry) { save(retry); });
+}
+
+void ClientScreen::save(const store::LockRetry& retry)
+{
     switch (editor_.save([this](RecordEditor& record) { return checkForSave(record); }, retry)) {
     case RecordEditor::Saved::Done:
         host_.showPage(kGeneralPage);
@@ -244,14 +244,11 @@ void ClientScreen::remove()
     if (state() != EditState::Browse) editor_.cancel();
     if (!editor_.hasRecord()) return;
     if (host_.message(kConfirmDelete, ui::MessageKind::Question) != ui::Answer::Yes) return browse();
-    const auto retry = RetryThrough(host_);
-    struct EndWait {
-        MasterHost& host;
-        ~EndWait() { host.waitOver(); }
-    } endWait{host_};
-    const auto outcome = editor_.remove([this](const std::string& code) { return !references_.clientHasEntries(code); }, retry);
-    if (outcome == RecordEditor::Deleted::Refused) host_.message(kHasEntries, ui::MessageKind::Information);
-    if (outcome == RecordEditor::Deleted::Gone) host_.message(kClientGone, ui::MessageKind::Information);
+    WhileWaitingForRecord(host_, [this](const store::LockRetry& retry) {
+        const auto outcome = editor_.remove([this](const std::string& code) { return !references_.clientHasEntries(code); }, retry);
+        if (outcome == RecordEditor::Deleted::Refused) host_.message(kHasEntries, ui::MessageKind::Information);
+        if (outcome == RecordEditor::Deleted::Gone) host_.message(kClientGone, ui::MessageKind::Information);
+    });
     browse();
 }
 

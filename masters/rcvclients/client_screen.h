@@ -103,6 +103,7 @@ public:
 
 private:
     bool checkForSave(RecordEditor& record);
+    void save(const store::LockRetry& retry);
     bool refuse(ClientMessage message, const std::string& field, int page);
     void browse();
     void editExisting(const std::string& code);

@@ -27,18 +27,29 @@ public:
 
 }  // namespace orvant::masters
 
+#include "store/error.h"
 #include "store/lock_retry.h"
 
 namespace orvant::masters {
 
-// The retry of a save or delete, told to the host: who is waited for, and whether the user
-// gave up.
-inline store::LockRetry RetryThrough(MasterHost& host)
+// Runs a save or delete that may wait for its record, held on another workstation: the host
+// shows the wait, and a wait the user gave up leaves the screen as it was.
+template <class Run>
+void WhileWaitingForRecord(MasterHost& host, Run run)
 {
+    struct EndWait {
+        MasterHost& host;
+        ~EndWait() { host.waitOver(); }
+    } endWait{host};
     store::LockRetry retry;
     retry.waiting = [&host](const store::StoreError&) { host.waiting(); };
     retry.cancelled = [&host] { return host.waitCancelled(); };
-    return retry;
+    try {
+        run(retry);
+    } catch (const store::StoreError& error) {
+        if (error.code() != store::errc::kCancelled) throw;
+        host.focus(kNavigator);
+    }
 }
 
 }  // namespace orvant::masters

@@ -202,25 +202,10 @@ bool SupplierScreen::checkForSave(RecordEditor& record)
     return true;
 }
 
-template <class Run>
-void SupplierScreen::waitingForRecord(Run run)
-{
-    struct EndWait {
-        MasterHost& host;
-        ~EndWait() { host.waitOver(); }
-    } endWait{host_};
-    try {
-        run(RetryThrough(host_));
-    } catch (const store::StoreError& error) {
-        if (error.code() != store::errc::kCancelled) throw;
-        host_.focus(kNavigator);
-    }
-}
-
 void SupplierScreen::post()
 {
     if (state() == EditState::Browse) return;
-    waitingForRecord([this](const store::LockRetry& retry) {
+    WhileWaitingForRecord(host_, [this](const store::LockRetry& retry) {
         switch (editor_.save([this](RecordEditor& record) { return checkForSave(record); }, retry)) {
         case RecordEditor::Saved::Done:
             host_.showPage(kSupplierGeneralPage);
@@ -256,7 +241,7 @@ void SupplierScreen::remove()
     if (state() != EditState::Browse) editor_.cancel();
     if (!editor_.hasRecord()) return;
     if (host_.message(kSupplierConfirmDelete, ui::MessageKind::Question) != ui::Answer::Yes) return browse();
-    waitingForRecord([this](const store::LockRetry& retry) {
+    WhileWaitingForRecord(host_, [this](const store::LockRetry& retry) {
         const auto outcome =
             editor_.remove([this](const std::string& code) { return !references_.supplierHasEntries(code); }, retry);
         if (outcome == RecordEditor::Deleted::Refused) host_.message(kSupplierHasEntries, ui::MessageKind::Information);

@@ -95,10 +95,6 @@ private:
     void browse();
     void editExisting(const std::string& code);
     bool supplierExists(const std::string& code);
-    // Runs a save or delete that may wait for the record; a wait the user gave up leaves
-    // the screen as it was.
-    template <class Run>
-    void waitingForRecord(Run run);
 
     store::Database& company_;
     MasterHost& host_;

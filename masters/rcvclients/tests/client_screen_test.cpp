@@ -221,6 +221,26 @@ TEST_P(ClientScreenTest, DeletingAsksFirstAndRefusesAClientWithEntries)
     EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'BEL200'").asInt(), 0);
 }
 
+TEST_P(ClientScreenTest, GivingUpTheWaitForAClientHeldElsewhereKeepsTheChanges)
+{
+    screen().first();
+    screen().edit();
+    screen().set("Cli_postal_code", "H3B 2Y5");
+    store::Table elsewhere(*books_, "cli");
+    elsewhere.open();
+    elsewhere.findKey({"ABC100"});
+    elsewhere.edit();
+    host.giveUp = true;
+    screen().post();
+    EXPECT_EQ(screen().state(), EditState::Edit);
+    EXPECT_EQ(screen().record().text("Cli_postal_code"), "H3B 2Y5");
+    EXPECT_EQ(value("SELECT cli_postal_code FROM cli WHERE cli_code = 'ABC100'").asString(), "");
+    elsewhere.cancel();
+    host.giveUp = false;
+    screen().post();
+    EXPECT_EQ(value("SELECT cli_postal_code FROM cli WHERE cli_code = 'ABC100'").asString(), "H3B 2Y5");
+}
+
 TEST_P(ClientScreenTest, AnUnknownCodeTypedWhileBrowsingIsRefused)
 {
     screen().leaveCode("NOBODY");

@@ -30,7 +30,8 @@ public:
     void showPage(int shown) override { page = shown; }
     void refresh() override {}
     void waiting() override {}
-    bool waitCancelled() override { return false; }
+    bool waitCancelled() override { return giveUp; }
+    bool giveUp = false;
     void waitOver() override {}
     std::string client() override { return clientPicked; }
     std::string salesman() override { return salesmanPicked; }
