@@ -35,6 +35,8 @@ enum SupplierMessage {
     kSupplierCodeTakenMeanwhile = 7,
     kSupplierGone = 8,
     kSupplierDueDaysOutOfRange = 9,
+    kSupplierWaiting = 10,    // another workstation is changing the supplier
+    kSupplierNoCompany = 11,  // the screen was started without a company
 };
 
 enum SupplierPage { kSupplierGeneralPage = 0, kSupplierControlPage = 1, kSupplierCommentsPage = 2 };

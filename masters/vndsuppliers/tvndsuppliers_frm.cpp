@@ -1,0 +1,250 @@
+#include "vndsuppliers/tvndsuppliers_frm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "pickers.h"
+
+namespace orvant::masters {
+
+namespace {
+
+constexpr int kHelpContext = 301;
+
+QString qt(const std::string& s) { return QString::fromStdString(s); }
+
+template <class Widget>
+Widget* named(Widget* widget, const std::string& name)
+{
+    widget->setObjectName(qt(name));
+    return widget;
+}
+
+std::string pickCode(int32_t (*picker)(TLinkSection, char*, int32_t), const Session& session)
+{
+    char code[64] = {};
+    picker(LinkFor(session), code, sizeof code);
+    return code;
+}
+
+}  // namespace
+
+Tvndsuppliers_frm::Tvndsuppliers_frm(Session& session, QString helpFile)
+    : MasterForm(session, std::move(helpFile), "Tvndsuppliers_frm", "Maintenance of suppliers", kHelpContext, "Sup_email")
+{
+    buildGeneral(addPage("GeneralPage", "&General"));
+    buildControl(addPage("ControlPage", "Control &information"));
+    buildComments(addPage("CommentsPage", "Co&mments"));
+    setWaitMessage(kSupplierWaiting);
+}
+
+QLineEdit* Tvndsuppliers_frm::field(QWidget* page, QGridLayout* grid, int row, int column, const char* label, const std::string& name,
+                                    Kind kind, int width)
+{
+    auto* edit = named(new QLineEdit(page), name);
+    if (width > 0) edit->setMaxLength(width);
+    auto* caption = named(new QLabel(QString::fromUtf8(label), page), name + "Label");
+    caption->setBuddy(edit);
+    grid->addWidget(caption, row, column);
+    grid->addWidget(edit, row, column + 1);
+    bind(edit, name, kind);
+    return edit;
+}
+
+QPushButton* Tvndsuppliers_frm::listButton(QWidget* page, const std::string& name, const char* hint)
+{
+    auto* button = named(new QPushButton("...", page), name);
+    button->setToolTip(QString::fromUtf8(hint));
+    button->setAutoDefault(false);
+    button->setMaximumWidth(32);
+    // Clicked, it takes the focus (the field's check waits for its choice); Tab passes it by.
+    button->setFocusPolicy(Qt::ClickFocus);
+    return button;
+}
+
+void Tvndsuppliers_frm::buildGeneral(QWidget* page)
+{
+    auto* grid = new QGridLayout;
+    code_ = named(new QLineEdit(page), "Sup_code");
+    code_->setMaxLength(10);
+    setCodeBox(code_, "Sup_code");
+    bind(code_, "Sup_code", Kind::Text);
+    search_ = listButton(page, "Search_btn", "List of suppliers");
+    search_->setFocusPolicy(Qt::NoFocus);
+    auto* codeLabel = named(new QLabel("Supplier co&de", page), "Sup_codeLabel");
+    codeLabel->setBuddy(code_);
+    grid->addWidget(codeLabel, 0, 0);
+    auto* codeRow = new QHBoxLayout;
+    codeRow->addWidget(code_);
+    codeRow->addWidget(search_);
+    codeRow->addStretch();
+    grid->addLayout(codeRow, 0, 1, 1, 3);
+    field(page, grid, 1, 0, "&Name", "Sup_name", Kind::Text, 60);
+    field(page, grid, 2, 0, "Telephone", "Sup_tel", Kind::Text, 30);
+    field(page, grid, 2, 2, "Fax", "Sup_fax", Kind::Text, 30);
+    field(page, grid, 3, 0, "Contact", "Sup_contact", Kind::Text, 40);
+    field(page, grid, 3, 2, "Contact telephone", "Sup_contact_tel", Kind::Text, 30);
+    field(page, grid, 4, 0, "E-mail", "Sup_email", Kind::Text, 60);
+    auto* address = named(new QGroupBox("Supplier address", page), "AddressGroup");
+    auto* lines = new QGridLayout(address);
+    field(address, lines, 0, 0, "Address", "Sup_adr1", Kind::Text, 40);
+    field(address, lines, 1, 0, "", "Sup_adr2", Kind::Text, 40);
+    field(address, lines, 2, 0, "City", "Sup_city", Kind::Text, 40);
+    field(address, lines, 3, 0, "Province/State", "Sup_prov", Kind::Text, 40);
+    field(address, lines, 4, 0, "Country", "Sup_country", Kind::Text, 40);
+    field(address, lines, 5, 0, "Postal code", "Sup_postal_code", Kind::Text, 30);
+    provinceLabel_ = address->findChild<QLabel*>("Sup_provLabel");
+    postalLabel_ = address->findChild<QLabel*>("Sup_postal_codeLabel");
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(grid);
+    layout->addWidget(address);
+    layout->addStretch();
+}
+
+void Tvndsuppliers_frm::buildControl(QWidget* page)
+{
+    auto* grid = new QGridLayout(page);
+    field(page, grid, 0, 0, "Supplier language", "Sup_language", Kind::Text, 1);
+    territory_ = field(page, grid, 1, 0, "Territory code", "Sup_terr", Kind::Text, 4);
+    territoryButton_ = listButton(page, "TerrBtn", "List of territories");
+    grid->addWidget(territoryButton_, 1, 2);
+    field(page, grid, 2, 0, "Date created", "Sup_date_created", Kind::Date);
+    field(page, grid, 3, 0, "Date of last purchase", "Sup_date_last_purch", Kind::Date);
+    field(page, grid, 4, 0, "Date of last payment", "Sup_date_last_pmt", Kind::Date);
+    field(page, grid, 5, 0, "Credit limit", "Sup_credit_limit", Kind::Integer);
+    field(page, grid, 6, 0, "Number of due days", "Sup_du_days", Kind::Integer);
+    field(page, grid, 7, 0, "Purchase discount", "Sup_purch_discount", Kind::Number);
+    field(page, grid, 8, 0, "Payment discount", "Sup_pmt_discount", Kind::Number);
+    field(page, grid, 9, 0, "Purchases month to date", "Sup_purch_mth", Kind::Money);
+    field(page, grid, 10, 0, "Purchases year to date", "Sup_purch_ytd", Kind::Money);
+    currency_ = named(new QComboBox(page), "CurrencyList");
+    bank_ = named(new QComboBox(page), "BankList");
+    grid->addWidget(named(new QLabel("Currency", page), "CurrencyListLabel"), 0, 3);
+    grid->addWidget(currency_, 0, 4);
+    grid->addWidget(named(new QLabel("Bank account", page), "BankListLabel"), 1, 3);
+    grid->addWidget(bank_, 1, 4);
+    for (int n = 1; n <= 3; ++n) {
+        const std::string name = "Sup_accnt" + std::to_string(n);
+        const std::string label = "Purchase account " + std::to_string(n);
+        accounts_[static_cast<std::size_t>(n - 1)] = field(page, grid, 1 + n, 3, label.c_str(), name, Kind::Integer, 9);
+        accountButtons_[static_cast<std::size_t>(n - 1)] = listButton(page, "Account" + std::to_string(n) + "Btn", "List of accounts");
+        grid->addWidget(accountButtons_[static_cast<std::size_t>(n - 1)], 1 + n, 5);
+    }
+    auto* poRequired = named(new QCheckBox("P.O. required", page), "Sup_po_req");
+    bind(poRequired, "Sup_po_req", Kind::Flag);
+    grid->addWidget(poRequired, 5, 4);
+    copies_ = named(new QSpinBox(page), "CopiesBox");
+    copies_->setRange(1, 10);
+    grid->addWidget(named(new QLabel("# Copies of purchase orders", page), "CopiesBoxLabel"), 6, 3);
+    grid->addWidget(copies_, 6, 4);
+    auto* emailOrders = named(new QCheckBox("E-mail purchase orders", page), "Sup_email_po");
+    bind(emailOrders, "Sup_email_po", Kind::Flag);
+    grid->addWidget(emailOrders, 7, 4);
+}
+
+void Tvndsuppliers_frm::buildComments(QWidget* page)
+{
+    auto* layout = new QVBoxLayout(page);
+    auto* comments = named(new QPlainTextEdit(page), "Sup_comments");
+    bind(comments, "Sup_comments", Kind::Memo);
+    layout->addWidget(named(new QLabel("Comments", page), "CommentsLabel"));
+    layout->addWidget(comments);
+}
+
+void Tvndsuppliers_frm::start(store::Database& company, bool largerEdition, bool international)
+{
+    screen_ = std::make_unique<SupplierScreen>(company, *this, *this, session().dataRoot, largerEdition);
+    SupplierScreen& s = *screen_;
+    setActions({[&s] { s.first(); }, [&s] { s.prior(); }, [&s] { s.next(); }, [&s] { s.last(); }, [&s] { s.insert(); },
+                [&s] { s.remove(); }, [&s] { s.edit(); }, [&s] { s.post(); }, [&s] { s.cancel(); },
+                [&s] { s.findWithPicker(); }, [&s]() -> const RecordView& { return s.record(); }, [&s] { return s.state(); },
+                [&s] { return s.codeBoxEnabled(); }, [&s](const std::string& f, store::Value v) { s.set(f, std::move(v)); }});
+    for (const ListEntry& entry : s.currencies().entries()) currency_->addItem(qt(entry.text));
+    for (const ListEntry& entry : s.bankAccounts().entries()) bank_->addItem(qt(entry.text));
+    showPurchaseOrderFields(s.purchaseOrderFieldsShown());
+    connectFields();
+    if (international && session().language == 1) {
+        provinceLabel_->setText("State");
+        postalLabel_->setText("Zip code");
+    }
+    // The supplier list is open already: its button waits for it to close.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowTitle() == messageText(kSupplierListTitle)) search_->setEnabled(false);
+    s.start();
+}
+
+void Tvndsuppliers_frm::showPurchaseOrderFields(bool shown)
+{
+    for (const char* name : {"Sup_po_req", "Sup_email_po", "CopiesBox", "CopiesBoxLabel"})
+        if (QWidget* widget = findChild<QWidget*>(name)) widget->setVisible(shown);
+}
+
+void Tvndsuppliers_frm::connectFields()
+{
+    SupplierScreen& s = *screen_;
+    onLeave(code_, [this, &s](bool) { s.leaveCode(code_->text().toStdString()); }, {search_});
+    onEnter(findChild<QLineEdit*>("Sup_date_created"), [&s] { s.enterDateCreated(); });
+    QList<QWidget*> accountButtons{accountButtons_[0], accountButtons_[1], accountButtons_[2]};
+    for (int n = 1; n <= 3; ++n) {
+        QLineEdit* box = accounts_[static_cast<std::size_t>(n - 1)];
+        onLeave(box, [&s, box, n](bool skip) { s.leaveAccount(n, box->text().toStdString(), skip); }, accountButtons);
+        onF2(box, [&s, n] { s.pickAccount(n); });
+        connect(accountButtons_[static_cast<std::size_t>(n - 1)], &QPushButton::clicked, this, [this, &s, n] { act([&s, n] { s.pickAccount(n); }); });
+    }
+    onF2(code_, [&s] { s.findWithPicker(); });
+    onF2(territory_, [&s] { s.pickTerritory(); });
+    connect(search_, &QPushButton::clicked, this, [this, &s] { act([&s] { s.findWithPicker(); }); });
+    connect(territoryButton_, &QPushButton::clicked, this, [this, &s] { act([&s] { s.pickTerritory(); }); });
+    connect(currency_, &QComboBox::activated, this, [&s](int index) { s.chooseCurrency(index); });
+    connect(bank_, &QComboBox::activated, this, [&s](int index) { s.chooseBankAccount(index); });
+    connect(copies_, &QSpinBox::valueChanged, this, [this, &s](int copies) {
+        if (s.fieldsEnabled() && !copies_->signalsBlocked()) s.setCopies(copies);
+    });
+}
+
+void Tvndsuppliers_frm::refreshLists()
+{
+    if (!screen_) return;
+    const SupplierScreen& s = *screen_;
+    const bool editing = s.fieldsEnabled();
+    currency_->setCurrentIndex(s.currencyIndex().value_or(-1));
+    bank_->setCurrentIndex(s.bankAccountIndex().value_or(-1));
+    {
+        const QSignalBlocker quiet(copies_);
+        copies_->setValue(static_cast<int>(s.record().number("Sup_copies")));
+    }
+    for (QWidget* w : {static_cast<QWidget*>(currency_), static_cast<QWidget*>(bank_), static_cast<QWidget*>(copies_),
+                       static_cast<QWidget*>(territoryButton_)})
+        w->setEnabled(editing);
+    for (QPushButton* button : accountButtons_) button->setEnabled(editing);
+    search_->setEnabled(!editing);
+}
+
+QWidget* Tvndsuppliers_frm::widgetFor(const std::string& fieldName) const
+{
+    if (fieldName == "Sup_copies") return copies_;
+    return MasterForm::widgetFor(fieldName);
+}
+
+// The supplier picker runs without the user's rights in its session copy.
+std::string Tvndsuppliers_frm::supplier()
+{
+    Session copy = session();
+    copy.userRights = 0;
+    return pickCode(&PickSupplier, copy);
+}
+
+std::string Tvndsuppliers_frm::territory() { return pickCode(&SupTerritory, session()); }
+
+int Tvndsuppliers_frm::account() { return PickAccount(LinkFor(session())); }
+
+}  // namespace orvant::masters
