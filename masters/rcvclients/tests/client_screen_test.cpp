@@ -204,6 +204,22 @@ TEST_P(ClientScreenTest, UnderTaxesPerRateTheThirdLineSetsTheThirdTaxField)
     EXPECT_TRUE(value("SELECT cli_tax3 FROM cli WHERE cli_code = 'ABC100'").asBool());
 }
 
+TEST_P(ClientScreenTest, OnlyTheFirstTwelveTaxLinesAreBoundToTheClient)
+{
+    execute("UPDATE ctrl SET ctrl_taxsystem = 1");
+    for (int code = 3; code <= 13; ++code)
+        execute("INSERT INTO taxrates (taxrates_code, taxrates_description, taxrates_rate, taxrates_account) VALUES (?, ?, 1, 2200)",
+                {code, "Rate " + std::to_string(code)});
+    screen().first();
+    ASSERT_EQ(screen().taxLines().size(), 13u);
+    EXPECT_EQ(screen().taxLines()[11].field, "Cli_tax12");
+    EXPECT_EQ(screen().taxLines()[12].field, "") << "a thirteenth line has no field of its own";
+    screen().edit();
+    screen().setTaxLine(12, true);
+    screen().setTaxLine(11, true);
+    EXPECT_TRUE(screen().record().flag("Cli_tax12"));
+}
+
 TEST_P(ClientScreenTest, DeletingAsksFirstAndRefusesAClientWithEntries)
 {
     execute("INSERT INTO carh (car_client, car_invoice, car_ref, car_type, car_amount, car_seq) VALUES ('ABC100', 'OLD', '', '1', 0, 1)");
