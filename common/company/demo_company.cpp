@@ -101,23 +101,24 @@ struct Party {
     const char* name;
     const char* city;
     const char* province;
-    const char* language;
+    const char* postalCode;
+    const char* language;  // "1" English, "2" French
     const char* territory;
 };
 
 void addClients(Table& clients)
 {
     const Party parties[] = {
-        {"ABC100", "ABC Construction Ltd.", "Montréal", "QC", "F", "N"},
-        {"BEL200", "Bélanger et fils inc.", "Québec", "QC", "F", "E"},
-        {"HAR300", "Harbour Marine Supply", "Halifax", "NS", "E", "E"},
-        {"NOR400", "Northern Lights Café", "Sudbury", "ON", "E", "N"},
-        {"WES500", "Westmount Dental Clinic", "Westmount", "QC", "E", "W"},
+        {"ABC100", "ABC Construction Ltd.", "Montréal", "QC", "H2X 1Y4", "2", "N"},
+        {"BEL200", "Bélanger et fils inc.", "Québec", "QC", "G1R 2B5", "2", "E"},
+        {"HAR300", "Harbour Marine Supply", "Halifax", "NS", "B3H 1A1", "1", "E"},
+        {"NOR400", "Northern Lights Café", "Sudbury", "ON", "P3E 2C6", "1", "N"},
+        {"WES500", "Westmount Dental Clinic", "Westmount", "QC", "H3Z 1A1", "1", "W"},
     };
     const char* reps[] = {"JD", "MT", "SL", "JD", "MT"};
     int i = 0;
     for (const Party& p : parties) {
-        addRecord(clients, {{"Cli_code", p.code}, {"Cli_name", p.name}, {"Cli_city", p.city}, {"Cli_prov", p.province},
+        addRecord(clients, {{"Cli_code", p.code}, {"Cli_name", p.name}, {"Cli_city", p.city}, {"Cli_prov", p.province}, {"Cli_postal_code", p.postalCode},
                             {"Cli_country", "Canada"}, {"Cli_language", p.language}, {"Cli_terr", p.territory},
                             {"Cli_salesrep", reps[i++]}, {"Cli_terms", 1}, {"Cli_du_days", 30}, {"Cli_tax_fed", true},
                             {"Cli_tax_pro", true}, {"Cli_credit_limit", 10000}, {"Cli_price_list", 1},
@@ -129,15 +130,15 @@ void addClients(Table& clients)
 void addSuppliers(Table& suppliers)
 {
     const Party parties[] = {
-        {"BUR100", "Bureau Plus", "Laval", "QC", "F", "N"},
-        {"HYD200", "Hydro Services", "Montréal", "QC", "F", "W"},
-        {"MAP300", "Maple Leaf Lumber", "Ottawa", "ON", "E", "W"},
-        {"TEL400", "TeleNorth Communications", "Toronto", "ON", "E", "S"},
+        {"BUR100", "Bureau Plus", "Laval", "QC", "H7N 5H9", "2", "N"},
+        {"HYD200", "Hydro Services", "Montréal", "QC", "H2Z 1A4", "2", "W"},
+        {"MAP300", "Maple Leaf Lumber", "Ottawa", "ON", "K1P 5J2", "1", "W"},
+        {"TEL400", "TeleNorth Communications", "Toronto", "ON", "M5V 3L9", "1", "S"},
     };
     const int accounts[] = {kOfficeSupplies, kRent, kPurchases, 5300};
     int i = 0;
     for (const Party& p : parties) {
-        addRecord(suppliers, {{"Sup_code", p.code}, {"Sup_name", p.name}, {"Sup_city", p.city}, {"Sup_prov", p.province},
+        addRecord(suppliers, {{"Sup_code", p.code}, {"Sup_name", p.name}, {"Sup_city", p.city}, {"Sup_prov", p.province}, {"Sup_postal_code", p.postalCode},
                               {"Sup_country", "Canada"}, {"Sup_language", p.language}, {"Sup_terr", p.territory},
                               {"Sup_du_days", 30}, {"Sup_currency", 0}, {"Sup_bank_account", static_cast<int>(kBank)},
                               {"Sup_current_bal", Money()}, {"Sup_accnt1", accounts[i++]}, {"Sup_copies", 1},

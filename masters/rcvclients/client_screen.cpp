@@ -1,6 +1,7 @@
 #include "rcvclients/client_screen.h"
 
 #include <QString>
+#include <algorithm>
 
 #include "books/tax_rates.h"
 #include "dates/due_date.h"
@@ -113,7 +114,7 @@ void ClientScreen::insert()
     for (const char* flag : {"Cli_po_req", "Cli_credit_hold", "Cli_block_orders", "Cli_email_statement", "Cli_email_invoice"})
         defaults[flag] = false;
     defaults["Cli_language"] = "1";
-    defaults["Cli_copies"] = settings_.invoiceCopies;
+    defaults["Cli_copies"] = std::clamp(settings_.invoiceCopies, 1, 10);  // the copies box's range
     editor_.beginInsert(std::move(defaults));
     codeBoxEnabled_ = true;
     host_.showPage(kGeneralPage);
@@ -148,7 +149,8 @@ void ClientScreen::leaveCode(const std::string& typed)
         editor_.set("Cli_tax_fed", true);
         editor_.set("Cli_tax_pro", true);
         if (!code.empty() && references_.clientExists(code)) return editExisting(code);  // no message
-        editor_.set("Cli_code", typed);
+        editor_.set("Cli_code", code);
+        host_.refresh();
         host_.focus("Cli_name");
         return;
     }
@@ -164,42 +166,38 @@ void ClientScreen::set(const std::string& field, store::Value value)
     if (state() != EditState::Browse) editor_.set(field, std::move(value));
 }
 
-bool ClientScreen::refuse(ClientMessage message, const std::string& field, int page)
+// Passing through a field is no change: it must not write the screen's value over another
+// workstation's.
+void ClientScreen::setIfChanged(const std::string& field, store::Value value)
 {
-    host_.message(message, ui::MessageKind::Information);
-    host_.showPage(page);
-    host_.focus(field);
-    return false;
+    if (editor_.value(field) != value) set(field, std::move(value));
 }
 
 // The checks of a save, in their order, on the record as it will be written.
-bool ClientScreen::checkForSave(RecordEditor& record)
+std::optional<SaveRefusal> ClientScreen::checkForSave(RecordEditor& record)
 {
-    if (record.state() == EditState::Edit && codeBoxEnabled_) return refuse(kNoSuchCode, "Cli_code", kGeneralPage);
-    if (!references_.salesmanExists(record.text("Cli_salesrep"))) return refuse(kNoSuchSalesman, "Cli_salesrep", kControlPage);
+    if (record.state() == EditState::Edit && codeBoxEnabled_) return SaveRefusal{kNoSuchCode, "Cli_code", kGeneralPage};
+    if (!references_.salesmanExists(record.text("Cli_salesrep"))) return SaveRefusal{kNoSuchSalesman, "Cli_salesrep", kControlPage};
     const std::string territory = record.text("Cli_terr");
-    if (!territory.empty() && !references_.territoryExists(territory)) return refuse(kNoSuchTerritory, "Cli_terr", kControlPage);
+    if (!territory.empty() && !references_.territoryExists(territory)) return SaveRefusal{kNoSuchTerritory, "Cli_terr", kControlPage};
     const std::optional<int> days = references_.termsDays(static_cast<int>(record.number("Cli_terms")));
-    if (!days) return refuse(kNoSuchTerms, "Cli_terms", kControlPage);
+    if (!days) return SaveRefusal{kNoSuchTerms, "Cli_terms", kControlPage};
     record.set("Cli_du_days", *days);
-    if (!IsDueDaysRule(record.number("Cli_du_days"))) return refuse(kDueDaysOutOfRange, "Cli_du_days", kControlPage);
+    if (!IsDueDaysRule(record.number("Cli_du_days"))) return SaveRefusal{kDueDaysOutOfRange, "Cli_terms", kControlPage};  // the terms give the days
     const std::string billTo = record.text("Cli_charge_to");
-    if (!billTo.empty() && !references_.clientExists(billTo)) return refuse(kNoSuchBillTo, "Cli_charge_to", kControlPage);
+    if (!billTo.empty() && !references_.clientExists(billTo)) return SaveRefusal{kNoSuchBillTo, "Cli_charge_to", kControlPage};
     if (!settings_.international && trimmed(record.text("Cli_postal_code")).empty())
-        return refuse(kNoPostalCode, "Cli_postal_code", kGeneralPage);
-    if (record.number("Cli_terms") == 0) return refuse(kNoTerms, "Cli_terms", kControlPage);
+        return SaveRefusal{kNoPostalCode, "Cli_postal_code", kGeneralPage};
+    if (record.number("Cli_terms") == 0) return SaveRefusal{kNoTerms, "Cli_terms", kControlPage};
     for (int n = 1; n <= 3; ++n) {
         const auto account = record.number(accountField(n));
-        if (account > 0 && !references_.accountExists(static_cast<int>(account))) return refuse(kNoSuchAccount, accountField(n), kControlPage);
+        if (account > 0 && !references_.accountExists(static_cast<int>(account))) return SaveRefusal{kNoSuchAccount, accountField(n), kControlPage};
     }
     if ((record.flag("Cli_email_statement") || record.flag("Cli_email_invoice")) && trimmed(record.text("Cli_email")).empty())
-        return refuse(kNoEmail, "Cli_email", kGeneralPage);
+        return SaveRefusal{kNoEmail, "Cli_email", kGeneralPage};
     const std::string code = record.text("Cli_code");
-    if (code.empty() || code.front() == ' ') {
-        host_.focus("Cli_code");
-        return false;
-    }
-    return true;
+    if (code.empty() || code.front() == ' ') return SaveRefusal{-1, "Cli_code", kGeneralPage};
+    return std::nullopt;
 }
 
 void ClientScreen::post()
@@ -210,16 +208,19 @@ void ClientScreen::post()
 
 void ClientScreen::save(const store::LockRetry& retry)
 {
-    switch (editor_.save([this](RecordEditor& record) { return checkForSave(record); }, retry)) {
+    std::optional<SaveRefusal> refusal;
+    switch (editor_.save([&](RecordEditor& record) { return !(refusal = checkForSave(record)); }, retry)) {
     case RecordEditor::Saved::Done:
         host_.showPage(kGeneralPage);
         codeBoxEnabled_ = true;
         host_.refresh();
         host_.focus(kNavigator);
         return;
-    case RecordEditor::Saved::Refused: return;
+    case RecordEditor::Saved::Refused:
+        if (refusal) ShowRefusal(host_, *refusal);
+        return;
     case RecordEditor::Saved::KeyExists:
-        refuse(kCodeTakenMeanwhile, "Cli_code", kGeneralPage);
+        ShowRefusal(host_, {kCodeTakenMeanwhile, "Cli_code", kGeneralPage});
         return;
     case RecordEditor::Saved::Gone:
         host_.message(kClientGone, ui::MessageKind::Information);
@@ -256,7 +257,7 @@ void ClientScreen::leaveTerms(const std::string& text, bool skipCheck)
 {
     bool number = false;
     const int terms = QString::fromStdString(text).trimmed().toInt(&number);
-    set("Cli_terms", number ? terms : 0);
+    setIfChanged("Cli_terms", number ? terms : 0);
     if (skipCheck || state() == EditState::Browse) return;
     const std::optional<int> days = references_.termsDays(number ? terms : 0);
     if (!days) {
@@ -306,7 +307,7 @@ void ClientScreen::leaveAccount(int n, const std::string& text, bool skipCheck)
     if (state() == EditState::Browse) return;
     bool number = false;
     const int account = QString::fromStdString(text).trimmed().toInt(&number);
-    if (number) set(accountField(n), account);
+    if (number) setIfChanged(accountField(n), account);
     if (skipCheck) return;
     if (!number || (account > 0 && !references_.accountExists(account))) {
         host_.message(kNoSuchAccount, ui::MessageKind::Information);

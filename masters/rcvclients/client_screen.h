@@ -102,10 +102,10 @@ public:
     void pickAccount(int n);
 
 private:
-    bool checkForSave(RecordEditor& record);
+    std::optional<SaveRefusal> checkForSave(RecordEditor& record);
     void save(const store::LockRetry& retry);
-    bool refuse(ClientMessage message, const std::string& field, int page);
     void browse();
+    void setIfChanged(const std::string& field, store::Value value);
     void editExisting(const std::string& code);
 
     MasterHost& host_;

@@ -227,12 +227,6 @@ void Trcvclients_frm::start(store::Database& company, store::Database& dataRoot,
     }
     connectLists();
     if (international) applyInternationalTexts(session().language);
-    // The client list is open already: its buttons wait for it to close.
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && window->windowTitle() == messageText(kClientListTitle)) {
-            search_->setEnabled(false);
-            billToButton_->setEnabled(false);
-        }
     s.start();
 }
 
@@ -243,13 +237,14 @@ void Trcvclients_frm::connectLists()
     onLeave(terms_, [this, &s](bool skip) { s.leaveTerms(terms_->text().toStdString(), skip); }, {termsButton_});
     onLeave(salesman_, [&s](bool skip) { s.leaveSalesman(skip); }, {salesmanButton_});
     onLeave(territory_, [&s](bool skip) { s.leaveTerritory(skip); }, {territoryButton_});
-    onLeave(billTo_, [&s](bool skip) { s.leaveBillTo(skip); }, {billToButton_});
+    // Bill-to and the sales accounts wait for any of their lists.
+    const QList<QWidget*> listsOfAccounts{billToButton_, accountButtons_[0], accountButtons_[1], accountButtons_[2]};
+    onLeave(billTo_, [&s](bool skip) { s.leaveBillTo(skip); }, listsOfAccounts);
     onLeave(findChild<QLineEdit*>("Cli_language"), [&s](bool) { s.leaveLanguage(); });
     onEnter(findChild<QLineEdit*>("Cli_date_created"), [&s] { s.enterDateCreated(); });
-    QList<QWidget*> accountButtons{accountButtons_[0], accountButtons_[1], accountButtons_[2]};
     for (int n = 1; n <= 3; ++n) {
         QLineEdit* box = accounts_[static_cast<std::size_t>(n - 1)];
-        onLeave(box, [&s, box, n](bool skip) { s.leaveAccount(n, box->text().toStdString(), skip); }, accountButtons);
+        onLeave(box, [&s, box, n](bool skip) { s.leaveAccount(n, box->text().toStdString(), skip); }, listsOfAccounts);
         onF2(box, [&s, n] { s.pickAccount(n); });
         connect(accountButtons_[static_cast<std::size_t>(n - 1)], &QPushButton::clicked, this, [this, &s, n] { act([&s, n] { s.pickAccount(n); }); });
     }
@@ -263,6 +258,9 @@ void Trcvclients_frm::connectLists()
         {termsButton_, [&s] { s.pickTerms(); }}, {salesmanButton_, [&s] { s.pickSalesman(); }},
         {billToButton_, [&s] { s.pickBillTo(); }}};
     for (const auto& [button, run] : buttons) connect(button, &QPushButton::clicked, this, [this, run] { act(run); });
+    for (QWidget* list : {static_cast<QWidget*>(priceList_), static_cast<QWidget*>(currency_), static_cast<QWidget*>(format_),
+                          static_cast<QWidget*>(taxList_)})
+        watchKeys(list);
     connect(priceList_, &QComboBox::activated, this, [&s](int index) { s.choosePriceList(index); });
     connect(currency_, &QComboBox::activated, this, [&s](int index) { s.chooseCurrency(index); });
     connect(format_, &QComboBox::activated, this, [&s](int index) { s.chooseInvoiceFormat(index); });
@@ -290,7 +288,10 @@ void Trcvclients_frm::refreshLists()
                        static_cast<QWidget*>(salesmanButton_), static_cast<QWidget*>(billToButton_)})
         w->setEnabled(editing);
     for (QPushButton* button : accountButtons_) button->setEnabled(editing);
-    search_->setEnabled(!editing);
+    // While a client list is open elsewhere, its buttons wait for it to close.
+    const bool listOpen = WindowOpen(messageText(kClientListTitle));
+    search_->setEnabled(!editing && !listOpen);
+    billToButton_->setEnabled(editing && !listOpen);
 }
 
 QWidget* Trcvclients_frm::widgetFor(const std::string& fieldName) const

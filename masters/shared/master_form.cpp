@@ -1,7 +1,12 @@
 #include "shared/master_form.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QRegularExpression>
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -19,6 +24,7 @@
 
 #include "dates/date_format.h"
 #include "quick_link.h"
+#include "session/module_frame.h"
 #include "report/printing.h"
 #include "report/screen_print.h"
 #include "session/help.h"
@@ -48,6 +54,12 @@ constexpr NavigatorEntry kNavigatorButtons[] = {
 bool isMoveOrStart(NavigatorButton b) { return b != NavigatorButton::Post && b != NavigatorButton::Cancel; }
 
 }  // namespace
+
+bool WindowOpen(const QString& title)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [&](const QWidget* w) { return w->isVisible() && w->windowTitle() == title; });
+}
 
 MasterForm::MasterForm(Session& session, QString helpFile, const char* objectName, const char* caption, int helpContext,
                        std::string emailField)
@@ -108,6 +120,7 @@ void MasterForm::buildNavigator(QWidget* bar)
                     case NavigatorButton::Cancel: action = &actions_.cancel; break;
                     }
                     const std::function<void()> run = *action;
+                    forgetTypedCode();
                     act([run] { run(); });
                 }));
     }
@@ -150,8 +163,10 @@ void MasterForm::bind(QWidget* widget, const std::string& field, Kind kind)
     bindings_.insert(widget, {field, kind});
     widget->installEventFilter(this);
     if (widget == codeBox_) return;
-    if (auto* line = qobject_cast<QLineEdit*>(widget))
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        if (kind == Kind::Date) SetEditMask(*line, "!99/99/9999;1; ");  // the format's mask once the screen starts
         connect(line, &QLineEdit::textEdited, this, [this, widget] { store(widget); });
+    }
     else if (auto* box = qobject_cast<QCheckBox*>(widget))
         connect(box, &QCheckBox::toggled, this, [this, widget] { store(widget); });
     else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
@@ -175,33 +190,48 @@ void MasterForm::onF2(QWidget* widget, std::function<void()> lookUp)
     widget->installEventFilter(this);
 }
 
-// What the user typed, into the record, as the field's kind reads it.
+// What the user typed, into the record, as the field's kind reads it. Text that does not read
+// (letters in a number, half a date) changes nothing: the field shows the record's value again
+// when it is left.
 void MasterForm::store(QWidget* widget)
 {
     if (refreshing_ || !actions_.set || actions_.state() == EditState::Browse) return;
     const Binding binding = bindings_.value(widget);
-    store::Value value;
-    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-        const QString text = line->text().trimmed();
-        switch (binding.kind) {
-        case Kind::Integer: value = text.toInt(); break;
-        case Kind::Number: value = text.toDouble(); break;
-        case Kind::Money: value = Money::parse(text.toStdString()).value_or(Money()); break;
-        case Kind::Date: {
-            const auto date = ParseDate(text.toStdString(), ShortDateFormat());
-            value = date ? store::Value(*date) : store::Value();
-            break;
-        }
-        default: value = line->text().toStdString(); break;
-        }
-    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-        value = box->isChecked();
-    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
-        value = memo->toPlainText().toStdString();
-    } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-        value = spin->value();
+    std::optional<store::Value> value;
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) value = read(line->text(), binding.kind);
+    else if (auto* box = qobject_cast<QCheckBox*>(widget)) value = box->isChecked();
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) value = memo->toPlainText().toStdString();
+    else if (auto* spin = qobject_cast<QSpinBox*>(widget)) value = spin->value();
+    if (value) actions_.set(binding.field, std::move(*value));
+}
+
+std::optional<store::Value> MasterForm::read(const QString& typed, Kind kind)
+{
+    QString text = typed.trimmed();
+    bool ok = true;
+    switch (kind) {
+    case Kind::Integer: {
+        text.remove(u',').remove(u' ');  // "10,000"
+        const int number = text.isEmpty() ? 0 : text.toInt(&ok);
+        return ok ? std::optional<store::Value>(number) : std::nullopt;
     }
-    actions_.set(binding.field, std::move(value));
+    case Kind::Number: {
+        if (!text.contains(u'.')) text.replace(u',', u'.');  // "2,5" as typed in French
+        const double number = text.isEmpty() ? 0.0 : text.toDouble(&ok);
+        return ok ? std::optional<store::Value>(number) : std::nullopt;
+    }
+    case Kind::Money: {
+        if (text.isEmpty()) return store::Value(Money());
+        const auto amount = Money::parse(text.toStdString());
+        return amount ? std::optional<store::Value>(*amount) : std::nullopt;
+    }
+    case Kind::Date: {
+        if (!text.contains(QRegularExpression(QStringLiteral("\\d")))) return store::Value();  // an empty date
+        const auto date = ParseDate(text.toStdString(), ShortDateFormat());
+        return date ? std::optional<store::Value>(*date) : std::nullopt;
+    }
+    default: return store::Value(typed.toStdString());
+    }
 }
 
 void MasterForm::show(QWidget* widget, const Binding& binding)
@@ -260,6 +290,7 @@ void MasterForm::focus(const std::string& field)
         for (int page = 0; page < pages_->count(); ++page)
             if (pages_->widget(page)->isAncestorOf(target)) pages_->setCurrentIndex(page);
         target->setFocus(Qt::OtherFocusReason);
+        if (!target->hasFocus() && sentBackTo_ == target) sentBackTo_ = nullptr;  // disabled meanwhile
         if (auto* line = qobject_cast<QLineEdit*>(target)) line->selectAll();
     });
 }
@@ -296,6 +327,10 @@ void MasterForm::focusMoved(QWidget* old, QWidget* now)
         const auto leave = leaves_.value(old);
         if (auto* line = qobject_cast<QLineEdit*>(old)) line->setModified(false);
         act([leave, skip] { leave(skip); });
+    }
+    if (old && bindings_.contains(old) && old != codeBox_) {
+        if (auto* line = qobject_cast<QLineEdit*>(old)) line->setModified(false);
+        show(old, bindings_.value(old));  // what the record holds, text that did not read or not
     }
     if (enters_.contains(now)) {
         const auto enter = enters_.value(now);
@@ -341,15 +376,29 @@ bool MasterForm::browseKey(int key)
     case Qt::Key_Delete: run = actions_.remove; break;
     default: return false;
     }
+    forgetTypedCode();
     act([run] { run(); });
     return true;
 }
+
+// A code typed but not yet left gives way to the record a move or a cancel shows.
+void MasterForm::forgetTypedCode()
+{
+    if (auto* line = qobject_cast<QLineEdit*>(codeBox_)) line->setModified(false);
+}
+
+void MasterForm::watchKeys(QWidget* widget) { widget->installEventFilter(this); }
 
 // While inserting or editing, Enter and Down go to the next field and Up to the previous one,
 // except in a memo.
 bool MasterForm::editKey(QWidget* widget, int key)
 {
     if (qobject_cast<QPlainTextEdit*>(widget)) return false;
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractItemView*>(widget)) {  // the arrows choose
+        if (enter) focusNextChild();
+        return enter;
+    }
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down) {
         focusNextChild();
         return true;

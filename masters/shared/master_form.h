@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "session/session.h"
 #include "shared/master_host.h"
@@ -35,6 +36,9 @@ struct NavigatorActions {
     std::function<bool()> codeBoxEnabled;
     std::function<void(const std::string& field, store::Value value)> set;
 };
+
+// Whether a window with this title is shown (a list window another screen opened).
+bool WindowOpen(const QString& title);
 
 class MasterForm : public QDialog, public MasterHost {
 public:
@@ -69,6 +73,8 @@ protected:
     void onEnter(QWidget* widget, std::function<void()> enter);
     // F2 in the field.
     void onF2(QWidget* widget, std::function<void()> lookUp);
+    // A list that Enter leaves, like the fields.
+    void watchKeys(QWidget* widget);
     // A widget to show under another name (the state's own, like a list), refreshed by hand.
     virtual void refreshLists() {}
     // The widget of a record field, for the focus; the code box and bound fields by default.
@@ -102,6 +108,8 @@ private:
     void buildNavigator(QWidget* bar);
     void focusMoved(QWidget* old, QWidget* now);
     void store(QWidget* widget);
+    static std::optional<store::Value> read(const QString& typed, Kind kind);
+    void forgetTypedCode();
     void show(QWidget* widget, const Binding& binding);
     bool browseKey(int key);
     bool editKey(QWidget* widget, int key);

@@ -32,6 +32,22 @@ public:
 
 namespace orvant::masters {
 
+// Why a save is refused: the screen's message (none: the save is abandoned in silence), the
+// field the user is sent to and its page. Found while the record is locked, shown once the lock
+// is given back: nobody waits for a record while a message waits for a click.
+struct SaveRefusal {
+    int message = -1;
+    std::string field;
+    int page = 0;
+};
+
+inline void ShowRefusal(MasterHost& host, const SaveRefusal& refusal)
+{
+    if (refusal.message >= 0) host.message(refusal.message, ui::MessageKind::Information);
+    host.showPage(refusal.page);
+    host.focus(refusal.field);
+}
+
 // Runs a save or delete that may wait for its record, held on another workstation: the host
 // shows the wait, and a wait the user gave up leaves the screen as it was.
 template <class Run>

@@ -153,7 +153,7 @@ void SupplierScreen::leaveCode(const std::string& typed)
     const std::string code = trimmed(typed);
     if (state() == EditState::Insert) {
         if (!code.empty() && supplierExists(code)) return editExisting(code);  // no message
-        editor_.set("Sup_code", typed);
+        editor_.set("Sup_code", code);
         host_.focus("Sup_name");
         return;
     }
@@ -169,53 +169,44 @@ void SupplierScreen::set(const std::string& field, store::Value value)
     if (state() != EditState::Browse) editor_.set(field, std::move(value));
 }
 
-bool SupplierScreen::refuse(SupplierMessage message, const std::string& field, int page)
-{
-    host_.message(message, ui::MessageKind::Information);
-    host_.showPage(page);
-    host_.focus(field);
-    return false;
-}
-
 // The checks of a save, in their order, on the record as it will be written. The bank
 // account, the currency and the copies are set as they are chosen, so nothing is left to copy.
-bool SupplierScreen::checkForSave(RecordEditor& record)
+std::optional<SaveRefusal> SupplierScreen::checkForSave(RecordEditor& record)
 {
     const auto accountMissing = [&](int n) {
         const auto account = record.number(accountField(n));
         return account > 0 && !references_.accountExists(static_cast<int>(account));
     };
-    if (accountMissing(1)) return refuse(kSupplierAccountMissing, accountField(1), kSupplierControlPage);
-    if (accountMissing(2)) return refuse(kSupplierAccountMissing, accountField(2), kSupplierControlPage);
-    if (record.state() == EditState::Edit && codeBoxEnabled_) return refuse(kSupplierNoSuchCode, "Sup_code", kSupplierGeneralPage);
-    if (accountMissing(3)) return refuse(kSupplierAccountMissing, accountField(3), kSupplierControlPage);
+    if (accountMissing(1)) return SaveRefusal{kSupplierAccountMissing, accountField(1), kSupplierControlPage};
+    if (accountMissing(2)) return SaveRefusal{kSupplierAccountMissing, accountField(2), kSupplierControlPage};
+    if (record.state() == EditState::Edit && codeBoxEnabled_) return SaveRefusal{kSupplierNoSuchCode, "Sup_code", kSupplierGeneralPage};
+    if (accountMissing(3)) return SaveRefusal{kSupplierAccountMissing, accountField(3), kSupplierControlPage};
     if (record.flag("Sup_email_po") && trimmed(record.text("Sup_email")).empty())
-        return refuse(kSupplierNoEmailForOrders, "Sup_email", kSupplierGeneralPage);
-    if (!IsDueDaysRule(record.number("Sup_du_days"))) return refuse(kSupplierDueDaysOutOfRange, "Sup_du_days", kSupplierControlPage);
+        return SaveRefusal{kSupplierNoEmailForOrders, "Sup_email", kSupplierGeneralPage};
+    if (!IsDueDaysRule(record.number("Sup_du_days"))) return SaveRefusal{kSupplierDueDaysOutOfRange, "Sup_du_days", kSupplierControlPage};
     // A supplier without a code could not be found again.
     const std::string code = record.text("Sup_code");
-    if (code.empty() || code.front() == ' ') {
-        host_.showPage(kSupplierGeneralPage);
-        host_.focus("Sup_code");
-        return false;
-    }
-    return true;
+    if (code.empty() || code.front() == ' ') return SaveRefusal{-1, "Sup_code", kSupplierGeneralPage};
+    return std::nullopt;
 }
 
 void SupplierScreen::post()
 {
     if (state() == EditState::Browse) return;
     WhileWaitingForRecord(host_, [this](const store::LockRetry& retry) {
-        switch (editor_.save([this](RecordEditor& record) { return checkForSave(record); }, retry)) {
+        std::optional<SaveRefusal> refusal;
+    switch (editor_.save([&](RecordEditor& record) { return !(refusal = checkForSave(record)); }, retry)) {
         case RecordEditor::Saved::Done:
             host_.showPage(kSupplierGeneralPage);
             codeBoxEnabled_ = true;
             host_.refresh();
             host_.focus(kNavigator);
             return;
-        case RecordEditor::Saved::Refused: return;
+        case RecordEditor::Saved::Refused:
+        if (refusal) ShowRefusal(host_, *refusal);
+        return;
         case RecordEditor::Saved::KeyExists:
-            refuse(kSupplierCodeTakenMeanwhile, "Sup_code", kSupplierGeneralPage);
+            ShowRefusal(host_, {kSupplierCodeTakenMeanwhile, "Sup_code", kSupplierGeneralPage});
             return;
         case RecordEditor::Saved::Gone:
             host_.message(kSupplierGone, ui::MessageKind::Information);
@@ -255,7 +246,7 @@ void SupplierScreen::leaveAccount(int n, const std::string& text, bool skipCheck
     if (state() == EditState::Browse) return;
     bool number = false;
     const int account = QString::fromStdString(text).trimmed().toInt(&number);
-    if (number) set(accountField(n), account);
+    if (number && editor_.value(accountField(n)) != store::Value(account)) set(accountField(n), account);  // no change when passing through
     if (skipCheck) return;
     if (!number || (account > 0 && !references_.accountExists(account))) {
         host_.message(kSupplierAccountMissing, ui::MessageKind::Information);

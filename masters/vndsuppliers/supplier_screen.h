@@ -92,8 +92,7 @@ public:
     void pickAccount(int n);
 
 private:
-    bool checkForSave(RecordEditor& record);
-    bool refuse(SupplierMessage message, const std::string& field, int page);
+    std::optional<SaveRefusal> checkForSave(RecordEditor& record);
     void browse();
     void editExisting(const std::string& code);
     bool supplierExists(const std::string& code);

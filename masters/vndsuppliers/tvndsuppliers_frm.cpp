@@ -176,9 +176,6 @@ void Tvndsuppliers_frm::start(store::Database& company, bool largerEdition, bool
         provinceLabel_->setText("State");
         postalLabel_->setText("Zip code");
     }
-    // The supplier list is open already: its button waits for it to close.
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && window->windowTitle() == messageText(kSupplierListTitle)) search_->setEnabled(false);
     s.start();
 }
 
@@ -204,6 +201,8 @@ void Tvndsuppliers_frm::connectFields()
     onF2(territory_, [&s] { s.pickTerritory(); });
     connect(search_, &QPushButton::clicked, this, [this, &s] { act([&s] { s.findWithPicker(); }); });
     connect(territoryButton_, &QPushButton::clicked, this, [this, &s] { act([&s] { s.pickTerritory(); }); });
+    watchKeys(currency_);
+    watchKeys(bank_);
     connect(currency_, &QComboBox::activated, this, [&s](int index) { s.chooseCurrency(index); });
     connect(bank_, &QComboBox::activated, this, [&s](int index) { s.chooseBankAccount(index); });
     connect(copies_, &QSpinBox::valueChanged, this, [this, &s](int copies) {
@@ -226,7 +225,8 @@ void Tvndsuppliers_frm::refreshLists()
                        static_cast<QWidget*>(territoryButton_)})
         w->setEnabled(editing);
     for (QPushButton* button : accountButtons_) button->setEnabled(editing);
-    search_->setEnabled(!editing);
+    // While a supplier list is open elsewhere, its button waits for it to close.
+    search_->setEnabled(!editing && !WindowOpen(messageText(kSupplierListTitle)));
 }
 
 QWidget* Tvndsuppliers_frm::widgetFor(const std::string& fieldName) const

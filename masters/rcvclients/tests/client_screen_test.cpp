@@ -6,6 +6,7 @@
 
 #include "company/company_creation.h"
 #include "rcvclients/client_screen.h"
+#include "store/error.h"
 #include "store/query.h"
 #include "scripted_client_host.h"
 #include "testing/books_fixture.h"
@@ -128,7 +129,7 @@ TEST_P(ClientScreenTest, TheSaveChecksEachReferenceInTurn)
     EXPECT_EQ(host.lastMessage(), kNoSuchAccount);
     EXPECT_EQ(host.lastFocus(), "Cli_accnt2");
     screen().set("Cli_accnt2", 0);
-    screen().set("Cli_email_invoice", true);
+    screen().set("Cli_email_statement", true);
     screen().post();
     EXPECT_EQ(host.lastMessage(), kNoEmail);
     EXPECT_EQ(host.page, kGeneralPage) << "the e-mail is on the first page";
@@ -174,6 +175,68 @@ TEST_P(ClientScreenTest, FieldExitsCheckUnlessTheFocusGoesToTheListButton)
     EXPECT_EQ(host.lastFocus(), "Cli_language");
 }
 
+TEST_P(ClientScreenTest, TerritoryAndBillToAreCheckedOnLeaving)
+{
+    screen().first();
+    screen().edit();
+    screen().set("Cli_terr", "ZZZ");
+    screen().leaveTerritory(true);
+    EXPECT_TRUE(host.messages.empty()) << "towards its list button";
+    screen().leaveTerritory(false);
+    EXPECT_EQ(host.lastMessage(), kNoSuchTerritory);
+    EXPECT_EQ(host.lastFocus(), "Cli_terr");
+    screen().set("Cli_charge_to", "NOBODY");
+    screen().leaveBillTo(false);
+    EXPECT_EQ(host.lastMessage(), kNoSuchBillTo);
+    screen().set("Cli_charge_to", "BEL200");
+    const auto shown = host.messages.size();
+    screen().leaveBillTo(false);
+    EXPECT_EQ(host.messages.size(), shown);
+}
+
+TEST_P(ClientScreenTest, PassingThroughAFieldChangesNothingAnotherWorkstationSaved)
+{
+    screen().first();
+    screen().edit();
+    execute("UPDATE cli SET cli_terms = 2, cli_accnt1 = 4020 WHERE cli_code = 'ABC100'");  // meanwhile
+    screen().leaveTerms("1", true);   // the box still shows what the screen read
+    screen().leaveAccount(1, "4000", true);
+    screen().set("Cli_contact", "Louise");
+    screen().post();
+    EXPECT_EQ(value("SELECT cli_terms FROM cli WHERE cli_code = 'ABC100'").asInt(), 2);
+    EXPECT_EQ(value("SELECT cli_accnt1 FROM cli WHERE cli_code = 'ABC100'").asInt(), 4020);
+    EXPECT_EQ(value("SELECT cli_contact FROM cli WHERE cli_code = 'ABC100'").asString(), "Louise");
+}
+
+TEST_P(ClientScreenTest, ARefusedSaveHoldsNoLockWhileItsMessageIsShown)
+{
+    screen().first();
+    screen().edit();
+    screen().set("Cli_salesrep", "ZZ");
+    bool lockable = false;
+    host.onMessage = [&] {
+        store::Table elsewhere(*books_, "cli");
+        elsewhere.open();
+        elsewhere.findKey({"ABC100"});
+        try {
+            elsewhere.edit();
+            elsewhere.cancel();
+            lockable = true;
+        } catch (const store::StoreError&) {
+        }
+    };
+    screen().post();
+    EXPECT_EQ(host.lastMessage(), kNoSuchSalesman);
+    EXPECT_TRUE(lockable) << "another workstation can post to the client while the message waits";
+}
+
+TEST_P(ClientScreenTest, ACodeIsSavedWithoutItsBlanks)
+{
+    typeNewClient("  NEW500 ");
+    screen().post();
+    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'NEW500'").asInt(), 1);
+}
+
 TEST_P(ClientScreenTest, ACancelledPickerChangesNothing)
 {
     screen().first();
@@ -184,6 +247,12 @@ TEST_P(ClientScreenTest, ACancelledPickerChangesNothing)
     host.termsPicked = 0;
     screen().pickTerms();
     EXPECT_EQ(screen().record().number("Cli_terms"), 1);
+    host.clientPicked = "";
+    screen().pickBillTo();
+    EXPECT_EQ(screen().record().text("Cli_charge_to"), "");
+    host.accountPicked = 0;
+    screen().pickAccount(1);
+    EXPECT_EQ(screen().record().number("Cli_accnt1"), 4000);
     host.salesmanPicked = "SL";
     screen().pickSalesman();
     EXPECT_EQ(screen().record().text("Cli_salesrep"), "SL");
@@ -198,7 +267,6 @@ TEST_P(ClientScreenTest, UnderTaxesPerRateTheThirdLineSetsTheThirdTaxField)
     EXPECT_EQ(screen().taxLines()[2].field, "Cli_tax3");
     screen().edit();
     screen().setTaxLine(2, true);
-    screen().set("Cli_postal_code", "H3B 2Y5");
     screen().post();
     EXPECT_TRUE(host.messages.empty()) << host.lastMessage();
     EXPECT_TRUE(value("SELECT cli_tax3 FROM cli WHERE cli_code = 'ABC100'").asBool());
@@ -241,7 +309,7 @@ TEST_P(ClientScreenTest, GivingUpTheWaitForAClientHeldElsewhereKeepsTheChanges)
 {
     screen().first();
     screen().edit();
-    screen().set("Cli_postal_code", "H3B 2Y5");
+    screen().set("Cli_bank", "Caisse Desjardins");
     store::Table elsewhere(*books_, "cli");
     elsewhere.open();
     elsewhere.findKey({"ABC100"});
@@ -249,12 +317,12 @@ TEST_P(ClientScreenTest, GivingUpTheWaitForAClientHeldElsewhereKeepsTheChanges)
     host.giveUp = true;
     screen().post();
     EXPECT_EQ(screen().state(), EditState::Edit);
-    EXPECT_EQ(screen().record().text("Cli_postal_code"), "H3B 2Y5");
-    EXPECT_EQ(value("SELECT cli_postal_code FROM cli WHERE cli_code = 'ABC100'").asString(), "");
+    EXPECT_EQ(screen().record().text("Cli_bank"), "Caisse Desjardins");
+    EXPECT_EQ(value("SELECT cli_bank FROM cli WHERE cli_code = 'ABC100'").asString(), "");
     elsewhere.cancel();
     host.giveUp = false;
     screen().post();
-    EXPECT_EQ(value("SELECT cli_postal_code FROM cli WHERE cli_code = 'ABC100'").asString(), "H3B 2Y5");
+    EXPECT_EQ(value("SELECT cli_bank FROM cli WHERE cli_code = 'ABC100'").asString(), "Caisse Desjardins");
 }
 
 TEST_P(ClientScreenTest, AnUnknownCodeTypedWhileBrowsingIsRefused)

@@ -2,6 +2,7 @@
 // A client maintenance form for tests: it records what the screen shows and answers as scripted.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ public:
     ui::Answer message(int number, ui::MessageKind) override
     {
         messages.push_back(number);
+        if (onMessage) onMessage();
         if (answers.empty()) return ui::Answer::Ok;
         const auto answer = answers.front();
         answers.pop_front();
@@ -38,6 +40,8 @@ public:
     std::string territory() override { return territoryPicked; }
     int terms() override { return termsPicked; }
     int account() override { return accountPicked; }
+
+    std::function<void()> onMessage;  // while the message is shown
 
     int lastMessage() const { return messages.empty() ? -1 : messages.back(); }
     std::string lastFocus() const { return focuses.empty() ? std::string() : focuses.back(); }

@@ -17,10 +17,18 @@ protected:
     testing::ScenarioPlayer books_ = ORVANT_SCENARIO_PLAYER();
 };
 
-TEST_F(SupplierScenarios, ACreatedSupplierIsChangedThenDeletedAndASupplierWithEntriesStays)
+TEST_F(SupplierScenarios, ASupplierCreatedAndChangedOneDeletedOneWithEntriesKept)
 {
     books_.play("vndsuppliers", "suppliers");
-    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM sup WHERE sup_code = 'NEW100'").asInt(), 0) << "deleted at the end";
+    const auto field = [&](const char* name) { return books_.value(std::string("SELECT ") + name + " FROM sup WHERE sup_code = 'NEW100'"); };
+    EXPECT_EQ(field("sup_name").asString(), "La Papeterie Nouvelle");
+    EXPECT_EQ(field("sup_email").asString(), "ventes@papeterie.example");
+    EXPECT_EQ(field("sup_du_days").asInt(), 45);
+    EXPECT_EQ(field("sup_accnt1").asInt(), 5200);
+    EXPECT_EQ(field("sup_accnt2").asInt(), 5000);
+    EXPECT_EQ(field("sup_bank_account").asInt(), 1000);
+    EXPECT_EQ(field("sup_comments").asString(), "Order by Thursday");
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM sup WHERE sup_code = 'TEL400'").asInt(), 0) << "deleted";
     EXPECT_EQ(books_.value("SELECT COUNT(*) FROM sup WHERE sup_code = 'BUR100'").asInt(), 1) << "its entries keep it";
 }
 
@@ -32,7 +40,8 @@ TEST_F(SupplierScenarios, ASupplierCreatedAndChangedInFrench)
     EXPECT_EQ(field("sup_tel").asString(), "418-555-0123");
     EXPECT_EQ(field("sup_accnt1").asInt(), 5200);
     EXPECT_EQ(field("sup_bank_account").asInt(), 1000) << "the first bank account by default";
-    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM sup WHERE sup_code = 'TEL400'").asInt(), 1) << "answered No";
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM sup WHERE sup_code = 'TEL400'").asInt(), 0) << "deleted once answered Yes";
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM sup WHERE sup_code = 'BUR100'").asInt(), 1) << "its entries keep it";
 }
 
 }  // namespace
