@@ -341,6 +341,13 @@ void MasterForm::focusMoved(QWidget* old, QWidget* now)
 bool MasterForm::eventFilter(QObject* watched, QEvent* event)
 {
     auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && widget == codeBox_ && event->type() == QEvent::MouseButtonDblClick && actions_.state &&
+        actions_.state() == EditState::Browse) {
+        forgetTypedCode();
+        const auto find = actions_.findWithPicker;
+        act([find] { find(); });
+        return true;
+    }
     if (!widget || event->type() != QEvent::KeyPress || !actions_.state) return QDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_F2 && lookUps_.contains(widget) && actions_.state() != EditState::Browse) {
