@@ -3,6 +3,20 @@
 include(GNUInstallDirs)
 include(GoogleTest)
 
+# The headers nearly every test includes, compiled once and reused by every test target:
+# GoogleTest and the Qt classes the tests drive. (Tests are a good half of the build.)
+function(orvant_use_test_pch target)
+  if(NOT TARGET orvant_test_pch)
+    add_executable(orvant_test_pch ${PROJECT_SOURCE_DIR}/cmake/test_pch_main.cpp)
+    target_link_libraries(orvant_test_pch PRIVATE Qt6::Widgets GTest::gtest GTest::gmock)
+    target_precompile_headers(orvant_test_pch PRIVATE
+      <gtest/gtest.h> <gmock/gmock.h> <QApplication> <QDialog> <QLineEdit> <QPushButton> <QString> <QStringList>
+      <QTimer> <QTemporaryDir> <functional> <map> <memory> <optional> <string> <vector>)
+  endif()
+  target_link_libraries(${target} PRIVATE Qt6::Widgets GTest::gtest GTest::gmock)
+  target_precompile_headers(${target} REUSE_FROM orvant_test_pch)
+endfunction()
+
 # orvant_add_test(NAME [QT] SOURCES... LIBS libs...)
 # A GoogleTest program beside the code it tests, registered with CTest test by test. QT tests
 # run inside a QApplication (on the offscreen platform under the test command).
@@ -18,6 +32,7 @@ function(orvant_add_test name)
     set(main GTest::gtest_main)
   endif()
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock ${main} Threads::Threads)
+  orvant_use_test_pch(${name})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "${T_LABELS}")
 endfunction()
 
@@ -80,5 +95,6 @@ function(orvant_add_module_test name)
   target_compile_definitions(${name} PRIVATE
     ORVANT_TEST_MODULES="${ORVANT_MODULES_DIR}" ORVANT_TEST_LANGUAGES="${T_LANGUAGES}")
   add_dependencies(${name} ${T_MODULES})
+  orvant_use_test_pch(${name})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
 endfunction()
