@@ -354,7 +354,9 @@ void Trcvsales_frm::leaveFocusedField()
 void Trcvsales_frm::accept()
 {
     act([this] {
+        focusAsked_ = false;
         leaveFocusedField();
+        if (focusAsked_) return;  // the field refused what it holds: its message said so once
         screen_->accept();
     });
 }
@@ -403,6 +405,7 @@ ui::Answer Trcvsales_frm::message(int number, ui::MessageKind kind) { return ui:
 
 void Trcvsales_frm::focus(SalesField field, int row)
 {
+    focusAsked_ = true;
     QWidget* target = widgetAt(field, row);
     if (!target) return;
     sentBackTo_ = target->hasFocus() ? nullptr : target;

@@ -114,6 +114,7 @@ private:
     QHash<QWidget*, Place> places_;
     bool acting_ = false;
     QWidget* sentBackTo_ = nullptr;
+    bool focusAsked_ = false;  // the logic sent the focus somewhere since it was last cleared
     int lastRow_ = 0;  // the grid row whose field last had the focus
     std::unique_ptr<QProgressDialog> wait_;
 

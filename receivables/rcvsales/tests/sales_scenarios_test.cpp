@@ -36,6 +36,13 @@ TEST_F(SalesScenarios, ASaleACreditNoteOnItAndADirectCashSale)
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
 }
 
+TEST_F(SalesScenarios, AcceptByItsKeyStopsAtTheFieldBeingTyped)
+{
+    books_.play("rcvsales", "accept_key");
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM car WHERE car_invoice = 'K-1'").asInt(), 0);
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM tjld").asInt(), 0);
+}
+
 TEST_F(SalesScenarios, ASaleEnteredInFrench)
 {
     books_.play("rcvsales", "vente", 2);
