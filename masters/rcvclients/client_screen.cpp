@@ -13,8 +13,6 @@ namespace {
 
 constexpr int kTaxFieldsBound = 12;
 
-std::string trimmed(const std::string& text) { return QString::fromStdString(text).trimmed().toStdString(); }
-
 std::string taxField(int line)
 {
     if (line == 1) return "Cli_tax_fed";
@@ -42,7 +40,10 @@ ClientSettings readSettings(store::Database& company, bool international)
 
 ClientScreen::ClientScreen(store::Database& company, store::Database& dataRoot, MasterHost& host, ClientPickers& pickers,
                            bool largerEdition, bool international, std::string homeCurrencyName)
-    : host_(host), pickers_(pickers), editor_(company, "cli", "Cli_code"), references_(company, dataRoot),
+    : MaintenanceScreen(company, host,
+                        {"cli", "Cli_code", "Cli_name", "Cli_date_created", kNoSuchCode, kConfirmDelete, kHasEntries,
+                         kCodeTakenMeanwhile, kClientGone}),
+      pickers_(pickers), references_(company, dataRoot),
       settings_(readSettings(company, international)), priceLists_(PriceLists(company, largerEdition)),
       currencies_(CurrencyList(company, homeCurrencyName)), formats_(InvoiceFormats(company))
 {
@@ -53,61 +54,8 @@ ClientScreen::ClientScreen(store::Database& company, store::Database& dataRoot, 
     }
 }
 
-void ClientScreen::start()
+void ClientScreen::addInsertDefaults(std::map<std::string, store::Value>& defaults)
 {
-    editor_.first();
-    browse();
-}
-
-// Browsing: the data fields closed, the code box open and focused.
-void ClientScreen::browse()
-{
-    codeBoxEnabled_ = true;
-    host_.refresh();
-    host_.focus("Cli_code");
-}
-
-void ClientScreen::first()
-{
-    if (state() != EditState::Browse) return;
-    editor_.first();
-    browse();
-}
-
-void ClientScreen::prior()
-{
-    if (state() != EditState::Browse) return;
-    editor_.prior();
-    browse();
-}
-
-void ClientScreen::next()
-{
-    if (state() != EditState::Browse) return;
-    editor_.next();
-    browse();
-}
-
-void ClientScreen::last()
-{
-    if (state() != EditState::Browse) return;
-    editor_.last();
-    browse();
-}
-
-void ClientScreen::findWithPicker()
-{
-    if (state() != EditState::Browse) return;
-    const std::string code = pickers_.client();
-    if (code.empty()) return;
-    editor_.find(code);
-    browse();
-}
-
-void ClientScreen::insert()
-{
-    std::map<std::string, store::Value> defaults = editor_.zeroedNumbers();
-    defaults["Cli_date_created"] = Date::today();
     defaults["Cli_price_list"] = 1;
     defaults["Cli_currency"] = 0;
     defaults["Cli_ship_via"] = "";
@@ -115,62 +63,13 @@ void ClientScreen::insert()
         defaults[flag] = false;
     defaults["Cli_language"] = "1";
     defaults["Cli_copies"] = std::clamp(settings_.invoiceCopies, 1, 10);  // the copies box's range
-    editor_.beginInsert(std::move(defaults));
-    codeBoxEnabled_ = true;
-    host_.showPage(kGeneralPage);
-    host_.refresh();
-    host_.focus("Cli_code");
 }
 
-void ClientScreen::editExisting(const std::string& code)
+// A new client is taxed unless the user says otherwise.
+void ClientScreen::codeTypedForInsert()
 {
-    editor_.cancel();
-    editor_.find(code);
-    editor_.beginEdit();
-    codeBoxEnabled_ = false;
-    host_.refresh();
-    host_.focus("Cli_name");
-}
-
-void ClientScreen::edit()
-{
-    if (!editor_.hasRecord() || state() != EditState::Browse) return;
-    editor_.beginEdit();
-    codeBoxEnabled_ = false;
-    host_.showPage(kGeneralPage);
-    host_.refresh();
-    host_.focus("Cli_name");
-}
-
-void ClientScreen::leaveCode(const std::string& typed)
-{
-    const std::string code = trimmed(typed);
-    if (state() == EditState::Insert) {
-        editor_.set("Cli_tax_fed", true);
-        editor_.set("Cli_tax_pro", true);
-        if (!code.empty() && references_.clientExists(code)) return editExisting(code);  // no message
-        editor_.set("Cli_code", code);
-        host_.refresh();
-        host_.focus("Cli_name");
-        return;
-    }
-    if (code.empty() || code == editor_.text("Cli_code")) return host_.refresh();
-    if (references_.clientExists(code)) return editExisting(code);
-    host_.message(kNoSuchCode, ui::MessageKind::Information);
-    editor_.cancel();
-    browse();
-}
-
-void ClientScreen::set(const std::string& field, store::Value value)
-{
-    if (state() != EditState::Browse) editor_.set(field, std::move(value));
-}
-
-// Passing through a field is no change: it must not write the screen's value over another
-// workstation's.
-void ClientScreen::setIfChanged(const std::string& field, store::Value value)
-{
-    if (editor_.value(field) != value) set(field, std::move(value));
+    editor_.set("Cli_tax_fed", true);
+    editor_.set("Cli_tax_pro", true);
 }
 
 // The checks of a save, in their order, on the record as it will be written.
@@ -186,71 +85,16 @@ std::optional<SaveRefusal> ClientScreen::checkForSave(RecordEditor& record)
     if (!IsDueDaysRule(record.number("Cli_du_days"))) return SaveRefusal{kDueDaysOutOfRange, "Cli_terms", kControlPage};  // the terms give the days
     const std::string billTo = record.text("Cli_charge_to");
     if (!billTo.empty() && !references_.clientExists(billTo)) return SaveRefusal{kNoSuchBillTo, "Cli_charge_to", kControlPage};
-    if (!settings_.international && trimmed(record.text("Cli_postal_code")).empty())
+    if (!settings_.international && Trimmed(record.text("Cli_postal_code")).empty())
         return SaveRefusal{kNoPostalCode, "Cli_postal_code", kGeneralPage};
     if (record.number("Cli_terms") == 0) return SaveRefusal{kNoTerms, "Cli_terms", kControlPage};
     for (int n = 1; n <= 3; ++n) {
         const auto account = record.number(accountField(n));
         if (account > 0 && !references_.accountExists(static_cast<int>(account))) return SaveRefusal{kNoSuchAccount, accountField(n), kControlPage};
     }
-    if ((record.flag("Cli_email_statement") || record.flag("Cli_email_invoice")) && trimmed(record.text("Cli_email")).empty())
+    if ((record.flag("Cli_email_statement") || record.flag("Cli_email_invoice")) && Trimmed(record.text("Cli_email")).empty())
         return SaveRefusal{kNoEmail, "Cli_email", kGeneralPage};
-    const std::string code = record.text("Cli_code");
-    if (code.empty() || code.front() == ' ') return SaveRefusal{-1, "Cli_code", kGeneralPage};
     return std::nullopt;
-}
-
-void ClientScreen::post()
-{
-    if (state() == EditState::Browse) return;
-    WhileWaitingForRecord(host_, [this](const store::LockRetry& retry) { save(retry); });
-}
-
-void ClientScreen::save(const store::LockRetry& retry)
-{
-    std::optional<SaveRefusal> refusal;
-    switch (editor_.save([&](RecordEditor& record) { return !(refusal = checkForSave(record)); }, retry)) {
-    case RecordEditor::Saved::Done:
-        host_.showPage(kGeneralPage);
-        codeBoxEnabled_ = true;
-        host_.refresh();
-        host_.focus(kNavigator);
-        return;
-    case RecordEditor::Saved::Refused:
-        if (refusal) ShowRefusal(host_, *refusal);
-        return;
-    case RecordEditor::Saved::KeyExists:
-        ShowRefusal(host_, {kCodeTakenMeanwhile, "Cli_code", kGeneralPage});
-        return;
-    case RecordEditor::Saved::Gone:
-        host_.message(kClientGone, ui::MessageKind::Information);
-        editor_.cancel();
-        editor_.first();
-        browse();
-        return;
-    }
-}
-
-void ClientScreen::cancel()
-{
-    editor_.cancel();
-    codeBoxEnabled_ = true;
-    host_.showPage(kGeneralPage);
-    host_.refresh();
-    host_.focus(kNavigator);
-}
-
-void ClientScreen::remove()
-{
-    if (state() != EditState::Browse) editor_.cancel();
-    if (!editor_.hasRecord()) return;
-    if (host_.message(kConfirmDelete, ui::MessageKind::Question) != ui::Answer::Yes) return browse();
-    WhileWaitingForRecord(host_, [this](const store::LockRetry& retry) {
-        const auto outcome = editor_.remove([this](const std::string& code) { return !references_.clientHasEntries(code); }, retry);
-        if (outcome == RecordEditor::Deleted::Refused) host_.message(kHasEntries, ui::MessageKind::Information);
-        if (outcome == RecordEditor::Deleted::Gone) host_.message(kClientGone, ui::MessageKind::Information);
-    });
-    browse();
 }
 
 void ClientScreen::leaveTerms(const std::string& text, bool skipCheck)
@@ -282,37 +126,30 @@ void ClientScreen::leaveSalesman(bool skipCheck)
     }
 }
 
-void ClientScreen::leaveTerritory(bool skipCheck)
+void ClientScreen::checkReference(const std::string& field, bool skipCheck, int message,
+                                  const std::function<bool(const std::string&)>& known)
 {
     if (skipCheck || state() == EditState::Browse) return;
-    const std::string code = editor_.text("Cli_terr");
-    if (!code.empty() && !references_.territoryExists(code)) {
-        host_.message(kNoSuchTerritory, ui::MessageKind::Information);
-        host_.focus("Cli_terr");
+    const std::string code = editor_.text(field);
+    if (!code.empty() && !known(code)) {
+        host_.message(message, ui::MessageKind::Information);
+        host_.focus(field);
     }
+}
+
+void ClientScreen::leaveTerritory(bool skipCheck)
+{
+    checkReference("Cli_terr", skipCheck, kNoSuchTerritory, [this](const std::string& code) { return references_.territoryExists(code); });
 }
 
 void ClientScreen::leaveBillTo(bool skipCheck)
 {
-    if (skipCheck || state() == EditState::Browse) return;
-    const std::string code = editor_.text("Cli_charge_to");
-    if (!code.empty() && !references_.clientExists(code)) {
-        host_.message(kNoSuchBillTo, ui::MessageKind::Information);
-        host_.focus("Cli_charge_to");
-    }
+    checkReference("Cli_charge_to", skipCheck, kNoSuchBillTo, [this](const std::string& code) { return references_.clientExists(code); });
 }
 
 void ClientScreen::leaveAccount(int n, const std::string& text, bool skipCheck)
 {
-    if (state() == EditState::Browse) return;
-    bool number = false;
-    const int account = QString::fromStdString(text).trimmed().toInt(&number);
-    if (number) setIfChanged(accountField(n), account);
-    if (skipCheck) return;
-    if (!number || (account > 0 && !references_.accountExists(account))) {
-        host_.message(kNoSuchAccount, ui::MessageKind::Information);
-        host_.focus(accountField(n));
-    }
+    leaveAccountBox(accountField(n), text, skipCheck, kNoSuchAccount, [this](int account) { return references_.accountExists(account); });
 }
 
 void ClientScreen::leaveLanguage()
@@ -320,14 +157,6 @@ void ClientScreen::leaveLanguage()
     if (state() == EditState::Browse) return;
     const std::string language = editor_.text("Cli_language");
     if (language != "1" && language != "2") host_.focus("Cli_language");
-}
-
-void ClientScreen::enterDateCreated()
-{
-    if (state() != EditState::Browse && !editor_.value("Cli_date_created").asDate().isValid()) {
-        set("Cli_date_created", Date::today());
-        host_.refresh();
-    }
 }
 
 void ClientScreen::choosePriceList(int index)
@@ -351,37 +180,20 @@ void ClientScreen::setTaxLine(int line, bool on)
     if (const std::string& field = taxLines_[static_cast<std::size_t>(line)].field; !field.empty()) set(field, on);
 }
 
-void ClientScreen::pickSalesman()
-{
-    if (const std::string code = pickers_.salesman(); !code.empty()) set("Cli_salesrep", code);
-    host_.refresh();
-}
+void ClientScreen::pickSalesman() { setPicked("Cli_salesrep", pickers_.salesman()); }
 
-void ClientScreen::pickTerritory()
-{
-    if (const std::string code = pickers_.territory(); !code.empty()) set("Cli_terr", code);
-    host_.refresh();
-}
+void ClientScreen::pickTerritory() { setPicked("Cli_terr", pickers_.territory()); }
 
+// Terms chosen bring their number of due days.
 void ClientScreen::pickTerms()
 {
     const int terms = pickers_.terms();
-    if (terms == 0) return;
-    set("Cli_terms", terms);
-    if (const auto days = references_.termsDays(terms)) set("Cli_du_days", *days);
-    host_.refresh();
+    if (const auto days = terms == 0 ? std::nullopt : references_.termsDays(terms)) set("Cli_du_days", *days);
+    setPicked("Cli_terms", terms);
 }
 
-void ClientScreen::pickBillTo()
-{
-    if (const std::string code = pickers_.client(); !code.empty()) set("Cli_charge_to", code);
-    host_.refresh();
-}
+void ClientScreen::pickBillTo() { setPicked("Cli_charge_to", pickers_.client()); }
 
-void ClientScreen::pickAccount(int n)
-{
-    if (const int account = pickers_.account(); account != 0) set(accountField(n), account);
-    host_.refresh();
-}
+void ClientScreen::pickAccount(int n) { setPicked(accountField(n), pickers_.account()); }
 
 }  // namespace orvant::masters

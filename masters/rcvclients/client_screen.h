@@ -10,6 +10,7 @@
 
 #include "shared/choice_lists.h"
 #include "shared/master_host.h"
+#include "shared/maintenance_screen.h"
 #include "shared/record_editor.h"
 #include "shared/reference_checks.h"
 
@@ -45,18 +46,12 @@ struct ClientSettings {
     bool international = false;
 };
 
-class ClientScreen {
+class ClientScreen : public MaintenanceScreen {
 public:
     ClientScreen(store::Database& company, store::Database& dataRoot, MasterHost& host, ClientPickers& pickers,
                  bool largerEdition, bool international, std::string homeCurrencyName = "Défaut");
 
-    void start();
-
-    // What the form shows.
-    const RecordView& record() const { return editor_; }
-    EditState state() const { return editor_.state(); }
-    bool codeBoxEnabled() const { return codeBoxEnabled_; }
-    bool fieldsEnabled() const { return editor_.state() != EditState::Browse; }
+    // What the form shows besides the record.
     const ChoiceList& priceLists() const { return priceLists_; }
     const ChoiceList& currencies() const { return currencies_; }
     const std::vector<std::string>& invoiceFormats() const { return formats_; }
@@ -66,29 +61,14 @@ public:
     // Under taxes per rate, the lines of the taxes list.
     const std::vector<TaxLine>& taxLines() const { return taxLines_; }
 
-    // The navigator.
-    void first();
-    void prior();
-    void next();
-    void last();
-    void insert();
-    void edit();
-    void post();
-    void cancel();
-    void remove();
-    void findWithPicker();
-
-    // The fields.
-    void set(const std::string& field, store::Value value);
-    void leaveCode(const std::string& code);
-    // Each check is skipped when the focus goes to the field's own list button (or exit, help).
+    // The fields. Each check is skipped when the focus goes to the field's own list button (or
+    // exit, help).
     void leaveTerms(const std::string& text, bool skipCheck);
     void leaveSalesman(bool skipCheck);
     void leaveTerritory(bool skipCheck);
     void leaveBillTo(bool skipCheck);
     void leaveAccount(int n, const std::string& text, bool skipCheck);
     void leaveLanguage();
-    void enterDateCreated();
     void choosePriceList(int index);
     void chooseCurrency(int index);
     void chooseInvoiceFormat(int index);
@@ -102,24 +82,23 @@ public:
     void pickAccount(int n);
 
 private:
-    std::optional<SaveRefusal> checkForSave(RecordEditor& record);
-    void save(const store::LockRetry& retry);
-    void browse();
-    void setIfChanged(const std::string& field, store::Value value);
-    void editExisting(const std::string& code);
+    void addInsertDefaults(std::map<std::string, store::Value>& defaults) override;
+    std::optional<SaveRefusal> checkForSave(RecordEditor& record) override;
+    bool hasEntries(const std::string& code) override { return references_.clientHasEntries(code); }
+    std::string pickRecord() override { return pickers_.client(); }
+    void codeTypedForInsert() override;
+    // A reference typed in a field: refused with `message` when `known` says it is not.
+    void checkReference(const std::string& field, bool skipCheck, int message, const std::function<bool(const std::string&)>& known);
 
-    MasterHost& host_;
     ClientPickers& pickers_;
-    RecordEditor editor_;
     References references_;
     ClientSettings settings_;
     ChoiceList priceLists_, currencies_;
     std::vector<std::string> formats_;
     std::vector<TaxLine> taxLines_;
-    bool codeBoxEnabled_ = true;
 };
 
 // Pages of the screen.
-inline constexpr int kGeneralPage = 0, kControlPage = 1, kCommentsPage = 2;
+inline constexpr int kGeneralPage = kFirstPage, kControlPage = 1, kCommentsPage = 2;
 
 }  // namespace orvant::masters

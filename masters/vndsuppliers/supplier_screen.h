@@ -9,6 +9,7 @@
 
 #include "shared/choice_lists.h"
 #include "shared/master_host.h"
+#include "shared/maintenance_screen.h"
 #include "shared/record_editor.h"
 #include "shared/reference_checks.h"
 
@@ -39,25 +40,18 @@ enum SupplierMessage {
     kSupplierNoCompany = 11,  // the screen was started without a company
 };
 
-enum SupplierPage { kSupplierGeneralPage = 0, kSupplierControlPage = 1, kSupplierCommentsPage = 2 };
+enum SupplierPage { kSupplierGeneralPage = kFirstPage, kSupplierControlPage = 1, kSupplierCommentsPage = 2 };
 
 // The purchase-order fields belong to the installations of one customer ("Tolvane" in the data
 // root) and to the larger edition.
 bool PurchaseOrderFieldsShown(const std::string& dataRoot, bool largerEdition);
 
-class SupplierScreen {
+class SupplierScreen : public MaintenanceScreen {
 public:
     SupplierScreen(store::Database& company, MasterHost& host, SupplierPickers& pickers, const std::string& dataRoot,
                    bool largerEdition, std::string homeCurrencyName = "Défaut");
 
-    // Shows the first supplier.
-    void start();
-
-    // What the form shows.
-    const RecordView& record() const { return editor_; }
-    EditState state() const { return editor_.state(); }
-    bool codeBoxEnabled() const { return codeBoxEnabled_; }
-    bool fieldsEnabled() const { return editor_.state() != EditState::Browse; }
+    // What the form shows besides the record.
     bool purchaseOrderFieldsShown() const { return purchaseOrderFieldsShown_; }
     const ChoiceList& currencies() const { return currencies_; }
     const ChoiceList& bankAccounts() const { return bankAccounts_; }
@@ -65,24 +59,9 @@ public:
     std::optional<int> currencyIndex() const;
     std::optional<int> bankAccountIndex() const;
 
-    // The navigator.
-    void first();
-    void prior();
-    void next();
-    void last();
-    void insert();
-    void edit();
-    void post();
-    void cancel();
-    void remove();
-    void findWithPicker();
-
-    // The fields.
-    void set(const std::string& field, store::Value value);
-    void leaveCode(const std::string& code);
-    // The check is skipped when the focus goes to an account-list button, exit or help.
+    // The fields. The account check is skipped when the focus goes to an account-list button,
+    // exit or help.
     void leaveAccount(int n, const std::string& text, bool skipCheck);
-    void enterDateCreated();
     void chooseCurrency(int index);
     void chooseBankAccount(int index);
     void setCopies(int copies);
@@ -92,20 +71,16 @@ public:
     void pickAccount(int n);
 
 private:
-    std::optional<SaveRefusal> checkForSave(RecordEditor& record);
-    void browse();
-    void editExisting(const std::string& code);
-    bool supplierExists(const std::string& code);
+    void addInsertDefaults(std::map<std::string, store::Value>& defaults) override;
+    std::optional<SaveRefusal> checkForSave(RecordEditor& record) override;
+    bool hasEntries(const std::string& code) override { return references_.supplierHasEntries(code); }
+    std::string pickRecord() override { return pickers_.supplier(); }
 
-    store::Database& company_;
-    MasterHost& host_;
     SupplierPickers& pickers_;
-    RecordEditor editor_;
     References references_;
     ChoiceList currencies_, bankAccounts_;
     int orderCopies_ = 1;  // Ctrl_ApCopies, within the copies box's range
     bool purchaseOrderFieldsShown_ = false;
-    bool codeBoxEnabled_ = true;
 };
 
 }  // namespace orvant::masters
