@@ -24,21 +24,6 @@ constexpr int kHelpContext = 201;
 
 QString qt(const std::string& s) { return QString::fromStdString(s); }
 
-template <class Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-// A code picker's answer: what it wrote in the caller's storage.
-std::string pickCode(int32_t (*picker)(TLinkSection, char*, int32_t), const Session& session)
-{
-    char code[64] = {};
-    picker(LinkFor(session), code, sizeof code);
-    return code;
-}
-
 }  // namespace
 
 Trcvclients_frm::Trcvclients_frm(Session& session, QString helpFile)
@@ -50,39 +35,15 @@ Trcvclients_frm::Trcvclients_frm(Session& session, QString helpFile)
     setWaitMessage(kWaitingForClient);
 }
 
-QLineEdit* Trcvclients_frm::field(QWidget* page, QGridLayout* grid, int row, int column, const char* label, const char* name,
-                                  const std::string& tableField, Kind kind, int width)
-{
-    auto* edit = named(new QLineEdit(page), name);
-    if (width > 0) edit->setMaxLength(width);
-    auto* caption = named(new QLabel(QString::fromUtf8(label), page), (std::string(name) + "Label").c_str());
-    caption->setBuddy(edit);
-    grid->addWidget(caption, row, column);
-    grid->addWidget(edit, row, column + 1);
-    bind(edit, tableField, kind);
-    return edit;
-}
-
-QPushButton* Trcvclients_frm::listButton(QWidget* page, const char* name, const char* hint)
-{
-    auto* button = named(new QPushButton("...", page), name);
-    button->setToolTip(QString::fromUtf8(hint));
-    button->setAutoDefault(false);
-    button->setMaximumWidth(32);
-    // Clicked, it takes the focus (the field's check waits for its choice); Tab passes it by.
-    button->setFocusPolicy(Qt::ClickFocus);
-    return button;
-}
-
 void Trcvclients_frm::buildGeneral(QWidget* page)
 {
     auto* grid = new QGridLayout;
-    code_ = named(new QLineEdit(page), "Edit_account");
+    code_ = Named(new QLineEdit(page), "Edit_account");
     code_->setMaxLength(10);
     setCodeBox(code_, "Cli_code");
     bind(code_, "Cli_code", Kind::Text);
-    search_ = listButton(page, "Search_btn", "List of clients");
-    auto* codeLabel = named(new QLabel("Client co&de", page), "CodeLabel");
+    search_ = addListButton(page, "Search_btn", "List of clients");
+    auto* codeLabel = Named(new QLabel("Client co&de", page), "CodeLabel");
     codeLabel->setBuddy(code_);
     grid->addWidget(codeLabel, 0, 0);
     auto* codeRow = new QHBoxLayout;
@@ -90,27 +51,27 @@ void Trcvclients_frm::buildGeneral(QWidget* page)
     codeRow->addWidget(search_);
     codeRow->addStretch();
     grid->addLayout(codeRow, 0, 1, 1, 3);
-    auto* name = named(new QLineEdit(page), "Edit_desc");
+    auto* name = Named(new QLineEdit(page), "Edit_desc");
     name->setMaxLength(60);
     bind(name, "Cli_name", Kind::Text);
-    auto* nameLabel = named(new QLabel("&Name", page), "NameLabel");
+    auto* nameLabel = Named(new QLabel("&Name", page), "NameLabel");
     nameLabel->setBuddy(name);
     grid->addWidget(nameLabel, 1, 0);
     grid->addWidget(name, 1, 1, 1, 3);
-    field(page, grid, 2, 0, "Telephone", "Cli_tel", "Cli_tel", Kind::Text, 30);
-    field(page, grid, 2, 2, "Fax", "Cli_fax", "Cli_fax", Kind::Text, 30);
-    field(page, grid, 3, 0, "E-mail", "Cli_email", "Cli_email", Kind::Text, 60);
-    field(page, grid, 4, 0, "Contact", "Cli_contact", "Cli_contact", Kind::Text, 40);
-    field(page, grid, 4, 2, "Contact telephone", "Cli_contact_tel", "Cli_contact_tel", Kind::Text, 30);
+    addField(page, grid, 2, 0, "Telephone", "Cli_tel", Kind::Text, 30);
+    addField(page, grid, 2, 2, "Fax", "Cli_fax", Kind::Text, 30);
+    addField(page, grid, 3, 0, "E-mail", "Cli_email", Kind::Text, 60);
+    addField(page, grid, 4, 0, "Contact", "Cli_contact", Kind::Text, 40);
+    addField(page, grid, 4, 2, "Contact telephone", "Cli_contact_tel", Kind::Text, 30);
 
-    auto* address = named(new QGroupBox("Client address", page), "AddressGroup");
+    auto* address = Named(new QGroupBox("Client address", page), "AddressGroup");
     auto* lines = new QGridLayout(address);
-    field(address, lines, 0, 0, "Address", "Cli_adr1", "Cli_adr1", Kind::Text, 40);
-    field(address, lines, 1, 0, "", "Cli_adr2", "Cli_adr2", Kind::Text, 40);
-    field(address, lines, 2, 0, "City", "Cli_city", "Cli_city", Kind::Text, 40);
-    field(address, lines, 3, 0, "Province/State", "Cli_prov", "Cli_prov", Kind::Text, 40);
-    field(address, lines, 4, 0, "Country", "Cli_country", "Cli_country", Kind::Text, 40);
-    field(address, lines, 5, 0, "Postal/Zip code", "Cli_postal_code", "Cli_postal_code", Kind::Text, 30);
+    addField(address, lines, 0, 0, "Address", "Cli_adr1", Kind::Text, 40);
+    addField(address, lines, 1, 0, "", "Cli_adr2", Kind::Text, 40);
+    addField(address, lines, 2, 0, "City", "Cli_city", Kind::Text, 40);
+    addField(address, lines, 3, 0, "Province/State", "Cli_prov", Kind::Text, 40);
+    addField(address, lines, 4, 0, "Country", "Cli_country", Kind::Text, 40);
+    addField(address, lines, 5, 0, "Postal/Zip code", "Cli_postal_code", Kind::Text, 30);
     provinceLabel_ = address->findChild<QLabel*>("Cli_provLabel");
     postalLabel_ = address->findChild<QLabel*>("Cli_postal_codeLabel");
     auto* layout = new QVBoxLayout(page);
@@ -122,51 +83,51 @@ void Trcvclients_frm::buildGeneral(QWidget* page)
 void Trcvclients_frm::buildControl(QWidget* page)
 {
     auto* grid = new QGridLayout(page);
-    field(page, grid, 0, 0, "Date created", "Cli_date_created", "Cli_date_created", Kind::Date);
-    field(page, grid, 1, 0, "Date of last sale", "Cli_date_last_sale", "Cli_date_last_sale", Kind::Date);
-    field(page, grid, 2, 0, "Date of last payment", "Cli_date_last_pmt", "Cli_date_last_pmt", Kind::Date);
-    field(page, grid, 3, 0, "Language", "Cli_language", "Cli_language", Kind::Text, 1);
-    territory_ = field(page, grid, 4, 0, "Territory", "Cli_terr", "Cli_terr", Kind::Text, 4);
-    territoryButton_ = listButton(page, "TerrBtn", "List of territories");
+    addField(page, grid, 0, 0, "Date created", "Cli_date_created", Kind::Date);
+    addField(page, grid, 1, 0, "Date of last sale", "Cli_date_last_sale", Kind::Date);
+    addField(page, grid, 2, 0, "Date of last payment", "Cli_date_last_pmt", Kind::Date);
+    addField(page, grid, 3, 0, "Language", "Cli_language", Kind::Text, 1);
+    territory_ = addField(page, grid, 4, 0, "Territory", "Cli_terr", Kind::Text, 4);
+    territoryButton_ = addListButton(page, "TerrBtn", "List of territories");
     grid->addWidget(territoryButton_, 4, 2);
-    field(page, grid, 5, 0, "Credit limit", "Cli_credit_limit", "Cli_credit_limit", Kind::Integer);
-    field(page, grid, 6, 0, "No. due days", "Cli_du_days", "Cli_du_days", Kind::Integer);
-    field(page, grid, 7, 0, "Discount %", "Cli_discount", "Cli_discount", Kind::Number);
-    field(page, grid, 8, 0, "Last invoice", "Cli_last_sale", "Cli_last_sale", Kind::Money);
-    field(page, grid, 9, 0, "Sales MTD", "Cli_sales_mth", "Cli_sales_mth", Kind::Money);
-    field(page, grid, 10, 0, "Sales YTD", "Cli_sales_ytd", "Cli_sales_ytd", Kind::Money);
-    terms_ = field(page, grid, 0, 3, "Terms code", "Cli_terms", "Cli_terms", Kind::Integer);
-    termsButton_ = listButton(page, "TermsBtn", "List of terms");
+    addField(page, grid, 5, 0, "Credit limit", "Cli_credit_limit", Kind::Integer);
+    addField(page, grid, 6, 0, "No. due days", "Cli_du_days", Kind::Integer);
+    addField(page, grid, 7, 0, "Discount %", "Cli_discount", Kind::Number);
+    addField(page, grid, 8, 0, "Last invoice", "Cli_last_sale", Kind::Money);
+    addField(page, grid, 9, 0, "Sales MTD", "Cli_sales_mth", Kind::Money);
+    addField(page, grid, 10, 0, "Sales YTD", "Cli_sales_ytd", Kind::Money);
+    terms_ = addField(page, grid, 0, 3, "Terms code", "Cli_terms", Kind::Integer);
+    termsButton_ = addListButton(page, "TermsBtn", "List of terms");
     grid->addWidget(termsButton_, 0, 5);
-    salesman_ = field(page, grid, 1, 3, "Sales rep.", "Cli_salesrep", "Cli_salesrep", Kind::Text, 10);
-    salesmanButton_ = listButton(page, "SalesRepBtn", "List of salesmen");
+    salesman_ = addField(page, grid, 1, 3, "Sales rep.", "Cli_salesrep", Kind::Text, 10);
+    salesmanButton_ = addListButton(page, "SalesRepBtn", "List of salesmen");
     grid->addWidget(salesmanButton_, 1, 5);
-    nsfLabel_ = named(new QLabel("Date last NSF cheque", page), "Cli_nsf_dateLabel");
-    auto* nsf = named(new QLineEdit(page), "Cli_nsf_date");
+    nsfLabel_ = Named(new QLabel("Date last NSF cheque", page), "Cli_nsf_dateLabel");
+    auto* nsf = Named(new QLineEdit(page), "Cli_nsf_date");
     bind(nsf, "Cli_nsf_date", Kind::Date);
     grid->addWidget(nsfLabel_, 2, 3);
     grid->addWidget(nsf, 2, 4);
-    billTo_ = field(page, grid, 3, 3, "Bill to", "Cli_charge_to", "Cli_charge_to", Kind::Text, 10);
-    billToButton_ = listButton(page, "BillToBtn", "List of clients");
+    billTo_ = addField(page, grid, 3, 3, "Bill to", "Cli_charge_to", Kind::Text, 10);
+    billToButton_ = addListButton(page, "BillToBtn", "List of clients");
     grid->addWidget(billToButton_, 3, 5);
     for (int n = 1; n <= 3; ++n) {
         const std::string name = "Cli_accnt" + std::to_string(n);
         const std::string label = "Sales account " + std::to_string(n);
-        accounts_[static_cast<std::size_t>(n - 1)] = field(page, grid, 3 + n, 3, label.c_str(), name.c_str(), name, Kind::Integer, 9);
-        accountButtons_[static_cast<std::size_t>(n - 1)] = listButton(page, ("Account" + std::to_string(n) + "Btn").c_str(), "List of accounts");
+        accounts_[static_cast<std::size_t>(n - 1)] = addField(page, grid, 3 + n, 3, label.c_str(), name, Kind::Integer, 9);
+        accountButtons_[static_cast<std::size_t>(n - 1)] = addListButton(page, ("Account" + std::to_string(n) + "Btn").c_str(), "List of accounts");
         grid->addWidget(accountButtons_[static_cast<std::size_t>(n - 1)], 3 + n, 5);
     }
-    priceList_ = named(new QComboBox(page), "PriceList");
-    currency_ = named(new QComboBox(page), "CurrencyList");
-    format_ = named(new QComboBox(page), "FormatList");
-    auto* copies = named(new QSpinBox(page), "CopiesBox");
+    priceList_ = Named(new QComboBox(page), "PriceList");
+    currency_ = Named(new QComboBox(page), "CurrencyList");
+    format_ = Named(new QComboBox(page), "FormatList");
+    auto* copies = Named(new QSpinBox(page), "CopiesBox");
     copies->setRange(1, 10);
     bind(copies, "Cli_copies", Kind::Integer);
     const std::pair<const char*, QWidget*> lists[] = {{"Price list", priceList_}, {"Currency", currency_},
                                                       {"# Copies of invoices", copies}, {"Invoice format", format_}};
     int row = 7;
     for (const auto& [label, widget] : lists) {
-        grid->addWidget(named(new QLabel(QString::fromUtf8(label), page), (widget->objectName() + "Label").toUtf8().constData()), row, 3);
+        grid->addWidget(Named(new QLabel(QString::fromUtf8(label), page), (widget->objectName() + "Label").toUtf8().constData()), row, 3);
         grid->addWidget(widget, row++, 4);
     }
     const std::pair<const char*, const char*> flags[] = {{"Cli_po_req", "Purchase order required"},
@@ -176,16 +137,16 @@ void Trcvclients_frm::buildControl(QWidget* page)
                                                          {"Cli_email_invoice", "Invoices by e-mail"}};
     auto* flagBox = new QVBoxLayout;
     for (const auto& [name, caption] : flags) {
-        auto* box = named(new QCheckBox(QString::fromUtf8(caption), page), name);
+        auto* box = Named(new QCheckBox(QString::fromUtf8(caption), page), name);
         bind(box, name, Kind::Flag);
         flagBox->addWidget(box);
     }
     grid->addLayout(flagBox, 11, 0, 1, 3);
-    auto* taxes = named(new QGroupBox("Taxes", page), "TaxGroup");
+    auto* taxes = Named(new QGroupBox("Taxes", page), "TaxGroup");
     auto* taxLayout = new QVBoxLayout(taxes);
-    taxFederal_ = named(new QCheckBox("Charge G.S.T./H.S.T", taxes), "Cli_tax_fed");
-    taxProvincial_ = named(new QCheckBox("Charger T.V.P.", taxes), "Cli_tax_pro");
-    taxList_ = named(new QListWidget(taxes), "TaxList");
+    taxFederal_ = Named(new QCheckBox("Charge G.S.T./H.S.T", taxes), "Cli_tax_fed");
+    taxProvincial_ = Named(new QCheckBox("Charger T.V.P.", taxes), "Cli_tax_pro");
+    taxList_ = Named(new QListWidget(taxes), "TaxList");
     for (QWidget* w : {static_cast<QWidget*>(taxFederal_), static_cast<QWidget*>(taxProvincial_), static_cast<QWidget*>(taxList_)})
         taxLayout->addWidget(w);
     bind(taxFederal_, "Cli_tax_fed", Kind::Flag);
@@ -196,12 +157,12 @@ void Trcvclients_frm::buildControl(QWidget* page)
 void Trcvclients_frm::buildComments(QWidget* page)
 {
     auto* grid = new QGridLayout(page);
-    field(page, grid, 0, 0, "Bank", "Cli_bank", "Cli_bank", Kind::Text, 40);
-    field(page, grid, 1, 0, "Bank telephone", "Cli_bank_tel", "Cli_bank_tel", Kind::Text, 30);
-    field(page, grid, 2, 0, "Shipping instructions", "Ship_via", "Cli_ship_via", Kind::Text, 40);
-    auto* comments = named(new QPlainTextEdit(page), "Cli_comments");
+    addField(page, grid, 0, 0, "Bank", "Cli_bank", Kind::Text, 40);
+    addField(page, grid, 1, 0, "Bank telephone", "Cli_bank_tel", Kind::Text, 30);
+    addField(page, grid, 2, 0, "Shipping instructions", "Ship_via", Kind::Text, 40, "Cli_ship_via");
+    auto* comments = Named(new QPlainTextEdit(page), "Cli_comments");
     bind(comments, "Cli_comments", Kind::Memo);
-    grid->addWidget(named(new QLabel("Comments", page), "CommentsLabel"), 3, 0);
+    grid->addWidget(Named(new QLabel("Comments", page), "CommentsLabel"), 3, 0);
     grid->addWidget(comments, 3, 1);
 }
 
@@ -209,10 +170,7 @@ void Trcvclients_frm::start(store::Database& company, store::Database& dataRoot,
 {
     screen_ = std::make_unique<ClientScreen>(company, dataRoot, *this, *this, largerEdition, international);
     ClientScreen& s = *screen_;
-    setActions({[&s] { s.first(); }, [&s] { s.prior(); }, [&s] { s.next(); }, [&s] { s.last(); }, [&s] { s.insert(); },
-                [&s] { s.remove(); }, [&s] { s.edit(); }, [&s] { s.post(); }, [&s] { s.cancel(); },
-                [&s] { s.findWithPicker(); }, [&s]() -> const RecordView& { return s.record(); }, [&s] { return s.state(); },
-                [&s] { return s.codeBoxEnabled(); }, [&s](const std::string& f, store::Value v) { s.set(f, std::move(v)); }});
+    setScreen(s);
     for (const ListEntry& entry : s.priceLists().entries()) priceList_->addItem(qt(entry.text));
     for (const ListEntry& entry : s.currencies().entries()) currency_->addItem(qt(entry.text));
     for (const std::string& name : s.invoiceFormats()) format_->addItem(qt(name));
@@ -321,12 +279,12 @@ std::string Trcvclients_frm::client()
 {
     Session copy = session();
     copy.userRights = 0;
-    return pickCode(&PickClient, copy);
+    return PickCode(&PickClient, copy);
 }
 
-std::string Trcvclients_frm::salesman() { return pickCode(&PickSalesMan, session()); }
+std::string Trcvclients_frm::salesman() { return PickCode(&PickSalesMan, session()); }
 
-std::string Trcvclients_frm::territory() { return pickCode(&CliTerritory, session()); }
+std::string Trcvclients_frm::territory() { return PickCode(&CliTerritory, session()); }
 
 int Trcvclients_frm::terms() { return ArGet_Terms(LinkFor(session())); }
 

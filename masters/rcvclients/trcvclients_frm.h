@@ -40,9 +40,6 @@ private:
     void buildGeneral(QWidget* page);
     void buildControl(QWidget* page);
     void buildComments(QWidget* page);
-    QLineEdit* field(QWidget* page, QGridLayout* grid, int row, int column, const char* label, const char* name,
-                     const std::string& tableField, Kind kind, int width = 0);
-    QPushButton* listButton(QWidget* page, const char* name, const char* hint);
     void connectLists();
     void applyInternationalTexts(int language);
 

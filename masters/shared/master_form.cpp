@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QRegularExpression>
 #include <QDesktopServices>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include "dates/date_format.h"
 #include "quick_link.h"
 #include "session/module_frame.h"
+#include "shared/maintenance_screen.h"
 #include "report/printing.h"
 #include "report/screen_print.h"
 #include "session/help.h"
@@ -59,6 +61,13 @@ bool WindowOpen(const QString& title)
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
     return std::any_of(windows.begin(), windows.end(), [&](const QWidget* w) { return w->isVisible() && w->windowTitle() == title; });
+}
+
+std::string PickCode(int32_t (*picker)(TLinkSection, char*, int32_t), const Session& session)
+{
+    char code[64] = {};
+    picker(LinkFor(session), code, sizeof code);
+    return code;
 }
 
 MasterForm::MasterForm(Session& session, QString helpFile, const char* objectName, const char* caption, int helpContext,
@@ -148,6 +157,37 @@ void MasterForm::buildBottomBar(QWidget* bar)
     connect(static_cast<QPushButton*>(exit_), &QPushButton::clicked, this, &QDialog::reject);
     row->addWidget(exit_);
     help_ = button("Help_btn", "&Help", &MasterForm::showHelp);
+}
+
+void MasterForm::setScreen(MaintenanceScreen& s)
+{
+    actions_ = {[&s] { s.first(); }, [&s] { s.prior(); }, [&s] { s.next(); }, [&s] { s.last(); }, [&s] { s.insert(); },
+                [&s] { s.remove(); }, [&s] { s.edit(); }, [&s] { s.post(); }, [&s] { s.cancel(); },
+                [&s] { s.findWithPicker(); }, [&s]() -> const RecordView& { return s.record(); }, [&s] { return s.state(); },
+                [&s] { return s.codeBoxEnabled(); }, [&s](const std::string& f, store::Value v) { s.set(f, std::move(v)); }};
+}
+
+QLineEdit* MasterForm::addField(QWidget* page, QGridLayout* grid, int row, int column, const char* label, const std::string& name,
+                                Kind kind, int width, std::string tableField)
+{
+    auto* edit = Named(new QLineEdit(page), name);
+    if (width > 0) edit->setMaxLength(width);
+    auto* caption = Named(new QLabel(QString::fromUtf8(label), page), name + "Label");
+    caption->setBuddy(edit);
+    grid->addWidget(caption, row, column);
+    grid->addWidget(edit, row, column + 1);
+    bind(edit, tableField.empty() ? name : tableField, kind);
+    return edit;
+}
+
+QPushButton* MasterForm::addListButton(QWidget* page, const std::string& name, const char* hint)
+{
+    auto* button = Named(new QPushButton("...", page), name);
+    button->setToolTip(QString::fromUtf8(hint));
+    button->setAutoDefault(false);
+    button->setMaximumWidth(32);
+    button->setFocusPolicy(Qt::ClickFocus);
+    return button;
 }
 
 QWidget* MasterForm::addPage(const char* objectName, const char* caption)

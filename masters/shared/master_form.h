@@ -17,6 +17,8 @@
 #include "shared/master_host.h"
 #include "shared/record_editor.h"
 
+class QGridLayout;
+class QLineEdit;
 class QProgressDialog;
 class QPushButton;
 class QStatusBar;
@@ -40,6 +42,19 @@ struct NavigatorActions {
 // Whether a window with this title is shown (a list window another screen opened).
 bool WindowOpen(const QString& title);
 
+// The widget, given its object name (the name its language table and the screen driver use).
+template <class Widget>
+Widget* Named(Widget* widget, const std::string& name)
+{
+    widget->setObjectName(QString::fromStdString(name));
+    return widget;
+}
+
+// What a code picker of the suite chose for the session: "" when cancelled.
+std::string PickCode(int32_t (*picker)(TLinkSection, char*, int32_t), const Session& session);
+
+class MaintenanceScreen;
+
 class MasterForm : public QDialog, public MasterHost {
 public:
     // `emailField` holds the address the e-mail button writes to.
@@ -47,7 +62,8 @@ public:
                std::string emailField);
     ~MasterForm() override;
 
-    void setActions(NavigatorActions actions) { actions_ = std::move(actions); }
+    // The screen the navigator and the fields act on.
+    void setScreen(MaintenanceScreen& screen);
 
     // MasterHost
     ui::Answer message(int number, ui::MessageKind kind) override;
@@ -61,6 +77,13 @@ public:
 protected:
     enum class Kind { Text, Integer, Number, Money, Date, Flag, Memo };
 
+    // A labelled edit box in a grid, bound to `tableField` (by default its own name); its label
+    // is named after it + "Label".
+    QLineEdit* addField(QWidget* page, QGridLayout* grid, int row, int column, const char* label, const std::string& name,
+                        Kind kind, int width = 0, std::string tableField = {});
+    // The "..." button of a field's list: clicked it takes the focus (the field's check waits
+    // for its choice), Tab passes it by.
+    QPushButton* addListButton(QWidget* page, const std::string& name, const char* hint);
     // A page of the form, by its object name and caption.
     QWidget* addPage(const char* objectName, const char* caption);
     // Binds a field widget to a record field. The code box is `codeBox`; all others are data

@@ -22,20 +22,6 @@ constexpr int kHelpContext = 301;
 
 QString qt(const std::string& s) { return QString::fromStdString(s); }
 
-template <class Widget>
-Widget* named(Widget* widget, const std::string& name)
-{
-    widget->setObjectName(qt(name));
-    return widget;
-}
-
-std::string pickCode(int32_t (*picker)(TLinkSection, char*, int32_t), const Session& session)
-{
-    char code[64] = {};
-    picker(LinkFor(session), code, sizeof code);
-    return code;
-}
-
 }  // namespace
 
 Tvndsuppliers_frm::Tvndsuppliers_frm(Session& session, QString helpFile)
@@ -47,40 +33,16 @@ Tvndsuppliers_frm::Tvndsuppliers_frm(Session& session, QString helpFile)
     setWaitMessage(kSupplierWaiting);
 }
 
-QLineEdit* Tvndsuppliers_frm::field(QWidget* page, QGridLayout* grid, int row, int column, const char* label, const std::string& name,
-                                    Kind kind, int width)
-{
-    auto* edit = named(new QLineEdit(page), name);
-    if (width > 0) edit->setMaxLength(width);
-    auto* caption = named(new QLabel(QString::fromUtf8(label), page), name + "Label");
-    caption->setBuddy(edit);
-    grid->addWidget(caption, row, column);
-    grid->addWidget(edit, row, column + 1);
-    bind(edit, name, kind);
-    return edit;
-}
-
-QPushButton* Tvndsuppliers_frm::listButton(QWidget* page, const std::string& name, const char* hint)
-{
-    auto* button = named(new QPushButton("...", page), name);
-    button->setToolTip(QString::fromUtf8(hint));
-    button->setAutoDefault(false);
-    button->setMaximumWidth(32);
-    // Clicked, it takes the focus (the field's check waits for its choice); Tab passes it by.
-    button->setFocusPolicy(Qt::ClickFocus);
-    return button;
-}
-
 void Tvndsuppliers_frm::buildGeneral(QWidget* page)
 {
     auto* grid = new QGridLayout;
-    code_ = named(new QLineEdit(page), "Sup_code");
+    code_ = Named(new QLineEdit(page), "Sup_code");
     code_->setMaxLength(10);
     setCodeBox(code_, "Sup_code");
     bind(code_, "Sup_code", Kind::Text);
-    search_ = listButton(page, "Search_btn", "List of suppliers");
+    search_ = addListButton(page, "Search_btn", "List of suppliers");
     search_->setFocusPolicy(Qt::NoFocus);
-    auto* codeLabel = named(new QLabel("Supplier co&de", page), "Sup_codeLabel");
+    auto* codeLabel = Named(new QLabel("Supplier co&de", page), "Sup_codeLabel");
     codeLabel->setBuddy(code_);
     grid->addWidget(codeLabel, 0, 0);
     auto* codeRow = new QHBoxLayout;
@@ -88,20 +50,20 @@ void Tvndsuppliers_frm::buildGeneral(QWidget* page)
     codeRow->addWidget(search_);
     codeRow->addStretch();
     grid->addLayout(codeRow, 0, 1, 1, 3);
-    field(page, grid, 1, 0, "&Name", "Sup_name", Kind::Text, 60);
-    field(page, grid, 2, 0, "Telephone", "Sup_tel", Kind::Text, 30);
-    field(page, grid, 2, 2, "Fax", "Sup_fax", Kind::Text, 30);
-    field(page, grid, 3, 0, "Contact", "Sup_contact", Kind::Text, 40);
-    field(page, grid, 3, 2, "Contact telephone", "Sup_contact_tel", Kind::Text, 30);
-    field(page, grid, 4, 0, "E-mail", "Sup_email", Kind::Text, 60);
-    auto* address = named(new QGroupBox("Supplier address", page), "AddressGroup");
+    addField(page, grid, 1, 0, "&Name", "Sup_name", Kind::Text, 60);
+    addField(page, grid, 2, 0, "Telephone", "Sup_tel", Kind::Text, 30);
+    addField(page, grid, 2, 2, "Fax", "Sup_fax", Kind::Text, 30);
+    addField(page, grid, 3, 0, "Contact", "Sup_contact", Kind::Text, 40);
+    addField(page, grid, 3, 2, "Contact telephone", "Sup_contact_tel", Kind::Text, 30);
+    addField(page, grid, 4, 0, "E-mail", "Sup_email", Kind::Text, 60);
+    auto* address = Named(new QGroupBox("Supplier address", page), "AddressGroup");
     auto* lines = new QGridLayout(address);
-    field(address, lines, 0, 0, "Address", "Sup_adr1", Kind::Text, 40);
-    field(address, lines, 1, 0, "", "Sup_adr2", Kind::Text, 40);
-    field(address, lines, 2, 0, "City", "Sup_city", Kind::Text, 40);
-    field(address, lines, 3, 0, "Province/State", "Sup_prov", Kind::Text, 40);
-    field(address, lines, 4, 0, "Country", "Sup_country", Kind::Text, 40);
-    field(address, lines, 5, 0, "Postal code", "Sup_postal_code", Kind::Text, 30);
+    addField(address, lines, 0, 0, "Address", "Sup_adr1", Kind::Text, 40);
+    addField(address, lines, 1, 0, "", "Sup_adr2", Kind::Text, 40);
+    addField(address, lines, 2, 0, "City", "Sup_city", Kind::Text, 40);
+    addField(address, lines, 3, 0, "Province/State", "Sup_prov", Kind::Text, 40);
+    addField(address, lines, 4, 0, "Country", "Sup_country", Kind::Text, 40);
+    addField(address, lines, 5, 0, "Postal code", "Sup_postal_code", Kind::Text, 30);
     provinceLabel_ = address->findChild<QLabel*>("Sup_provLabel");
     postalLabel_ = address->findChild<QLabel*>("Sup_postal_codeLabel");
     auto* layout = new QVBoxLayout(page);
@@ -113,40 +75,40 @@ void Tvndsuppliers_frm::buildGeneral(QWidget* page)
 void Tvndsuppliers_frm::buildControl(QWidget* page)
 {
     auto* grid = new QGridLayout(page);
-    field(page, grid, 0, 0, "Supplier language", "Sup_language", Kind::Text, 1);
-    territory_ = field(page, grid, 1, 0, "Territory code", "Sup_terr", Kind::Text, 4);
-    territoryButton_ = listButton(page, "TerrBtn", "List of territories");
+    addField(page, grid, 0, 0, "Supplier language", "Sup_language", Kind::Text, 1);
+    territory_ = addField(page, grid, 1, 0, "Territory code", "Sup_terr", Kind::Text, 4);
+    territoryButton_ = addListButton(page, "TerrBtn", "List of territories");
     grid->addWidget(territoryButton_, 1, 2);
-    field(page, grid, 2, 0, "Date created", "Sup_date_created", Kind::Date);
-    field(page, grid, 3, 0, "Date of last purchase", "Sup_date_last_purch", Kind::Date);
-    field(page, grid, 4, 0, "Date of last payment", "Sup_date_last_pmt", Kind::Date);
-    field(page, grid, 5, 0, "Credit limit", "Sup_credit_limit", Kind::Integer);
-    field(page, grid, 6, 0, "Number of due days", "Sup_du_days", Kind::Integer);
-    field(page, grid, 7, 0, "Purchase discount", "Sup_purch_discount", Kind::Number);
-    field(page, grid, 8, 0, "Payment discount", "Sup_pmt_discount", Kind::Number);
-    field(page, grid, 9, 0, "Purchases month to date", "Sup_purch_mth", Kind::Money);
-    field(page, grid, 10, 0, "Purchases year to date", "Sup_purch_ytd", Kind::Money);
-    currency_ = named(new QComboBox(page), "CurrencyList");
-    bank_ = named(new QComboBox(page), "BankList");
-    grid->addWidget(named(new QLabel("Currency", page), "CurrencyListLabel"), 0, 3);
+    addField(page, grid, 2, 0, "Date created", "Sup_date_created", Kind::Date);
+    addField(page, grid, 3, 0, "Date of last purchase", "Sup_date_last_purch", Kind::Date);
+    addField(page, grid, 4, 0, "Date of last payment", "Sup_date_last_pmt", Kind::Date);
+    addField(page, grid, 5, 0, "Credit limit", "Sup_credit_limit", Kind::Integer);
+    addField(page, grid, 6, 0, "Number of due days", "Sup_du_days", Kind::Integer);
+    addField(page, grid, 7, 0, "Purchase discount", "Sup_purch_discount", Kind::Number);
+    addField(page, grid, 8, 0, "Payment discount", "Sup_pmt_discount", Kind::Number);
+    addField(page, grid, 9, 0, "Purchases month to date", "Sup_purch_mth", Kind::Money);
+    addField(page, grid, 10, 0, "Purchases year to date", "Sup_purch_ytd", Kind::Money);
+    currency_ = Named(new QComboBox(page), "CurrencyList");
+    bank_ = Named(new QComboBox(page), "BankList");
+    grid->addWidget(Named(new QLabel("Currency", page), "CurrencyListLabel"), 0, 3);
     grid->addWidget(currency_, 0, 4);
-    grid->addWidget(named(new QLabel("Bank account", page), "BankListLabel"), 1, 3);
+    grid->addWidget(Named(new QLabel("Bank account", page), "BankListLabel"), 1, 3);
     grid->addWidget(bank_, 1, 4);
     for (int n = 1; n <= 3; ++n) {
         const std::string name = "Sup_accnt" + std::to_string(n);
         const std::string label = "Purchase account " + std::to_string(n);
-        accounts_[static_cast<std::size_t>(n - 1)] = field(page, grid, 1 + n, 3, label.c_str(), name, Kind::Integer, 9);
-        accountButtons_[static_cast<std::size_t>(n - 1)] = listButton(page, "Account" + std::to_string(n) + "Btn", "List of accounts");
+        accounts_[static_cast<std::size_t>(n - 1)] = addField(page, grid, 1 + n, 3, label.c_str(), name, Kind::Integer, 9);
+        accountButtons_[static_cast<std::size_t>(n - 1)] = addListButton(page, "Account" + std::to_string(n) + "Btn", "List of accounts");
         grid->addWidget(accountButtons_[static_cast<std::size_t>(n - 1)], 1 + n, 5);
     }
-    auto* poRequired = named(new QCheckBox("P.O. required", page), "Sup_po_req");
+    auto* poRequired = Named(new QCheckBox("P.O. required", page), "Sup_po_req");
     bind(poRequired, "Sup_po_req", Kind::Flag);
     grid->addWidget(poRequired, 5, 4);
-    copies_ = named(new QSpinBox(page), "CopiesBox");
+    copies_ = Named(new QSpinBox(page), "CopiesBox");
     copies_->setRange(1, 10);
-    grid->addWidget(named(new QLabel("# Copies of purchase orders", page), "CopiesBoxLabel"), 6, 3);
+    grid->addWidget(Named(new QLabel("# Copies of purchase orders", page), "CopiesBoxLabel"), 6, 3);
     grid->addWidget(copies_, 6, 4);
-    auto* emailOrders = named(new QCheckBox("E-mail purchase orders", page), "Sup_email_po");
+    auto* emailOrders = Named(new QCheckBox("E-mail purchase orders", page), "Sup_email_po");
     bind(emailOrders, "Sup_email_po", Kind::Flag);
     grid->addWidget(emailOrders, 7, 4);
 }
@@ -154,9 +116,9 @@ void Tvndsuppliers_frm::buildControl(QWidget* page)
 void Tvndsuppliers_frm::buildComments(QWidget* page)
 {
     auto* layout = new QVBoxLayout(page);
-    auto* comments = named(new QPlainTextEdit(page), "Sup_comments");
+    auto* comments = Named(new QPlainTextEdit(page), "Sup_comments");
     bind(comments, "Sup_comments", Kind::Memo);
-    layout->addWidget(named(new QLabel("Comments", page), "CommentsLabel"));
+    layout->addWidget(Named(new QLabel("Comments", page), "CommentsLabel"));
     layout->addWidget(comments);
 }
 
@@ -164,10 +126,7 @@ void Tvndsuppliers_frm::start(store::Database& company, bool largerEdition, bool
 {
     screen_ = std::make_unique<SupplierScreen>(company, *this, *this, session().dataRoot, largerEdition);
     SupplierScreen& s = *screen_;
-    setActions({[&s] { s.first(); }, [&s] { s.prior(); }, [&s] { s.next(); }, [&s] { s.last(); }, [&s] { s.insert(); },
-                [&s] { s.remove(); }, [&s] { s.edit(); }, [&s] { s.post(); }, [&s] { s.cancel(); },
-                [&s] { s.findWithPicker(); }, [&s]() -> const RecordView& { return s.record(); }, [&s] { return s.state(); },
-                [&s] { return s.codeBoxEnabled(); }, [&s](const std::string& f, store::Value v) { s.set(f, std::move(v)); }});
+    setScreen(s);
     for (const ListEntry& entry : s.currencies().entries()) currency_->addItem(qt(entry.text));
     for (const ListEntry& entry : s.bankAccounts().entries()) bank_->addItem(qt(entry.text));
     showPurchaseOrderFields(s.purchaseOrderFieldsShown());
@@ -240,10 +199,10 @@ std::string Tvndsuppliers_frm::supplier()
 {
     Session copy = session();
     copy.userRights = 0;
-    return pickCode(&PickSupplier, copy);
+    return PickCode(&PickSupplier, copy);
 }
 
-std::string Tvndsuppliers_frm::territory() { return pickCode(&SupTerritory, session()); }
+std::string Tvndsuppliers_frm::territory() { return PickCode(&SupTerritory, session()); }
 
 int Tvndsuppliers_frm::account() { return PickAccount(LinkFor(session())); }
 

@@ -37,9 +37,6 @@ private:
     void buildGeneral(QWidget* page);
     void buildControl(QWidget* page);
     void buildComments(QWidget* page);
-    QLineEdit* field(QWidget* page, QGridLayout* grid, int row, int column, const char* label, const std::string& name, Kind kind,
-                     int width = 0);
-    QPushButton* listButton(QWidget* page, const std::string& name, const char* hint);
     void connectFields();
     void showPurchaseOrderFields(bool shown);
 
