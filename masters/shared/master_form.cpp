@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -72,7 +71,8 @@ std::string PickCode(int32_t (*picker)(TLinkSection, char*, int32_t), const Sess
 
 MasterForm::MasterForm(Session& session, QString helpFile, const char* objectName, const char* caption, int helpContext,
                        std::string emailField)
-    : session_(session), helpFile_(std::move(helpFile)), helpContext_(helpContext), emailField_(std::move(emailField))
+    : session_(session), helpFile_(std::move(helpFile)), helpContext_(helpContext), emailField_(std::move(emailField)),
+      serial_(*this), wait_(*this)
 {
     setObjectName(QLatin1String(objectName));
     setWindowTitle(QString::fromUtf8(caption));
@@ -341,19 +341,7 @@ ui::Answer MasterForm::message(int number, ui::MessageKind kind) { return ui::Sh
 
 QString MasterForm::messageText(int number) const { return ui::FormMessageText(*this, number); }
 
-void MasterForm::act(std::function<void()> call)
-{
-    if (acting_) {
-        QTimer::singleShot(0, this, ui::Guarded([this, call] { act(call); }));
-        return;
-    }
-    acting_ = true;
-    struct Done {
-        bool& acting;
-        ~Done() { acting = false; }
-    } done{acting_};
-    ui::Guarded(call)();
-}
+void MasterForm::act(std::function<void()> call) { serial_.run(std::move(call)); }
 
 // Leaving a field runs its exit; moves within the form only (a message box taking the focus is
 // not the user leaving), and not when the focus comes back to a refused field.
@@ -457,29 +445,11 @@ bool MasterForm::editKey(QWidget* widget, int key)
     return false;
 }
 
-// A box that says the record is held elsewhere, painted while the save tries again, with Cancel.
-void MasterForm::waiting()
-{
-    if (!wait_) {
-        wait_ = std::make_unique<QProgressDialog>(this);
-        wait_->setObjectName("WaitBox");
-        wait_->setRange(0, 0);
-        wait_->setMinimumDuration(0);
-        wait_->setWindowModality(Qt::WindowModal);
-        wait_->setLabelText(messageText(waitMessage_));
-    }
-    wait_->show();
-    QCoreApplication::processEvents();
-}
+void MasterForm::waiting() { wait_.show(messageText(waitMessage_)); }
 
-bool MasterForm::waitCancelled()
-{
-    if (!wait_) return false;
-    QCoreApplication::processEvents();
-    return wait_->wasCanceled();
-}
+bool MasterForm::waitCancelled() { return wait_.cancelled(); }
 
-void MasterForm::waitOver() { wait_.reset(); }
+void MasterForm::waitOver() { wait_.close(); }
 
 void MasterForm::emailParty()
 {

@@ -16,10 +16,10 @@
 #include "session/session.h"
 #include "shared/master_host.h"
 #include "shared/record_editor.h"
+#include "ui/screen_actions.h"
 
 class QGridLayout;
 class QLineEdit;
-class QProgressDialog;
 class QPushButton;
 class QStatusBar;
 class QTabWidget;
@@ -155,9 +155,9 @@ private:
     QHash<QWidget*, std::function<void()>> lookUps_;
     std::map<NavigatorButton, QPushButton*> navigator_;
     QWidget* sentBackTo_ = nullptr;
-    bool acting_ = false;
     bool refreshing_ = false;
-    std::unique_ptr<QProgressDialog> wait_;
+    ui::SerialActions serial_;
+    ui::RecordWaitBox wait_;
     int waitMessage_ = -1;
 };
 

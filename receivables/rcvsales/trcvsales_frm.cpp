@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -76,7 +75,8 @@ QLineEdit* edit(QWidget* parent, const char* name, int width = 0)
 
 }  // namespace
 
-Trcvsales_frm::Trcvsales_frm(Session& session, QString helpFile) : session_(session), helpFile_(std::move(helpFile))
+Trcvsales_frm::Trcvsales_frm(Session& session, QString helpFile)
+    : session_(session), helpFile_(std::move(helpFile)), actions_(*this), wait_(*this)
 {
     setObjectName("Trcvsales_frm");
     setWindowTitle("Sales and adjustments current period is");
@@ -302,19 +302,7 @@ void Trcvsales_frm::focusMoved(QWidget* old, QWidget* now)
     }
 }
 
-void Trcvsales_frm::act(std::function<void()> call)
-{
-    if (acting_) {
-        QTimer::singleShot(0, this, ui::Guarded([this, call] { act(call); }));
-        return;
-    }
-    acting_ = true;
-    struct Done {
-        bool& acting;
-        ~Done() { acting = false; }
-    } done{acting_};
-    ui::Guarded(call)();
-}
+void Trcvsales_frm::act(std::function<void()> call) { actions_.run(std::move(call)); }
 
 void Trcvsales_frm::leave(QWidget* widget, bool towardsTag13)
 {
@@ -480,30 +468,11 @@ void Trcvsales_frm::lookUpAccount(int row)
     act([this, row] { screen_->pickAccount(row); });
 }
 
-// A box that says who holds the client, kept painted while the posting tries again, with
-// Cancel to give up.
-void Trcvsales_frm::waiting(const std::string& text)
-{
-    if (!wait_) {
-        wait_ = std::make_unique<QProgressDialog>(this);
-        wait_->setObjectName("WaitBox");
-        wait_->setRange(0, 0);
-        wait_->setMinimumDuration(0);
-        wait_->setWindowModality(Qt::WindowModal);
-    }
-    wait_->setLabelText(qt(text));
-    wait_->show();
-    QCoreApplication::processEvents();
-}
+void Trcvsales_frm::waiting(const std::string& text) { wait_.show(qt(text)); }
 
-bool Trcvsales_frm::waitCancelled()
-{
-    if (!wait_) return false;
-    QCoreApplication::processEvents();
-    return wait_->wasCanceled();
-}
+bool Trcvsales_frm::waitCancelled() { return wait_.cancelled(); }
 
-void Trcvsales_frm::waitOver() { wait_.reset(); }
+void Trcvsales_frm::waitOver() { wait_.close(); }
 
 std::string Trcvsales_frm::pickClient()
 {

@@ -12,6 +12,7 @@
 #include "sales_host.h"
 #include "sales_screen.h"
 #include "session/session.h"
+#include "ui/screen_actions.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,7 +20,6 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QProgressDialog;
 class QPushButton;
 class QStatusBar;
 
@@ -88,8 +88,6 @@ private:
     void focusMoved(QWidget* old, QWidget* now);
     void leave(QWidget* widget, bool towardsTag13);
     void leaveFocusedField();
-    // Runs a call of the screen's logic at once, or once the call still running has returned
-    // (a message box of the first runs its own event loop).
     void act(std::function<void()> call);
     bool moveOnKey(QWidget* widget, int key);
 
@@ -112,11 +110,11 @@ private:
     SalesDialogs dialogs_;
     std::unique_ptr<SalesScreen> screen_;
     QHash<QWidget*, Place> places_;
-    bool acting_ = false;
     QWidget* sentBackTo_ = nullptr;
     bool focusAsked_ = false;  // the logic sent the focus somewhere since it was last cleared
     int lastRow_ = 0;  // the grid row whose field last had the focus
-    std::unique_ptr<QProgressDialog> wait_;
+    ui::SerialActions actions_;
+    ui::RecordWaitBox wait_;
 
     QLineEdit* clientCode_;
     QPushButton* clientSearch_;
