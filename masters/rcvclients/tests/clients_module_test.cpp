@@ -7,6 +7,7 @@
 
 #include "lang/table_check.h"
 #include "session/module_launch.h"
+#include "settings/registry.h"
 #include "testing/module_test_home.h"
 #include "ui/recording_messages.h"
 
@@ -34,6 +35,19 @@ TEST_F(ClientsModuleTest, TheLanguageTablesNameTheFormsControlsAndMessages)
     EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "rcvclients", home_.session(), false).returned, -1);
     EXPECT_EQ(name, "ABC Construction Ltd.") << "the first client is shown";
     EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "rcvclients", {use}), QStringList());
+}
+
+TEST_F(ClientsModuleTest, InternationalSettingsNameStatesZipCodesAndNumberedTaxes)
+{
+    home_.registry().setValue(kSettingsSection, u"Intl", "Y");
+    QStringList texts;
+    testing::WhenShown act("Trcvclients_frm", [&](QWidget& form) {
+        for (const char* name : {"Cli_provLabel", "Cli_postal_codeLabel", "Cli_tax_fed", "Cli_tax_pro", "Cli_nsf_dateLabel"})
+            texts << form.findChild<QWidget*>(name)->property("text").toString();
+        form.findChild<QPushButton*>("Exit_btn")->click();
+    });
+    EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "rcvclients", home_.session(), false).returned, -1);
+    EXPECT_EQ(texts, QStringList({"State", "Zip code", "Charge tax 1", "Charge tax 2", "Date last NSF check"}));
 }
 
 TEST_F(ClientsModuleTest, WithoutACompanyTheScreenSaysSoAndCloses)
