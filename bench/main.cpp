@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "report.h"
+#include "scratch_directory.h"
 #include "timing.h"
 #include "workload.h"
 
@@ -39,28 +40,6 @@ Options parseOptions(int argc, char** argv)
     if (options.rows < 1000) throw std::invalid_argument("--rows takes at least 1000");
     return options;
 }
-
-class ScratchDirectory {
-public:
-    ScratchDirectory()
-    {
-        char pattern[] = "/tmp/orvant-bench.XXXXXX";
-        if (!::mkdtemp(pattern)) throw std::runtime_error("Cannot make a scratch directory in /tmp");
-        path_ = pattern;
-    }
-    ~ScratchDirectory()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 // A name no other run uses: it becomes the store's directory and so its PostgreSQL schema.
 std::string uniqueName()

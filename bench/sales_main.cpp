@@ -18,6 +18,7 @@
 #include "company/data_root_setup.h"
 #include "company/demo_company.h"
 #include "report.h"
+#include "scratch_directory.h"
 #include "sales_workload.h"
 #include "timing.h"
 
@@ -46,24 +47,17 @@ class ScratchBooks {
 public:
     explicit ScratchBooks(const store::StoreConfig& config) : config_(config)
     {
-        char pattern[] = "/tmp/orvant-sales-bench.XXXXXX";
-        if (!::mkdtemp(pattern)) throw std::runtime_error("Cannot make a scratch directory in /tmp");
-        scratch_ = pattern;
-        dataRoot_ = scratch_ + "/b" + std::to_string(::getpid()) + "x" + std::to_string(std::random_device{}() % 100000) + "data";
+        dataRoot_ = scratch_.path() + "/b" + std::to_string(::getpid()) + "x" + std::to_string(std::random_device{}() % 100000) + "data";
         company::SetupDataRoot({dataRoot_, config_});
         company::MakeDemoCompany({dataRoot_, config_}, 1);
-    }
-    ~ScratchBooks()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(scratch_, ignored);
     }
     const std::string& dataRoot() const { return dataRoot_; }
     const store::StoreConfig& config() const { return config_; }
 
 private:
+    ScratchDirectory scratch_;
     store::StoreConfig config_;
-    std::string scratch_, dataRoot_;
+    std::string dataRoot_;
 };
 
 using MakePoster = std::unique_ptr<SalesPoster> (*)(const std::string&, const store::StoreConfig&);
