@@ -75,7 +75,7 @@ Date Date::fromDays(std::int32_t daysSinceEpoch)
 std::optional<Date> Date::fromIso(std::string_view text)
 {
     int y = 0, m = 0, d = 0;
-    if (text.size() < 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
     if (!readNumber(text, 0, 4, y) || !readNumber(text, 5, 2, m) || !readNumber(text, 8, 2, d)) return std::nullopt;
     return fromYmd(y, m, d);
 }

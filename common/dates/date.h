@@ -15,7 +15,7 @@ public:
     constexpr Date() = default;  // invalid
     static std::optional<Date> fromYmd(int year, int month, int day);
     static Date fromDays(std::int32_t daysSinceEpoch);  // 1970-01-01 is day 0
-    static std::optional<Date> fromIso(std::string_view text);  // "YYYY-MM-DD"
+    static std::optional<Date> fromIso(std::string_view text);  // exactly "YYYY-MM-DD", nothing around it
     static Date today();
 
     static bool isLeapYear(int year);

@@ -28,11 +28,16 @@ std::string CurrencyFormat::format(Money amount) const
 {
     // The sign follows the rounded amount, so -0.004 shows as a plain zero.
     const Money cents = RoundMoney(amount);
-    const std::string digits = cents.abs().toGroupedString(2);
+    const std::string digits = GroupedAmount(cents.abs(), language_, 2);
     const std::string sign = currentSign();
     if (signBefore_) return (cents.isNegative() ? "-" : "") + sign + digits;
     if (cents.isNegative()) return "(" + digits + sign + ")";
     return digits + sign;
+}
+
+std::optional<Money> CurrencyFormat::read(std::string_view text) const
+{
+    return ReadAmount(text, language_, currentSign());
 }
 
 CurrencyFormat& ProcessCurrencyFormat()
@@ -49,5 +54,11 @@ void SetCurrencySigns(std::string_view registrySymbol, std::string_view align, c
 bool UseCurrency(int index) { return ProcessCurrencyFormat().use(index); }
 
 std::string FormatMoney(Money amount) { return ProcessCurrencyFormat().format(amount); }
+
+void SetAmountLanguage(int sessionLanguage) { ProcessCurrencyFormat().setLanguage(AmountLanguageOf(sessionLanguage)); }
+
+std::string FormatAmount(Money amount) { return AmountEditText(amount, ProcessCurrencyFormat().language()); }
+
+std::optional<Money> ReadTypedAmount(std::string_view text) { return ProcessCurrencyFormat().read(text); }
 
 }  // namespace orvant

@@ -3,12 +3,13 @@
 // (CurrSmbl), the foreign currencies 1 to 4 the signs of the control record (Ctrl_curr1_sign ...
 // Ctrl_curr4_sign). The registry alignment (CurrAlign) "L" or "l" puts the sign before the amount
 // ("$1,234.50", "-$1,234.50"); any other value puts it after, with negatives in parentheses
-// ("1,234.50$", "(1,234.50$)").
+// ("1,234.50$", "(1,234.50$)"). The digits are written in the session's language ("1 234,50$").
 
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "money/amount_text.h"
 #include "money/money.h"
 
 namespace orvant {
@@ -27,6 +28,10 @@ public:
     // Any other index is refused (false) and the current sign stays as it was.
     bool use(int index);
 
+    // The language amounts are written and read in.
+    void setLanguage(AmountLanguage language) { language_ = language; }
+    AmountLanguage language() const { return language_; }
+
     int currentIndex() const { return current_; }
     std::string currentSign() const;
     bool signBefore() const { return signBefore_; }
@@ -35,12 +40,15 @@ public:
 
     // The amount rounded to cents, with thousands separators and the current sign.
     std::string format(Money amount) const;
+    // An amount typed in the language, with or without the current sign.
+    std::optional<Money> read(std::string_view text) const;
 
 private:
     std::string registrySymbol_ = "$";
     bool signBefore_ = true;
     ForeignCurrencySigns foreignSigns_;
     int current_ = 0;
+    AmountLanguage language_ = AmountLanguage::English;
 };
 
 // The process-wide display used by every screen of the running module.
@@ -48,5 +56,11 @@ CurrencyFormat& ProcessCurrencyFormat();
 void SetCurrencySigns(std::string_view registrySymbol, std::string_view align, const ForeignCurrencySigns& signs);
 bool UseCurrency(int index);
 std::string FormatMoney(Money amount);
+// The language of the running session's amounts (Session::language: 2 French, else English).
+void SetAmountLanguage(int sessionLanguage);
+// The text of an amount box in the session's language (AmountEditText).
+std::string FormatAmount(Money amount);
+// An amount typed in an amount box: the session's language, with or without the current sign.
+std::optional<Money> ReadTypedAmount(std::string_view text);
 
 }  // namespace orvant

@@ -1,5 +1,7 @@
 #include "money/money.h"
 
+#include "money/amount_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -16,56 +18,15 @@ std::int64_t divideRounded(Int128 value, Int128 divisor)
 
 std::optional<Money> Money::parse(std::string_view text)
 {
-    auto trim = [](std::string_view s) {
-        while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-        while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-        return s;
-    };
-    text = trim(text);
-    bool negative = false;
-    if (text.size() >= 2 && text.front() == '(' && text.back() == ')') {
-        negative = true;
-        text = trim(text.substr(1, text.size() - 2));
-    }
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        if (negative && text.front() == '-') return std::nullopt;
-        negative = negative || text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty()) return std::nullopt;
-
-    Int128 units = 0;
-    std::int64_t fraction = 0;
-    int fractionDigits = 0;
-    bool seenPoint = false, seenDigit = false;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            seenDigit = true;
-            if (seenPoint) {
-                if (++fractionDigits > 4) return std::nullopt;
-                fraction = fraction * 10 + (c - '0');
-            } else {
-                units = units * 10 + (c - '0');
-                if (units > INT64_MAX / kScale) return std::nullopt;
-            }
-        } else if (c == '.' && !seenPoint) {
-            seenPoint = true;
-        } else if (c == ',' && !seenPoint && seenDigit) {
-            continue;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!seenDigit) return std::nullopt;
-    for (int i = fractionDigits; i < 4; ++i) fraction *= 10;
-    const Int128 raw = units * kScale + fraction;
-    if (raw > INT64_MAX) return std::nullopt;  // the largest units still overflow with decimals
-    return Money(static_cast<std::int64_t>(negative ? -raw : raw));
+    return ReadAmountWithin(text, AmountLanguage::English, {}, Money::fromRaw(INT64_MAX));
 }
 
 Money Money::fromDouble(double value)
 {
-    return Money(static_cast<std::int64_t>(std::llround(value * kScale)));
+    const double scaledValue = std::round(value * kScale);
+    // 2^63 is exact as a double; anything from it up (or not a number) does not fit.
+    if (!(std::abs(scaledValue) < 9223372036854775808.0)) throw MoneyOverflow();
+    return Money(static_cast<std::int64_t>(scaledValue));
 }
 
 std::string Money::toString(int decimals) const
@@ -92,21 +53,28 @@ std::string Money::toString(int decimals) const
 
 std::string Money::toGroupedString(int decimals) const
 {
-    std::string plain = toString(decimals);
-    const std::size_t digitsStart = plain.front() == '-' ? 1 : 0;
-    const std::size_t digitsEnd = std::min(plain.find('.'), plain.size());
-    for (std::size_t pos = digitsEnd; pos > digitsStart + 3; pos -= 3) plain.insert(pos - 3, 1, ',');
-    return plain;
+    return GroupedAmount(*this, AmountLanguage::English, decimals);
 }
 
 Money Money::percent(double percent) const
 {
     // The rate is taken as a decimal with six places (9.975 is exactly 9975000 millionths), so
     // the product is exact and rounded once, to cents.
-    const Int128 rateMillionths = std::llround(percent * 1'000'000.0);
-    const Int128 product = static_cast<Int128>(raw_) * rateMillionths;  // raw * 10^6 * 100
-    const std::int64_t cents = divideRounded(product, static_cast<Int128>(100) * 1'000'000 * kCent);
-    return Money::fromCents(cents);
+    const double millionths = std::round(percent * 1'000'000.0);
+    if (!(std::abs(millionths) < 9.0e18)) throw MoneyOverflow();
+    const Int128 product = static_cast<Int128>(raw_) * static_cast<std::int64_t>(millionths);  // raw * 10^6 * 100
+    const Int128 divisor = static_cast<Int128>(100) * 1'000'000 * kCent;
+    const Int128 magnitude = product < 0 ? -product : product;
+    if ((magnitude + divisor / 2) / divisor > INT64_MAX / kCent) throw MoneyOverflow();
+    return Money::fromCents(divideRounded(product, divisor));
+}
+
+std::optional<Money> CheckedAdd(Money a, Money b)
+{
+    if (!WithinBooks(a) || !WithinBooks(b)) return std::nullopt;
+    const Money sum = a + b;  // cannot wrap: both are far inside the type's range
+    if (!WithinBooks(sum)) return std::nullopt;
+    return sum;
 }
 
 Money RoundMoney(Money amount)

@@ -42,7 +42,7 @@ TEST(MoneyParse, AcceptsSeparatorsSignsAndParentheses)
 
 TEST(MoneyParse, RefusesWhatIsNotAnAmount)
 {
-    for (const char* text : {"", "abc", "12a", "1.23456", "1.2.3", "-", "()", "(-5)", ",123", "1.234,5", "$5", "--1"})
+    for (const char* text : {"", "abc", "12a", "1.23456", "1.2.3", "-", "()", "(-5)", ",123", "1.234,5", "$5", "--1", "1,2,3", "12,50"})
         EXPECT_FALSE(Money::parse(text).has_value()) << '"' << text << '"';
 }
 
@@ -59,6 +59,40 @@ TEST(MoneyParse, RefusesAmountsBeyondTheRange)
     EXPECT_FALSE(Money::parse("922337203685477.5808").has_value());
     EXPECT_FALSE(Money::parse("922337203685478").has_value());
     EXPECT_FALSE(Money::parse("99999999999999999999").has_value());
+}
+
+TEST(MoneyArithmetic, StopsInsteadOfWrappingRound)
+{
+    const Money top = Money::fromRaw(INT64_MAX), bottom = Money::fromRaw(INT64_MIN);
+    EXPECT_THROW((void)(top + Money::fromRaw(1)), MoneyOverflow);
+    EXPECT_THROW((void)(bottom - Money::fromRaw(1)), MoneyOverflow);
+    EXPECT_THROW((void)(-bottom), MoneyOverflow);
+    EXPECT_THROW((void)Money::fromUnits(INT64_MAX / 100), MoneyOverflow);
+    EXPECT_THROW((void)top.percent(200.0), MoneyOverflow);
+    EXPECT_THROW((void)Money::fromUnits(1).percent(1e300), MoneyOverflow);
+    EXPECT_THROW((void)Money::fromDouble(1e300), MoneyOverflow);
+    // Two sales of 920,000,000,000,000.00 on one balance: refused, never negative.
+    Money balance = Money::fromUnits(920'000'000'000'000);
+    EXPECT_THROW(balance += Money::fromUnits(920'000'000'000'000), MoneyOverflow);
+    EXPECT_EQ(balance, Money::fromUnits(920'000'000'000'000));
+    EXPECT_EQ(top - top, Money());
+}
+
+TEST(CheckedAdd, GivesNothingPastTheBooksLimit)
+{
+    struct Row {
+        Money a, b;
+        std::optional<Money> sum;
+    };
+    const Row rows[] = {
+        {M("1.50"), M("2.25"), M("3.75")},
+        {kBooksLimit, M("0"), kBooksLimit},
+        {kBooksLimit, M("0.01"), std::nullopt},
+        {-kBooksLimit, M("-0.0001"), std::nullopt},
+        {Money::fromRaw(INT64_MAX), Money::fromRaw(1), std::nullopt},
+        {Money::fromRaw(INT64_MAX), Money::fromRaw(INT64_MIN), std::nullopt},  // -1 but from outside the books
+    };
+    for (const Row& row : rows) EXPECT_EQ(CheckedAdd(row.a, row.b), row.sum) << row.a.toString(4) << " + " << row.b.toString(4);
 }
 
 TEST(MoneyPercent, IsRoundedOnceToCents)

@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include "dates/date.h"
+
+namespace orvant {
+namespace {
+
+TEST(DateFromIso, ReadsOnlyTheWholeText)
+{
+    struct Row {
+        const char* text;
+        bool reads;
+    };
+    const Row rows[] = {
+        {"2026-12-07", true},   {"2024-02-29", true},    {"2026-12-07x", false}, {"2026-12-07 ", false},
+        {" 2026-12-07", false}, {"2026-12-07T10:00", false}, {"2026-12-0", false}, {"2026-13-01", false},
+        {"2023-02-29", false},  {"2026/12/07", false},   {"", false},
+    };
+    for (const Row& row : rows) EXPECT_EQ(Date::fromIso(row.text).has_value(), row.reads) << '"' << row.text << '"';
+    EXPECT_EQ(Date::fromIso("2026-12-07"), Date::fromYmd(2026, 12, 7));
+}
+
+TEST(DateFromIso, TimestampsStillReadTheirDate)
+{
+    EXPECT_EQ(DateTime::fromIso("2026-12-07 14:05:09.250")->date(), *Date::fromYmd(2026, 12, 7));
+    EXPECT_FALSE(DateTime::fromIso("2026-12-07x").has_value());
+}
+
+}  // namespace
+}  // namespace orvant
