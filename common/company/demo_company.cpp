@@ -8,18 +8,9 @@
 namespace orvant::company {
 
 using store::Table;
+using namespace demo;
 
 namespace {
-
-// The accounts the control record names; the rest of the chart is for the distributions.
-enum Account : int {
-    kBank = 1000, kReceivable = 1100, kHoldbackReceivable = 1150, kPayable = 2100, kFederalTax = 2200,
-    kProvincialTax = 2210, kHoldbackPayable = 2300, kRetainedEarnings = 3100, kSales = 4000, kServices = 4010,
-    kFreightCharged = 4020, kPurchases = 5000, kRent = 5100, kOfficeSupplies = 5200, kBankCharges = 5400,
-};
-
-constexpr double kFederalRate = 5.0;
-constexpr double kProvincialRate = 9.975;
 
 // Types are stored in words; their first letter gives the displayed type in either language.
 void addAccounts(Table& accounts)
