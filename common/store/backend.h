@@ -38,6 +38,8 @@ public:
 class LockHandle {
 public:
     virtual ~LockHandle() = default;
+    // Whether the lock is still held: a lock that lives on a server connection dies with it.
+    virtual bool stillHeld() { return true; }
 };
 
 class Connection {
@@ -86,8 +88,10 @@ struct StoreConfig {
 std::unique_ptr<Connection> connectSqlite(const std::string& directory, bool create);
 std::unique_ptr<Connection> connectPostgres(const std::string& conninfo, const std::string& directory, bool create);
 
-// The schema that holds a directory's tables on PostgreSQL: the directory's last name
-// ("/srv/Orvant/data12" gives "data12").
+// The schema that holds a directory's tables on PostgreSQL: a mark of the directory's parent
+// path, then its last name ("/srv/Orvant/data12" gives "r1f2e3d4c5b6a_data12"). Two data roots
+// of one database never share a schema, and the schemas of a data root's companies begin with
+// the data root's own ("..._data" and "..._data12").
 std::string schemaForDirectory(const std::string& directory);
 
 // Double-quoted identifier, lower case (both engines fold unquoted names the same way then).

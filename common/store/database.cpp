@@ -70,10 +70,22 @@ void Database::startTransaction()
     inTransaction_ = true;
 }
 
+// A refused commit (a deferred constraint, a full disk, a lost connection) ends the transaction
+// all the same: what the engine kept open is rolled back, so the next transaction really begins
+// instead of being taken for a nested one.
 void Database::commit()
 {
     if (!inTransaction_) throw StoreError(errc::kTransactionState, "No transaction is active.");
-    connection_->commit();
+    try {
+        connection_->commit();
+    } catch (...) {
+        try {
+            connection_->rollback();
+        } catch (...) {  // the commit's own error is the one reported; a dead connection keeps nothing either
+        }
+        endTransaction();
+        throw;
+    }
     endTransaction();
 }
 

@@ -51,8 +51,11 @@ std::string describeErrorCode(int code)
     case errc::kBusy: return "The database stayed busy too long.";
     case errc::kCancelled: return "The wait was cancelled.";
     case errc::kNoSessionNumber: return "No free session number.";
+    case errc::kSessionLost: return "The session number is held by another workstation.";
     case errc::kTransactionState: return "Invalid transaction state.";
+    case errc::kTransactionAborted: return "The transaction was rolled back; nothing of it was kept.";
     case errc::kConnection: return "Cannot connect to the database.";
+    case errc::kDiskFull: return "The database or the disk is full.";
     default: return "Database engine error.";
     }
 }

@@ -32,11 +32,14 @@ constexpr int kRecordLocked = 0x2801;    // 10241: the record is locked by anoth
 constexpr int kBusy = 0x2802;            // the database stayed busy beyond the wait
 constexpr int kCancelled = 0x2803;       // a wait was cancelled by its caller
 constexpr int kNoSessionNumber = 0x2804;
+constexpr int kSessionLost = 0x2805;     // the session number was taken elsewhere while its holder was cut off
 // category 0x2A: transactions
 constexpr int kTransactionState = 0x2A01;
+constexpr int kTransactionAborted = 0x2A02;  // the engine ended the transaction; nothing of it is kept
 // category 0x33: the database engine itself
 constexpr int kEngine = 0x3301;
 constexpr int kConnection = 0x3302;
+constexpr int kDiskFull = 0x3303;
 }  // namespace errc
 
 struct ErrorEntry {

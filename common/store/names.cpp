@@ -1,6 +1,9 @@
 // Names inside the engines, and the workstation's sign in the locks it holds.
 
 #include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
 #include <mutex>
 
 #include "store/backend.h"
@@ -25,10 +28,16 @@ std::string sqlTableName(const std::string& tableName) { return canonicalTableNa
 
 std::string schemaForDirectory(const std::string& directory)
 {
-    std::string path = directory;
+    std::string path = std::filesystem::path(directory).lexically_normal().string();
     while (path.size() > 1 && path.back() == '/') path.pop_back();
     const auto slash = path.rfind('/');
-    std::string schema;
+    const std::string parent = slash == std::string::npos ? std::string() : path.substr(0, slash);
+    // FNV-1a: the same on every workstation and every build, unlike std::hash.
+    std::uint64_t mark = 0xcbf29ce484222325ull;
+    for (unsigned char c : parent) mark = (mark ^ c) * 0x100000001b3ull;
+    char prefix[16];
+    std::snprintf(prefix, sizeof prefix, "r%012llx_", static_cast<unsigned long long>(mark & 0xFFFFFFFFFFFFull));
+    std::string schema = prefix;
     for (char c : path.substr(slash == std::string::npos ? 0 : slash + 1)) {
         const auto u = static_cast<unsigned char>(c);
         schema += std::isalnum(u) ? static_cast<char>(std::tolower(u)) : '_';

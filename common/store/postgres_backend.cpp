@@ -38,6 +38,7 @@ std::string sqlState(const PGresult* res)
     else if (state == "42P01") code = errc::kTableNotFound;
     else if (state == "22001") code = errc::kValueTooLong;
     else if (state == "55P03" || state == "40P01" || state == "40001") code = errc::kBusy;
+    else if (state == "53100") code = errc::kDiskFull;
     else if (PQstatus(conn) != CONNECTION_OK) code = errc::kConnection;
     if (code == errc::kEngine) throw StoreError(code, context + ": " + message);
     throw StoreError({{errc::kEngine, context + ": " + message}, {code, describeErrorCode(code)}});
@@ -230,8 +231,17 @@ private:
 
 class AdvisoryLock final : public LockHandle {
 public:
-    AdvisoryLock(PGconn* conn, std::string unlockSql, std::pair<std::string, std::uint64_t> processKey)
-        : conn_(conn), unlockSql_(std::move(unlockSql)), processKey_(std::move(processKey))
+    // The lock dies with its connection (a server restart, an idle timeout, a terminated backend).
+    bool stillHeld() override
+    {
+        if (PQstatus(conn_) != CONNECTION_OK) return false;
+        Result r(PQexec(conn_, ("SELECT 1 FROM pg_locks l WHERE l.locktype = 'advisory' AND l.granted AND l.pid = pg_backend_pid() AND " +
+                                heldCondition_).c_str()));
+        return PQresultStatus(r.res) == PGRES_TUPLES_OK && PQntuples(r.res) > 0;
+    }
+
+    AdvisoryLock(PGconn* conn, std::string unlockSql, std::string heldCondition, std::pair<std::string, std::uint64_t> processKey)
+        : conn_(conn), unlockSql_(std::move(unlockSql)), heldCondition_(std::move(heldCondition)), processKey_(std::move(processKey))
     {
     }
     ~AdvisoryLock() override
@@ -244,6 +254,7 @@ public:
 private:
     PGconn* conn_;
     std::string unlockSql_;
+    std::string heldCondition_;  // the lock's row in pg_locks
     std::pair<std::string, std::uint64_t> processKey_;
 };
 
@@ -258,19 +269,12 @@ public:
             PQfinish(conn_);
             throw StoreError(errc::kConnection, "Cannot connect to the PostgreSQL store: " + message);
         }
-        PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr);
-        const LockHolder me = workstationIdentity();
-        exec("SELECT set_config('application_name', " + literal(me.user + "/" + std::to_string(me.session)) +
-             ", false)");
-        exec("SET lock_timeout = '120s'");
-        if (create) exec("CREATE SCHEMA IF NOT EXISTS " + quoteIdent(schema_));
-        Result found(PQexec(conn_, ("SELECT 1 FROM pg_namespace WHERE nspname = " + literal(schema_)).c_str()));
-        if (PQntuples(found.res) == 0) {
+        try {
+            setUp(directory, create);
+        } catch (...) {
             PQfinish(conn_);
-            throw StoreError(errc::kDirectoryNotFound, "Directory not found: " + directory);
+            throw;
         }
-        exec("SET search_path TO " + quoteIdent(schema_));
-        schemaSalt_ = std::hash<std::string>{}(schema_) * 0x9E3779B97F4A7C15ull;
     }
     ~PgConnection() override { PQfinish(conn_); }
 
@@ -284,7 +288,15 @@ public:
     void execute(const std::string& sql) override { exec(sql); }
 
     void begin() override { exec("BEGIN"); }
-    void commit() override { exec("COMMIT"); }
+    // The server answers COMMIT with ROLLBACK when a statement of the transaction failed: that
+    // is a failure too, nothing was kept.
+    void commit() override
+    {
+        Result r = check(conn_, PQexec(conn_, "COMMIT"), "Running \"COMMIT\"");
+        if (std::strcmp(PQcmdStatus(r.res), "ROLLBACK") == 0)
+            throw StoreError(errc::kTransactionAborted,
+                             "The server rolled the transaction back at its commit, as a statement of it had failed; nothing of it was kept.");
+    }
     void rollback() override
     {
         if (PQtransactionStatus(conn_) != PQTRANS_IDLE) exec("ROLLBACK");
@@ -355,7 +367,7 @@ public:
     std::unique_ptr<LockHandle> tryLock(std::uint64_t key, const LockHolder&) override
     {
         const auto pgKey = static_cast<std::int64_t>(key ^ schemaSalt_);
-        return tryAdvisory(static_cast<std::uint64_t>(pgKey), std::to_string(pgKey));
+        return tryAdvisory(static_cast<std::uint64_t>(pgKey), std::to_string(pgKey), recordLockRow(static_cast<std::uint64_t>(pgKey)));
     }
 
     std::optional<LockHolder> lockHolder(std::uint64_t key) override
@@ -365,17 +377,45 @@ public:
             std::lock_guard guard(heldMutex);
             if (heldInProcess.count({conninfo_, pgKey})) return workstationIdentity();
         }
-        return holderOf("l.classid = " + std::to_string(pgKey >> 32) + " AND l.objid = " +
-                        std::to_string(pgKey & 0xFFFFFFFFu) + " AND l.objsubid = 1");
+        return holderOf(recordLockRow(pgKey));
     }
 
     std::unique_ptr<LockHandle> tryLockSession(int number, const LockHolder&) override
     {
         const std::uint64_t processKey = (std::uint64_t(kSessionLockSpace) << 32) | static_cast<std::uint32_t>(number);
-        return tryAdvisory(processKey, std::to_string(kSessionLockSpace) + ", " + std::to_string(number));
+        return tryAdvisory(processKey, std::to_string(kSessionLockSpace) + ", " + std::to_string(number),
+                           "l.classid = " + std::to_string(kSessionLockSpace) + " AND l.objid = " + std::to_string(number) +
+                               " AND l.objsubid = 2");
     }
 
 private:
+    // What the store reads and writes relies on, whatever the server's or the role's defaults:
+    // texts in UTF-8, dates as ISO text, backslashes in literals taken as they are, bytes in hex
+    // and floating-point numbers given back exactly.
+    void pinSessionSettings()
+    {
+        if (PQsetClientEncoding(conn_, "UTF8") != 0)
+            throw StoreError(errc::kConnection, std::string("Cannot use UTF-8 with the PostgreSQL store: ") + PQerrorMessage(conn_));
+        exec("SET DateStyle = 'ISO, YMD'; SET standard_conforming_strings = on; SET bytea_output = 'hex'; "
+             "SET extra_float_digits = 1");
+    }
+
+    // The session's settings and the directory's schema, which must exist unless `create` asks
+    // for it.
+    void setUp(const std::string& directory, bool create)
+    {
+        PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr);
+        pinSessionSettings();
+        const LockHolder me = workstationIdentity();
+        exec("SELECT set_config('application_name', " + literal(me.user + "/" + std::to_string(me.session)) + ", false)");
+        exec("SET lock_timeout = '120s'");
+        if (create) exec("CREATE SCHEMA IF NOT EXISTS " + quoteIdent(schema_));
+        Result found(PQexec(conn_, ("SELECT 1 FROM pg_namespace WHERE nspname = " + literal(schema_)).c_str()));
+        if (PQntuples(found.res) == 0) throw StoreError(errc::kDirectoryNotFound, "Directory not found: " + directory);
+        exec("SET search_path TO " + quoteIdent(schema_));
+        schemaSalt_ = std::hash<std::string>{}(schema_) * 0x9E3779B97F4A7C15ull;
+    }
+
     static bool isNullable(const TableDef& def, const std::string& field)
     {
         const int i = def.fieldIndex(field);
@@ -385,7 +425,14 @@ private:
         return true;
     }
 
-    std::unique_ptr<LockHandle> tryAdvisory(std::uint64_t processKey, const std::string& args)
+    // The pg_locks row (as "l") of a lock taken with one 64-bit key.
+    static std::string recordLockRow(std::uint64_t pgKey)
+    {
+        return "l.classid = " + std::to_string(pgKey >> 32) + " AND l.objid = " + std::to_string(pgKey & 0xFFFFFFFFu) +
+               " AND l.objsubid = 1";
+    }
+
+    std::unique_ptr<LockHandle> tryAdvisory(std::uint64_t processKey, const std::string& args, std::string row)
     {
         std::pair<std::string, std::uint64_t> entry{conninfo_, processKey};
         {
@@ -404,7 +451,7 @@ private:
             heldInProcess.erase(entry);
             throw;
         }
-        return std::make_unique<AdvisoryLock>(conn_, "SELECT pg_advisory_unlock(" + args + ")", entry);
+        return std::make_unique<AdvisoryLock>(conn_, "SELECT pg_advisory_unlock(" + args + ")", std::move(row), entry);
     }
 
     std::optional<LockHolder> holderOf(const std::string& condition)

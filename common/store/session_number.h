@@ -20,8 +20,16 @@ public:
 
     int number() const { return number_; }
 
+    // Makes sure the number is still this launcher's. A lock held on a server connection is
+    // lost with it (a server restart, an idle timeout); the number is then taken again on a new
+    // connection when it is free. Throws the store error kSessionLost when another workstation
+    // has taken it meanwhile, and a connection error when the server cannot be reached.
+    void confirm();
+
 private:
     SessionLease() = default;
+    std::string dataRoot_;
+    StoreConfig config_;
     std::unique_ptr<Database> db_;
     std::unique_ptr<LockHandle> lock_;
     int number_ = 0;

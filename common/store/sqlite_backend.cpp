@@ -29,6 +29,8 @@ constexpr int kBusyTimeoutMs = 120000;
         code = errc::kRequiredField;
     } else if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED) {
         code = errc::kBusy;
+    } else if ((rc & 0xFF) == SQLITE_FULL) {
+        code = errc::kDiskFull;
     }
     StoreError error({{errc::kEngine, context + ": " + message}, {code, describeErrorCode(code)}});
     if (code == errc::kEngine) error = StoreError(errc::kEngine, context + ": " + message);
@@ -53,9 +55,25 @@ const char* sqliteType(const FieldDef& f)
     return "TEXT";
 }
 
+// SQLite may end a transaction by itself after an error (a full disk, an I/O error): the
+// connection is then back in autocommit mode, and any later statement of the caller's
+// transaction would be committed on its own. The watch refuses those statements instead, so a
+// document is never written in part.
+struct TransactionWatch {
+    sqlite3* db = nullptr;
+    bool open = false;  // the caller's transaction, begun and not yet ended
+
+    void check() const
+    {
+        if (open && sqlite3_get_autocommit(db))
+            throw StoreError(errc::kTransactionAborted,
+                             "The database ended the transaction after an earlier error; nothing of it was kept.");
+    }
+};
+
 class SqliteStatement final : public Statement {
 public:
-    SqliteStatement(sqlite3* db, const std::string& sql) : db_(db)
+    SqliteStatement(sqlite3* db, const TransactionWatch& watch, const std::string& sql) : db_(db), watch_(watch)
     {
         const int rc = sqlite3_prepare_v3(db, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
                                           &stmt_, nullptr);
@@ -91,6 +109,7 @@ public:
 
     bool step() override
     {
+        if (!sqlite3_stmt_busy(stmt_)) watch_.check();
         const int rc = sqlite3_step(stmt_);
         if (rc == SQLITE_ROW) return true;
         if (rc == SQLITE_DONE) {
@@ -155,12 +174,15 @@ private:
     std::string text(int index) const { return std::string(textView(index)); }
 
     sqlite3* db_;
+    const TransactionWatch& watch_;
     sqlite3_stmt* stmt_ = nullptr;
     std::int64_t changes_ = 0;
 };
 
 class SqliteConnection final : public Connection {
 public:
+    // Without `create`, a directory without its database file is an error naming it: a wrong
+    // path never turns into an empty database.
     SqliteConnection(const std::string& directory, bool create) : locks_(directory + kLockFile), sessions_(directory + kSessionFile)
     {
         namespace fs = std::filesystem;
@@ -169,40 +191,55 @@ public:
         if (!fs::is_directory(directory, ec))
             throw StoreError(errc::kDirectoryNotFound, "Directory not found: " + directory);
         const std::string file = directory + kDatabaseFile;
-        const int rc = sqlite3_open_v2(file.c_str(), &db_,
-                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+        if (!create && !fs::exists(file, ec))
+            throw StoreError(errc::kDirectoryNotFound, "No database in " + directory + " (" + file + " is missing)");
+        const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
+        const int rc = sqlite3_open_v2(file.c_str(), &db_, flags, nullptr);
         if (rc != SQLITE_OK) {
             std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
             sqlite3_close(db_);
             throw StoreError(errc::kConnection, "Cannot open " + file + ": " + message);
         }
+        watch_.db = db_;
         sqlite3_extended_result_codes(db_, 1);
         sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-        execute("PRAGMA journal_mode=WAL");
-        execute("PRAGMA synchronous=FULL");
+        try {
+            requirePragma("journal_mode", "WAL", "wal");
+            requirePragma("synchronous", "FULL", "2");
+        } catch (...) {
+            sqlite3_close_v2(db_);
+            throw;
+        }
     }
     ~SqliteConnection() override { sqlite3_close_v2(db_); }
 
     std::unique_ptr<Statement> prepare(const std::string& sql) override
     {
-        return std::make_unique<SqliteStatement>(db_, sql);
+        return std::make_unique<SqliteStatement>(db_, watch_, sql);
     }
 
     void execute(const std::string& sql) override
     {
-        char* error = nullptr;
-        const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error);
-        if (rc != SQLITE_OK) {
-            sqlite3_free(error);
-            raise(db_, rc, "Running \"" + sql + "\"");
-        }
+        watch_.check();
+        run(sql);
     }
 
-    void begin() override { execute("BEGIN IMMEDIATE"); }
-    void commit() override { execute("COMMIT"); }
+    void begin() override
+    {
+        run("BEGIN IMMEDIATE");
+        watch_.open = true;
+    }
+    // A refused commit may leave the transaction open; the caller rolls it back.
+    void commit() override
+    {
+        watch_.check();
+        run("COMMIT");
+        watch_.open = false;
+    }
     void rollback() override
     {
-        if (!sqlite3_get_autocommit(db_)) execute("ROLLBACK");
+        watch_.open = false;
+        if (!sqlite3_get_autocommit(db_)) run("ROLLBACK");
     }
     bool needsSavepointPerWrite() const override { return false; }
 
@@ -275,7 +312,30 @@ public:
     }
 
 private:
+    void run(const std::string& sql)
+    {
+        char* error = nullptr;
+        const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error);
+        if (rc != SQLITE_OK) {
+            sqlite3_free(error);
+            raise(db_, rc, "Running \"" + sql + "\"");
+        }
+    }
+
+    // Sets a pragma and reads back what the database took: a setting quietly refused (WAL
+    // where the file system cannot share memory, for one) would void what the store relies on.
+    void requirePragma(const std::string& name, const std::string& value, const std::string& taken)
+    {
+        run("PRAGMA " + name + " = " + value);
+        SqliteStatement read(db_, watch_, "PRAGMA " + name);
+        const std::string now = read.step() ? read.column(0, FieldType::String).asString() : std::string();
+        if (now != taken)
+            throw StoreError(errc::kConnection, "The database " + std::string(sqlite3_db_filename(db_, "main")) + " keeps " + name +
+                                                    " " + now + " where " + value + " is needed");
+    }
+
     sqlite3* db_ = nullptr;
+    TransactionWatch watch_;
     OfdLockFile locks_;
     OfdLockFile sessions_;
 };
