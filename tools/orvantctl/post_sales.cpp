@@ -51,6 +51,12 @@ int PostSales(const company::Installation& installation, const Registry& registr
         out << request.file << ":" << line << ": " << why << "\n";
     });
     out << totals.posted << " document(s) posted, " << totals.refused << " refused.\n";
+    if (totals.stoppedAt != 0) {
+        out << "The import stopped at line " << totals.stoppedAt << ": the store can take no more. Nothing of that document or "
+            << "of the ones after it was written; post the same file again once the store is back: the documents already "
+               "posted are refused as repeats and the others are posted.\n";
+        return 3;
+    }
     return totals.refused == 0 ? 0 : 2;
 }
 

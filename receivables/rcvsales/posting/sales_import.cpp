@@ -12,13 +12,37 @@ SalesImport::SalesImport(SalesBooks& books, PostingContext context, MessageText 
 {
 }
 
+namespace {
+
+std::string storeErrorText(const store::StoreError& error) { return std::string("store error: ") + error.what(); }
+
+// Errors of the store itself rather than of a document.
+bool storeCannotGoOn(const store::StoreError& error)
+{
+    return error.code() == store::errc::kDiskFull || error.code() == store::errc::kConnection;
+}
+
+}  // namespace
+
 ImportTotals SalesImport::run(std::istream& in, const std::function<void(int, const std::string&)>& refused)
 {
     ImportTotals totals;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        if (const auto why = post(line)) {
+        std::optional<std::string> why;
+        try {
+            why = postLine(line);
+        } catch (const store::StoreError& error) {
+            why = storeErrorText(error);
+            if (storeCannotGoOn(error)) {
+                ++totals.refused;
+                refused(number, *why + "; the import stops here");
+                totals.stoppedAt = number;
+                break;
+            }
+        }
+        if (why) {
             ++totals.refused;
             refused(number, *why);
         } else {
@@ -30,13 +54,18 @@ ImportTotals SalesImport::run(std::istream& in, const std::function<void(int, co
 
 std::optional<std::string> SalesImport::post(const std::string& line)
 {
+    try {
+        return postLine(line);
+    } catch (const store::StoreError& error) {
+        return storeErrorText(error);
+    }
+}
+
+std::optional<std::string> SalesImport::postLine(const std::string& line)
+{
     auto read = ReadSalesRecord(line);
     if (auto* why = std::get_if<std::string>(&read)) return *why;
-    try {
-        return post(std::get<SalesRecord>(read));
-    } catch (const store::StoreError& error) {
-        return std::string("store error: ") + error.what();
-    }
+    return post(std::get<SalesRecord>(read));
 }
 
 std::optional<std::string> SalesImport::post(SalesRecord& record)

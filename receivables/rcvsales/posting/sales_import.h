@@ -17,6 +17,10 @@ namespace orvant::sales {
 struct ImportTotals {
     int posted = 0;
     int refused = 0;
+    // The line at which the import stopped because the store could take no more (a full disk,
+    // a lost connection): that document and the ones after it were not posted. 0 when the
+    // whole stream was read.
+    int stoppedAt = 0;
 };
 
 class SalesImport {
@@ -27,13 +31,16 @@ public:
     SalesImport(SalesBooks& books, PostingContext context, MessageText messageText);
 
     // Posts every record of the stream; blank lines are passed over. `refused` hears of each
-    // refusal with its line number (from 1).
+    // refusal with its line number (from 1). A store that can take no more stops the import:
+    // the next documents could only fail the same way.
     ImportTotals run(std::istream& in, const std::function<void(int line, const std::string& why)>& refused);
 
     // One record: nothing when it is posted, else why not.
     std::optional<std::string> post(const std::string& line);
 
 private:
+    // As post(line), a store error left to the caller.
+    std::optional<std::string> postLine(const std::string& line);
     std::optional<std::string> post(SalesRecord& record);
     std::optional<std::string> answersFor(SalesRecord& record, PostingAnswers& answers);
     std::string reason(const Refusal& refusal) const;
