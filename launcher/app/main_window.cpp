@@ -474,6 +474,9 @@ void MainWindow::reloadToolsMenu()
 
 void MainWindow::launch(const QString& entryName)
 {
+    // A module runs under this launcher's session number: one lost with the connection that
+    // held it and taken meanwhile by another workstation stops the launch, reported as a store error.
+    if (sessionNumber_) sessionNumber_->confirm();
     // The window is back whatever the launch met on its way.
     struct Restore {
         MainWindow* window;
