@@ -1,5 +1,7 @@
 #include "ui/error_reporting.h"
 
+#include <algorithm>
+
 #include "ui/error_form.h"
 #include "ui/message_service.h"
 
@@ -143,6 +145,23 @@ void RunWithLockRetry(const std::function<void()>& operation, const store::LockR
 {
     if (innermost) return innermost->runWithLockRetry(operation, retry);
     store::RunWithLockRetry(operation, retry);
+}
+
+bool LeavesStoreUsable(const store::StoreError& error)
+{
+    const auto& entries = error.entries();
+    return std::none_of(entries.begin(), entries.end(), [](const store::ErrorEntry& e) { return e.code == store::errc::kConnection; });
+}
+
+void RunPosting(const std::function<void()>& posting)
+{
+    try {
+        posting();
+    } catch (const store::StoreError& e) {
+        if (!LeavesStoreUsable(e)) throw;
+        ShowError(QString::number(e.last().category()), QString::number(e.last().subCode()), QString::fromUtf8(e.what()));
+        throw SilentAbort();
+    }
 }
 
 void HandleException(std::exception_ptr error) noexcept

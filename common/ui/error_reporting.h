@@ -18,6 +18,7 @@
 #include <functional>
 #include <type_traits>
 
+#include "store/error.h"
 #include "store/lock_retry.h"
 
 namespace orvant::ui {
@@ -69,6 +70,16 @@ LockState CurrentLockState();
 void ClearLock();
 void RunWithLockRetry(const std::function<void()>& operation, const store::LockRetry& retry = {});
 void HandleException(std::exception_ptr error) noexcept;
+
+// Whether the company's store can still be used after this error: not when the connection is
+// lost or the database cannot be opened.
+bool LeavesStoreUsable(const store::StoreError& error);
+
+// Runs a posting whose writes are rolled back together when it fails. A store error it raises
+// left the books as they were: it is shown in the error form and the action ends (SilentAbort),
+// the screen staying open with the document as typed. An error after which the store cannot be
+// used goes on to the hook, which closes the screen.
+void RunPosting(const std::function<void()>& posting);
 
 // What a lock conflict that closes the screen says, naming the holder where the store knows it.
 QString LockConflictText(const store::StoreError& error, int language);

@@ -9,10 +9,6 @@ namespace orvant::sales {
 
 namespace {
 
-constexpr int kWaitingForClient = 25;
-
-std::string upper(const std::string& s) { return QString::fromStdString(s).trimmed().toUpper().toStdString(); }
-
 // A caption text of the language table has no trailing blank; the number follows a blank.
 std::string withBlank(std::string text)
 {
@@ -32,7 +28,8 @@ ui::MessageKind KindOf(SalesMessage message)
     case kUseCreditColumn:
     case kOutOfBalance:
     case kCashSaleOnReceivable: return ui::MessageKind::Plain;
-    case kAskForComment: return ui::MessageKind::Question;
+    case kAskForComment:
+    case kAskPostAgain: return ui::MessageKind::Question;
     case kNoSuchAccount: return ui::MessageKind::Information;
     default: return ui::MessageKind::Information;
     }
@@ -95,8 +92,9 @@ bool SalesScreen::enterField(SalesField field)
 
 void SalesScreen::leaveClientCode(const std::string& text, bool towardsTag13)
 {
-    clientCode_ = QString::fromStdString(text).trimmed().toStdString();
+    clientCode_ = CodeAsKept(text);
     if (towardsTag13) return;
+    if (HoldsControlCharacter(clientCode_)) return refuse({kControlCharacter, SalesField::Client});
     const std::optional<ClientFacts> client = books_.findClient(clientCode_);
     if (client && client->creditHold) {
         host_.message(kClientOnCreditHold, KindOf(kClientOnCreditHold));
@@ -168,7 +166,7 @@ void SalesScreen::setType(int index)
 
 void SalesScreen::leaveInvoice(const std::string& text, bool towardsTag13)
 {
-    document_.invoice = upper(text);
+    document_.invoice = InvoiceNumberAsKept(text);
     host_.refresh();
     if (towardsTag13) return;
     if (auto refusal = CheckInvoiceNumber(books_, clientCode_, document_.type, document_.invoice)) refuse(*refusal);
@@ -176,7 +174,7 @@ void SalesScreen::leaveInvoice(const std::string& text, bool towardsTag13)
 
 void SalesScreen::leaveReference(const std::string& text, bool towardsTag13)
 {
-    document_.reference = QString::fromStdString(text).trimmed().toStdString();
+    document_.reference = CodeAsKept(text);
     if (towardsTag13) return;
     if (auto refusal = CheckReference(document_.type, document_.reference)) refuse(*refusal);
 }
@@ -311,7 +309,8 @@ std::optional<PostingAnswers> SalesScreen::askDialogs(const SalesDocument& docum
 bool SalesScreen::accept()
 {
     SalesDocument document = document_;
-    document.invoice = upper(document.invoice);
+    document.invoice = InvoiceNumberAsKept(document.invoice);
+    document.reference = CodeAsKept(document.reference);
     document.client = document.directCash ? std::string() : clientCode_;
     session_.ledgerCode = "N";
     books_.forgetAccounts();
@@ -320,24 +319,23 @@ bool SalesScreen::accept()
         refuse(*refusal);
         return false;
     }
+    if (LooksPostedAlready(books_, document) && host_.message(kAskPostAgain, KindOf(kAskPostAgain)) != ui::Answer::Yes) return false;
+    // Back to "N" however Accept ends: posted, refused, given up, or failed in the store.
     session_.ledgerCode = "Y";
+    struct LedgerCodeBack {
+        Session& session;
+        ~LedgerCodeBack() { session.ledgerCode = "N"; }
+    } ledgerCodeBack{session_};
     std::optional<PostingAnswers> answers = askDialogs(document);
-    if (!answers) {
-        session_.ledgerCode = "N";
-        return false;
-    }
+    if (!answers) return false;
     auto prepared = posting_.prepare(document, std::move(*answers));
     std::optional<Refusal> refusal;
     if (auto* refused = std::get_if<Refusal>(&prepared)) refusal = *refused;
     if (!refusal) {
         std::optional<std::optional<Refusal>> written = write(std::get<PreparedDocument>(prepared));
-        if (!written) {
-            session_.ledgerCode = "N";
-            return false;  // the user gave up waiting for the client
-        }
+        if (!written) return false;  // the user gave up waiting for the client
         refusal = *written;
     }
-    session_.ledgerCode = "N";
     if (refusal) {
         refuse(*refusal);
         return false;

@@ -345,7 +345,8 @@ void Trcvsales_frm::accept()
         focusAsked_ = false;
         leaveFocusedField();
         if (focusAsked_) return;  // the field refused what it holds: its message said so once
-        screen_->accept();
+        // A posting that fails is rolled back: the error is shown and the document stays typed.
+        ui::RunPosting([this] { screen_->accept(); });
     });
 }
 

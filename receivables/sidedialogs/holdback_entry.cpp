@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "dates/date_format.h"
+#include "money/currency_format.h"
 #include "sidedialogs/percent_text.h"
 
 namespace orvant::sidedialogs {
@@ -28,7 +29,7 @@ std::optional<double> readPercent(const QString& typed)
 
 std::optional<Money> readAmount(const QString& typed, Money base)
 {
-    const std::optional<Money> amount = Money::parse(typed.trimmed().toStdString());
+    const std::optional<Money> amount = ReadTypedAmount(typed.trimmed().toStdString());
     if (!amount || amount->isNegative()) return std::nullopt;
     if (base > Money() && *amount > base) return std::nullopt;
     return amount;
@@ -53,8 +54,7 @@ HoldbackEntry HoldbackEntry::forPurchases(Money base)
 
 Money HoldbackEntry::base() const
 {
-    if (choice_ == HoldbackChoice::HoldbackOnTaxes) return net_;
-    return net_ + federalTax_ + provincialTax_;
+    return HoldbackBase({net_ + federalTax_ + provincialTax_, federalTax_, provincialTax_}, choice_);
 }
 
 std::variant<HoldbackPercentShown, HoldbackRefusal> HoldbackEntry::leavePercent(const QString& typed) const
@@ -62,7 +62,7 @@ std::variant<HoldbackPercentShown, HoldbackRefusal> HoldbackEntry::leavePercent(
     const std::optional<double> percent = readPercent(typed);
     if (!percent) return kBadPercent;
     const Money amount = base() > Money() ? base().percent(*percent) : Money();
-    return HoldbackPercentShown{PercentText(*percent), QString::fromStdString(amount.toString(2))};
+    return HoldbackPercentShown{PercentText(*percent), QString::fromStdString(FormatAmount(amount))};
 }
 
 std::variant<HoldbackEntered, HoldbackRefusal> HoldbackEntry::close(const QString& percentTyped, const QString& amountTyped,
@@ -80,6 +80,7 @@ std::variant<HoldbackEntered, HoldbackRefusal> HoldbackEntry::close(const QStrin
     const std::optional<Date> due = ParseDate(dueDateTyped.toStdString(), ShortDateFormat());
     if (!due) return kBadDueDate;
     entered.amount = *amount;
+    entered.answer.amount = *amount;  // held back to the cent, whatever the percent's decimals
     entered.answer.percent = static_cast<double>(amount->raw()) / static_cast<double>(base().raw()) * 100;
     entered.answer.dueDate = *due;
     return entered;

@@ -14,7 +14,8 @@ const char* const kUsage =
     "                           terms and territories (writes the data root into the registry\n"
     "                           when the registry names none)\n"
     "  create-company N NAME    create company N with every table, a control record and periods\n"
-    "  demo [N]                 make company N (default 1) a demo company\n"
+    "  demo [N]                 make company N (default 1) a demo company, with a quarter of\n"
+    "                           sales, notes, adjustments and cash sales posted to its clients\n"
     "  check [N]                report whether the books of company N (default 1) agree;\n"
     "                           exit status 1 when they do not\n"
     "  user add CODE NAME PASSWORD [--language 0|1|2] [--company N] [--rights RIGHTS]\n"
@@ -25,12 +26,16 @@ const char* const kUsage =
     "                           separated by commas (rcvsales,rcvreceipts,rcvclients)\n"
     "  user list                list the users\n"
     "  user remove CODE         remove a user (never the last one)\n"
-    "  post sales FILE [--company N] [--period N] [--user CODE] [--language 1|2]\n"
+    "  post sales FILE [--company N] [--period N] [--user CODE] [--language 1|2] [--allow-repeats]\n"
     "                           post the sales documents of FILE (\"-\": the standard input),\n"
     "                           one JSON record per line, through the sales screen's checks;\n"
     "                           each refused document is named with its line and reason\n"
     "                           (in English, or French with --language 2) and nothing of it\n"
-    "                           is written; exit status 2 when any was refused\n"
+    "                           is written; exit status 2 when any was refused. A note or\n"
+    "                           adjustment already in the books (same client, type, invoice\n"
+    "                           and reference) or a direct cash sale of a number and date\n"
+    "                           already in the books is refused as already posted, unless\n"
+    "                           --allow-repeats is given\n"
     "  help                     show this text\n"
     "\n"
     "The data root is found in the registry ($ORVANT_REGISTRY, else ~/.config/Karbelo/registry.ini),\n"
@@ -69,6 +74,7 @@ Parsed refuse(std::string why) { return {std::nullopt, std::move(why)}; }
 // The options that take a value, each with what it sets.
 struct Options {
     std::optional<std::string> dataRoot, language, company, rights, period, user;
+    bool allowRepeats = false;
 };
 
 std::optional<std::string>* optionSlot(Options& options, const std::string& name)
@@ -97,6 +103,11 @@ std::string readOptions(const std::vector<std::string>& arguments, Options& opti
         }
         const auto equals = a.find('=');
         const std::string name = a.substr(0, equals);
+        if (name == "--allow-repeats") {  // a flag
+            if (equals != std::string::npos) return name + " takes no value.";
+            options.allowRepeats = true;
+            continue;
+        }
         auto* slot = optionSlot(options, name);
         if (!slot) return "Unknown option " + name + ".";
         std::string value;
@@ -157,6 +168,7 @@ std::string applyPostOptions(const Options& options, Request& request)
         if (options.user->size() > 10) return "--user takes a user code of at most 10 characters.";
         request.postingUser = *options.user;
     }
+    request.allowRepeats = options.allowRepeats;
     return {};
 }
 
@@ -176,11 +188,11 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments)
                       (found->least == found->most ? std::to_string(found->least) : "at most " + std::to_string(found->most)) +
                       " argument(s).");
     const bool userOptions = options.language || options.company || options.rights;
-    const bool postOptions = options.period || options.user;
+    const bool postOptions = options.period || options.user || options.allowRepeats;
     if (found->command == Command::PostSales) {
         if (options.rights) return refuse("--rights goes with user add.");
     } else if (postOptions) {
-        return refuse("--period and --user go with post sales.");
+        return refuse("--period, --user and --allow-repeats go with post sales.");
     } else if (userOptions && found->command != Command::UserAdd) {
         return refuse("--language, --company and --rights go with user add.");
     }

@@ -19,10 +19,11 @@ struct Request {
     std::string userCode, userName, password;
     int language = 1;
     std::string rights = "all";  // "all", "none", or option codes separated by commas
-    // post sales FILE [--company N] [--period N] [--user CODE] [--language 1|2]
+    // post sales FILE [--company N] [--period N] [--user CODE] [--language 1|2] [--allow-repeats]
     std::string file;                 // "-": the standard input
     std::optional<int> period;        // default: the current receivables period
     std::string postingUser = "IMPORT";
+    bool allowRepeats = false;        // post notes, adjustments and cash sales that look posted already
 };
 
 struct Parsed {

@@ -46,7 +46,7 @@ int PostSales(const company::Installation& installation, const Registry& registr
     const auto messageText = messagesOf(registry, request.language);
     sales::PostingContext context{request.period.value_or(salesBooks.settings().currentPeriod), request.postingUser,
                                   messageText(sales::kProjectSaleDescription), {}};
-    sales::SalesImport import(salesBooks, context, messageText);
+    sales::SalesImport import(salesBooks, context, messageText, request.allowRepeats);
     const sales::ImportTotals totals = import.run(in, [&](int line, const std::string& why) {
         out << request.file << ":" << line << ": " << why << "\n";
     });

@@ -41,7 +41,9 @@ ClientFacts ReadClient(store::Table& clients)
 SalesBooks::SalesBooks(store::Database& company, bool jobCosting)
     : company_(company), receivables_(readReceivables(company)), taxRates_(company, "taxrates"), clients_(company, "cli"),
       accounts_(company, "glm"), periods_(company, "Periods"),
-      sales_(company, "SELECT 1 FROM car WHERE car_client = ? AND car_invoice = ? AND car_type = '1' LIMIT 1")
+      sales_(company, "SELECT 1 FROM car WHERE car_client = ? AND car_invoice = ? AND car_type = '1' LIMIT 1"),
+      notes_(company, "SELECT 1 FROM arori WHERE client = ? AND trx_type = ? AND reference = ? AND dr_cr_reference = ? LIMIT 1"),
+      cashSales_(company, "SELECT 1 FROM arori WHERE direct_cash_sale = ? AND reference = ? AND \"date\" = ? LIMIT 1")
 {
     settings_.jobCosting = jobCosting;
     readControl();
@@ -100,13 +102,28 @@ std::optional<std::string> SalesBooks::accountDescription(int account)
 
 bool SalesBooks::saleExists(const std::string& client, const std::string& invoice)
 {
-    sales_.close();
-    sales_.clearBindings();
-    sales_.bind(0, client);
-    sales_.bind(1, invoice);
-    sales_.open();
-    const bool found = !sales_.eof();
-    sales_.close();
+    return exists(sales_, {client, invoice});
+}
+
+bool SalesBooks::noteExists(const std::string& client, const std::string& typeCode, const std::string& invoice,
+                            const std::string& reference)
+{
+    return exists(notes_, {client, typeCode, invoice, reference});
+}
+
+bool SalesBooks::cashSaleExists(const std::string& number, const Date& date)
+{
+    return exists(cashSales_, {true, number, date});
+}
+
+bool SalesBooks::exists(store::Query& query, const std::vector<store::Value>& binds)
+{
+    query.close();
+    query.clearBindings();
+    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
+    query.open();
+    const bool found = !query.eof();
+    query.close();
     return found;
 }
 

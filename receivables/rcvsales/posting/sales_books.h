@@ -62,6 +62,11 @@ public:
     void forgetAccounts() { knownAccounts_.clear(); }
     // Whether the client has a sale (ledger type "1") of exactly this invoice number.
     bool saleExists(const std::string& client, const std::string& invoice);
+    // Whether a note or adjustment of the client with this type, invoice and reference is in
+    // the books (`typeCode` as the document records it).
+    bool noteExists(const std::string& client, const std::string& typeCode, const std::string& invoice, const std::string& reference);
+    // Whether a direct cash sale of this number and date is in the books.
+    bool cashSaleExists(const std::string& number, const Date& date);
     // The month of a period; empty when the period has no row.
     std::string periodMonth(int period);
     // The holdback accounts as the chart holds them; nothing when holdbacks do not apply.
@@ -77,7 +82,9 @@ private:
     TaxRates taxRates_;
     store::Table clients_, accounts_, periods_;
     std::unordered_map<int, std::string> knownAccounts_;
-    store::Query sales_;
+    bool exists(store::Query& query, const std::vector<store::Value>& binds);
+
+    store::Query sales_, notes_, cashSales_;
 };
 
 ClientFacts ReadClient(store::Table& clients);

@@ -1,15 +1,43 @@
 #include "sales_check.h"
 
+#include <algorithm>
+
 namespace orvant::sales {
 
 namespace {
 
 bool isBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
 
+std::optional<Refusal> controlCharacterIn(const std::string& text, SalesField field, int row = -1)
+{
+    if (HoldsControlCharacter(text, field == SalesField::Comment)) return Refusal{kControlCharacter, field, row};
+    return std::nullopt;
+}
+
+// Texts the store would cut short or that would never match again as typed.
+std::optional<Refusal> checkTexts(const SalesDocument& document)
+{
+    if (!document.directCash)
+        if (auto refusal = controlCharacterIn(document.client, SalesField::Client)) return refusal;
+    if (auto refusal = controlCharacterIn(document.invoice, SalesField::Invoice)) return refusal;
+    if (auto refusal = controlCharacterIn(document.reference, SalesField::Reference)) return refusal;
+    if (auto refusal = controlCharacterIn(document.comment, SalesField::Comment)) return refusal;
+    for (int i = 0; i < document.rows.rowCount(); ++i)
+        if (auto refusal = controlCharacterIn(document.rows.row(i).description, SalesField::RowDescription, i)) return refusal;
+    return std::nullopt;
+}
+
+bool holdsAnAmount(const Distribution& rows)
+{
+    const auto& all = rows.rows();
+    return std::any_of(all.begin(), all.end(), [](const DistributionRow& r) { return !r.debit.isZero() || !r.credit.isZero(); });
+}
+
 }  // namespace
 
 std::optional<Refusal> CheckClient(SalesBooks& books, const std::string& code)
 {
+    if (auto refusal = controlCharacterIn(code, SalesField::Client)) return refusal;
     const std::optional<ClientFacts> client = books.findClient(code);
     if (!client) return Refusal{kNoSuchClient, SalesField::Client};
     if (client->creditHold) return Refusal{kClientOnCreditHold, SalesField::Client};
@@ -19,6 +47,7 @@ std::optional<Refusal> CheckClient(SalesBooks& books, const std::string& code)
 std::optional<Refusal> CheckInvoiceNumber(SalesBooks& books, const std::string& client, SalesType type, const std::string& invoice)
 {
     if (isBlank(invoice)) return Refusal{kEnterInvoice, SalesField::Invoice};
+    if (auto refusal = controlCharacterIn(invoice, SalesField::Invoice)) return refusal;
     if (type == SalesType::Adjustment) return std::nullopt;
     const bool exists = books.saleExists(client, invoice);
     if (type == SalesType::Sale && exists) return Refusal{kInvoiceExists, SalesField::Invoice};
@@ -29,7 +58,7 @@ std::optional<Refusal> CheckInvoiceNumber(SalesBooks& books, const std::string& 
 std::optional<Refusal> CheckReference(SalesType type, const std::string& reference)
 {
     if (type != SalesType::Sale && isBlank(reference)) return Refusal{kEnterReference, SalesField::Reference};
-    return std::nullopt;
+    return controlCharacterIn(reference, SalesField::Reference);
 }
 
 std::optional<Refusal> CheckRowAmounts(SalesBooks& books, SalesType type, const std::optional<ClientFacts>& client, int row,
@@ -49,8 +78,10 @@ std::optional<Refusal> CheckRowAmounts(SalesBooks& books, SalesType type, const 
 
 std::optional<Refusal> CheckDocument(SalesBooks& books, const SalesDocument& document, const std::function<bool()>& wantsComment)
 {
+    if (auto refusal = checkTexts(document)) return refusal;
     if (isBlank(document.invoice)) return Refusal{kEnterInvoice, SalesField::Invoice};
     if (!document.rows.recomputed().balanced()) return Refusal{kOutOfBalance, SalesField::Totals};
+    if (!holdsAnAmount(document.rows)) return Refusal{kNothingToPost, SalesField::Totals};
     if (auto refusal = CheckReference(document.type, document.reference)) return refusal;
     if (document.directCash && isBlank(document.comment) && wantsComment && wantsComment())
         return Refusal{kAskForComment, SalesField::Comment};
@@ -67,6 +98,13 @@ std::optional<Refusal> CheckDocument(SalesBooks& books, const SalesDocument& doc
     if (document.directCash) return std::nullopt;
     if (auto refusal = CheckClient(books, document.client)) return refusal;
     return CheckInvoiceNumber(books, document.client, document.type, document.invoice);
+}
+
+bool LooksPostedAlready(SalesBooks& books, const SalesDocument& document)
+{
+    if (document.directCash) return books.cashSaleExists(document.invoice, document.date);
+    if (!document.isNote()) return false;
+    return books.noteExists(document.client, TypeCode(document.type), document.invoice, document.reference);
 }
 
 }  // namespace orvant::sales

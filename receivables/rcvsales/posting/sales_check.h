@@ -27,14 +27,15 @@ struct Refusal {
     friend bool operator==(const Refusal&, const Refusal&) = default;
 };
 
-// The client must exist and not be on credit hold.
+// The client must exist and not be on credit hold; a code with a control character is refused
+// before it is looked for.
 std::optional<Refusal> CheckClient(SalesBooks& books, const std::string& code);
 
 // A sale needs a number the client has no sale under; a note names a sale of the client;
 // an adjustment may name anything. An empty number is refused for every type.
 std::optional<Refusal> CheckInvoiceNumber(SalesBooks& books, const std::string& client, SalesType type, const std::string& invoice);
 
-// A note carries its own number.
+// A note carries its own number. Neither number may hold a control character.
 std::optional<Refusal> CheckReference(SalesType type, const std::string& reference);
 
 // The receivable row takes a credit note in its credit column and a debit note in its debit
@@ -43,11 +44,18 @@ std::optional<Refusal> CheckReference(SalesType type, const std::string& referen
 std::optional<Refusal> CheckRowAmounts(SalesBooks& books, SalesType type, const std::optional<ClientFacts>& client, int row,
                                        const DistributionRow& values);
 
-// What Accept checks, in order: the number, the balance of the rows (as they stand, not the
-// running totals), the reference, the comment of a direct cash sale (`wantsComment` is asked,
-// and a true answer stops with kAskForComment; a batch passes nothing), each row with an amount,
-// then the client and the number's rule.
+// What Accept checks, in order: the texts (no control characters), the number, the balance of
+// the rows (as they stand, not the running totals), that some row holds an amount, the
+// reference, the comment of a direct cash sale (`wantsComment` is asked, and a true answer
+// stops with kAskForComment; a batch passes nothing), each row with an amount, then the client
+// and the number's rule.
 std::optional<Refusal> CheckDocument(SalesBooks& books, const SalesDocument& document,
                                      const std::function<bool()>& wantsComment = {});
+
+// Whether the document looks posted already: a note or adjustment of the client with its type,
+// invoice and reference, or a direct cash sale of its number and date. (A sale under a number
+// the client has is refused by the number's rule.) The screen asks before posting it again; an
+// import refuses it unless told to post repeats.
+bool LooksPostedAlready(SalesBooks& books, const SalesDocument& document);
 
 }  // namespace orvant::sales

@@ -7,8 +7,8 @@
 
 namespace orvant::sales {
 
-SalesImport::SalesImport(SalesBooks& books, PostingContext context, MessageText messageText)
-    : books_(books), posting_(books), context_(std::move(context)), messageText_(std::move(messageText))
+SalesImport::SalesImport(SalesBooks& books, PostingContext context, MessageText messageText, bool allowRepeats)
+    : books_(books), posting_(books), context_(std::move(context)), messageText_(std::move(messageText)), allowRepeats_(allowRepeats)
 {
 }
 
@@ -81,6 +81,7 @@ std::optional<std::string> SalesImport::post(SalesRecord& record)
         const std::optional<ClientFacts> client = document.directCash ? std::nullopt : books_.findClient(document.client);
         document.dueDate = client ? DueDate(document.date, client->dueDays) : document.date;
     }
+    if (!allowRepeats_ && LooksPostedAlready(books_, document)) return std::string("already posted");
     PostingAnswers answers;
     if (auto why = answersFor(record, answers)) return why;
     auto prepared = posting_.prepare(document, std::move(answers));
@@ -103,7 +104,7 @@ std::optional<std::string> SalesImport::answersFor(SalesRecord& record, PostingA
                                                     : "the document has no tax row of rate " + std::to_string(code);
         line->net = net;
     }
-    if (record.holdback && record.holdback->percent > 0) {
+    if (record.holdback && record.holdback->holdsBack()) {
         if (!posting_.asksHoldback(document)) return std::string("holdbacks are not kept for this document in these books");
         answers.holdback = record.holdback;
         answers.holdback->choice = record.holdbackChoice.value_or(books_.settings().holdbackChoice);

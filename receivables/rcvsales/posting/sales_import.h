@@ -28,7 +28,9 @@ public:
     // The text of one of the sales screen's messages, in the language of the report.
     using MessageText = std::function<std::string(int number)>;
 
-    SalesImport(SalesBooks& books, PostingContext context, MessageText messageText);
+    // A note, adjustment or direct cash sale that looks posted already is refused unless
+    // `allowRepeats`.
+    SalesImport(SalesBooks& books, PostingContext context, MessageText messageText, bool allowRepeats = false);
 
     // Posts every record of the stream; blank lines are passed over. `refused` hears of each
     // refusal with its line number (from 1). A store that can take no more stops the import:
@@ -49,6 +51,7 @@ private:
     SalesPosting posting_;
     PostingContext context_;
     MessageText messageText_;
+    bool allowRepeats_;
 };
 
 }  // namespace orvant::sales

@@ -27,6 +27,10 @@ enum SalesMessage {
     kNegativeAmount = 22,
     kDebitAndCredit = 23,
     kHoldbackRefused = 24,
+    kWaitingForClient = 25,
+    kNothingToPost = 26,
+    kControlCharacter = 27,
+    kAskPostAgain = 28,
 };
 
 }  // namespace orvant::sales

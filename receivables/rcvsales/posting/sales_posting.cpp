@@ -1,5 +1,7 @@
 #include "sales_posting.h"
 
+#include <algorithm>
+
 #include "books/control_accounts.h"
 #include "store/error.h"
 
@@ -8,6 +10,29 @@ namespace orvant::sales {
 namespace {
 
 bool hasAmount(const DistributionRow& row) { return row.account != 0 && !(row.debit.isZero() && row.credit.isZero()); }
+
+// The totals of the journal lines the rows make: each row's debit, or its credit when it has no
+// debit.
+DistributionTotals journalTotals(const Distribution& rows)
+{
+    DistributionTotals totals;
+    for (const DistributionRow& row : rows.rows()) {
+        if (!hasAmount(row)) continue;
+        if (!row.debit.isZero()) totals.debit += row.debit;
+        else totals.credit += row.credit;
+    }
+    return totals;
+}
+
+// The last word before anything is written, whatever the rows went through since they were
+// checked: an entry with no line, or one whose lines do not balance, never reaches the journal.
+std::optional<Refusal> checkLinesToWrite(const Distribution& rows)
+{
+    const auto& all = rows.rows();
+    if (std::none_of(all.begin(), all.end(), hasAmount)) return Refusal{kNothingToPost, SalesField::Totals};
+    if (!journalTotals(rows).balanced()) return Refusal{kOutOfBalance, SalesField::Totals};
+    return std::nullopt;
+}
 
 std::string headerMemo(const SalesDocument& document, const std::optional<ClientFacts>& client)
 {
@@ -34,15 +59,12 @@ SalesPosting::SalesPosting(SalesBooks& books)
 
 SalesTotals SalesPosting::totals(const SalesDocument& document) const
 {
-    SalesTotals totals;
-    for (const DistributionRow& row : document.rows.rows()) {
-        if (row.debit <= Money() && row.credit <= Money()) continue;
-        const Money amount = row.debit + row.credit;
-        if (books_.isFederalTax(row.account)) totals.federalTax += amount;
-        else if (books_.isProvincialTax(row.account)) totals.provincialTax += amount;
-        else if (books_.receivables().isControlAccount(row.account)) totals.receivable += amount;
-    }
-    return totals;
+    return HoldbackBasisOf(document.rows, taxAccounts(), books_.receivables());
+}
+
+HoldbackTaxAccounts SalesPosting::taxAccounts() const
+{
+    return {books_.settings().federalTaxAccount, books_.settings().provincialTaxAccounts};
 }
 
 std::vector<sidedialogs::TaxPerRateLine> SalesPosting::taxLinesToAsk(const SalesDocument& document) const
@@ -65,12 +87,10 @@ std::variant<PreparedDocument, Refusal> SalesPosting::prepare(const SalesDocumen
         prepared.taxes = std::move(answers.taxes);
         sidedialogs::SignDebitedLines(prepared.taxes);
     }
-    if (answers.holdback && answers.holdback->percent > 0 && asksHoldback(document)) {
-        const SalesSettings& settings = books_.settings();
-        HoldbackTaxAccounts taxes{settings.federalTaxAccount, settings.provincialTaxAccounts};
-        prepared.holdback = ApplyHoldback(prepared.document.rows, answers.holdback->percent, answers.holdback->choice,
-                                          *books_.holdbackAccounts(), taxes, books_.receivables());
-        if (prepared.holdback.status == HoldbackResult::BothSides || prepared.holdback.status == HoldbackResult::NoBase)
+    if (answers.holdback && asksHoldback(document)) {
+        prepared.holdback =
+            ApplyHoldback(prepared.document.rows, *answers.holdback, *books_.holdbackAccounts(), taxAccounts(), books_.receivables());
+        if (prepared.holdback.status != HoldbackResult::Applied && prepared.holdback.status != HoldbackResult::Nothing)
             return Refusal{kHoldbackRefused, SalesField::Totals};
         prepared.holdbackDueDate = answers.holdback->dueDate;
         for (int row = kHoldbackRow; row < kDistributionRows; ++row)
@@ -88,6 +108,7 @@ std::variant<PreparedDocument, Refusal> SalesPosting::prepare(const SalesDocumen
 std::optional<Refusal> SalesPosting::write(const PreparedDocument& prepared, const PostingContext& context)
 {
     const SalesDocument& document = prepared.document;
+    if (auto refusal = checkLinesToWrite(document.rows)) return refusal;
     std::optional<ClientFacts> client;
     if (!document.directCash) {
         if (!clients_.findKey({document.client})) return Refusal{kNoSuchClient, SalesField::Client};
@@ -136,13 +157,8 @@ void SalesPosting::writeRows(const PreparedDocument& prepared, const PostingCont
     const SalesDocument& document = prepared.document;
     const JournalKey key{context.period, SalesJournal(client), document.invoice, document.date};
     const JournalHeaderText header{headerMemo(document, client), context.user};
-    Money debits, credits;
-    for (const DistributionRow& row : document.rows.rows()) {
-        if (!hasAmount(row)) continue;
-        if (!row.debit.isZero()) debits += row.debit;
-        else credits += row.credit;
-    }
-    journal_.addToHeader(key, header, debits, credits);
+    const DistributionTotals totals = journalTotals(document.rows);
+    journal_.addToHeader(key, header, totals.debit, totals.credit);
     bool clientDone = false;
     for (int i = 0; i < document.rows.rowCount(); ++i) {
         const DistributionRow& row = document.rows.row(i);

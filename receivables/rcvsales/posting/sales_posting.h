@@ -22,11 +22,9 @@
 
 namespace orvant::sales {
 
-// The document's amounts by kind of account, from its rows with a positive amount.
-struct SalesTotals {
-    Money receivable, federalTax, provincialTax;
-    Money net() const { return receivable - federalTax - provincialTax; }
-};
+// The document's amounts by kind of account, from its rows with a positive amount: what the
+// holdback is worked out from, and what the project dialog distributes.
+using SalesTotals = HoldbackBasis;
 
 // What the user answered in the dialogs.
 struct PostingAnswers {
@@ -68,12 +66,14 @@ public:
     // signed, the project lines checked. Nothing is written.
     std::variant<PreparedDocument, Refusal> prepare(const SalesDocument& document, PostingAnswers answers);
 
-    // Writes the document. A refusal found under the client's lock (the client gone or put on
+    // Writes the document. Rows that write no line, or lines that would not balance, are
+    // refused before anything is locked. A refusal found under the client's lock (the client gone or put on
     // credit hold, the number taken meanwhile) writes nothing; a store error propagates with
     // nothing written.
     std::optional<Refusal> write(const PreparedDocument& prepared, const PostingContext& context);
 
 private:
+    HoldbackTaxAccounts taxAccounts() const;
     void writeRows(const PreparedDocument& prepared, const PostingContext& context, const std::optional<ClientFacts>& client);
     void updateClient(const PreparedDocument& prepared);
     void addLedgerEntry(const PreparedDocument& prepared, const ClientFacts& client, const PostingContext& context,

@@ -23,7 +23,11 @@ void onlyKnownFields(const QJsonObject& object, const QSet<QString>& known, cons
         if (!known.contains(key)) refuse(where + "has no field \"" + key.toStdString() + "\"");
 }
 
-std::string text(const QJsonObject& object, const char* name, int width, bool required = false)
+using Keep = std::string (*)(const std::string&);
+
+// A text as the books keep it (`keep`: trimmed, in capitals, as the screen keeps the field); its
+// width is that of the text kept.
+std::string text(const QJsonObject& object, const char* name, int width, bool required = false, Keep keep = nullptr)
 {
     const QJsonValue value = object.value(QLatin1String(name));
     if (value.isUndefined() || value.isNull()) {
@@ -31,9 +35,11 @@ std::string text(const QJsonObject& object, const char* name, int width, bool re
         return {};
     }
     if (!value.isString()) refuse(std::string("\"") + name + "\" must be a text");
-    const QString s = value.toString();
-    if (s.toUcs4().size() > width) refuse(std::string("\"") + name + "\" holds at most " + std::to_string(width) + " characters");
-    return s.toStdString();
+    std::string kept = value.toString().toStdString();
+    if (keep) kept = keep(kept);
+    if (QString::fromStdString(kept).toUcs4().size() > width)
+        refuse(std::string("\"") + name + "\" holds at most " + std::to_string(width) + " characters");
+    return kept;
 }
 
 Date date(const QJsonObject& object, const char* name, bool required)
@@ -91,8 +97,6 @@ SalesType type(const QJsonObject& object)
     refuse("\"type\" is sale, debit, credit or adjustment, not " + name);
 }
 
-std::string upper(const std::string& s) { return QString::fromStdString(s).toUpper().toStdString(); }
-
 void readRows(const QJsonObject& object, SalesDocument& document)
 {
     const QJsonArray rows = array(object, "rows");
@@ -127,11 +131,18 @@ void readHoldback(const QJsonObject& object, SalesRecord& record)
     if (value.isUndefined() || value.isNull()) return;
     if (!value.isObject()) refuse("\"holdback\" must be an object");
     const QJsonObject holdback = value.toObject();
-    onlyKnownFields(holdback, {"percent", "choice", "due"}, "the holdback ");
-    const double percent = holdback.value(QLatin1String("percent")).toDouble(-1);
-    if (!holdback.value(QLatin1String("percent")).isDouble() || percent < 0 || percent > 100)
-        refuse("the holdback's \"percent\" must be a number from 0 to 100");
-    record.holdback = HoldbackAnswer{percent, date(holdback, "due", percent > 0), HoldbackChoice::TaxesBeforeHoldback};
+    onlyKnownFields(holdback, {"percent", "amount", "choice", "due"}, "the holdback ");
+    HoldbackAnswer answer;
+    if (holdback.contains(QLatin1String("amount"))) {
+        if (holdback.contains(QLatin1String("percent"))) refuse("the holdback takes a \"percent\" or an \"amount\", not both");
+        answer.amount = amount(holdback, "amount");
+    } else {
+        answer.percent = holdback.value(QLatin1String("percent")).toDouble(-1);
+        if (!holdback.value(QLatin1String("percent")).isDouble() || answer.percent < 0 || answer.percent > 100)
+            refuse("the holdback's \"percent\" must be a number from 0 to 100");
+    }
+    answer.dueDate = date(holdback, "due", answer.holdsBack());
+    record.holdback = answer;
     if (holdback.contains(QLatin1String("choice")))
         record.holdbackChoice = integer(holdback, "choice", 0, 1) == 1 ? HoldbackChoice::HoldbackOnTaxes : HoldbackChoice::TaxesBeforeHoldback;
 }
@@ -156,13 +167,11 @@ SalesRecord read(const QJsonObject& object)
     const QJsonValue cash = object.value(QLatin1String("cash"));
     if (!cash.isUndefined() && !cash.isBool()) refuse("\"cash\" must be true or false");
     document.directCash = cash.toBool(false);
-    document.client = document.directCash ? text(object, "client", kClientWidth) : text(object, "client", kClientWidth, true);
+    document.client = text(object, "client", kClientWidth, !document.directCash, &CodeAsKept);
     document.type = type(object);
-    // Capitals may be longer than the letters typed ("ß" gives "SS").
-    document.invoice = upper(text(object, "invoice", kNumberWidth, true));
-    if (QString::fromStdString(document.invoice).toUcs4().size() > kNumberWidth)
-        refuse("\"invoice\" holds at most " + std::to_string(kNumberWidth) + " characters in capitals");
-    document.reference = text(object, "reference", kNumberWidth);
+    // Capitals may be longer than the letters typed ("ß" gives "SS"): the width is the capitals'.
+    document.invoice = text(object, "invoice", kNumberWidth, true, &InvoiceNumberAsKept);
+    document.reference = text(object, "reference", kNumberWidth, false, &CodeAsKept);
     document.date = date(object, "date", true);
     document.dueDate = date(object, "due", false);
     record.dueDateGiven = document.dueDate.isValid();

@@ -133,6 +133,81 @@ TEST_P(SalesCheck, ADirectCashSaleKeepsOffTheReceivableAndMayAskForAComment)
     EXPECT_EQ(CheckDocument(books(), cash), (Refusal{kCashSaleOnReceivable, SalesField::RowAccount, 0}));
 }
 
+TEST_P(SalesCheck, TextsHoldingControlCharactersAreRefusedWhereTheyWereTyped)
+{
+    using namespace std::string_literals;
+    struct Case {
+        SalesField field;
+        std::string text;
+    };
+    const Case cases[] = {
+        {SalesField::Client, "ABC100\0x"s},  // the store would cut it to a client that exists
+        {SalesField::Invoice, "N\0A"s},
+        {SalesField::Reference, "R\x1b"s},
+        {SalesField::Comment, "paid\0"s},
+        {SalesField::RowDescription, "tab\there"s},
+    };
+    for (const Case& c : cases) {
+        SalesDocument sale = balancedSale();
+        sale.type = SalesType::Adjustment;
+        sale.reference = "R1";
+        if (c.field == SalesField::Client) sale.client = c.text;
+        if (c.field == SalesField::Invoice) sale.invoice = c.text;
+        if (c.field == SalesField::Reference) sale.reference = c.text;
+        if (c.field == SalesField::Comment) sale.comment = c.text;
+        if (c.field == SalesField::RowDescription) sale.rows.setDescription(1, c.text);
+        const auto refusal = CheckDocument(books(), sale);
+        ASSERT_TRUE(refusal) << static_cast<int>(c.field);
+        EXPECT_EQ(refusal->message, kControlCharacter);
+        EXPECT_EQ(refusal->field, c.field);
+    }
+    EXPECT_EQ(CheckClient(books(), "ABC100\0x"s)->message, kControlCharacter);
+    EXPECT_EQ(CheckInvoiceNumber(books(), "ABC100", SalesType::Adjustment, "N\0B"s)->message, kControlCharacter);
+    SalesDocument lines = balancedSale();
+    lines.comment = "first line\r\nsecond\tline";
+    EXPECT_EQ(CheckDocument(books(), lines), std::nullopt) << "a comment may hold line breaks and tabs";
+    EXPECT_EQ(InvoiceNumberAsKept(" pad1 "), "PAD1");
+    EXPECT_EQ(CodeAsKept("\tCR 1 "), "CR 1");
+}
+
+TEST_P(SalesCheck, ADocumentWithNoAmountHasNothingToPost)
+{
+    SalesDocument empty = document("ABC100", SalesType::Sale, "E1");
+    addRow(empty, 0, kReceivable, nullptr, nullptr);
+    EXPECT_EQ(CheckDocument(books(), empty), (Refusal{kNothingToPost, SalesField::Totals}));
+}
+
+TEST_P(SalesCheck, NotesAndCashSalesLookPostedAlreadyByTheirOwnKeys)
+{
+    const std::string insert = "INSERT INTO arori (seq, reference, client, \"date\", direct_cash_sale, trx_type, dr_cr_reference) "
+                               "VALUES ((SELECT COALESCE(MAX(seq), 0) + 1 FROM arori), ?, ?, ?, ?, ?, ?)";
+    execute(insert, {"A1", "ABC100", *Date::fromYmd(2026, 3, 10), false, "5", "CR1"});
+    execute(insert, {"CASH1", "", *Date::fromYmd(2026, 3, 10), true, "1", ""});
+    struct Case {
+        SalesType type;
+        bool cash;
+        const char* invoice;
+        const char* reference;
+        int day;
+        bool posted;
+    };
+    const Case cases[] = {
+        {SalesType::Credit, false, "A1", "CR1", 20, true},  // whatever the date
+        {SalesType::Credit, false, "A1", "CR2", 10, false},
+        {SalesType::Debit, false, "A1", "CR1", 10, false},
+        {SalesType::Adjustment, false, "A1", "CR1", 10, false},
+        {SalesType::Sale, true, "CASH1", "", 10, true},
+        {SalesType::Sale, true, "CASH1", "", 11, false},
+        {SalesType::Sale, false, "CASH1", "", 10, false},  // a sale's number has its own rule
+    };
+    for (const Case& c : cases) {
+        SalesDocument d = document(c.cash ? "" : "ABC100", c.type, c.invoice, c.reference);
+        d.directCash = c.cash;
+        d.date = *Date::fromYmd(2026, 3, c.day);
+        EXPECT_EQ(LooksPostedAlready(books(), d), c.posted) << c.invoice << " " << c.reference << " " << c.day;
+    }
+}
+
 ORVANT_BOOKS_ON_EVERY_ENGINE(SalesCheck);
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "sales_fixture.h"
 #include "sales_import.h"
+#include "sidedialogs/holdback_entry.h"
 
 namespace orvant::sales::testing {
 namespace {
@@ -39,7 +40,7 @@ protected:
 
     static PostingAnswers holdback(double percent, HoldbackChoice choice = HoldbackChoice::TaxesBeforeHoldback)
     {
-        return {{}, HoldbackAnswer{percent, *Date::fromYmd(2026, 9, 30), choice}, {}};
+        return {{}, HoldbackAnswer{percent, *Date::fromYmd(2026, 9, 30), choice, std::nullopt}, {}};
     }
 
     void expectBooksAgree()
@@ -74,8 +75,8 @@ TEST_P(SalesJobCosting, SeveralReceivableRowsStayBalancedToTheCent)
     addRow(document, 1, kReceivable, "100.75", nullptr);
     addRow(document, 2, kSales, nullptr, "201.50");
     ASSERT_EQ(post(document, holdback(10)), std::nullopt);
-    EXPECT_EQ(money("SELECT SUM(tjld_debit) FROM tjld WHERE tjld_account = ?", {kReceivable}), Amount("181.34"));
-    EXPECT_EQ(money("SELECT tjld_debit FROM tjld WHERE tjld_account = ?", {kHoldbackReceivable}), Amount("20.16"));
+    EXPECT_EQ(money("SELECT SUM(tjld_debit) FROM tjld WHERE tjld_account = ?", {kReceivable}), Amount("181.35"));
+    EXPECT_EQ(money("SELECT tjld_debit FROM tjld WHERE tjld_account = ?", {kHoldbackReceivable}), Amount("20.15"));
     EXPECT_EQ(money("SELECT cli_current_bal FROM cli WHERE cli_code = 'ABC100'"), Amount("201.50"));
     expectBooksAgree();
 }
@@ -179,6 +180,48 @@ TEST_P(SalesJobCosting, ProjectChargesAreCheckedFirstThenWrittenWithTheDocument)
     EXPECT_EQ(count("SELECT jctrans_period FROM jctrans WHERE jctrans_seq = 42"), 4);
     EXPECT_EQ(scalar("SELECT jctrans_desc FROM jctrans WHERE jctrans_seq = 42").asString(), "ABC Construction Ltd.");
     EXPECT_EQ(money("SELECT jctrans_tot FROM jctrans WHERE jctrans_seq = 42"), Amount("60.00"));
+}
+
+TEST_P(SalesJobCosting, ATaxRowOnTheReceivablesSideIsHeldBackInBalance)
+{
+    addTaxHoldbackAccounts();
+    SalesDocument document = this->document("ABC100", SalesType::Sale, "H7");
+    addRow(document, 0, kReceivable, "1000.00", nullptr);
+    addRow(document, 1, kFederalTax, "50.00", nullptr);
+    addRow(document, 2, kSales, nullptr, "1050.00");
+    ASSERT_EQ(post(document, holdback(10, HoldbackChoice::HoldbackOnTaxes)), std::nullopt);
+    EXPECT_EQ(money("SELECT tjld_debit FROM tjld WHERE tjld_account = ?", {kGstHoldback}), Amount("5.00"));
+    EXPECT_EQ(money("SELECT car_fed_tax FROM car WHERE car_type = '6'"), Amount("-5.00"));
+    expectBooksAgree();
+}
+
+TEST_P(SalesJobCosting, AnAmountTypedIsHeldBackToTheCent)
+{
+    SalesDocument document = this->document("ABC100", SalesType::Sale, "H8");
+    addRow(document, 0, kReceivable, "677.82", nullptr);
+    addRow(document, 1, kReceivable, "1629.69", nullptr);
+    addRow(document, 2, kSales, nullptr, "2307.51");
+    PostingAnswers answers = holdback(5.646779);
+    answers.holdback->amount = Amount("130.30");
+    ASSERT_EQ(post(document, answers), std::nullopt);
+    EXPECT_EQ(money("SELECT car_amount FROM car WHERE car_type = '6'"), Amount("130.30"));
+    EXPECT_EQ(money("SELECT car_amount FROM car WHERE car_type = '1'"), Amount("2177.21"));
+    expectBooksAgree();
+}
+
+// The screen's dialog finds no base to hold back from; the import is refused the same.
+TEST_P(SalesJobCosting, AnAdjustmentWithANetOfZeroHasNoHoldbackOnItsTaxes)
+{
+    addTaxHoldbackAccounts();
+    execute("UPDATE jcctrl SET jcctrl_taxcalctype = 1");
+    SalesImport import(books(true), context, [](int n) { return "M" + std::to_string(n); });
+    const std::string adjustment = R"({"client": "ABC100", "type": "adjustment", "invoice": "T1", "reference": "ADJ1", "date": "2026-03-10", )"
+                                   R"("rows": [{"account": 1100, "debit": "7.00"}, {"account": 2200, "credit": "7.00"}], )";
+    EXPECT_EQ(import.post(adjustment + R"("holdback": {"percent": 10, "due": "2026-09-30"}})"), "M24");
+    EXPECT_EQ(import.post(adjustment + R"("holdback": {"amount": "0.70", "due": "2026-09-30"}})"), "M24");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 0);
+    const auto entry = sidedialogs::HoldbackEntry::forSales(Money(), Amount("7.00"), Money(), HoldbackChoice::HoldbackOnTaxes);
+    EXPECT_EQ(entry.base(), Money()) << "the dialog's base";
 }
 
 ORVANT_BOOKS_ON_EVERY_ENGINE(SalesJobCosting);

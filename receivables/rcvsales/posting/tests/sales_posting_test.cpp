@@ -188,6 +188,23 @@ TEST_P(SalesPostingTest, ARecordLeftHalfWrittenByAFailureIsNotSavedByTheNextDocu
     EXPECT_EQ(balance(), Amount("115.00"));
 }
 
+TEST_P(SalesPostingTest, LinesThatWouldNotBalanceOrDoNotExistAreNeverWritten)
+{
+    PreparedDocument unbalanced{sale("U1"), {}, {}, {}, {}};
+    unbalanced.document.rows.setCredit(1, Amount("99.99"));
+    PreparedDocument empty{document("ABC100", SalesType::Sale, "U2"), {}, {}, {}, {}};
+    PreparedDocument noAccount{sale("U3"), {}, {}, {}, {}};
+    noAccount.document.rows.setAccount(1, 0, {});  // a row without an account writes no line
+    noAccount.document.rows.setCredit(1, Amount("100.00"));
+    const std::pair<PreparedDocument*, SalesMessage> cases[] = {
+        {&unbalanced, kOutOfBalance}, {&empty, kNothingToPost}, {&noAccount, kOutOfBalance}};
+    for (const auto& [prepared, message] : cases)
+        EXPECT_EQ(posting().write(*prepared, context), (Refusal{message, SalesField::Totals})) << prepared->document.invoice;
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM arori"), 0);
+}
+
 ORVANT_BOOKS_ON_EVERY_ENGINE(SalesPostingTest);
 
 }  // namespace
