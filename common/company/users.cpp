@@ -1,5 +1,7 @@
 #include "company/users.h"
 
+#include <algorithm>
+
 #include "company/company_creation.h"
 #include "company/passwords.h"
 #include "store/table.h"
@@ -48,6 +50,8 @@ void checkNewUser(const Installation& installation, Table& users, const User& us
     const std::string text = UserPasswordText(password);
     for (users.first(); !users.eof(); users.next()) {
         if (users.field("User_code").asString() == user.code) throw SetupError("The user code " + user.code + " is in use.");
+        // The name is what the user's postings record and what the session carries.
+        if (users.field("User_name").asString() == user.name) throw SetupError("Another user is named " + user.name + ".");
         // The password identifies the user at login, so no two users may share one.
         if (PasswordMatches(users.field("User_password").asString(), text)) throw SetupError("Another user has this password.");
     }
@@ -87,18 +91,39 @@ std::vector<User> ListUsers(store::Database& dataRoot)
     return out;
 }
 
+// Somebody must still be able to do everything, the users' own upkeep included: the last user
+// holding every right stays.
 void RemoveUser(const Installation& installation, const std::string& code)
 {
     const auto root = OpenDataRoot(installation);
-    Table users(*root, "user");
-    users.open();
-    if (users.recordCount() <= 1) throw SetupError("The last user cannot be removed: nobody could log in.");
-    for (users.first(); !users.eof(); users.next()) {
-        if (users.field("User_code").asString() != code) continue;
-        users.deleteRecord();
+    const std::vector<User> users = ListUsers(*root);
+    if (users.size() <= 1) throw SetupError("The last user cannot be removed: nobody could log in.");
+    const auto gone = std::find_if(users.begin(), users.end(), [&](const User& u) { return u.code == code; });
+    if (gone == users.end()) throw SetupError("There is no user " + code + ".");
+    const auto allRights = [](const User& u) { return u.rights == AllRights(); };
+    if (allRights(*gone) && std::count_if(users.begin(), users.end(), allRights) == 1)
+        throw SetupError("User " + code + " is the last one holding every right: give them to another user first.");
+    Table table(*root, "user");
+    table.open();
+    for (table.first(); !table.eof(); table.next()) {
+        if (table.field("User_code").asString() != code) continue;
+        table.deleteRecord();
         return;
     }
-    throw SetupError("There is no user " + code + ".");
+}
+
+std::optional<User> FindUserByCode(store::Database& dataRoot, const std::string& code)
+{
+    for (User& user : ListUsers(dataRoot))
+        if (user.code == code) return std::move(user);
+    return std::nullopt;
+}
+
+std::optional<User> FindUserByName(store::Database& dataRoot, const std::string& name)
+{
+    for (User& user : ListUsers(dataRoot))
+        if (user.name == name) return std::move(user);
+    return std::nullopt;
 }
 
 std::optional<User> FindUserByPassword(store::Database& dataRoot, const std::string& typed)

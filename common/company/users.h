@@ -26,18 +26,22 @@ struct User {
     std::string rights;    // User_security, 200 bytes
 };
 
-// Refuses (SetupError, nothing written) a missing or too long code or name, a code in use, a
-// password that is empty, too long or already another user's, a language other than 0, 1 or 2,
+// Refuses (SetupError, nothing written) a missing or too long code or name, a code or a name in
+// use, a password that is empty, too long or already another user's, a language other than 0, 1 or 2,
 // and a company that does not exist.
 void AddUser(const Installation& installation, const User& user, const std::string& password);
 
 std::vector<User> ListUsers(const Installation& installation);
 std::vector<User> ListUsers(store::Database& dataRoot);
 
-// Refuses to remove the last user: nobody could log in any more.
+// Refuses to remove the last user (nobody could log in any more) and the last user holding
+// every right (nobody could manage the others).
 void RemoveUser(const Installation& installation, const std::string& code);
 
 // The user whose password this is (compared in capitals), if any.
 std::optional<User> FindUserByPassword(store::Database& dataRoot, const std::string& typed);
+std::optional<User> FindUserByCode(store::Database& dataRoot, const std::string& code);
+// Names are unique: a session names its user by `User_name`.
+std::optional<User> FindUserByName(store::Database& dataRoot, const std::string& name);
 
 }  // namespace orvant::company

@@ -1,10 +1,17 @@
-#include "core/enabled_options.h"
+#include "options/enabled_options.h"
 
-namespace orvant::launcher {
+namespace orvant {
 
 bool MayRun(const UserSecurity& rights, const MenuOption& option)
 {
     return HasRight(rights, MenuTagOf(option), option.group, option.item);
+}
+
+bool MayOpen(const UserSecurity& rights, QStringView code, std::optional<int> excludedMenu)
+{
+    const MenuOption* option = FindOption(code);
+    if (option && option->menu != excludedMenu) return MayRun(rights, *option);
+    return rights == UserSecurity::full();
 }
 
 std::vector<const MenuOption*> EnabledOptions(const UserSecurity& rights)
@@ -33,4 +40,4 @@ bool GrantOption(UserSecurity& rights, QStringView code)
     return true;
 }
 
-}  // namespace orvant::launcher
+}  // namespace orvant

@@ -5,13 +5,19 @@
 #include <QStringList>
 #include <vector>
 
-#include "core/option_registry.h"
-#include "core/rights.h"
+#include "options/option_registry.h"
+#include "options/rights.h"
 
-namespace orvant::launcher {
+namespace orvant {
 
 // A shortcut entry follows the option it starts: enabled exactly when that option is.
 bool MayRun(const UserSecurity& rights, const MenuOption& option);
+
+// The one rule for opening an option by its code, from a menu, the quick link, the Tools menu
+// or a desktop shortcut: the code names an option (outside `excludedMenu`, when given) that the
+// user has the right to. A code that names no option is opened only by a user holding every
+// right, who can also correct it.
+bool MayOpen(const UserSecurity& rights, QStringView code, std::optional<int> excludedMenu = std::nullopt);
 
 // The options the user may run, in menu order.
 std::vector<const MenuOption*> EnabledOptions(const UserSecurity& rights);
@@ -28,4 +34,4 @@ OptionLists OptionListsFor(const UserSecurity& rights, int language);
 // Gives the right to the option of that code; false when no option has it.
 bool GrantOption(UserSecurity& rights, QStringView code);
 
-}  // namespace orvant::launcher
+}  // namespace orvant

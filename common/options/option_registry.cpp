@@ -1,12 +1,12 @@
-#include "core/option_registry.h"
+#include "options/option_registry.h"
 
-#include "core/option_table.h"
+#include "options/option_table.h"
 
-namespace orvant::launcher {
+namespace orvant {
 
 namespace {
 
-void addOptions(std::vector<MenuOption>& options, int menu, const std::vector<table::SubMenuRows>& subMenus)
+void addOptions(std::vector<MenuOption>& options, int menu, const std::vector<option_rows::SubMenuRows>& subMenus)
 {
     for (int group = 0; group < static_cast<int>(subMenus.size()); ++group) {
         const auto& rows = subMenus[group].options;
@@ -16,15 +16,15 @@ void addOptions(std::vector<MenuOption>& options, int menu, const std::vector<ta
     }
 }
 
-HeadEntry headEntry(const table::HeadRow& row)
+HeadEntry headEntry(const option_rows::HeadRow& row)
 {
     switch (row.kind) {
-    case table::HeadRow::Shortcut: {
+    case option_rows::HeadRow::Shortcut: {
         const QString code = QString::fromUtf8(row.code);
         return {HeadEntry::Kind::Shortcut, code + u'f', FindOption(code)};
     }
-    case table::HeadRow::TrackerDatabases: return {HeadEntry::Kind::TrackerDatabases, {}, nullptr};
-    case table::HeadRow::Separator: break;
+    case option_rows::HeadRow::TrackerDatabases: return {HeadEntry::Kind::TrackerDatabases, {}, nullptr};
+    case option_rows::HeadRow::Separator: break;
     }
     return {};
 }
@@ -32,7 +32,7 @@ HeadEntry headEntry(const table::HeadRow& row)
 std::vector<MenuOption> buildOptions()
 {
     std::vector<MenuOption> options;
-    const auto& rows = table::Menus();
+    const auto& rows = option_rows::Menus();
     for (int menu = 0; menu < static_cast<int>(rows.size()); ++menu) addOptions(options, menu, rows[menu].subMenus);
     return options;
 }
@@ -41,13 +41,13 @@ std::vector<MenuOption> buildOptions()
 std::vector<TopMenu> buildMenus()
 {
     std::vector<TopMenu> menus;
-    const auto& rows = table::Menus();
+    const auto& rows = option_rows::Menus();
     for (int position = 0; position < static_cast<int>(rows.size()); ++position) {
-        const table::MenuRows& row = rows[position];
+        const option_rows::MenuRows& row = rows[position];
         TopMenu menu{position, QString::fromUtf8(row.english), QString::fromUtf8(row.french), row.tag,
                      row.firstControlledSubMenu, {}, {}};
-        for (const table::HeadRow& head : row.head) menu.head.push_back(headEntry(head));
-        for (const table::SubMenuRows& sub : row.subMenus)
+        for (const option_rows::HeadRow& head : row.head) menu.head.push_back(headEntry(head));
+        for (const option_rows::SubMenuRows& sub : row.subMenus)
             menu.subMenus.push_back({QString::fromUtf8(sub.english), QString::fromUtf8(sub.french)});
         menus.push_back(std::move(menu));
     }
@@ -92,4 +92,4 @@ std::vector<const MenuOption*> OptionsOf(int menu, int group)
 
 int MenuTagOf(const MenuOption& option) { return *TopMenus()[option.menu].tag; }
 
-}  // namespace orvant::launcher
+}  // namespace orvant

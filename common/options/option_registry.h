@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-namespace orvant::launcher {
+namespace orvant {
 
 struct MenuOption {
     int menu = 0;   // position of its top menu
@@ -59,4 +59,4 @@ int MenuTagOf(const MenuOption& option);
 // Positions of the menus that the launch rules and the Tools menu name.
 inline constexpr int kTrackerMenu = 6;
 
-}  // namespace orvant::launcher
+}  // namespace orvant

@@ -2,9 +2,9 @@
 // options run this system's modules; the others run the suite's outside modules, which the
 // launcher starts the same way.
 
-#include "core/option_table.h"
+#include "options/option_table.h"
 
-namespace orvant::launcher::table {
+namespace orvant::option_rows {
 
 namespace {
 
@@ -111,4 +111,4 @@ const std::vector<MenuRows>& Menus()
     return menus;
 }
 
-}  // namespace orvant::launcher::table
+}  // namespace orvant::option_rows

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-namespace orvant::launcher::table {
+namespace orvant::option_rows {
 
 struct OptionRow {
     const char* code;
@@ -36,4 +36,4 @@ struct MenuRows {
 // The top menus in their order.
 const std::vector<MenuRows>& Menus();
 
-}  // namespace orvant::launcher::table
+}  // namespace orvant::option_rows

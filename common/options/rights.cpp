@@ -1,8 +1,8 @@
-#include "core/rights.h"
+#include "options/rights.h"
 
 #include <algorithm>
 
-namespace orvant::launcher {
+namespace orvant {
 
 UserSecurity UserSecurity::fromStored(std::string_view stored)
 {
@@ -47,4 +47,4 @@ bool HasRight(const UserSecurity& rights, int menuTag, int group, int item)
     return bit && rights.test(*bit);
 }
 
-}  // namespace orvant::launcher
+}  // namespace orvant

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvant::launcher {
+namespace orvant {
 
 inline constexpr int kRightsBytes = 200;
 inline constexpr int kRightsBits = kRightsBytes * 8;
@@ -32,6 +32,8 @@ public:
     // The 200 bytes to store.
     std::string stored() const;
 
+    bool operator==(const UserSecurity&) const = default;
+
 private:
     std::array<std::uint8_t, kRightsBytes> bytes_{};
 };
@@ -42,4 +44,4 @@ std::optional<int> RightBit(int menuTag, int group, int item);
 
 bool HasRight(const UserSecurity& rights, int menuTag, int group, int item);
 
-}  // namespace orvant::launcher
+}  // namespace orvant

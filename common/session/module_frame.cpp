@@ -216,9 +216,14 @@ void SetStatusBar(QStatusBar& bar, const Session& session, const QString& versio
 {
     const QList<QLabel*> panels = bar.findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     if (panels.size() != 3) return;
-    panels[0]->setText(panels[0]->text() + text(session.companyCode) + u'-' + text(session.companyName));
-    panels[1]->setText(panels[1]->text() + text(session.userName));
-    panels[2]->setText(panels[2]->text() + version);
+    // "Company 1 - Orvant Demo Inc.": the panel's caption, a blank, then what it shows.
+    const auto show = [](QLabel* panel, const QString& value) {
+        const QString caption = panel->text().trimmed();
+        panel->setText(caption.isEmpty() ? value : caption + u' ' + value);
+    };
+    show(panels[0], text(session.companyCode) + QStringLiteral(" - ") + text(session.companyName));
+    show(panels[1], text(session.userName));
+    show(panels[2], version);
 }
 
 namespace {

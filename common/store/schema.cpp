@@ -68,6 +68,7 @@ FieldDef Bytes(std::string name, int width, Flag flag)
     return makeBounded(std::move(name), FieldType::Bytes, width, flag);
 }
 FieldDef AutoInc(std::string name) { return make(std::move(name), FieldType::AutoInc, 0, Optional); }
+FieldDef UserName(std::string name, Flag flag) { return make(std::move(name), FieldType::String, kUserNameWidth, flag); }
 
 FieldDef Memo(std::string name, int width, Flag flag)
 {

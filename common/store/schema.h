@@ -25,6 +25,8 @@ enum class FieldType {
 };
 
 constexpr int kDefaultStringWidth = 20;
+// A user's whole name (`User_name`): what every record that says who posted or changed it holds.
+constexpr int kUserNameWidth = 30;
 
 struct FieldDef {
     std::string name;
@@ -69,6 +71,8 @@ FieldDef Stamp(std::string name, Flag flag = Optional);
 FieldDef Memo(std::string name, int width, Flag flag = Optional);
 FieldDef Bytes(std::string name, int width, Flag flag = Optional);
 FieldDef AutoInc(std::string name);
+// Who posted or changed the record: the user's whole name.
+FieldDef UserName(std::string name, Flag flag = Optional);
 
 // A numbered family: Family("Ctrl_sales_accnt", 1, 8, make) gives Ctrl_sales_accnt1 ... 8, where
 // make is a one-argument callable such as [](std::string n) { return Int(std::move(n)); }

@@ -15,8 +15,11 @@
 
 #include "company/data_root_setup.h"
 #include "company/demo_company.h"
+#include "company/company_creation.h"
+#include "company/users.h"
 #include "session/module_frame.h"
 #include "session/session.h"
+#include "session/user_session.h"
 #include "settings/registry.h"
 
 namespace orvant::testing {
@@ -45,17 +48,15 @@ public:
     const company::Installation& installation() const { return installation_; }
     QString path(const QString& name) const { return dir_.filePath(name); }
 
+    // The session the launcher gives the demo's first user, switched to `language`.
     Session session(int language = 1, int sessionNo = 1) const
     {
-        Session s;
-        s.userId = s.userName = "Tester";
-        s.companyCode = "1";
-        s.companyName = company::kDemoCompanyName;
+        const auto root = company::OpenDataRoot(installation_);
+        Session s = SessionForUser(registry(), *root, *company::FindUserByCode(*root, "ADMIN"), sessionNo);
         s.language = language;
         s.langCode = language == 2 ? "fr" : "en";
         s.dataRoot = installation_.dataRoot;
         s.programDir = dir_.filePath("Orvant/bin").toStdString();
-        s.sessionNo = sessionNo;
         return s;
     }
 

@@ -30,20 +30,16 @@ public:
     company::Installation installation() const { return {home_.filePath("Orvant/data").toStdString(), {}}; }
     std::unique_ptr<store::Database> books() const { return company::OpenCompany(installation(), 1); }
 
-    // Plays `scenario`.script on the module; the transcript is shown when it fails.
+    // Plays `scenario`.script on the module, in the session the launcher gives the demo's first
+    // user (switched to `language`); the transcript is shown when it fails.
     void play(const char* module, const char* scenario, int language = 1) const
     {
-        QProcess driver;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("ORVANT_REGISTRY", home_.filePath("registry.ini"));
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        driver.setProcessEnvironment(environment);
-        driver.start(driver_, {"--data-root", home_.filePath("Orvant/data"), "--modules", modules_, "--languages", languages_,
-                               "--language", QString::number(language), module,
-                               QStringLiteral("%1/%2.script").arg(scenarios_, scenario)});
-        ASSERT_TRUE(driver.waitForFinished(120000)) << "the driver hung on " << scenario;
-        EXPECT_EQ(driver.exitCode(), 0) << driver.readAllStandardOutput().toStdString() << driver.readAllStandardError().toStdString();
+        run({"--language", QString::number(language), module, script(scenario)}, scenario);
     }
+
+    // Plays `scenario`.script in the real launcher program on this data root: it signs in,
+    // opens options from the menus and works in the modules they open.
+    void playInLauncher(const char* scenario) const { run({"--launcher", script(scenario)}, scenario); }
 
     // The first column of the first row of a query over the company's books.
     store::Value value(const std::string& sql) const
@@ -67,6 +63,20 @@ public:
     }
 
 private:
+    QString script(const char* scenario) const { return QStringLiteral("%1/%2.script").arg(scenarios_, scenario); }
+
+    void run(const QStringList& arguments, const char* scenario) const
+    {
+        QProcess driver;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("ORVANT_REGISTRY", home_.filePath("registry.ini"));
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        driver.setProcessEnvironment(environment);
+        driver.start(driver_, QStringList{"--data-root", home_.filePath("Orvant/data"), "--modules", modules_, "--languages", languages_} + arguments);
+        ASSERT_TRUE(driver.waitForFinished(180000)) << "the driver hung on " << scenario;
+        EXPECT_EQ(driver.exitCode(), 0) << driver.readAllStandardOutput().toStdString() << driver.readAllStandardError().toStdString();
+    }
+
     QTemporaryDir home_;
     QString driver_, modules_, languages_, scenarios_;
 };

@@ -7,8 +7,7 @@
 #include <optional>
 
 #include "company/users.h"
-#include "session/session.h"
-#include "settings/registry.h"
+#include "session/user_session.h"
 #include "store/database.h"
 
 namespace orvant::launcher {
@@ -35,14 +34,6 @@ struct LoginOutcome {
 // password is asked until it is a user's (no message for a wrong one) or the user cancels.
 // An empty user table is NoUsers: nobody can work, and nothing is asked.
 LoginOutcome Login(store::Database& dataRoot, bool alwaysAskPassword, PasswordPrompt& prompt);
-
-// The registry's language: 1 or 2 from the value `language` (default 1).
-int RegistryLanguage(const Registry& registry);
-
-// The session of a logged-in user: names, rights, company, language and LangCode (a user whose
-// language is 0 keeps the registry's language, never 0, and is still named on what they post),
-// paths, the customer, the session number and the company's name.
-Session LauncherSession(const Registry& registry, store::Database& dataRoot, const company::User& user, int sessionNo);
 
 // "Welcome to Orvant  Monday, December 7, 2026 " or, in French,
 // "Bienvenue à Orvant  lundi, 7 décembre 2026 ".

@@ -14,7 +14,7 @@
 #include <QTimer>
 
 #include "company/company_creation.h"
-#include "core/enabled_options.h"
+#include "options/enabled_options.h"
 #include "core/launch_texts.h"
 #include "core/program_start.h"
 #include "core/tools_menu.h"
@@ -233,7 +233,7 @@ bool MainWindow::logIn()
     user_ = outcome.user;
     standardDesktop_ = outcome.standardDesktop;
     const int sessionNo = session_.sessionNo;
-    session_ = LauncherSession(registry_, *dataRoot_, user_, sessionNo);
+    session_ = SessionForUser(registry_, *dataRoot_, user_, sessionNo);
     rights_ = UserSecurity::fromStored(user_.rights);
     loadStrings();
     launcher_ = std::make_unique<OptionLauncher>(*this, LaunchSettings{ModulesDir(registry_), isYes(registry_, u"payroll")});

@@ -8,11 +8,11 @@
 #include <memory>
 #include <optional>
 
-#include "core/enabled_options.h"
+#include "options/enabled_options.h"
 #include "core/launch_host.h"
 #include "core/option_launcher.h"
-#include "core/option_registry.h"
-#include "core/rights.h"
+#include "options/option_registry.h"
+#include "options/rights.h"
 #include "login.h"
 #include "store/session_number.h"
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "core/enabled_options.h"
+#include "options/enabled_options.h"
 #include "core/launch_texts.h"
 #include "core/library_for.h"
 #include "core/option_code.h"
-#include "core/option_registry.h"
+#include "options/option_registry.h"
 #include "core/tools_maintenance_call.h"
 #include "ui/message_service.h"
 

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 
 #include "core/launch_texts.h"
 #include "core/option_code.h"
@@ -13,13 +12,12 @@ namespace orvant::launcher {
 
 namespace {
 
+// Only the entry's own folder is looked in: a name found on PATH could be any program at all.
 QString locate(const ToolsEntry& entry)
 {
-    if (!entry.directory.isEmpty()) {
-        const QFileInfo inDirectory(QDir(entry.directory), entry.code);
-        if (inDirectory.isFile() && inDirectory.isExecutable()) return inDirectory.absoluteFilePath();
-    }
-    return QStandardPaths::findExecutable(entry.code);
+    if (entry.directory.isEmpty()) return {};
+    const QFileInfo inDirectory(QDir(entry.directory), entry.code);
+    return inDirectory.isFile() && inDirectory.isExecutable() ? inDirectory.absoluteFilePath() : QString();
 }
 
 bool fail(const QString& text)

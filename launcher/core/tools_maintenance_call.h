@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "core/enabled_options.h"
+#include "options/enabled_options.h"
 #include "session/module_launch.h"
 
 namespace orvant::launcher {

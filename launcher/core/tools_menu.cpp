@@ -1,6 +1,6 @@
 #include "core/tools_menu.h"
 
-#include "core/enabled_options.h"
+#include "options/enabled_options.h"
 #include "store/table.h"
 
 namespace orvant::launcher {
@@ -57,9 +57,7 @@ std::vector<ToolsEntry> LoadToolsEntries(store::Database& dataRoot)
 
 bool ToolsEntryEnabled(const ToolsEntry& entry, const UserSecurity& rights)
 {
-    const MenuOption* option = FindOption(entry.security);
-    if (!option || option->menu == kTrackerMenu) return true;
-    return MayRun(rights, *option);
+    return MayOpen(rights, entry.security, kTrackerMenu);
 }
 
 }  // namespace orvant::launcher

@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "core/rights.h"
+#include "options/rights.h"
 #include "store/database.h"
 
 namespace orvant::launcher {
@@ -27,7 +27,8 @@ struct ToolsEntry {
 std::vector<ToolsEntry> LoadToolsEntries(store::Database& dataRoot);
 
 // Enabled exactly when the option its `security` names is, that option looked for in every
-// controlled menu but the tracker's; an entry that names no such option stays enabled.
+// controlled menu but the tracker's; an entry that names no such option is for the users
+// holding every right.
 bool ToolsEntryEnabled(const ToolsEntry& entry, const UserSecurity& rights);
 
 }  // namespace orvant::launcher

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "options/enabled_options.h"
 #include "session/module_launch.h"
+#include "session/user_session.h"
 #include "ui/error_reporting.h"
 #include "ui/message_service.h"
 
@@ -84,7 +86,10 @@ QuickLinkDialog::QuickLinkDialog(const Session& session, std::vector<SuiteFuncti
     filterLabel->setBuddy(filterEdit_);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("FunctionList"));
+    // Only what the user may open: the quick link is no way round the rights.
+    const UserSecurity rights = SessionUserRights(session_);
     for (const SuiteFunction& f : functions_) {
+        if (!MayOpen(rights, f.code)) continue;
         auto* item = new QListWidgetItem(f.name, list_);
         item->setData(Qt::UserRole, f.code);
     }

@@ -10,8 +10,8 @@
 #include "company/data_root_setup.h"
 #include "company/demo_company.h"
 #include "company/users.h"
-#include "core/enabled_options.h"
-#include "core/rights.h"
+#include "options/enabled_options.h"
+#include "options/rights.h"
 #include "post_sales.h"
 #include "settings/paths.h"
 #include "settings/store_choice.h"
@@ -76,12 +76,12 @@ int check(const company::Installation& installation, int company, std::ostream& 
 // "all", "none", or option codes: each must name an option of the menus.
 std::string rightsOf(const std::string& given)
 {
-    if (given == "all") return launcher::UserSecurity::full().stored();
-    launcher::UserSecurity rights;
+    if (given == "all") return UserSecurity::full().stored();
+    UserSecurity rights;
     if (given == "none") return rights.stored();
     std::stringstream codes(given);
     for (std::string code; std::getline(codes, code, ',');)
-        if (!launcher::GrantOption(rights, QString::fromStdString(code)))
+        if (!GrantOption(rights, QString::fromStdString(code)))
             throw company::SetupError("No option of the menus has the code \"" + code + "\".");
     return rights.stored();
 }

@@ -6,6 +6,7 @@
 #include "command_line.h"
 #include "company/installation.h"
 #include "driver_session.h"
+#include "launcher_run.h"
 #include "screen_observer.h"
 #include "script.h"
 #include "script_player.h"
@@ -17,8 +18,6 @@
 namespace orvant::screendriver {
 
 namespace {
-
-constexpr int kPassed = 0, kFailed = 1, kRefused = 2;
 
 QString orDefault(const QString& given, const char* variable, const char* builtIn)
 {
@@ -64,22 +63,14 @@ int play(const Options& options, const Session& session, std::vector<Step> steps
     });
 
     player.start();
-    const QString modulesDir = orDefault(options.modulesDir, "ORVANT_MODULES", ORVANT_BUILD_MODULES);
-    const LaunchResult result = LaunchModule(modulesDir, options.module, session, false);
+    const LaunchResult result = LaunchModule(options.modulesDir, options.module, session, false);
     if (result.status == LaunchResult::NotLoaded || result.status == LaunchResult::NoEntryPoint) {
         err << "screendriver: cannot run " << options.module.toStdString() << ": " << result.error.toStdString() << "\n";
         return kRefused;
     }
     player.screenReturned();
     transcript.note(QStringLiteral("module returned %1").arg(result.returned));
-
-    if (const auto& failure = player.failure()) {
-        err << "screendriver: " << options.scriptFile.toStdString() << ":" << failure->line << ": " << failure->step.toStdString()
-            << "\n    saw: " << failure->seen.toStdString() << "\n";
-        return kFailed;
-    }
-    transcript.note(QStringLiteral("every expectation was met"));
-    return kPassed;
+    return ReportOutcome(player, options.scriptFile, transcript, err);
 }
 
 }  // namespace
@@ -95,7 +86,7 @@ int RunScreenDriver(const std::vector<std::string>& arguments, std::ostream& out
         err << "screendriver: " << parsed.error << "\n\n" << kUsage;
         return kRefused;
     }
-    const Options& options = *parsed.options;
+    Options options = *parsed.options;
     LoadedScript script = loadScript(options.scriptFile);
     if (!script.problem.isEmpty()) {
         err << "screendriver: " << options.scriptFile.toStdString() << ": " << script.problem.toStdString() << "\n";
@@ -105,10 +96,17 @@ int RunScreenDriver(const std::vector<std::string>& arguments, std::ostream& out
         err << "screendriver: " << options.scriptFile.toStdString() << ":" << error->line << ": " << error->message.toStdString() << "\n";
         return kRefused;
     }
-    // The module's frame finds the language tables through the environment.
+    // The module's frame, or the launcher, finds the language tables through the environment.
     qputenv("ORVANT_LANGUAGES", orDefault(options.languagesDir, "ORVANT_LANGUAGES", ORVANT_SOURCE_LANGUAGES).toLocal8Bit());
+    options.modulesDir = orDefault(options.modulesDir, "ORVANT_MODULES", ORVANT_BUILD_MODULES);
+    if (options.launcher) {
+        qputenv("ORVANT_MODULES", options.modulesDir.toLocal8Bit());
+        return RunInLauncher(LauncherRun{options.dataRoot, orDefault(options.program, "", ORVANT_BUILD_LAUNCHER),
+                                         ORVANT_BUILD_AGENT, options.scriptFile, options.timeout},
+                             err);
+    }
     try {
-        const DriverSession session({options.dataRoot, options.company, options.user, options.language});
+        const DriverSession session({options.dataRoot, options.user, options.password, options.company, options.language});
         return play(options, session.session(), std::move(script.parsed.steps), out, err);
     } catch (const company::SetupError& e) {
         err << "screendriver: " << e.what() << "\n";

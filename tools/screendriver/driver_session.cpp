@@ -3,7 +3,8 @@
 #include <QDir>
 
 #include "company/company_creation.h"
-#include "settings/paths.h"
+#include "company/users.h"
+#include "session/user_session.h"
 #include "settings/store_choice.h"
 #include "store/table.h"
 
@@ -23,6 +24,16 @@ std::string lookUp(store::Database& root, const char* table, int key, const char
 // ".../data/" and ".../data" are the same root; the company's directory is the root + the code.
 std::string cleanRoot(const QString& dataRoot) { return QDir::cleanPath(QDir(dataRoot).absolutePath()).toStdString(); }
 
+company::User signedIn(store::Database& root, const SessionRequest& request)
+{
+    if (!request.password.isEmpty()) {
+        if (auto user = company::FindUserByPassword(root, request.password.toStdString())) return *user;
+        throw company::SetupError("No user has that password.");
+    }
+    if (auto user = company::FindUserByCode(root, request.userCode.toStdString())) return *user;
+    throw company::SetupError("The data root has no user " + request.userCode.toStdString() + ".");
+}
+
 }  // namespace
 
 DriverSession::DriverSession(const SessionRequest& request)
@@ -30,16 +41,21 @@ DriverSession::DriverSession(const SessionRequest& request)
     const Registry registry = Registry::open();
     const company::Installation installation{cleanRoot(request.dataRoot), StoreChoice(registry)};
     const auto root = company::OpenDataRoot(installation);
+    const company::User user = signedIn(*root, request);
 
-    session_.dataRoot = installation.dataRoot;
-    session_.companyCode = std::to_string(request.company);
-    session_.companyName = lookUp(*root, "comp", request.company, "Comp_Name", "company " + session_.companyCode);
-    session_.userId = session_.userName = request.user.toStdString();
-    session_.language = request.language;
-    session_.langCode = lookUp(*root, "Languages", request.language, "LangCode", "language " + std::to_string(request.language));
-    session_.programDir = ProgramDir(registry).toStdString();
     lease_ = store::SessionLease::acquire(installation.dataRoot, installation.store);
-    session_.sessionNo = lease_->number();
+    session_ = SessionForUser(registry, *root, user, lease_->number());
+    session_.dataRoot = installation.dataRoot;
+    if (request.company) {
+        session_.companyCode = std::to_string(*request.company);
+        session_.companyName = lookUp(*root, "comp", *request.company, "Comp_Name", "company " + session_.companyCode);
+    } else {
+        lookUp(*root, "comp", user.company, "Comp_Name", "company " + session_.companyCode + " (the user's)");
+    }
+    if (request.language) {
+        session_.language = *request.language;
+        session_.langCode = lookUp(*root, "Languages", *request.language, "LangCode", "language " + std::to_string(*request.language)).substr(0, 2);
+    }
 }
 
 }  // namespace orvant::screendriver

@@ -5,6 +5,10 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -18,6 +22,26 @@ namespace orvant::screendriver {
 namespace {
 
 bool isShownWorkWindow(const QWidget* w) { return w->isVisible() && IsWorkWindow(*w); }
+
+QString withoutMnemonic(QString caption)
+{
+    caption.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+    caption.remove(u'&');
+    return caption.replace(u'\x01', u'&');
+}
+
+// Depth first through the menus; `fits` says which entry is wanted.
+template <class Fits>
+QAction* findEntry(const QList<QAction*>& entries, const Fits& fits)
+{
+    for (QAction* entry : entries) {
+        if (!entry->isVisible()) continue;
+        if (fits(*entry)) return entry;
+        if (entry->menu())
+            if (QAction* inside = findEntry(entry->menu()->actions(), fits)) return inside;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -47,6 +71,15 @@ QStringList ShownWindowNames()
     QStringList names;
     for (const QWidget* w : ShownWindows()) names << ControlName(w);
     return names;
+}
+
+QAction* FindMenuEntry(const QWidget& window, const QString& entry)
+{
+    const auto* main = qobject_cast<const QMainWindow*>(&window);
+    if (!main || !main->menuBar()) return nullptr;
+    const QList<QAction*> top = main->menuBar()->actions();
+    if (QAction* byCode = findEntry(top, [&](const QAction& a) { return a.objectName() == entry; })) return byCode;
+    return findEntry(top, [&](const QAction& a) { return withoutMnemonic(a.text()).trimmed() == entry; });
 }
 
 // A module's main form says when its first activation has run; other windows start at once.

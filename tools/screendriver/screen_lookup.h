@@ -10,6 +10,7 @@
 #include <optional>
 
 class QAbstractItemView;
+class QAction;
 class QDialog;
 
 namespace orvant::screendriver {
@@ -22,6 +23,13 @@ QWidget* ShownWindow(const QString& name);
 QWidgetList ShownWindows();
 // Names of the shown top-level windows, for telling what the screen looked like.
 QStringList ShownWindowNames();
+
+// The launcher's main window.
+inline const QString kLauncherWindow = QStringLiteral("MainForm");
+
+// An entry of the window's menu bar, at any depth: the one whose object name (an option's code)
+// is `entry`, else the one whose caption without its "&" is `entry`.
+QAction* FindMenuEntry(const QWidget& window, const QString& entry);
 
 // A module's frame starts the screen from a zero timer of its main form once the form is shown
 // (language strings, tables, caption, the module's own start), so the form is ready for the

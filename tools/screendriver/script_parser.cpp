@@ -110,6 +110,7 @@ const Grammar kGrammar[] = {
     {"answer", "answer Yes|No|Cancel|Ok",
      [](Arguments& a) -> StepAction { return finished(a, step::Answer{static_cast<Reply>(a.oneOf(kReplies))}); }},
     {"pick", "pick \"code\"", [](Arguments& a) -> StepAction { return finished(a, step::Pick{a.text()}); }},
+    {"menu", "menu CODE|\"caption\"", [](Arguments& a) -> StepAction { return finished(a, step::Menu{a.text()}); }},
     {"expect message", "expect message N",
      [](Arguments& a) -> StepAction { return finished(a, step::ExpectMessage{a.number()}); }},
     {"expect error-form", "expect error-form [CATEGORY CODE]",
@@ -134,7 +135,8 @@ bool needsForm(const StepAction& action)
 {
     if (const auto* key = std::get_if<step::Key>(&action)) return !key->control.isEmpty();
     return !(std::holds_alternative<step::Form>(action) || std::holds_alternative<step::Answer>(action) ||
-             std::holds_alternative<step::Pick>(action) || std::holds_alternative<step::ExpectMessage>(action) ||
+             std::holds_alternative<step::Pick>(action) || std::holds_alternative<step::Menu>(action) ||
+             std::holds_alternative<step::ExpectMessage>(action) ||
              std::holds_alternative<step::ExpectErrorForm>(action) || std::holds_alternative<step::ExpectClosed>(action));
 }
 

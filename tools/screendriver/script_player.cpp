@@ -130,4 +130,15 @@ void ScriptPlayer::dispatch(std::function<void()> action)
         Qt::QueuedConnection);
 }
 
+int ReportOutcome(const ScriptPlayer& player, const QString& scriptFile, Transcript& transcript, std::ostream& err)
+{
+    if (const auto& failure = player.failure()) {
+        err << "screendriver: " << scriptFile.toStdString() << ":" << failure->line << ": " << failure->step.toStdString()
+            << "\n    saw: " << failure->seen.toStdString() << std::endl;
+        return kFailed;
+    }
+    transcript.note(QStringLiteral("every expectation was met"));
+    return kPassed;
+}
+
 }  // namespace orvant::screendriver

@@ -14,6 +14,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include "script.h"
@@ -36,6 +37,8 @@ public:
 
     // Starts playing within whatever event loop runs next.
     void start();
+    // The script plays in the launcher, where modules open and close under it.
+    void playInLauncher() { attempts_.playInLauncher(); }
     // The module has returned: the steps left are judged on what was recorded, without waiting.
     void screenReturned();
     // Called when the screen does not close; it must not return (the module cannot return either).
@@ -71,5 +74,12 @@ private:
     std::optional<StepFailure> failure_;
     std::function<void()> onStuck_;
 };
+
+// Exit statuses of a run.
+inline constexpr int kPassed = 0, kFailed = 1, kRefused = 2;
+
+// Once the screen has returned: the failure on `err` (script line, step, what was seen) or the
+// last line of the transcript; the run's exit status.
+int ReportOutcome(const ScriptPlayer& player, const QString& scriptFile, Transcript& transcript, std::ostream& err);
 
 }  // namespace orvant::screendriver

@@ -1,6 +1,7 @@
 #include "step_attempts.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 
 #include "screen_lookup.h"
+#include "session/module_frame.h"
 #include "script_tokens.h"
 #include "scripted_messages.h"
 #include "user_input.h"
@@ -22,7 +24,7 @@ bool isUserAction(const StepAction& action)
     return std::holds_alternative<step::Type>(action) || std::holds_alternative<step::Key>(action) ||
            std::holds_alternative<step::Click>(action) || std::holds_alternative<step::Check>(action) ||
            std::holds_alternative<step::Choose>(action) || std::holds_alternative<step::Cell>(action) ||
-           std::holds_alternative<step::Pick>(action);
+           std::holds_alternative<step::Pick>(action) || std::holds_alternative<step::Menu>(action);
 }
 
 QString listOrNone(const QStringList& items) { return items.isEmpty() ? QStringLiteral("none") : items.join(QStringLiteral(", ")); }
@@ -104,8 +106,12 @@ Attempt StepAttempts::attempt(const step::Form& s)
     if (!HasFinishedStarting(*window)) return Attempt::wait(s.name + QStringLiteral(" is still starting"));
     formName_ = s.name;
     form_ = window;
-    if (moduleForms_.isEmpty())
+    // Pickers are the windows that were not there when the module's screen had started.
+    const bool newModule = window->property(kFirstActivationDone).isValid() && !moduleForms_.contains(window);
+    if (moduleForms_.isEmpty() || newModule) {
+        moduleForms_.clear();
         for (QWidget* w : QApplication::topLevelWidgets()) moduleForms_ << w;
+    }
     return Attempt::act(onWidget(window, [](QWidget& w) {
         if (!w.isActiveWindow()) w.activateWindow();
     }));
@@ -207,6 +213,20 @@ Attempt StepAttempts::attempt(const step::Pick& s, bool acted)
                         true);
 }
 
+Attempt StepAttempts::attempt(const step::Menu& s)
+{
+    QWidget* launcher = ShownWindow(kLauncherWindow);
+    if (!launcher) return Attempt::wait(QStringLiteral("no launcher; ") + shownWindows());
+    if (!launcher->isEnabled() || QApplication::activeModalWidget())
+        return Attempt::wait(QStringLiteral("the launcher is busy; ") + shownWindows());
+    QAction* entry = FindMenuEntry(*launcher, s.entry);
+    if (!entry) return Attempt::wait(QStringLiteral("the launcher's menus have no entry ") + Quoted(s.entry));
+    if (!entry->isEnabled()) return Attempt::wait(Quoted(s.entry) + QStringLiteral(" is disabled"));
+    return Attempt::act([entry = QPointer<QAction>(entry)] {
+        if (entry) entry->trigger();
+    });
+}
+
 template <class Fits>
 bool StepAttempts::consume(Fits fits)
 {
@@ -278,7 +298,13 @@ Attempt StepAttempts::attempt(const step::ExpectEnabled& s)
 
 Attempt StepAttempts::attempt(const step::ExpectClosed&)
 {
-    return returned_ ? Attempt::done() : Attempt::wait(QStringLiteral("the screen still open; ") + shownWindows());
+    if (returned_) return Attempt::done();
+    if (inLauncher_) {
+        const QWidget* launcher = ShownWindow(kLauncherWindow);
+        const bool back = launcher && launcher->isEnabled() && !QApplication::activeModalWidget();
+        if ((!form_ || !form_->isVisible()) && back) return Attempt::done();
+    }
+    return Attempt::wait(QStringLiteral("the screen still open; ") + shownWindows());
 }
 
 }  // namespace orvant::screendriver

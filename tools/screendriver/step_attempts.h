@@ -33,6 +33,10 @@ class StepAttempts {
 public:
     explicit StepAttempts(ScriptedMessages& messages) : messages_(messages) {}
 
+    // The script plays in the launcher: modules open and close under it, and `expect closed`
+    // means the module's screen has gone and the launcher's window is back.
+    void playInLauncher() { inLauncher_ = true; }
+
     // `acted`: the step's action has run already (for a step that checks its outcome).
     Attempt attempt(const StepAction& action, bool acted);
     // The module has returned; nothing on the screen will change any more.
@@ -48,6 +52,7 @@ private:
     Attempt attempt(const step::Cell& s);
     Attempt attempt(const step::Answer& s);
     Attempt attempt(const step::Pick& s, bool acted);
+    Attempt attempt(const step::Menu& s);
     Attempt attempt(const step::ExpectMessage& s);
     Attempt attempt(const step::ExpectErrorForm& s);
     Attempt attempt(const step::ExpectCaption& s);
@@ -77,6 +82,7 @@ private:
     QPointer<QWidget> picker_;
     std::size_t cursor_ = 0;  // messages before it were matched by an expectation or passed over
     bool returned_ = false;
+    bool inLauncher_ = false;
 };
 
 }  // namespace orvant::screendriver

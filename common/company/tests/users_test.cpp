@@ -52,6 +52,9 @@ TEST_P(UsersTest, a_new_user_is_refused_for_what_would_make_logins_ambiguous_or_
 {
     EXPECT_THROW(AddUser(installation_, clerk(), "Admin"), SetupError) << "the first user's password, in other letters";
     EXPECT_THROW(AddUser(installation_, clerk("ADMIN"), "other"), SetupError) << "a code in use";
+    User namesake = clerk("ADMIN2");
+    namesake.name = "Administrator";
+    EXPECT_THROW(AddUser(installation_, namesake, "other"), SetupError) << "a name in use: postings could not tell them apart";
     EXPECT_THROW(AddUser(installation_, clerk(), "elevenchars"), SetupError);
     EXPECT_THROW(AddUser(installation_, clerk(), ""), SetupError);
     User elsewhere = clerk();
@@ -66,15 +69,21 @@ TEST_P(UsersTest, a_new_user_is_refused_for_what_would_make_logins_ambiguous_or_
     EXPECT_EQ(ListUsers(installation_).size(), 2u);
 }
 
-TEST_P(UsersTest, the_last_user_cannot_be_removed)
+TEST_P(UsersTest, the_last_user_and_the_last_user_holding_every_right_cannot_be_removed)
 {
     EXPECT_THROW(RemoveUser(installation_, "ADMIN"), SetupError);
     AddUser(installation_, clerk(), "other");
     EXPECT_THROW(RemoveUser(installation_, "NOBODY"), SetupError);
+    EXPECT_THROW(RemoveUser(installation_, "ADMIN"), SetupError) << "MARIE could not manage the users";
+    User deputy = clerk("DEPUTY");
+    deputy.name = "Denis Aubry";
+    deputy.rights = AllRights();
+    AddUser(installation_, deputy, "deputy");
+    RemoveUser(installation_, "MARIE");
     RemoveUser(installation_, "ADMIN");
     const auto users = ListUsers(installation_);
     ASSERT_EQ(users.size(), 1u);
-    EXPECT_EQ(users[0].code, "MARIE");
+    EXPECT_EQ(users[0].code, "DEPUTY");
 }
 
 TEST(Passwords, hashes_are_salted_and_compared_exactly)

@@ -87,7 +87,7 @@ TEST_F(ModuleFrameTest, a_run_makes_its_objects_in_order_and_dresses_the_screen_
     EXPECT_EQ(title, "Frame test current period is " + thisMonth());
     EXPECT_EQ(label, "Client");
     EXPECT_EQ(hint, "The client's code");
-    EXPECT_THAT(panels, ElementsAre("Company: 1-Orvant Demo Inc.", "User: Tester", "Version: " ORVANT_VERSION_TEXT));
+    EXPECT_THAT(panels, ElementsAre("Company: 1 - Orvant Demo Inc.", "User: Administrator", "Version: " ORVANT_VERSION_TEXT));
     EXPECT_EQ(datePlaceholder, "!9999-99-99;1; ") << "a date box takes the registry's date format";
     EXPECT_EQ(phoneMask, "!(999) 000-0000;1;_") << "a telephone box keeps its mask";
     EXPECT_EQ(dialogTitle, "Period");

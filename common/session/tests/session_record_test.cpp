@@ -70,7 +70,7 @@ TEST(StatusBar, only_a_bar_of_three_panels_gets_the_company_the_user_and_the_ver
         SetStatusBar(bar, s, "1.2.3.4");
         const QList<QLabel*> labels = bar.findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
         if (panels == 3) {
-            EXPECT_EQ(labels[0]->text(), "P0 1-Demo");
+            EXPECT_EQ(labels[0]->text(), "P0 1 - Demo");
             EXPECT_EQ(labels[1]->text(), "P1 Marie");
             EXPECT_EQ(labels[2]->text(), "P2 1.2.3.4");
         } else {

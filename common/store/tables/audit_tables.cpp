@@ -18,7 +18,7 @@ TableDef removedItems()
     FieldList list;
     list << Str("Cap_supplier", 10) << Str("Cap_invoice", 10) << Str("Cap_ref", 10) << Day("Cap_date")
          << Str("Cap_type", 1) << AutoInc("Cap_seq") << Day("Cap_du_date") << Cash("Cap_amount")
-         << Memo("Cap_memo", 200) << Stamp("cap_stamp") << Str("cap_user");
+         << Memo("Cap_memo", 200) << Stamp("cap_stamp") << UserName("cap_user");
     return Table("cvndundo", list).key({"Cap_supplier", "Cap_seq"});
 }
 

@@ -93,7 +93,7 @@ void addClientAccount(FieldList& list)
          << Day("Cli_date_last_pmt") << Bool("Cli_tax_fed") << Bool("Cli_tax_pro") << Bool("Cli_po_req")
          << Int("Cli_du_days") << Int("Cli_credit_limit") << Int("Cli_price_list") << Float("Cli_discount")
          << Cash("Cli_current_bal") << Day("Cli_nsf_date") << Cash("Cli_last_sale") << Cash("Cli_sales_mth")
-         << Cash("Cli_sales_ytd") << Memo("Cli_comments", 200) << Str("Cli_user", 10) << Stamp("Cli_stamp")
+         << Cash("Cli_sales_ytd") << Memo("Cli_comments", 200) << UserName("Cli_user") << Stamp("Cli_stamp")
          << Int("Cli_currency");
 }
 
@@ -125,7 +125,7 @@ TableDef suppliers()
          << Day("Sup_date_last_purch") << Day("Sup_date_last_pmt") << Bool("Sup_po_req") << Int("Sup_du_days")
          << Int("Sup_credit_limit") << Float("Sup_pmt_discount") << Float("Sup_purch_discount")
          << Cash("Sup_current_bal") << Cash("Sup_last_purch") << Cash("Sup_purch_mth") << Cash("Sup_purch_ytd")
-         << Memo("Sup_comments", 200) << Str("Sup_user", 10) << Stamp("Sup_stamp") << Int("Sup_currency")
+         << Memo("Sup_comments", 200) << UserName("Sup_user") << Stamp("Sup_stamp") << Int("Sup_currency")
          << Int("Sup_bank_account") << Bool("Sup_email_po") << Family("Sup_accnt", 1, 3, asInt) << Int("Sup_copies");
     return Table("sup", list).key({"Sup_code"});
 }
@@ -135,7 +135,7 @@ TableDef accounts()
     FieldList list;
     list << Int("Glm_account", Req) << Str("Glm_Description", 60, Req) << Str("Glm_type", 15)
          << Str("Glm_summarize", 1, Req) << Family("Glm_budget", 1, 14, asCash) << Family("Glm_current", 1, 14, asCash)
-         << Family("Glm_ly", 1, 14, asCash) << Str("Glm_user", 10) << Stamp("Glm_stamp") << Int("Glm_currency");
+         << Family("Glm_ly", 1, 14, asCash) << UserName("Glm_user") << Stamp("Glm_stamp") << Int("Glm_currency");
     return Table("glm", list).key({"Glm_account"});
 }
 

@@ -56,7 +56,7 @@ TableDef transactions()
     list << Int("JcTrans_Seq") << Str("JcTrans_Project", 10) << Str("JcTrans_Phase", 10) << Str("JcTrans_Comp", 10)
          << Day("JcTrans_Date") << Int("JcTrans_Type") << Float("JcTrans_Vol") << Cash("JcTrans_Taux")
          << Int("JcTrans_Period") << Str("JcTrans_Ref", 20) << Str("JcTrans_Desc", 40) << Str("JcTrans_UM", 5)
-         << Cash("JcTrans_Tot") << Int("JcTrans_Source") << Stamp("JcTrans_Stamp") << Str("JcTrans_User", 10)
+         << Cash("JcTrans_Tot") << Int("JcTrans_Source") << Stamp("JcTrans_Stamp") << UserName("JcTrans_User")
          << Str("JcTrans_TypeDesc", 25);
     return Table("jcTrans", list).key({"JcTrans_Seq"});
 }

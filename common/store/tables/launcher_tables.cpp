@@ -29,7 +29,7 @@ TableDef companies()
 TableDef users()
 {
     FieldList list;
-    list << Str("User_password", kPasswordHashWidth, Req) << Str("User_code", 10, Req) << Str("User_name", 30, Req)
+    list << Str("User_password", kPasswordHashWidth, Req) << Str("User_code", 10, Req) << UserName("User_name", Req)
          << Small("User_detail") << Small("User_language", Req) << Small("User_company", Req)
          << Str("User_printer", 128) << Bytes("User_security", 200);
     return Table("user", list).inDataRoot().key({"User_password"});

@@ -43,7 +43,7 @@ TableDef clientLedger(std::string name)
     list << Str("Car_client", 10) << Str("Car_invoice", 10) << Str("Car_ref", 10) << Day("Car_date")
          << Str("Car_type", 1) << Day("Car_du_date") << Cash("Car_amount") << Memo("Car_memo", 200)
          << Str("Car_slsm", 10) << Cash("Car_pro_tax") << Cash("Car_fed_tax") << AutoInc("Car_seq")
-         << Str("Car_user", 10) << Stamp("Car_stamp");
+         << UserName("Car_user") << Stamp("Car_stamp");
     return Table(std::move(name), list)
         .key({"Car_client", "Car_invoice", "Car_seq"})
         .index("ByStatement", statementOrder("Car", "Car_client"));
@@ -55,7 +55,7 @@ TableDef supplierLedger(std::string name)
     FieldList list;
     list << Str("Cap_supplier", 10) << Str("Cap_invoice", 10) << Str("Cap_ref", 10) << Day("Cap_date")
          << Str("Cap_type", 1) << AutoInc("Cap_seq") << Day("Cap_du_date") << Cash("Cap_amount")
-         << Memo("Cap_memo", 200) << Str("Cap_user", 10) << Stamp("Cap_stamp");
+         << Memo("Cap_memo", 200) << UserName("Cap_user") << Stamp("Cap_stamp");
     return Table(std::move(name), list)
         .key({"Cap_supplier", "Cap_invoice", "Cap_seq"})
         .index("ByStatement", statementOrder("Cap", "Cap_supplier"))
@@ -71,7 +71,7 @@ TableDef sourceDocuments(std::string name, Party party)
          << Str("Dr_cr_reference", 10) << Memo("Comments", 240);
     if (!client) list << Str("PO", 10);
     list << Family("Account", 1, 15, asInt) << Family("Debit", 1, 15, asCash) << Family("Credit", 1, 15, asCash)
-         << Stamp("Stamp") << Str("User", 20) << Bool("DebitCredit");
+         << Stamp("Stamp") << UserName("User") << Bool("DebitCredit");
     return documentTable(std::move(name), list, party);
 }
 
@@ -83,7 +83,7 @@ TableDef paymentHeaders(std::string name, Party party)
          << Bool(client ? "Not_from_cli" : "Not_to_sup");
     if (client) list << Bool("Nsf_cheque");
     list << Memo("Comments", 240) << Family("Account", 1, 20, asInt) << Family("Debit", 1, 20, asCash)
-         << Family("Credit", 1, 20, asCash) << Str("User", 20) << Stamp("Stamp");
+         << Family("Credit", 1, 20, asCash) << UserName("User") << Stamp("Stamp");
     return documentTable(std::move(name), list, party);
 }
 
@@ -109,7 +109,7 @@ TableDef journalHeaders()
     FieldList list;
     list << Int("Tjlh_period") << Int("Tjlh_journal") << Str("Tjlh_reference", 30) << Day("Tjlh_date")
          << Str("Tjlh_type", 30) << Cash("Tjlh_tot_debit") << Cash("Tjlh_tot_credit") << Memo("Tjlh_memo", 240)
-         << Str("Tjlh_user", 10) << Stamp("Tjlh_stamp");
+         << UserName("Tjlh_user") << Stamp("Tjlh_stamp");
     return Table("tjlh", list)
         .key({"Tjlh_period", "Tjlh_journal", "Tjlh_reference", "Tjlh_date"})
         .index("ByReference", {"Tjlh_reference", "Tjlh_date"});

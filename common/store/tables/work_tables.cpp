@@ -49,7 +49,7 @@ TableDef openItems()
     list << Str("Car_client", 10) << Str("Car_invoice", 13) << Str("Car_ref", 10) << Day("Car_date")
          << Str("Car_type", 1) << AutoInc("Car_seq") << Day("Car_du_date") << Cash("Car_amount")
          << Memo("Car_memo", 200) << Str("Car_slsm", 10) << Cash("Car_pro_tax") << Cash("Car_fed_tax")
-         << Cash("Car_Payment") << Str("Car_user", 10) << Stamp("Car_stamp");
+         << Cash("Car_Payment") << UserName("Car_user") << Stamp("Car_stamp");
     return Table("car_temp", list).key({"Car_seq"}).index("Invoice", {"Car_invoice"}).perSession();
 }
 

@@ -20,7 +20,7 @@
 
 #include "company/company_creation.h"
 #include "company/users.h"
-#include "core/option_registry.h"
+#include "options/option_registry.h"
 #include "main_window.h"
 #include "store/table.h"
 #include "testing/module_test_home.h"

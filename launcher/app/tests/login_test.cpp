@@ -105,7 +105,7 @@ TEST_F(LoginTest, two_users_always_ask_and_no_user_at_all_asks_nothing)
 
 TEST_F(LoginTest, the_session_takes_the_users_language_or_keeps_the_registrys_but_always_names_the_user)
 {
-    const Session french = LauncherSession(home_.registry(), root(), clerk(2), 4);
+    const Session french = SessionForUser(home_.registry(), root(), clerk(2), 4);
     EXPECT_EQ(french.language, 2);
     EXPECT_EQ(french.langCode, "fr");
     EXPECT_EQ(french.userId, "Marie Lavoie");
@@ -114,7 +114,7 @@ TEST_F(LoginTest, the_session_takes_the_users_language_or_keeps_the_registrys_bu
     EXPECT_EQ(french.sessionNo, 4);
 
     home_.registry().setValue(kProductSection, u"language", "2");
-    const Session kept = LauncherSession(home_.registry(), root(), clerk(0), 4);
+    const Session kept = SessionForUser(home_.registry(), root(), clerk(0), 4);
     EXPECT_EQ(kept.language, 2) << "the registry's language, never 0";
     EXPECT_EQ(kept.langCode, "fr");
     EXPECT_EQ(kept.userId, "Marie Lavoie") << "what this user posts still names them";

@@ -8,8 +8,8 @@
 #include <set>
 
 #include "core/option_code.h"
-#include "core/option_registry.h"
-#include "core/rights.h"
+#include "options/option_registry.h"
+#include "options/rights.h"
 #include "qstring_printing.h"
 
 namespace orvant::launcher {

@@ -5,7 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/enabled_options.h"
+#include "options/enabled_options.h"
 #include "core/tools_menu.h"
 #include "qstring_printing.h"
 
@@ -118,15 +118,31 @@ TEST(Rights, rights_given_by_option_codes_are_stored_and_listed_for_the_shortcut
     EXPECT_EQ(OptionListsFor(UserSecurity::full(), 1).dllList.indexOf(QString()), -1) << "full rights list every code";
 }
 
-TEST(Rights, a_tools_entry_follows_the_option_it_names_outside_the_tracker)
+// One rule for every way into an option: the menus, the quick link, the Tools menu.
+TEST(Rights, an_option_opens_by_its_right_and_a_code_naming_none_only_for_a_user_holding_every_right)
 {
     UserSecurity rights;
     GrantOption(rights, u"sysparams");
+    GrantOption(rights, u"rcvsales");
+    const struct {
+        const char* code;
+        std::optional<int> excludedMenu;
+        bool clerk, administrator;
+    } cases[] = {
+        {"rcvsales", {}, true, true},
+        {"vndcheqprint", {}, false, true},
+        {"nosuchoption", {}, false, true},
+        {"rcvsalesf", {}, false, true},  // a shortcut has no right of its own
+        {"trkentries", kTrackerMenu, false, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MayOpen(rights, QString::fromLatin1(c.code), c.excludedMenu), c.clerk) << c.code;
+        EXPECT_EQ(MayOpen(UserSecurity::full(), QString::fromLatin1(c.code), c.excludedMenu), c.administrator) << c.code;
+    }
     EXPECT_TRUE(ToolsEntryEnabled(governedBy("sysparams"), rights));
     EXPECT_FALSE(ToolsEntryEnabled(governedBy("cmpmaint"), rights));
-    EXPECT_TRUE(ToolsEntryEnabled(governedBy("nosuchoption"), UserSecurity())) << "names no option: stays enabled";
-    EXPECT_TRUE(ToolsEntryEnabled(governedBy("rcvsalesf"), UserSecurity())) << "shortcuts are not searched";
-    EXPECT_TRUE(ToolsEntryEnabled(governedBy("trkentries"), UserSecurity())) << "nor is the tracker menu";
+    EXPECT_FALSE(ToolsEntryEnabled(governedBy("nosuchoption"), rights)) << "an unknown code is no way round the rights";
+    EXPECT_TRUE(ToolsEntryEnabled(governedBy("nosuchoption"), UserSecurity::full()));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
-#include "core/option_registry.h"
+#include "options/option_registry.h"
 #include "core/program_start.h"
 #include "core/tools_menu.h"
 #include "core/tracker_databases.h"
@@ -114,12 +114,14 @@ TEST_F(ToolsMenuTest, a_program_starts_in_its_directory_and_the_launcher_stays_w
     EXPECT_THAT(shownTexts(), IsEmpty());
 }
 
-TEST_F(ToolsMenuTest, a_program_name_that_is_a_path_or_not_found_starts_nothing)
+TEST_F(ToolsMenuTest, a_program_name_that_is_a_path_or_not_in_the_entrys_folder_starts_nothing)
 {
     EXPECT_FALSE(ExecuteExe(program("../whereami", scratch_.path()), 1));
     EXPECT_FALSE(ExecuteExe(program("sh -c 'touch x'"), 1));
     EXPECT_FALSE(ExecuteExe(program("no_such_program_here"), 1));
-    ASSERT_EQ(messages_.shown().size(), 3u);
+    EXPECT_FALSE(ExecuteExe(program("true"), 1)) << "a program of the PATH is not the entry's";
+    EXPECT_FALSE(ExecuteExe(program("true", scratch_.path()), 1)) << "nor is it found from the entry's folder";
+    ASSERT_EQ(messages_.shown().size(), 5u);
     EXPECT_EQ(messages_.shown()[2].message.text, "error loading option no_such_program_here  1157");
 }
 

@@ -7,7 +7,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <QListWidget>
+
 #include "../quick_link_dialog.h"
+#include "company/company_creation.h"
+#include "company/users.h"
+#include "options/enabled_options.h"
+#include "session/user_session.h"
 #include "settings/store_choice.h"
 #include "store/session_number.h"
 #include "store/table.h"
@@ -85,6 +91,35 @@ TEST_F(QuickLinkTest, a_function_whose_library_is_missing_is_reported_and_nothin
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_THAT(messages_.shown()[0].message.text.toStdString(),
                 ::testing::StartsWith("Erreur lors du chargement de l'option nosuchmodule (1157): "));
+}
+
+// The quick link opens only what the user's rights open from the menus.
+TEST_F(QuickLinkTest, a_user_sees_and_runs_only_the_functions_their_rights_open)
+{
+    company::User clerk{"CLERK", "Céline Ouellet", 1, 1, 0, {}, {}};
+    UserSecurity rights;
+    GrantOption(rights, u"rcvsales");
+    clerk.rights = rights.stored();
+    company::AddUser(home_.installation(), clerk, "clerk");
+    const auto root = company::OpenDataRoot(home_.installation());
+    Session session = SessionForUser(home_.registry(), *root, clerk, 1);
+    session.dataRoot = home_.installation().dataRoot;
+
+    const struct {
+        Session session;
+        QStringList listed;
+    } cases[] = {
+        {session, {"rcvsales"}},
+        {home_.session(), {"rcvsales", "vndcheqprint", "frametest"}},  // every right: even a code no menu has
+    };
+    for (const auto& c : cases) {
+        QuickLinkDialog quickLink(c.session, {{"rcvsales", "Sales"}, {"vndcheqprint", "Cheque printing"}, {"frametest", "Frame test"}},
+                                  ORVANT_TEST_MODULES);
+        const auto* list = quickLink.findChild<QListWidget*>("FunctionList");
+        QStringList listed;
+        for (int i = 0; i < list->count(); ++i) listed << list->item(i)->data(Qt::UserRole).toString();
+        EXPECT_EQ(listed, c.listed) << c.session.userName;
+    }
 }
 
 TEST(SuiteFunctions, every_function_is_named_in_both_languages)

@@ -18,9 +18,10 @@ TEST(CommandLineTest, the_data_root_module_and_script_are_enough)
     EXPECT_EQ(o.dataRoot, "/x/Orvant/data");
     EXPECT_EQ(o.module, "rcvsales");
     EXPECT_EQ(o.scriptFile, "sale.script");
-    EXPECT_EQ(o.company, 1);
+    EXPECT_FALSE(o.company) << "the user's own";
     EXPECT_EQ(o.user, "ADMIN");
-    EXPECT_EQ(o.language, 1);
+    EXPECT_FALSE(o.language) << "the user's own";
+    EXPECT_FALSE(o.launcher);
     EXPECT_TRUE(o.modulesDir.isEmpty());
     EXPECT_TRUE(o.languagesDir.isEmpty());
     EXPECT_EQ(o.timeout, std::chrono::milliseconds(5000));
@@ -42,6 +43,16 @@ TEST(CommandLineTest, options_take_their_value_after_a_blank_or_an_equals_sign)
     EXPECT_EQ(o.scriptFile, "s");
 }
 
+TEST(CommandLineTest, the_launcher_takes_only_a_script_and_signs_in_by_it)
+{
+    const ParsedArguments parsed = ParseArguments({"--launcher", "--data-root", "/x/Orvant/data", "--program", "/p/orvant", "day.script"});
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    EXPECT_TRUE(parsed.options->launcher);
+    EXPECT_EQ(parsed.options->program, "/p/orvant");
+    EXPECT_EQ(parsed.options->scriptFile, "day.script");
+    EXPECT_TRUE(parsed.options->module.isEmpty());
+}
+
 TEST(CommandLineTest, refusals_say_why)
 {
     const std::pair<std::vector<std::string>, const char*> cases[] = {
@@ -53,6 +64,9 @@ TEST(CommandLineTest, refusals_say_why)
         {{"--data-root", "/d", "--timeout", "soon", "a", "b"}, "seconds above 0"},
         {{"--data-root", "/d", "--colour", "red", "a", "b"}, "there is no option --colour"},
         {{"a", "b", "--data-root"}, "--data-root needs a value"},
+        {{"--launcher", "--data-root", "/d", "rcvsales", "s"}, "give the script, and nothing else"},
+        {{"--launcher", "--data-root", "/d", "--password", "X", "s"}, "the script signs in"},
+        {{"--data-root", "/d", "--program", "/p", "a", "b"}, "--program goes with --launcher"},
     };
     for (const auto& [arguments, says] : cases) {
         const ParsedArguments parsed = ParseArguments(arguments);

@@ -86,7 +86,7 @@ TEST_F(ScreenDriverTest, a_scenario_on_the_frame_module_passes_and_shows_what_ha
                                        "click CloseButton\n"
                                        "expect closed\n");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_THAT(run.out, AllOf(HasSubstr("screendriver frametest: company 1 Orvant Demo Inc., user ADMIN, language 1 (en)"),
+    EXPECT_THAT(run.out, AllOf(HasSubstr("screendriver frametest: company 1 Orvant Demo Inc., user Administrator, language 1 (en)"),
                                HasSubstr("[1] form Tframetest_frm"),
                                HasSubstr("caption Tframetest_frm \"Frame test current period is " + currentPeriod().toStdString()),
                                HasSubstr("    focus DateBox\n"), HasSubstr("[6] click OtherButton\n    focus OtherButton\n"),

@@ -250,7 +250,7 @@ TEST(WorkTableKeys, FollowTheirUse)
 
 TEST(FieldWidths, TextDeclaredWithoutAWidthIsTwentyWide)
 {
-    EXPECT_EQ(fieldOf(declared("cvndundo"), "cap_user").width, 20);
+    EXPECT_EQ(fieldOf(declared("cvndundo"), "cap_user").width, kUserNameWidth);
     EXPECT_EQ(fieldOf(declared("glundoap"), "Gla_reference").width, 20);
     EXPECT_EQ(fieldOf(declared("Languages"), "LangName").width, 20);
 }

@@ -1,0 +1,48 @@
+// The suite as its users start it: the real launcher program on a demo data root, signed in as
+// the demo's own first user or as a French-speaking clerk with a long name, working in the
+// modules its menus open; then the books are read back.
+
+#include "company/books_check.h"
+#include "company/users.h"
+#include "testing/scenario_player.h"
+
+namespace orvant::launcher {
+namespace {
+
+class LauncherScenarios : public ::testing::Test {
+protected:
+    void SetUp() override { company::CreateCompany(books_.installation(), 2, "Second Company"); }
+
+    testing::ScenarioPlayer books_ = ORVANT_SCENARIO_PLAYER();
+};
+
+TEST_F(LauncherScenarios, TheDemosFirstUserPostsASaleAndACreditNoteEditsAClientAndSwitchesCompany)
+{
+    books_.playInLauncher("first_day");
+    EXPECT_EQ(books_.value("SELECT car_user FROM car WHERE car_invoice = 'L-101' AND car_type = '1'").asString(), "Administrator");
+    EXPECT_EQ(books_.value("SELECT tjlh_user FROM tjlh WHERE tjlh_reference = 'L-101' AND tjlh_date = '2026-03-10'").asString(),
+              "Administrator");
+    EXPECT_EQ(books_.money("SELECT car_amount FROM car WHERE car_ref = 'LCR-1'"), Money::fromCents(-1500));
+    EXPECT_EQ(books_.money("SELECT cli_current_bal FROM cli WHERE cli_code = 'ABC100'"), Money::fromUnits(100));
+    EXPECT_EQ(books_.value("SELECT cli_tel FROM cli WHERE cli_code = 'ABC100'").asString(), "514-555-0199");
+    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
+}
+
+TEST_F(LauncherScenarios, AFrenchClerkWithALongNameSignsInAndPostsAmountsTypedTheFrenchWay)
+{
+    company::User marie;
+    marie.code = "MARIE";
+    marie.name = "Marie-Ève Lavoie-Desrosiers";
+    marie.language = 2;
+    marie.rights = company::AllRights();
+    company::AddUser(books_.installation(), marie, "marie");
+
+    books_.playInLauncher("premier_jour");
+    EXPECT_EQ(books_.money("SELECT car_amount FROM car WHERE car_invoice = 'F-300' AND car_type = '1'"), Money::fromCents(123456));
+    EXPECT_EQ(books_.money("SELECT car_amount FROM car WHERE car_ref = 'NC-300'"), Money::fromCents(-1250));
+    EXPECT_EQ(books_.value("SELECT \"User\" FROM arori WHERE reference = 'F-300' AND trx_type = '1'").asString(), marie.name);
+    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
+}
+
+}  // namespace
+}  // namespace orvant::launcher
