@@ -116,7 +116,7 @@ void checkControlAccounts(store::Database& books, const PartyLedger& p, const Le
         if (holdbackApart) name += " with the holdback account " + std::to_string(accounts.holdback);
         const AmountPair shown = DisagreeingAmounts(moved, entries);
         report.problems.push_back(name + ": the journal moves " + shown.first + " but the " + p.parties + "' " + p.ledger +
-                                  " entries " + shown.second);
+                                  " entries sum to " + shown.second);
     }
     for (const auto& [currency, entries] : ledger)
         if (entries != 0)

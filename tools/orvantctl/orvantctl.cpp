@@ -12,6 +12,8 @@
 #include "company/users.h"
 #include "options/enabled_options.h"
 #include "options/rights.h"
+#include "demo_sales.h"
+#include "password_input.h"
 #include "post_sales.h"
 #include "settings/paths.h"
 #include "settings/store_choice.h"
@@ -63,7 +65,8 @@ int check(const company::Installation& installation, int company, std::ostream& 
 {
     const company::BooksReport report = company::CheckBooks(installation, company);
     for (const std::string& problem : report.problems) out << problem << "\n";
-    out << "Company " << company << ": " << report.headers << " journal header(s), " << report.clients << " client(s), "
+    out << "Company " << company << ": " << report.headers << " journal header(s), " << report.documents << " document(s), "
+        << report.clients << " client(s), "
         << report.suppliers << " supplier(s) checked: ";
     if (report.clean()) {
         out << "the books agree.\n";
@@ -96,7 +99,11 @@ int addUser(const company::Installation& installation, const Request& request, s
     user.rights = rightsOf(request.rights);
     // "-" reads the password from the standard input, so it shows in no process list.
     std::string password = request.password;
-    if (password == "-" && !std::getline(std::cin, password)) throw company::SetupError("No password on the standard input.");
+    if (password == "-") {
+        const auto typed = ReadPassword();
+        if (!typed) throw company::SetupError("No password on the standard input.");
+        password = *typed;
+    }
     company::AddUser(installation, user, password);
     out << "User " << user.code << " (" << user.name << ") is added.\n";
     return kDone;
@@ -125,10 +132,13 @@ int run(const Request& request, std::ostream& out)
         out << "Company " << request.company << " \"" << request.companyName << "\" is created in "
             << installation.companyDir(request.company) << ".\n";
         return kDone;
-    case Command::Demo:
+    case Command::Demo: {
         company::MakeDemoCompany(installation, request.company);
-        out << "Company " << request.company << " is a demo company in " << installation.companyDir(request.company) << ".\n";
+        const int posted = PostDemoQuarter(installation, request.company, Date::today());
+        out << "Company " << request.company << " is a demo company in " << installation.companyDir(request.company) << ", with "
+            << posted << " sales documents posted over its last quarter.\n";
         return kDone;
+    }
     case Command::Check: return check(installation, request.company, out);
     case Command::UserAdd: return addUser(installation, request, out);
     case Command::UserList: return listUsers(installation, out);

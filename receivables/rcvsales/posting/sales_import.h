@@ -39,11 +39,13 @@ public:
 
     // One record: nothing when it is posted, else why not.
     std::optional<std::string> post(const std::string& line);
+    // One record already read: its row descriptions and due date filled in as the screen fills
+    // them, then checked and posted.
+    std::optional<std::string> post(SalesRecord& record);
 
 private:
     // As post(line), a store error left to the caller.
     std::optional<std::string> postLine(const std::string& line);
-    std::optional<std::string> post(SalesRecord& record);
     std::optional<std::string> answersFor(SalesRecord& record, PostingAnswers& answers);
     std::string reason(const Refusal& refusal) const;
 

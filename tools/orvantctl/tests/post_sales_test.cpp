@@ -84,10 +84,11 @@ TEST_P(PostSalesTest, the_sample_file_posts_whole_and_the_books_agree)
     std::ifstream sample(ORVANT_SAMPLE_SALES);
     std::stringstream records;
     records << sample.rdbuf();
+    const std::int64_t documents = count("SELECT COUNT(*) FROM arori"), entries = count("SELECT COUNT(*) FROM car");
     ASSERT_EQ(post(records.str()), 0) << out_ << err_;
-    EXPECT_THAT(out_, HasSubstr("5 document(s) posted, 0 refused."));
-    EXPECT_EQ(count("SELECT COUNT(*) FROM arori"), 5);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM car"), 4) << "the direct cash sale has no ledger entry";
+    EXPECT_THAT(out_, HasSubstr("5 document(s) posted, 0 refused.")) << "none collides with the demo's quarter";
+    EXPECT_EQ(count("SELECT COUNT(*) FROM arori"), documents + 5);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car"), entries + 4) << "the direct cash sale has no ledger entry";
     ASSERT_EQ(run({"check"}), 0) << out_;
 }
 
@@ -101,7 +102,7 @@ TEST_P(PostSalesTest, refusals_name_the_line_and_the_screens_message_in_the_chos
     EXPECT_THAT(out_, HasSubstr("1 document(s) posted, 2 refused."));
     EXPECT_EQ(post(records, {"--language", "2", "--period", "7", "--user", "MARIE"}), 2);
     EXPECT_THAT(out_, HasSubstr(":1: Ce numéro de facture est déjà dans les livres."));
-    EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh WHERE tjlh_period = 7"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh WHERE tjlh_period = 7 AND tjlh_reference = 'A1'"), 0);
     EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_user = 'IMPORT'"), 1);
 }
 
@@ -143,6 +144,7 @@ TEST_P(PostSalesTest, a_thousand_malformed_records_post_nothing_and_each_is_repo
 {
     std::string records;
     for (int i = 0; i < 1000; ++i) records += malformed(i) + "\n";
+    const std::int64_t lines = count("SELECT COUNT(*) FROM tjld"), documents = count("SELECT COUNT(*) FROM arori");
     EXPECT_EQ(post(records), 2);
     EXPECT_THAT(out_, HasSubstr("0 document(s) posted, 1000 refused."));
     for (int line : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 1000})
@@ -159,9 +161,60 @@ TEST_P(PostSalesTest, a_thousand_malformed_records_post_nothing_and_each_is_repo
     EXPECT_THAT(out_, HasSubstr("row 1 has both a debit and a credit"));
     EXPECT_THAT(out_, HasSubstr("\"debit\" is negative"));
     EXPECT_THAT(out_, HasSubstr("a document has no field \"clent\""));
-    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 0);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM arori"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), lines);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM arori"), documents);
     EXPECT_EQ(run({"check"}), 0) << out_;
+}
+
+TEST_P(PostSalesTest, a_file_posted_twice_leaves_the_books_as_after_the_first_time)
+{
+    std::ifstream sample(ORVANT_SAMPLE_SALES);
+    std::stringstream records;
+    records << sample.rdbuf();
+    ASSERT_EQ(post(records.str()), 0) << out_;
+    const char* const tables[] = {"tjlh", "tjld", "car", "arori"};
+    std::vector<std::int64_t> after;
+    for (const char* table : tables) after.push_back(count(std::string("SELECT COUNT(*) FROM ") + table));
+
+    EXPECT_EQ(post(records.str()), 2);
+    EXPECT_THAT(out_, HasSubstr("0 document(s) posted, 5 refused."));
+    EXPECT_THAT(out_, HasSubstr(":3: already posted"));  // the credit note
+    EXPECT_THAT(out_, HasSubstr(":5: already posted"));  // the direct cash sale
+    for (std::size_t i = 0; i < after.size(); ++i) EXPECT_EQ(count(std::string("SELECT COUNT(*) FROM ") + tables[i]), after[i]) << tables[i];
+    ASSERT_EQ(run({"check"}), 0) << out_;
+
+    EXPECT_EQ(post(records.str(), {"--allow-repeats"}), 2) << "the sales are still refused by their numbers";
+    EXPECT_THAT(out_, HasSubstr("3 document(s) posted, 2 refused."));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM arori"), after[3] + 3);
+}
+
+TEST_P(PostSalesTest, numbers_are_kept_without_blanks_and_control_characters_are_refused)
+{
+    const std::string records = std::string(R"({"client": " ABC100 ", "invoice": " pad1 ", "date": "2026-03-10", )"
+                                            R"("rows": [{"account": 1100, "debit": 5}, {"account": 4000, "credit": 5}]})") + "\n" +
+                                R"({"client": "ABC100", "type": "credit", "invoice": "PAD1", "reference": " CR1 ", "date": "2026-03-11", )"
+                                R"("rows": [{"account": 1100, "credit": 5}, {"account": 4000, "debit": 5}]})" "\n" +
+                                R"({"client": "ABC100", "invoice": "N\u0000A", "date": "2026-03-10", )"
+                                R"("rows": [{"account": 1100, "debit": 5}, {"account": 4000, "credit": 5}]})" "\n" +
+                                R"({"client": "ABC100\u0000x", "invoice": "N2", "date": "2026-03-10", )"
+                                R"("rows": [{"account": 1100, "debit": 5}, {"account": 4000, "credit": 5}]})" "\n" +
+                                R"({"client": "ABC100", "invoice": "N3", "date": "2026-03-10", "rows": [{"account": 1100, "debit": 0}]})" "\n";
+    EXPECT_EQ(post(records), 2);
+    EXPECT_THAT(out_, HasSubstr("2 document(s) posted, 3 refused."));
+    EXPECT_THAT(out_, HasSubstr(":3: This text holds a control character; remove it."));
+    EXPECT_THAT(out_, HasSubstr(":4: This text holds a control character; remove it."));
+    EXPECT_THAT(out_, HasSubstr(":5: There is nothing to post: no row holds an amount."));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_invoice = 'PAD1' AND car_client = 'ABC100'"), 2);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_ref = 'CR1'"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh"), 2) << "no header without lines";
+}
+
+TEST_P(PostSalesTest, allow_repeats_is_a_flag_of_post_sales_only)
+{
+    EXPECT_NE(run({"check", "--allow-repeats"}), 0);
+    EXPECT_THAT(err_, HasSubstr("--allow-repeats go with post sales"));
+    EXPECT_NE(run({"post", "sales", "-", "--allow-repeats=yes"}), 0);
+    EXPECT_THAT(err_, HasSubstr("--allow-repeats takes no value"));
 }
 
 }  // namespace
