@@ -11,6 +11,7 @@
 #include "company/company_creation.h"
 #include "company/record.h"
 #include "orvantctl.h"
+#include "password_input.h"
 #include "settings/registry.h"
 #include "testing/temp_data_root.h"
 
@@ -115,8 +116,20 @@ TEST_P(OrvantctlTest, users_are_added_listed_and_removed)
     EXPECT_THAT(listed.out, HasSubstr("ADMIN\tAdministrator\tlanguage 1\tcompany 1\t1600 right(s)"));
     EXPECT_THAT(listed.out, HasSubstr("MARIE\tMarie Lavoie\tlanguage 2\tcompany 1\t2 right(s)"));
     EXPECT_THAT(run({"user", "add", "PAUL", "Paul", "other", "--rights", "rcvsales,../x"}).err, HasSubstr("No option of the menus has the code \"../x\""));
-    EXPECT_EQ(run({"user", "remove", "ADMIN"}).status, 0);
-    EXPECT_THAT(run({"user", "remove", "MARIE"}).err, HasSubstr("The last user cannot be removed"));
+    EXPECT_THAT(run({"user", "remove", "ADMIN"}).err, HasSubstr("the last one holding every right"));
+    EXPECT_EQ(run({"user", "remove", "MARIE"}).status, 0);
+    EXPECT_THAT(run({"user", "remove", "ADMIN"}).err, HasSubstr("The last user cannot be removed"));
+}
+
+TEST(OrvantctlPassword, a_password_from_the_standard_input_is_its_line_without_the_line_end)
+{
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {"secret\n", "secret"}, {"secret\r\n", "secret"}, {"two words\nnext\n", "two words"}, {"last", "last"}, {"", std::nullopt},
+    };
+    for (const auto& [typed, read] : cases) {
+        std::istringstream in(typed);
+        EXPECT_EQ(ReadPasswordLine(in), read) << typed;
+    }
 }
 
 TEST(OrvantctlArguments, bad_calls_are_refused_before_anything_is_touched)
