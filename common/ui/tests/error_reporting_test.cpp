@@ -121,5 +121,22 @@ TEST_F(ErrorReportingTest, guarded_handlers_never_let_an_exception_out)
     EXPECT_EQ(messages_.shown()[0].error.message, "negative amount");
 }
 
+TEST_F(ErrorReportingTest, a_posting_failing_in_the_store_is_shown_and_the_screen_stays_unless_the_store_is_gone)
+{
+    struct Case {
+        int code;
+        bool closes;
+    };
+    const Case cases[] = {{store::errc::kKeyViolation, false}, {store::errc::kRecordLocked, false}, {store::errc::kConnection, true}};
+    for (const Case& c : cases) {
+        const int before = closed_;
+        Guarded([&] { RunPosting([&] { throw store::StoreError(c.code, "failed"); }); })();
+        EXPECT_EQ(closed_ - before, c.closes ? 1 : 0) << c.code;
+        EXPECT_EQ(messages_.shown().back().error.code, QString::number(c.code & 0xFF)) << "shown in the error form";
+    }
+    EXPECT_EQ(messages_.errorForms(), 3);
+    EXPECT_FALSE(LeavesStoreUsable(store::StoreError({{store::errc::kEngine, "send"}, {store::errc::kConnection, "lost"}})));
+}
+
 }  // namespace
 }  // namespace orvant::ui

@@ -317,6 +317,63 @@ TEST_P(SalesScreenTest, TheCaptionNamesTheNewPeriodAndItsMonth)
     EXPECT_EQ(screen().periodCaption(), "M12 0M13 4");
 }
 
+// A credit note of 15.00 on sale S1, typed with blanks around its numbers.
+void typeCreditNote(SalesScreen& screen)
+{
+    screen.leaveClientCode(" ABC100 ", false);
+    screen.setType(static_cast<int>(SalesType::Credit));
+    screen.leaveInvoice(" s1 ", false);
+    screen.leaveReference(" CR1 ", false);
+    screen.leaveCredit(0, Amount("15.00"));
+    screen.leaveDebit(1, Amount("15.00"));
+}
+
+TEST_P(SalesScreenTest, ANoteAlreadyInTheBooksIsPostedAgainOnlyWhenTheUserSaysYes)
+{
+    chooseClient("ABC100");
+    screen().leaveInvoice("S1", false);
+    screen().leaveDebit(0, Amount("15.00"));
+    screen().leaveCredit(1, Amount("15.00"));
+    ASSERT_TRUE(screen().accept());
+    typeCreditNote(screen());
+    ASSERT_TRUE(screen().accept());
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_invoice = 'S1' AND car_ref = 'CR1'"), 1) << "stored without the blanks";
+    EXPECT_EQ(host.messages, std::vector<int>{}) << "the first time nothing is asked";
+
+    for (const ui::Answer answer : {ui::Answer::No, ui::Answer::Yes}) {
+        typeCreditNote(screen());
+        host.answers = {answer};
+        EXPECT_EQ(screen().accept(), answer == ui::Answer::Yes);
+        EXPECT_EQ(host.lastMessage(), kAskPostAgain);
+        EXPECT_EQ(host.lastKind(), ui::MessageKind::Question);
+    }
+    EXPECT_EQ(count("SELECT COUNT(*) FROM arori WHERE trx_type = '5'"), 2) << "No posted nothing, Yes posted it again";
+}
+
+TEST_P(SalesScreenTest, AStoreErrorWhilePostingLeavesTheDocumentAsTyped)
+{
+    chooseClient("ABC100");
+    screen().leaveInvoice("E1", false);
+    screen().leaveDebit(0, Amount("10.00"));
+    screen().leaveCredit(1, Amount("10.00"));
+    books_->dropTable("arori");  // the last write of the posting fails
+    EXPECT_THROW(screen().accept(), store::StoreError);
+    EXPECT_EQ(screen().document().invoice, "E1");
+    EXPECT_EQ(screen().document().rows.totals().debit, Amount("10.00"));
+    EXPECT_EQ(screen().clientCodeText(), "ABC100");
+    EXPECT_EQ(session.ledgerCode, "N");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 0);
+    EXPECT_EQ(money("SELECT cli_current_bal FROM cli WHERE cli_code = 'ABC100'"), Money());
+}
+
+TEST_P(SalesScreenTest, ACodeWithAControlCharacterIsRefusedAtTheField)
+{
+    screen().leaveClientCode(std::string("ABC100\0x", 8), false);
+    EXPECT_EQ(host.lastMessage(), kControlCharacter);
+    EXPECT_EQ(host.lastFocus(), SalesField::Client);
+    EXPECT_FALSE(screen().shownClient());
+}
+
 ORVANT_BOOKS_ON_EVERY_ENGINE(SalesScreenTest);
 
 }  // namespace
