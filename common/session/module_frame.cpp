@@ -85,6 +85,7 @@ public:
     {
         ui::ErrorReporter reporter(*errorForm_, context_.session().language, [this] { context_.closeScreen(); });
         ApplyRegionalSettings(Registry::open());
+        SetAmountLanguage(context_.session().language);
         for (QWidget* form : forms()) ApplyDateMasks(*form, ShortDateFormat());
 
         // The first activation runs inside the modal loop, so that closing the screen from it

@@ -12,18 +12,25 @@ std::string Read(const Registry& registry, QStringView name, const QString& defa
     return registry.value(kSettingsSection, name, defaultValue).toStdString();
 }
 
+std::string CurrencySymbol(const Registry& registry) { return Read(registry, u"CurrSmbl", QStringLiteral("$")); }
+std::string CurrencyAlign(const Registry& registry) { return Read(registry, u"CurrAlign", QStringLiteral("L")); }
+
 }  // namespace
 
 RegionalSettings ApplyRegionalSettings(const Registry& registry)
 {
-    RegionalSettings settings{Read(registry, u"DateFmt", kDefaultDateFormat),
-                              Read(registry, u"CurrSmbl", QStringLiteral("$")),
-                              Read(registry, u"CurrAlign", QStringLiteral("L"))};
+    RegionalSettings settings{Read(registry, u"DateFmt", kDefaultDateFormat), CurrencySymbol(registry),
+                              CurrencyAlign(registry)};
     if (!IsCompleteDateFormat(settings.dateFormat)) settings.dateFormat = kDefaultDateFormat.toStdString();
 
     SetShortDateFormat(settings.dateFormat);
     SetCurrencySigns(settings.currencySymbol, settings.currencyAlign, ProcessCurrencyFormat().foreignSigns());
     return settings;
+}
+
+void SetCurrencySigns(const Registry& registry, const ForeignCurrencySigns& signs)
+{
+    SetCurrencySigns(CurrencySymbol(registry), CurrencyAlign(registry), signs);
 }
 
 QString JobCostSection(const QString& dataRoot)

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dates/date_format.h"  // ShortDateFormat()
+#include "money/currency_format.h"
 #include "settings/registry.h"
 
 namespace orvant {
@@ -20,6 +21,10 @@ struct RegionalSettings {
 // currency display; the foreign currency signs already remembered are kept. A DateFmt without a
 // day, a month and a year could not show a date, so it falls back to the default.
 RegionalSettings ApplyRegionalSettings(const Registry& registry);
+
+// Re-reads CurrSmbl and CurrAlign and remembers the four foreign currency signs of the control
+// record (Ctrl_curr1_sign ... Ctrl_curr4_sign) for the process-wide currency display.
+void SetCurrencySigns(const Registry& registry, const ForeignCurrencySigns& signs);
 
 // The registry section that holds JobCost for the edition installed at dataRoot: "Orvant" when
 // the path contains that word, else "Tolvane" when it contains that word, else "brsk".

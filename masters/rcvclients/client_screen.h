@@ -37,7 +37,7 @@ enum ClientMessage {
     kNoSalesman = 0, kNoPostalCode = 1, kNoTerms = 2, kHasEntries = 3, kNoSuchTerritory = 4, kNoSuchTerms = 5,
     kNoSuchSalesman = 6, kNoSuchBillTo = 7, kNoSuchAccount = 8, kClientListTitle = 9, kNoEmail = 10, kNoSuchCode = 11,
     kConfirmDelete = 12, kDueDaysOutOfRange = 13, kCodeTakenMeanwhile = 14, kClientGone = 15, kWaitingForClient = 16,
-    kNoCompany = 17,
+    kNoCompany = 17, kNotAnAmount = 18,
 };
 
 struct ClientSettings {

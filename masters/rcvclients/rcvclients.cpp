@@ -1,6 +1,7 @@
 // Client maintenance: the clients of the company, created, changed and deleted one at a time.
 
 #include "rcvclients/trcvclients_frm.h"
+#include "settings/regional.h"
 #include "settings/registry.h"
 #include "shared/choice_lists.h"
 #include "shared/maintenance_module.h"
@@ -20,6 +21,7 @@ std::unique_ptr<Module> makeModule(ModuleContext& context)
     MaintenanceTables tables{{"ctrl", "cli", "ivctrl", "glm", "Fafrm1", "car", "carh", "slsm", "taxrates"}, {"arterms", "arterr"}};
     return std::make_unique<MaintenanceModule<Trcvclients_frm>>(context, std::move(tables), kNoCompany, [](Trcvclients_frm& form, ModuleContext& c) {
         const Registry registry = Registry::open();
+        SetCurrencySigns(registry, CurrencySigns(c.companyDatabase()));
         form.start(c.companyDatabase(), c.dataRootDatabase(), LargerEditionInstalled(registry), InternationalSettings(registry));
     });
 }

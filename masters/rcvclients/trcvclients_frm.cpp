@@ -33,6 +33,7 @@ Trcvclients_frm::Trcvclients_frm(Session& session, QString helpFile)
     buildControl(addPage("ControlPage", "Control &information"));
     buildComments(addPage("CommentsPage", "Co&mments"));
     setWaitMessage(kWaitingForClient);
+    setAmountMessage(kNotAnAmount);
 }
 
 void Trcvclients_frm::buildGeneral(QWidget* page)
@@ -41,6 +42,7 @@ void Trcvclients_frm::buildGeneral(QWidget* page)
     code_ = Named(new QLineEdit(page), "Edit_account");
     code_->setMaxLength(10);
     setCodeBox(code_, "Cli_code");
+    setCurrencyField("Cli_currency");
     bind(code_, "Cli_code", Kind::Text);
     search_ = addListButton(page, "Search_btn", "List of clients");
     auto* codeLabel = Named(new QLabel("Client co&de", page), "CodeLabel");

@@ -44,6 +44,15 @@ ChoiceList CurrencyList(store::Database& company, const std::string& homeName)
     return list;
 }
 
+ForeignCurrencySigns CurrencySigns(store::Database& company)
+{
+    ForeignCurrencySigns signs;
+    withControl(company, "ctrl", [&](store::Table& control) {
+        for (int c = 1; c <= 4; ++c) signs[static_cast<std::size_t>(c - 1)] = control.field("Ctrl_curr" + std::to_string(c) + "_sign").asString();
+    });
+    return signs;
+}
+
 ChoiceList PriceLists(store::Database& company, bool largerEdition)
 {
     ChoiceList list;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "money/currency_format.h"
 #include "settings/registry.h"
 #include "store/database.h"
 
@@ -32,6 +33,9 @@ private:
 
 // The home currency (number 0, shown as `homeName`), then each named foreign currency 1 to 4.
 ChoiceList CurrencyList(store::Database& company, const std::string& homeName);
+// The signs of the foreign currencies 1 to 4 (Ctrl_curr1_sign ... Ctrl_curr4_sign); empty ones
+// when the company has no control record.
+ForeignCurrencySigns CurrencySigns(store::Database& company);
 // The named price lists 1 to 5 of the control record, then 6 to 9 of the invoicing control
 // when the larger edition is installed.
 ChoiceList PriceLists(store::Database& company, bool largerEdition);

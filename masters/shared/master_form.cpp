@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "dates/date_format.h"
+#include "money/currency_format.h"
 #include "quick_link.h"
 #include "session/module_frame.h"
 #include "shared/maintenance_screen.h"
@@ -128,6 +129,8 @@ void MasterForm::buildNavigator(QWidget* bar)
                     case NavigatorButton::Post: action = &actions_.post; break;
                     case NavigatorButton::Cancel: action = &actions_.cancel; break;
                     }
+                    if (which == NavigatorButton::Post && !unreadAmounts_.isEmpty() && refuseUnreadAmount(*unreadAmounts_.begin()))
+                        return;
                     const std::function<void()> run = *action;
                     forgetTypedCode();
                     act([run] { run(); });
@@ -239,6 +242,10 @@ void MasterForm::store(QWidget* widget)
     const Binding binding = bindings_.value(widget);
     std::optional<store::Value> value;
     if (auto* line = qobject_cast<QLineEdit*>(widget)) value = read(line->text(), binding.kind);
+    if (binding.kind == Kind::Money) {
+        if (value) unreadAmounts_.remove(widget);
+        else unreadAmounts_.insert(widget);
+    }
     else if (auto* box = qobject_cast<QCheckBox*>(widget)) value = box->isChecked();
     else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) value = memo->toPlainText().toStdString();
     else if (auto* spin = qobject_cast<QSpinBox*>(widget)) value = spin->value();
@@ -262,7 +269,7 @@ std::optional<store::Value> MasterForm::read(const QString& typed, Kind kind)
     }
     case Kind::Money: {
         if (text.isEmpty()) return store::Value(Money());
-        const auto amount = Money::parse(text.toStdString());
+        const auto amount = ReadTypedAmount(text.toStdString());
         return amount ? std::optional<store::Value>(*amount) : std::nullopt;
     }
     case Kind::Date: {
@@ -279,11 +286,12 @@ void MasterForm::show(QWidget* widget, const Binding& binding)
     const store::Value value = actions_.record().value(binding.field);
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         if (line->hasFocus() && line->isModified()) return;  // being typed in
+        unreadAmounts_.remove(widget);
         QString text;
         switch (binding.kind) {
         case Kind::Integer: text = value.isNull() ? QString() : QString::number(value.asInt()); break;
         case Kind::Number: text = value.isNull() ? QString() : QString::number(value.asFloat(), 'f', 2); break;
-        case Kind::Money: text = value.isNull() ? QString() : qt(value.asMoney().toGroupedString(2)); break;
+        case Kind::Money: text = value.isNull() ? QString() : amountText(value.asMoney()); break;
         case Kind::Date: text = qt(FormatDate(value.asDate(), ShortDateFormat())); break;
         default: text = qt(value.asString()); break;
         }
@@ -297,12 +305,20 @@ void MasterForm::show(QWidget* widget, const Binding& binding)
     }
 }
 
+// A record being changed shows its amounts as typed, to the last decimal they hold; a record
+// browsed shows them in its currency.
+QString MasterForm::amountText(Money amount) const
+{
+    return qt(actions_.state() == EditState::Browse ? FormatMoney(amount) : FormatAmount(amount));
+}
+
 void MasterForm::refresh()
 {
     if (!actions_.record) return;
     refreshing_ = true;
     const EditState state = actions_.state();
     const bool editing = state != EditState::Browse;
+    if (!currencyField_.empty()) UseCurrency(static_cast<int>(actions_.record().value(currencyField_).asInt()));
     for (auto it = bindings_.begin(); it != bindings_.end(); ++it) {
         show(it.key(), it.value());
         it.key()->setEnabled(it.key() == codeBox_ ? actions_.codeBoxEnabled() : editing);
@@ -337,6 +353,16 @@ void MasterForm::focus(const std::string& field)
 
 void MasterForm::showPage(int page) { pages_->setCurrentIndex(page); }
 
+// An amount that does not read is refused by its message and typed again: it is never saved as
+// the part of it that read, nor silently given up.
+bool MasterForm::refuseUnreadAmount(QWidget* widget)
+{
+    if (!unreadAmounts_.contains(widget) || amountMessage_ < 0 || actions_.state() == EditState::Browse) return false;
+    act([this] { message(amountMessage_, ui::MessageKind::Information); });
+    focus(bindings_.value(widget).field);
+    return true;
+}
+
 ui::Answer MasterForm::message(int number, ui::MessageKind kind) { return ui::ShowFormMessage(*this, number, kind); }
 
 QString MasterForm::messageText(int number) const { return ui::FormMessageText(*this, number); }
@@ -357,8 +383,14 @@ void MasterForm::focusMoved(QWidget* old, QWidget* now)
         act([leave, skip] { leave(skip); });
     }
     if (old && bindings_.contains(old) && old != codeBox_) {
-        if (auto* line = qobject_cast<QLineEdit*>(old)) line->setModified(false);
-        show(old, bindings_.value(old));  // what the record holds, text that did not read or not
+        // Post refuses an amount that does not read by itself; exit and cancel give it up.
+        const bool givenUp = now == exit_ || now == navigator_.at(NavigatorButton::Cancel);
+        if (!unreadAmounts_.contains(old)) {
+            if (auto* line = qobject_cast<QLineEdit*>(old)) line->setModified(false);
+            show(old, bindings_.value(old));  // what the record holds
+        } else if (!givenUp && now != navigator_.at(NavigatorButton::Post)) {
+            refuseUnreadAmount(old);
+        }
     }
     if (enters_.contains(now)) {
         const auto enter = enters_.value(now);

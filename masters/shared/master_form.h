@@ -90,6 +90,8 @@ protected:
     // fields, enabled only while inserting or editing.
     void bind(QWidget* widget, const std::string& field, Kind kind);
     void setCodeBox(QWidget* widget, const std::string& field) { codeBox_ = widget, codeField_ = field; }
+    // The record field holding the currency its amounts are shown in (UseCurrency).
+    void setCurrencyField(std::string field) { currencyField_ = std::move(field); }
     // Runs when the field is left; `skipCheck` when the focus went to one of `ownButtons`, to
     // exit or to help.
     void onLeave(QWidget* widget, std::function<void(bool skipCheck)> leave, QList<QWidget*> ownButtons = {});
@@ -113,6 +115,8 @@ protected:
     Session& session() { return session_; }
     // The message that says a record is held elsewhere, shown while a save waits for it.
     void setWaitMessage(int number) { waitMessage_ = number; }
+    // The message that refuses an amount typed that does not read.
+    void setAmountMessage(int number) { amountMessage_ = number; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -132,6 +136,8 @@ private:
     void focusMoved(QWidget* old, QWidget* now);
     void store(QWidget* widget);
     static std::optional<store::Value> read(const QString& typed, Kind kind);
+    QString amountText(Money amount) const;
+    bool refuseUnreadAmount(QWidget* widget);
     void forgetTypedCode();
     void show(QWidget* widget, const Binding& binding);
     bool browseKey(int key);
@@ -148,6 +154,7 @@ private:
     QWidget* help_ = nullptr;
     QWidget* codeBox_ = nullptr;
     std::string codeField_;
+    std::string currencyField_;
     QHash<QWidget*, Binding> bindings_;
     QHash<QWidget*, std::function<void(bool)>> leaves_;
     QHash<QWidget*, QList<QWidget*>> ownButtons_;
@@ -159,6 +166,8 @@ private:
     ui::SerialActions serial_;
     ui::RecordWaitBox wait_;
     int waitMessage_ = -1;
+    int amountMessage_ = -1;
+    QSet<QWidget*> unreadAmounts_;  // amount boxes holding a text that does not read
 };
 
 }  // namespace orvant::masters

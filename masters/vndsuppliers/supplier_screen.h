@@ -38,6 +38,7 @@ enum SupplierMessage {
     kSupplierDueDaysOutOfRange = 9,
     kSupplierWaiting = 10,    // another workstation is changing the supplier
     kSupplierNoCompany = 11,  // the screen was started without a company
+    kSupplierNotAnAmount = 12,
 };
 
 enum SupplierPage { kSupplierGeneralPage = kFirstPage, kSupplierControlPage = 1, kSupplierCommentsPage = 2 };

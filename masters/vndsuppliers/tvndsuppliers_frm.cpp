@@ -31,6 +31,7 @@ Tvndsuppliers_frm::Tvndsuppliers_frm(Session& session, QString helpFile)
     buildControl(addPage("ControlPage", "Control &information"));
     buildComments(addPage("CommentsPage", "Co&mments"));
     setWaitMessage(kSupplierWaiting);
+    setAmountMessage(kSupplierNotAnAmount);
 }
 
 void Tvndsuppliers_frm::buildGeneral(QWidget* page)
@@ -39,6 +40,7 @@ void Tvndsuppliers_frm::buildGeneral(QWidget* page)
     code_ = Named(new QLineEdit(page), "Sup_code");
     code_->setMaxLength(10);
     setCodeBox(code_, "Sup_code");
+    setCurrencyField("Sup_currency");
     bind(code_, "Sup_code", Kind::Text);
     search_ = addListButton(page, "Search_btn", "List of suppliers");
     search_->setFocusPolicy(Qt::NoFocus);

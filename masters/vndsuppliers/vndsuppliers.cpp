@@ -1,5 +1,6 @@
 // Supplier maintenance: the suppliers of the company, created, changed and deleted one at a time.
 
+#include "settings/regional.h"
 #include "settings/registry.h"
 #include "shared/choice_lists.h"
 #include "shared/maintenance_module.h"
@@ -21,6 +22,7 @@ std::unique_ptr<Module> makeModule(ModuleContext& context)
     return std::make_unique<MaintenanceModule<Tvndsuppliers_frm>>(
         context, std::move(tables), kSupplierNoCompany, [](Tvndsuppliers_frm& form, ModuleContext& c) {
             const Registry registry = Registry::open();
+            SetCurrencySigns(registry, CurrencySigns(c.companyDatabase()));
             form.start(c.companyDatabase(), LargerEditionInstalled(registry), InternationalSettings(registry));
         });
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "dates/due_date.h"
+#include "money/currency_format.h"
 #include "store/error.h"
 
 namespace orvant::sales {
@@ -49,10 +50,10 @@ void SalesScreen::start()
     host_.focus(SalesField::Client);
 }
 
-std::string SalesScreen::currencySign() const
+int SalesScreen::currency() const
 {
-    if (document_.directCash || !currentClient_ || currentClient_->currency < 1 || currentClient_->currency > 4) return {};
-    return books_.settings().currencySigns[static_cast<std::size_t>(currentClient_->currency - 1)];
+    if (document_.directCash) return CurrencyFormat::kNoSign;
+    return currentClient_ ? currentClient_->currency : 0;
 }
 
 // The screen as at start: no client shown, a sale dated the proposed date, the default rows.

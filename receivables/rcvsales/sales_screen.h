@@ -30,8 +30,9 @@ public:
     const std::string& clientCodeText() const { return clientCode_; }
     // The client whose name and address are shown; nothing hides them.
     const std::optional<ClientFacts>& shownClient() const { return shownClient_; }
-    // The currency sign of the amounts: a foreign client's currency, else empty.
-    std::string currencySign() const;
+    // The currency the amounts are shown in (UseCurrency): the client's, none for a direct cash
+    // sale, the home currency while no client is chosen.
+    int currency() const;
     int postingPeriod() const { return postingPeriod_; }
     Date lastDate() const { return lastDate_; }
     // The caption after a change of period; empty until the period is changed.

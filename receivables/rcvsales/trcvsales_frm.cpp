@@ -19,12 +19,14 @@
 #include <QVBoxLayout>
 
 #include "dates/date_format.h"
+#include "money/currency_format.h"
 #include "pickers.h"
 #include "quick_link.h"
 #include "report/printing.h"
 #include "report/screen_print.h"
 #include "session/help.h"
 #include "session/module_frame.h"
+#include "settings/regional.h"
 #include "sidedialogs/holdback_dialog.h"
 #include "sidedialogs/period_dialog.h"
 #include "sidedialogs/project_dialog.h"
@@ -40,16 +42,17 @@ namespace {
 constexpr int kHelpContext = 205;
 constexpr int kLeavingSkipsChecks = 13;  // the tag of the buttons whose focus skips a field's exit checks
 constexpr const char* kDateMask = "!99/99/9999;1; ";
+constexpr int kAmountWidth = 24;  // "-99,999,999,999.9999" with a currency sign
 
 QString qt(const std::string& s) { return QString::fromStdString(s); }
 
-QString amountText(Money amount) { return amount.isZero() ? QString() : qt(amount.toGroupedString(2)); }
+QString amountText(Money amount) { return amount.isZero() ? QString() : qt(FormatAmount(amount)); }
 
-// An empty amount field is 0.
+// An empty amount field is 0; a text is read in the session's language.
 std::optional<Money> amountIn(const QLineEdit* edit)
 {
     const std::string text = edit->text().trimmed().toStdString();
-    return text.empty() ? Money() : Money::parse(text);
+    return text.empty() ? Money() : ReadTypedAmount(text);
 }
 
 template <class Widget>
@@ -174,8 +177,8 @@ QWidget* Trcvsales_frm::buildDistribution()
         GridRow& row = rows_[static_cast<std::size_t>(r)];
         row.account = edit(box, ("Account" + n).c_str(), 9);
         row.description = edit(box, ("Description" + n).c_str(), kRowDescriptionWidth);
-        row.debit = edit(box, ("Debit" + n).c_str(), 18);
-        row.credit = edit(box, ("Credit" + n).c_str(), 18);
+        row.debit = edit(box, ("Debit" + n).c_str(), kAmountWidth);
+        row.credit = edit(box, ("Credit" + n).c_str(), kAmountWidth);
         for (QLineEdit* amount : {row.debit, row.credit}) amount->setAlignment(Qt::AlignRight);
         grid->addWidget(row.account, r + 1, 0);
         grid->addWidget(row.description, r + 1, 1);
@@ -200,11 +203,7 @@ QWidget* Trcvsales_frm::buildDistribution()
         total->setFocusPolicy(Qt::NoFocus);
         total->setAlignment(Qt::AlignRight);
     }
-    currencySign_ = named(new QLabel(box), "CurrencySign");
-    auto* totals = new QHBoxLayout;
-    totals->addWidget(currencySign_);
-    totals->addWidget(label(box, "TotalLabel", "Total"));
-    grid->addLayout(totals, kVisibleRows + 1, 1, Qt::AlignRight);
+    grid->addWidget(label(box, "TotalLabel", "Total"), kVisibleRows + 1, 1, Qt::AlignRight);
     grid->addWidget(totalDebit_, kVisibleRows + 1, 2);
     grid->addWidget(totalCredit_, kVisibleRows + 1, 3);
     return box;
@@ -277,6 +276,7 @@ void Trcvsales_frm::start(Trcvsales_dm& data, SalesDialogs dialogs)
     dialogs_ = dialogs;
     designCaption_ = windowTitle();
     const auto messageText = [this](int number) { return ui::FormMessageText(*this, number).toStdString(); };
+    SetCurrencySigns(Registry::open(), data.books().settings().currencySigns);
     screen_ = std::make_unique<SalesScreen>(data.books(), data.posting(), *this, session_, messageText);
     screen_->start();
 }
@@ -445,9 +445,9 @@ void Trcvsales_frm::refresh()
         setText(widgets.debit, amountText(row.debit));
         setText(widgets.credit, amountText(row.credit));
     }
-    setText(totalDebit_, qt(document.rows.totals().debit.toGroupedString(2)));
-    setText(totalCredit_, qt(document.rows.totals().credit.toGroupedString(2)));
-    currencySign_->setText(qt(screen_->currencySign()));
+    UseCurrency(screen_->currency());
+    setText(totalDebit_, qt(FormatMoney(document.rows.totals().debit)));
+    setText(totalCredit_, qt(FormatMoney(document.rows.totals().credit)));
     if (!screen_->periodCaption().empty()) setWindowTitle(qt(screen_->periodCaption()));
 }
 

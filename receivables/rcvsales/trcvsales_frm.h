@@ -125,7 +125,6 @@ private:
     QPlainTextEdit* memo_;
     std::array<GridRow, kVisibleRows> rows_{};
     QLineEdit *totalDebit_, *totalCredit_;
-    QLabel* currencySign_;
     QStatusBar* statusBar_;
     QPlainTextEdit* messages_;
     QString designCaption_;

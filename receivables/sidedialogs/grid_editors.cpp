@@ -2,15 +2,16 @@
 
 #include <QLineEdit>
 
-#include "money/money.h"
+#include "money/currency_format.h"
 
 namespace orvant::sidedialogs {
 
 QValidator::State AmountValidator::validate(QString& input, int&) const
 {
+    const QString sign = QString::fromStdString(ProcessCurrencyFormat().currentSign());
     for (const QChar c : input)
-        if (!c.isDigit() && !QStringView(u",.-() ").contains(c)) return Invalid;
-    return Money::parse(input.trimmed().toStdString()) ? Acceptable : Intermediate;
+        if (!c.isDigit() && !QStringView(u",.-() \u00A0\u202F").contains(c) && !sign.contains(c)) return Invalid;
+    return ReadTypedAmount(input.trimmed().toStdString()) ? Acceptable : Intermediate;
 }
 
 QWidget* AmountDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const

@@ -7,7 +7,7 @@
 
 namespace orvant::sidedialogs {
 
-// Acceptable: a text that Money::parse reads. Intermediate: one that could still become an
+// Acceptable: a text that reads as an amount in the session's language (ReadTypedAmount). Intermediate: one that could still become an
 // amount. Invalid: any character that no amount has.
 class AmountValidator : public QValidator {
 public:

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "money/currency_format.h"
 #include "sidedialogs/dialog_parts.h"
 #include "sidedialogs/entry_grid.h"
 #include "sidedialogs/grid_editors.h"
@@ -125,7 +126,7 @@ void Tproject_dlg::deleteLine()
 
 void Tproject_dlg::showLeftToDistribute()
 {
-    left_->setText(QString::fromStdString(model_.entry().leftToDistribute().toGroupedString(2)));
+    left_->setText(QString::fromStdString(FormatMoney(model_.entry().leftToDistribute())));
 }
 
 void Tproject_dlg::tryAccept()

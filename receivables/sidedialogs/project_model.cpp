@@ -58,7 +58,7 @@ QVariant ProjectModel::data(const QModelIndex& index, int role) const
     case Column::Project: return QString::fromStdString(line.project);
     case Column::Phase: return QString::fromStdString(line.phase);
     case Column::Amount:
-        return QString::fromStdString(role == Qt::EditRole ? line.amount.toString(2) : FormatMoney(line.amount));
+        return QString::fromStdString(role == Qt::EditRole ? FormatAmount(line.amount) : FormatMoney(line.amount));
     }
     return {};
 }
@@ -76,7 +76,7 @@ bool ProjectModel::setData(const QModelIndex& index, const QVariant& value, int 
         else entry_.setPhase(row, text.toStdString());
         break;
     case Column::Amount: {
-        const std::optional<Money> amount = Money::parse(text.toStdString());
+        const std::optional<Money> amount = ReadTypedAmount(text.toStdString());
         if (!amount) return false;
         entry_.setAmount(row, *amount);
         break;

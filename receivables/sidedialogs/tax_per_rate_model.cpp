@@ -31,7 +31,7 @@ QVariant TaxPerRateModel::data(const QModelIndex& index, int role) const
     const TaxPerRateLine& line = lines_.at(static_cast<std::size_t>(index.row()));
     if (role == Qt::TextAlignmentRole)
         return index.column() == Description ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
-    if (role == Qt::EditRole && index.column() == NetAmount) return QString::fromStdString(line.net.toString(2));
+    if (role == Qt::EditRole && index.column() == NetAmount) return QString::fromStdString(FormatAmount(line.net));
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
     case Description: return QString::fromStdString(line.description);
@@ -45,7 +45,7 @@ QVariant TaxPerRateModel::data(const QModelIndex& index, int role) const
 bool TaxPerRateModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (!index.isValid() || index.column() != NetAmount || role != Qt::EditRole) return false;
-    const std::optional<Money> net = Money::parse(value.toString().trimmed().toStdString());
+    const std::optional<Money> net = ReadTypedAmount(value.toString().trimmed().toStdString());
     if (!net) return false;
     lines_.at(static_cast<std::size_t>(index.row())).net = *net;
     emit dataChanged(index, index);

@@ -77,6 +77,17 @@ TEST_F(RegionalSettingsTest, ForeignSignsAlreadyRememberedAreKept)
     EXPECT_EQ(FormatMoney(kAmount), "1,234.50CAD");
 }
 
+TEST_F(RegionalSettingsTest, TheControlRecordsSignsComeWithTheRegistrysSymbolReadAgain)
+{
+    ApplyRegionalSettings(file.open());
+    file.writeFile("[Settings]\nCurrSmbl=CAD\nCurrAlign=R\n");
+    SetCurrencySigns(file.open(), {"US", "E", "L", "Y"});
+    UseCurrency(4);
+    EXPECT_EQ(FormatMoney(-kAmount), "(1,234.50Y)");
+    UseCurrency(0);
+    EXPECT_EQ(FormatMoney(kAmount), "1,234.50CAD");
+}
+
 TEST(JobCost, SectionFollowsTheEditionInTheDataRoot)
 {
     EXPECT_EQ(JobCostSection("/srv/Orvant/data"), "Orvant");

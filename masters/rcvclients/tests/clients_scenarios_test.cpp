@@ -41,6 +41,8 @@ TEST_F(ClientScenarios, AClientCreatedAndChangedInFrench)
     const auto field = [&](const char* name) { return books_.value(std::string("SELECT ") + name + " FROM cli WHERE cli_code = 'FR100'"); };
     EXPECT_EQ(field("cli_name").asString(), "Quincaillerie Tremblay");
     EXPECT_EQ(field("cli_tel").asString(), "418-555-0199");
+    EXPECT_EQ(books_.money("SELECT cli_sales_ytd FROM cli WHERE cli_code = 'FR100'"), Money::fromRaw(12345675)) << "typed in French, kept to its last decimal";
+    EXPECT_EQ(books_.money("SELECT cli_sales_mth FROM cli WHERE cli_code = 'FR100'"), Money::fromCents(1250)) << "12.50 refused in French, then 12,50";
     EXPECT_EQ(field("cli_salesrep").asString(), "SL");
     EXPECT_EQ(field("cli_du_days").asInt(), 30);
     EXPECT_EQ(field("cli_accnt2").asInt(), 4020);

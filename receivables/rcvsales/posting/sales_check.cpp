@@ -1,5 +1,7 @@
 #include "sales_check.h"
 
+#include "sales_limits.h"
+
 #include <algorithm>
 
 namespace orvant::sales {
@@ -80,6 +82,7 @@ std::optional<Refusal> CheckDocument(SalesBooks& books, const SalesDocument& doc
 {
     if (auto refusal = checkTexts(document)) return refusal;
     if (isBlank(document.invoice)) return Refusal{kEnterInvoice, SalesField::Invoice};
+    if (auto refusal = CheckRowsWithinBooks(document.rows)) return refusal;
     if (!document.rows.recomputed().balanced()) return Refusal{kOutOfBalance, SalesField::Totals};
     if (!holdsAnAmount(document.rows)) return Refusal{kNothingToPost, SalesField::Totals};
     if (auto refusal = CheckReference(document.type, document.reference)) return refusal;

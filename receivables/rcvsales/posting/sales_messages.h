@@ -31,6 +31,7 @@ enum SalesMessage {
     kNothingToPost = 26,
     kControlCharacter = 27,
     kAskPostAgain = 28,
+    kBeyondBooksLimit = 29,
 };
 
 }  // namespace orvant::sales

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "books/control_accounts.h"
+#include "sales_limits.h"
 #include "store/error.h"
 
 namespace orvant::sales {
@@ -108,6 +109,7 @@ std::variant<PreparedDocument, Refusal> SalesPosting::prepare(const SalesDocumen
 std::optional<Refusal> SalesPosting::write(const PreparedDocument& prepared, const PostingContext& context)
 {
     const SalesDocument& document = prepared.document;
+    if (auto refusal = CheckRowsWithinBooks(document.rows)) return refusal;
     if (auto refusal = checkLinesToWrite(document.rows)) return refusal;
     std::optional<ClientFacts> client;
     if (!document.directCash) {
@@ -127,6 +129,9 @@ std::optional<Refusal> SalesPosting::write(const PreparedDocument& prepared, con
     } release{clients_};
 
     if (client && client->creditHold) return Refusal{kClientOnCreditHold, SalesField::Client};
+    const Money owed = ClientOwes(document.rows, prepared.holdback.receivable, books_.receivables());
+    if (client)
+        if (auto refusal = CheckClientWithinBooks(clients_, document.type, owed)) return refusal;
     store::Transaction transaction(books_.company());
     if (client)
         if (auto refusal = CheckInvoiceNumber(books_, client->code, document.type, document.invoice)) return refusal;
@@ -181,9 +186,7 @@ void SalesPosting::writeRows(const PreparedDocument& prepared, const PostingCont
 void SalesPosting::updateClient(const PreparedDocument& prepared)
 {
     const SalesDocument& document = prepared.document;
-    Money owed = prepared.holdback.receivable;
-    for (const DistributionRow& row : document.rows.rows())
-        if (books_.receivables().isControlAccount(row.account)) owed += row.debit - row.credit;
+    const Money owed = ClientOwes(document.rows, prepared.holdback.receivable, books_.receivables());
     if (document.type == SalesType::Sale) {
         clients_.field("Cli_date_last_sale") = document.date;
         clients_.field("Cli_last_sale") = owed;

@@ -1,5 +1,8 @@
 #include "sales_record.h"
 
+#include "json_amounts.h"
+#include "money/amount_text.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -51,15 +54,18 @@ Date date(const QJsonObject& object, const char* name, bool required)
     return *parsed;
 }
 
-// An amount as a text ("115.00") or a number with at most four decimals.
+// The fields that hold amounts: their JSON numbers reach the reader as the text written.
+const std::set<std::string, std::less<>> kAmountFields{"debit", "credit", "net", "amount"};
+
+// An amount as a text ("115.00") or a number (115.00), in the books' notation, with at most four
+// decimals and within the books' limit; more decimals are refused, never rounded away.
 Money amount(const QJsonObject& object, const char* name)
 {
     const QJsonValue value = object.value(QLatin1String(name));
     if (value.isUndefined() || value.isNull()) return {};
     std::optional<Money> parsed;
-    if (value.isString()) parsed = Money::parse(value.toString().toStdString());
-    else if (value.isDouble() && std::abs(value.toDouble()) < 1e12) parsed = Money::fromDouble(value.toDouble());
-    if (!parsed) refuse(std::string("\"") + name + "\" is not an amount");
+    if (value.isString()) parsed = ReadAmount(value.toString().toStdString(), AmountLanguage::English);
+    if (!parsed) refuse(std::string("\"") + name + "\" is not an amount of at most four decimals within " + GroupedAmount(kBooksLimit, AmountLanguage::English));
     if (parsed->isNegative()) refuse(std::string("\"") + name + "\" is negative; amounts go in the other column");
     return *parsed;
 }
@@ -188,10 +194,11 @@ SalesRecord read(const QJsonObject& object)
 std::variant<SalesRecord, std::string> ReadSalesRecord(const std::string& line)
 {
     QJsonParseError error;
-    const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
+    QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
     if (error.error != QJsonParseError::NoError)
         return "not JSON: " + error.errorString().toStdString() + " at character " + std::to_string(error.offset + 1);
     if (!json.isObject()) return std::string("a document is a JSON object");
+    json = QJsonDocument::fromJson(QByteArray::fromStdString(QuoteNumbersOf(line, kAmountFields)));
     try {
         return read(json.object());
     } catch (const FormError& e) {

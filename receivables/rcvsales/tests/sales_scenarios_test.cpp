@@ -46,7 +46,7 @@ TEST_F(SalesScenarios, AcceptByItsKeyStopsAtTheFieldBeingTyped)
 TEST_F(SalesScenarios, ASaleEnteredInFrench)
 {
     books_.play("rcvsales", "vente", 2);
-    EXPECT_EQ(books_.money("SELECT car_amount FROM car WHERE car_invoice = 'F-200'"), Money::fromCents(22995));
+    EXPECT_EQ(books_.money("SELECT car_amount FROM car WHERE car_invoice = 'F-200'"), Money::fromRaw(12299550));
     EXPECT_EQ(books_.value("SELECT car_client FROM car WHERE car_invoice = 'F-200'").asString(), "BEL200");
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
 }

@@ -379,15 +379,15 @@ TEST_F(ProjectDialogTest, an_unknown_project_keeps_the_dialog_open_with_message_
 {
     const auto lines = run([this](QWidget& w) {
         auto& grid = control<QTableView>(w, "ProjectGrid");
-        EXPECT_EQ(left(w), QStringLiteral("115.00"));
+        EXPECT_EQ(left(w), QStringLiteral("$115.00"));
         typeInCell(grid, 0, 0, QStringLiteral("OPEN"));
         typeInCell(grid, 0, 2, QStringLiteral("40"));
-        EXPECT_EQ(left(w), QStringLiteral("75.00"));
+        EXPECT_EQ(left(w), QStringLiteral("$75.00"));
         grid.setCurrentIndex(grid.model()->index(0, 2));
         QTest::keyClick(&grid, Qt::Key_Down);  // a line below
         typeInCell(grid, 1, 0, QStringLiteral("NOSUCH"));
         typeInCell(grid, 1, 2, QStringLiteral("75"));
-        EXPECT_EQ(left(w), QStringLiteral("0.00"));
+        EXPECT_EQ(left(w), QStringLiteral("$0.00"));
         QTest::mouseClick(&control<QPushButton>(w, "OKBtn"), Qt::LeftButton);
         EXPECT_TRUE(w.isVisible());
         EXPECT_EQ(messageNumbers(), std::vector<int>{19});
@@ -433,10 +433,10 @@ TEST_F(ProjectDialogTest, deleting_a_line_gives_its_amount_back_and_cancel_gives
         auto& grid = control<QTableView>(w, "ProjectGrid");
         typeInCell(grid, 0, 0, QStringLiteral("OPEN"));
         typeInCell(grid, 0, 2, QStringLiteral("100"));
-        EXPECT_EQ(left(w), QStringLiteral("15.00"));
+        EXPECT_EQ(left(w), QStringLiteral("$15.00"));
         grid.setCurrentIndex(grid.model()->index(0, 2));
         QTest::keyClick(&grid, Qt::Key_Delete, Qt::ControlModifier);
-        EXPECT_EQ(left(w), QStringLiteral("115.00"));
+        EXPECT_EQ(left(w), QStringLiteral("$115.00"));
         EXPECT_EQ(grid.model()->rowCount(), 1);  // a blank line to type in
         QTest::mouseClick(&control<QPushButton>(w, "CancelBtn"), Qt::LeftButton);
     });

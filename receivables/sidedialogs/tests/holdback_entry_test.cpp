@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "dates/date_format.h"
+#include "money/currency_format.h"
 #include "sidedialogs/holdback_entry.h"
 
 namespace orvant::sidedialogs {
@@ -46,6 +47,17 @@ TEST_F(HoldbackEntryTest, taxes_before_holdback_take_the_percent_of_net_and_both
     EXPECT_EQ(answer.amount, cents(11500));
     EXPECT_EQ(answer.answer.dueDate, dueDay_);
     EXPECT_EQ(answer.answer.choice, HoldbackChoice::TaxesBeforeHoldback);
+}
+
+TEST_F(HoldbackEntryTest, the_amount_is_shown_and_read_in_the_session_language)
+{
+    SetAmountLanguage(2);
+    const HoldbackEntry entry = sale(HoldbackChoice::TaxesBeforeHoldback);
+    EXPECT_EQ(std::get<HoldbackPercentShown>(entry.leavePercent(QStringLiteral("10"))).amount, QStringLiteral("115,00"));
+    EXPECT_EQ(entered(entry.close(QStringLiteral("10"), QStringLiteral("100,50"), QStringLiteral("30/09/2026"))).amount, cents(10050));
+    expectRefused(entry.close(QStringLiteral("10"), QStringLiteral("100.50"), QStringLiteral("30/09/2026")), kNotANumber, HoldbackField::Amount);
+    SetAmountLanguage(1);
+    expectRefused(entry.close(QStringLiteral("10"), QStringLiteral("100,50"), QStringLiteral("30/09/2026")), kNotANumber, HoldbackField::Amount);
 }
 
 TEST_F(HoldbackEntryTest, an_amount_typed_over_sets_the_percent_at_closing)
