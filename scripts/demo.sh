@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the suite, makes a demo data root with its demo company, and starts the launcher on it,
+# Builds the suite, makes a demo data root with its demo company (a quarter of sales posted to its
+# clients, so the books open with content), and starts the launcher on it,
 # installing what is missing first. The demo keeps its own registry and data under build/demo,
 # so an installation of the suite on this machine is left alone. Safe to run again: the books
 # are kept. Without a display the books are made and the launcher is not started.
