@@ -652,6 +652,16 @@ void Table::setValue(int index, Value value)
     changed_.at(i) = true;
 }
 
+namespace {
+
+// A NUL would end the text early in one engine and be kept in the other: never stored.
+void refuseNul(const FieldDef& field, const std::string& text)
+{
+    if (text.find('\0') != std::string::npos) throw StoreError(errc::kBadValue, "Field " + field.name + " cannot hold a NUL character.");
+}
+
+}  // namespace
+
 Value Table::checkedForField(int index, Value value, bool checkWidth) const
 {
     if (value.isNull() || index >= fieldCount()) return value;
@@ -664,11 +674,16 @@ Value Table::checkedForField(int index, Value value, bool checkWidth) const
         switch (f.type) {
         case FieldType::String: {
             std::string s = value.asString();
+            refuseNul(f, s);
             const auto width = static_cast<std::size_t>(f.width > 0 ? f.width : kDefaultStringWidth);
             if (checkWidth && utf8Length(s) > width) throw tooLong(width);
             return s;
         }
-        case FieldType::Memo: return value.asString();
+        case FieldType::Memo: {
+            std::string s = value.asString();
+            refuseNul(f, s);
+            return s;
+        }
         case FieldType::Bytes: {
             std::string s = value.asString();
             if (checkWidth && f.width > 0 && s.size() > static_cast<std::size_t>(f.width))

@@ -234,6 +234,14 @@ TEST_P(WalkTest, string_widths_count_characters)
         EXPECT_EQ(e.code(), errc::kValueTooLong);
     }
     EXPECT_THROW(t.field("Tag") = std::string(21, 'x'), StoreError);
+    for (const char* field : {"Code", "Notes"}) {
+        try {
+            t.field(field) = std::string("N\0A", 3);  // one engine would keep "N", the other all three
+            FAIL() << field << " took a NUL";
+        } catch (const StoreError& e) {
+            EXPECT_EQ(e.code(), errc::kBadValue);
+        }
+    }
     t.post();
     ASSERT_TRUE(t.findKey({"éééééééééé"}));
     EXPECT_EQ(t.field("Tag").asString().size(), 20u);
