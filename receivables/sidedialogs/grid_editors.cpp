@@ -8,9 +8,12 @@ namespace orvant::sidedialogs {
 
 QValidator::State AmountValidator::validate(QString& input, int&) const
 {
-    const QString sign = QString::fromStdString(ProcessCurrencyFormat().currentSign());
+    const CurrencyFormat& display = ProcessCurrencyFormat();
+    const QString sign = QString::fromStdString(display.currentSign());
+    // Only the marks of the session's language: a decimal point cannot be typed in French.
+    const QStringView marks = display.language() == AmountLanguage::French ? QStringView(u"-() ,\u00A0\u202F") : QStringView(u"-(),.");
     for (const QChar c : input)
-        if (!c.isDigit() && !QStringView(u",.-() \u00A0\u202F").contains(c) && !sign.contains(c)) return Invalid;
+        if (!c.isDigit() && !marks.contains(c) && !sign.contains(c)) return Invalid;
     return ReadTypedAmount(input.trimmed().toStdString()) ? Acceptable : Intermediate;
 }
 

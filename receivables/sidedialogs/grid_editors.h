@@ -7,8 +7,9 @@
 
 namespace orvant::sidedialogs {
 
-// Acceptable: a text that reads as an amount in the session's language (ReadTypedAmount). Intermediate: one that could still become an
-// amount. Invalid: any character that no amount has.
+// Acceptable: a text that reads as an amount in the session's language (ReadTypedAmount).
+// Intermediate: one that could still become an amount. Invalid: a character that no amount of
+// the language has.
 class AmountValidator : public QValidator {
 public:
     using QValidator::QValidator;

@@ -19,6 +19,8 @@
 #include "dates/date_format.h"
 #include "lang/form_strings.h"
 #include "session/module_frame.h"
+#include "money/currency_format.h"
+#include "sidedialogs/grid_editors.h"
 #include "sidedialogs/holdback_dialog.h"
 #include "sidedialogs/period_dialog.h"
 #include "sidedialogs/project_dialog.h"
@@ -116,6 +118,28 @@ protected:
 
     Tholdback_dlg dialog_;
 };
+
+TEST(AmountValidator, TakesTheNotationOfTheSessionLanguage)
+{
+    struct Row {
+        int language;
+        const char* text;
+        QValidator::State state;
+    };
+    const Row rows[] = {
+        {2, "1 234,50", QValidator::Acceptable}, {2, "12.50", QValidator::Invalid}, {2, "1,2,3", QValidator::Intermediate},
+        {1, "1,234.50", QValidator::Acceptable}, {1, "12,50", QValidator::Intermediate}, {1, "1 234", QValidator::Invalid},
+        {1, "$12.50", QValidator::Acceptable},   {1, "12x", QValidator::Invalid},
+    };
+    const AmountValidator validator;
+    for (const Row& row : rows) {
+        SetAmountLanguage(row.language);
+        QString text = QString::fromUtf8(row.text);
+        int position = 0;
+        EXPECT_EQ(validator.validate(text, position), row.state) << row.text;
+    }
+    SetAmountLanguage(1);
+}
 
 TEST_F(HoldbackDialogTest, a_percent_typed_and_left_shows_its_amount_and_ok_gives_the_answer)
 {
