@@ -372,18 +372,16 @@ bool Trcvsales_frm::eventFilter(QObject* watched, QEvent* event)
     return moveOnKey(widget, key) || QDialog::eventFilter(watched, event);
 }
 
-// Enter and Down go to the next field, Up to the previous one; the comment keeps its keys.
+// Enter and Down go to the next field, Up to the previous one, from the list of types and the
+// distribution's boxes alike; the comment keeps its keys for its lines.
 bool Trcvsales_frm::moveOnKey(QWidget* widget, int key)
 {
-    const SalesField field = places_.value(widget).field;
-    if (field == SalesField::Comment) return false;
-    // The arrows choose in the list of types and stay with the row in the grid.
-    const bool arrowsStay = places_.value(widget).row >= 0 || field == SalesField::Type;
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || (key == Qt::Key_Down && !arrowsStay)) {
+    if (places_.value(widget).field == SalesField::Comment) return false;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down) {
         focusNextChild();
         return true;
     }
-    if (key == Qt::Key_Up && !arrowsStay) {
+    if (key == Qt::Key_Up) {
         focusPreviousChild();
         return true;
     }

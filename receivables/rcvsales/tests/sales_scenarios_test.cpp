@@ -36,8 +36,9 @@ TEST_F(SalesScenarios, ASaleACreditNoteOnItAndADirectCashSale)
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
 }
 
-TEST_F(SalesScenarios, AcceptByItsKeyStopsAtTheFieldBeingTyped)
+TEST_F(SalesScenarios, TheKeysMoveBetweenFieldsAndAcceptStopsAtTheFieldBeingTyped)
 {
+    books_.play("rcvsales", "arrow_keys");
     books_.play("rcvsales", "accept_key");
     EXPECT_EQ(books_.value("SELECT COUNT(*) FROM car WHERE car_invoice = 'K-1'").asInt(), 0);
     EXPECT_EQ(books_.value("SELECT COUNT(*) FROM tjld").asInt(), 0);
