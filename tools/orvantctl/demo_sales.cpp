@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 #include "company/company_creation.h"
 #include "company/demo_company.h"
 #include "sales_import.h"
+#include "store/table.h"
 
 namespace orvant::ctl {
 
@@ -263,6 +265,13 @@ int PostDemoQuarter(const company::Installation& installation, int company, Date
                                       " was refused: " + *why);
         ++posted;
     }
+    // The next receivables number follows the demo's sales, for the programs that propose one.
+    store::Table control(*books, "ctrl");
+    control.open();
+    control.first();
+    control.edit();
+    control.field("Ctrl_ar_invoiceno") = kFirstInvoice + static_cast<int>(std::size(kQuarterSales));
+    control.post();
     return posted;
 }
 

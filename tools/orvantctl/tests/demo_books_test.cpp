@@ -69,6 +69,7 @@ TEST_P(DemoBooksTest, the_quarter_posts_every_kind_of_document_within_its_days)
         const company::BooksReport report = company::CheckBooks(*books);
         EXPECT_TRUE(report.clean()) << joined(report);
         EXPECT_EQ(report.documents, 37);
+        EXPECT_EQ(scalar(*books, "SELECT ctrl_ar_invoiceno FROM ctrl").asInt(), 1024) << "the next number follows the demo's sales";
         ++company;
     }
     const auto books = company::OpenCompany(installation_, 1);
