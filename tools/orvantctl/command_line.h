@@ -22,7 +22,7 @@ struct Request {
     // post sales FILE [--company N] [--period N] [--user CODE] [--language 1|2] [--allow-repeats]
     std::string file;                 // "-": the standard input
     std::optional<int> period;        // default: the current receivables period
-    std::string postingUser = "IMPORT";
+    std::optional<std::string> postingUser;  // a user's code; their name is written on the entries
     bool allowRepeats = false;        // post notes, adjustments and cash sales that look posted already
 };
 

@@ -1,5 +1,7 @@
 #include "post_sales.h"
 
+#include "company/users.h"
+
 #include <fstream>
 #include <iostream>
 
@@ -32,8 +34,19 @@ sales::SalesImport::MessageText messagesOf(const Registry& registry, int languag
 
 }  // namespace
 
+// The name the entries carry: the named user's whole name, as their own postings would, or
+// IMPORT for a file posted on no one's behalf.
+std::string postingName(const company::Installation& installation, const Request& request)
+{
+    if (!request.postingUser) return "IMPORT";
+    const auto user = company::FindUserByCode(*company::OpenDataRoot(installation), *request.postingUser);
+    if (!user) throw company::SetupError("There is no user " + *request.postingUser + ".");
+    return user->name;
+}
+
 int PostSales(const company::Installation& installation, const Registry& registry, const Request& request, std::ostream& out)
 {
+    const std::string user = postingName(installation, request);
     std::ifstream file;
     if (request.file != "-") {
         file.open(request.file);
@@ -44,7 +57,7 @@ int PostSales(const company::Installation& installation, const Registry& registr
     const auto books = company::OpenCompany(installation, request.company);
     sales::SalesBooks salesBooks(*books, JobCostEnabled(registry, QString::fromStdString(installation.dataRoot)));
     const auto messageText = messagesOf(registry, request.language);
-    sales::PostingContext context{request.period.value_or(salesBooks.settings().currentPeriod), request.postingUser,
+    sales::PostingContext context{request.period.value_or(salesBooks.settings().currentPeriod), user,
                                   messageText(sales::kProjectSaleDescription), {}};
     sales::SalesImport import(salesBooks, context, messageText, request.allowRepeats);
     const sales::ImportTotals totals = import.run(in, [&](int line, const std::string& why) {

@@ -106,10 +106,16 @@ TEST_P(PostSalesTest, refusals_name_the_line_and_the_screens_message_in_the_chos
     EXPECT_THAT(out_, HasSubstr(":3: This invoice number is already in the books."));
     EXPECT_THAT(out_, HasSubstr(":4: This client does not exist."));
     EXPECT_THAT(out_, HasSubstr("1 document(s) posted, 2 refused."));
-    EXPECT_EQ(post(records, {"--language", "2", "--period", "7", "--user", "MARIE"}), 2);
+    EXPECT_EQ(post(records, {"--language", "2", "--period", "7", "--user", "ADMIN"}), 2);
     EXPECT_THAT(out_, HasSubstr(":1: Ce numéro de facture est déjà dans les livres."));
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh WHERE tjlh_period = 7 AND tjlh_reference = 'A1'"), 0);
     EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_user = 'IMPORT'"), 1);
+
+    // Posted on a user's behalf, the entries carry the user's whole name.
+    const std::string another = R"({"client": "ABC100", "invoice": "A3", "date": "2026-03-10", "rows": [{"account": 1100, "debit": 1}, {"account": 4000, "credit": 1}]})";
+    EXPECT_NE(post(another, {"--user", "NOBODY"}), 0);
+    EXPECT_EQ(post(another, {"--user", "ADMIN"}), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_invoice = 'A3' AND car_user = 'Administrator'"), 1);
 }
 
 // A thousand records, each wrong in one way: none is posted, each is reported with its reason.
