@@ -320,7 +320,8 @@ bool SalesScreen::accept()
         refuse(*refusal);
         return false;
     }
-    if (LooksPostedAlready(books_, document) && host_.message(kAskPostAgain, KindOf(kAskPostAgain)) != ui::Answer::Yes) return false;
+    const bool repeat = LooksPostedAlready(books_, document);
+    if (repeat && host_.message(kAskPostAgain, KindOf(kAskPostAgain)) != ui::Answer::Yes) return false;
     // Back to "N" however Accept ends: posted, refused, given up, or failed in the store.
     session_.ledgerCode = "Y";
     struct LedgerCodeBack {
@@ -333,7 +334,7 @@ bool SalesScreen::accept()
     std::optional<Refusal> refusal;
     if (auto* refused = std::get_if<Refusal>(&prepared)) refusal = *refused;
     if (!refusal) {
-        std::optional<std::optional<Refusal>> written = write(std::get<PreparedDocument>(prepared));
+        std::optional<std::optional<Refusal>> written = write(std::get<PreparedDocument>(prepared), repeat);
         if (!written) return false;  // the user gave up waiting for the client
         refusal = *written;
     }
@@ -349,9 +350,9 @@ bool SalesScreen::accept()
 
 // The posting, waiting while another workstation holds the client; nothing when the user gives
 // up the wait.
-std::optional<std::optional<Refusal>> SalesScreen::write(const PreparedDocument& prepared)
+std::optional<std::optional<Refusal>> SalesScreen::write(const PreparedDocument& prepared, bool repeatAllowed)
 {
-    PostingContext context{postingPeriod_, session_.userId, text(kProjectSaleDescription), {}};
+    PostingContext context{postingPeriod_, session_.userId, text(kProjectSaleDescription), {}, repeatAllowed};
     context.lockRetry.waiting = [this](const store::StoreError& error) {
         host_.waiting(text(kWaitingForClient) + (error.holder() ? error.holder()->user : std::string()));
     };

@@ -70,7 +70,7 @@ private:
     void acceptClient(const ClientFacts& client);
     void refuse(const Refusal& refusal);
     std::optional<PostingAnswers> askDialogs(const SalesDocument& document);
-    std::optional<std::optional<Refusal>> write(const PreparedDocument& prepared);
+    std::optional<std::optional<Refusal>> write(const PreparedDocument& prepared, bool repeatAllowed);
     std::string text(int number) const { return messageText_(number); }
 
     SalesBooks& books_;

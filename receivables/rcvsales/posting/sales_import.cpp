@@ -8,8 +8,9 @@
 namespace orvant::sales {
 
 SalesImport::SalesImport(SalesBooks& books, PostingContext context, MessageText messageText, bool allowRepeats)
-    : books_(books), posting_(books), context_(std::move(context)), messageText_(std::move(messageText)), allowRepeats_(allowRepeats)
+    : books_(books), posting_(books), context_(std::move(context)), messageText_(std::move(messageText))
 {
+    context_.repeatAllowed = allowRepeats;
 }
 
 namespace {
@@ -81,7 +82,7 @@ std::optional<std::string> SalesImport::post(SalesRecord& record)
         const std::optional<ClientFacts> client = document.directCash ? std::nullopt : books_.findClient(document.client);
         document.dueDate = client ? DueDate(document.date, client->dueDays) : document.date;
     }
-    if (!allowRepeats_ && LooksPostedAlready(books_, document)) return std::string("already posted");
+    if (!context_.repeatAllowed && LooksPostedAlready(books_, document)) return std::string("already posted");
     PostingAnswers answers;
     if (auto why = answersFor(record, answers)) return why;
     auto prepared = posting_.prepare(document, std::move(answers));

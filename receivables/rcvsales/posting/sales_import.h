@@ -53,7 +53,6 @@ private:
     SalesPosting posting_;
     PostingContext context_;
     MessageText messageText_;
-    bool allowRepeats_;
 };
 
 }  // namespace orvant::sales

@@ -32,6 +32,7 @@ enum SalesMessage {
     kControlCharacter = 27,
     kAskPostAgain = 28,
     kBeyondBooksLimit = 29,
+    kPostedMeanwhile = 30,
 };
 
 }  // namespace orvant::sales

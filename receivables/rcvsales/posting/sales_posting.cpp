@@ -135,6 +135,8 @@ std::optional<Refusal> SalesPosting::write(const PreparedDocument& prepared, con
     store::Transaction transaction(books_.company());
     if (client)
         if (auto refusal = CheckInvoiceNumber(books_, client->code, document.type, document.invoice)) return refusal;
+    // Asked before the client's lock: another workstation may have posted the same note since.
+    if (!context.repeatAllowed && LooksPostedAlready(books_, document)) return Refusal{kPostedMeanwhile, SalesField::Invoice};
     try {
         writeRows(prepared, context, client);
         if (books_.settings().taxSystem != 0) sidedialogs::ReportTaxes(taxReport_, prepared.taxes, document.invoice, document.date);

@@ -48,6 +48,9 @@ struct PostingContext {
     std::string user;
     std::string projectDescription;  // the screen's text for a project sale transaction
     store::LockRetry lockRetry;
+    // A note, adjustment or cash sale that looks posted already may be posted again: the user
+    // said so, or the import was told to.
+    bool repeatAllowed = false;
 };
 
 class SalesPosting {

@@ -89,16 +89,31 @@ TEST_P(SalesPostingTest, ACreditNoteOnTheInvoiceTakesTheBalanceBackButNotTheSale
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 8);
 }
 
-TEST_P(SalesPostingTest, ASecondSaleUnderTheSameNumberIsRefusedEvenWhenTheScreenMissedIt)
+// Past the screen's checks, as when another workstation posted the same document meanwhile:
+// the posting looks again under the client's lock.
+TEST_P(SalesPostingTest, ASaleOrANotePostedMeanwhileIsRefusedUnderTheLockUnlessARepeatWasAllowed)
 {
     ASSERT_EQ(post(sale("A100")), std::nullopt);
-    // Past the screen's checks, as when another workstation posted the number meanwhile.
-    auto prepared = posting().prepare(sale("A100"), {});
-    const auto refusal = posting().write(std::get<PreparedDocument>(prepared), context);
-    ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->message, kInvoiceExists);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 4);
-    EXPECT_EQ(balance(), Amount("115.00"));
+    ASSERT_EQ(post(creditNote("A100", "CR1")), std::nullopt);
+    const struct {
+        SalesDocument document;
+        bool repeatAllowed;
+        std::optional<SalesMessage> refused;
+    } cases[] = {
+        {sale("A100"), false, kInvoiceExists},
+        {sale("A100"), true, kInvoiceExists},  // a sale's number is never posted twice
+        {creditNote("A100", "CR1"), false, kPostedMeanwhile},
+        {creditNote("A100", "CR1"), true, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        auto prepared = posting().prepare(c.document, {});
+        PostingContext asked = context;
+        asked.repeatAllowed = c.repeatAllowed;
+        const auto refusal = posting().write(std::get<PreparedDocument>(prepared), asked);
+        EXPECT_EQ(refusal ? std::optional(refusal->message) : std::nullopt, c.refused) << c.document.invoice << " " << c.repeatAllowed;
+    }
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car"), 3) << "the sale, its note and the note posted again on purpose";
+    EXPECT_EQ(balance(), Amount("-115.00"));
 }
 
 TEST_P(SalesPostingTest, ADirectCashSaleTouchesNoClient)
