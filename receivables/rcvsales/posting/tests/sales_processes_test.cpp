@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "company/books_check.h"
+#include "company/users.h"
 #include "sales_fixture.h"
 #include "settings/registry.h"
 #include "testing/processes.h"
@@ -34,6 +35,9 @@ protected:
         fs::create_directories(work_);
         registry_ = work_ + "/registry.ini";
         Registry(QString::fromStdString(registry_)).setValue(kProductSection, u"store", QString::fromStdString(root_->config().postgres));
+        // Each workstation posts on behalf of a user of its own.
+        for (const char* code : {"W0", "W1", "W2", "W3", "S0", "S1", "KILLED", "AFTER"})
+            company::AddUser(installation_, {code, std::string("Clerk ") + code, 1, 1, 0, {}, {}}, std::string("pw") + code);
     }
 
     void TearDown() override
@@ -42,7 +46,7 @@ protected:
         SalesTest::TearDown();
     }
 
-    // Starts orvantctl posting the file; its process id.
+    // Starts orvantctl posting the file on behalf of the user of that code; its process id.
     pid_t startPosting(const std::string& file, const std::string& user)
     {
         const pid_t pid = orvant::testing::StartProgram(
