@@ -15,16 +15,6 @@ namespace {
 
 using testing::Engine;
 
-int codeOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const StoreError& e) {
-        return e.code();
-    }
-    return 0;
-}
-
 bool isPostgres(const Database& db) { return db.config().isPostgres(); }
 
 Value scalar(Database& db, const std::string& sql, std::vector<Value> binds = {})

@@ -15,16 +15,6 @@ namespace {
 using LockTest = StoreTest;
 ORVANT_ON_EVERY_ENGINE(LockTest);
 
-int codeOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const StoreError& e) {
-        return e.code();
-    }
-    return 0;
-}
-
 TEST_P(LockTest, a_record_in_edit_is_refused_to_others_with_its_holder)
 {
     setWorkstationIdentity("alice", 7);

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "store/database.h"
+#include "store/error.h"
 #include "store/table.h"
 #include "test_tables.h"
 #include "testing/temp_data_root.h"
@@ -52,6 +54,17 @@ protected:
     std::unique_ptr<testing::TempDataRoot> root_;
     std::unique_ptr<Database> db_;
 };
+
+// The store error's code that the action throws; 0 when it throws none.
+inline int codeOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const StoreError& e) {
+        return e.code();
+    }
+    return 0;
+}
 
 #define ORVANT_ON_EVERY_ENGINE(Suite) \
     INSTANTIATE_TEST_SUITE_P(Engines, Suite, ::testing::ValuesIn(::orvant::testing::allEngines()), ::orvant::testing::engineName)
