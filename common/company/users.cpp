@@ -119,13 +119,6 @@ std::optional<User> FindUserByCode(store::Database& dataRoot, const std::string&
     return std::nullopt;
 }
 
-std::optional<User> FindUserByName(store::Database& dataRoot, const std::string& name)
-{
-    for (User& user : ListUsers(dataRoot))
-        if (user.name == name) return std::move(user);
-    return std::nullopt;
-}
-
 std::optional<User> FindUserByPassword(store::Database& dataRoot, const std::string& typed)
 {
     Table users(dataRoot, "user");

@@ -41,7 +41,5 @@ void RemoveUser(const Installation& installation, const std::string& code);
 // The user whose password this is (compared in capitals), if any.
 std::optional<User> FindUserByPassword(store::Database& dataRoot, const std::string& typed);
 std::optional<User> FindUserByCode(store::Database& dataRoot, const std::string& code);
-// Names are unique: a session names its user by `User_name`.
-std::optional<User> FindUserByName(store::Database& dataRoot, const std::string& name);
 
 }  // namespace orvant::company

@@ -1,5 +1,7 @@
 #include "session/user_session.h"
 
+#include <optional>
+
 #include "settings/paths.h"
 #include "settings/store_choice.h"
 #include "store/table.h"
@@ -51,11 +53,20 @@ Session SessionForUser(const Registry& registry, store::Database& dataRoot, cons
     return s;
 }
 
+// A session names its user by name. Names are unique as users are added now; should older books
+// hold namesakes, they get only what every one of them may do.
 UserSecurity SessionUserRights(const Session& session)
 {
     store::Database root("sessionusers", session.dataRoot, StoreChoice(Registry::open()));
-    const auto user = company::FindUserByName(root, session.userId);
-    return user ? UserSecurity::fromStored(user->rights) : UserSecurity();
+    std::optional<std::string> common;
+    for (const company::User& user : company::ListUsers(root)) {
+        if (user.name != session.userId) continue;
+        const std::string theirs = UserSecurity::fromStored(user.rights).stored();
+        if (!common) common = theirs;
+        else
+            for (std::size_t i = 0; i < common->size(); ++i) (*common)[i] = static_cast<char>((*common)[i] & theirs[i]);
+    }
+    return common ? UserSecurity::fromStored(*common) : UserSecurity();
 }
 
 }  // namespace orvant

@@ -242,13 +242,13 @@ void MasterForm::store(QWidget* widget)
     const Binding binding = bindings_.value(widget);
     std::optional<store::Value> value;
     if (auto* line = qobject_cast<QLineEdit*>(widget)) value = read(line->text(), binding.kind);
+    else if (auto* box = qobject_cast<QCheckBox*>(widget)) value = box->isChecked();
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) value = memo->toPlainText().toStdString();
+    else if (auto* spin = qobject_cast<QSpinBox*>(widget)) value = spin->value();
     if (binding.kind == Kind::Money) {
         if (value) unreadAmounts_.remove(widget);
         else unreadAmounts_.insert(widget);
     }
-    else if (auto* box = qobject_cast<QCheckBox*>(widget)) value = box->isChecked();
-    else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) value = memo->toPlainText().toStdString();
-    else if (auto* spin = qobject_cast<QSpinBox*>(widget)) value = spin->value();
     if (value) actions_.set(binding.field, std::move(*value));
 }
 

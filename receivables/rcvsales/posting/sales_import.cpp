@@ -82,7 +82,7 @@ std::optional<std::string> SalesImport::post(SalesRecord& record)
         const std::optional<ClientFacts> client = document.directCash ? std::nullopt : books_.findClient(document.client);
         document.dueDate = client ? DueDate(document.date, client->dueDays) : document.date;
     }
-    if (!context_.repeatAllowed && LooksPostedAlready(books_, document)) return std::string("already posted");
+    if (!context_.repeatAllowed && LooksPostedAlready(books_, document)) return messageText_(kAlreadyPosted);
     PostingAnswers answers;
     if (auto why = answersFor(record, answers)) return why;
     auto prepared = posting_.prepare(document, std::move(answers));

@@ -33,6 +33,7 @@ enum SalesMessage {
     kAskPostAgain = 28,
     kBeyondBooksLimit = 29,
     kPostedMeanwhile = 30,
+    kAlreadyPosted = 31,
 };
 
 }  // namespace orvant::sales

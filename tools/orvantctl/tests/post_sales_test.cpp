@@ -190,8 +190,8 @@ TEST_P(PostSalesTest, a_file_posted_twice_leaves_the_books_as_after_the_first_ti
 
     EXPECT_EQ(post(records.str()), 2);
     EXPECT_THAT(out_, HasSubstr("0 document(s) posted, 5 refused."));
-    EXPECT_THAT(out_, HasSubstr(":3: already posted"));  // the credit note
-    EXPECT_THAT(out_, HasSubstr(":5: already posted"));  // the direct cash sale
+    EXPECT_THAT(out_, HasSubstr(":3: This document is already in the books."));  // the credit note
+    EXPECT_THAT(out_, HasSubstr(":5: This document is already in the books."));  // the direct cash sale
     for (std::size_t i = 0; i < after.size(); ++i) EXPECT_EQ(count(std::string("SELECT COUNT(*) FROM ") + tables[i]), after[i]) << tables[i];
     ASSERT_EQ(run({"check"}), 0) << out_;
 

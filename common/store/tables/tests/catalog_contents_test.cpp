@@ -248,9 +248,27 @@ TEST(WorkTableKeys, FollowTheirUse)
 
 // --- layouts ---
 
+// A record that says who posted or changed it holds the user's whole name, as the session
+// carries it; a desktop row names its user by code.
+TEST(FieldWidths, EveryFieldThatNamesAUserHoldsTheWholeName)
+{
+    const auto namesAUser = [](std::string name) {
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+        return name == "user" || name.ends_with("_user");
+    };
+    int checked = 0;
+    for (const TableDef& table : allTables()) {
+        for (const FieldDef& field : table.fields) {
+            if (!namesAUser(field.name) || field.name == "Desktop_user") continue;
+            EXPECT_EQ(field.width, kUserNameWidth) << table.name << "." << field.name;
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 10) << "car, cap, tjlh, the documents, the masters, jcTrans and their copies";
+}
+
 TEST(FieldWidths, TextDeclaredWithoutAWidthIsTwentyWide)
 {
-    EXPECT_EQ(fieldOf(declared("cvndundo"), "cap_user").width, kUserNameWidth);
     EXPECT_EQ(fieldOf(declared("glundoap"), "Gla_reference").width, 20);
     EXPECT_EQ(fieldOf(declared("Languages"), "LangName").width, 20);
 }
