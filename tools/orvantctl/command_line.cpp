@@ -25,7 +25,7 @@ const char* const kUsage =
     "                           default), none, or the codes of the options the user may run,\n"
     "                           separated by commas (rcvsales,rcvreceipts,rcvclients)\n"
     "  user list                list the users\n"
-    "  user remove CODE         remove a user (never the last one)\n"
+    "  user remove CODE         remove a user (never the last one, nor the last holding every right)\n"
     "  post sales FILE [--company N] [--period N] [--user CODE] [--language 1|2] [--allow-repeats]\n"
     "                           post the sales documents of FILE (\"-\": the standard input),\n"
     "                           one JSON record per line, through the sales screen's checks;\n"
@@ -35,12 +35,17 @@ const char* const kUsage =
     "                           adjustment already in the books (same client, type, invoice\n"
     "                           and reference) or a direct cash sale of a number and date\n"
     "                           already in the books is refused as already posted, unless\n"
-    "                           --allow-repeats is given\n"
+    "                           --allow-repeats is given. --user: whose name the entries\n"
+    "                           carry (default IMPORT). Exit status 3 when the store can take\n"
+    "                           no more (a full disk, a lost connection): the import stops,\n"
+    "                           whole documents only, and the same file posts the rest later\n"
     "  help                     show this text\n"
     "\n"
     "The data root is found in the registry ($ORVANT_REGISTRY, else ~/.config/Karbelo/registry.ini),\n"
     "else it is ~/.local/share/Orvant/data; --data-root overrides it for one call. The registry\n"
-    "value `store` chooses the store engine (empty: embedded; a PostgreSQL connection string).\n";
+    "value `store` chooses the store engine (empty: embedded; a PostgreSQL connection string).\n"
+    "On PostgreSQL a data root's books are named after its path: workstations that share them\n"
+    "use the same datadrive.\n";
 
 namespace {
 
