@@ -27,8 +27,10 @@ JournalNumbers NumbersOf(Journal journal)
 {
     switch (journal) {
     case Journal::Sales: return {1, 11};
+    case Journal::Receipts: return {2, 21};
     case Journal::Purchases: return {3, 31};
-    case Journal::Cheques: return {4, 41};
+    case Journal::Cheques:
+    case Journal::Disbursements: return {4, 41};
     }
     return {0, 0};
 }

@@ -27,10 +27,10 @@ std::optional<std::string_view> BankAccountFieldForCurrency(int currency);
 // the registry symbol, so currency 0 has no field.
 std::optional<std::string_view> CurrencySignField(int foreignCurrency);
 
-enum class Journal { Sales, Purchases, Cheques };
+enum class Journal { Sales, Receipts, Purchases, Cheques, Disbursements };
 
-// Home currency: sales and adjustments 1, purchases 3, cheques 4; foreign currency c adds c to
-// 11, 31 or 41.
+// Home currency: sales and adjustments 1, cash receipts 2, purchases 3, cheques and cash
+// disbursements 4; foreign currency c adds c to 11, 21, 31 or 41.
 std::optional<int> JournalNumber(Journal journal, int currency);
 
 }  // namespace orvant

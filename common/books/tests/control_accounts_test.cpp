@@ -55,6 +55,12 @@ TEST(JournalNumbers, HomeCurrencyAndForeignCurrencies)
     EXPECT_EQ(JournalNumber(Journal::Sales, 4), 15);
     EXPECT_EQ(JournalNumber(Journal::Purchases, 2), 33);
     EXPECT_EQ(JournalNumber(Journal::Cheques, 3), 44);
+    EXPECT_EQ(JournalNumber(Journal::Receipts, 0), 2);
+    EXPECT_EQ(JournalNumber(Journal::Receipts, 1), 22);
+    EXPECT_EQ(JournalNumber(Journal::Receipts, 4), 25);
+    EXPECT_EQ(JournalNumber(Journal::Disbursements, 0), 4);
+    EXPECT_EQ(JournalNumber(Journal::Disbursements, 2), 43);
+    EXPECT_EQ(JournalNumber(Journal::Receipts, 5), std::nullopt);
 }
 
 }  // namespace

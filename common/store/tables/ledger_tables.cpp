@@ -36,14 +36,15 @@ TableDef documentTable(std::string name, const FieldList& list, layouts::Party p
 
 namespace layouts {
 
-// Entries of one client are walked invoice by invoice in posting order.
+// Entries of one client are walked invoice by invoice in posting order. A holdback entry and the
+// payments on it carry the holdback flag: an invoice's holdback is an item of its own.
 TableDef clientLedger(std::string name)
 {
     FieldList list;
     list << Str("Car_client", 10) << Str("Car_invoice", 10) << Str("Car_ref", 10) << Day("Car_date")
          << Str("Car_type", 1) << Day("Car_du_date") << Cash("Car_amount") << Memo("Car_memo", 200)
          << Str("Car_slsm", 10) << Cash("Car_pro_tax") << Cash("Car_fed_tax") << AutoInc("Car_seq")
-         << UserName("Car_user") << Stamp("Car_stamp");
+         << UserName("Car_user") << Stamp("Car_stamp") << Bool("Car_holdback");
     return Table(std::move(name), list)
         .key({"Car_client", "Car_invoice", "Car_seq"})
         .index("ByStatement", statementOrder("Car", "Car_client"));
@@ -55,7 +56,7 @@ TableDef supplierLedger(std::string name)
     FieldList list;
     list << Str("Cap_supplier", 10) << Str("Cap_invoice", 10) << Str("Cap_ref", 10) << Day("Cap_date")
          << Str("Cap_type", 1) << AutoInc("Cap_seq") << Day("Cap_du_date") << Cash("Cap_amount")
-         << Memo("Cap_memo", 200) << UserName("Cap_user") << Stamp("Cap_stamp");
+         << Memo("Cap_memo", 200) << UserName("Cap_user") << Stamp("Cap_stamp") << Bool("Cap_holdback");
     return Table(std::move(name), list)
         .key({"Cap_supplier", "Cap_invoice", "Cap_seq"})
         .index("ByStatement", statementOrder("Cap", "Cap_supplier"))
