@@ -78,9 +78,8 @@ public:
     std::optional<Refusal> write(const PreparedReceipt& prepared, const PostingContext& context);
 
 private:
-    struct Written;
     std::optional<Refusal> checkItemsAgain(const PreparedReceipt& prepared);
-    Money writeLines(const PreparedReceipt& prepared, const PostingContext& context, const std::optional<ClientFacts>& client);
+    std::int64_t writeLines(const PreparedReceipt& prepared, const PostingContext& context, const std::optional<ClientFacts>& client);
     void writeClientEntries(const PreparedReceipt& prepared, const PostingContext& context, const ClientFacts& client,
                             std::int64_t headerSeq, Money owed);
 
