@@ -20,24 +20,6 @@ ControlAccountTable readReceivables(store::Database& company)
 
 }  // namespace
 
-ClientFacts ReadClient(store::Table& clients)
-{
-    ClientFacts client;
-    client.code = clients.field("Cli_code").asString();
-    client.name = clients.field("Cli_name").asString();
-    client.address1 = clients.field("Cli_adr1").asString();
-    client.address2 = clients.field("Cli_adr2").asString();
-    client.city = clients.field("Cli_city").asString();
-    client.province = clients.field("Cli_prov").asString();
-    client.email = clients.field("Cli_email").asString();
-    client.salesRep = clients.field("Cli_salesrep").asString();
-    client.currency = intOf(clients, "Cli_currency");
-    client.creditHold = clients.field("Cli_credit_hold").asBool();
-    client.dueDays = intOf(clients, "Cli_du_days");
-    for (int i = 0; i < 3; ++i) client.salesAccounts[static_cast<std::size_t>(i)] = intOf(clients, "Cli_accnt" + std::to_string(i + 1));
-    return client;
-}
-
 SalesBooks::SalesBooks(store::Database& company, bool jobCosting)
     : company_(company), receivables_(readReceivables(company)), taxRates_(company, "taxrates"), clients_(company, "cli"),
       accounts_(company, "glm"), periods_(company, "Periods"),

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "books/client_record.h"
 #include "books/control_account_table.h"
 #include "books/holdback.h"
 #include "books/tax_rates.h"
@@ -33,13 +34,8 @@ struct SalesSettings {
     HoldbackChoice holdbackChoice = HoldbackChoice::TaxesBeforeHoldback;
 };
 
-struct ClientFacts {
-    std::string code, name, address1, address2, city, province, email, salesRep;
-    int currency = 0;
-    bool creditHold = false;
-    int dueDays = 0;
-    std::array<int, 3> salesAccounts{};  // the client's own accounts for rows 2 to 4; 0: none
-};
+using orvant::ClientFacts;
+using orvant::ReadClient;
 
 class SalesBooks {
 public:
@@ -86,7 +82,5 @@ private:
 
     store::Query sales_, notes_, cashSales_;
 };
-
-ClientFacts ReadClient(store::Table& clients);
 
 }  // namespace orvant::sales

@@ -50,11 +50,10 @@ int SalesJournal(const std::optional<ClientFacts>& client)
 }
 
 SalesPosting::SalesPosting(SalesBooks& books)
-    : books_(books), clients_(books.company(), "cli"), ledger_(books.company(), "car"), documents_(books.company(), "arori"),
-      journal_(books.company()), taxReport_(books.company(), "taxrep", false)
+    : books_(books), clients_(books.company(), "cli"), documents_(books.company(), "arori"), journal_(books.company()),
+      ledger_(books.company(), Ledger::Receivables), taxReport_(books.company(), "taxrep", false)
 {
     clients_.open();
-    ledger_.open();
     documents_.open();
 }
 
@@ -189,13 +188,9 @@ void SalesPosting::updateClient(const PreparedDocument& prepared)
 {
     const SalesDocument& document = prepared.document;
     const Money owed = ClientOwes(document.rows, prepared.holdback.receivable, books_.receivables());
-    if (document.type == SalesType::Sale) {
-        clients_.field("Cli_date_last_sale") = document.date;
-        clients_.field("Cli_last_sale") = owed;
-        clients_.field("Cli_sales_mth") = clients_.field("Cli_sales_mth").asMoney() + owed;
-        clients_.field("Cli_sales_ytd") = clients_.field("Cli_sales_ytd").asMoney() + owed;
-    }
-    clients_.field("Cli_current_bal") = clients_.field("Cli_current_bal").asMoney() + owed;
+    ClientRecord client(clients_);
+    if (document.type == SalesType::Sale) client.recordSale(document.date, owed);
+    client.moveBalance(owed);
     clients_.post();
 }
 
@@ -206,21 +201,21 @@ void SalesPosting::addLedgerEntry(const PreparedDocument& prepared, const Client
     Money amount;
     for (const DistributionRow& row : document.rows.rows())
         if (books_.receivables().isControlAccount(row.account)) amount += row.debit - row.credit;
-    ledger_.insert();
-    ledger_.field("Car_client") = client.code;
-    ledger_.field("Car_invoice") = document.invoice;
-    ledger_.field("Car_ref") = document.isNote() ? document.reference : std::string();
-    ledger_.field("Car_date") = document.date;
-    ledger_.field("Car_type") = std::string(holdbackEntry ? kHoldbackTypeCode : TypeCode(document.type));
-    ledger_.field("Car_du_date") = holdbackEntry ? prepared.holdbackDueDate : document.dueDate;
-    ledger_.field("Car_amount") = holdbackEntry ? prepared.holdback.receivable : amount;
-    ledger_.field("Car_memo") = document.comment;
-    ledger_.field("Car_slsm") = client.salesRep;
-    ledger_.field("Car_pro_tax") = holdbackEntry ? prepared.holdback.provincialTax : Money();
-    ledger_.field("Car_fed_tax") = holdbackEntry ? prepared.holdback.federalTax : Money();
-    ledger_.field("Car_user") = context.user;
-    ledger_.field("Car_stamp") = DateTime::now();
-    ledger_.post();
+    LedgerEntry entry;
+    entry.party = client.code;
+    entry.invoice = document.invoice;
+    entry.reference = document.isNote() ? document.reference : std::string();
+    entry.date = document.date;
+    entry.type = holdbackEntry ? kHoldbackTypeCode : TypeCode(document.type);
+    entry.dueDate = holdbackEntry ? prepared.holdbackDueDate : document.dueDate;
+    entry.amount = holdbackEntry ? prepared.holdback.receivable : amount;
+    entry.memo = document.comment;
+    entry.salesRep = client.salesRep;
+    entry.provincialTax = holdbackEntry ? prepared.holdback.provincialTax : Money();
+    entry.federalTax = holdbackEntry ? prepared.holdback.federalTax : Money();
+    entry.holdback = holdbackEntry;
+    entry.user = context.user;
+    ledger_.add(entry);
 }
 
 void SalesPosting::addDocumentRecord(const PreparedDocument& prepared, const PostingContext& context)

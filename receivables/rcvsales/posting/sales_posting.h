@@ -12,6 +12,7 @@
 
 #include "books/holdback.h"
 #include "books/journal_writer.h"
+#include "books/ledger_writer.h"
 #include "books/tax_report_writer.h"
 #include "sales_books.h"
 #include "sales_check.h"
@@ -84,8 +85,9 @@ private:
     void addDocumentRecord(const PreparedDocument& prepared, const PostingContext& context);
 
     SalesBooks& books_;
-    store::Table clients_, ledger_, documents_;
+    store::Table clients_, documents_;
     JournalWriter journal_;
+    LedgerWriter ledger_;
     TaxReportWriter taxReport_;
 };
 
