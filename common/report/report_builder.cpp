@@ -203,6 +203,13 @@ void ReportBuilder::addRow(const std::vector<Cell>& cells)
     document_.table.rows.push_back(std::move(exported));
 }
 
+void ReportBuilder::addNote(const QString& text)
+{
+    Band& band = reserveBand(BandKind::Detail, rowHeight());
+    const QRectF content = style_.page.contentRect();
+    addShown(band, TextItem{QRectF(content.left(), band.rect.top(), content.width(), rowHeight()), text, font(style_.fontSize)});
+}
+
 void ReportBuilder::endGroup(const QString& totalLabel)
 {
     if (openGroups_.empty()) throw std::logic_error("ReportBuilder::endGroup: no group is open");
@@ -217,6 +224,15 @@ ReportDocument ReportBuilder::finish(const QString& summaryLabel)
     if (!summaryLabel.isEmpty()) addTotalsBand(BandKind::Summary, summaryLabel, grandTotals_);
     numberPages();
     return std::move(document_);
+}
+
+void ReportBuilder::addSummary(const QString& label, const std::vector<Money>& amountTotals)
+{
+    Totals totals(columns_.size());
+    auto given = amountTotals.begin();
+    for (std::size_t c = 0; c < columns_.size() && given != amountTotals.end(); ++c)
+        if (columns_[c].column.kind == ColumnKind::Amount) totals[c] = *given++;
+    addTotalsBand(BandKind::Summary, label, totals);
 }
 
 // Totals sit under a single rule; the grand totals also get the accountant's double rule below.

@@ -62,11 +62,17 @@ public:
     // Cells in column order; missing cells at the end are left blank, more cells than columns
     // throw std::invalid_argument.
     void addRow(const std::vector<Cell>& cells);
+    // A line of text across the page (an address, a comment under a group's heading); it is no
+    // row of the table, so spreadsheet exports leave it out.
+    void addNote(const QString& text);
     // Closes the innermost group with a footer of its totals; std::logic_error when none is open.
     void endGroup(const QString& totalLabel);
     // Closes any group still open, adds the summary of grand totals (unless the label is empty)
     // and numbers the pages. The builder is spent afterwards.
     ReportDocument finish(const QString& summaryLabel = {});
+    // A summary band of totals the caller made, one per Amount column in order, for reports
+    // whose grand total is not one sum (one total per currency); then finish() without label.
+    void addSummary(const QString& label, const std::vector<Money>& amountTotals);
 
     // Where a column lies on the page, in points.
     double columnLeft(int column) const { return columns_.at(column).left; }

@@ -1,0 +1,361 @@
+#include "trcvaging_frm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "dates/date_format.h"
+#include "export_dialog.h"
+#include "money/currency_format.h"
+#include "pickers.h"
+#include "report/printing.h"
+#include "report/screen_print.h"
+#include "session/help.h"
+#include "session/module_frame.h"
+#include "trcvaging_dm.h"
+#include "ui/error_reporting.h"
+#include "ui/form_messages.h"
+
+namespace orvant::rcvaging {
+
+namespace {
+
+constexpr int kHelpContext = 207;
+constexpr int kCodeWidth = 10;
+constexpr int kTerritoryWidth = 12;
+
+QString qt(const std::string& s) { return QString::fromStdString(s); }
+
+template <class Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLineEdit* edit(QWidget* parent, const char* name, int width)
+{
+    auto* e = named(new QLineEdit(parent), name);
+    e->setMaxLength(width);
+    return e;
+}
+
+QCheckBox* check(QWidget* parent, const char* name, const char* caption, bool on)
+{
+    auto* box = named(new QCheckBox(QString::fromUtf8(caption), parent), name);
+    box->setChecked(on);
+    return box;
+}
+
+QPushButton* listButton(QWidget* parent, const char* name, const char* hint)
+{
+    auto* b = named(new QPushButton("...", parent), name);
+    b->setToolTip(QString::fromUtf8(hint));
+    b->setAutoDefault(false);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+QWidget* withButton(QWidget* parent, QWidget* field, QWidget* button)
+{
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(field);
+    layout->addWidget(button);
+    layout->addStretch();
+    return row;
+}
+
+void setItems(QComboBox* box, const QStringList& items, int current)
+{
+    box->clear();
+    box->addItems(items);
+    box->setCurrentIndex(current);
+}
+
+}  // namespace
+
+Trcvaging_frm::Trcvaging_frm(Session& session, QString helpFile) : session_(session), helpFile_(std::move(helpFile))
+{
+    setObjectName("Trcvaging_frm");
+    setWindowTitle("Aging of accounts");
+    auto* layout = new QVBoxLayout(this);
+    auto* pages = named(new QTabWidget(this), "PageControl1");
+    pages->addTab(buildGeneralPage(), "General");
+    layout->addWidget(pages, 1);
+    layout->addWidget(buildButtons());
+    statusBar_ = named(new QStatusBar(this), "StatusBar");
+    for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) statusBar_->addPermanentWidget(named(new QLabel(statusBar_), panel));
+    layout->addWidget(statusBar_);
+    auto* messages = named(new QPlainTextEdit(this), "IntlStrings1");
+    messages->hide();
+    for (QLineEdit* field : {reportDate_, fromClient_, toClient_, territory_}) field->installEventFilter(this);
+}
+
+Trcvaging_frm::~Trcvaging_frm() = default;
+
+QWidget* Trcvaging_frm::buildGeneralPage()
+{
+    auto* page = named(new QWidget, "TabSheet1");
+    auto* form = new QFormLayout;
+    const auto row = [&](const char* labelName, const char* caption, QWidget* field, QWidget* shown = nullptr) {
+        auto* label = named(new QLabel(QString::fromUtf8(caption), page), labelName);
+        label->setBuddy(field);
+        form->addRow(label, shown ? shown : field);
+    };
+    reportDate_ = edit(page, "report_date", 10);
+    SetEditMask(*reportDate_, "!99/99/9999;1; ");
+    row("DateLabel", "Enter the date for calculation  ", reportDate_);
+    fromClient_ = edit(page, "FromClient", kCodeWidth);
+    auto* fromList = listButton(page, "FromClientBtn", "List of clients");
+    row("FromLabel", "From client ", fromClient_, withButton(page, fromClient_, fromList));
+    toClient_ = edit(page, "ToClient", kCodeWidth);
+    auto* toList = listButton(page, "ToClientBtn", "List of clients");
+    row("ToLabel", "To client  ", toClient_, withButton(page, toClient_, toList));
+    territory_ = edit(page, "Terr_sele", kTerritoryWidth);
+    auto* territories = listButton(page, "TerritoryBtn", "List of territories");
+    row("TerritoryLabel", "Which territory ", territory_, withButton(page, territory_, territories));
+    olderThan_ = named(new QComboBox(page), "older_than");
+    row("OlderLabel", "Print transactions older than", olderThan_);
+    printOrder_ = named(new QComboBox(page), "Print_order");
+    printOrder_->addItems({"Client code", "Sales rep"});
+    row("OrderLabel", "Print the list in order of", printOrder_);
+    convertTo_ = named(new QComboBox(page), "ComboBox1");
+    row("ConvertLabel", "Convert to which currency", convertTo_);
+    printCurrency_ = named(new QComboBox(page), "ComboBox2");
+    row("CurrencyLabel", "Print which currency", printCurrency_);
+
+    printDialog_ = check(page, "PrintDialog", "Display Print Dialog box", true);
+    withAddress_ = check(page, "PrintAddress", "Print client address", false);
+    fromDueDate_ = check(page, "use_du_date", "Use invoice due date", false);
+    includeSubsequent_ = check(page, "Include_subsequent", "Include subsequent transactions", false);
+    detailed_ = check(page, "Detailed_report", "Detailed report", true);
+    withComments_ = check(page, "ClientComments", "Print comments from the client file", false);
+    zeroBalance_ = check(page, "zerobalance", "Print clients with zero balance", false);
+    history_ = check(page, "CheckBox1", "Print from history data", false);
+    for (QCheckBox* box : {printDialog_, withAddress_, fromDueDate_, includeSubsequent_, detailed_, withComments_, zeroBalance_, history_})
+        form->addRow(box);
+
+    connect(fromList, &QPushButton::clicked, this, [this] { act([this] { screen_->pickFromClient(); }); });
+    connect(toList, &QPushButton::clicked, this, [this] { act([this] { screen_->pickToClient(); }); });
+    connect(territories, &QPushButton::clicked, this, [this] { act([this] { screen_->pickTerritory(); }); });
+    connect(detailed_, &QCheckBox::toggled, this, [this](bool on) {
+        if (!filling_) act([this, on] { screen_->detailedChanged(on); });
+    });
+    connect(history_, &QCheckBox::toggled, this, [this](bool on) {
+        if (!filling_) act([this, on] { screen_->historyChanged(on); });
+    });
+    page->setLayout(form);
+    return page;
+}
+
+QWidget* Trcvaging_frm::buildButtons()
+{
+    auto* bar = new QWidget(this);
+    auto* layout = new QHBoxLayout(bar);
+    const auto button = [&](const char* name, const char* caption, std::function<void()> click) {
+        auto* b = named(new QPushButton(QString::fromUtf8(caption), bar), name);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, ui::Guarded(std::move(click)));
+        layout->addWidget(b);
+        buttons_.push_back(b);
+    };
+    button("Print_btn", "&Print", [this] { runReport(AgingOutput::Print); });
+    button("Preview_btn", "Pre&view", [this] { runReport(AgingOutput::Preview); });
+    button("Export_btn", "E&xport", [this] { runReport(AgingOutput::Export); });
+    layout->addStretch();
+    button("PrintScreenBtn", "Print screen", [this] {
+        report::printReport(report::documentFromWidget(this), this, printerIndex(), false);
+    });
+    button("Help_btn", "&Help", [this] { OpenHelp(helpFile_, kHelpContext); });
+    button("Exit_btn", "E&xit", [this] { close(); });
+    return bar;
+}
+
+void Trcvaging_frm::start(Trcvaging_dm& data, lang::LanguageTable languages)
+{
+    languages_ = std::move(languages);
+    aging::AgingReportSetup setup;
+    setup.companyName = qt(session_.companyName);
+    setup.userName = qt(session_.userName);
+    setup.dateText = [](Date date) { return qt(FormatDate(date, ShortDateFormat())); };
+    setup.language = session_.language == 2 ? AmountLanguage::French : AmountLanguage::English;
+    const CurrencyFormat& amounts = ProcessCurrencyFormat();
+    setup.currencyAlign = amounts.signBefore() ? "L" : "R";
+    const auto& ledger = aging::AgingLedger::receivables();
+    screen_ = std::make_unique<AgingScreen>(*this, data.company(), aging::ReadAgingControl(data.company(), ledger, amounts.registrySymbol()),
+                                            setup, ShortDateFormat(), Date::today(),
+                                            [this](int n) { return ui::FormMessageText(*this, n); });
+    filling_ = true;
+    setItems(olderThan_, screen_->olderThanItems(), aging::kBuckets);
+    QStringList conversion, currencies;
+    for (const CurrencyChoice& c : screen_->conversionChoices()) conversion << c.text;
+    for (const CurrencyChoice& c : screen_->currencyChoices()) currencies << c.text;
+    setItems(convertTo_, conversion, 0);
+    setItems(printCurrency_, currencies, 0);
+    filling_ = false;
+    refresh();
+    focus(AgingField::ReportDate);
+}
+
+void Trcvaging_frm::readChoices()
+{
+    if (!screen_) return;
+    AgingChoices& c = screen_->choices();
+    c.reportDate = reportDate_->text();
+    c.fromClient = fromClient_->text().trimmed().toUpper().toStdString();
+    c.toClient = toClient_->text().trimmed().toUpper().toStdString();
+    c.territory = territory_->text().toStdString();
+    c.olderThan = olderThan_->currentIndex();
+    c.printOrder = printOrder_->currentIndex();
+    c.convertTo = std::max(0, convertTo_->currentIndex());
+    c.printCurrency = std::max(0, printCurrency_->currentIndex());
+    c.printDialog = printDialog_->isChecked();
+    c.withAddress = withAddress_->isChecked();
+    c.fromDueDate = fromDueDate_->isChecked();
+    c.includeSubsequent = includeSubsequent_->isChecked();
+    c.detailed = detailed_->isChecked();
+    c.withComments = withComments_->isChecked();
+    c.zeroBalance = zeroBalance_->isChecked();
+    c.history = history_->isChecked();
+}
+
+void Trcvaging_frm::refresh()
+{
+    if (!screen_) return;
+    filling_ = true;
+    const AgingChoices& c = screen_->choices();
+    reportDate_->setText(c.reportDate);
+    fromClient_->setText(qt(c.fromClient));
+    toClient_->setText(qt(c.toClient));
+    territory_->setText(qt(c.territory));
+    withAddress_->setChecked(c.withAddress);
+    withAddress_->setEnabled(screen_->addressEnabled());
+    zeroBalance_->setChecked(c.zeroBalance);
+    zeroBalance_->setEnabled(screen_->zeroBalanceEnabled());
+    detailed_->setChecked(c.detailed);
+    history_->setChecked(c.history);
+    filling_ = false;
+}
+
+// The widgets' values are the screen's before each of its rules runs.
+void Trcvaging_frm::act(const std::function<void()>& call)
+{
+    ui::Guarded([this, &call] {
+        if (!screen_) return;
+        readChoices();
+        call();
+    })();
+}
+
+void Trcvaging_frm::runReport(AgingOutput how)
+{
+    act([this, how] {
+        if (screen_->run(how)) close();
+    });
+}
+
+bool Trcvaging_frm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
+        if (watched == fromClient_) act([this] { screen_->pickFromClient(); });
+        else if (watched == toClient_) act([this] { screen_->pickToClient(); });
+        else if (watched == territory_) act([this] { screen_->pickTerritory(); });
+        return watched == fromClient_ || watched == toClient_ || watched == territory_;
+    }
+    if (event->type() == QEvent::FocusOut && !filling_ && isVisible()) {
+        if (watched == reportDate_) act([this] { screen_->leaveReportDate(); });
+        else if (watched == toClient_) act([this] { screen_->leaveToClient(); });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+QLineEdit* Trcvaging_frm::fieldOf(AgingField field) const
+{
+    switch (field) {
+    case AgingField::ReportDate: return reportDate_;
+    case AgingField::FromClient: return fromClient_;
+    case AgingField::ToClient: return toClient_;
+    case AgingField::Territory: return territory_;
+    }
+    return reportDate_;
+}
+
+void Trcvaging_frm::focus(AgingField field)
+{
+    QLineEdit* target = fieldOf(field);
+    QTimer::singleShot(0, target, [target] {
+        target->setFocus(Qt::OtherFocusReason);
+        target->selectAll();
+    });
+}
+
+void Trcvaging_frm::message(int number, const QString& argument)
+{
+    QString text = ui::FormMessageText(*this, number);
+    if (!argument.isNull()) text = text.arg(argument);
+    ui::Messages().show({ui::MessageKind::Error, text, number, this, false});
+}
+
+void Trcvaging_frm::setBusy(bool busy)
+{
+    for (QPushButton* b : buttons_) b->setEnabled(!busy);
+}
+
+std::string Trcvaging_frm::pickClient()
+{
+    char code[kCodeWidth + 1] = {};
+    PickClient(LinkFor(session_), code, sizeof code);
+    return code;
+}
+
+std::string Trcvaging_frm::pickTerritory()
+{
+    char code[kTerritoryWidth + 1] = {};
+    CliTerritory(LinkFor(session_), code, sizeof code);
+    return code;
+}
+
+aging::AgingLayoutTexts Trcvaging_frm::layoutTexts(bool detailed)
+{
+    return aging::AgingLayoutTexts::fromTable(languages_, detailed ? "Trcvaging_qrfrm" : "Trcvaging_qrfrm2", detailed);
+}
+
+QStringList Trcvaging_frm::typeNames()
+{
+    QStringList names;
+    for (int n = 0; n <= 5; ++n) names << ui::FormMessageText(*this, n);
+    return names;
+}
+
+int Trcvaging_frm::printerIndex() const { return QString::fromStdString(session_.printerIndex).toInt(); }
+
+bool Trcvaging_frm::output(AgingOutput how, const report::ReportDocument& document, bool printDialog)
+{
+    report::OutputResult result;
+    switch (how) {
+    case AgingOutput::Print: result = report::printReport(document, this, printerIndex(), printDialog); break;
+    case AgingOutput::Preview: result = report::previewReport(document, this, printerIndex()); break;
+    case AgingOutput::Export: {
+        suite::TStatusBox status(session_.language, this);
+        suite::TExportDialog dialog(status, document, session_.language, this);
+        return dialog.exec() == 1;
+    }
+    }
+    if (result.status == report::OutputResult::Status::Failed) message(kOutputFailedMessage, result.message);
+    return false;
+}
+
+}  // namespace orvant::rcvaging
