@@ -34,6 +34,8 @@ enum ReceiptMessage {
     kNotANumber = 25,
     kNegativeAmount = 26,
     kDebitAndCredit = 27,
+    // The NSF box's caption where cheques are called checks.
+    kNsfCheckCaption = 28,
 };
 
 }  // namespace orvant::receipts

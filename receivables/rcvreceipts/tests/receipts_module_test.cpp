@@ -1,0 +1,44 @@
+// The cash receipts module run as the launcher runs it: its language tables match its form and
+// its dialogs, in both languages.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QPushButton>
+
+#include "lang/table_check.h"
+#include "receipt_messages.h"
+#include "session/module_launch.h"
+#include "testing/module_test_home.h"
+#include "ui/recording_messages.h"
+
+namespace orvant {
+namespace {
+
+TEST(ReceiptsModule, TheLanguageTablesNameTheFormsControlsAndMessages)
+{
+    testing::ModuleTestHome home{ORVANT_TEST_LANGUAGES};
+    ui::RecordingMessages messages;
+    ui::MessageServiceScope scope{messages};
+    std::vector<lang::FormUse> uses;
+    QString caption, nsfCaption;
+    testing::WhenShown act("Trcvreceipts_frm", [&](QWidget& form) {
+        QList<int> numbers;
+        for (int n = receipts::kEnterReference; n <= receipts::kNsfCheckCaption; ++n)
+            if (n != 12) numbers << n;
+        uses.push_back(lang::FormUseOf(form, numbers));
+        for (const char* dialog : {"Ttaxperrate_dlg", "Tperiod_dlg"}) uses.push_back(lang::FormUseOf(*form.findChild<QDialog*>(dialog)));
+        caption = form.windowTitle();
+        nsfCaption = form.findChild<QCheckBox*>("CheckBox1")->text();
+        form.findChild<QPushButton*>("Exit_btn")->click();
+    });
+    EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "rcvreceipts", home.session(2), false).returned, -1);
+    EXPECT_TRUE(caption.startsWith("Encaissements, période courante ")) << caption.toStdString();
+    EXPECT_EQ(nsfCaption, "Chèque sans provision");
+    EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "rcvreceipts", uses), QStringList());
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+}  // namespace
+}  // namespace orvant
