@@ -64,7 +64,7 @@ void pointControlAtAccounts(Table& control)
     for (int i = 1; i <= 8; ++i) {
         const std::string n = std::to_string(i);
         control.field("Ctrl_sales_accnt" + n) = sales[i - 1];
-        control.field("Ctrl_cr_accnt" + n) = i == 1 ? kBankCharges : sales[i - 1];
+        control.field("Ctrl_cr_accnt" + n) = i == 1 ? kBank : i == 2 ? kBankCharges : sales[i - 1];
         control.field("Ctrl_ap_purch_accnt" + n) = purchases[i - 1];
         control.field("Ctrl_ap_disb_accnt" + n) = purchases[i - 1];
     }

@@ -39,6 +39,10 @@ const char* const kUsage =
     "                           carry (default IMPORT). Exit status 3 when the store can take\n"
     "                           no more (a full disk, a lost connection): the import stops,\n"
     "                           whole documents only, and the same file posts the rest later\n"
+    "  post receipts FILE [--company N] [--period N] [--user CODE] [--language 1|2] [--allow-repeats]\n"
+    "                           post the cash receipts of FILE the same way, through the cash\n"
+    "                           receipts screen's checks; a receipt of a client, reference and\n"
+    "                           date already in the books is refused unless --allow-repeats\n"
     "  help                     show this text\n"
     "\n"
     "The data root is found in the registry ($ORVANT_REGISTRY, else ~/.config/Karbelo/registry.ini),\n"
@@ -62,6 +66,7 @@ constexpr CommandName kCommands[] = {
     {"demo", Command::Demo, 0, 1, true},           {"check", Command::Check, 0, 1, true},
     {"user add", Command::UserAdd, 3, 3, false},  {"user list", Command::UserList, 0, 0, false},
     {"user remove", Command::UserRemove, 1, 1, false}, {"post sales", Command::PostSales, 1, 1, false},
+    {"post receipts", Command::PostReceipts, 1, 1, false},
 };
 
 std::optional<int> number(const std::string& text, int least, int most)
@@ -156,7 +161,7 @@ std::string applyPostOptions(const Options& options, Request& request)
 {
     if (options.language) {
         const auto n = number(*options.language, 1, 2);
-        if (!n) return "--language takes 1 (English) or 2 (French) with post sales.";
+        if (!n) return "--language takes 1 (English) or 2 (French) with post sales and post receipts.";
         request.language = *n;
     }
     if (options.company) {
@@ -194,10 +199,11 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments)
                       " argument(s).");
     const bool userOptions = options.language || options.company || options.rights;
     const bool postOptions = options.period || options.user || options.allowRepeats;
-    if (found->command == Command::PostSales) {
+    const bool posts = found->command == Command::PostSales || found->command == Command::PostReceipts;
+    if (posts) {
         if (options.rights) return refuse("--rights goes with user add.");
     } else if (postOptions) {
-        return refuse("--period, --user and --allow-repeats go with post sales.");
+        return refuse("--period, --user and --allow-repeats go with post sales and post receipts.");
     } else if (userOptions && found->command != Command::UserAdd) {
         return refuse("--language, --company and --rights go with user add.");
     }
@@ -218,7 +224,7 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments)
         request.password = words[3];
         if (const std::string fault = applyUserOptions(options, request); !fault.empty()) return refuse(fault);
     }
-    if (request.command == Command::PostSales) {
+    if (posts) {
         request.file = words[1];
         if (const std::string fault = applyPostOptions(options, request); !fault.empty()) return refuse(fault);
     }

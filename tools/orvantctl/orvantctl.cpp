@@ -14,6 +14,7 @@
 #include "options/rights.h"
 #include "demo_sales.h"
 #include "password_input.h"
+#include "post_receipts.h"
 #include "post_sales.h"
 #include "settings/paths.h"
 #include "settings/store_choice.h"
@@ -147,6 +148,7 @@ int run(const Request& request, std::ostream& out)
         out << "User " << request.userCode << " is removed.\n";
         return kDone;
     case Command::PostSales: return PostSales(installation, registry, request, out);
+    case Command::PostReceipts: return PostReceipts(installation, registry, request, out);
     }
     out << kUsage;
     return kDone;

@@ -1,0 +1,124 @@
+#include "receipt_import.h"
+
+#include <algorithm>
+
+#include "store/error.h"
+
+namespace orvant::receipts {
+
+namespace {
+
+bool storeCannotGoOn(const store::StoreError& error)
+{
+    return error.code() == store::errc::kDiskFull || error.code() == store::errc::kConnection;
+}
+
+}  // namespace
+
+ReceiptImport::ReceiptImport(ReceiptBooks& books, PostingContext context, MessageText messageText, bool allowRepeats)
+    : books_(books), posting_(books), context_(std::move(context)), messageText_(std::move(messageText))
+{
+    context_.repeatAllowed = allowRepeats;
+}
+
+ReceiptImportTotals ReceiptImport::run(std::istream& in, const std::function<void(int, const std::string&)>& refused)
+{
+    ReceiptImportTotals totals;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        std::optional<std::string> why;
+        try {
+            why = post(line);
+        } catch (const store::StoreError& error) {
+            why = std::string("store error: ") + error.what();
+            if (storeCannotGoOn(error)) {
+                ++totals.refused;
+                refused(number, *why + "; the import stops here");
+                totals.stoppedAt = number;
+                break;
+            }
+        }
+        if (why) {
+            ++totals.refused;
+            refused(number, *why);
+        } else {
+            ++totals.posted;
+        }
+    }
+    return totals;
+}
+
+std::optional<std::string> ReceiptImport::post(const std::string& line)
+{
+    auto read = ReadReceiptRecord(line);
+    if (auto* why = std::get_if<std::string>(&read)) return *why;
+    ReceiptRecord& record = std::get<ReceiptRecord>(read);
+    ReceiptDocument& receipt = record.document;
+    const std::optional<ClientFacts> client = receipt.fromClient() ? books_.findClient(receipt.client) : std::nullopt;
+    if (receipt.fromClient() && !client) return messageText_(kNoSuchClient);
+    if (auto why = applyPayments(record)) return why;
+    if (!record.rowsGiven) {
+        ResetDistribution(books_, receipt.rows, client ? client->currency : 0);
+        FollowPayments(books_, receipt.rows, receipt.items);
+    }
+    for (int i = 0; i < receipt.rows.rowCount(); ++i) {
+        const DistributionRow& row = receipt.rows.row(i);
+        if (row.account != 0 && row.description.empty())
+            receipt.rows.setDescription(i, books_.accountDescription(row.account).value_or(std::string()).substr(0, kRowDescriptionWidth));
+    }
+    if (auto refusal = CheckReceipt(books_, receipt)) return reason(*refusal, receipt);
+    if (!context_.repeatAllowed && books_.receiptExists(receipt.client, receipt.reference, receipt.date)) return messageText_(kAlreadyPosted);
+    PostingAnswers answers;
+    if (auto why = answersFor(record, answers)) return why;
+    auto prepared = posting_.prepare(receipt, std::move(answers));
+    if (auto* refusal = std::get_if<Refusal>(&prepared)) return reason(*refusal, receipt);
+    if (auto refusal = posting_.write(std::get<PreparedReceipt>(prepared), context_)) return reason(*refusal, receipt);
+    return std::nullopt;
+}
+
+// The client's open items as the screen shows them, each payment on the item it names; a
+// payment on an item the client does not have is refused.
+std::optional<std::string> ReceiptImport::applyPayments(ReceiptRecord& record)
+{
+    ReceiptDocument& receipt = record.document;
+    if (receipt.notFromClient) return std::nullopt;
+    receipt.items = books_.openItems(receipt.client);
+    for (std::size_t i = 0; i < record.payments.size(); ++i) {
+        const PaymentRecord& payment = record.payments[i];
+        const auto item = std::find_if(receipt.items.begin(), receipt.items.end(), [&](const OpenItem& o) {
+            return o.invoice == payment.invoice && o.holdback == payment.holdback;
+        });
+        const std::string where = "payment " + std::to_string(i + 1) + ": ";
+        if (item == receipt.items.end())
+            return where + "the client has no " + (payment.holdback ? "holdback on invoice " : "invoice ") + payment.invoice;
+        if (!item->payment.isZero()) return where + "invoice " + payment.invoice + " is paid twice in this receipt";
+        item->payment = payment.amount;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ReceiptImport::answersFor(const ReceiptRecord& record, PostingAnswers& answers)
+{
+    answers.taxes = posting_.taxLinesToAsk(record.document);
+    for (const auto& [code, net] : record.netPerRate) {
+        auto line = std::find_if(answers.taxes.begin(), answers.taxes.end(),
+                                 [&](const sidedialogs::TaxPerRateLine& l) { return l.code == code && l.net.isZero(); });
+        if (line == answers.taxes.end())
+            return books_.settings().taxSystem == 0 ? "these books report no taxes per rate"
+                                                    : "the receipt has no line of tax rate " + std::to_string(code);
+        line->net = net;
+    }
+    return std::nullopt;
+}
+
+std::string ReceiptImport::reason(const Refusal& refusal, const ReceiptDocument& receipt) const
+{
+    const std::string text = messageText_(refusal.message);
+    if (refusal.row < 0) return text;
+    if (refusal.field != ReceiptField::OpenItem) return "line " + std::to_string(refusal.row + 1) + ": " + text;
+    const OpenItem& item = receipt.items.at(static_cast<std::size_t>(refusal.row));
+    return std::string(item.holdback ? "the holdback of invoice " : "invoice ") + item.invoice + ": " + text;
+}
+
+}  // namespace orvant::receipts

@@ -1,0 +1,68 @@
+#pragma once
+// Posting a file of cash receipts, one JSON record per line, through the same checks and the
+// same posting as the screen:
+//
+//   {"client": "ABC100", "reference": "CHQ1042", "date": "2026-03-20",
+//    "payments": [{"invoice": "A100", "amount": "250.00"}]}
+//
+// The fields are listed in docs/receipts-import.md. A receipt without "rows" gets the screen's
+// distribution: the receivable and the bank lines following its payments. A receipt refused is
+// reported with its line and reason and leaves nothing; the others are posted.
+
+#include <functional>
+#include <istream>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "receipt_posting.h"
+
+namespace orvant::receipts {
+
+struct PaymentRecord {
+    std::string invoice;
+    bool holdback = false;
+    Money amount;
+};
+
+struct ReceiptRecord {
+    ReceiptDocument document;  // without its items: the payments name them
+    std::vector<PaymentRecord> payments;
+    bool rowsGiven = false;
+    std::vector<std::pair<int, Money>> netPerRate;  // by the rate's code
+};
+
+// The record, or why its form is refused (types, widths, dates, amounts, at most 20 lines).
+std::variant<ReceiptRecord, std::string> ReadReceiptRecord(const std::string& line);
+
+struct ReceiptImportTotals {
+    int posted = 0;
+    int refused = 0;
+    int stoppedAt = 0;  // the line at which a store that could take no more stopped the import
+};
+
+class ReceiptImport {
+public:
+    // The text of one of the receipts screen's messages, in the language of the report.
+    using MessageText = std::function<std::string(int number)>;
+
+    // A receipt of a client, reference and date already in the books is refused unless
+    // `allowRepeats`.
+    ReceiptImport(ReceiptBooks& books, PostingContext context, MessageText messageText, bool allowRepeats = false);
+
+    ReceiptImportTotals run(std::istream& in, const std::function<void(int line, const std::string& why)>& refused);
+    // One record: nothing when it is posted, else why not; a store error propagates.
+    std::optional<std::string> post(const std::string& line);
+
+private:
+    std::optional<std::string> applyPayments(ReceiptRecord& record);
+    std::optional<std::string> answersFor(const ReceiptRecord& record, PostingAnswers& answers);
+    std::string reason(const Refusal& refusal, const ReceiptDocument& receipt) const;
+
+    ReceiptBooks& books_;
+    ReceiptPosting posting_;
+    PostingContext context_;
+    MessageText messageText_;
+};
+
+}  // namespace orvant::receipts

@@ -1,0 +1,136 @@
+#include "receipt_fixture.h"
+
+#include "sales_check.h"
+#include "store/query.h"
+
+namespace orvant::receipts::testing {
+
+Money Amount(const char* text) { return *Money::parse(text); }
+
+ReceiptBooks& ReceiptTest::books()
+{
+    if (!books_receipts_) books_receipts_ = std::make_unique<ReceiptBooks>(*books_);
+    return *books_receipts_;
+}
+
+ReceiptPosting& ReceiptTest::posting()
+{
+    if (!posting_) posting_ = std::make_unique<ReceiptPosting>(books());
+    return *posting_;
+}
+
+void ReceiptTest::reopen()
+{
+    posting_.reset();
+    books_receipts_.reset();
+}
+
+void ReceiptTest::sell(const std::string& client, const std::string& invoice, const char* total, const char* tax, const char* holdback)
+{
+    sales::SalesBooks salesBooks(*books_, holdback != nullptr);
+    sales::SalesPosting sales(salesBooks);
+    sales::SalesDocument document;
+    document.client = client;
+    document.invoice = invoice;
+    document.date = *Date::fromYmd(2026, 3, 10);
+    document.dueDate = *Date::fromYmd(2026, 4, 9);
+    const Money whole = Amount(total), taxed = tax ? Amount(tax) : Money();
+    document.rows.setAccount(0, kReceivable, "Receivable");
+    document.rows.setDebit(0, whole);
+    document.rows.setAccount(1, kSales, "Sales");
+    document.rows.setCredit(1, whole - taxed);
+    if (tax) {
+        document.rows.setAccount(2, kFederalTax, "Tax");
+        document.rows.setCredit(2, taxed);
+    }
+    ASSERT_EQ(sales::CheckDocument(salesBooks, document), std::nullopt);
+    sales::PostingAnswers answers;
+    if (holdback) {
+        HoldbackAnswer answer;
+        answer.amount = Amount(holdback);
+        answer.dueDate = *Date::fromYmd(2026, 6, 30);
+        answer.choice = HoldbackChoice::HoldbackOnTaxes;
+        answers.holdback = answer;
+    }
+    auto prepared = sales.prepare(document, answers);
+    ASSERT_TRUE(std::holds_alternative<sales::PreparedDocument>(prepared));
+    ASSERT_EQ(sales.write(std::get<sales::PreparedDocument>(prepared), {4, "ADMIN", "Project sale", {}}), std::nullopt);
+}
+
+void ReceiptTest::setHoldbackAccounts()
+{
+    execute("INSERT INTO glm (glm_account, glm_description, glm_type, glm_summarize, glm_currency) VALUES (1160, 'GST held back', 'Asset', 'N', 0)");
+    execute("INSERT INTO glm (glm_account, glm_description, glm_type, glm_summarize, glm_currency) VALUES (1170, 'PST held back', 'Asset', 'N', 0)");
+    execute("DELETE FROM jcctrl");
+    execute("INSERT INTO jcctrl (jcctrl_arholdbackaccnt, jcctrl_gstholdbackaccnt, jcctrl_pstholdbackaccnt, jcctrl_taxcalctype) "
+            "VALUES (1150, 1160, 1170, 1)");
+    reopen();
+}
+
+ReceiptDocument ReceiptTest::receipt(const std::string& client, const std::string& reference)
+{
+    ReceiptDocument receipt;
+    receipt.client = client;
+    receipt.notFromClient = client.empty();
+    receipt.reference = reference;
+    receipt.date = *Date::fromYmd(2026, 3, 20);
+    if (!client.empty()) receipt.items = books().openItems(client);
+    return receipt;
+}
+
+void ReceiptTest::line(ReceiptDocument& receipt, int row, int account, const char* debit, const char* credit)
+{
+    receipt.rows.setAccount(row, account, "line " + std::to_string(row + 1));
+    if (debit) receipt.rows.setDebit(row, Amount(debit));
+    if (credit) receipt.rows.setCredit(row, Amount(credit));
+}
+
+void ReceiptTest::pay(ReceiptDocument& receipt, const std::string& invoice, const char* amount, bool holdback)
+{
+    for (OpenItem& item : receipt.items)
+        if (item.invoice == invoice && item.holdback == holdback) {
+            item.payment = Amount(amount);
+            return;
+        }
+    ADD_FAILURE() << "no open item " << invoice;
+}
+
+std::optional<Refusal> ReceiptTest::post(const ReceiptDocument& receipt)
+{
+    if (auto refusal = CheckReceipt(books(), receipt)) return refusal;
+    ReceiptPosting& receipts = posting();
+    auto prepared = receipts.prepare(receipt, {receipts.taxLinesToAsk(receipt)});
+    if (auto* refusal = std::get_if<Refusal>(&prepared)) return *refusal;
+    return receipts.write(std::get<PreparedReceipt>(prepared), context);
+}
+
+store::Value ReceiptTest::scalar(const std::string& sql, std::vector<store::Value> binds)
+{
+    store::Query query(*books_, sql);
+    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
+    query.open();
+    return query.eof() ? store::Value() : query.value(0);
+}
+
+Money ReceiptTest::money(const std::string& sql, std::vector<store::Value> binds)
+{
+    store::Query query(*books_, sql);
+    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
+    query.open();
+    return query.eof() ? Money() : query.field(0).asMoney();
+}
+
+void ReceiptTest::execute(const std::string& sql, std::vector<store::Value> binds)
+{
+    store::Query query(*books_, sql);
+    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
+    query.execute();
+}
+
+void ReceiptTest::expectBooksClean()
+{
+    const company::BooksReport report = company::CheckBooks(*books_);
+    EXPECT_TRUE(report.clean()) << ::testing::PrintToString(report.problems);
+}
+
+}  // namespace orvant::receipts::testing

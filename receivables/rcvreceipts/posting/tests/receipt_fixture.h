@@ -1,0 +1,64 @@
+#pragma once
+// Cash receipts posted into the demo company's books, over invoices posted by the sales
+// posting, and what the books then hold.
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "company/books_check.h"
+#include "receipt_posting.h"
+#include "sales_posting.h"
+#include "testing/books_fixture.h"
+
+namespace orvant {
+inline void PrintTo(const Money& amount, std::ostream* out) { *out << amount.toString(4); }
+}  // namespace orvant
+
+namespace orvant::receipts::testing {
+
+enum DemoAccount : int {
+    kBank = 1000, kReceivable = 1100, kHoldbackReceivable = 1150, kFederalTax = 2200, kProvincialTax = 2210,
+    kSales = 4000, kBankCharges = 5400, kFederalHoldback = 1160, kProvincialHoldback = 1170,
+};
+
+Money Amount(const char* text);
+
+class ReceiptTest : public orvant::testing::BooksTest {
+protected:
+    ReceiptTest() : BooksTest(Company::Demo) {}
+
+    ReceiptBooks& books();
+    ReceiptPosting& posting();
+    // Reads the control records again (after the test changed them).
+    void reopen();
+
+    // A sale of the client through the sales posting: the receivable debited, sales credited
+    // (and, with `tax`, the federal tax credited), optionally a holdback of an amount.
+    void sell(const std::string& client, const std::string& invoice, const char* total, const char* tax = nullptr,
+              const char* holdback = nullptr);
+    // Sets the job-costing control's holdback accounts (the tax ones added to the chart).
+    void setHoldbackAccounts();
+
+    // A receipt of the client dated 2026-03-20, its open items read, no lines.
+    ReceiptDocument receipt(const std::string& client, const std::string& reference);
+    static void line(ReceiptDocument& receipt, int row, int account, const char* debit, const char* credit);
+    static void pay(ReceiptDocument& receipt, const std::string& invoice, const char* amount, bool holdback = false);
+
+    std::optional<Refusal> post(const ReceiptDocument& receipt);
+
+    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {});
+    Money money(const std::string& sql, std::vector<store::Value> binds = {});
+    std::int64_t count(const std::string& sql, std::vector<store::Value> binds = {}) { return scalar(sql, std::move(binds)).asInt(); }
+    void execute(const std::string& sql, std::vector<store::Value> binds = {});
+    Money balance(const std::string& client) { return money("SELECT cli_current_bal FROM cli WHERE cli_code = ?", {client}); }
+    void expectBooksClean();
+
+    PostingContext context{4, "ADMIN", {}, false};
+
+private:
+    std::unique_ptr<ReceiptBooks> books_receipts_;
+    std::unique_ptr<ReceiptPosting> posting_;
+};
+
+}  // namespace orvant::receipts::testing

@@ -1,0 +1,107 @@
+// Holdbacks collected by receipts: the holdback item paid down to 0 in parts, its taxes moved
+// back from the tax holdback accounts to the cent, and nothing collected twice.
+
+#include "receipt_fixture.h"
+
+namespace orvant::receipts::testing {
+namespace {
+
+class ReceiptHoldbackTest : public ReceiptTest {
+protected:
+    void SetUp() override
+    {
+        ReceiptTest::SetUp();
+        if (IsSkipped()) return;
+        setHoldbackAccounts();
+        sell("ABC100", "H100", "345.00", "45.00", "50.00");
+    }
+
+    Money accountMovement(int account)
+    {
+        return money("SELECT COALESCE(SUM(tjld_debit), 0) - COALESCE(SUM(tjld_credit), 0) FROM tjld WHERE tjld_account = ?", {account});
+    }
+
+    const OpenItem& item(const std::vector<OpenItem>& items, bool holdback)
+    {
+        for (const OpenItem& i : items)
+            if (i.holdback == holdback) return i;
+        throw std::logic_error("no such item");
+    }
+
+    std::optional<Refusal> collect(const std::string& reference, Money onInvoice, Money onHoldback)
+    {
+        ReceiptDocument document = receipt("ABC100", reference);
+        const Money total = onInvoice + onHoldback;
+        document.rows.setAccount(0, kBank, "Bank");
+        document.rows.setAccount(1, kReceivable, "Receivable");
+        document.rows.setDebit(total.isNegative() ? 1 : 0, total.abs());
+        document.rows.setCredit(total.isNegative() ? 0 : 1, total.abs());
+        for (OpenItem& i : document.items) i.payment = i.holdback ? onHoldback : onInvoice;
+        return post(document);
+    }
+};
+
+TEST_P(ReceiptHoldbackTest, AHoldbackPaidInPartsClosesWithItsTaxesToTheCent)
+{
+    const std::vector<OpenItem> sold = books().openItems("ABC100");
+    ASSERT_EQ(sold.size(), 2u);
+    const OpenItem holdback = item(sold, true);
+    ASSERT_GT(holdback.amount, Money());
+    ASSERT_GT(holdback.federalTax, Money());
+    const Money taxHeld = accountMovement(kFederalHoldback);
+    ASSERT_EQ(-taxHeld, holdback.federalTax);
+
+    // A third first, then whatever is left: the second takes the tax that remains exactly.
+    const Money third = RoundMoney(Money::fromRaw(holdback.amount.raw() / 3));
+    ASSERT_EQ(collect("R1", item(sold, false).amount, third), std::nullopt);
+    expectBooksClean();
+    const OpenItem afterFirst = item(books().openItems("ABC100"), true);
+    EXPECT_EQ(afterFirst.amount, holdback.amount - third);
+    EXPECT_LT(afterFirst.federalTax, holdback.federalTax);
+    EXPECT_GT(afterFirst.federalTax, Money());
+
+    ASSERT_EQ(collect("R2", Money(), afterFirst.amount), std::nullopt);
+    expectBooksClean();
+    for (const OpenItem& i : books().openItems("ABC100")) {
+        EXPECT_TRUE(i.amount.isZero()) << i.invoice << (i.holdback ? " holdback" : "");
+        EXPECT_TRUE(i.federalTax.isZero());
+    }
+    EXPECT_TRUE(accountMovement(kFederalHoldback).isZero());
+    EXPECT_TRUE(accountMovement(kHoldbackReceivable).isZero());
+    EXPECT_EQ(accountMovement(kFederalTax), -Amount("45.00"));
+    EXPECT_TRUE(balance("ABC100").isZero());
+    // Payments only: no entry for anything the payments left over.
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_ref IN ('R1', 'R2') AND car_type <> '2'"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_ref IN ('R1', 'R2') AND car_holdback = ?", {true}), 2);
+
+    // Nothing is left to collect.
+    EXPECT_EQ(collect("R3", Money(), Amount("0.01")), (Refusal{kHoldbackPaymentRefused, ReceiptField::OpenItem, 1}));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr WHERE reference = 'R3'"), 0);
+}
+
+TEST_P(ReceiptHoldbackTest, ACollectionNeedingMoreLinesThanTheDistributionHoldsIsRefused)
+{
+    ReceiptDocument document = receipt("ABC100", "FULL");
+    const Money held = item(document.items, true).amount;
+    document.rows.setAccount(0, kBank, "Bank");
+    document.rows.setDebit(0, held);
+    document.rows.setAccount(1, kReceivable, "Receivable");
+    document.rows.setCredit(1, held);
+    for (int row = 2; row < kDistributionRows; ++row) document.rows.setAccount(row, kSales, "Sales");
+    pay(document, "H100", held.toString(4).c_str(), true);
+    EXPECT_EQ(post(document), (Refusal{kTooManyLines, ReceiptField::Totals}));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr"), 0);
+}
+
+TEST_P(ReceiptHoldbackTest, AHoldbackPaymentOutsideWhatItOwesIsRefused)
+{
+    for (const char* payment : {"-1.00", "1000.00"}) {
+        SCOPED_TRACE(payment);
+        EXPECT_EQ(collect("X", Money(), Amount(payment)), (Refusal{kHoldbackPaymentRefused, ReceiptField::OpenItem, 1}));
+    }
+}
+
+ORVANT_BOOKS_ON_EVERY_ENGINE(ReceiptHoldbackTest);
+
+}  // namespace
+}  // namespace orvant::receipts::testing

@@ -1,0 +1,195 @@
+// Receipts posted on both engines: what the ledger, the client, the journal, the bank lines and
+// the history hold after each, and the books check clean.
+
+#include "receipt_fixture.h"
+
+namespace orvant::receipts::testing {
+namespace {
+
+class ReceiptPostingTest : public ReceiptTest {
+protected:
+    void SetUp() override
+    {
+        ReceiptTest::SetUp();
+        if (IsSkipped()) return;
+        sell("ABC100", "A100", "600.00");
+        sell("ABC100", "A200", "400.00");
+    }
+
+    // What the receipt moved on the receivable and holdback accounts in the journal.
+    Money journalMovement(const std::string& reference)
+    {
+        return money("SELECT COALESCE(SUM(tjld_debit), 0) - COALESCE(SUM(tjld_credit), 0) FROM tjld WHERE tjld_reference = ? "
+                     "AND tjld_account IN (1100, 1150)", {reference});
+    }
+};
+
+struct Line {
+    int account;
+    const char* debit;
+    const char* credit;
+};
+
+using Entries = std::vector<std::pair<std::string, Money>>;  // type, amount
+
+struct PostingCase {
+    const char* name;
+    std::vector<Line> lines;
+    std::vector<std::pair<const char*, const char*>> payments;  // invoice, amount
+    bool nsf;
+    const char* balanceChange;
+    std::vector<std::pair<const char*, const char*>> entries;  // the receipt's ledger entries in posting order
+};
+
+TEST_P(ReceiptPostingTest, BalanceLedgerAndJournalMoveByTheSameAmount)
+{
+    const PostingCase cases[] = {
+        {"applied in full", {{kBank, "250.00", nullptr}, {kReceivable, nullptr, "250.00"}}, {{"A100", "250.00"}}, false, "-250.00",
+         {{"2", "-250.00"}}},
+        {"part applied, the rest unapplied", {{kBank, "500.00", nullptr}, {kReceivable, nullptr, "500.00"}}, {{"A100", "300.00"}}, false,
+         "-500.00", {{"2", "-300.00"}, {"5", "-200.00"}}},
+        {"receivable on both sides", {{kReceivable, "100.00", nullptr}, {kReceivable, nullptr, "600.00"}, {kBank, "500.00", nullptr}},
+         {{"A100", "300.00"}}, false, "-500.00", {{"2", "-300.00"}, {"5", "-200.00"}}},
+        {"bank and a discount", {{kBank, "98.00", nullptr}, {kBankCharges, "2.00", nullptr}, {kReceivable, nullptr, "100.00"}},
+         {{"A100", "100.00"}}, false, "-100.00", {{"2", "-100.00"}}},
+        {"cheque returned unpaid", {{kReceivable, "500.00", nullptr}, {kBank, nullptr, "500.00"}}, {}, true, "500.00", {{"4", "500.00"}}},
+        {"a credit moved between invoices", {}, {{"A100", "200.00"}, {"A200", "-200.00"}}, false, "0.00",
+         {{"2", "-200.00"}, {"2", "200.00"}}},
+    };
+    int n = 0;
+    for (const PostingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string reference = "R" + std::to_string(++n);
+        const Money before = balance("ABC100");
+        ReceiptDocument document = receipt("ABC100", reference);
+        for (std::size_t i = 0; i < c.lines.size(); ++i) line(document, static_cast<int>(i), c.lines[i].account, c.lines[i].debit, c.lines[i].credit);
+        for (const auto& [invoice, amount] : c.payments) pay(document, invoice, amount);
+        document.nsfCheque = c.nsf;
+        ASSERT_EQ(post(document), std::nullopt);
+
+        Entries entries, expected;
+        store::Query q(*books_, "SELECT car_type, car_amount FROM car WHERE car_ref = ? ORDER BY car_seq");
+        q.bind(0, reference);
+        Money sum;
+        for (q.open(); !q.eof(); q.next()) {
+            entries.emplace_back(q.value(0).asString(), q.field(1).asMoney());
+            sum += q.field(1).asMoney();
+        }
+        for (const auto& [type, amount] : c.entries) expected.emplace_back(type, Amount(amount));
+        EXPECT_EQ(entries, expected);
+        EXPECT_EQ(balance("ABC100") - before, Amount(c.balanceChange));
+        EXPECT_EQ(sum, Amount(c.balanceChange));
+        EXPECT_EQ(journalMovement(reference), Amount(c.balanceChange));
+        EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr WHERE reference = ?", {reference}), 1);
+        expectBooksClean();
+    }
+    // A returned cheque marks the client and its receipt; paying does not.
+    EXPECT_EQ(scalar("SELECT cli_nsf_date FROM cli WHERE cli_code = 'ABC100'").asDate(), *Date::fromYmd(2026, 3, 20));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr WHERE nsf_cheque = ?", {true}), 1);
+}
+
+TEST_P(ReceiptPostingTest, APaymentWritesItsBankLineHistoryAndStatistics)
+{
+    ReceiptDocument document = receipt("ABC100", "CHQ1");
+    line(document, 0, kBank, "250.00", nullptr);
+    line(document, 1, kReceivable, nullptr, "250.00");
+    pay(document, "A100", "250.00");
+    ASSERT_EQ(post(document), std::nullopt);
+    EXPECT_EQ(money("SELECT concil_montant FROM concil WHERE concil_reference = 'CHQ1' AND concil_type = 1"), Amount("250.00"));
+    EXPECT_EQ(money("SELECT invoice_payment FROM croridet WHERE reference = 'CHQ1' AND invoice = 'A100'"), Amount("250.00"));
+    EXPECT_EQ(money("SELECT invoice_amount FROM croridet WHERE reference = 'CHQ1'"), Amount("600.00"));
+    EXPECT_EQ(count("SELECT tjlh_journal FROM tjlh WHERE tjlh_reference = 'CHQ1'"), 2);
+    EXPECT_EQ(count("SELECT cli_avgdayspay FROM cli WHERE cli_code = 'ABC100'"), 10);
+    EXPECT_EQ(count("SELECT cli_avgnuminvoices FROM cli WHERE cli_code = 'ABC100'"), 1);
+
+    // The items: each invoice nets into one, a paid one kept.
+    ReceiptDocument next = receipt("ABC100", "CHQ2");
+    ASSERT_EQ(next.items.size(), 2u);
+    EXPECT_EQ(next.items[0].amount, Amount("350.00"));
+    EXPECT_EQ(next.items[0].date, *Date::fromYmd(2026, 3, 10));
+    line(next, 0, kBank, "350.00", nullptr);
+    line(next, 1, kReceivable, nullptr, "350.00");
+    pay(next, "A100", "350.00");
+    ASSERT_EQ(post(next), std::nullopt);
+    const std::vector<OpenItem> items = books().openItems("ABC100");
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_TRUE(items[0].amount.isZero());
+}
+
+TEST_P(ReceiptPostingTest, AnInvoicePaidMeanwhileIsRefusedAndNothingWritten)
+{
+    ReceiptDocument first = receipt("ABC100", "R1"), second = receipt("ABC100", "R2");
+    for (ReceiptDocument* d : {&first, &second}) {
+        line(*d, 0, kBank, "600.00", nullptr);
+        line(*d, 1, kReceivable, nullptr, "600.00");
+        pay(*d, "A100", "600.00");
+    }
+    ASSERT_EQ(post(first), std::nullopt);
+    EXPECT_EQ(post(second), (Refusal{kPaidMeanwhile, ReceiptField::OpenItem, 0}));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr WHERE reference = 'R2'"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_reference = 'R2'"), 0);
+    EXPECT_EQ(balance("ABC100"), Amount("400.00"));
+    expectBooksClean();
+}
+
+TEST_P(ReceiptPostingTest, AReceiptNotFromAClientTouchesNoLedger)
+{
+    ReceiptDocument document = receipt("", "CASH1");
+    document.memo = "Interest";
+    line(document, 0, kBank, "100.00", nullptr);
+    line(document, 1, kSales, nullptr, "100.00");
+    ASSERT_EQ(post(document), std::nullopt);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_ref = 'CASH1'"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr WHERE reference = 'CASH1' AND not_from_cli = ?", {true}), 1);
+    EXPECT_EQ(scalar("SELECT concil_nom FROM concil WHERE concil_reference = 'CASH1'").asString(), "Interest");
+    EXPECT_EQ(count("SELECT tjlh_journal FROM tjlh WHERE tjlh_reference = 'CASH1'"), 2);
+    expectBooksClean();
+}
+
+TEST_P(ReceiptPostingTest, RefusalsWriteNothing)
+{
+    execute("INSERT INTO glm (glm_account, glm_description, glm_type, glm_summarize, glm_currency) VALUES (1101, 'Receivable US', 'Asset', 'N', 1)");
+    execute("UPDATE ctrl SET ctrl_ar_curr2 = 1101");
+    reopen();
+    struct Case {
+        const char* name;
+        std::string client, reference;
+        std::vector<Line> lines;
+        const char* payment;  // on A100
+        Refusal refusal;
+    };
+    const Case cases[] = {
+        {"no reference", "ABC100", "", {{kBank, "1.00", nullptr}, {kReceivable, nullptr, "1.00"}}, "1.00", {kEnterReference, ReceiptField::Reference}},
+        {"out of balance", "ABC100", "X", {{kBank, "2.00", nullptr}, {kReceivable, nullptr, "1.00"}}, "1.00", {kOutOfBalance, ReceiptField::Totals}},
+        {"account not in the chart", "ABC100", "X", {{9999, "1.00", nullptr}, {kReceivable, nullptr, "1.00"}}, nullptr,
+         {kNoSuchAccount, ReceiptField::RowAccount, 0}},
+        {"another currency's receivable", "ABC100", "X", {{kBank, "1.00", nullptr}, {1101, nullptr, "1.00"}}, nullptr,
+         {kOtherCurrencyReceivable, ReceiptField::RowAccount, 1}},
+        {"receivable without a client", "", "X", {{kBank, "1.00", nullptr}, {kReceivable, nullptr, "1.00"}}, nullptr,
+         {kReceivableWithoutClient, ReceiptField::RowAccount, 1}},
+        {"holdback without a client", "", "X", {{kBank, "1.00", nullptr}, {kHoldbackReceivable, nullptr, "1.00"}}, nullptr,
+         {kHoldbackWithoutClient, ReceiptField::RowAccount, 1}},
+        {"nothing at all", "ABC100", "X", {}, nullptr, {kNothingToPost, ReceiptField::Totals}},
+        {"unknown client", "NOBODY", "X", {{kBank, "1.00", nullptr}, {kSales, nullptr, "1.00"}}, nullptr, {kNoSuchClient, ReceiptField::Client}},
+    };
+    execute("UPDATE jcctrl SET jcctrl_arholdbackaccnt = 1150");
+    if (count("SELECT COUNT(*) FROM jcctrl") == 0) execute("INSERT INTO jcctrl (jcctrl_arholdbackaccnt) VALUES (1150)");
+    reopen();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReceiptDocument document = receipt(c.client == "NOBODY" ? "" : c.client, c.reference);
+        document.client = c.client;
+        document.notFromClient = c.client.empty();
+        document.memo = "memo";
+        for (std::size_t i = 0; i < c.lines.size(); ++i) line(document, static_cast<int>(i), c.lines[i].account, c.lines[i].debit, c.lines[i].credit);
+        if (c.payment) pay(document, "A100", c.payment);
+        EXPECT_EQ(post(document), c.refusal);
+    }
+    EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_journal = 2"), 0);
+}
+
+ORVANT_BOOKS_ON_EVERY_ENGINE(ReceiptPostingTest);
+
+}  // namespace
+}  // namespace orvant::receipts::testing

@@ -1,0 +1,61 @@
+#include "post_receipts.h"
+
+#include <fstream>
+#include <iostream>
+
+#include "company/company_creation.h"
+#include "lang/table_files.h"
+#include "post_sales.h"
+#include "receipt_import.h"
+#include "settings/paths.h"
+
+namespace orvant::ctl {
+
+namespace {
+
+// The receipts screen's messages in the report's language; a missing table or line still says
+// which message it is.
+receipts::ReceiptImport::MessageText messagesOf(const Registry& registry, int language)
+{
+    QStringList lines;
+    try {
+        const lang::LanguageTable table = lang::OpenLanguageTable(LanguagesDir(registry), language == 2 ? "rcvreceiptsfr" : "rcvreceiptsen");
+        if (const lang::LanguageRow* row = table.find("Trcvreceipts_frm", "IntlStrings1")) lines = row->lines;
+    } catch (const std::exception&) {
+    }
+    return [lines](int number) {
+        if (number >= 0 && number < lines.size() && !lines[number].trimmed().isEmpty()) return lines[number].trimmed().toStdString();
+        return "(message " + std::to_string(number) + ")";
+    };
+}
+
+}  // namespace
+
+int PostReceipts(const company::Installation& installation, const Registry& registry, const Request& request, std::ostream& out)
+{
+    const std::string user = postingName(installation, request);
+    std::ifstream file;
+    if (request.file != "-") {
+        file.open(request.file);
+        if (!file) throw std::runtime_error("Cannot read " + request.file + ".");
+    }
+    std::istream& in = request.file == "-" ? std::cin : file;
+
+    const auto books = company::OpenCompany(installation, request.company);
+    receipts::ReceiptBooks receiptBooks(*books);
+    receipts::PostingContext context{request.period.value_or(receiptBooks.settings().currentPeriod), user, {}, false};
+    receipts::ReceiptImport import(receiptBooks, context, messagesOf(registry, request.language), request.allowRepeats);
+    const receipts::ReceiptImportTotals totals = import.run(in, [&](int line, const std::string& why) {
+        out << request.file << ":" << line << ": " << why << "\n";
+    });
+    out << totals.posted << " receipt(s) posted, " << totals.refused << " refused.\n";
+    if (totals.stoppedAt != 0) {
+        out << "The import stopped at line " << totals.stoppedAt << ": the store can take no more. Nothing of that receipt or "
+            << "of the ones after it was written; post the same file again once the store is back: the receipts already "
+               "posted are refused as repeats and the others are posted.\n";
+        return 3;
+    }
+    return totals.refused == 0 ? 0 : 2;
+}
+
+}  // namespace orvant::ctl
