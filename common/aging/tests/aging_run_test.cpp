@@ -40,7 +40,8 @@ protected:
     }
 
     // An entry `days` before the report date.
-    void entry(const char* code, const char* invoice, const char* type, int days, std::int64_t cents, int dueIn = 0)
+    void entry(const char* code, const char* invoice, const char* type, int days, std::int64_t cents, int dueIn = 0,
+               bool holdback = false)
     {
         store::Table car(*books_, "car");
         car.open();
@@ -51,6 +52,7 @@ protected:
         car.field("Car_date") = kReport.addDays(-days);
         car.field("Car_du_date") = kReport.addDays(-days + dueIn);
         car.field("Car_amount") = Money::fromCents(cents);
+        car.field("Car_holdback") = holdback;
         car.post();
     }
 
@@ -99,6 +101,23 @@ TEST_P(AgingRunTest, payments_and_notes_age_with_their_invoice_and_never_with_an
     EXPECT_EQ(parties[0].totals.buckets[2], units(50));
     EXPECT_EQ(parties[1].totals.buckets[0], units(40));
     EXPECT_EQ(parties[0].entries.front().entry.type, "1") << "an item's entries listed by date";
+}
+
+TEST_P(AgingRunTest, a_holdback_and_its_payments_age_from_the_holdback_apart_from_the_invoice)
+{
+    client("A");
+    entry("A", "300", "1", 100, 25000, 30);         // due 70 days ago
+    entry("A", "300", "6", 100, 5000, 90, true);     // held back, due 10 days ago
+    entry("A", "300", "2", 1, -2000, 0, true);       // on the holdback
+    entry("A", "300", "2", 2, -25000);               // on the invoice
+    AgingOptions options;
+    options.fromDueDate = true;
+    const auto parties = age(options);
+    ASSERT_EQ(parties.size(), 1u);
+    for (const AgedEntry& e : parties[0].entries)
+        EXPECT_EQ(e.days, e.entry.holdback ? 10 : 70) << "type " << e.entry.type << (e.entry.holdback ? ", holdback" : "");
+    EXPECT_EQ(parties[0].totals.buckets[0], units(30));
+    EXPECT_EQ(parties[0].totals.buckets[2], Money());
 }
 
 TEST_P(AgingRunTest, a_report_in_the_past_leaves_out_later_entries_and_the_clients_they_would_show)
