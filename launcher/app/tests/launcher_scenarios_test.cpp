@@ -28,6 +28,16 @@ TEST_F(LauncherScenarios, TheDemosFirstUserPostsASaleAndACreditNoteEditsAClientA
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
 }
 
+TEST_F(LauncherScenarios, TheDemosFirstUserPostsASaleThenTheClientsChequeForIt)
+{
+    books_.playInLauncher("sale_then_receipt");
+    EXPECT_EQ(books_.money("SELECT car_amount FROM car WHERE car_ref = 'CHQ-3310' AND car_invoice = 'L-700'"), Money::fromUnits(-230));
+    EXPECT_EQ(books_.value("SELECT car_user FROM car WHERE car_ref = 'CHQ-3310'").asString(), "Administrator");
+    EXPECT_EQ(books_.value("SELECT \"User\" FROM crorihdr WHERE reference = 'CHQ-3310'").asString(), "Administrator");
+    EXPECT_EQ(books_.money("SELECT cli_current_bal FROM cli WHERE cli_code = 'WES500'"), Money());
+    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
+}
+
 TEST_F(LauncherScenarios, AFrenchClerkWithALongNameSignsInAndPostsAmountsTypedTheFrenchWay)
 {
     company::User marie;
