@@ -53,7 +53,7 @@ void ReceiptsScreen::start()
 int ReceiptsScreen::currency() const
 {
     if (document_.notFromClient) return CurrencyFormat::kNoSign;
-    return currentClient_ ? currentClient_->currency : 0;
+    return shownClient_ ? shownClient_->currency : 0;
 }
 
 ItemShown ReceiptsScreen::itemShown(int item) const
@@ -109,7 +109,6 @@ void ReceiptsScreen::leaveClientCode(const std::string& text, bool towardsTag13)
 
 void ReceiptsScreen::acceptClient(const ClientFacts& client)
 {
-    currentClient_ = client;
     shownClient_ = client;
     clientCode_ = client.code;
     document_ = ReceiptDocument{};
@@ -131,14 +130,12 @@ void ReceiptsScreen::pickClient()
 void ReceiptsScreen::setNotFromClient(bool on)
 {
     if (!on) return cancel();
-    // The distribution is the one of the last client found; the receipt itself takes nothing
-    // from that client.
-    const int currency = currentClient_ ? currentClient_->currency : 0;
+    // Nothing is taken from the client shown before: the receivable is the home currency's.
     clientCode_.clear();
     shownClient_.reset();
     document_ = ReceiptDocument{};
     document_.notFromClient = true;
-    resetDistribution(currency);
+    resetDistribution(0);
     clientMode_ = false;
     startEntry();
 }

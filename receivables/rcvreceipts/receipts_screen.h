@@ -106,7 +106,6 @@ private:
     ReceiptDocument document_;
     std::string clientCode_;
     std::optional<ClientFacts> shownClient_;
-    std::optional<ClientFacts> currentClient_;  // the last client found: its currency
     bool entryEnabled_ = false;
     bool clientMode_ = false;
     int lineCount_ = 0;

@@ -176,6 +176,16 @@ TEST_P(ReceiptsScreenTest, AHoldbackTakesOnlyAPaymentWithinWhatItOwes)
 TEST_P(ReceiptsScreenTest, AReceiptNotFromAClientTakesNothingFromTheClientShownBefore)
 {
     sell("ABC100", "100", "500.00");
+    execute("INSERT INTO glm (glm_account, glm_description, glm_type, glm_summarize, glm_currency) VALUES (1101, 'Receivable US', 'Asset', 'N', 1)");
+    execute("UPDATE ctrl SET ctrl_ar_curr2 = 1101");
+    execute("UPDATE cli SET cli_currency = 1 WHERE cli_code = 'HAR300'");
+    screen().leaveClientCode("HAR300", false);
+    EXPECT_EQ(line(0).account, 1101);
+    EXPECT_EQ(screen().currency(), 1);
+    screen().setNotFromClient(true);
+    EXPECT_EQ(line(0).account, kReceivable) << "the home currency's receivable";
+    screen().cancel();
+
     screen().leaveClientCode("ABC100", false);
     screen().setPayment(0, Amount("100.00"));
     screen().setNotFromClient(true);
