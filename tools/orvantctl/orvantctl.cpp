@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "aging_command.h"
 #include "command_line.h"
 #include "company/books_check.h"
 #include "company/company_creation.h"
@@ -158,6 +159,7 @@ int run(const Request& request, std::ostream& out)
 
 int RunOrvantctl(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
+    if (IsAgingCommand(arguments)) return RunAgingCommand(arguments, out, err);
     const Parsed parsed = ParseCommandLine(arguments);
     if (!parsed.request) {
         err << "orvantctl: " << parsed.error << "\n\n" << kUsage;

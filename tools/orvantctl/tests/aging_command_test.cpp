@@ -1,0 +1,118 @@
+// orvantctl aging: the report of a company written as CSV with the screen's options, and the
+// calls it refuses with their reason, on each engine.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "company/company_creation.h"
+#include "company/data_root_setup.h"
+#include "orvantctl.h"
+#include "settings/registry.h"
+#include "store/query.h"
+#include "testing/temp_data_root.h"
+
+namespace orvant::ctl {
+namespace {
+
+using ::testing::HasSubstr;
+
+class AgingCommandTest : public ::testing::TestWithParam<testing::Engine> {
+protected:
+    void SetUp() override
+    {
+        root_ = std::make_unique<testing::TempDataRoot>(GetParam());
+        ORVANT_REQUIRE_ENGINE(*root_);
+        registryFile_ = root_->path() + "-registry.ini";
+        setenv("ORVANT_REGISTRY", registryFile_.c_str(), 1);
+        setenv("ORVANT_LANGUAGES", ORVANT_SOURCE_LANGUAGES, 1);
+        Registry(QString::fromStdString(registryFile_)).setValue(kProductSection, u"store", QString::fromStdString(root_->config().postgres));
+        const company::Installation installation{root_->path(), root_->config()};
+        company::SetupDataRoot(installation);
+        company::CreateCompany(installation, 1, "Aging Books");
+        const auto books = company::OpenCompany(installation, 1);
+        const auto sql = [&](const char* text) { store::Query(*books, text).execute(); };
+        sql("UPDATE ctrl SET ctrl_curr1_name = 'Euro', ctrl_curr1_rate = 1.3, ctrl_curr2_name = 'Yen', ctrl_curr2_rate = 0");
+        sql("INSERT INTO cli (cli_code, cli_name, cli_currency) VALUES ('A', 'Alpha', 0), ('E', 'Euro Outils', 1), ('Y', 'Yen Ltd', 2)");
+        sql("INSERT INTO car (car_client, car_invoice, car_ref, car_date, car_type, car_du_date, car_amount, car_seq) VALUES "
+            "('A', '100', '', '2026-03-01', '1', '2026-03-31', 1000000, 1), ('A', '100', 'P', '2026-06-29', '2', '2026-06-29', -250000, 2), "
+            "('E', '100', '', '2026-06-29', '1', '2026-06-29', 10000000000, 3), ('Y', '7', '', '2026-06-01', '1', '2026-06-01', 50000, 4)");
+    }
+
+    void TearDown() override
+    {
+        unsetenv("ORVANT_REGISTRY");
+        unsetenv("ORVANT_LANGUAGES");
+    }
+
+    int run(std::vector<std::string> arguments)
+    {
+        arguments.insert(arguments.begin(), {"--data-root", root_->path(), "aging", "--date", "2026-06-30"});
+        out_.str({});
+        err_.str({});
+        return RunOrvantctl(arguments, out_, err_);
+    }
+
+    QStringList csvLines(const QString& path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        return QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    }
+
+    std::unique_ptr<testing::TempDataRoot> root_;
+    std::string registryFile_;
+    std::ostringstream out_, err_;
+    QTemporaryDir dir_;
+};
+INSTANTIATE_TEST_SUITE_P(Engines, AgingCommandTest, ::testing::ValuesIn(testing::allEngines()), testing::engineName);
+
+TEST_P(AgingCommandTest, the_screens_options_choose_the_lines_and_their_amounts)
+{
+    const std::string csv = dir_.filePath("aging.csv").toStdString();
+    struct Row {
+        std::vector<std::string> options;
+        QStringList lines;  // after the titles
+    } rows[] = {
+        {{"--layout", "summary", "--to", "E", "--convert-to", "0"},
+         {"A,Alpha,,75.00,0.00,0.00,0.00,0.00,75.00", "E,Euro Outils,,1300000.00,1300000.00,0.00,0.00,0.00,0.00"}},
+        {{"--older-than", "4", "--currency", "0"}, {"100,2026-03-01,2026-03-31,,Sale,121,100.00,,,,,100.00",
+                                                      "100,2026-06-29,2026-06-29,P,Pmt,121,-25.00,,,,,-25.00"}},
+        {{"--layout", "summary", "--from", "Y", "--language", "2"}, {"Y,Yen Ltd,,5.00,5.00,0.00,0.00,0.00,0.00"}},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> arguments = row.options;
+        arguments.insert(arguments.end(), {"--csv", csv});
+        ASSERT_EQ(run(arguments), 0) << err_.str();
+        EXPECT_EQ(csvLines(QString::fromStdString(csv)).mid(1), row.lines) << row.options[1];
+    }
+    EXPECT_THAT(out_.str(), HasSubstr("1 line(s) on 1 page(s)"));
+    EXPECT_TRUE(csvLines(QString::fromStdString(csv)).value(0).startsWith("Code client,Nom,")) << "French titles";
+}
+
+TEST_P(AgingCommandTest, refused_calls_say_why_and_write_nothing)
+{
+    const std::string csv = dir_.filePath("refused.csv").toStdString();
+    struct Row {
+        std::vector<std::string> options;
+        const char* why;
+    } rows[] = {
+        {{"--csv", csv, "--pdf", csv}, "one file"},
+        {{"--csv", csv, "--convert-to", "5"}, "--convert-to takes 0 to 4"},
+        {{"--csv", csv, "--from", "Z", "--to", "A"}, "--from comes after --to"},
+        {{"--csv", csv, "--layout", "wide"}, "--layout detail or summary"},
+        {{"--csv", csv, "--bogus"}, "Unknown option --bogus"},
+        {{"--csv", csv, "--convert-to", "0"}, "the currency Yen (2) has no exchange rate"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(run(row.options), 2) << row.why;
+        EXPECT_THAT(err_.str(), HasSubstr(row.why));
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(csv))) << row.why;
+    }
+}
+
+}  // namespace
+}  // namespace orvant::ctl
