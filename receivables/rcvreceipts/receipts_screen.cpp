@@ -215,7 +215,7 @@ void ReceiptsScreen::pickAccount(int row)
 
 void ReceiptsScreen::setDescription(int row, const std::string& text)
 {
-    if (row >= 0 && row < lineCount_) document_.rows.setDescription(row, text.substr(0, kRowDescriptionWidth));
+    if (row >= 0 && row < lineCount_) document_.rows.setDescription(row, QString::fromStdString(text).left(kRowDescriptionWidth).toStdString());
 }
 
 void ReceiptsScreen::setDebit(int row, std::optional<Money> amount)

@@ -363,10 +363,13 @@ void Trcvreceipts_frm::itemTyped(int row, const QString& text)
 
 void Trcvreceipts_frm::lineTyped(int row, int column, const QString& text)
 {
-    QTimer::singleShot(0, this, ui::Guarded([this, row, column, text] {
-        act([this, row, column, text] {
+    // An account cell left for Cancel or Exit skips the account's check.
+    const QWidget* towards = QApplication::focusWidget();
+    const bool towardsTag13 = towards && towards->property("tag").toInt() == kLeavingSkipsChecks;
+    QTimer::singleShot(0, this, ui::Guarded([this, row, column, text, towardsTag13] {
+        act([this, row, column, text, towardsTag13] {
             switch (column) {
-            case DistributionModel::Account: return screen_->leaveAccount(row, text.toStdString(), false);
+            case DistributionModel::Account: return screen_->leaveAccount(row, text.toStdString(), towardsTag13);
             case DistributionModel::Description: return screen_->setDescription(row, text.toStdString());
             case DistributionModel::Debit: return screen_->setDebit(row, amountIn(text));
             case DistributionModel::Credit: return screen_->setCredit(row, amountIn(text));
