@@ -151,7 +151,12 @@ void ReceiptsScreen::leaveDate(std::optional<Date> date, bool towardsTag13)
 
 void ReceiptsScreen::leaveReference(const std::string& text) { document_.reference = trimmed(text); }
 
-void ReceiptsScreen::setMemo(const std::string& text) { document_.memo = text; }
+// The memo is kept as wide as the client's ledger keeps it.
+void ReceiptsScreen::setMemo(const std::string& text)
+{
+    document_.memo = QString::fromStdString(text).left(kMemoWidth).toStdString();
+    host_.refresh();
+}
 
 void ReceiptsScreen::setPayment(int item, std::optional<Money> amount)
 {

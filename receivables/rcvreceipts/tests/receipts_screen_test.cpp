@@ -207,6 +207,8 @@ TEST_P(ReceiptsScreenTest, AReceiptNotFromAClientTakesNothingFromTheClientShownB
     host.answers = {ui::Answer::Yes};
     EXPECT_FALSE(screen().accept());
     EXPECT_EQ(host.lastFocus(), ReceiptField::Memo) << "Yes: the memo is to be written first";
+    screen().setMemo(std::string(kMemoWidth + 5, 'x'));
+    EXPECT_EQ(screen().document().memo.size(), std::size_t{kMemoWidth}) << "as wide as the ledger keeps it";
     screen().setMemo("Sale of scrap");
     EXPECT_TRUE(screen().accept());
     EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_ref = 'R-1'"), 0);
