@@ -1,6 +1,7 @@
-// The cash receipts module run as the launcher runs it: its language tables match its form and
-// its dialogs, in both languages.
+// The cash receipts module run as the launcher runs it, twice in one process: its language tables
+// match its form and its dialogs, in both languages, and the library is unloaded after each run.
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -43,6 +44,8 @@ TEST(ReceiptsModule, TheLanguageTablesNameTheFormsControlsAndMessages)
             form.findChild<QPushButton*>("Exit_btn")->click();
         });
         EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "rcvreceipts", home.session(c.language), false).returned, -1);
+        EXPECT_EQ(dlopen(ModuleFile(ORVANT_TEST_MODULES, "rcvreceipts").toUtf8().constData(), RTLD_NOW | RTLD_NOLOAD), nullptr)
+            << "the library is unloaded once the screen closed, to be loaded afresh the next time";
         EXPECT_TRUE(caption.startsWith(c.caption)) << caption.toStdString();
         EXPECT_EQ(nsfCaption, c.nsfBox);
         EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "rcvreceipts", uses), QStringList());
