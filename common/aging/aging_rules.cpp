@@ -14,7 +14,7 @@ bool earlier(const LedgerEntry& a, const LedgerEntry& b)
 
 }  // namespace
 
-ItemDates DatesOfItem(const std::vector<LedgerEntry>& item)
+ItemDates DatesOfItem(std::span<const LedgerEntry> item)
 {
     const LedgerEntry* origin = nullptr;
     const LedgerEntry* earliest = nullptr;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,7 @@ struct ItemDates {
 };
 
 // The dates of one item from its entries (all of one party, invoice and holdback flag).
-ItemDates DatesOfItem(const std::vector<LedgerEntry>& item);
+ItemDates DatesOfItem(std::span<const LedgerEntry> item);
 
 // Whole days from the item's date (or its due date) to the report date; negative for an item
 // dated after it, 0 for an item without a date.

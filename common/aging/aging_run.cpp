@@ -119,14 +119,15 @@ void AgingRun::run(const std::function<void(const AgedParty&)>& each)
     const auto col = [&](const char* name) { return ledger_.entryColumn(name); };
     std::vector<std::string> columns{col("invoice"), col("ref"), col("type"), col("date"), col("du_date"), col("amount"), col("seq")};
     if (holdbackFlag_) columns.push_back(col("holdback"));
-    store::Query entryQuery(books_, "SELECT " + columnList(columns) + " FROM " + ledger_.entryTable(options_.history) + " WHERE " +
-                                     ledger_.partyField + " = ? ORDER BY " + col("invoice") + ", " + col("seq"));
-
+    // A statement read by type: the ledger is the bulk of the work.
+    const auto entries = books_.connection().prepare("SELECT " + columnList(columns) + " FROM " +
+                                                     store::sqlTableName(ledger_.entryTable(options_.history)) + " WHERE " +
+                                                     ledger_.partyField + " = ?");
     PartyQuery parties(books_, ledger_, options_);
     for (parties.query.open(); !parties.query.eof(); parties.query.next()) {
         PartyDetails details = parties.current();
-        const std::vector<LedgerEntry> entries = readEntries(entryQuery, details.code);
-        AgedParty party = age(std::move(details), entries);
+        std::vector<LedgerEntry> read = readEntries(*entries, details.code);
+        AgedParty party = age(std::move(details), std::move(read));
         if (!shown(party)) continue;
         convert(party);
         totals_[party.currency] += party.totals;
@@ -134,46 +135,55 @@ void AgingRun::run(const std::function<void(const AgedParty&)>& each)
     }
 }
 
-std::vector<LedgerEntry> AgingRun::readEntries(store::Query& query, const std::string& code) const
+std::vector<LedgerEntry> AgingRun::readEntries(store::Statement& entries, const std::string& code) const
 {
+    using store::FieldType;
     std::vector<LedgerEntry> read;
-    query.bind(0, code);
-    for (query.open(); !query.eof(); query.next()) {
-        LedgerEntry e;
-        e.invoice = query.value(0).asString();
-        e.reference = query.value(1).asString();
-        e.type = query.value(2).asString();
-        e.date = query.value(3).asDate();
-        e.dueDate = query.value(4).asDate();
-        e.amount = query.field(5).asMoney();
-        e.seq = query.value(6).asInt();
-        e.holdback = e.type == "6" || (holdbackFlag_ && query.value(7).asBool());
-        read.push_back(std::move(e));
+    entries.bind(0, code);
+    try {
+        while (entries.step()) {
+            LedgerEntry e;
+            e.invoice = entries.column(0, FieldType::String).asString();
+            e.reference = entries.column(1, FieldType::String).asString();
+            e.type = entries.column(2, FieldType::String).asString();
+            e.date = entries.column(3, FieldType::Date).asDate();
+            e.dueDate = entries.column(4, FieldType::Date).asDate();
+            e.amount = entries.column(5, FieldType::Money).asMoney();
+            e.seq = entries.column(6, FieldType::AutoInc).asInt();
+            e.holdback = e.type == "6" || (holdbackFlag_ && entries.column(7, FieldType::Boolean).asBool());
+            read.push_back(std::move(e));
+        }
+    } catch (...) {
+        entries.reset();
+        throw;
     }
+    entries.reset();
     return read;
 }
 
-AgedParty AgingRun::age(PartyDetails details, const std::vector<LedgerEntry>& entries) const
+AgedParty AgingRun::age(PartyDetails details, std::vector<LedgerEntry> entries) const
 {
-    // The items of the party: an invoice's own entries, and its holdback's apart.
-    std::map<std::pair<std::string, bool>, std::vector<LedgerEntry>> items;
-    for (const LedgerEntry& e : entries) items[{e.invoice, e.holdback}].push_back(e);
-
+    // The items of the party, each listed by date: an invoice's own entries, and its holdback's.
+    std::sort(entries.begin(), entries.end(), [](const LedgerEntry& a, const LedgerEntry& b) {
+        if (a.invoice != b.invoice) return a.invoice < b.invoice;
+        if (a.holdback != b.holdback) return b.holdback;
+        return a.date != b.date ? a.date < b.date : a.seq < b.seq;
+    });
     AgedParty party;
     party.currency = conversion_.target().value_or(details.currency);
-    for (auto& [key, item] : items) {
-        const ItemDates dates = DatesOfItem(item);
-        std::stable_sort(item.begin(), item.end(), [](const LedgerEntry& a, const LedgerEntry& b) {
-            return a.date != b.date ? a.date < b.date : a.seq < b.seq;
+    for (auto first = entries.begin(); first != entries.end();) {
+        const auto last = std::find_if(first, entries.end(), [&](const LedgerEntry& e) {
+            return e.invoice != first->invoice || e.holdback != first->holdback;
         });
-        for (LedgerEntry& e : item) {
-            if (!options_.includeSubsequent && e.date.isValid() && options_.reportDate < e.date) continue;
-            const int days = AgeInDays(dates, options_.reportDate, options_.fromDueDate);
+        const int days = AgeInDays(DatesOfItem({first, last}), options_.reportDate, options_.fromDueDate);
+        for (auto e = first; e != last; ++e) {
+            if (!options_.includeSubsequent && e->date.isValid() && options_.reportDate < e->date) continue;
             if (!KeptByAge(days, options_.olderThan, control_.limits, ledger_.olderThan)) continue;
-            party.balance += e.amount;
-            const Money stored = e.amount;
-            party.entries.push_back({std::move(e), days, BucketOf(days, control_.limits), stored});
+            party.balance += e->amount;
+            const Money stored = e->amount;
+            party.entries.push_back({std::move(*e), days, BucketOf(days, control_.limits), stored});
         }
+        first = last;
     }
     party.details = std::move(details);
     return party;

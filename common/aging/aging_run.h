@@ -92,8 +92,8 @@ public:
 
 private:
     struct PartyQuery;
-    std::vector<LedgerEntry> readEntries(store::Query& query, const std::string& code) const;
-    AgedParty age(PartyDetails details, const std::vector<LedgerEntry>& entries) const;
+    std::vector<LedgerEntry> readEntries(store::Statement& entries, const std::string& code) const;
+    AgedParty age(PartyDetails details, std::vector<LedgerEntry> entries) const;
     bool shown(const AgedParty& party) const;
     void convert(AgedParty& party) const;
 

@@ -33,7 +33,7 @@ TEST(AgingRules, an_items_dates_come_from_its_opening_entry_else_its_earliest)
     };
     for (const Row& row : rows) EXPECT_EQ(DatesOfItem(row.item).date, row.date) << row.what;
     EXPECT_EQ(DatesOfItem(rows[3].item).dueDate, march9) << "the due date of the entry the dates come from";
-    EXPECT_EQ(DatesOfItem({entry("1", march1, 1)}).dueDate, march1) << "an empty due date is the date itself";
+    EXPECT_EQ(DatesOfItem(std::vector{entry("1", march1, 1)}).dueDate, march1) << "an empty due date is the date itself";
 }
 
 TEST(AgingRules, ages_fall_in_the_bucket_their_limit_closes)
