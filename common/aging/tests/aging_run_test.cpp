@@ -83,6 +83,8 @@ TEST_P(AgingRunTest, invoices_of_30_31_120_and_121_days_land_in_buckets_1_2_4_an
     EXPECT_EQ(t.buckets, (std::array<Money, 5>{units(30), units(31), Money(), units(120), units(121)}));
     EXPECT_EQ(t.amount, units(302));
     EXPECT_EQ(totals_.at(0), t);
+    const auto& ledger = AgingLedger::receivables();
+    EXPECT_EQ(AgeOneParty(*books_, ledger, ReadAgingControl(*books_, ledger, "$"), "A", kReport), t) << "the inquiry graph's form";
 }
 
 TEST_P(AgingRunTest, payments_and_notes_age_with_their_invoice_and_never_with_another_clients)
