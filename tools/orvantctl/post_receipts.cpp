@@ -44,10 +44,14 @@ int PostReceipts(const company::Installation& installation, const Registry& regi
     const auto books = company::OpenCompany(installation, request.company);
     receipts::ReceiptBooks receiptBooks(*books);
     receipts::PostingContext context{request.period.value_or(receiptBooks.settings().currentPeriod), user, {}, false};
-    receipts::ReceiptImport import(receiptBooks, context, messagesOf(registry, request.language), request.allowRepeats);
-    const receipts::ReceiptImportTotals totals = import.run(in, [&](int line, const std::string& why) {
-        out << request.file << ":" << line << ": " << why << "\n";
-    });
+    const receipts::ReceiptImport::MessageText messages = messagesOf(registry, request.language);
+    receipts::ReceiptImport import(receiptBooks, context, messages, request.allowRepeats);
+    const receipts::ReceiptImportTotals totals = import.run(
+        in, [&](int line, const std::string& why) { out << request.file << ":" << line << ": " << why << "\n"; },
+        // Shown at once: an import that seems stuck says whom it waits for.
+        [&](int line, const std::string& holder) {
+            out << request.file << ":" << line << ": " << messages(receipts::kWaitingForClient) << " " << holder << std::endl;
+        });
     out << totals.posted << " receipt(s) posted, " << totals.refused << " refused.\n";
     if (totals.stoppedAt != 0) {
         out << "The import stopped at line " << totals.stoppedAt << ": the store can take no more. Nothing of that receipt or "

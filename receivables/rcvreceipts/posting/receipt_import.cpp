@@ -21,11 +21,24 @@ ReceiptImport::ReceiptImport(ReceiptBooks& books, PostingContext context, Messag
     context_.repeatAllowed = allowRepeats;
 }
 
-ReceiptImportTotals ReceiptImport::run(std::istream& in, const std::function<void(int, const std::string&)>& refused)
+ReceiptImportTotals ReceiptImport::run(std::istream& in, const std::function<void(int, const std::string&)>& refused,
+                                       const std::function<void(int, const std::string&)>& waiting)
 {
     ReceiptImportTotals totals;
     std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
+    int number = 1;
+    bool told = false;
+    context_.lockRetry.waiting = [&](const store::StoreError& error) {
+        if (waiting && !told) waiting(number, error.holder() ? error.holder()->user : std::string());
+        told = true;
+    };
+    // The callback above lives on this frame only.
+    struct Forget {
+        store::LockRetry& retry;
+        ~Forget() { retry.waiting = {}; }
+    } forget{context_.lockRetry};
+    for (; std::getline(in, line); ++number) {
+        told = false;
         if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
         std::optional<std::string> why;
         try {
@@ -68,7 +81,7 @@ std::optional<std::string> ReceiptImport::post(const std::string& line)
             receipt.rows.setDescription(i, books_.accountDescription(row.account).value_or(std::string()).substr(0, kRowDescriptionWidth));
     }
     if (auto refusal = CheckReceipt(books_, receipt)) return reason(*refusal, receipt);
-    if (!context_.repeatAllowed && books_.receiptExists(receipt.client, receipt.reference, receipt.date)) return messageText_(kAlreadyPosted);
+    if (!context_.repeatAllowed && books_.receiptExists(receipt.client, receipt.reference, receipt.date)) return messageText_(kAlreadyInBooks);
     PostingAnswers answers;
     if (auto why = answersFor(record, answers)) return why;
     auto prepared = posting_.prepare(receipt, std::move(answers));

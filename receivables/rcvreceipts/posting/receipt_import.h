@@ -50,7 +50,10 @@ public:
     // `allowRepeats`.
     ReceiptImport(ReceiptBooks& books, PostingContext context, MessageText messageText, bool allowRepeats = false);
 
-    ReceiptImportTotals run(std::istream& in, const std::function<void(int line, const std::string& why)>& refused);
+    // Each refused receipt is told to `refused`; a receipt whose client another workstation holds
+    // waits for it, and is told once to `waiting` with who holds it.
+    ReceiptImportTotals run(std::istream& in, const std::function<void(int line, const std::string& why)>& refused,
+                            const std::function<void(int line, const std::string& holder)>& waiting = {});
     // One record: nothing when it is posted, else why not; a store error propagates.
     std::optional<std::string> post(const std::string& line);
 

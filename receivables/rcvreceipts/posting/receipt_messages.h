@@ -36,6 +36,8 @@ enum ReceiptMessage {
     kDebitAndCredit = 27,
     // The NSF box's caption where cheques are called checks.
     kNsfCheckCaption = 28,
+    // The import's refusal of a receipt already in the books before it began.
+    kAlreadyInBooks = 29,
 };
 
 }  // namespace orvant::receipts
