@@ -13,6 +13,7 @@
 #include "company/users.h"
 #include "options/enabled_options.h"
 #include "options/rights.h"
+#include "demo_receipts.h"
 #include "demo_sales.h"
 #include "password_input.h"
 #include "post_receipts.h"
@@ -137,8 +138,9 @@ int run(const Request& request, std::ostream& out)
     case Command::Demo: {
         company::MakeDemoCompany(installation, request.company);
         const int posted = PostDemoQuarter(installation, request.company, Date::today());
+        const int receipts = PostDemoReceipts(installation, request.company);
         out << "Company " << request.company << " is a demo company in " << installation.companyDir(request.company) << ", with "
-            << posted << " sales documents posted over its last quarter.\n";
+            << posted << " sales documents and " << receipts << " cash receipts posted over its last quarter.\n";
         return kDone;
     }
     case Command::Check: return check(installation, request.company, out);

@@ -3,80 +3,20 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "company/company_creation.h"
-#include "company/demo_company.h"
+#include "ctl_books_fixture.h"
 #include "demo_sales.h"
-#include "orvantctl.h"
-#include "settings/registry.h"
-#include "store/query.h"
-#include "testing/temp_data_root.h"
 
 namespace orvant::ctl {
 namespace {
 
 using ::testing::HasSubstr;
-namespace fs = std::filesystem;
 
-class PostSalesTest : public ::testing::TestWithParam<testing::Engine> {
+class PostSalesTest : public CtlBooksTest {
 protected:
-    void SetUp() override
-    {
-        root_ = std::make_unique<testing::TempDataRoot>(GetParam());
-        ORVANT_REQUIRE_ENGINE(*root_);
-        registryFile_ = root_->path() + "-registry.ini";
-        setenv("ORVANT_REGISTRY", registryFile_.c_str(), 1);
-        setenv("ORVANT_LANGUAGES", ORVANT_SOURCE_LANGUAGES, 1);
-        Registry(QString::fromStdString(registryFile_)).setValue(kProductSection, u"store", QString::fromStdString(root_->config().postgres));
-        ASSERT_EQ(run({"init"}), 0) << err_;
-        // The demo company without its quarter: the documents posted here are the test's own.
-        company::MakeDemoCompany(installation(), 1);
-    }
-
-    void TearDown() override
-    {
-        unsetenv("ORVANT_REGISTRY");
-        unsetenv("ORVANT_LANGUAGES");
-        fs::remove(registryFile_);
-        fs::remove(file_);
-    }
-
-    int run(std::vector<std::string> arguments)
-    {
-        arguments.insert(arguments.begin(), {"--data-root", root_->path()});
-        std::ostringstream out, err;
-        const int status = RunOrvantctl(arguments, out, err);
-        out_ = out.str();
-        err_ = err.str();
-        return status;
-    }
-
-    int post(const std::string& records, std::vector<std::string> options = {})
-    {
-        std::ofstream(file_) << records;
-        std::vector<std::string> arguments{"post", "sales", file_};
-        arguments.insert(arguments.end(), options.begin(), options.end());
-        return run(arguments);
-    }
-
-    company::Installation installation() const { return {root_->path(), root_->config()}; }
-
-    std::int64_t count(const std::string& sql)
-    {
-        const auto books = company::OpenCompany(installation(), 1);
-        store::Query query(*books, sql);
-        query.open();
-        return query.value(0).asInt();
-    }
-
-    std::unique_ptr<testing::TempDataRoot> root_;
-    std::string registryFile_;
-    std::string file_ = fs::temp_directory_path() / ("orvant-sales-" + std::to_string(getpid()) + ".jsonl");
-    std::string out_, err_;
+    int post(const std::string& records, std::vector<std::string> options = {}) { return postFile("sales", records, std::move(options)); }
 };
 INSTANTIATE_TEST_SUITE_P(Engines, PostSalesTest, ::testing::ValuesIn(testing::allEngines()), testing::engineName);
 
