@@ -34,6 +34,13 @@ public:
     virtual std::int64_t changes() const = 0;
 };
 
+// A column as a stored table has it: its name in lower case, and the width of a text column
+// where the engine keeps one (0 otherwise).
+struct StoredColumn {
+    std::string name;
+    int width = 0;
+};
+
 // A held record or session lock; destroying it releases the lock.
 class LockHandle {
 public:
@@ -58,6 +65,18 @@ public:
 
     virtual bool tableExists(const std::string& sqlName) = 0;
     virtual std::vector<std::string> createTableSql(const TableDef& def, const std::string& sqlName) const = 0;
+
+    // What the stored tables' layout needs to follow the declarations of a later version.
+    virtual std::vector<StoredColumn> storedColumns(const std::string& sqlName) = 0;
+    virtual std::string addColumnSql(const std::string& sqlName, const FieldDef& field) const = 0;
+    // Widens a text column to its declared width; nothing where the engine keeps no width.
+    virtual std::optional<std::string> widenColumnSql(const std::string& sqlName, const FieldDef& field) const = 0;
+    // The layout version of this directory's tables: 0 before versions were kept.
+    virtual int layoutVersion() = 0;
+    // In a write transaction: waits while another connection changes the same directory's
+    // layout, then records the version reached.
+    virtual void lockLayout() = 0;
+    virtual void setLayoutVersion(int version) = 0;
     // The ORDER BY term of a column; empty fields sort first, as the smallest values.
     virtual std::string orderTerm(const std::string& quotedColumn, bool descending, bool nullable) const = 0;
     // The query that gives an auto-increment column its next number, run in the write

@@ -1,5 +1,6 @@
 #include "store/database.h"
 
+#include "store/layout_upgrade.h"
 #include "store/tables/catalog.h"
 
 namespace orvant::store {
@@ -20,6 +21,7 @@ Database::Database(std::string name, std::string directory, StoreConfig config, 
     while (directory_.size() > 1 && directory_.back() == '/') directory_.pop_back();
     connection_ = config_.isPostgres() ? connectPostgres(config_.postgres, directory_, create)
                                        : connectSqlite(directory_, create);
+    UpgradeStoredLayout(*connection_);
 }
 
 Database::~Database()

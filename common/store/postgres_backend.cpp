@@ -105,6 +105,18 @@ std::string unhexBytes(const char* text)
     return out;
 }
 
+const char* pgType(const FieldDef& f);
+
+// Where a schema keeps the version of its tables' layout.
+const std::string kLayoutTable = "orv_layout";
+
+// The column's type as created: text columns keep their width and compare byte by byte.
+std::string pgColumnType(const FieldDef& f)
+{
+    if (f.type != FieldType::String) return pgType(f);
+    return "VARCHAR(" + std::to_string(f.width > 0 ? f.width : kDefaultStringWidth) + ") COLLATE \"C\"";
+}
+
 const char* pgType(const FieldDef& f)
 {
     switch (f.type) {
@@ -310,15 +322,44 @@ public:
         return PQresultStatus(r.res) == PGRES_TUPLES_OK && PQntuples(r.res) > 0;
     }
 
+    std::vector<StoredColumn> storedColumns(const std::string& sqlName) override
+    {
+        Result r = check(conn_,
+                         PQexec(conn_, ("SELECT lower(column_name), COALESCE(character_maximum_length, 0) FROM information_schema.columns "
+                                        "WHERE table_schema = current_schema() AND table_name = " + literal(sqlName)).c_str()),
+                         "Reading the columns of " + sqlName);
+        std::vector<StoredColumn> columns;
+        for (int i = 0; i < PQntuples(r.res); ++i) columns.push_back({PQgetvalue(r.res, i, 0), std::atoi(PQgetvalue(r.res, i, 1))});
+        return columns;
+    }
+    std::string addColumnSql(const std::string& sqlName, const FieldDef& field) const override
+    {
+        return "ALTER TABLE " + quoteIdent(sqlName) + " ADD COLUMN " + quoteIdent(field.name) + " " + pgColumnType(field);
+    }
+    std::optional<std::string> widenColumnSql(const std::string& sqlName, const FieldDef& field) const override
+    {
+        return "ALTER TABLE " + quoteIdent(sqlName) + " ALTER COLUMN " + quoteIdent(field.name) + " TYPE " + pgColumnType(field);
+    }
+    int layoutVersion() override
+    {
+        if (!tableExists(kLayoutTable)) return 0;
+        Result r = check(conn_, PQexec(conn_, ("SELECT max(version) FROM " + kLayoutTable).c_str()), "Reading the layout version");
+        return PQntuples(r.res) > 0 ? std::atoi(PQgetvalue(r.res, 0, 0)) : 0;
+    }
+    // One lock per schema, given back with the transaction.
+    void lockLayout() override { exec("SELECT pg_advisory_xact_lock(hashtext(current_schema()))"); }
+    void setLayoutVersion(int version) override
+    {
+        exec("CREATE TABLE IF NOT EXISTS " + kLayoutTable + " (version INTEGER NOT NULL)");
+        exec("DELETE FROM " + kLayoutTable);
+        exec("INSERT INTO " + kLayoutTable + " VALUES (" + std::to_string(version) + ")");
+    }
+
     std::vector<std::string> createTableSql(const TableDef& def, const std::string& sqlName) const override
     {
         std::string sql = "CREATE TABLE " + quoteIdent(sqlName) + " (";
         for (const auto& f : def.fields) {
-            sql += quoteIdent(f.name) + " ";
-            if (f.type == FieldType::String)
-                sql += "VARCHAR(" + std::to_string(f.width > 0 ? f.width : kDefaultStringWidth) + ") COLLATE \"C\"";
-            else
-                sql += pgType(f);
+            sql += quoteIdent(f.name) + " " + pgColumnType(f);
             if (f.required) sql += " NOT NULL";
             sql += ", ";
         }

@@ -250,6 +250,28 @@ public:
         return st->step();
     }
 
+    std::vector<StoredColumn> storedColumns(const std::string& sqlName) override
+    {
+        std::vector<StoredColumn> columns;
+        auto st = prepare("SELECT lower(name) FROM pragma_table_info(?)");
+        st->bind(0, sqlName);
+        while (st->step()) columns.push_back({st->column(0, FieldType::String).asString(), 0});
+        return columns;
+    }
+    // Added columns take no NOT NULL: the engine would want a default for the rows already there.
+    std::string addColumnSql(const std::string& sqlName, const FieldDef& field) const override
+    {
+        return "ALTER TABLE " + quoteIdent(sqlName) + " ADD COLUMN " + quoteIdent(field.name) + " " + sqliteType(field);
+    }
+    std::optional<std::string> widenColumnSql(const std::string&, const FieldDef&) const override { return std::nullopt; }
+    int layoutVersion() override
+    {
+        auto st = prepare("PRAGMA user_version");
+        return st->step() ? static_cast<int>(st->column(0, FieldType::Integer).asInt()) : 0;
+    }
+    void lockLayout() override {}  // BEGIN IMMEDIATE holds the database already
+    void setLayoutVersion(int version) override { execute("PRAGMA user_version = " + std::to_string(version)); }
+
     std::vector<std::string> createTableSql(const TableDef& def, const std::string& sqlName) const override
     {
         std::string sql = "CREATE TABLE " + quoteIdent(sqlName) + " (";

@@ -34,6 +34,8 @@ struct Choose { QString control, item; bool operator==(const Choose&) const = de
 struct Cell { QString control; int row, column; QString text; bool operator==(const Cell&) const = default; };
 struct Answer { Reply reply; bool operator==(const Answer&) const = default; };
 struct Pick { QString code; bool operator==(const Pick&) const = default; };
+// The current form's picture, saved as a PNG file.
+struct Snapshot { QString file; bool operator==(const Snapshot&) const = default; };
 // An entry of the launcher's menus, by its option code or its caption (without the "&").
 struct Menu { QString entry; bool operator==(const Menu&) const = default; };
 struct ExpectMessage { int number; bool operator==(const ExpectMessage&) const = default; };
@@ -46,7 +48,7 @@ struct ExpectClosed { bool operator==(const ExpectClosed&) const = default; };
 }  // namespace step
 
 using StepAction = std::variant<step::Form, step::Type, step::Key, step::Click, step::Check, step::Choose, step::Cell,
-                                step::Answer, step::Pick, step::Menu, step::ExpectMessage, step::ExpectErrorForm, step::ExpectCaption,
+                                step::Answer, step::Pick, step::Menu, step::Snapshot, step::ExpectMessage, step::ExpectErrorForm, step::ExpectCaption,
                                 step::ExpectText, step::ExpectFocus, step::ExpectEnabled, step::ExpectClosed>;
 
 struct Step {

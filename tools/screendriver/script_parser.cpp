@@ -110,6 +110,7 @@ const Grammar kGrammar[] = {
     {"answer", "answer Yes|No|Cancel|Ok",
      [](Arguments& a) -> StepAction { return finished(a, step::Answer{static_cast<Reply>(a.oneOf(kReplies))}); }},
     {"pick", "pick \"code\"", [](Arguments& a) -> StepAction { return finished(a, step::Pick{a.text()}); }},
+    {"snapshot", "snapshot \"file.png\"", [](Arguments& a) -> StepAction { return finished(a, step::Snapshot{a.text()}); }},
     {"menu", "menu CODE|\"caption\"", [](Arguments& a) -> StepAction { return finished(a, step::Menu{a.text()}); }},
     {"expect message", "expect message N",
      [](Arguments& a) -> StepAction { return finished(a, step::ExpectMessage{a.number()}); }},

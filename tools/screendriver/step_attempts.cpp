@@ -213,6 +213,13 @@ Attempt StepAttempts::attempt(const step::Pick& s, bool acted)
                         true);
 }
 
+Attempt StepAttempts::attempt(const step::Snapshot& s)
+{
+    if (QString problem = formProblem(); !problem.isEmpty()) return Attempt::wait(problem);
+    if (!form_->grab().save(s.file, "PNG")) return Attempt::fail(QStringLiteral("cannot write ") + s.file);
+    return Attempt::done();
+}
+
 Attempt StepAttempts::attempt(const step::Menu& s)
 {
     QWidget* launcher = ShownWindow(kLauncherWindow);

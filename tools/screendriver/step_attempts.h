@@ -53,6 +53,7 @@ private:
     Attempt attempt(const step::Answer& s);
     Attempt attempt(const step::Pick& s, bool acted);
     Attempt attempt(const step::Menu& s);
+    Attempt attempt(const step::Snapshot& s);
     Attempt attempt(const step::ExpectMessage& s);
     Attempt attempt(const step::ExpectErrorForm& s);
     Attempt attempt(const step::ExpectCaption& s);

@@ -1,0 +1,57 @@
+#include "store/layout_upgrade.h"
+
+#include <algorithm>
+
+#include "store/tables/catalog.h"
+
+namespace orvant::store {
+
+namespace {
+
+std::string lowered(std::string name)
+{
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return name;
+}
+
+void upgradeTable(Connection& connection, const TableDef& def, const std::string& sqlName)
+{
+    const std::vector<StoredColumn> stored = connection.storedColumns(sqlName);
+    for (const FieldDef& field : def.fields) {
+        const std::string name = lowered(field.name);
+        const auto column = std::find_if(stored.begin(), stored.end(), [&](const StoredColumn& c) { return c.name == name; });
+        if (column == stored.end()) {
+            connection.execute(connection.addColumnSql(sqlName, field));
+            continue;
+        }
+        const int declared = field.width > 0 ? field.width : kDefaultStringWidth;
+        if (field.type == FieldType::String && column->width > 0 && column->width < declared)
+            if (auto widen = connection.widenColumnSql(sqlName, field)) connection.execute(*widen);
+    }
+}
+
+}  // namespace
+
+void UpgradeStoredLayout(Connection& connection)
+{
+    if (connection.layoutVersion() >= kLayoutVersion) return;
+    connection.begin();
+    try {
+        connection.lockLayout();
+        if (connection.layoutVersion() < kLayoutVersion) {
+            // Work tables are made anew for each session; the others keep their rows.
+            for (const TableDef& def : allTables()) {
+                if (def.perSession) continue;
+                const std::string sqlName = sqlTableName(def.name);
+                if (connection.tableExists(sqlName)) upgradeTable(connection, def, sqlName);
+            }
+            connection.setLayoutVersion(kLayoutVersion);
+        }
+        connection.commit();
+    } catch (...) {
+        connection.rollback();
+        throw;
+    }
+}
+
+}  // namespace orvant::store

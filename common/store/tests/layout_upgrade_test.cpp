@@ -1,0 +1,63 @@
+// Books made by an earlier version of the suite: opened again, their tables gain the fields
+// declared since and, where the engine keeps widths, their wider text fields; rows already there
+// keep their values. Once upgraded, a directory is not upgraded again.
+
+#include "store/layout_upgrade.h"
+#include "store/tables/catalog.h"
+#include "store_fixture.h"
+
+namespace orvant::store::test {
+namespace {
+
+using LayoutUpgradeTest = StoreTest;
+ORVANT_ON_EVERY_ENGINE(LayoutUpgradeTest);
+
+// The client ledger as an earlier version declared it: no holdback flag, a user ten wide.
+TableDef earlierLedger()
+{
+    TableDef def = *findTable("car");
+    std::erase_if(def.fields, [](const FieldDef& f) { return f.name == "Car_holdback"; });
+    for (FieldDef& f : def.fields)
+        if (f.name == "Car_user") f.width = 10;
+    return def;
+}
+
+TEST_P(LayoutUpgradeTest, an_earlier_ledger_gains_the_fields_declared_since_and_keeps_its_rows)
+{
+    {
+        auto books = std::make_unique<Database>("earlier", root_->companyDir(2), root_->config(), true);
+        books->createTable(earlierLedger());
+        Table ledger(*books, earlierLedger());
+        ledger.open();
+        ledger.insert();
+        ledger.field("Car_client") = std::string("ABC100");
+        ledger.field("Car_invoice") = std::string("A1");
+        ledger.field("Car_amount") = Money::fromUnits(115);
+        ledger.field("Car_user") = std::string("Admin");
+        ledger.post();
+        books->connection().begin();
+        books->connection().setLayoutVersion(0);  // as books made before versions were kept
+        books->connection().commit();
+    }
+
+    Database books("upgraded", root_->companyDir(2), root_->config());
+    EXPECT_EQ(books.connection().layoutVersion(), kLayoutVersion);
+    Table ledger(books, "car");
+    ledger.open();
+    ASSERT_FALSE(ledger.isEmpty());
+    ledger.first();
+    EXPECT_EQ(ledger.field("Car_amount").asMoney(), Money::fromUnits(115)) << "the row already there is kept";
+    EXPECT_FALSE(ledger.field("Car_holdback").asBool());
+    ledger.insert();
+    ledger.field("Car_client") = std::string("ABC100");
+    ledger.field("Car_invoice") = std::string("A1");
+    ledger.field("Car_holdback") = true;
+    ledger.field("Car_user") = std::string(kUserNameWidth, 'x');
+    EXPECT_NO_THROW(ledger.post()) << "a whole user name fits";
+
+    // Opened again, nothing is done twice.
+    EXPECT_NO_THROW(Database("again", root_->companyDir(2), root_->config()));
+}
+
+}  // namespace
+}  // namespace orvant::store::test
