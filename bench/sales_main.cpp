@@ -6,21 +6,11 @@
 // Each measurement posts into the demo company of a scratch data root; four workstations are
 // four processes, each with its own connection, posting N sales of its own.
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
-#include <filesystem>
 #include <iostream>
-#include <random>
 #include <stdexcept>
 
-#include "company/data_root_setup.h"
-#include "company/demo_company.h"
 #include "report.h"
-#include "scratch_directory.h"
 #include "sales_workload.h"
-#include "timing.h"
 
 namespace orvant::bench {
 namespace {
@@ -40,67 +30,6 @@ Options parseOptions(int argc, char** argv)
         else throw std::invalid_argument("usage: sales_bench [--postgres CONNINFO] [--sales N]");
     }
     return options;
-}
-
-// A data root of its own, with the demo company, removed at the end.
-class ScratchBooks {
-public:
-    explicit ScratchBooks(const store::StoreConfig& config) : config_(config)
-    {
-        dataRoot_ = scratch_.path() + "/b" + std::to_string(::getpid()) + "x" + std::to_string(std::random_device{}() % 100000) + "data";
-        company::SetupDataRoot({dataRoot_, config_});
-        company::MakeDemoCompany({dataRoot_, config_}, 1);
-    }
-    const std::string& dataRoot() const { return dataRoot_; }
-    const store::StoreConfig& config() const { return config_; }
-
-private:
-    ScratchDirectory scratch_;
-    store::StoreConfig config_;
-    std::string dataRoot_;
-};
-
-using MakePoster = std::unique_ptr<SalesPoster> (*)(const std::string&, const store::StoreConfig&);
-
-// One workstation: a sale per call, numbered on.
-Work oneWorkstation(SalesPoster& poster, long& next)
-{
-    return [&poster, &next] {
-        poster.post(next++);
-        return std::int64_t(1);
-    };
-}
-
-// Four workstations: four processes posting `sales` sales each, numbered apart, each starting on
-// another client (they meet on the same clients as they go).
-Work fourWorkstations(const ScratchBooks& books, MakePoster make, long sales, long& next)
-{
-    return [&books, make, sales, &next] {
-        std::vector<pid_t> children;
-        for (int w = 0; w < 4; ++w) {
-            const long first = next + w * (sales + 1);
-            const pid_t pid = ::fork();
-            if (pid == 0) {
-                int status = 0;
-                try {
-                    auto poster = make(books.dataRoot(), books.config());
-                    for (long n = first; n < first + sales; ++n) poster->post(n);
-                } catch (const std::exception& e) {
-                    std::cerr << "workstation: " << e.what() << "\n";
-                    status = 1;
-                }
-                ::_exit(status);
-            }
-            children.push_back(pid);
-        }
-        next += 4 * (sales + 1);
-        for (pid_t pid : children) {
-            int status = 0;
-            ::waitpid(pid, &status, 0);
-            if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("A workstation failed");
-        }
-        return std::int64_t(4 * sales);
-    };
 }
 
 void measureEngine(const std::string& engine, const store::StoreConfig& config, long sales, std::vector<Measurement>& out)

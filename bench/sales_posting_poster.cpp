@@ -8,7 +8,7 @@ namespace {
 
 const char* const kClients[] = {"ABC100", "BEL200", "HAR300", "NOR400", "WES500"};
 
-class PostingPoster final : public SalesPoster {
+class PostingPoster final : public Poster {
 public:
     PostingPoster(const std::string& dataRoot, const store::StoreConfig& config)
         : company_(company::OpenCompany({dataRoot, config}, 1)), books_(*company_, false), posting_(books_)
@@ -47,7 +47,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<SalesPoster> postingPoster(const std::string& dataRoot, const store::StoreConfig& config)
+std::unique_ptr<Poster> postingPoster(const std::string& dataRoot, const store::StoreConfig& config)
 {
     return std::make_unique<PostingPoster>(dataRoot, config);
 }

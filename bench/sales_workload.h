@@ -5,22 +5,18 @@
 #include <memory>
 #include <string>
 
-#include "store/backend.h"
+#include "posting_workstations.h"
 
 namespace orvant::bench {
 
-// Posts sale number `number` (a new invoice each time) into company 1 of the data root.
-class SalesPoster {
-public:
-    virtual ~SalesPoster() = default;
-    virtual void post(long number) = 0;
-};
+// Each posts sale number N as invoice "B" + N (through the posting) or "R" + N (raw), of client
+// N modulo 5 of the demo's five.
 
 // Through the posting: checks, the client's lock, one transaction of journal, client, ledger
 // and document record.
-std::unique_ptr<SalesPoster> postingPoster(const std::string& dataRoot, const store::StoreConfig& config);
+std::unique_ptr<Poster> postingPoster(const std::string& dataRoot, const store::StoreConfig& config);
 
 // The same rows in one transaction, as plain SQL statements on the company's tables.
-std::unique_ptr<SalesPoster> rawPoster(const std::string& dataRoot, const store::StoreConfig& config);
+std::unique_ptr<Poster> rawPoster(const std::string& dataRoot, const store::StoreConfig& config);
 
 }  // namespace orvant::bench

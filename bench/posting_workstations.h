@@ -1,0 +1,44 @@
+#pragma once
+// What the posting benchmarks share: a poster posting document number N (through a posting or
+// as raw rows), scratch books with the demo company, and the work of one workstation or of four
+// at once.
+
+#include <memory>
+#include <string>
+
+#include "scratch_directory.h"
+#include "store/backend.h"
+#include "timing.h"
+
+namespace orvant::bench {
+
+// Posts document number `number` (a new one each time) into company 1 of the data root.
+class Poster {
+public:
+    virtual ~Poster() = default;
+    virtual void post(long number) = 0;
+};
+
+using MakePoster = std::unique_ptr<Poster> (*)(const std::string& dataRoot, const store::StoreConfig& config);
+
+// A data root of its own, with the demo company, removed at the end.
+class ScratchBooks {
+public:
+    explicit ScratchBooks(const store::StoreConfig& config);
+    const std::string& dataRoot() const { return dataRoot_; }
+    const store::StoreConfig& config() const { return config_; }
+
+private:
+    ScratchDirectory scratch_;
+    store::StoreConfig config_;
+    std::string dataRoot_;
+};
+
+// One workstation: `batch` documents per call, numbered on from `next`.
+Work oneWorkstation(Poster& poster, long& next, long batch = 1);
+
+// Four workstations: four processes posting `count` documents each, numbered apart, each with
+// its own connection.
+Work fourWorkstations(const ScratchBooks& books, MakePoster make, long count, long& next);
+
+}  // namespace orvant::bench

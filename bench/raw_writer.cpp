@@ -1,0 +1,142 @@
+#include "raw_writer.h"
+
+#include <libpq-fe.h>
+#include <sqlite3.h>
+
+#include <stdexcept>
+
+namespace orvant::bench {
+namespace {
+
+class SqliteWriter final : public RawWriter {
+public:
+    explicit SqliteWriter(const std::string& file)
+    {
+        if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
+            throw std::runtime_error("Cannot open " + file);
+        sqlite3_busy_timeout(db_, 120000);
+        run("PRAGMA journal_mode=WAL");
+        run("PRAGMA synchronous=FULL");
+    }
+    ~SqliteWriter() override
+    {
+        for (auto& [sql, statement] : prepared_) sqlite3_finalize(statement);
+        sqlite3_close(db_);
+    }
+
+    void transaction(const std::vector<RawWrite>& writes) override
+    {
+        run("BEGIN IMMEDIATE");
+        for (const auto& [sql, params] : writes) {
+            sqlite3_stmt* statement = prepared(*sql);
+            for (std::size_t i = 0; i < params.size(); ++i) {
+                const int at = static_cast<int>(i) + 1;
+                if (const auto* n = std::get_if<long long>(&params[i])) sqlite3_bind_int64(statement, at, *n);
+                else sqlite3_bind_text(statement, at, std::get<std::string>(params[i]).c_str(), -1, SQLITE_TRANSIENT);
+            }
+            const int rc = sqlite3_step(statement);
+            sqlite3_reset(statement);
+            if (rc != SQLITE_DONE) throw std::runtime_error(std::string("Raw SQLite write failed: ") + sqlite3_errmsg(db_));
+        }
+        run("COMMIT");
+    }
+
+private:
+    void run(const char* sql)
+    {
+        if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw std::runtime_error(std::string(sql) + ": " + sqlite3_errmsg(db_));
+    }
+    sqlite3_stmt* prepared(const std::string& sql)
+    {
+        for (auto& [text, statement] : prepared_)
+            if (text == &sql) return statement;
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
+            throw std::runtime_error("Cannot prepare " + sql + ": " + sqlite3_errmsg(db_));
+        prepared_.emplace_back(&sql, statement);
+        return statement;
+    }
+
+    sqlite3* db_ = nullptr;
+    std::vector<std::pair<const std::string*, sqlite3_stmt*>> prepared_;
+};
+
+// "?" placeholders as "$1", "$2"...
+std::string numbered(const std::string& sql)
+{
+    std::string out;
+    int n = 0;
+    for (char c : sql) out += c == '?' ? "$" + std::to_string(++n) : std::string(1, c);
+    return out;
+}
+
+class PostgresWriter final : public RawWriter {
+public:
+    PostgresWriter(const std::string& conninfo, const std::string& schema)
+    {
+        conn_ = PQconnectdb(conninfo.c_str());
+        if (PQstatus(conn_) != CONNECTION_OK) throw std::runtime_error(std::string("Cannot connect: ") + PQerrorMessage(conn_));
+        run("SET search_path TO \"" + schema + "\"");
+    }
+    ~PostgresWriter() override { PQfinish(conn_); }
+
+    void transaction(const std::vector<RawWrite>& writes) override
+    {
+        run("BEGIN");
+        for (const auto& [sql, params] : writes) {
+            std::vector<std::string> texts;
+            for (const RawParam& p : params)
+                texts.push_back(std::holds_alternative<long long>(p) ? std::to_string(std::get<long long>(p)) : std::get<std::string>(p));
+            std::vector<const char*> values;
+            for (const std::string& t : texts) values.push_back(t.c_str());
+            PGresult* r = PQexecPrepared(conn_, nameOf(sql).c_str(), static_cast<int>(values.size()), values.data(), nullptr, nullptr, 0);
+            const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
+            PQclear(r);
+            if (!ok) throw std::runtime_error(std::string("Raw PostgreSQL write failed: ") + PQerrorMessage(conn_));
+        }
+        run("COMMIT");
+    }
+
+private:
+    void run(const std::string& sql)
+    {
+        PGresult* r = PQexec(conn_, sql.c_str());
+        const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
+        PQclear(r);
+        if (!ok) throw std::runtime_error(sql + ": " + PQerrorMessage(conn_));
+    }
+    // Prepared on first use.
+    const std::string& nameOf(const std::string* sql)
+    {
+        for (const auto& [text, name] : names_)
+            if (text == sql) return name;
+        const std::string name = "w" + std::to_string(names_.size());
+        PGresult* r = PQprepare(conn_, name.c_str(), numbered(*sql).c_str(), 0, nullptr);
+        const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
+        PQclear(r);
+        if (!ok) throw std::runtime_error("Cannot prepare " + *sql + ": " + PQerrorMessage(conn_));
+        return names_.emplace_back(sql, name).second;
+    }
+
+    PGconn* conn_ = nullptr;
+    std::vector<std::pair<const std::string*, std::string>> names_;
+};
+
+}  // namespace
+
+std::unique_ptr<RawWriter> rawWriter(const std::string& dataRoot, const store::StoreConfig& config)
+{
+    const std::string company = dataRoot + "1";
+    if (config.postgres.empty()) return std::make_unique<SqliteWriter>(company + "/orvant.sqlite3");
+    return std::make_unique<PostgresWriter>(config.postgres, store::schemaForDirectory(company));
+}
+
+std::string numberedColumn(bool sqlite, const char* column) { return sqlite ? std::string(", ") + column : std::string(); }
+
+std::string nextNumber(bool sqlite, const char* column, const char* table)
+{
+    return sqlite ? std::string(", (SELECT COALESCE(MAX(") + column + "), 0) + 1 FROM " + table + ")" : std::string();
+}
+
+}  // namespace orvant::bench

@@ -1,0 +1,36 @@
+#pragma once
+// Rows written raw, as plain SQL statements on the engine's client library, one transaction at
+// a time: the twin a posting benchmark measures the posting against.
+
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "store/backend.h"
+
+namespace orvant::bench {
+
+using RawParam = std::variant<long long, std::string>;
+
+// A statement with "?" placeholders, known by its address (it is prepared once), and its values.
+struct RawWrite {
+    const std::string* sql;
+    std::vector<RawParam> params;
+};
+
+class RawWriter {
+public:
+    virtual ~RawWriter() = default;
+    virtual void transaction(const std::vector<RawWrite>& writes) = 0;
+};
+
+// On company 1 of the data root (SQLite: WAL, synchronous FULL).
+std::unique_ptr<RawWriter> rawWriter(const std::string& dataRoot, const store::StoreConfig& config);
+
+// SQLite numbers its keys with the highest plus one; PostgreSQL's identity columns do it. The
+// column list's and the values' part of such a key, for each engine.
+std::string numberedColumn(bool sqlite, const char* column);
+std::string nextNumber(bool sqlite, const char* column, const char* table);
+
+}  // namespace orvant::bench
