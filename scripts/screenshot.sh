@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes the documentation's picture of the launcher (docs/launcher.png): a demo company in a
-# temporary folder, the launcher on a virtual X display (Xvfb), its receivables menu open.
+# Takes the documentation's pictures on a demo company in a temporary folder: the launcher on a
+# virtual X display (Xvfb) with its receivables menu open (docs/launcher.png), and the cash
+# receipts screen played by the screen driver (docs/receipts.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,7 +11,7 @@ dpkg-query -W -f='${Status}' xvfb 2>/dev/null | grep -q "install ok installed" |
   "${as_root[@]}" apt-get install -y --no-install-recommends xvfb
 }
 cmake --preset release >/dev/null
-cmake --build --preset release --target orvantctl launcher cmpcreate waitbox
+cmake --build --preset release --target orvantctl launcher cmpcreate waitbox screendriver rcvreceipts
 
 work="$(mktemp -d)"
 trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -24,4 +25,5 @@ xvfb=$!
 sleep 1
 mkdir -p docs
 DISPLAY=:97 QT_QPA_PLATFORM=xcb ORVANT_SCREENSHOT="$PWD/docs/launcher.png" build/release/launcher/app/orvant
-echo "docs/launcher.png written."
+build/release/tools/screendriver/screendriver --data-root "$work/Orvant/data" rcvreceipts scripts/screenshots/receipts.script >/dev/null
+echo "docs/launcher.png and docs/receipts.png written."
