@@ -4,20 +4,10 @@
 
 #include "dates/due_date.h"
 #include "money/currency_format.h"
+#include "sidedialogs/period_number.h"
 #include "store/error.h"
 
 namespace orvant::sales {
-
-namespace {
-
-// A caption text of the language table has no trailing blank; the number follows a blank.
-std::string withBlank(std::string text)
-{
-    if (!text.empty() && text.back() != ' ') text += ' ';
-    return text;
-}
-
-}  // namespace
 
 ui::MessageKind KindOf(SalesMessage message)
 {
@@ -263,13 +253,9 @@ void SalesScreen::changePeriod()
     const std::optional<int> period = host_.askPeriod(postingPeriod_);
     if (!period) return;
     postingPeriod_ = *period;
-    const std::string prefix = withBlank(text(kCaptionPrefix));
-    if (books_.settings().currentPeriod == 0)
-        periodCaption_ = prefix + "0" + withBlank(text(kCaptionBeforePeriod)) + std::to_string(postingPeriod_);
-    else if (postingPeriod_ != 0)
-        periodCaption_ = prefix + std::to_string(postingPeriod_) + " : " + books_.periodMonth(postingPeriod_);
-    else
-        periodCaption_ = prefix + "0";
+    const int current = books_.settings().currentPeriod;
+    periodCaption_ = sidedialogs::PeriodCaption(text(kCaptionPrefix), text(kCaptionBeforePeriod), current, postingPeriod_,
+                                                current != 0 && postingPeriod_ != 0 ? books_.periodMonth(postingPeriod_) : std::string());
     host_.refresh();
 }
 

@@ -27,6 +27,8 @@
 #include "session/help.h"
 #include "session/module_frame.h"
 #include "settings/regional.h"
+#include "entryscreens/distribution_box.h"
+#include "entryscreens/entry_fields.h"
 #include "sidedialogs/holdback_dialog.h"
 #include "sidedialogs/period_dialog.h"
 #include "sidedialogs/project_dialog.h"
@@ -42,18 +44,8 @@ namespace {
 constexpr int kHelpContext = 205;
 constexpr int kLeavingSkipsChecks = 13;  // the tag of the buttons whose focus skips a field's exit checks
 constexpr const char* kDateMask = "!99/99/9999;1; ";
-constexpr int kAmountWidth = 24;  // "-99,999,999,999.9999" with a currency sign
 
 QString qt(const std::string& s) { return QString::fromStdString(s); }
-
-QString amountText(Money amount) { return amount.isZero() ? QString() : qt(FormatAmount(amount)); }
-
-// An empty amount field is 0; a text is read in the session's language.
-std::optional<Money> amountIn(const QLineEdit* edit)
-{
-    const std::string text = edit->text().trimmed().toStdString();
-    return text.empty() ? Money() : ReadTypedAmount(text);
-}
 
 template <class Widget>
 Widget* named(Widget* widget, const char* name)
@@ -62,19 +54,9 @@ Widget* named(Widget* widget, const char* name)
     return widget;
 }
 
-QLabel* label(QWidget* parent, const char* name, const char* caption, QWidget* buddy = nullptr)
-{
-    auto* l = named(new QLabel(QString::fromUtf8(caption), parent), name);
-    if (buddy) l->setBuddy(buddy);
-    return l;
-}
-
-QLineEdit* edit(QWidget* parent, const char* name, int width = 0)
-{
-    auto* e = named(new QLineEdit(parent), name);
-    if (width > 0) e->setMaxLength(width);
-    return e;
-}
+using entryscreens::AmountIn;
+using entryscreens::BuddyLabel;
+using entryscreens::NamedEdit;
 
 }  // namespace
 
@@ -103,7 +85,7 @@ Trcvsales_frm::~Trcvsales_frm() { disconnect(qApp, nullptr, this, nullptr); }
 
 void Trcvsales_frm::buildHeader(QGridLayout* grid)
 {
-    clientCode_ = edit(this, "ClientCode", kClientWidth);
+    clientCode_ = NamedEdit(this, "ClientCode", kClientWidth);
     clientCode_->setProperty("tag", kLeavingSkipsChecks);
     clientSearch_ = named(new QPushButton("...", this), "ClientSearchBtn");
     clientSearch_->setToolTip("List of clients");
@@ -116,7 +98,7 @@ void Trcvsales_frm::buildHeader(QGridLayout* grid)
     client->addWidget(clientSearch_);
     client->addStretch();
     client->addWidget(cashSale_);
-    grid->addWidget(label(this, "ClientLabel", "&Client", clientCode_), 0, 0);
+    grid->addWidget(BuddyLabel(this, "ClientLabel", "&Client", clientCode_), 0, 0);
     grid->addLayout(client, 0, 1, 1, 3);
 
     const char* addressNames[] = {"ClientName", "ClientAddress1", "ClientAddress2", "ClientCity"};
@@ -126,25 +108,25 @@ void Trcvsales_frm::buildHeader(QGridLayout* grid)
 
     type_ = named(new QComboBox(this), "TransType");
     type_->addItems({"Sale", "Debit", "Credit", "Adjustment"});
-    invoice_ = edit(this, "InvoiceNum", kNumberWidth);
-    reference_ = edit(this, "DebCreRef", kNumberWidth);
-    date_ = edit(this, "TransDate");
-    dueDate_ = edit(this, "TransDueDate");
+    invoice_ = NamedEdit(this, "InvoiceNum", kNumberWidth);
+    reference_ = NamedEdit(this, "DebCreRef", kNumberWidth);
+    date_ = NamedEdit(this, "TransDate");
+    dueDate_ = NamedEdit(this, "TransDueDate");
     for (QLineEdit* day : {date_, dueDate_}) SetEditMask(*day, kDateMask);
     memo_ = named(new QPlainTextEdit(this), "TransMemo");
     memo_->setMaximumHeight(56);
     memo_->setTabChangesFocus(true);
-    grid->addWidget(label(this, "TypeLabel", "T&ype", type_), 2, 0);
+    grid->addWidget(BuddyLabel(this, "TypeLabel", "T&ype", type_), 2, 0);
     grid->addWidget(type_, 2, 1);
-    grid->addWidget(label(this, "InvoiceLabel", "&Invoice number", invoice_), 2, 2);
+    grid->addWidget(BuddyLabel(this, "InvoiceLabel", "&Invoice number", invoice_), 2, 2);
     grid->addWidget(invoice_, 2, 3);
-    grid->addWidget(label(this, "DateLabel", "&Transaction date", date_), 3, 0);
+    grid->addWidget(BuddyLabel(this, "DateLabel", "&Transaction date", date_), 3, 0);
     grid->addWidget(date_, 3, 1);
-    grid->addWidget(label(this, "RefLabel", "&Reference Debit /Credit", reference_), 3, 2);
+    grid->addWidget(BuddyLabel(this, "RefLabel", "&Reference Debit /Credit", reference_), 3, 2);
     grid->addWidget(reference_, 3, 3);
-    grid->addWidget(label(this, "DueDateLabel", "D&ue date", dueDate_), 4, 0);
+    grid->addWidget(BuddyLabel(this, "DueDateLabel", "D&ue date", dueDate_), 4, 0);
     grid->addWidget(dueDate_, 4, 1);
-    grid->addWidget(label(this, "MemoLabel", "C&omments", memo_), 5, 0);
+    grid->addWidget(BuddyLabel(this, "MemoLabel", "C&omments", memo_), 5, 0);
     grid->addWidget(memo_, 5, 1, 1, 3);
 
     watch(clientCode_, SalesField::Client);
@@ -165,48 +147,16 @@ void Trcvsales_frm::buildHeader(QGridLayout* grid)
 
 QWidget* Trcvsales_frm::buildDistribution()
 {
-    auto* box = new QWidget(this);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(label(box, "AccountHeader", "Account"), 0, 0);
-    grid->addWidget(label(box, "DescriptionHeader", "Description"), 0, 1);
-    grid->addWidget(label(box, "DebitHeader", "Debit"), 0, 2);
-    grid->addWidget(label(box, "CreditHeader", "Credit"), 0, 3);
+    distribution_ = new entryscreens::DistributionBox(this, kVisibleRows, kRowDescriptionWidth);
     for (int r = 0; r < kVisibleRows; ++r) {
-        const std::string n = std::to_string(r + 1);
-        GridRow& row = rows_[static_cast<std::size_t>(r)];
-        row.account = edit(box, ("Account" + n).c_str(), 9);
-        row.description = edit(box, ("Description" + n).c_str(), kRowDescriptionWidth);
-        row.debit = edit(box, ("Debit" + n).c_str(), kAmountWidth);
-        row.credit = edit(box, ("Credit" + n).c_str(), kAmountWidth);
-        for (QLineEdit* amount : {row.debit, row.credit}) amount->setAlignment(Qt::AlignRight);
-        grid->addWidget(row.account, r + 1, 0);
-        grid->addWidget(row.description, r + 1, 1);
-        grid->addWidget(row.debit, r + 1, 2);
-        grid->addWidget(row.credit, r + 1, 3);
+        const auto& row = distribution_->row(r);
         watch(row.account, SalesField::RowAccount, r);
         watch(row.description, SalesField::RowDescription, r);
         watch(row.debit, SalesField::RowDebit, r);
         watch(row.credit, SalesField::RowCredit, r);
     }
-    grid->setColumnStretch(1, 1);
-    auto* search = named(new QPushButton("...", box), "AccountSearchBtn");
-    search->setToolTip("List of accounts");
-    search->setAutoDefault(false);
-    search->setFocusPolicy(Qt::NoFocus);
-    connect(search, &QPushButton::clicked, this, ui::Guarded([this] { lookUpAccount(lastRow_); }));
-    grid->addWidget(search, 0, 4);
-    totalDebit_ = edit(box, "TotalDBEdit");
-    totalCredit_ = edit(box, "TotalCDEdit");
-    for (QLineEdit* total : {totalDebit_, totalCredit_}) {
-        total->setReadOnly(true);
-        total->setFocusPolicy(Qt::NoFocus);
-        total->setAlignment(Qt::AlignRight);
-    }
-    grid->addWidget(label(box, "TotalLabel", "Total"), kVisibleRows + 1, 1, Qt::AlignRight);
-    grid->addWidget(totalDebit_, kVisibleRows + 1, 2);
-    grid->addWidget(totalCredit_, kVisibleRows + 1, 3);
-    return box;
+    connect(distribution_->accountSearch(), &QPushButton::clicked, this, ui::Guarded([this] { lookUpAccount(lastRow_); }));
+    return distribution_;
 }
 
 QWidget* Trcvsales_frm::buildButtons()
@@ -251,7 +201,7 @@ QWidget* Trcvsales_frm::buildButtons()
 void Trcvsales_frm::setTabOrder()
 {
     std::vector<QWidget*> order{clientCode_, type_, invoice_, reference_, date_, dueDate_, memo_};
-    for (const GridRow& row : rows_) order.insert(order.end(), {row.account, row.description, row.debit, row.credit});
+    for (QWidget* field : distribution_->fieldsInOrder()) order.push_back(field);
     order.push_back(cashSale_);
     for (const char* button : {"PostBtn", "CancelBtn", "Exit_btn", "Help_btn"}) order.push_back(findChild<QWidget*>(button));
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
@@ -308,7 +258,7 @@ void Trcvsales_frm::leave(QWidget* widget, bool towardsTag13)
 {
     if (auto* line = qobject_cast<QLineEdit*>(widget)) line->setModified(false);
     const Place place = places_.value(widget);
-    const std::size_t r = static_cast<std::size_t>(place.row < 0 ? 0 : place.row);
+    const auto& row = distribution_->row(place.row < 0 ? 0 : place.row);
     switch (place.field) {
     case SalesField::Client: return screen_->leaveClientCode(clientCode_->text().toStdString(), towardsTag13);
     case SalesField::Invoice: return screen_->leaveInvoice(invoice_->text().toStdString(), towardsTag13);
@@ -318,10 +268,10 @@ void Trcvsales_frm::leave(QWidget* widget, bool towardsTag13)
     case SalesField::Comment:
         memo_->document()->setModified(false);
         return screen_->setComment(memo_->toPlainText().toStdString());
-    case SalesField::RowAccount: return screen_->leaveAccount(place.row, rows_[r].account->text().toStdString());
-    case SalesField::RowDescription: return screen_->setDescription(place.row, rows_[r].description->text().toStdString());
-    case SalesField::RowDebit: return screen_->leaveDebit(place.row, amountIn(rows_[r].debit));
-    case SalesField::RowCredit: return screen_->leaveCredit(place.row, amountIn(rows_[r].credit));
+    case SalesField::RowAccount: return screen_->leaveAccount(place.row, row.account->text().toStdString());
+    case SalesField::RowDescription: return screen_->setDescription(place.row, row.description->text().toStdString());
+    case SalesField::RowDebit: return screen_->leaveDebit(place.row, AmountIn(*row.debit));
+    case SalesField::RowCredit: return screen_->leaveCredit(place.row, AmountIn(*row.credit));
     default: return;
     }
 }
@@ -403,10 +353,7 @@ void Trcvsales_frm::focus(SalesField field, int row)
 }
 
 // The field being typed in keeps what the user typed: it reaches the logic when it is left.
-void Trcvsales_frm::setText(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() != text && !(edit->hasFocus() && edit->isModified())) edit->setText(text);
-}
+void Trcvsales_frm::setText(QLineEdit* edit, const QString& text) { entryscreens::ShowText(*edit, text); }
 
 void Trcvsales_frm::refresh()
 {
@@ -435,17 +382,8 @@ void Trcvsales_frm::refresh()
     setText(dueDate_, qt(FormatDate(document.dueDate, ShortDateFormat())));
     if (memo_->toPlainText() != qt(document.comment) && !(memo_->hasFocus() && memo_->document()->isModified()))
         memo_->setPlainText(qt(document.comment));
-    for (int r = 0; r < kVisibleRows; ++r) {
-        const DistributionRow& row = document.rows.row(r);
-        const GridRow& widgets = rows_[static_cast<std::size_t>(r)];
-        setText(widgets.account, QString::number(row.account));
-        setText(widgets.description, qt(row.description));
-        setText(widgets.debit, amountText(row.debit));
-        setText(widgets.credit, amountText(row.credit));
-    }
     UseCurrency(screen_->currency());
-    setText(totalDebit_, qt(FormatMoney(document.rows.totals().debit)));
-    setText(totalCredit_, qt(FormatMoney(document.rows.totals().credit)));
+    distribution_->show(document.rows);
     if (!screen_->periodCaption().empty()) setWindowTitle(qt(screen_->periodCaption()));
 }
 
@@ -463,7 +401,7 @@ void Trcvsales_frm::lookUpClient()
 
 void Trcvsales_frm::lookUpAccount(int row)
 {
-    rows_[static_cast<std::size_t>(row)].account->setModified(false);
+    distribution_->row(row).account->setModified(false);
     act([this, row] { screen_->pickAccount(row); });
 }
 

@@ -30,6 +30,10 @@ class Tproject_dlg;
 class Tperiod_dlg;
 }  // namespace orvant::sidedialogs
 
+namespace orvant::entryscreens {
+class DistributionBox;
+}
+
 namespace orvant::sales {
 
 class Trcvsales_dm;
@@ -73,9 +77,6 @@ private:
     struct Place {
         SalesField field;
         int row = -1;
-    };
-    struct GridRow {
-        QLineEdit *account, *description, *debit, *credit;
     };
 
     void buildHeader(QGridLayout* grid);
@@ -123,8 +124,7 @@ private:
     QComboBox* type_;
     QLineEdit *invoice_, *reference_, *date_, *dueDate_;
     QPlainTextEdit* memo_;
-    std::array<GridRow, kVisibleRows> rows_{};
-    QLineEdit *totalDebit_, *totalCredit_;
+    entryscreens::DistributionBox* distribution_;
     QStatusBar* statusBar_;
     QPlainTextEdit* messages_;
     QString designCaption_;

@@ -1,0 +1,31 @@
+#pragma once
+// The text boxes the entry screens are built from: named for the language tables and the
+// screen driver, amounts read and shown in the session's language, and a box being typed in
+// left alone when the screen shows its state again.
+
+#include <QString>
+#include <optional>
+
+#include "money/money.h"
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace orvant::entryscreens {
+
+// A box of at most `width` characters (no limit for 0).
+QLineEdit* NamedEdit(QWidget* parent, const char* name, int width = 0);
+// A label whose mnemonic moves to `buddy`.
+QLabel* BuddyLabel(QWidget* parent, const char* name, const char* caption, QWidget* buddy = nullptr);
+
+// An amount of a distribution row: blank for 0.
+QString RowAmountText(Money amount);
+// An empty box reads as 0; a text that does not read cleanly as an amount gives nothing.
+std::optional<Money> AmountIn(const QLineEdit& edit);
+
+// Shows `text` unless the box holds what the user is typing: that reaches the logic when the
+// box is left.
+void ShowText(QLineEdit& edit, const QString& text);
+
+}  // namespace orvant::entryscreens
