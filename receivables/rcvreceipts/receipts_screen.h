@@ -15,17 +15,13 @@
 #include "receipt_posting.h"
 #include "receipts_host.h"
 #include "session/session.h"
+#include "sidedialogs/payment_grid_source.h"
 
 namespace orvant::receipts {
 
-// An open item as its row of the grid shows it.
-struct ItemShown {
-    std::string invoice;  // a holdback's with the holdback prefix
-    Date date, dueDate;
-    Money amount, payment;
-};
+using ItemShown = sidedialogs::OpenItemShown;
 
-class ReceiptsScreen {
+class ReceiptsScreen : public sidedialogs::PaymentGridSource {
 public:
     using MessageText = std::function<std::string(int number)>;
     using Today = std::function<Date()>;
@@ -47,11 +43,12 @@ public:
     bool clientCodeEnabled() const { return !entryEnabled_; }
     bool clientMode() const { return clientMode_; }
     int currency() const;
-    int itemCount() const { return static_cast<int>(document_.items.size()); }
-    ItemShown itemShown(int item) const;
+    int itemCount() const override { return static_cast<int>(document_.items.size()); }
+    ItemShown itemShown(int item) const override;
     // The distribution's lines on the grid: those set at the reset and those added since.
-    int lineCount() const { return lineCount_; }
-    const DistributionRow& line(int row) const { return document_.rows.row(row); }
+    int lineCount() const override { return lineCount_; }
+    const DistributionRow& line(int row) const override { return document_.rows.row(row); }
+    DistributionTotals lineTotals() const override { return document_.rows.totals(); }
     int postingPeriod() const { return postingPeriod_; }
     Date lastDate() const { return lastDate_; }
     // The caption after a change of period; empty until the period is changed.

@@ -5,7 +5,6 @@
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,7 +40,7 @@ namespace orvant::receipts {
 namespace {
 
 constexpr int kHelpContext = 206;
-constexpr int kLeavingSkipsChecks = 13;  // the tag of the buttons whose focus skips a field's exit checks
+using sidedialogs::kLeavingSkipsChecks;  // the tag of the buttons whose focus skips a field's exit checks
 constexpr const char* kDateMask = "!99/99/9999;1; ";
 constexpr int kAccountWidth = 9;
 
@@ -91,17 +90,14 @@ void setText(QLineEdit* edit, const QString& text)
     if (edit->text() != text && !(edit->hasFocus() && edit->isModified())) edit->setText(text);
 }
 
-// Whether the grid has a cell's editor open.
-bool editing(const QAbstractItemView& grid) { return grid.currentIndex().isValid() && grid.indexWidget(grid.currentIndex()); }
-
 // The grid column of a field the focus is sent to.
 int GridColumnOf(ReceiptField field)
 {
     switch (field) {
-    case ReceiptField::OpenItem: return OpenItemsModel::Payment;
-    case ReceiptField::RowDebit: return DistributionModel::Debit;
-    case ReceiptField::RowCredit: return DistributionModel::Credit;
-    default: return DistributionModel::Account;
+    case ReceiptField::OpenItem: return sidedialogs::OpenItemsModel::Payment;
+    case ReceiptField::RowDebit: return sidedialogs::DistributionModel::Debit;
+    case ReceiptField::RowCredit: return sidedialogs::DistributionModel::Credit;
+    default: return sidedialogs::DistributionModel::Account;
     }
 }
 
@@ -116,7 +112,8 @@ Trcvreceipts_frm::Trcvreceipts_frm(Session& session, QString helpFile)
     buildHeader(header);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(header);
-    layout->addWidget(buildGrids(), 1);
+    grids_ = buildGrids();
+    layout->addWidget(grids_, 1);
     layout->addWidget(buildButtons());
     statusBar_ = named(new QStatusBar(this), "StatusBar");
     for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) statusBar_->addPermanentWidget(named(new QLabel(statusBar_), panel));
@@ -179,66 +176,24 @@ void Trcvreceipts_frm::buildHeader(QGridLayout* grid)
             }));
 }
 
-QWidget* Trcvreceipts_frm::buildGrids()
+sidedialogs::PaymentGrids* Trcvreceipts_frm::buildGrids()
 {
-    auto* box = new QWidget(this);
-    auto* layout = new QGridLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-
-    items_ = new OpenItemsModel([this](int row, int, const QString& text) { itemTyped(row, text); }, this);
-    itemGrid_ = named(new sidedialogs::EntryGrid(box), "OpenItemsGrid");
-    itemGrid_->setModel(items_);
-    // A double click pays the item in full rather than opening its editor.
-    itemGrid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
-    itemGrid_->setItemDelegateForColumn(OpenItemsModel::Payment, new sidedialogs::AmountDelegate(itemGrid_));
-    itemGrid_->setPastLastRow([this] {
-        lineGrid_->setFocus(Qt::TabFocusReason);
-        return false;
-    });
-    connect(itemGrid_, &QAbstractItemView::doubleClicked, this, ui::Guarded([this](const QModelIndex& index) {
-                if (screen_) act([this, row = index.row()] { screen_->payInFull(row); });
-            }));
-    layout->addWidget(label(box, "OpenItemsLabel", "Open items", itemGrid_), 0, 0, 1, 4);
-    layout->addWidget(itemGrid_, 1, 0, 1, 4);
-
-    lines_ = new DistributionModel([this](int row, int column, const QString& text) { lineTyped(row, column, text); }, this);
-    lineGrid_ = named(new sidedialogs::EntryGrid(box), "DistributionGrid");
-    lineGrid_->setModel(lines_);
-    lineGrid_->setItemDelegateForColumn(DistributionModel::Account, new sidedialogs::CodeDelegate(kAccountWidth, lineGrid_));
-    lineGrid_->setItemDelegateForColumn(DistributionModel::Description, new sidedialogs::CodeDelegate(kRowDescriptionWidth, lineGrid_));
-    for (int column : {DistributionModel::Debit, DistributionModel::Credit})
-        lineGrid_->setItemDelegateForColumn(column, new sidedialogs::AmountDelegate(lineGrid_));
-    lineGrid_->horizontalHeader()->setSectionResizeMode(DistributionModel::Description, QHeaderView::Stretch);
-    lineGrid_->horizontalHeader()->setStretchLastSection(false);
-    lineGrid_->setPastLastRow([this] { return screen_ && screen_->addLine(); });
-    accountSearch_ = searchButton(box, "AccountSearchBtn", "List of accounts");
-    connect(accountSearch_, &QPushButton::clicked, this, ui::Guarded([this] { lookUpAccount(); }));
-    deleteLine_ = named(new QPushButton("&Delete line", box), "DeleteLineBtn");
-    deleteLine_->setAutoDefault(false);
-    deleteLine_->setFocusPolicy(Qt::NoFocus);
-    connect(deleteLine_, &QPushButton::clicked, this, ui::Guarded([this] { deleteLine(); }));
-    layout->addWidget(label(box, "DistributionLabel", "Distribution", lineGrid_), 2, 0);
-    layout->addWidget(accountSearch_, 2, 1);
-    layout->addWidget(deleteLine_, 2, 2);
-    layout->addWidget(lineGrid_, 3, 0, 1, 4);
-    for (auto* grid : {itemGrid_, lineGrid_}) grid->installEventFilter(this);
-
-    totalDebit_ = edit(box, "TotalDBEdit");
-    totalCredit_ = edit(box, "TotalCDEdit");
-    for (QLineEdit* total : {totalDebit_, totalCredit_}) {
-        total->setReadOnly(true);
-        total->setFocusPolicy(Qt::NoFocus);
-        total->setAlignment(Qt::AlignRight);
-    }
-    auto* totals = new QHBoxLayout;
-    totals->addStretch();
-    totals->addWidget(label(box, "TotalLabel", "Total"));
-    totals->addWidget(totalDebit_);
-    totals->addWidget(totalCredit_);
-    layout->addLayout(totals, 4, 0, 1, 4);
-    layout->setRowStretch(1, 1);
-    layout->setRowStretch(3, 2);
-    return box;
+    sidedialogs::PaymentGridActions actions;
+    actions.paymentTyped = [this](int row, const QString& text) {
+        if (screen_) act([this, row, text] { screen_->setPayment(row, amountIn(text)); });
+    };
+    actions.payInFull = [this](int row) {
+        if (screen_) act([this, row] { screen_->payInFull(row); });
+    };
+    actions.lineTyped = [this](int row, int column, const QString& text, bool towardsTag13) { lineTyped(row, column, text, towardsTag13); };
+    actions.addLine = [this] { return screen_ && screen_->addLine(); };
+    actions.pickAccount = [this](int row) {
+        if (screen_) act([this, row] { screen_->pickAccount(row); });
+    };
+    actions.deleteLine = [this](int row) {
+        if (screen_) act([this, row] { screen_->deleteLine(row); });
+    };
+    return new sidedialogs::PaymentGrids(this, {"TotalDBEdit", "TotalCDEdit"}, kAccountWidth, kRowDescriptionWidth, std::move(actions));
 }
 
 QWidget* Trcvreceipts_frm::buildButtons()
@@ -280,7 +235,7 @@ QWidget* Trcvreceipts_frm::buildButtons()
 // come last.
 void Trcvreceipts_frm::setTabOrder()
 {
-    std::vector<QWidget*> order{clientCode_, notFromClient_, date_, reference_, memo_, nsf_, itemGrid_, lineGrid_};
+    std::vector<QWidget*> order{clientCode_, notFromClient_, date_, reference_, memo_, nsf_, grids_->items(), grids_->lines()};
     for (const char* button : {"PostBtn", "CancelBtn", "Exit_btn", "Help_btn"}) order.push_back(findChild<QWidget*>(button));
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -293,8 +248,8 @@ void Trcvreceipts_frm::watch(QWidget* widget, ReceiptField field)
 
 QWidget* Trcvreceipts_frm::widgetAt(ReceiptField field) const
 {
-    if (field == ReceiptField::OpenItem) return itemGrid_;
-    if (field == ReceiptField::RowAccount || field == ReceiptField::RowDebit || field == ReceiptField::RowCredit) return lineGrid_;
+    if (field == ReceiptField::OpenItem) return grids_->items();
+    if (field == ReceiptField::RowAccount || field == ReceiptField::RowDebit || field == ReceiptField::RowCredit) return grids_->lines();
     if (field == ReceiptField::NotFromClient) return notFromClient_;
     for (auto it = places_.begin(); it != places_.end(); ++it)
         if (it.value() == field) return it.key();
@@ -309,8 +264,7 @@ void Trcvreceipts_frm::start(Trcvreceipts_dm& data, ReceiptDialogs dialogs)
     SetCurrencySigns(Registry::open(), data.books().settings().currencySigns);
     showNsfCaption();
     screen_ = std::make_unique<ReceiptsScreen>(data.books(), data.posting(), *this, session_, messageText);
-    items_->setScreen(screen_.get());
-    lines_->setScreen(screen_.get());
+    grids_->setSource(screen_.get());
     screen_->start();
 }
 
@@ -354,36 +308,25 @@ void Trcvreceipts_frm::leave(QWidget* widget, bool towardsTag13)
     }
 }
 
-// A cell typed reaches the logic once its editor has closed: a message the logic shows then
-// does not meet an editor still open.
-void Trcvreceipts_frm::itemTyped(int row, const QString& text)
+void Trcvreceipts_frm::lineTyped(int row, int column, const QString& text, bool towardsTag13)
 {
-    QTimer::singleShot(0, this, ui::Guarded([this, row, text] { act([this, row, text] { screen_->setPayment(row, amountIn(text)); }); }));
-}
-
-void Trcvreceipts_frm::lineTyped(int row, int column, const QString& text)
-{
-    // An account cell left for Cancel or Exit skips the account's check.
-    const QWidget* towards = QApplication::focusWidget();
-    const bool towardsTag13 = towards && towards->property("tag").toInt() == kLeavingSkipsChecks;
-    QTimer::singleShot(0, this, ui::Guarded([this, row, column, text, towardsTag13] {
-        act([this, row, column, text, towardsTag13] {
-            switch (column) {
-            case DistributionModel::Account: return screen_->leaveAccount(row, text.toStdString(), towardsTag13);
-            case DistributionModel::Description: return screen_->setDescription(row, text.toStdString());
-            case DistributionModel::Debit: return screen_->setDebit(row, amountIn(text));
-            case DistributionModel::Credit: return screen_->setCredit(row, amountIn(text));
-            default: return;
-            }
-        });
-    }));
+    if (!screen_) return;
+    act([this, row, column, text, towardsTag13] {
+        switch (column) {
+        case sidedialogs::DistributionModel::Account: return screen_->leaveAccount(row, text.toStdString(), towardsTag13);
+        case sidedialogs::DistributionModel::Description: return screen_->setDescription(row, text.toStdString());
+        case sidedialogs::DistributionModel::Debit: return screen_->setDebit(row, amountIn(text));
+        case sidedialogs::DistributionModel::Credit: return screen_->setCredit(row, amountIn(text));
+        default: return;
+        }
+    });
 }
 
 // Accept reads the field being typed in first: a shortcut presses the button without moving
 // the focus.
 void Trcvreceipts_frm::leaveFocusedField()
 {
-    for (auto* grid : {itemGrid_, lineGrid_}) grid->commitPendingEdit();
+    grids_->commitPendingEdits();
     QWidget* focused = QApplication::focusWidget();
     if (places_.contains(focused)) leave(focused, false);
 }
@@ -411,16 +354,6 @@ bool Trcvreceipts_frm::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || !screen_ || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (widget == lineGrid_ && !editing(*lineGrid_)) {
-        if (key->key() == Qt::Key_F2 && lineGrid_->currentIndex().column() == DistributionModel::Account) {
-            lookUpAccount();
-            return true;
-        }
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier) {
-            deleteLine();
-            return true;
-        }
-    }
     if (widget == clientCode_ && key->key() == Qt::Key_F2) {
         lookUpClient();
         return true;
@@ -428,18 +361,11 @@ bool Trcvreceipts_frm::eventFilter(QObject* watched, QEvent* event)
     return moveOnKey(widget, key->key()) || QDialog::eventFilter(watched, event);
 }
 
-// Enter and Down go to the next field, Up to the previous one; in a grid Up leaves from its
-// first row. Enter in the client code accepts the client, whose date then takes the focus. The
-// memo keeps its keys for its lines.
+// Enter and Down go to the next field, Up to the previous one. Enter in the client code accepts
+// the client, whose date then takes the focus. The memo keeps its keys for its lines.
 bool Trcvreceipts_frm::moveOnKey(QWidget* widget, int key)
 {
     const bool forward = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down;
-    if (widget == itemGrid_ || widget == lineGrid_) {
-        auto* grid = static_cast<QAbstractItemView*>(widget);
-        if (key != Qt::Key_Up || editing(*grid) || grid->currentIndex().row() > 0) return false;
-        focusPreviousChild();
-        return true;
-    }
     if ((!places_.contains(widget) && !boxes_.contains(widget)) || widget == memo_) return false;
     if (widget == clientCode_ && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
         act([this] { leave(clientCode_, false); });
@@ -464,10 +390,8 @@ void Trcvreceipts_frm::focus(ReceiptField field, int row)
     QWidget* target = widgetAt(field);
     if (!target) return;
     sentBackTo_ = target->hasFocus() ? nullptr : target;
-    QAbstractItemView* grid = target == itemGrid_ || target == lineGrid_ ? static_cast<QAbstractItemView*>(target) : nullptr;
-    const int column = GridColumnOf(field);
-    QTimer::singleShot(0, target, [target, grid, row, column] {
-        if (grid && row >= 0 && row < grid->model()->rowCount()) grid->setCurrentIndex(grid->model()->index(row, column));
+    if (auto* grid = dynamic_cast<sidedialogs::EntryGrid*>(target)) return sidedialogs::PaymentGrids::focusCell(*grid, row, GridColumnOf(field));
+    QTimer::singleShot(0, target, [target] {
         target->setFocus(Qt::OtherFocusReason);
         if (auto* line = qobject_cast<QLineEdit*>(target)) line->selectAll();
     });
@@ -480,9 +404,9 @@ void Trcvreceipts_frm::refresh()
     setText(clientCode_, qt(screen_->clientCodeText()));
     clientName_->setText(screen_->shownClient() ? qt(screen_->shownClient()->name) : QString());
     for (QWidget* code : std::initializer_list<QWidget*>{clientCode_, clientSearch_}) code->setEnabled(screen_->clientCodeEnabled());
-    for (QWidget* field : std::initializer_list<QWidget*>{date_, reference_, memo_, nsf_, lineGrid_, accountSearch_, deleteLine_})
-        field->setEnabled(screen_->entryEnabled());
-    itemGrid_->setEnabled(screen_->clientMode());
+    for (QWidget* field : std::initializer_list<QWidget*>{date_, reference_, memo_, nsf_}) field->setEnabled(screen_->entryEnabled());
+    grids_->setLinesEnabled(screen_->entryEnabled());
+    grids_->setItemsEnabled(screen_->clientMode());
     {
         const QSignalBlocker quiet(notFromClient_);
         notFromClient_->setChecked(receipt.notFromClient);
@@ -496,10 +420,7 @@ void Trcvreceipts_frm::refresh()
     if (memo_->toPlainText() != qt(receipt.memo) && !(memo_->hasFocus() && memo_->document()->isModified()))
         memo_->setPlainText(qt(receipt.memo));
     UseCurrency(screen_->currency());
-    items_->sync();
-    lines_->sync();
-    setText(totalDebit_, qt(FormatMoney(receipt.rows.totals().debit)));
-    setText(totalCredit_, qt(FormatMoney(receipt.rows.totals().credit)));
+    grids_->sync();
     if (!screen_->periodCaption().empty()) setWindowTitle(qt(screen_->periodCaption()));
 }
 
@@ -513,18 +434,6 @@ void Trcvreceipts_frm::lookUpClient()
 {
     clientCode_->setModified(false);
     act([this] { screen_->pickClient(); });
-}
-
-void Trcvreceipts_frm::lookUpAccount()
-{
-    const int row = lineGrid_->currentIndex().isValid() ? lineGrid_->currentIndex().row() : 0;
-    act([this, row] { screen_->pickAccount(row); });
-}
-
-void Trcvreceipts_frm::deleteLine()
-{
-    const QModelIndex current = lineGrid_->currentIndex();
-    if (current.isValid()) act([this, row = current.row()] { screen_->deleteLine(row); });
 }
 
 void Trcvreceipts_frm::waiting(const std::string& text) { wait_.show(qt(text)); }

@@ -10,10 +10,10 @@
 #include <functional>
 #include <memory>
 
-#include "receipt_grids.h"
 #include "receipts_host.h"
 #include "receipts_screen.h"
 #include "session/session.h"
+#include "sidedialogs/payment_grids.h"
 #include "ui/screen_actions.h"
 
 class QCheckBox;
@@ -25,7 +25,6 @@ class QPushButton;
 class QStatusBar;
 
 namespace orvant::sidedialogs {
-class EntryGrid;
 class Ttaxperrate_dlg;
 class Tperiod_dlg;
 }  // namespace orvant::sidedialogs
@@ -67,7 +66,7 @@ protected:
 
 private:
     void buildHeader(QGridLayout* grid);
-    QWidget* buildGrids();
+    sidedialogs::PaymentGrids* buildGrids();
     QWidget* buildButtons();
     void setTabOrder();
     void watch(QWidget* widget, ReceiptField field);
@@ -78,14 +77,11 @@ private:
     void leaveFocusedField();
     void act(std::function<void()> call);
     bool moveOnKey(QWidget* widget, int key);
-    void itemTyped(int row, const QString& text);
-    void lineTyped(int row, int column, const QString& text);
+    void lineTyped(int row, int column, const QString& text, bool towardsTag13);
 
     void accept() override;
     void changePeriod();
     void lookUpClient();
-    void lookUpAccount();
-    void deleteLine();
     void showHelp();
     void emailClient();
     void openQuickLink();
@@ -110,11 +106,7 @@ private:
     QCheckBox *notFromClient_, *nsf_;
     QLineEdit *date_, *reference_;
     QPlainTextEdit* memo_;
-    OpenItemsModel* items_;
-    DistributionModel* lines_;
-    sidedialogs::EntryGrid *itemGrid_, *lineGrid_;
-    QPushButton *accountSearch_, *deleteLine_;
-    QLineEdit *totalDebit_, *totalCredit_;
+    sidedialogs::PaymentGrids* grids_;
     QStatusBar* statusBar_;
     QPlainTextEdit* messages_;
 };
