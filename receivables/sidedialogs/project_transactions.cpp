@@ -8,8 +8,10 @@ namespace orvant::sidedialogs {
 
 namespace {
 
-constexpr int kSalesTransaction = 1;  // JcTrans_Type of a charge
-constexpr int kFromReceivables = 3;   // JcTrans_Source
+constexpr int kSalesTransaction = 1;     // JcTrans_Type of a sale's charge
+constexpr int kFromReceivables = 3;      // JcTrans_Source
+constexpr int kPurchaseTransaction = 0;  // JcTrans_Type of a purchase's charge
+constexpr int kFromPayables = 2;
 
 std::int64_t lastSequence(store::Database& company)
 {
@@ -36,11 +38,51 @@ std::optional<ProjectRefusal> CheckProjectLines(store::Database& company, const 
     return std::nullopt;
 }
 
+std::optional<PurchaseProjectRefusal> CheckPurchaseProjectLines(store::Database& company, const std::vector<ProjectLine>& lines)
+{
+    store::Table projects(company, "jcProject");
+    store::Table budgets(company, "jcBudgetHdr");
+    projects.open();
+    budgets.open();
+    store::Query elementBudget(company,
+                               "SELECT COUNT(*) FROM jcbudgetdet WHERE jcbuddet_project = ? AND jcbuddet_phase = ? AND jcbuddet_elem = ?");
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ProjectLine& line = lines[i];
+        const int index = static_cast<int>(i);
+        if (!projects.findKey({line.project})) return PurchaseProjectRefusal{PurchaseProjectRefusal::NoSuchProject, index};
+        if (!budgets.findKey({line.project, line.phase})) return PurchaseProjectRefusal{PurchaseProjectRefusal::NoBudget, index};
+        elementBudget.close();
+        elementBudget.clearBindings();
+        elementBudget.bind(0, line.project);
+        elementBudget.bind(1, line.phase);
+        elementBudget.bind(2, line.element);
+        elementBudget.open();
+        const bool budgeted = !elementBudget.eof() && elementBudget.field(0).asInt() > 0;
+        elementBudget.close();
+        if (!budgeted) return PurchaseProjectRefusal{PurchaseProjectRefusal::NoElementBudget, index};
+    }
+    return std::nullopt;
+}
+
+Money ProjectLineAmount(double quantity, Money rate) { return Money::fromDouble(quantity * rate.toDouble()); }
+
+namespace {
+
+std::string unitOf(store::Table& elements, const std::string& element)
+{
+    return elements.findKey({element}) ? elements.field("JcElem_UM").asString() : std::string();
+}
+
+}  // namespace
+
 void WriteProjectTransactions(store::Database& company, const std::vector<ProjectLine>& lines, const ProjectPosting& posting)
 {
     if (lines.empty()) return;
     store::Table transactions(company, "jcTrans");
+    store::Table elements(company, "JcElem");
     transactions.open();
+    elements.open();
+    const bool purchase = posting.source == ProjectSource::Purchases;
     std::int64_t sequence = lastSequence(company);
     for (const ProjectLine& line : lines) {
         transactions.insert();
@@ -49,12 +91,21 @@ void WriteProjectTransactions(store::Database& company, const std::vector<Projec
         transactions.field("JcTrans_Date") = posting.date;
         transactions.field("JcTrans_Period") = posting.period;
         transactions.field("JcTrans_Ref") = posting.reference;
-        transactions.field("JcTrans_Type") = kSalesTransaction;
-        transactions.field("JcTrans_Vol") = line.amount.toDouble();
-        transactions.field("JcTrans_Taux") = Money::fromUnits(1);
         transactions.field("JcTrans_Tot") = line.amount;
         transactions.field("JcTrans_Desc") = posting.description;
-        transactions.field("JcTrans_Source") = kFromReceivables;
+        if (purchase) {
+            transactions.field("JcTrans_Type") = kPurchaseTransaction;
+            transactions.field("JcTrans_Source") = kFromPayables;
+            transactions.field("JcTrans_Comp") = line.element;
+            transactions.field("JcTrans_Vol") = line.quantity;
+            transactions.field("JcTrans_Taux") = line.rate;
+            transactions.field("JcTrans_UM") = unitOf(elements, line.element);
+        } else {
+            transactions.field("JcTrans_Type") = kSalesTransaction;
+            transactions.field("JcTrans_Source") = kFromReceivables;
+            transactions.field("JcTrans_Vol") = line.amount.toDouble();
+            transactions.field("JcTrans_Taux") = Money::fromUnits(1);
+        }
         transactions.field("JcTrans_TypeDesc") = posting.typeDescription;
         transactions.field("JcTrans_Stamp") = DateTime::now();
         transactions.field("JcTrans_User") = posting.user;

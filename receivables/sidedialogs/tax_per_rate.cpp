@@ -2,7 +2,8 @@
 
 namespace orvant::sidedialogs {
 
-std::vector<TaxPerRateLine> TaxLinesFor(const Distribution& rows, const TaxRates& rates, bool creditNote)
+std::vector<TaxPerRateLine> TaxLinesFor(const Distribution& rows, const TaxRates& rates, bool creditNote,
+                                        const TaxReportTypes& types)
 {
     std::vector<TaxPerRateLine> lines;
     for (const DistributionRow& row : rows.rows()) {
@@ -11,17 +12,17 @@ std::vector<TaxPerRateLine> TaxLinesFor(const Distribution& rows, const TaxRates
         const Money amount = row.debit + row.credit;
         if (amount > Money())
             lines.push_back({rate->code, rate->description, rate->rate, amount, Money(),
-                             row.debit > Money() ? kTaxDebited : kTaxCredited});
+                             row.debit > Money() ? types.debited : types.credited});
         else if (amount.isZero() && rate->rate == 0)
-            lines.push_back({rate->code, rate->description, rate->rate, Money(), Money(), creditNote ? kTaxDebited : kTaxCredited});
+            lines.push_back({rate->code, rate->description, rate->rate, Money(), Money(), creditNote ? types.creditNote : types.ordinary()});
     }
     return lines;
 }
 
-void SignDebitedLines(std::vector<TaxPerRateLine>& lines)
+void SignDebitedLines(std::vector<TaxPerRateLine>& lines, const TaxReportTypes& types)
 {
     for (TaxPerRateLine& line : lines) {
-        if (line.type != kTaxDebited) continue;
+        if (line.type != types.creditNote) continue;
         if (line.tax > Money()) line.tax = -line.tax;
         if (line.net > Money()) line.net = -line.net;
     }

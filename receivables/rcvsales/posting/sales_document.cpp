@@ -1,24 +1,6 @@
 #include "sales_document.h"
 
-#include <QString>
-
 namespace orvant::sales {
-
-std::string CodeAsKept(const std::string& typed) { return QString::fromStdString(typed).trimmed().toStdString(); }
-
-std::string InvoiceNumberAsKept(const std::string& typed)
-{
-    return QString::fromStdString(typed).trimmed().toUpper().toStdString();
-}
-
-bool HoldsControlCharacter(const std::string& text, bool lineBreaksAllowed)
-{
-    for (const QChar c : QString::fromStdString(text)) {
-        if (c.category() != QChar::Other_Control) continue;
-        if (!lineBreaksAllowed || (c != u'\n' && c != u'\r' && c != u'\t')) return true;
-    }
-    return false;
-}
 
 const char* TypeCode(SalesType type)
 {

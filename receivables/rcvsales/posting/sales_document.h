@@ -6,6 +6,7 @@
 #include <string>
 
 #include "books/distribution.h"
+#include "books/document_texts.h"
 #include "dates/date.h"
 
 namespace orvant::sales {
@@ -30,14 +31,9 @@ inline constexpr int kNumberWidth = 10;
 inline constexpr int kCommentWidth = 200;  // what the client ledger keeps of the comment
 inline constexpr int kRowDescriptionWidth = 40;
 
-// A client code, invoice number or reference as kept, the same from the screen and an import:
-// without leading or trailing blanks, and an invoice number in capitals.
-std::string CodeAsKept(const std::string& typed);
-std::string InvoiceNumberAsKept(const std::string& typed);
-
-// Whether the text holds a control character (a NUL among them, which the store would cut the
-// text at); a comment may hold line breaks and tabs.
-bool HoldsControlCharacter(const std::string& text, bool lineBreaksAllowed = false);
+using orvant::CodeAsKept;
+using orvant::HoldsControlCharacter;
+using orvant::InvoiceNumberAsKept;
 
 struct SalesDocument {
     std::string client;  // empty for a direct cash sale
