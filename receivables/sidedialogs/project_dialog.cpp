@@ -27,9 +27,6 @@ Tproject_dlg::Tproject_dlg(QWidget* parent) : QDialog(parent), model_(this)
     grid_ = new EntryGrid(this);
     grid_->setObjectName(QStringLiteral("ProjectGrid"));
     grid_->setModel(&model_);
-    grid_->setItemDelegateForColumn(model_.columnOf(ProjectModel::Column::Project), new CodeDelegate(kProjectCodeWidth, grid_));
-    grid_->setItemDelegateForColumn(model_.columnOf(ProjectModel::Column::Phase), new CodeDelegate(kProjectCodeWidth, grid_));
-    grid_->setItemDelegateForColumn(model_.columnOf(ProjectModel::Column::Amount), new AmountDelegate(grid_));
     grid_->setPastLastRow([this] { return model_.appendLine(); });
     grid_->installEventFilter(this);
     connect(&model_, &QAbstractItemModel::dataChanged, this, [this] { showLeftToDistribute(); });
@@ -64,17 +61,30 @@ Tproject_dlg::Tproject_dlg(QWidget* parent) : QDialog(parent), model_(this)
 }
 
 std::optional<std::vector<ProjectLine>> Tproject_dlg::run(Money toDistribute, store::Database& company, QWidget& messagesForm,
-                                                         ProjectLookups lookups)
+                                                         ProjectLookups lookups, ProjectForm form)
 {
     company_ = &company;
     messagesForm_ = &messagesForm;
     lookups_ = std::move(lookups);
     accepted_.reset();
-    model_.start(toDistribute);
+    model_.start(toDistribute, form);
+    setDelegates();
     grid_->setCurrentIndex(model_.index(0, 0));
     grid_->setFocus();
     exec();
     return accepted_;
+}
+
+// Codes are typed up to their width, amounts, quantities and rates as amounts are.
+void Tproject_dlg::setDelegates()
+{
+    for (int column = 0; column < model_.columnCount(); ++column) {
+        delete grid_->itemDelegateForColumn(column);
+        const ProjectModel::Column kind = model_.columnKind(column);
+        const bool code = kind == ProjectModel::Column::Project || kind == ProjectModel::Column::Phase || kind == ProjectModel::Column::Element;
+        grid_->setItemDelegateForColumn(column, code ? static_cast<QAbstractItemDelegate*>(new CodeDelegate(kProjectCodeWidth, grid_))
+                                                     : new AmountDelegate(grid_));
+    }
 }
 
 bool Tproject_dlg::eventFilter(QObject* watched, QEvent* event)
@@ -82,7 +92,9 @@ bool Tproject_dlg::eventFilter(QObject* watched, QEvent* event)
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const ProjectModel::Column column = model_.columnKind(std::max(grid_->currentIndex().column(), 0));
-        if (key->key() == Qt::Key_F2 && column != ProjectModel::Column::Amount) {
+        const bool picked = column == ProjectModel::Column::Project || column == ProjectModel::Column::Phase ||
+                            column == ProjectModel::Column::Element;
+        if (key->key() == Qt::Key_F2 && picked) {
             ui::Guarded([this] { lookUp(); })();
             return true;
         }
@@ -108,7 +120,11 @@ void Tproject_dlg::lookUp()
         if (const std::optional<std::string> code = PhaseCode(*company_, lookups_.phase ? lookups_.phase() : 0))
             model_.setData(current, QString::fromStdString(*code));
         break;
-    case ProjectModel::Column::Amount: break;
+    case ProjectModel::Column::Element:
+        if (const std::string element = lookups_.element ? lookups_.element() : std::string(); !element.empty())
+            model_.setData(current, QString::fromStdString(element));
+        break;
+    default: break;
     }
     grid_->setFocus();
 }
@@ -133,7 +149,7 @@ void Tproject_dlg::tryAccept()
 {
     if (!grid_->commitPendingEdit()) return;
     auto checked = model_.entry().accept(*company_);
-    if (const auto* refusal = std::get_if<ProjectRefusal>(&checked)) {
+    if (const auto* refusal = std::get_if<ProjectLineRefusal>(&checked)) {
         ui::ShowFormMessage(*messagesForm_, refusal->message, ui::MessageKind::Information);
         grid_->setCurrentIndex(model_.index(refusal->line, model_.columnOf(ProjectModel::Column::Project)));
         grid_->setFocus();

@@ -6,7 +6,11 @@
 
 namespace orvant::sidedialogs {
 
-bool IsBlankLine(const ProjectLine& line) { return line.project.empty() && line.phase.empty() && line.amount.isZero(); }
+bool IsBlankLine(const ProjectLine& line)
+{
+    return line.project.empty() && line.phase.empty() && line.element.empty() && line.quantity == 0 && line.rate.isZero() &&
+           line.amount.isZero();
+}
 
 Money ProjectEntry::leftToDistribute() const
 {
@@ -15,13 +19,27 @@ Money ProjectEntry::leftToDistribute() const
     return left;
 }
 
+void ProjectEntry::setQuantity(int index, double quantity)
+{
+    ProjectLine& line = at(index);
+    line.quantity = quantity;
+    line.amount = ProjectLineAmount(line.quantity, line.rate);
+}
+
+void ProjectEntry::setRate(int index, Money rate)
+{
+    ProjectLine& line = at(index);
+    line.rate = rate;
+    line.amount = ProjectLineAmount(line.quantity, line.rate);
+}
+
 void ProjectEntry::removeLine(int index)
 {
     if (index < 0 || index >= lineCount()) throw std::out_of_range("no such project line");
     lines_.erase(lines_.begin() + index);
 }
 
-std::variant<std::vector<ProjectLine>, ProjectRefusal> ProjectEntry::accept(store::Database& company) const
+std::variant<std::vector<ProjectLine>, ProjectLineRefusal> ProjectEntry::accept(store::Database& company) const
 {
     std::vector<ProjectLine> kept;
     std::vector<int> shownAt;  // where each kept line stands in lines()
@@ -30,11 +48,15 @@ std::variant<std::vector<ProjectLine>, ProjectRefusal> ProjectEntry::accept(stor
         kept.push_back(line(i));
         shownAt.push_back(i);
     }
-    if (std::optional<ProjectRefusal> refusal = CheckProjectLines(company, kept)) {
-        refusal->line = shownAt.at(static_cast<std::size_t>(refusal->line));
-        return *refusal;
+    std::optional<ProjectLineRefusal> refusal;
+    if (form_ == ProjectForm::Payables) {
+        if (auto refused = CheckPurchaseProjectLines(company, kept)) refusal = ProjectLineRefusal{refused->message, refused->line};
+    } else if (auto refused = CheckProjectLines(company, kept)) {
+        refusal = ProjectLineRefusal{refused->message, refused->line};
     }
-    return kept;
+    if (!refusal) return kept;
+    refusal->line = shownAt.at(static_cast<std::size_t>(refusal->line));
+    return *refusal;
 }
 
 std::optional<std::string> PhaseCode(store::Database& company, int phaseNumber)

@@ -1,6 +1,7 @@
 #pragma once
-// The rules of the project dialog, without its widgets: the lines of project, phase and amount
-// the user builds, the amount still to distribute, and the check at OK.
+// The rules of the project dialog, without its widgets: the lines the user builds (project,
+// phase and amount; on a purchase also the cost element, and a quantity and rate that make the
+// amount), the amount still to distribute, and the check at OK.
 
 #include <optional>
 #include <string>
@@ -12,12 +13,24 @@
 
 namespace orvant::sidedialogs {
 
-// A line the user left empty: no project, no phase, no amount.
+// A line the user left empty: no project, no phase, no element, no quantity, no rate, no amount.
 bool IsBlankLine(const ProjectLine& line);
+
+// The form of the dialog: a sale's lines of project, phase and amount, or a purchase's, which
+// add the element with its quantity and rate and whose amount is their product.
+enum class ProjectForm { Receivables, Payables };
+
+// Why OK is refused: the calling screen's message and the line, as it stands in lines().
+struct ProjectLineRefusal {
+    int message = 0;
+    int line = 0;
+};
 
 class ProjectEntry {
 public:
-    explicit ProjectEntry(Money toDistribute) : total_(toDistribute) {}
+    explicit ProjectEntry(Money toDistribute, ProjectForm form = ProjectForm::Receivables) : total_(toDistribute), form_(form) {}
+
+    ProjectForm form() const { return form_; }
 
     const std::vector<ProjectLine>& lines() const { return lines_; }
     int lineCount() const { return static_cast<int>(lines_.size()); }
@@ -31,15 +44,20 @@ public:
     void setProject(int index, std::string project) { at(index).project = std::move(project); }
     void setPhase(int index, std::string phase) { at(index).phase = std::move(phase); }
     void setAmount(int index, Money amount) { at(index).amount = amount; }
+    void setElement(int index, std::string element) { at(index).element = std::move(element); }
+    // Each makes the amount quantity x rate at currency precision.
+    void setQuantity(int index, double quantity);
+    void setRate(int index, Money rate);
 
-    // OK: the lines left blank (no project, no phase, no amount) are dropped, and the others
-    // must pass CheckProjectLines. The refusal names the line as it stands in lines().
-    std::variant<std::vector<ProjectLine>, ProjectRefusal> accept(store::Database& company) const;
+    // OK: the lines left blank are dropped, and the others must pass the check of the form
+    // (CheckProjectLines, or CheckPurchaseProjectLines with the purchases screen's messages).
+    std::variant<std::vector<ProjectLine>, ProjectLineRefusal> accept(store::Database& company) const;
 
 private:
     ProjectLine& at(int index) { return lines_.at(static_cast<std::size_t>(index)); }
 
     Money total_;
+    ProjectForm form_;
     std::vector<ProjectLine> lines_;
 };
 

@@ -6,17 +6,25 @@
 
 namespace orvant::sidedialogs {
 
-ProjectModel::ProjectModel(QObject* parent)
-    : QAbstractTableModel(parent),
-      layout_{Column::Project, Column::Phase, Column::Amount},
-      titles_{QStringLiteral("Project"), QStringLiteral("Phase"), QStringLiteral("Amount")}
+ProjectModel::ProjectModel(QObject* parent) : QAbstractTableModel(parent) { layOut(ProjectForm::Receivables); }
+
+// The titles are the design's until the language table gives its own for the form's columns.
+void ProjectModel::layOut(ProjectForm form)
 {
+    if (form == ProjectForm::Payables) {
+        layout_ = {Column::Project, Column::Phase, Column::Element, Column::Quantity, Column::Rate, Column::Amount};
+        if (titles_.size() != 6) titles_ = {"Project", "Phase", "Element", "Quantity", "Rate", "Amount"};
+    } else {
+        layout_ = {Column::Project, Column::Phase, Column::Amount};
+        if (titles_.size() != 3) titles_ = {"Project", "Phase", "Amount"};
+    }
 }
 
-void ProjectModel::start(Money toDistribute)
+void ProjectModel::start(Money toDistribute, ProjectForm form)
 {
     beginResetModel();
-    entry_ = ProjectEntry(toDistribute);
+    layOut(form);
+    entry_ = ProjectEntry(toDistribute, form);
     entry_.appendLine();
     endResetModel();
 }
@@ -52,11 +60,15 @@ QVariant ProjectModel::data(const QModelIndex& index, int role) const
     if (!index.isValid()) return {};
     const ProjectLine& line = entry_.line(index.row());
     const Column kind = columnKind(index.column());
-    if (role == Qt::TextAlignmentRole) return kind == Column::Amount ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+    const bool number = kind == Column::Amount || kind == Column::Quantity || kind == Column::Rate;
+    if (role == Qt::TextAlignmentRole) return number ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     switch (kind) {
     case Column::Project: return QString::fromStdString(line.project);
     case Column::Phase: return QString::fromStdString(line.phase);
+    case Column::Element: return QString::fromStdString(line.element);
+    case Column::Quantity: return QString::fromStdString(FormatAmount(Money::fromDouble(line.quantity)));
+    case Column::Rate: return QString::fromStdString(FormatAmount(line.rate));
     case Column::Amount:
         return QString::fromStdString(role == Qt::EditRole ? FormatAmount(line.amount) : FormatMoney(line.amount));
     }
@@ -71,10 +83,27 @@ bool ProjectModel::setData(const QModelIndex& index, const QVariant& value, int 
     switch (columnKind(index.column())) {
     case Column::Project:
     case Column::Phase:
+    case Column::Element:
         if (text.size() > kProjectCodeWidth) return false;
         if (columnKind(index.column()) == Column::Project) entry_.setProject(row, text.toStdString());
-        else entry_.setPhase(row, text.toStdString());
+        else if (columnKind(index.column()) == Column::Phase) entry_.setPhase(row, text.toStdString());
+        else entry_.setElement(row, text.toStdString());
         break;
+    case Column::Quantity: {
+        // Quantities are read as amounts are, to four decimals, in the session's language.
+        const std::optional<Money> quantity = ReadTypedAmount(text.toStdString());
+        if (!quantity) return false;
+        entry_.setQuantity(row, quantity->toDouble());
+        emit dataChanged(index, this->index(row, columnOf(Column::Amount)));
+        return true;
+    }
+    case Column::Rate: {
+        const std::optional<Money> rate = ReadTypedAmount(text.toStdString());
+        if (!rate) return false;
+        entry_.setRate(row, *rate);
+        emit dataChanged(index, this->index(row, columnOf(Column::Amount)));
+        return true;
+    }
     case Column::Amount: {
         const std::optional<Money> amount = ReadTypedAmount(text.toStdString());
         if (!amount) return false;
@@ -86,7 +115,12 @@ bool ProjectModel::setData(const QModelIndex& index, const QVariant& value, int 
     return true;
 }
 
-Qt::ItemFlags ProjectModel::flags(const QModelIndex& index) const { return QAbstractTableModel::flags(index) | Qt::ItemIsEditable; }
+// A purchase's amount is its quantity times its rate.
+Qt::ItemFlags ProjectModel::flags(const QModelIndex& index) const
+{
+    const bool computed = entry_.form() == ProjectForm::Payables && index.isValid() && columnKind(index.column()) == Column::Amount;
+    return computed ? QAbstractTableModel::flags(index) : QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
 
 QVariant ProjectModel::headerData(int section, Qt::Orientation orientation, int role) const
 {

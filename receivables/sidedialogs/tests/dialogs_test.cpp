@@ -451,6 +451,36 @@ TEST_F(ProjectDialogTest, f2_looks_up_the_project_or_the_phase_and_a_cancelled_l
     EXPECT_EQ((*lines)[0].phase, "FRAMING");
 }
 
+TEST_F(ProjectDialogTest, a_purchase_line_picks_its_element_and_costs_quantity_times_rate_read_only)
+{
+    {
+        store::Table budgets(*books_, "jcBudgetHdr"), elements(*books_, "jcBudgetDet");
+        budgets.open();
+        elements.open();
+        company::addRecord(budgets, {{"JcBudHdr_Project", "OPEN"}, {"JcBudHdr_Phase", "FRAMING"}});
+        company::addRecord(elements, {{"JcBudDet_Project", "OPEN"}, {"JcBudDet_Phase", "FRAMING"}, {"JcBudDet_Elem", "LUMBER"}});
+    }
+    const ProjectLookups lookups{{}, {}, [] { return std::string("LUMBER"); }};
+    const auto lines = driving(dialog_, [this](QWidget& w) {
+        auto& grid = control<QTableView>(w, "ProjectGrid");
+        ASSERT_EQ(grid.model()->columnCount(), 6);
+        typeInCell(grid, 0, 0, QStringLiteral("OPEN"));
+        typeInCell(grid, 0, 1, QStringLiteral("FRAMING"));
+        grid.setCurrentIndex(grid.model()->index(0, 2));
+        QTest::keyClick(&grid, Qt::Key_F2);
+        typeInCell(grid, 0, 3, QStringLiteral("3"));
+        typeInCell(grid, 0, 4, QStringLiteral("12.50"));
+        EXPECT_EQ(grid.model()->index(0, 5).data().toString(), QStringLiteral("$37.50"));
+        EXPECT_FALSE(grid.model()->flags(grid.model()->index(0, 5)) & Qt::ItemIsEditable);
+        EXPECT_EQ(left(w), QStringLiteral("$77.50"));
+        QTest::mouseClick(&control<QPushButton>(w, "OKBtn"), Qt::LeftButton);
+    }, [&] { return dialog_.run(cents(11500), *books_, screen_, lookups, ProjectForm::Payables); });
+    ASSERT_TRUE(lines);
+    ASSERT_EQ(lines->size(), 1u);
+    EXPECT_EQ((*lines)[0].element, "LUMBER");
+    EXPECT_EQ((*lines)[0].amount, cents(3750));
+}
+
 TEST_F(ProjectDialogTest, deleting_a_line_gives_its_amount_back_and_cancel_gives_nothing)
 {
     const auto lines = run([](QWidget& w) {

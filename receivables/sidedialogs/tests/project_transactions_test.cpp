@@ -79,10 +79,36 @@ TEST_P(ProjectTransactionsTest, the_entry_tracks_what_is_left_to_distribute_and_
 
     entry.setPhase(1, "ROOF");  // the refusal names the line where the user sees it
     const auto refused = entry.accept(*books_);
-    ASSERT_TRUE(std::holds_alternative<ProjectRefusal>(refused));
-    EXPECT_EQ(std::get<ProjectRefusal>(refused).line, 1);
-    EXPECT_EQ(std::get<ProjectRefusal>(refused).message, ProjectRefusal::NoBudget);
+    ASSERT_TRUE(std::holds_alternative<ProjectLineRefusal>(refused));
+    EXPECT_EQ(std::get<ProjectLineRefusal>(refused).line, 1);
+    EXPECT_EQ(std::get<ProjectLineRefusal>(refused).message, ProjectRefusal::NoBudget);
     EXPECT_THROW(entry.removeLine(5), std::out_of_range);
+}
+
+TEST_P(ProjectTransactionsTest, a_purchase_line_costs_its_quantity_at_its_rate_and_needs_its_elements_budget)
+{
+    store::Table elementBudgets(*books_, "jcBudgetDet");
+    elementBudgets.open();
+    company::addRecord(elementBudgets, {{"JcBudDet_Project", "BUDGETED"}, {"JcBudDet_Phase", "FRAMING"}, {"JcBudDet_Elem", "LUMBER"}});
+    ProjectEntry entry(cents(10000), ProjectForm::Payables);
+    entry.appendLine();
+    entry.appendLine();
+    entry.setProject(0, "BUDGETED");
+    entry.setPhase(0, "FRAMING");
+    entry.setElement(0, "NAILS");
+    entry.setRate(0, cents(1250));
+    entry.setQuantity(0, 2.5);
+    EXPECT_EQ(entry.line(0).amount, cents(3125));
+    EXPECT_EQ(entry.leftToDistribute(), cents(6875));
+
+    // A sale's project would pass; a purchase's element must be budgeted under its phase.
+    const auto refused = entry.accept(*books_);
+    ASSERT_TRUE(std::holds_alternative<ProjectLineRefusal>(refused));
+    EXPECT_EQ(std::get<ProjectLineRefusal>(refused).message, 22);
+    entry.setElement(0, "LUMBER");
+    const auto accepted = entry.accept(*books_);
+    ASSERT_TRUE(std::holds_alternative<std::vector<ProjectLine>>(accepted));
+    EXPECT_EQ(std::get<std::vector<ProjectLine>>(accepted).size(), 1u) << "the blank line is dropped";
 }
 
 TEST_P(ProjectTransactionsTest, a_phase_number_gives_its_code_and_0_or_an_unknown_number_nothing)
