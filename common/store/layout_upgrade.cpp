@@ -14,6 +14,27 @@ std::string lowered(std::string name)
     return name;
 }
 
+// A field added to rows already there that their other fields tell the value of: the ledgers'
+// holdback flag, which earlier books kept in the entry's type alone.
+struct FieldFill {
+    const char* table;
+    const char* field;
+    const char* value;  // an SQL expression over the row
+};
+constexpr FieldFill kFills[] = {
+    {"car", "car_holdback", "car_type = '6'"},
+    {"carh", "car_holdback", "car_type = '6'"},
+    {"cap", "cap_holdback", "cap_type = '6'"},
+    {"caph", "cap_holdback", "cap_type = '6'"},
+};
+
+void fillAdded(Connection& connection, const std::string& sqlName, const std::string& field)
+{
+    for (const FieldFill& fill : kFills)
+        if (sqlName == fill.table && field == fill.field)
+            connection.execute("UPDATE " + quoteIdent(sqlName) + " SET " + quoteIdent(field) + " = (" + fill.value + ")");
+}
+
 void upgradeTable(Connection& connection, const TableDef& def, const std::string& sqlName)
 {
     const std::vector<StoredColumn> stored = connection.storedColumns(sqlName);
@@ -22,6 +43,7 @@ void upgradeTable(Connection& connection, const TableDef& def, const std::string
         const auto column = std::find_if(stored.begin(), stored.end(), [&](const StoredColumn& c) { return c.name == name; });
         if (column == stored.end()) {
             connection.execute(connection.addColumnSql(sqlName, field));
+            fillAdded(connection, sqlName, name);
             continue;
         }
         const int declared = field.width > 0 ? field.width : kDefaultStringWidth;

@@ -28,6 +28,13 @@ void EditWithLockRetry(Table& table, const LockRetry& retry)
     RunWithLockRetry([&] { table.edit(); }, retry);
 }
 
+std::unique_ptr<LockHandle> HoldKeyWithLockRetry(Table& table, const std::vector<Value>& key, const LockRetry& retry)
+{
+    std::unique_ptr<LockHandle> held;
+    RunWithLockRetry([&] { held = table.holdKey(key); }, retry);
+    return held;
+}
+
 std::string openTableErrorText(const std::string& tableName, int language)
 {
     return (language == 2 ? "Erreur lors de l'ouverture de la table " : "Error opening table ") + tableName;

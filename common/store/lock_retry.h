@@ -24,6 +24,9 @@ struct LockRetry {
 // the posting's transaction opens: nobody must wait for a lock inside a write transaction.
 void EditWithLockRetry(Table& table, const LockRetry& retry = {});
 
+// Table::holdKey, waiting as above while another workstation holds the key.
+std::unique_ptr<LockHandle> HoldKeyWithLockRetry(Table& table, const std::vector<Value>& key, const LockRetry& retry = {});
+
 // Runs `attempt` until it no longer fails with a record lock, waiting between tries as above.
 void RunWithLockRetry(const std::function<void()>& attempt, const LockRetry& retry = {});
 

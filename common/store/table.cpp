@@ -748,6 +748,14 @@ void Table::insert()
     state_ = TableState::Insert;
 }
 
+std::unique_ptr<LockHandle> Table::holdKey(const std::vector<Value>& key)
+{
+    const std::uint64_t lk = lockKey(key);
+    auto lock = db_.tryLock(lk);
+    if (!lock) refuseLocked(lk);
+    return lock;
+}
+
 void Table::edit()
 {
     requireRecord();

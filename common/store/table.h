@@ -115,6 +115,10 @@ public:
     void insert();
     void append() { insert(); }
     void edit();
+    // Holds the lock of these key values whether or not a record has them, until the handle
+    // goes: a posting holds the number of the document it is about to write, so that two
+    // workstations never write the same one. A lock held elsewhere is the locked error.
+    std::unique_ptr<LockHandle> holdKey(const std::vector<Value>& key);
     void post();
     void cancel();
     void deleteRecord();

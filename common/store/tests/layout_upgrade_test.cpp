@@ -1,6 +1,7 @@
 // Books made by an earlier version of the suite: opened again, their tables gain the fields
 // declared since and, where the engine keeps widths, their wider text fields; rows already there
-// keep their values. Once upgraded, a directory is not upgraded again.
+// keep their values, and a field their other fields tell is filled in (a holdback entry is
+// flagged). Once upgraded, a directory is not upgraded again.
 
 #include "store/layout_upgrade.h"
 #include "store/tables/catalog.h"
@@ -35,6 +36,12 @@ TEST_P(LayoutUpgradeTest, an_earlier_ledger_gains_the_fields_declared_since_and_
         ledger.field("Car_amount") = Money::fromUnits(115);
         ledger.field("Car_user") = std::string("Admin");
         ledger.post();
+        ledger.insert();
+        ledger.field("Car_client") = std::string("ABC100");
+        ledger.field("Car_invoice") = std::string("A1");
+        ledger.field("Car_type") = std::string("6");
+        ledger.field("Car_amount") = Money::fromUnits(10);
+        ledger.post();
         books->connection().begin();
         books->connection().setLayoutVersion(0);  // as books made before versions were kept
         books->connection().commit();
@@ -44,10 +51,13 @@ TEST_P(LayoutUpgradeTest, an_earlier_ledger_gains_the_fields_declared_since_and_
     EXPECT_EQ(books.connection().layoutVersion(), kLayoutVersion);
     Table ledger(books, "car");
     ledger.open();
-    ASSERT_FALSE(ledger.isEmpty());
-    ledger.first();
-    EXPECT_EQ(ledger.field("Car_amount").asMoney(), Money::fromUnits(115)) << "the row already there is kept";
-    EXPECT_FALSE(ledger.field("Car_holdback").asBool());
+    int rows = 0;
+    for (ledger.first(); !ledger.eof(); ledger.next(), ++rows) {
+        const bool holdback = ledger.field("Car_type").asString() == "6";
+        EXPECT_EQ(ledger.field("Car_amount").asMoney(), Money::fromUnits(holdback ? 10 : 115)) << "the rows already there are kept";
+        EXPECT_EQ(ledger.field("Car_holdback").asBool(), holdback) << "earlier books told a holdback by its type alone";
+    }
+    EXPECT_EQ(rows, 2);
     ledger.insert();
     ledger.field("Car_client") = std::string("ABC100");
     ledger.field("Car_invoice") = std::string("A1");

@@ -4,38 +4,12 @@
 
 #include "books/client_record.h"
 #include "books/control_accounts.h"
+#include "books/text_cut.h"
 #include "store/error.h"
 
 namespace orvant::receipts {
 
 namespace {
-
-constexpr int kBankNameWidth = 40;  // Concil_nom
-
-bool hasAmount(const DistributionRow& row) { return row.account != 0 && !(row.debit.isZero() && row.credit.isZero()); }
-
-// The first characters of a text, whole UTF-8 characters only.
-std::string firstCharacters(const std::string& text, int count)
-{
-    std::size_t at = 0;
-    for (int kept = 0; at < text.size() && kept < count; ++kept)
-        do ++at;
-        while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80);
-    return text.substr(0, at);
-}
-
-// The totals of the journal lines the rows make: each row's debit, or its credit when it has no
-// debit.
-DistributionTotals journalTotals(const Distribution& rows)
-{
-    DistributionTotals totals;
-    for (const DistributionRow& row : rows.rows()) {
-        if (!hasAmount(row)) continue;
-        if (!row.debit.isZero()) totals.debit += row.debit;
-        else totals.credit += row.credit;
-    }
-    return totals;
-}
 
 int lineOf(const Distribution& rows, int account)
 {
@@ -78,7 +52,7 @@ public:
         int i = lineOf(rows_, account);
         if (i < 0) {
             if ((i = freeLine(rows_)) < 0) return false;
-            rows_.setAccount(i, account, firstCharacters(books_.accountDescription(account).value_or(std::string()), kRowDescriptionWidth));
+            rows_.setAccount(i, account, FirstCharacters(books_.accountDescription(account).value_or(std::string()), kRowDescriptionWidth));
         }
         const Money net = rows_.row(i).debit - rows_.row(i).credit + change;
         rows_.setDebit(i, Money());
@@ -153,13 +127,12 @@ Money ReceivableMovement(ReceiptBooks& books, const Distribution& rows, int curr
 
 ReceiptPosting::ReceiptPosting(ReceiptBooks& books)
     : books_(books), clients_(books.company(), "cli"), headers_(books.company(), "crorihdr"), details_(books.company(), "croridet"),
-      bankLines_(books.company(), "concil"), journal_(books.company()), ledger_(books.company(), Ledger::Receivables),
+      bankLines_(books.company()), journal_(books.company()), ledger_(books.company(), Ledger::Receivables),
       taxReport_(books.company(), "taxrep", false)
 {
     clients_.open();
     headers_.open();
     details_.open();
-    bankLines_.open();
 }
 
 std::vector<sidedialogs::TaxPerRateLine> ReceiptPosting::taxLinesToAsk(const ReceiptDocument& receipt) const
@@ -191,7 +164,7 @@ std::variant<PreparedReceipt, Refusal> ReceiptPosting::prepare(const ReceiptDocu
 std::optional<Refusal> ReceiptPosting::write(const PreparedReceipt& prepared, const PostingContext& context)
 {
     const ReceiptDocument& receipt = prepared.document;
-    if (!journalTotals(receipt.rows).balanced()) return Refusal{kOutOfBalance, ReceiptField::Totals};
+    if (!JournalTotals(receipt.rows).balanced()) return Refusal{kOutOfBalance, ReceiptField::Totals};
     std::optional<ClientFacts> client;
     if (receipt.fromClient()) {
         if (!clients_.findKey({receipt.client})) return Refusal{kNoSuchClient, ReceiptField::Client};
@@ -209,6 +182,9 @@ std::optional<Refusal> ReceiptPosting::write(const PreparedReceipt& prepared, co
         ~ReleaseClient() { if (clients.state() == store::TableState::Edit) clients.cancel(); }
     } release{clients_};
 
+    // A receipt from no client has no client to lock: its reference and date are held instead.
+    const auto receiptNumber =
+        client ? nullptr : store::HoldKeyWithLockRetry(headers_, {receipt.reference, receipt.date}, context.lockRetry);
     store::Transaction transaction(books_.company());
     if (!context.repeatAllowed && books_.receiptExists(client ? client->code : std::string(), receipt.reference, receipt.date))
         return Refusal{kAlreadyPosted, ReceiptField::Reference};
@@ -263,7 +239,7 @@ std::int64_t ReceiptPosting::writeLines(const PreparedReceipt& prepared, const P
 {
     const ReceiptDocument& receipt = prepared.document;
     const JournalKey key{context.period, prepared.journal, receipt.reference, receipt.date};
-    const DistributionTotals totals = journalTotals(receipt.rows);
+    const DistributionTotals totals = JournalTotals(receipt.rows);
     if (!totals.debit.isZero() || !totals.credit.isZero())
         journal_.addToHeader(key, {headerMemo(receipt, client), context.user}, totals.debit, totals.credit);
     headers_.insert();
@@ -281,19 +257,11 @@ std::int64_t ReceiptPosting::writeLines(const PreparedReceipt& prepared, const P
         headers_.field("Account" + n) = row.account;
         headers_.field("Debit" + n) = row.debit;
         headers_.field("Credit" + n) = row.credit;
-        if (!hasAmount(row)) continue;
+        if (!row.postsAmount()) continue;
         journal_.addLine(key, row.account, row.description, row.debit, row.credit);
         if (!books_.isBankAccount(row.account)) continue;
-        bankLines_.insert();
-        bankLines_.field("Concil_type") = 1;
-        bankLines_.field("Concil_account") = row.account;
-        bankLines_.field("Concil_reference") = receipt.reference;
-        bankLines_.field("Concil_fou_cli_emp") = client ? client->code : std::string();
-        bankLines_.field("Concil_nom") = firstCharacters(client ? client->name : receipt.memo, kBankNameWidth);
-        bankLines_.field("Concil_date") = receipt.date;
-        bankLines_.field("Concil_montant") = row.debit - row.credit;
-        bankLines_.field("Concil_tag") = false;
-        bankLines_.post();
+        bankLines_.add({kBankLineReceipt, row.account, receipt.reference, client ? client->code : std::string(),
+                        client ? client->name : receipt.memo, receipt.date, row.debit - row.credit});
     }
     headers_.post();
     return headers_.field("Seq").asInt();

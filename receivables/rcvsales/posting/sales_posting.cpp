@@ -131,6 +131,9 @@ std::optional<Refusal> SalesPosting::write(const PreparedDocument& prepared, con
     const Money owed = ClientOwes(document.rows, prepared.holdback.receivable, books_.receivables());
     if (client)
         if (auto refusal = CheckClientWithinBooks(clients_, document.type, owed)) return refusal;
+    // A cash sale has no client to lock: its number and date are held instead while it is written.
+    const auto cashSaleNumber =
+        document.directCash ? store::HoldKeyWithLockRetry(documents_, {document.invoice, document.date}, context.lockRetry) : nullptr;
     store::Transaction transaction(books_.company());
     if (client)
         if (auto refusal = CheckInvoiceNumber(books_, client->code, document.type, document.invoice)) return refusal;
