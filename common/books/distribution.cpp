@@ -50,4 +50,15 @@ DistributionTotals Distribution::recomputed() const
     return t;
 }
 
+DistributionTotals JournalTotals(const Distribution& rows)
+{
+    DistributionTotals totals;
+    for (const DistributionRow& row : rows.rows()) {
+        if (!row.postsAmount()) continue;
+        if (!row.debit.isZero()) totals.debit += row.debit;
+        else totals.credit += row.credit;
+    }
+    return totals;
+}
+
 }  // namespace orvant

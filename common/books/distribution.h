@@ -18,6 +18,8 @@ struct DistributionRow {
     Money debit, credit;
 
     bool isEmpty() const { return account == 0 && debit.isZero() && credit.isZero(); }
+    // A row the journal gets a line for: an account and an amount.
+    bool postsAmount() const { return account != 0 && !(debit.isZero() && credit.isZero()); }
 };
 
 struct DistributionTotals {
@@ -53,5 +55,9 @@ private:
     std::vector<DistributionRow> rows_;
     DistributionTotals totals_;
 };
+
+// The totals of the journal lines the rows make: each posting row's debit, or its credit when
+// it has no debit.
+DistributionTotals JournalTotals(const Distribution& rows);
 
 }  // namespace orvant

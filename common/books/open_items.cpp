@@ -88,6 +88,12 @@ Money OpenItemReader::openAmount(const std::string& party, const std::string& in
     return amount;
 }
 
+bool PaymentFits(const OpenItem& item)
+{
+    if (!item.holdback || item.payment.isZero()) return true;
+    return !item.payment.isNegative() && item.payment <= item.amount;
+}
+
 Money AppliedTotal(const std::vector<OpenItem>& items)
 {
     Money total;

@@ -49,6 +49,10 @@ private:
     store::Query entries_, open_;
 };
 
+// A payment on a holdback item lies above 0 and at most at what the item owes; a payment on an
+// invoice may be anything, a negative one applying a credit to the invoice.
+bool PaymentFits(const OpenItem& item);
+
 // The sum of the payments typed.
 Money AppliedTotal(const std::vector<OpenItem>& items);
 

@@ -67,9 +67,8 @@ bool anythingToPost(const ReceiptDocument& receipt)
 
 std::optional<Refusal> CheckPayment(const OpenItem& item, int index)
 {
-    if (!item.holdback || item.payment.isZero()) return std::nullopt;
-    if (item.payment.isNegative() || item.payment > item.amount) return Refusal{kHoldbackPaymentRefused, ReceiptField::OpenItem, index};
-    return std::nullopt;
+    if (PaymentFits(item)) return std::nullopt;
+    return Refusal{kHoldbackPaymentRefused, ReceiptField::OpenItem, index};
 }
 
 std::optional<Refusal> CheckReceipt(ReceiptBooks& books, const ReceiptDocument& receipt, const std::function<bool()>& wantsMemo)

@@ -17,6 +17,7 @@
 #include <variant>
 #include <vector>
 
+#include "books/bank_line_writer.h"
 #include "books/journal_writer.h"
 #include "books/ledger_writer.h"
 #include "books/tax_report_writer.h"
@@ -84,7 +85,8 @@ private:
                             std::int64_t headerSeq, Money owed);
 
     ReceiptBooks& books_;
-    store::Table clients_, headers_, details_, bankLines_;
+    store::Table clients_, headers_, details_;
+    BankLineWriter bankLines_;
     JournalWriter journal_;
     LedgerWriter ledger_;
     TaxReportWriter taxReport_;
