@@ -1,5 +1,7 @@
 #include "sales_limits.h"
 
+#include "books/books_limits.h"
+
 namespace orvant::sales {
 
 namespace {
@@ -10,12 +12,7 @@ const Refusal kPastTheLimit{kBeyondBooksLimit, SalesField::Totals};
 
 std::optional<Refusal> CheckRowsWithinBooks(const Distribution& rows)
 {
-    std::optional<Money> debits = Money(), credits = Money();
-    for (const DistributionRow& row : rows.rows()) {
-        if (debits) debits = CheckedAdd(*debits, row.debit);
-        if (credits) credits = CheckedAdd(*credits, row.credit);
-    }
-    if (!debits || !credits) return kPastTheLimit;
+    if (!RowsWithinBooks(rows)) return kPastTheLimit;
     return std::nullopt;
 }
 
@@ -29,9 +26,8 @@ Money ClientOwes(const Distribution& rows, Money heldBack, const ControlAccountT
 
 std::optional<Refusal> CheckClientWithinBooks(store::Table& clients, SalesType type, Money owed)
 {
-    const auto fits = [&](const char* field) { return CheckedAdd(clients.field(field).asMoney(), owed).has_value(); };
-    if (!fits("Cli_current_bal")) return kPastTheLimit;
-    if (type == SalesType::Sale && (!fits("Cli_sales_mth") || !fits("Cli_sales_ytd"))) return kPastTheLimit;
+    if (!FieldsWithinBooks(clients, {"Cli_current_bal"}, owed)) return kPastTheLimit;
+    if (type == SalesType::Sale && !FieldsWithinBooks(clients, {"Cli_sales_mth", "Cli_sales_ytd"}, owed)) return kPastTheLimit;
     return std::nullopt;
 }
 

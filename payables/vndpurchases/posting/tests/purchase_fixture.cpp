@@ -1,0 +1,99 @@
+#include "purchase_fixture.h"
+
+#include "company/books_check.h"
+#include "store/query.h"
+
+namespace orvant::purchases::testing {
+
+Money Amount(const char* text) { return *Money::parse(text); }
+
+PurchaseBooks& PurchaseTest::books(bool jobCosting)
+{
+    posting_.reset();
+    purchaseBooks_ = std::make_unique<PurchaseBooks>(*books_, jobCosting);
+    return *purchaseBooks_;
+}
+
+PurchasePosting& PurchaseTest::posting()
+{
+    if (!purchaseBooks_) books();
+    if (!posting_) posting_ = std::make_unique<PurchasePosting>(*purchaseBooks_);
+    return *posting_;
+}
+
+PurchaseDocument PurchaseTest::document(const std::string& supplier, PurchaseType type, const std::string& invoice,
+                                        const std::string& reference)
+{
+    PurchaseDocument document;
+    document.supplier = supplier;
+    document.type = type;
+    document.invoice = invoice;
+    document.reference = reference;
+    document.date = *Date::fromYmd(2026, 3, 10);
+    document.dueDate = *Date::fromYmd(2026, 4, 9);
+    return document;
+}
+
+void PurchaseTest::addRow(PurchaseDocument& document, int row, int account, const char* debit, const char* credit)
+{
+    document.rows.setAccount(row, account, "row " + std::to_string(row + 1));
+    if (debit) document.rows.setDebit(row, Amount(debit));
+    if (credit) document.rows.setCredit(row, Amount(credit));
+}
+
+PurchaseDocument PurchaseTest::simple(const std::string& supplier, PurchaseType type, const std::string& invoice, const char* amount,
+                                      const std::string& reference)
+{
+    PurchaseDocument d = document(supplier, type, invoice, reference);
+    const bool lowers = type == PurchaseType::Credit;
+    addRow(d, 0, kPayable, lowers ? amount : nullptr, lowers ? nullptr : amount);
+    addRow(d, 1, kOfficeSupplies, lowers ? nullptr : amount, lowers ? amount : nullptr);
+    return d;
+}
+
+std::optional<Refusal> PurchaseTest::post(const PurchaseDocument& document, PostingAnswers answers)
+{
+    PurchasePosting& purchases = posting();
+    if (auto refusal = CheckDocument(*purchaseBooks_, document)) return refusal;
+    auto prepared = purchases.prepare(document, std::move(answers));
+    if (auto* refusal = std::get_if<Refusal>(&prepared)) return *refusal;
+    return purchases.write(std::get<PreparedPurchase>(prepared), context);
+}
+
+store::Value PurchaseTest::scalar(const std::string& sql, std::vector<store::Value> binds)
+{
+    store::Query query(*books_, sql);
+    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
+    query.open();
+    return query.eof() ? store::Value() : query.value(0);
+}
+
+Money PurchaseTest::money(const std::string& sql, std::vector<store::Value> binds)
+{
+    store::Query query(*books_, sql);
+    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
+    query.open();
+    return query.eof() || query.field(0).isNull() ? Money() : query.field(0).asMoney();
+}
+
+void PurchaseTest::execute(const std::string& sql, std::vector<store::Value> binds)
+{
+    store::Query query(*books_, sql);
+    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
+    query.execute();
+}
+
+Money PurchaseTest::balance(const char* supplier) { return money("SELECT sup_current_bal FROM sup WHERE sup_code = ?", {supplier}); }
+
+Money PurchaseTest::ledgerSum(const char* supplier)
+{
+    return money("SELECT COALESCE(SUM(cap_amount), 0) FROM cap WHERE cap_supplier = ?", {supplier});
+}
+
+void PurchaseTest::expectBooksClean()
+{
+    const company::BooksReport report = company::CheckBooks(*books_);
+    EXPECT_TRUE(report.clean()) << ::testing::PrintToString(report.problems);
+}
+
+}  // namespace orvant::purchases::testing
