@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "books/text_cut.h"
 #include "money/currency_format.h"
 #include "sidedialogs/period_number.h"
 #include "store/error.h"
@@ -11,8 +12,6 @@ namespace orvant::disbursements {
 namespace {
 
 std::string trimmed(const std::string& text) { return QString::fromStdString(text).trimmed().toStdString(); }
-
-std::string firstCharacters(const std::string& text, int width) { return QString::fromStdString(text).left(width).toStdString(); }
 
 }  // namespace
 
@@ -55,7 +54,7 @@ sidedialogs::OpenItemShown DisbursementsScreen::itemShown(int item) const
 {
     const OpenItem& open = document_.items.at(static_cast<std::size_t>(item));
     // A holdback is listed apart from its invoice, under the holdback word.
-    const std::string invoice = open.holdback ? firstCharacters(trimmed(text(kHoldbackPrefix)) + " " + open.invoice, kShownInvoiceWidth)
+    const std::string invoice = open.holdback ? FirstCharacters(trimmed(text(kHoldbackPrefix)) + " " + open.invoice, kShownInvoiceWidth)
                                               : open.invoice;
     return {invoice, open.date, open.dueDate, open.amount, open.payment};
 }
@@ -146,7 +145,7 @@ void DisbursementsScreen::leaveReference(const std::string& text) { document_.re
 // The memo is kept as wide as the supplier's ledger keeps it.
 void DisbursementsScreen::setMemo(const std::string& text)
 {
-    document_.memo = firstCharacters(text, kMemoWidth);
+    document_.memo = FirstCharacters(text, kMemoWidth);
     host_.refresh();
 }
 
@@ -196,7 +195,7 @@ void DisbursementsScreen::leaveAccount(int row, const std::string& typed, bool t
         return host_.refresh();
     }
     const std::optional<std::string> description = books_.accountDescription(account);
-    document_.rows.setAccount(row, description ? account : 0, firstCharacters(description.value_or(std::string()), kRowDescriptionWidth));
+    document_.rows.setAccount(row, description ? account : 0, FirstCharacters(description.value_or(std::string()), kRowDescriptionWidth));
     document_.rows.setDebit(row, kept.debit);
     document_.rows.setCredit(row, kept.credit);
     host_.refresh();
@@ -212,7 +211,7 @@ void DisbursementsScreen::pickAccount(int row)
 
 void DisbursementsScreen::setDescription(int row, const std::string& text)
 {
-    if (row >= 0 && row < lineCount_) document_.rows.setDescription(row, firstCharacters(text, kRowDescriptionWidth));
+    if (row >= 0 && row < lineCount_) document_.rows.setDescription(row, FirstCharacters(text, kRowDescriptionWidth));
 }
 
 void DisbursementsScreen::setDebit(int row, std::optional<Money> amount)

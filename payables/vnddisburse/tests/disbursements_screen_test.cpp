@@ -87,6 +87,7 @@ TEST_P(DisbursementsScreenTest, ASupplierIsAcceptedWithItsOpenItemsAndItsOwnBank
     purchase("BUR100", "A1", "100.00");
     purchase("BUR100", "A1", "-30.00");
     purchase("BUR100", "B7", "200.00", "20.00");
+    purchase("BUR100", "C123456789", "50.00", "5.00");
     EXPECT_FALSE(screen().entryEnabled());
     EXPECT_EQ(host.lastFocus(), DisbursementField::Supplier);
 
@@ -103,6 +104,7 @@ TEST_P(DisbursementsScreenTest, ASupplierIsAcceptedWithItsOpenItemsAndItsOwnBank
     EXPECT_EQ(screen().itemShown(item("A1")).amount, Amount("70.00")) << "the invoice nets with its credit note";
     EXPECT_EQ(screen().itemShown(item("B7")).amount, Amount("180.00"));
     EXPECT_EQ(screen().itemShown(item("M14 B7")).amount, Amount("20.00")) << "the holdback is a row of its own";
+    EXPECT_EQ(screen().itemShown(item("M14 C12345678")).amount, Amount("5.00")) << "the word and invoice kept to 13 characters";
     EXPECT_EQ(screen().line(0).account, kBank) << "the supplier's own bank account first";
     EXPECT_EQ(screen().line(1).account, kPayable);
 }
