@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "money/currency_format.h"
@@ -48,6 +49,15 @@ DistributionBox::DistributionBox(QWidget* parent, int rows, int descriptionWidth
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(grid);
     if (scrolls) {
+        // The headings stand outside the scrolled rows: fixed widths keep their columns in line.
+        const int digit = fontMetrics().horizontalAdvance(QLatin1Char('9'));
+        const int widths[] = {digit * 10 + 12, 0, digit * 16 + 12, digit * 16 + 12};
+        for (int c = 0; c < 4; ++c) {
+            if (widths[c] == 0) continue;
+            grid->itemAtPosition(0, c)->widget()->setFixedWidth(widths[c]);
+            for (const Row& row : rows_) (c == 0 ? row.account : c == 2 ? row.debit : row.credit)->setFixedWidth(widths[c]);
+        }
+        grid->setColumnMinimumWidth(4, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
         scroll_ = new QScrollArea(this);
         scroll_->setObjectName("DistributionScroll");
         scroll_->setWidgetResizable(true);
@@ -66,19 +76,33 @@ DistributionBox::DistributionBox(QWidget* parent, int rows, int descriptionWidth
     search_->setToolTip("List of accounts");
     search_->setAutoDefault(false);
     search_->setFocusPolicy(Qt::NoFocus);
-    headingGrid->addWidget(search_, 0, 4);
-    auto* totals = new QGridLayout;
-    totals->addWidget(BuddyLabel(this, "TotalLabel", "Total"), 0, 1, Qt::AlignRight);
+    QLabel* total = BuddyLabel(this, "TotalLabel", "Total");
     totalDebit_ = NamedEdit(this, "TotalDBEdit");
     totalCredit_ = NamedEdit(this, "TotalCDEdit");
-    for (QLineEdit* total : {totalDebit_, totalCredit_}) {
-        total->setReadOnly(true);
-        total->setFocusPolicy(Qt::NoFocus);
-        total->setAlignment(Qt::AlignRight);
+    for (QLineEdit* box : {totalDebit_, totalCredit_}) {
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setAlignment(Qt::AlignRight);
     }
+    // Rows shown whole take the button beside their headings and the totals under their
+    // columns. Scrolled rows would be pushed off their headings by the button: it goes beside
+    // the totals, which keep the columns' widths.
+    if (!scrolls) {
+        headingGrid->addWidget(search_, 0, 4);
+        lineGrid->addWidget(total, rows + 1, 1, Qt::AlignRight);
+        lineGrid->addWidget(totalDebit_, rows + 1, 2);
+        lineGrid->addWidget(totalCredit_, rows + 1, 3);
+        return;
+    }
+    auto* totals = new QGridLayout;
+    totals->addWidget(search_, 0, 0, Qt::AlignLeft);
+    totals->addWidget(total, 0, 1, Qt::AlignRight);
     totals->addWidget(totalDebit_, 0, 2);
     totals->addWidget(totalCredit_, 0, 3);
+    totalDebit_->setFixedWidth(rows_.front().debit->width());
+    totalCredit_->setFixedWidth(rows_.front().credit->width());
     totals->setColumnStretch(1, 1);
+    totals->setColumnMinimumWidth(4, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     layout->addLayout(totals);
 }
 
