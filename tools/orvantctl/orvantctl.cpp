@@ -13,9 +13,11 @@
 #include "company/users.h"
 #include "options/enabled_options.h"
 #include "options/rights.h"
+#include "demo_purchases.h"
 #include "demo_receipts.h"
 #include "demo_sales.h"
 #include "password_input.h"
+#include "post_purchases.h"
 #include "post_receipts.h"
 #include "post_sales.h"
 #include "settings/paths.h"
@@ -139,8 +141,10 @@ int run(const Request& request, std::ostream& out)
         company::MakeDemoCompany(installation, request.company);
         const int posted = PostDemoQuarter(installation, request.company, Date::today());
         const int receipts = PostDemoReceipts(installation, request.company);
+        const int purchases = PostDemoPurchases(installation, request.company);
         out << "Company " << request.company << " is a demo company in " << installation.companyDir(request.company) << ", with "
-            << posted << " sales documents and " << receipts << " cash receipts posted over its last quarter.\n";
+            << posted << " sales documents and " << receipts << " cash receipts and " << purchases
+            << " purchase documents posted over its last quarter.\n";
         return kDone;
     }
     case Command::Check: return check(installation, request.company, out);
@@ -152,6 +156,7 @@ int run(const Request& request, std::ostream& out)
         return kDone;
     case Command::PostSales: return PostSales(installation, registry, request, out);
     case Command::PostReceipts: return PostReceipts(installation, registry, request, out);
+    case Command::PostPurchases: return PostPurchases(installation, registry, request, out);
     }
     out << kUsage;
     return kDone;
