@@ -295,17 +295,44 @@ TEST_P(PurchasesScreenTest, AcceptRefusesWhatThePostingMayNotWriteAndWritesNothi
     EXPECT_EQ(session.ledgerCode, "N");
 }
 
+TEST_P(PurchasesScreenTest, CancellingTheTaxesPerRateWritesNothingAndKeepsTheDocument)
+{
+    execute("UPDATE ctrl SET ctrl_taxsystem = 1");
+    typePurchase("T-1", "105");
+    screen().leaveDebit(1, Amount("100"));
+    screen().leaveAccount(2, std::to_string(kFederalTax));
+    screen().leaveDebit(2, Amount("5"));
+    host.messages.clear();
+    EXPECT_FALSE(screen().accept());
+    EXPECT_EQ(host.lastMessage(), -1) << "given up silently";
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM tjlh").asInt(), 0);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM cap").asInt(), 0);
+    EXPECT_EQ(screen().document().invoice, "T-1");
+    EXPECT_EQ(session.ledgerCode, "N");
+}
+
 TEST_P(PurchasesScreenTest, AHoldbackIsOfferedWhatTheSupplierIsOwedAndSplitsTheLedgerEntry)
 {
+    struct Case { const char* invoice; double percent; std::optional<Money> amount; int message; Money open, held; };
+    const Case cases[] = {
+        {"H-1", 12.5, std::nullopt, -1, Amount("87.59"), Amount("12.51")},
+        {"H-2", 0, Amount("100.11"), kHoldbackTooMuch, Money(), Money()},  // more than the supplier is owed
+        {"H-3", 0, std::nullopt, -1, Amount("100.10"), Money()},           // nothing held back
+    };
     screen(true);
-    host.holdbackAnswer.percent = 12.5;
-    host.holdbackAnswer.dueDate = Ymd(2026, 9, 1);
-    typePurchase("H-1", "100.10");
-    EXPECT_TRUE(screen().accept());
-    EXPECT_EQ(host.holdbackBase, Amount("100.10"));
-    EXPECT_EQ(money("SELECT cap_amount FROM cap WHERE cap_invoice = 'H-1' AND cap_type = '1'"), Amount("87.59"));
-    EXPECT_EQ(money("SELECT cap_amount FROM cap WHERE cap_invoice = 'H-1' AND cap_type = '6'"), Amount("12.51"));
-    EXPECT_EQ(money("SELECT sup_current_bal FROM sup WHERE sup_code = 'MAP300'"), Amount("100.10"));
+    for (const Case& c : cases) {
+        host.holdbackAnswer = HoldbackAnswer{c.percent, Ymd(2026, 9, 1), {}, c.amount};
+        host.messages.clear();
+        typePurchase(c.invoice, "100.10");
+        EXPECT_EQ(screen().accept(), c.message < 0) << c.invoice;
+        EXPECT_EQ(host.lastMessage(), c.message) << c.invoice;
+        EXPECT_EQ(host.holdbackBase, Amount("100.10"));
+        const std::string entry = std::string("SELECT cap_amount FROM cap WHERE cap_invoice = '") + c.invoice + "' AND cap_type = ";
+        EXPECT_EQ(money(entry + "'1'"), c.open) << c.invoice;
+        EXPECT_EQ(money(entry + "'6'"), c.held) << c.invoice;
+        screen().cancel();
+    }
+    EXPECT_EQ(money("SELECT sup_current_bal FROM sup WHERE sup_code = 'MAP300'"), Amount("200.20"));
 }
 
 TEST_P(PurchasesScreenTest, ANewPeriodShowsInTheCaption)
