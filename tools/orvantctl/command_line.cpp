@@ -47,6 +47,11 @@ const char* const kUsage =
     "  post purchases FILE [--company N] [--period N] [--user CODE] [--language 1|2] [--allow-repeats]\n"
     "                           post the purchase documents of FILE the same way, through the\n"
     "                           purchases screen's checks\n"
+    "  post disbursements FILE [--company N] [--period N] [--user CODE] [--language 1|2] [--allow-repeats]\n"
+    "                           post the cash disbursements of FILE the same way, through the\n"
+    "                           disbursements screen's checks; a disbursement of a supplier,\n"
+    "                           reference and date already in the books is refused unless\n"
+    "                           --allow-repeats\n"
     "  aging [OPTIONS] --pdf FILE | --csv FILE\n"
     "                           the aging of the clients' accounts as the aging screen prints\n"
     "                           it; orvantctl aging --help lists its options\n"
@@ -74,6 +79,7 @@ constexpr CommandName kCommands[] = {
     {"user add", Command::UserAdd, 3, 3, false},  {"user list", Command::UserList, 0, 0, false},
     {"user remove", Command::UserRemove, 1, 1, false}, {"post sales", Command::PostSales, 1, 1, false},
     {"post receipts", Command::PostReceipts, 1, 1, false},
+    {"post disbursements", Command::PostDisbursements, 1, 1, false},
     {"post purchases", Command::PostPurchases, 1, 1, false},
 };
 
@@ -207,7 +213,8 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments)
                       " argument(s).");
     const bool userOptions = options.language || options.company || options.rights;
     const bool postOptions = options.period || options.user || options.allowRepeats;
-    const bool posts = found->command == Command::PostSales || found->command == Command::PostReceipts || found->command == Command::PostPurchases;
+    const bool posts = found->command == Command::PostSales || found->command == Command::PostReceipts ||
+                       found->command == Command::PostDisbursements || found->command == Command::PostPurchases;
     if (posts) {
         if (options.rights) return refuse("--rights goes with user add.");
     } else if (postOptions) {

@@ -8,7 +8,7 @@
 
 namespace orvant::ctl {
 
-enum class Command { Help, Init, CreateCompany, Demo, Check, UserAdd, UserList, UserRemove, PostSales, PostReceipts, PostPurchases };
+enum class Command { Help, Init, CreateCompany, Demo, Check, UserAdd, UserList, UserRemove, PostSales, PostReceipts, PostDisbursements, PostPurchases };
 
 struct Request {
     Command command = Command::Help;
@@ -19,7 +19,7 @@ struct Request {
     std::string userCode, userName, password;
     int language = 1;
     std::string rights = "all";  // "all", "none", or option codes separated by commas
-    // post sales|receipts|purchases FILE [--company N] [--period N] [--user CODE] [--language 1|2] [--allow-repeats]
+    // post sales|receipts|disbursements|purchases FILE [--company N] [--period N] [--user CODE] [--language 1|2] [--allow-repeats]
     std::string file;                 // "-": the standard input
     std::optional<int> period;        // default: the current receivables period
     std::optional<std::string> postingUser;  // a user's code; their name is written on the entries

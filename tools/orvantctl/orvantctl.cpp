@@ -17,6 +17,7 @@
 #include "demo_receipts.h"
 #include "demo_sales.h"
 #include "password_input.h"
+#include "post_disbursements.h"
 #include "post_purchases.h"
 #include "post_receipts.h"
 #include "post_sales.h"
@@ -156,6 +157,7 @@ int run(const Request& request, std::ostream& out)
         return kDone;
     case Command::PostSales: return PostSales(installation, registry, request, out);
     case Command::PostReceipts: return PostReceipts(installation, registry, request, out);
+    case Command::PostDisbursements: return PostDisbursements(installation, registry, request, out);
     case Command::PostPurchases: return PostPurchases(installation, registry, request, out);
     }
     out << kUsage;

@@ -35,6 +35,10 @@ enum DisbursementMessage {
     kAlreadyInBooks = 27,
     // A payment on an invoice the supplier's ledger does not hold.
     kNoSuchItem = 28,
+    // The import names one invoice twice in a disbursement.
+    kPaidTwice = 29,
+    // The import gives a net amount for a tax rate the disbursement has no row of.
+    kNoSuchTaxRow = 30,
 };
 
 }  // namespace orvant::disbursements

@@ -16,6 +16,7 @@
 #include <variant>
 #include <vector>
 
+#include "books/bank_line_writer.h"
 #include "books/journal_writer.h"
 #include "books/ledger_writer.h"
 #include "books/tax_report_writer.h"
@@ -80,7 +81,8 @@ private:
                               std::int64_t headerSeq, Money moved);
 
     DisbursementBooks& books_;
-    store::Table suppliers_, headers_, details_, bankLines_;
+    store::Table suppliers_, headers_, details_;
+    BankLineWriter bankLines_;
     JournalWriter journal_;
     LedgerWriter ledger_;
     TaxReportWriter taxReport_;

@@ -1,0 +1,149 @@
+// Workstations posting cash disbursements into one company at once, and a workstation killed
+// while posting: every disbursement is in the books whole or not at all, no invoice is paid
+// twice, and the books check clean. Each workstation is an orvantctl process posting a file of
+// disbursements.
+
+#include <gmock/gmock.h>
+#include <signal.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <thread>
+
+#include "company/users.h"
+#include "disbursement_fixture.h"
+#include "settings/registry.h"
+#include "store/table.h"
+#include "testing/processes.h"
+
+namespace orvant::disbursements::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+const char* const kSuppliers[] = {"BUR100", "HYD200", "MAP300", "TEL400"};
+
+class DisbursementProcesses : public DisbursementTest {
+protected:
+    void SetUp() override
+    {
+        DisbursementTest::SetUp();
+        if (HasFatalFailure() || IsSkipped()) return;
+        work_ = root_->path() + "-work";
+        fs::create_directories(work_);
+        registry_ = work_ + "/registry.ini";
+        Registry(QString::fromStdString(registry_)).setValue(kProductSection, u"store", QString::fromStdString(root_->config().postgres));
+        for (const char* code : {"W0", "W1", "KILLED", "AFTER"})
+            company::AddUser(installation_, {code, std::string("Clerk ") + code, 1, 1, 0, {}, {}}, std::string("pw") + code);
+    }
+
+    void TearDown() override
+    {
+        if (!work_.empty()) fs::remove_all(work_);
+        DisbursementTest::TearDown();
+    }
+
+    // Writes the records into a file of the workstation's and starts orvantctl posting it.
+    pid_t startPosting(const std::string& name, const std::string& records, const std::string& user)
+    {
+        const std::string file = fileOf(name);
+        std::ofstream(file) << records;
+        const pid_t pid = orvant::testing::StartProgram(
+            ORVANT_CTL, {"--data-root", root_->path(), "post", "disbursements", file, "--user", user},
+            {"ORVANT_REGISTRY=" + registry_, "ORVANT_LANGUAGES=" ORVANT_SOURCE_LANGUAGES, "HOME=" + work_, "QT_QPA_PLATFORM=offscreen"},
+            file + ".out");
+        EXPECT_GT(pid, 0) << "cannot start " << ORVANT_CTL;
+        return pid;
+    }
+
+    std::string fileOf(const std::string& name) const { return work_ + "/" + name + ".jsonl"; }
+    std::string output(const std::string& name) const { return orvant::testing::FileContents(fileOf(name) + ".out"); }
+    static int exitStatus(pid_t pid) { return orvant::testing::ExitStatus(pid); }
+
+    // A disbursement paying one invoice, its distribution the screen's: the payable debited,
+    // the bank credited.
+    static std::string payment(const std::string& supplier, const std::string& reference, const std::string& invoice, Money amount)
+    {
+        return R"({"supplier": ")" + supplier + R"(", "reference": ")" + reference + R"(", "date": "2026-03-20", "payments": [{"invoice": ")" +
+               invoice + R"(", "amount": ")" + amount.toString(2) + R"("}]})" + "\n";
+    }
+
+    // Every disbursement posted is whole: one history, one bank line, one payment entry and two
+    // journal lines each.
+    void expectWholeDisbursements(std::int64_t disbursements)
+    {
+        EXPECT_EQ(count("SELECT COUNT(*) FROM concil"), disbursements);
+        EXPECT_EQ(count("SELECT COUNT(*) FROM cdoridet"), disbursements);
+        EXPECT_EQ(count("SELECT COUNT(*) FROM cap WHERE cap_type = '2'"), disbursements);
+        EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_journal = 4"), 2 * disbursements);
+        expectBooksClean();
+    }
+
+    std::string work_, registry_;
+};
+
+// The supplier held on another workstation while two workstations read the same invoice and
+// wait for it: once it is given back, one pays the invoice, the other is refused it.
+TEST_P(DisbursementProcesses, TwoWorkstationsPayingTheSameInvoicePayItOnce)
+{
+    purchase("BUR100", "A1", "600.00");
+    store::Table held(*books_, "sup");
+    held.open();
+    ASSERT_TRUE(held.findKey({std::string("BUR100")}));
+    held.edit();
+    const pid_t first = startPosting("p0", payment("BUR100", "CHQ1", "A1", Amount("600.00")), "W0");
+    const pid_t second = startPosting("p1", payment("BUR100", "CHQ2", "A1", Amount("600.00")), "W1");
+    // Each tells whom it waits for before it gets the supplier.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while ((output("p0").empty() || output("p1").empty()) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_THAT(output("p0") + output("p1"), HasSubstr(".jsonl:1: "));
+    held.cancel();
+
+    const int statuses = exitStatus(first) + exitStatus(second);
+    EXPECT_EQ(statuses, 2) << "one posted (0), one refused (2)\n" << output("p0") << output("p1");
+    EXPECT_THAT(output("p0") + output("p1"), HasSubstr(":1: payment (A1): "));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM cdorihdr"), 1);
+    EXPECT_EQ(money("SELECT SUM(cap_amount) FROM cap WHERE cap_invoice = 'A1'"), Money());
+    EXPECT_EQ(balance("BUR100"), Money());
+    expectWholeDisbursements(1);
+}
+
+// A workstation killed at a random moment of its posting, again and again: the disbursements it
+// had committed are whole, the one it was writing is not there at all, and the next posts fine.
+TEST_P(DisbursementProcesses, AWorkstationKilledWhilePostingLeavesWholeDisbursementsOnly)
+{
+    constexpr int kInvoices = 20, kRounds = 6, kDisbursements = 300;
+    for (int i = 0; i < kInvoices; ++i) purchase(kSuppliers[i % 4], "K" + std::to_string(i), "100000.00");
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<int> delay(40, 400);
+    for (int round = 0; round < kRounds; ++round) {
+        std::string records;
+        for (int k = 0; k < kDisbursements; ++k)
+            records += payment(kSuppliers[k % 4], "R" + std::to_string(round) + "-" + std::to_string(k), "K" + std::to_string(k % kInvoices),
+                               Money::fromCents(100 + k));
+        const pid_t pid = startPosting("kill" + std::to_string(round), records, "KILLED");
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay(random)));
+        kill(pid, SIGKILL);
+        exitStatus(pid);
+
+        SCOPED_TRACE("round " + std::to_string(round));
+        expectWholeDisbursements(count("SELECT COUNT(*) FROM cdorihdr"));
+        if (HasFailure()) break;
+    }
+    const std::int64_t posted = count("SELECT COUNT(*) FROM cdorihdr");
+    EXPECT_GT(posted, 0);
+    EXPECT_LT(posted, kRounds * kDisbursements);
+
+    const pid_t after = startPosting("after", payment("BUR100", "AFTER", "K0", Amount("1.00")), "AFTER");
+    EXPECT_EQ(exitStatus(after), 0) << output("after");
+    expectWholeDisbursements(posted + 1);
+}
+
+ORVANT_BOOKS_ON_EVERY_ENGINE(DisbursementProcesses);
+
+}  // namespace
+}  // namespace orvant::disbursements::testing
