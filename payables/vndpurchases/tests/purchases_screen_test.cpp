@@ -295,6 +295,27 @@ TEST_P(PurchasesScreenTest, AcceptRefusesWhatThePostingMayNotWriteAndWritesNothi
     EXPECT_EQ(session.ledgerCode, "N");
 }
 
+TEST_P(PurchasesScreenTest, ADirectCashPurchaseWithoutMemoAsksForOneAndPostsWithoutSupplierOnNo)
+{
+    screen().setDirectCash(true);
+    screen().leaveInvoice("cash-1", false);
+    screen().leaveAccount(0, "0");
+    screen().leaveDebit(1, Amount("25"));
+    screen().leaveAccount(2, std::to_string(kBank));
+    screen().leaveCredit(2, Amount("25"));
+    host.answers = {ui::Answer::Yes};
+    EXPECT_FALSE(screen().accept());
+    EXPECT_EQ(host.lastMessage(), kAskForComment);
+    EXPECT_EQ(host.lastFocus(), PurchaseField::Comment);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM apori").asInt(), 0);
+
+    host.answers = {ui::Answer::No};
+    EXPECT_TRUE(screen().accept());
+    EXPECT_EQ(scalar("SELECT supplier FROM apori WHERE reference = 'CASH-1'").asString(), "");
+    EXPECT_EQ(scalar("SELECT tjlh_journal FROM tjlh WHERE tjlh_reference = 'CASH-1'").asInt(), 3);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM cap").asInt(), 0);
+}
+
 TEST_P(PurchasesScreenTest, CancellingTheTaxesPerRateWritesNothingAndKeepsTheDocument)
 {
     execute("UPDATE ctrl SET ctrl_taxsystem = 1");
