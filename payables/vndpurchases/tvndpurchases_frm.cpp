@@ -13,8 +13,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTextDocument>
-#include <QTimer>
-#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -28,6 +26,7 @@
 #include "session/module_frame.h"
 #include "settings/regional.h"
 #include "entryscreens/distribution_box.h"
+#include "entryscreens/entry_buttons.h"
 #include "entryscreens/entry_fields.h"
 #include "sidedialogs/holdback_dialog.h"
 #include "sidedialogs/period_dialog.h"
@@ -43,7 +42,6 @@ namespace {
 
 constexpr int kHelpContext = 304;
 constexpr int kRowsShownAtOnce = 9;  // the others scroll into view
-constexpr int kLeavingSkipsChecks = 13;  // the tag of the buttons whose focus skips a field's exit checks
 constexpr const char* kDateMask = "!99/99/9999;1; ";
 
 QString qt(const std::string& s) { return QString::fromStdString(s); }
@@ -56,6 +54,7 @@ Widget* named(Widget* widget, const char* name)
 }
 
 using entryscreens::AmountIn;
+using entryscreens::kLeavingSkipsChecks;
 using entryscreens::BuddyLabel;
 using entryscreens::NamedEdit;
 
@@ -162,39 +161,9 @@ QWidget* Tvndpurchases_frm::buildDistribution()
 
 QWidget* Tvndpurchases_frm::buildButtons()
 {
-    auto* bar = new QWidget(this);
-    auto* buttons = new QHBoxLayout(bar);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    const auto tool = [&](const char* name, const char* caption, void (Tvndpurchases_frm::*action)()) {
-        auto* b = named(new QToolButton(bar), name);
-        b->setText(QString::fromUtf8(caption));
-        b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QToolButton::clicked, this, ui::Guarded([this, action] { (this->*action)(); }));
-        buttons->addWidget(b);
-    };
-    tool("PeriodBtn", "Change period", &Tvndpurchases_frm::changePeriod);
-    tool("EmailBtn", "E-Mail to", &Tvndpurchases_frm::emailSupplier);
-    tool("QuickLinkBtn", "Quick Link", &Tvndpurchases_frm::openQuickLink);
-    tool("PrintBtn", "Print screen", &Tvndpurchases_frm::printScreen);
-    buttons->addStretch();
-    const auto button = [&](const char* name, const char* caption, bool skipsChecks) {
-        auto* b = named(new QPushButton(QString::fromUtf8(caption), bar), name);
-        b->setAutoDefault(false);
-        if (skipsChecks) b->setProperty("tag", kLeavingSkipsChecks);
-        buttons->addWidget(b);
-        return b;
-    };
-    QPushButton* post = button("PostBtn", "&Accept", false);
-    post->setToolTip("Accept");
-    QPushButton* cancel = button("CancelBtn", "&Cancel", true);
-    cancel->setToolTip("Cancel");
-    QPushButton* exit = button("Exit_btn", "E&xit", true);
-    QPushButton* help = button("Help_btn", "&Help", false);
-    connect(post, &QPushButton::clicked, this, ui::Guarded([this] { accept(); }));
-    connect(cancel, &QPushButton::clicked, this, ui::Guarded([this] { act([this] { screen_->cancel(); }); }));
-    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, ui::Guarded([this] { showHelp(); }));
-    return bar;
+    return entryscreens::EntryButtonBar(
+        this, {[this] { changePeriod(); }, [this] { emailSupplier(); }, [this] { openQuickLink(); }, [this] { printScreen(); },
+               [this] { accept(); }, [this] { act([this] { screen_->cancel(); }); }, [this] { reject(); }, [this] { showHelp(); }});
 }
 
 // Enter and Tab go through the header, then the grid row by row; the cash purchase box and the
@@ -347,10 +316,7 @@ void Tvndpurchases_frm::focus(PurchaseField field, int row)
     QWidget* target = widgetAt(field, row);
     if (!target) return;
     sentBackTo_ = target->hasFocus() ? nullptr : target;
-    QTimer::singleShot(0, target, [target] {
-        target->setFocus(Qt::OtherFocusReason);
-        if (auto* line = qobject_cast<QLineEdit*>(target)) line->selectAll();
-    });
+    entryscreens::FocusSoon(target);
 }
 
 // The field being typed in keeps what the user typed: it reaches the logic when it is left.

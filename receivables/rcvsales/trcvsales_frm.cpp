@@ -13,8 +13,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTextDocument>
-#include <QTimer>
-#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -28,6 +26,7 @@
 #include "session/module_frame.h"
 #include "settings/regional.h"
 #include "entryscreens/distribution_box.h"
+#include "entryscreens/entry_buttons.h"
 #include "entryscreens/entry_fields.h"
 #include "sidedialogs/holdback_dialog.h"
 #include "sidedialogs/period_dialog.h"
@@ -42,7 +41,6 @@ namespace orvant::sales {
 namespace {
 
 constexpr int kHelpContext = 205;
-constexpr int kLeavingSkipsChecks = 13;  // the tag of the buttons whose focus skips a field's exit checks
 constexpr const char* kDateMask = "!99/99/9999;1; ";
 
 QString qt(const std::string& s) { return QString::fromStdString(s); }
@@ -55,6 +53,7 @@ Widget* named(Widget* widget, const char* name)
 }
 
 using entryscreens::AmountIn;
+using entryscreens::kLeavingSkipsChecks;
 using entryscreens::BuddyLabel;
 using entryscreens::NamedEdit;
 
@@ -161,39 +160,9 @@ QWidget* Trcvsales_frm::buildDistribution()
 
 QWidget* Trcvsales_frm::buildButtons()
 {
-    auto* bar = new QWidget(this);
-    auto* buttons = new QHBoxLayout(bar);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    const auto tool = [&](const char* name, const char* caption, void (Trcvsales_frm::*action)()) {
-        auto* b = named(new QToolButton(bar), name);
-        b->setText(QString::fromUtf8(caption));
-        b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QToolButton::clicked, this, ui::Guarded([this, action] { (this->*action)(); }));
-        buttons->addWidget(b);
-    };
-    tool("PeriodBtn", "Change period", &Trcvsales_frm::changePeriod);
-    tool("EmailBtn", "E-Mail to", &Trcvsales_frm::emailClient);
-    tool("QuickLinkBtn", "Quick Link", &Trcvsales_frm::openQuickLink);
-    tool("PrintBtn", "Print screen", &Trcvsales_frm::printScreen);
-    buttons->addStretch();
-    const auto button = [&](const char* name, const char* caption, bool skipsChecks) {
-        auto* b = named(new QPushButton(QString::fromUtf8(caption), bar), name);
-        b->setAutoDefault(false);
-        if (skipsChecks) b->setProperty("tag", kLeavingSkipsChecks);
-        buttons->addWidget(b);
-        return b;
-    };
-    QPushButton* post = button("PostBtn", "&Accept", false);
-    post->setToolTip("Accept");
-    QPushButton* cancel = button("CancelBtn", "&Cancel", true);
-    cancel->setToolTip("Cancel");
-    QPushButton* exit = button("Exit_btn", "E&xit", true);
-    QPushButton* help = button("Help_btn", "&Help", false);
-    connect(post, &QPushButton::clicked, this, ui::Guarded([this] { accept(); }));
-    connect(cancel, &QPushButton::clicked, this, ui::Guarded([this] { act([this] { screen_->cancel(); }); }));
-    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, ui::Guarded([this] { showHelp(); }));
-    return bar;
+    return entryscreens::EntryButtonBar(
+        this, {[this] { changePeriod(); }, [this] { emailClient(); }, [this] { openQuickLink(); }, [this] { printScreen(); },
+               [this] { accept(); }, [this] { act([this] { screen_->cancel(); }); }, [this] { reject(); }, [this] { showHelp(); }});
 }
 
 // Enter and Tab go through the header, then the grid row by row; the cash sale box and the
@@ -346,10 +315,7 @@ void Trcvsales_frm::focus(SalesField field, int row)
     QWidget* target = widgetAt(field, row);
     if (!target) return;
     sentBackTo_ = target->hasFocus() ? nullptr : target;
-    QTimer::singleShot(0, target, [target] {
-        target->setFocus(Qt::OtherFocusReason);
-        if (auto* line = qobject_cast<QLineEdit*>(target)) line->selectAll();
-    });
+    entryscreens::FocusSoon(target);
 }
 
 // The field being typed in keeps what the user typed: it reaches the logic when it is left.

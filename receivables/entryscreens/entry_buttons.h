@@ -1,0 +1,27 @@
+#pragma once
+// The buttons of the sales and purchases screens and the focus their logic sends: the tool
+// buttons Change period, E-Mail to, Quick Link and Print screen, then Accept, Cancel, Exit and
+// Help, named for the language tables and the screen driver.
+
+#include <functional>
+
+class QWidget;
+
+namespace orvant::entryscreens {
+
+// The tag of the controls towards which leaving a field skips its exit checks (Cancel, Exit,
+// the code of the client or supplier and its list).
+inline constexpr int kLeavingSkipsChecks = 13;
+
+struct EntryButtonActions {
+    std::function<void()> changePeriod, email, quickLink, printScreen;
+    std::function<void()> accept, cancel, exit, help;
+};
+
+// The bar of buttons; each action runs guarded, so that an error it raises is reported.
+QWidget* EntryButtonBar(QWidget* parent, EntryButtonActions actions);
+
+// Puts the focus on `target`, its text selected, once the event that asked for it is over.
+void FocusSoon(QWidget* target);
+
+}  // namespace orvant::entryscreens
