@@ -241,6 +241,40 @@ TEST_P(DisbursementPostingTest, AReferenceUsedOnThatDateIsPostedAgainOnlyWhenAll
     expectBooksClean();
 }
 
+// Under taxes per rate, a tax row debited is reported as tax paid (4) and one credited as tax
+// credited back (6), negative; a tax row without an amount asks nothing.
+TEST_P(DisbursementPostingTest, TaxRowsAreReportedByRateAsPaidOrCreditedBack)
+{
+    execute("UPDATE ctrl SET ctrl_taxsystem = 1");
+    reopen();
+    DisbursementDocument document = disbursement("", "TAX1");
+    document.memo = "Supplies, and a refund of tax";
+    row(document, 0, company::demo::kOfficeSupplies, "100.00", nullptr);
+    row(document, 1, company::demo::kFederalTax, "5.00", nullptr);
+    row(document, 2, company::demo::kProvincialTax, nullptr, "2.00");
+    row(document, 3, kBank, nullptr, "103.00");
+    row(document, 4, company::demo::kFederalTax, nullptr, nullptr);
+    ASSERT_EQ(CheckDisbursement(books(), document), std::nullopt);
+    std::vector<sidedialogs::TaxPerRateLine> lines = posting().taxLinesToAsk(document);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].type, kTaxPaid);
+    EXPECT_EQ(lines[1].type, kTaxReceived);
+    lines[0].net = Amount("100.00");
+    lines[1].net = Amount("20.00");
+    auto prepared = posting().prepare(document, {lines});
+    ASSERT_TRUE(std::holds_alternative<PreparedDisbursement>(prepared));
+    ASSERT_EQ(posting().write(std::get<PreparedDisbursement>(prepared), context), std::nullopt);
+    const auto reported = [&](int type, const char* column) {
+        return money(std::string("SELECT ") + column + " FROM taxrepP WHERE taxrep_reference = 'TAX1' AND taxrep_typecode = ? AND "
+                     "taxrep_purchase = ?", {type, true});
+    };
+    EXPECT_EQ(reported(kTaxPaid, "taxrep_gross"), Amount("100.00"));
+    EXPECT_EQ(reported(kTaxPaid, "taxrep_vat"), Amount("5.00"));
+    EXPECT_EQ(reported(kTaxReceived, "taxrep_gross"), Amount("-20.00"));
+    EXPECT_EQ(reported(kTaxReceived, "taxrep_vat"), Amount("-2.00"));
+    expectBooksClean();
+}
+
 ORVANT_BOOKS_ON_EVERY_ENGINE(DisbursementPostingTest);
 
 }  // namespace
