@@ -55,6 +55,8 @@ public:
     AgingLayout(AgingRun& run, const AgingLayoutTexts& texts, const AgingReportSetup& setup)
         : run_(run), texts_(texts), setup_(setup), builder_(heading(), columnsOf(texts, run.control(), setup.detailed), style())
     {
+        // A detailed listing names its party in the group heading; a spreadsheet row needs it.
+        if (setup.detailed) builder_.exportGroupKeyAs(texts.code);
     }
 
     report::ReportDocument build()
@@ -126,7 +128,7 @@ private:
     {
         if (party.entries.empty()) return;
         const PartyDetails& d = party.details;
-        builder_.beginGroup(text(d.code) + "   " + text(d.name) + "   " + texts_.telephone + " " + text(d.telephone));
+        builder_.beginGroup(text(d.code) + "   " + text(d.name) + "   " + texts_.telephone + " " + text(d.telephone), text(d.code));
         addNotes(d);
         for (const AgedEntry& e : party.entries) {
             std::vector<Cell> cells{text(e.entry.invoice), setup_.dateText(e.entry.date), setup_.dateText(e.entry.dueDate),
@@ -170,6 +172,7 @@ AgingLayoutTexts AgingLayoutTexts::fromTable(const lang::LanguageTable& table, c
                                    : QStringList{"Code", "Name", "Phone", "Amount"};
     t.total = rowText(table, form, "TotalLabel", QStringLiteral("TOTAL"));
     t.telephone = rowText(table, form, "TelephoneLabel", QStringLiteral("Telephone:"));
+    t.code = rowText(table, form, "CodeLabel", QStringLiteral("Code"));
     t.printedAt = rowText(table, form, "PrintedLabel", QStringLiteral("Date : %1   Time : %2"));
     t.reportDate = rowText(table, form, "ReportDateLabel", QStringLiteral("At %1"));
     t.pageNumber = rowText(table, form, "PageLabel", QStringLiteral("Page : %1 / %2"));

@@ -21,6 +21,7 @@ struct AgingLayoutTexts {
     QStringList columns;    // before the bucket names: "Invoice #", "Date" ... "Amount"
     QString total;          // "TOTAL"
     QString telephone;      // "Telephone:"
+    QString code;           // "Code": the column of the party's code in a detailed listing's export
     QString printedAt;      // "Date : %1   Time : %2"
     QString reportDate;     // "At %1"
     QString pageNumber;     // "Page : %1 / %2"

@@ -170,9 +170,16 @@ QRectF ReportBuilder::labelRect(double top) const
     return QRectF(content.left(), top, std::max(0.0, right - content.left()), rowHeight());
 }
 
-void ReportBuilder::beginGroup(const QString& heading)
+void ReportBuilder::exportGroupKeyAs(const QString& title)
+{
+    document_.table.columnTitles.prepend(title);
+    exportGroupKey_ = true;
+}
+
+void ReportBuilder::beginGroup(const QString& heading, const QString& exportKey)
 {
     openGroups_.emplace_back(columns_.size());
+    groupKeys_.push_back(exportKey);
     if (heading.isEmpty()) return;
     const double gapAbove = rowHeight() / 2;
     Band& band = reserveBand(BandKind::GroupHeader, gapAbove + rowHeight(), rowHeight());
@@ -200,6 +207,7 @@ void ReportBuilder::addRow(const std::vector<Cell>& cells)
         }
         if (!shown.isEmpty()) band.items.push_back(cellText(static_cast<int>(c), band.rect.top(), shown, false));
     }
+    if (exportGroupKey_) exported.prepend(groupKeys_.empty() ? QString() : groupKeys_.back());
     document_.table.rows.push_back(std::move(exported));
 }
 
@@ -215,6 +223,7 @@ void ReportBuilder::endGroup(const QString& totalLabel)
     if (openGroups_.empty()) throw std::logic_error("ReportBuilder::endGroup: no group is open");
     const Totals totals = std::move(openGroups_.back());
     openGroups_.pop_back();
+    groupKeys_.pop_back();
     addTotalsBand(BandKind::GroupFooter, totalLabel, totals);
 }
 

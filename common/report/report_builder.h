@@ -57,8 +57,13 @@ class ReportBuilder {
 public:
     ReportBuilder(ReportHeading heading, std::vector<ReportColumn> columns, ReportStyle style = {});
 
-    // Opens a group, inside the open one if any; an empty heading prints no group header.
-    void beginGroup(const QString& heading = {});
+    // Spreadsheet exports begin each row with the key of the innermost group it lies in, under
+    // this title: what the printed group heading tells and a row alone would not. Call it
+    // before the first row.
+    void exportGroupKeyAs(const QString& title);
+    // Opens a group, inside the open one if any; an empty heading prints no group header. The
+    // key is what exports show of it (see exportGroupKeyAs).
+    void beginGroup(const QString& heading = {}, const QString& exportKey = {});
     // Cells in column order; missing cells at the end are left blank, more cells than columns
     // throw std::invalid_argument.
     void addRow(const std::vector<Cell>& cells);
@@ -114,6 +119,8 @@ private:
     ReportDocument document_;
     std::vector<PageNumberSlot> pageNumbers_;
     std::vector<Totals> openGroups_;
+    std::vector<QString> groupKeys_;  // of the open groups, innermost last
+    bool exportGroupKey_ = false;
     Totals grandTotals_;
     double cursor_ = 0;     // where the next band goes
     double bodyTop_ = 0;    // below the headers of the current page

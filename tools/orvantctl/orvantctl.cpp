@@ -144,7 +144,7 @@ int run(const Request& request, std::ostream& out)
         const int receipts = PostDemoReceipts(installation, request.company);
         const int purchases = PostDemoPurchases(installation, request.company);
         out << "Company " << request.company << " is a demo company in " << installation.companyDir(request.company) << ", with "
-            << posted << " sales documents and " << receipts << " cash receipts and " << purchases
+            << posted << " sales documents, " << receipts << " cash receipts and " << purchases
             << " purchase documents posted over its last quarter.\n";
         return kDone;
     }

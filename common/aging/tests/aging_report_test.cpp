@@ -72,10 +72,11 @@ TEST_F(AgingReportTest, the_detailed_listing_shows_each_entry_under_its_client_a
 {
     const report::ReportDocument document = build({}, true);
     ASSERT_EQ(document.table.rows.size(), 3u);
-    EXPECT_EQ(document.table.rows[0], (QStringList{"100", "2026-03-01", "2026-03-31", "", "Sale", "121", "1000000.00", "", "", "", "",
-                                                    "1000000.00"}));
-    EXPECT_EQ(document.table.rows[2][4], "Pmt");
-    EXPECT_EQ(document.table.rows[2][5], "10") << "the payment ages with its invoice";
+    // An exported row starts with its client's code, which the printed page shows in the heading.
+    EXPECT_EQ(document.table.rows[0], (QStringList{"DOL", "100", "2026-03-01", "2026-03-31", "", "Sale", "121", "1000000.00", "", "", "",
+                                                    "", "1000000.00"}));
+    EXPECT_EQ(document.table.rows[2][5], "Pmt");
+    EXPECT_EQ(document.table.rows[2][6], "10") << "the payment ages with its invoice";
     const QStringList texts = allTexts(document);
     EXPECT_TRUE(texts.contains("12 Main St")) << "the address under the client";
     EXPECT_TRUE(texts.contains("DOL   Dollar Hardware   Telephone: 514-555-0101"));

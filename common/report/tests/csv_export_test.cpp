@@ -26,10 +26,11 @@ void writeFile(const QString& path, const QByteArray& contents)
     file.write(contents);
 }
 
-ReportDocument awkwardClients()
+ReportDocument awkwardClients(bool exportGroupKey = false)
 {
     ReportBuilder builder(sample::agingHeading(), sample::agingColumns());
-    builder.beginGroup(QStringLiteral("Québec"));
+    if (exportGroupKey) builder.exportGroupKeyAs(QStringLiteral("Province"));
+    builder.beginGroup(QStringLiteral("Québec, 3 clients"), QStringLiteral("QC"));
     builder.addRow({QStringLiteral("Dubé, Frères & Cie"), QStringLiteral("5001"), Money::fromCents(123456), Money::fromCents(-2550)});
     builder.addRow({QStringLiteral("Le \"Petit\" Café"), QStringLiteral("5002"), Money::fromUnits(0)});
     builder.addRow({QStringLiteral("Épicerie à l'angle\nrue Saint-Jean")});
@@ -52,6 +53,11 @@ TEST(CsvExport, the_file_has_the_column_titles_then_each_detail_row_in_utf8)
 
     ASSERT_TRUE(exportCsv(document, path, CsvOptions{.columnTitles = false}).ok());
     EXPECT_TRUE(contentsOf(path).startsWith(QStringLiteral("\"Dubé, Frères & Cie\",").toUtf8()));
+
+    // A row may need its group's key to be told apart from another group's.
+    ASSERT_TRUE(exportCsv(awkwardClients(true), path).ok());
+    EXPECT_TRUE(contentsOf(path).startsWith(QStringLiteral("Province,Client,Invoice,Current,Over 30 days\r\n"
+                                                           "QC,\"Dubé, Frères & Cie\",5001,1234.56,-25.50\r\n").toUtf8()));
 }
 
 TEST(CsvExport, progress_reaches_every_row_and_a_cancel_keeps_the_old_file)

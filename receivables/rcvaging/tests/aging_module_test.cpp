@@ -17,7 +17,7 @@ namespace {
 lang::FormUse layout(const char* form, bool detailed)
 {
     lang::FormUse use{form, {"ListingLabel", "ColumnTitles", "TotalLabel", "PrintedLabel", "ReportDateLabel", "PageLabel"}, {}};
-    if (detailed) use.controlNames.insert("TelephoneLabel");
+    if (detailed) use.controlNames.unite({"TelephoneLabel", "CodeLabel"});
     return use;
 }
 

@@ -126,7 +126,7 @@ TEST_F(AgingScreenTest, currency_lists_carry_their_currency_and_a_missing_rate_i
     c.convertTo = 0;
     EXPECT_FALSE(screen_->run(AgingOutput::Preview));
     ASSERT_EQ(host_.rows.size(), 1u) << "unconverted: the yen invoice as stored";
-    EXPECT_EQ(host_.rows[0][6], "10.00");
+    EXPECT_EQ(host_.rows[0][7], "10.00");
 
     c.convertTo = 1;  // into the home currency
     host_.outputs.clear();

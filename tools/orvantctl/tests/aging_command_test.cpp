@@ -79,8 +79,8 @@ TEST_P(AgingCommandTest, the_screens_options_choose_the_lines_and_their_amounts)
     } rows[] = {
         {{"--layout", "summary", "--to", "E", "--convert-to", "0"},
          {"A,Alpha,,75.00,0.00,0.00,0.00,0.00,75.00", "E,Euro Outils,,1300000.00,1300000.00,0.00,0.00,0.00,0.00"}},
-        {{"--older-than", "4", "--currency", "0"}, {"100,2026-03-01,2026-03-31,,Sale,121,100.00,,,,,100.00",
-                                                      "100,2026-06-29,2026-06-29,P,Pmt,121,-25.00,,,,,-25.00"}},
+        {{"--older-than", "4", "--currency", "0"}, {"A,100,2026-03-01,2026-03-31,,Sale,121,100.00,,,,,100.00",
+                                                      "A,100,2026-06-29,2026-06-29,P,Pmt,121,-25.00,,,,,-25.00"}},
         {{"--layout", "summary", "--from", "Y", "--language", "2"}, {"Y,Yen Ltd,,5.00,5.00,0.00,0.00,0.00,0.00"}},
     };
     for (const Row& row : rows) {

@@ -42,12 +42,13 @@ INSTANTIATE_TEST_SUITE_P(Engines, PostReceiptsTest, ::testing::ValuesIn(testing:
 TEST_P(PostReceiptsTest, the_samples_post_on_a_fresh_demo_and_a_second_time_only_when_repeats_are_allowed)
 {
     ASSERT_EQ(run({"demo", "2"}), 0) << err_;
-    EXPECT_THAT(out_, HasSubstr("37 sales documents and 5 cash receipts posted"));
+    EXPECT_THAT(out_, HasSubstr("37 sales documents, 5 cash receipts and "));
     ASSERT_EQ(postFile("sales", fileContents(ORVANT_SAMPLE_SALES), {"--company", "2"}), 0) << out_;
     const std::string receipts = fileContents(ORVANT_SAMPLE_RECEIPTS);
     ASSERT_EQ(post(receipts, {"--company", "2"}), 0) << out_;
     EXPECT_THAT(out_, HasSubstr("5 receipt(s) posted, 0 refused."));
     ASSERT_EQ(run({"check", "2"}), 0) << out_;
+    EXPECT_EQ(invoices("'A1001'", "= 0", 2), 1) << "the sample sale paid in full, its credit note taken off";
     const std::vector<std::int64_t> once = written(2);
 
     EXPECT_EQ(post(receipts, {"--company", "2"}), 2);
@@ -72,7 +73,6 @@ TEST_P(PostReceiptsTest, the_demo_receipts_pay_in_full_in_part_with_a_discount_a
         ASSERT_EQ(run({"demo", std::to_string(company)}), 0) << err_;
         EXPECT_EQ(invoices("'1003', '1005', '1007'", "= 0", company), 3);
         EXPECT_EQ(invoices("'1009', '1012'", "> 0", company), 2);
-        EXPECT_EQ(invoices("'1001', '1002', '1004'", "> 0", company), 3) << "left for the sample receipts";
         EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_journal = 2 AND tjld_account = 4000 AND tjld_debit > 0", company), 1);
         EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr WHERE not_from_cli = " + std::string(GetParam() == testing::Engine::Sqlite ? "1" : "true"),
                         company), 1);
