@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "books/text_cut.h"
 #include "store/error.h"
 
 namespace orvant::receipts {
@@ -78,7 +79,7 @@ std::optional<std::string> ReceiptImport::post(const std::string& line)
     for (int i = 0; i < receipt.rows.rowCount(); ++i) {
         const DistributionRow& row = receipt.rows.row(i);
         if (row.account != 0 && row.description.empty())
-            receipt.rows.setDescription(i, books_.accountDescription(row.account).value_or(std::string()).substr(0, kRowDescriptionWidth));
+            receipt.rows.setDescription(i, FirstCharacters(books_.accountDescription(row.account).value_or(std::string()), kRowDescriptionWidth));
     }
     if (auto refusal = CheckReceipt(books_, receipt)) return reason(*refusal, receipt);
     if (!context_.repeatAllowed && books_.receiptExists(receipt.client, receipt.reference, receipt.date)) return messageText_(kAlreadyInBooks);

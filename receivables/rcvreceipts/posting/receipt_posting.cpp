@@ -83,11 +83,19 @@ std::optional<Refusal> collectHoldbacks(ReceiptBooks& books, PreparedReceipt& pr
         bool room = lines.move(*receivable, item.payment) && lines.move(accounts->receivable, -item.payment);
         HoldbackCollection collection{static_cast<int>(i), {}, {}};
         const int federalTax = books.settings().federalTaxAccount, provincialTax = books.provincialTaxAccountOf(client);
-        if (!item.federalTax.isZero() && accounts->federalHoldback != 0 && federalTax != 0) {
+        // A tax held back goes back to its tax account: both must be in the chart, or the
+        // holdback would close with its tax still held.
+        const auto lacking = [&](Money held, int holdbackAccount, int taxAccount) {
+            return !held.isZero() && !(books.accountExists(holdbackAccount) && books.accountExists(taxAccount));
+        };
+        if (lacking(item.federalTax, accounts->federalHoldback, federalTax) ||
+            lacking(item.provincialTax, accounts->provincialHoldback, provincialTax))
+            return Refusal{kNoSuchAccount, ReceiptField::Totals};
+        if (!item.federalTax.isZero()) {
             collection.federalTax = taxShare(item.federalTax, item);
             room = room && lines.move(accounts->federalHoldback, collection.federalTax) && lines.move(federalTax, -collection.federalTax);
         }
-        if (!item.provincialTax.isZero() && accounts->provincialHoldback != 0 && provincialTax != 0) {
+        if (!item.provincialTax.isZero()) {
             collection.provincialTax = taxShare(item.provincialTax, item);
             room = room && lines.move(accounts->provincialHoldback, collection.provincialTax) &&
                    lines.move(provincialTax, -collection.provincialTax);

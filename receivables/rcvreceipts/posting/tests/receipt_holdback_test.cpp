@@ -101,6 +101,13 @@ TEST_P(ReceiptHoldbackTest, AHoldbackPaymentOutsideWhatItOwesIsRefused)
     }
 }
 
+TEST_P(ReceiptHoldbackTest, ATaxHeldBackOnAnAccountTheChartLacksIsNotCollected)
+{
+    execute("DELETE FROM glm WHERE glm_account = ?", {kFederalHoldback});
+    EXPECT_EQ(collect("M", Money(), Amount("10.00")), (Refusal{kNoSuchAccount, ReceiptField::Totals}));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr"), 0);
+}
+
 ORVANT_BOOKS_ON_EVERY_ENGINE(ReceiptHoldbackTest);
 
 }  // namespace
