@@ -38,6 +38,17 @@ TEST_F(LauncherScenarios, TheDemosFirstUserPostsASaleThenTheClientsChequeForIt)
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
 }
 
+TEST_F(LauncherScenarios, TheDemosFirstUserPostsAPurchaseThenPaysItByCheque)
+{
+    books_.playInLauncher("purchase_then_disbursement");
+    EXPECT_EQ(books_.money("SELECT cap_amount FROM cap WHERE cap_ref = 'CHQ-800' AND cap_invoice = 'L-800'"), Money::fromUnits(-300));
+    EXPECT_EQ(books_.value("SELECT cap_user FROM cap WHERE cap_ref = 'CHQ-800'").asString(), "Administrator");
+    EXPECT_EQ(books_.value("SELECT \"User\" FROM cdorihdr WHERE reference = 'CHQ-800'").asString(), "Administrator");
+    EXPECT_EQ(books_.money("SELECT concil_montant FROM concil WHERE concil_reference = 'CHQ-800'"), Money::fromUnits(-300));
+    EXPECT_EQ(books_.money("SELECT sup_current_bal FROM sup WHERE sup_code = 'MAP300'"), Money());
+    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
+}
+
 TEST_F(LauncherScenarios, AFrenchClerkWithALongNameSignsInAndPostsAmountsTypedTheFrenchWay)
 {
     company::User marie;
