@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QProgressDialog>
 #include <QTimer>
+#include <QWidget>
 
 #include "ui/error_reporting.h"
 
@@ -48,5 +49,7 @@ bool RecordWaitBox::cancelled()
 }
 
 void RecordWaitBox::close() { box_.reset(); }
+
+bool SkipsFieldChecks(const QWidget* widget) { return widget && widget->property("tag").toInt() == kLeavingSkipsChecks; }
 
 }  // namespace orvant::ui

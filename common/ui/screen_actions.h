@@ -38,4 +38,10 @@ private:
     std::unique_ptr<QProgressDialog> box_;
 };
 
+// The tag of the controls towards which leaving a field skips its exit checks (Cancel, Exit,
+// Help, the code of the client or supplier and its list), on every entry screen.
+inline constexpr int kLeavingSkipsChecks = 13;
+// Whether a focus moving to `widget` skips the exit checks of the field left.
+bool SkipsFieldChecks(const QWidget* widget);
+
 }  // namespace orvant::ui

@@ -5,13 +5,13 @@
 
 #include <functional>
 
+#include "ui/screen_actions.h"
+
 class QWidget;
 
 namespace orvant::entryscreens {
 
-// The tag of the controls towards which leaving a field skips its exit checks (Cancel, Exit,
-// the code of the client or supplier and its list).
-inline constexpr int kLeavingSkipsChecks = 13;
+using ui::kLeavingSkipsChecks;
 
 struct EntryButtonActions {
     std::function<void()> changePeriod, email, quickLink, printScreen;

@@ -47,7 +47,6 @@ bool editing(const QAbstractItemView& grid) { return grid.currentIndex().isValid
 
 }  // namespace
 
-bool SkipsFieldChecks(const QWidget* widget) { return widget && widget->property("tag").toInt() == kLeavingSkipsChecks; }
 
 PaymentGridModel::PaymentGridModel(QStringList titles, Edited edited, QObject* parent)
     : QAbstractTableModel(parent), titles_(std::move(titles)), edited_(std::move(edited))

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "sidedialogs/payment_grid_source.h"
+#include "ui/screen_actions.h"
 
 class QLineEdit;
 class QPushButton;
@@ -138,9 +139,7 @@ private:
     QLineEdit *totalDebit_ = nullptr, *totalCredit_ = nullptr;
 };
 
-// Whether a focus moving to `widget` skips the exit checks of the field left: the buttons of
-// tag 13 (Cancel, Exit, Help, the code searches).
-bool SkipsFieldChecks(const QWidget* widget);
-inline constexpr int kLeavingSkipsChecks = 13;
+using ui::kLeavingSkipsChecks;
+using ui::SkipsFieldChecks;
 
 }  // namespace orvant::sidedialogs
