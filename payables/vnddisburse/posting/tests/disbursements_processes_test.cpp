@@ -9,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <thread>
 
@@ -36,7 +37,7 @@ protected:
         fs::create_directories(work_);
         registry_ = work_ + "/registry.ini";
         Registry(QString::fromStdString(registry_)).setValue(kProductSection, u"store", QString::fromStdString(root_->config().postgres));
-        for (const char* code : {"W0", "W1", "KILLED", "AFTER"})
+        for (const char* code : {"W0", "W1", "W2", "W3", "KILLED", "AFTER"})
             company::AddUser(installation_, {code, std::string("Clerk ") + code, 1, 1, 0, {}, {}}, std::string("pw") + code);
     }
 
@@ -65,9 +66,10 @@ protected:
 
     // A disbursement paying one invoice, its distribution the screen's: the payable debited,
     // the bank credited.
-    static std::string payment(const std::string& supplier, const std::string& reference, const std::string& invoice, Money amount)
+    static std::string payment(const std::string& supplier, const std::string& reference, const std::string& invoice, Money amount,
+                               const std::string& date = "2026-03-20")
     {
-        return R"({"supplier": ")" + supplier + R"(", "reference": ")" + reference + R"(", "date": "2026-03-20", "payments": [{"invoice": ")" +
+        return R"({"supplier": ")" + supplier + R"(", "reference": ")" + reference + R"(", "date": ")" + date + R"(", "payments": [{"invoice": ")" +
                invoice + R"(", "amount": ")" + amount.toString(2) + R"("}]})" + "\n";
     }
 
@@ -110,6 +112,42 @@ TEST_P(DisbursementProcesses, TwoWorkstationsPayingTheSameInvoicePayItOnce)
     EXPECT_EQ(money("SELECT SUM(cap_amount) FROM cap WHERE cap_invoice = 'A1'"), Money());
     EXPECT_EQ(balance("BUR100"), Money());
     expectWholeDisbursements(1);
+}
+
+// Four workstations, each paying invoices of its own on the four suppliers they share, in full or
+// in part; disbursements to different suppliers with the same reference and date share their
+// journal header.
+TEST_P(DisbursementProcesses, FourWorkstationsPostingAtOnceLoseAndDoubleNothing)
+{
+    constexpr int kWorkstations = 4, kDisbursements = 120;
+    std::map<std::string, Money> owed;
+    std::vector<std::string> files(kWorkstations);
+    for (int w = 0; w < kWorkstations; ++w)
+        for (int k = 0; k < kDisbursements; ++k) {
+            const std::string supplier = kSuppliers[(k + w) % 4], invoice = "W" + std::to_string(w) + "-" + std::to_string(k);
+            const Money bought = Money::fromCents(20000 + (w * kDisbursements + k) * 37 % 9000);
+            const Money paid = k % 3 == 0 ? bought : bought.percent(50);
+            purchase(supplier, invoice, bought.toString(2).c_str());
+            const Date date = Date::fromYmd(2026, 3, 20)->addDays(k / 10);
+            files[static_cast<std::size_t>(w)] += payment(supplier, "SH" + std::to_string(k % 10), invoice, paid, date.toIso());
+            owed[supplier] += bought - paid;
+        }
+    std::vector<pid_t> running;
+    for (int w = 0; w < kWorkstations; ++w)
+        running.push_back(startPosting("w" + std::to_string(w), files[static_cast<std::size_t>(w)], "W" + std::to_string(w)));
+    for (int w = 0; w < kWorkstations; ++w) {
+        const std::string name = "w" + std::to_string(w);
+        EXPECT_EQ(exitStatus(running[static_cast<std::size_t>(w)]), 0) << output(name);
+        EXPECT_THAT(output(name), HasSubstr("120 disbursement(s) posted, 0 refused."));
+    }
+
+    EXPECT_EQ(count("SELECT COUNT(*) FROM cdorihdr"), kWorkstations * kDisbursements);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh WHERE tjlh_journal = 4"), 10 * (kDisbursements / 10)) << "one header per reference and date";
+    for (const auto& [supplier, amount] : owed) {
+        EXPECT_EQ(balance(supplier), amount) << supplier;
+        EXPECT_EQ(money("SELECT SUM(cap_amount) FROM cap WHERE cap_supplier = ?", {supplier}), amount) << supplier;
+    }
+    expectWholeDisbursements(kWorkstations * kDisbursements);
 }
 
 // A workstation killed at a random moment of its posting, again and again: the disbursements it
