@@ -19,18 +19,24 @@ Money ProjectEntry::leftToDistribute() const
     return left;
 }
 
-void ProjectEntry::setQuantity(int index, double quantity)
+bool ProjectEntry::setQuantity(int index, double quantity)
 {
     ProjectLine& line = at(index);
+    const std::optional<Money> amount = ProjectLineAmount(quantity, line.rate);
+    if (!amount) return false;
     line.quantity = quantity;
-    line.amount = ProjectLineAmount(line.quantity, line.rate);
+    line.amount = *amount;
+    return true;
 }
 
-void ProjectEntry::setRate(int index, Money rate)
+bool ProjectEntry::setRate(int index, Money rate)
 {
     ProjectLine& line = at(index);
+    const std::optional<Money> amount = ProjectLineAmount(line.quantity, rate);
+    if (!amount) return false;
     line.rate = rate;
-    line.amount = ProjectLineAmount(line.quantity, line.rate);
+    line.amount = *amount;
+    return true;
 }
 
 void ProjectEntry::removeLine(int index)

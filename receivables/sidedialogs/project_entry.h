@@ -46,8 +46,9 @@ public:
     void setAmount(int index, Money amount) { at(index).amount = amount; }
     void setElement(int index, std::string element) { at(index).element = std::move(element); }
     // Each makes the amount quantity x rate at currency precision.
-    void setQuantity(int index, double quantity);
-    void setRate(int index, Money rate);
+    // False, the line unchanged, when quantity x rate would pass what the books hold.
+    bool setQuantity(int index, double quantity);
+    bool setRate(int index, Money rate);
 
     // OK: the lines left blank are dropped, and the others must pass the check of the form
     // (CheckProjectLines, or CheckPurchaseProjectLines with the purchases screen's messages).

@@ -92,15 +92,13 @@ bool ProjectModel::setData(const QModelIndex& index, const QVariant& value, int 
     case Column::Quantity: {
         // Quantities are read as amounts are, to four decimals, in the session's language.
         const std::optional<Money> quantity = ReadTypedAmount(text.toStdString());
-        if (!quantity) return false;
-        entry_.setQuantity(row, quantity->toDouble());
+        if (!quantity || !entry_.setQuantity(row, quantity->toDouble())) return false;
         emit dataChanged(index, this->index(row, columnOf(Column::Amount)));
         return true;
     }
     case Column::Rate: {
         const std::optional<Money> rate = ReadTypedAmount(text.toStdString());
-        if (!rate) return false;
-        entry_.setRate(row, *rate);
+        if (!rate || !entry_.setRate(row, *rate)) return false;
         emit dataChanged(index, this->index(row, columnOf(Column::Amount)));
         return true;
     }

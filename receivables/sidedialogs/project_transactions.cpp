@@ -1,5 +1,7 @@
 #include "sidedialogs/project_transactions.h"
 
+#include <cmath>
+
 #include "store/error.h"
 #include "store/query.h"
 #include "store/table.h"
@@ -64,7 +66,13 @@ std::optional<PurchaseProjectRefusal> CheckPurchaseProjectLines(store::Database&
     return std::nullopt;
 }
 
-Money ProjectLineAmount(double quantity, Money rate) { return Money::fromDouble(quantity * rate.toDouble()); }
+std::optional<Money> ProjectLineAmount(double quantity, Money rate)
+{
+    const double amount = quantity * rate.toDouble();
+    if (!(std::abs(amount) <= kBooksLimit.toDouble())) return std::nullopt;  // a NaN too
+    const Money rounded = Money::fromDouble(amount);
+    return WithinBooks(rounded) ? std::optional(rounded) : std::nullopt;
+}
 
 namespace {
 

@@ -44,8 +44,9 @@ struct PurchaseProjectRefusal {
 };
 std::optional<PurchaseProjectRefusal> CheckPurchaseProjectLines(store::Database& company, const std::vector<ProjectLine>& lines);
 
-// Quantity x rate at currency precision: a purchase line's amount.
-Money ProjectLineAmount(double quantity, Money rate);
+// Quantity x rate at currency precision: a purchase line's amount; nothing when it would pass
+// what the books hold.
+std::optional<Money> ProjectLineAmount(double quantity, Money rate);
 
 // Which ledger charges the project: a sale (type 1, source 3, the amount as its volume at a rate
 // of 1) or a purchase (type 0, source 2, the element with its quantity and rate).

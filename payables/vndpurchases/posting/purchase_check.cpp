@@ -102,6 +102,12 @@ std::optional<Refusal> CheckDocument(PurchaseBooks& books, const PurchaseDocumen
     }
     if (document.directCash) return std::nullopt;
     if (auto refusal = CheckSupplier(books, document.supplier)) return refusal;
+    // A supplier's document that left the payable untouched would reach no ledger: its number
+    // could never be found again, nor its amount be paid.
+    Money payable;
+    for (const DistributionRow& row : document.rows.rows())
+        if (books.payables().isControlAccount(row.account)) payable += row.credit - row.debit;
+    if (payable.isZero()) return Refusal{kNoPayable, PurchaseField::Totals};
     return CheckInvoiceNumber(books, document.supplier, document.type, document.invoice);
 }
 

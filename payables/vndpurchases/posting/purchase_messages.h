@@ -39,6 +39,7 @@ enum PurchaseMessage {
     kBeyondBooksLimit = 32,
     kPostedMeanwhile = 33,
     kAlreadyPosted = 34,
+    kNoPayable = 35,
 };
 
 }  // namespace orvant::purchases

@@ -137,7 +137,11 @@ std::variant<PreparedPurchase, Refusal> PurchasePosting::prepare(const PurchaseD
         prepared.holdbackDueDate = answers.holdback->dueDate;
     }
     if (asksProjects(document)) {
-        for (sidedialogs::ProjectLine& line : answers.projects) line.amount = sidedialogs::ProjectLineAmount(line.quantity, line.rate);
+        for (sidedialogs::ProjectLine& line : answers.projects) {
+            const std::optional<Money> amount = sidedialogs::ProjectLineAmount(line.quantity, line.rate);
+            if (!amount) return Refusal{kBeyondBooksLimit, PurchaseField::ProjectLine, static_cast<int>(&line - answers.projects.data())};
+            line.amount = *amount;
+        }
         if (auto refusal = sidedialogs::CheckPurchaseProjectLines(books_.company(), answers.projects))
             return Refusal{static_cast<PurchaseMessage>(refusal->message), PurchaseField::ProjectLine, refusal->line};
         prepared.projects = std::move(answers.projects);
@@ -173,6 +177,9 @@ std::optional<Refusal> PurchasePosting::write(const PreparedPurchase& prepared, 
             !FieldsWithinBooks(suppliers_, {"Sup_last_purch", "Sup_purch_mth", "Sup_purch_ytd"}, prepared.payableAmount))
             return Refusal{kBeyondBooksLimit, PurchaseField::Totals};
     }
+    // A direct cash purchase has no supplier to lock: its number and date are held instead.
+    const auto cashPurchaseNumber =
+        supplier ? nullptr : store::HoldKeyWithLockRetry(documents_, {document.invoice, document.date}, context.lockRetry);
     store::Transaction transaction(books_.company());
     if (supplier)
         if (auto refusal = CheckInvoiceNumber(books_, supplier->code, document.type, document.invoice)) return refusal;

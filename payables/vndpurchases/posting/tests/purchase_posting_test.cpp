@@ -149,6 +149,9 @@ TEST_P(PurchasePostingTest, RowsOnTheWrongSideOrAnotherCurrencyAreRefused)
     negative.rows.setCredit(0, Amount("-10.00"));
     PurchaseDocument cash = simple("BUR100", PurchaseType::Purchase, "W4", "10.00");
     cash.directCash = true;
+    PurchaseDocument noPayable = simple("BUR100", PurchaseType::Purchase, "W5", "10.00");
+    noPayable.rows.setAccount(0, kOfficeSupplies, "Office supplies");  // in and out of one expense
+    noPayable.rows.setCredit(0, Amount("10.00"));
 
     const std::pair<PurchaseDocument, Refusal> cases[] = {
         {debitOnPayable, {kUseCreditColumn, PurchaseField::RowDebit, 0}},
@@ -156,6 +159,7 @@ TEST_P(PurchasePostingTest, RowsOnTheWrongSideOrAnotherCurrencyAreRefused)
         {otherCurrency, {kOtherCurrencyAccount, PurchaseField::RowAccount, 0}},
         {negative, {kNegativeAmount, PurchaseField::RowCredit, 0}},
         {cash, {kCashPurchaseOnPayable, PurchaseField::RowAccount, 0}},
+        {noPayable, {kNoPayable, PurchaseField::Totals}},
     };
     ASSERT_EQ(post(simple("BUR100", PurchaseType::Purchase, "W1", "10.00")), std::nullopt);
     const std::int64_t before = written();
@@ -238,6 +242,7 @@ TEST_P(PurchasePostingTest, ProjectChargesNeedTheirBudgetsAndCarryTheElement)
         {line("NONE", "P1", "LUMBER"), Refusal{kNoSuchProject, PurchaseField::ProjectLine, 0}},
         {line("PRJ", "P2", "LUMBER"), Refusal{kNoBudget, PurchaseField::ProjectLine, 0}},
         {line("PRJ", "P1", "NAILS"), Refusal{kNoElementBudget, PurchaseField::ProjectLine, 0}},
+        {sidedialogs::ProjectLine{"PRJ", "P1", Money(), "LUMBER", 1e300, Amount("12.00")}, Refusal{kBeyondBooksLimit, PurchaseField::ProjectLine, 0}},
         {line("PRJ", "P1", "LUMBER"), std::nullopt},
     };
     int n = 0;
@@ -252,7 +257,7 @@ TEST_P(PurchasePostingTest, ProjectChargesNeedTheirBudgetsAndCarryTheElement)
     EXPECT_EQ(money("SELECT jctrans_taux FROM jctrans"), Amount("12.00"));
     EXPECT_EQ(money("SELECT jctrans_tot FROM jctrans"), Amount("30.00"));
     EXPECT_EQ(scalar("SELECT jctrans_desc FROM jctrans").asString(), "Maple Leaf Lumber");
-    EXPECT_EQ(scalar("SELECT jctrans_ref FROM jctrans").asString(), "J3");
+    EXPECT_EQ(scalar("SELECT jctrans_ref FROM jctrans").asString(), "J4");
 }
 
 ORVANT_BOOKS_ON_EVERY_ENGINE(PurchasePostingTest);
