@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target store_bench sales_bench receipts_bench disbursements_bench aging_bench
+cmake --build --preset release --target store_bench sales_bench receipts_bench purchases_bench disbursements_bench aging_bench
 
 eval "$(scripts/pg-test-cluster.sh start)"
 trap 'scripts/pg-test-cluster.sh stop "$ORVANT_TEST_PG_DIR"' EXIT
@@ -16,5 +16,6 @@ echo "PostgreSQL: a throwaway cluster on a Unix socket, started as for the tests
 build/release/bench/store_bench --postgres "$ORVANT_TEST_PG" "$@"
 build/release/bench/sales_bench --postgres "$ORVANT_TEST_PG"
 build/release/bench/receipts_bench --postgres "$ORVANT_TEST_PG"
+build/release/bench/purchases_bench --postgres "$ORVANT_TEST_PG"
 build/release/bench/disbursements_bench --postgres "$ORVANT_TEST_PG"
 build/release/bench/aging_bench

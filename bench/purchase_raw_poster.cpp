@@ -1,0 +1,83 @@
+// The raw twin of a purchases posting: the rows a supplier's invoice writes, as plain statements
+// on the engine's client library, in one transaction: the journal header and its four lines, the
+// supplier's balance and purchase statistics, the ledger entry and the document record.
+
+#include <vector>
+
+#include "money/money.h"
+#include "purchases_workload.h"
+#include "raw_writer.h"
+
+namespace orvant::bench {
+namespace {
+
+const char* const kSuppliers[] = {"BUR100", "HYD200", "MAP300", "TEL400"};
+
+struct Statements {
+    std::string header, line, supplier, ledger, document;
+};
+
+Statements statementsFor(bool sqlite)
+{
+    const auto next = [sqlite](const char* column, const char* table) { return nextNumber(sqlite, column, table); };
+    const auto number = [sqlite](const char* column) { return numberedColumn(sqlite, column); };
+    const std::string no = sqlite ? "0" : "false";
+    return {
+        "INSERT INTO tjlh (tjlh_period, tjlh_journal, tjlh_reference, tjlh_date, tjlh_memo, tjlh_user, tjlh_stamp, "
+        "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 3, ?, ?, ?, 'BENCH', ?, ?, ?)",
+        "INSERT INTO tjld (tjld_period, tjld_journal, tjld_reference, tjld_date, tjld_account, tjld_debit, tjld_credit, "
+        "tjld_description" + number("tjld_autoinc") + ") VALUES (3, 3, ?, ?, ?, ?, ?, ?" + next("tjld_autoinc", "tjld") + ")",
+        "UPDATE sup SET sup_current_bal = sup_current_bal + ?, sup_last_purch = sup_last_purch + ?, "
+        "sup_purch_mth = sup_purch_mth + ?, sup_purch_ytd = sup_purch_ytd + ?, sup_date_last_purch = ? WHERE sup_code = ?",
+        "INSERT INTO cap (cap_supplier, cap_invoice, cap_ref, cap_date, cap_type, cap_du_date, cap_amount, cap_memo, cap_user, "
+        "cap_stamp, cap_holdback" + number("cap_seq") + ") VALUES (?, ?, '', ?, '1', ?, ?, '', 'BENCH', ?, " + no +
+        next("cap_seq", "cap") + ")",
+        "INSERT INTO apori (reference, supplier, \"date\", due_date, direct_cash_purchase, trx_type, dr_cr_reference, comments, "
+        "account1, debit1, credit1, account2, debit2, credit2, account3, debit3, credit3, account4, debit4, credit4, stamp, "
+        "\"user\", debitcredit" + number("seq") + ") VALUES (?, ?, ?, ?, " + no + ", '1', '', '', 2100, 0, ?, 5200, ?, 0, "
+        "2200, ?, 0, 2210, ?, 0, ?, 'BENCH', " + no + next("seq", "apori") + ")",
+    };
+}
+
+std::vector<RawWrite> purchaseOf(const Statements& s, long number)
+{
+    const std::string invoice = "R" + std::to_string(number), supplier = kSuppliers[number % 4];
+    const std::string day = "2026-03-10", due = "2026-04-09", stamp = "2026-03-10 09:00:00.000";
+    const Money net = Money::fromCents(10000 + number % 1000);
+    const Money federal = net.percent(5), provincial = net.percent(9.975), total = net + federal + provincial;
+    const long long t = total.raw();
+    std::vector<RawWrite> writes{{&s.header, {invoice, day, supplier, stamp, t, t}}};
+    const std::pair<int, Money> rows[] = {{2100, total}, {5200, net}, {2200, federal}, {2210, provincial}};
+    for (const auto& [account, amount] : rows) {
+        const bool credit = account == 2100;
+        writes.push_back({&s.line, {invoice, day, static_cast<long long>(account), credit ? 0LL : amount.raw(),
+                                    credit ? amount.raw() : 0LL, std::string("row")}});
+    }
+    writes.push_back({&s.supplier, {t, t, t, t, day, supplier}});
+    writes.push_back({&s.ledger, {supplier, invoice, day, due, t, stamp}});
+    writes.push_back({&s.document, {invoice, supplier, day, due, t, net.raw(), federal.raw(), provincial.raw(), stamp}});
+    return writes;
+}
+
+class RawPurchasePoster final : public Poster {
+public:
+    RawPurchasePoster(const std::string& dataRoot, const store::StoreConfig& config)
+        : writer_(rawWriter(dataRoot, config)), statements_(statementsFor(config.postgres.empty()))
+    {
+    }
+
+    void post(long number) override { writer_->transaction(purchaseOf(statements_, number)); }
+
+private:
+    std::unique_ptr<RawWriter> writer_;
+    Statements statements_;
+};
+
+}  // namespace
+
+std::unique_ptr<Poster> purchaseRawPoster(const std::string& dataRoot, const store::StoreConfig& config)
+{
+    return std::make_unique<RawPurchasePoster>(dataRoot, config);
+}
+
+}  // namespace orvant::bench
