@@ -34,11 +34,12 @@ INSTANTIATE_TEST_SUITE_P(Engines, PostDisbursementsTest, ::testing::ValuesIn(tes
 TEST_P(PostDisbursementsTest, the_samples_post_on_a_fresh_demo_and_a_second_time_only_when_repeats_are_allowed)
 {
     ASSERT_EQ(run({"demo", "2"}), 0) << err_;
+    ASSERT_EQ(postFile("purchases", fileContents(ORVANT_SAMPLE_PURCHASES), {"--company", "2"}), 0) << out_;
     const std::string disbursements = fileContents(ORVANT_SAMPLE_DISBURSEMENTS);
     ASSERT_EQ(post(disbursements, {"--company", "2"}), 0) << out_;
     EXPECT_THAT(out_, HasSubstr("5 disbursement(s) posted, 0 refused."));
     ASSERT_EQ(run({"check", "2"}), 0) << out_;
-    EXPECT_EQ(count("SELECT SUM(cap_amount) FROM cap WHERE cap_invoice = 'DM-H2026'", 2), 0) << "the rent paid in full";
+    EXPECT_EQ(count("SELECT SUM(cap_amount) FROM cap WHERE cap_invoice = 'H-0315'", 2), 0) << "the sample's hydro bill paid in full";
     EXPECT_EQ(count("SELECT COUNT(*) FROM cap WHERE cap_invoice = 'CHQ7002' AND cap_type = '5'", 2), 1) << "the deposit on account";
     const std::vector<std::int64_t> once = written(2);
 
