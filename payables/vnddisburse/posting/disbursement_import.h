@@ -15,15 +15,12 @@
 #include <string>
 #include <variant>
 
+#include "books/json_fields.h"
 #include "disbursement_posting.h"
 
 namespace orvant::disbursements {
 
-struct PaymentRecord {
-    std::string invoice;
-    bool holdback = false;
-    Money amount;
-};
+using json::PaymentRecord;
 
 struct DisbursementRecord {
     DisbursementDocument document;  // without its items: the payments name them

@@ -15,15 +15,12 @@
 #include <string>
 #include <variant>
 
+#include "books/json_fields.h"
 #include "receipt_posting.h"
 
 namespace orvant::receipts {
 
-struct PaymentRecord {
-    std::string invoice;
-    bool holdback = false;
-    Money amount;
-};
+using json::PaymentRecord;
 
 struct ReceiptRecord {
     ReceiptDocument document;  // without its items: the payments name them

@@ -7,11 +7,14 @@
 #include <string>
 #include <string_view>
 
-namespace orvant::sales {
+namespace orvant::json {
+
+// The names of a record's fields that hold amounts.
+using AmountFields = std::set<std::string, std::less<>>;
 
 // The JSON text with every number that is the value of one of `keys` written as a JSON string
 // of the same digits ({"debit": 115.005} becomes {"debit": "115.005"}). The text must already
 // be well-formed JSON; nothing else in it changes.
-std::string QuoteNumbersOf(std::string_view json, const std::set<std::string, std::less<>>& keys);
+std::string QuoteNumbersOf(std::string_view json, const AmountFields& keys);
 
-}  // namespace orvant::sales
+}  // namespace orvant::json

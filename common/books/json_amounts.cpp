@@ -1,9 +1,9 @@
-#include "json_amounts.h"
+#include "books/json_amounts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 
-namespace orvant::sales {
+namespace orvant::json {
 
 namespace {
 
@@ -31,7 +31,7 @@ bool inNumber(char c) { return startsNumber(c) || c == '+' || c == '.' || c == '
 
 }  // namespace
 
-std::string QuoteNumbersOf(std::string_view json, const std::set<std::string, std::less<>>& keys)
+std::string QuoteNumbersOf(std::string_view json, const AmountFields& keys)
 {
     std::string out;
     out.reserve(json.size() + 16);
@@ -63,4 +63,4 @@ std::string QuoteNumbersOf(std::string_view json, const std::set<std::string, st
     return out;
 }
 
-}  // namespace orvant::sales
+}  // namespace orvant::json
