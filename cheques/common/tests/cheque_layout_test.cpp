@@ -1,0 +1,86 @@
+#include "cheque_layout.h"
+#include "default_cheque_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+
+namespace orvant::cheques {
+namespace {
+
+TEST(ChequeLayout, FieldCodes)
+{
+    const std::pair<const char*, std::optional<int>> rows[] = {
+        {"01 Supplier code", 1}, {"7", 7}, {"7 Country", 7}, {"21", 21}, {"22 Total", 22}, {"00", 0},
+        {"Payee", std::nullopt}, {" 7", std::nullopt}, {"7a", std::nullopt}, {"", std::nullopt},
+    };
+    for (const auto& [field, code] : rows) EXPECT_EQ(FieldCode(field), code) << field;
+}
+
+TEST(ChequeLayout, DefaultPrintsEveryFieldOnACompanyNewForm)
+{
+    const ChequeLayout layout = DefaultChequeLayout();
+    EXPECT_TRUE(CheckLayout(layout).empty());
+    std::set<int> codes;
+    for (const LayoutItem& item : layout.items) {
+        const std::optional<int> code = FieldCode(item.field);
+        ASSERT_TRUE(code) << item.field;
+        codes.insert(*code);
+    }
+    EXPECT_EQ(codes.size(), 21u);
+    EXPECT_EQ(*codes.begin(), kFirstFieldCode);
+    EXPECT_EQ(*codes.rbegin(), kLastFieldCode);
+}
+
+struct Breakage {
+    const char* what;
+    std::function<void(ChequeLayout&)> breakIt;
+    LayoutFault fault;
+    int item;
+};
+
+TEST(ChequeLayout, RefusesWhatCannotPrint)
+{
+    const Breakage rows[] = {
+        {"parts taller than the page", [](ChequeLayout& l) { l.partHeights[2] = 4; }, LayoutFault::PageSize, -1},
+        {"no page length", [](ChequeLayout& l) { l.pageLength = 0; }, LayoutFault::PageSize, -1},
+        {"two cheques", [](ChequeLayout& l) { l.partRoles[1] = 0; }, LayoutFault::ChequePart, -1},
+        {"no cheque", [](ChequeLayout& l) { l.partRoles[0] = 3; }, LayoutFault::ChequePart, -1},
+        {"heading line past the headings", [](ChequeLayout& l) { l.chequeHeadingLine = 3; }, LayoutFault::HeadingLine, -1},
+        {"unknown field", [](ChequeLayout& l) { l.items[4].field = "22"; }, LayoutFault::UnknownField, 4},
+        {"part four", [](ChequeLayout& l) { l.items[1].part = 4; }, LayoutFault::ItemPart, 1},
+        {"right of the page", [](ChequeLayout& l) { l.items[2].position = 8.5; }, LayoutFault::ItemOffPage, 2},
+        {"below the cheque", [](ChequeLayout& l) { l.items[3].line = 3.5; }, LayoutFault::ItemOffPage, 3},
+        {"no font size", [](ChequeLayout& l) { l.items[0].size = 0; }, LayoutFault::ItemFont, 0},
+    };
+    for (const Breakage& row : rows) {
+        ChequeLayout layout = DefaultChequeLayout();
+        row.breakIt(layout);
+        const std::vector<LayoutProblem> problems = CheckLayout(layout);
+        ASSERT_EQ(problems.size(), 1u) << row.what;
+        EXPECT_EQ(problems[0].fault, row.fault) << row.what;
+        EXPECT_EQ(problems[0].item, row.item) << row.what;
+    }
+}
+
+// A stub prints its items on every line, so their line is not checked; a part of no height
+// takes no item.
+TEST(ChequeLayout, TwoPartForm)
+{
+    ChequeLayout layout = DefaultChequeLayout();
+    for (LayoutItem& item : layout.items) {
+        if (item.part == 2) item.line = 9;
+    }
+    EXPECT_TRUE(CheckLayout(layout).empty());
+    layout.partHeights[2] = 0;
+    const std::vector<LayoutProblem> problems = CheckLayout(layout);
+    ASSERT_FALSE(problems.empty());
+    for (const LayoutProblem& problem : problems) {
+        EXPECT_EQ(problem.fault, LayoutFault::ItemPart);
+        EXPECT_EQ(layout.items[problem.item].part, 3);
+    }
+}
+
+}  // namespace
+}  // namespace orvant::cheques
