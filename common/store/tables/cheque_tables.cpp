@@ -85,6 +85,16 @@ TableDef formParts()
     return Table("ApchqFrm4", list);
 }
 
+// Every cheque number given on a bank account (the position of its control-record counter),
+// printed or void: a number found here is never given again.
+TableDef chequeNumberRegister()
+{
+    FieldList list;
+    list << Int("Apchqno_bank", Req) << Int("Apchqno_number", Req) << Str("Apchqno_state", 1) << Day("Apchqno_date")
+         << UserName("Apchqno_user") << Stamp("Apchqno_stamp");
+    return Table("apchqno", list).key({"Apchqno_bank", "Apchqno_number"});
+}
+
 }  // namespace
 
 namespace subjects {
@@ -102,6 +112,7 @@ std::vector<TableDef> chequeTables()
         formPage(),
         formItemFonts(),
         formParts(),
+        chequeNumberRegister(),
     };
 }
 
