@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "store/lock_retry.h"
+
 namespace orvant::testing {
 
 // Starts `program` with the arguments and only the environment given, its output (and errors)
@@ -45,6 +47,19 @@ inline std::string FileContents(const std::string& file)
 {
     std::ifstream in(file);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Waits until no other workstation holds a record of the table. A killed workstation's server
+// side keeps its locks until it has finished what it was sent, a commit among them: the books
+// are read once it has.
+inline void WaitForRecordsFree(store::Database& books, const char* table)
+{
+    store::Table records(books, table);
+    records.open();
+    for (records.first(); !records.eof(); records.next()) {
+        store::EditWithLockRetry(records);
+        records.cancel();
+    }
 }
 
 }  // namespace orvant::testing

@@ -167,6 +167,7 @@ TEST_P(DisbursementProcesses, AWorkstationKilledWhilePostingLeavesWholeDisbursem
         std::this_thread::sleep_for(std::chrono::milliseconds(delay(random)));
         kill(pid, SIGKILL);
         exitStatus(pid);
+        orvant::testing::WaitForRecordsFree(*books_, "sup");
 
         SCOPED_TRACE("round " + std::to_string(round));
         expectWholeDisbursements(count("SELECT COUNT(*) FROM cdorihdr"));

@@ -120,6 +120,7 @@ TEST_P(PurchaseProcesses, AWorkstationKilledWhilePostingLeavesWholeDocumentsOnly
         std::this_thread::sleep_for(std::chrono::milliseconds(delay(random)));
         kill(pid, SIGKILL);
         orvant::testing::ExitStatus(pid);
+        orvant::testing::WaitForRecordsFree(*books_, "sup");
 
         const std::int64_t documents = count("SELECT COUNT(*) FROM apori");
         EXPECT_EQ(count("SELECT COUNT(*) FROM cap"), documents) << "round " << round;

@@ -162,6 +162,7 @@ TEST_P(SalesProcesses, AWorkstationKilledWhilePostingLeavesWholeDocumentsOnly)
         std::this_thread::sleep_for(std::chrono::milliseconds(delay(random)));
         kill(pid, SIGKILL);
         exitStatus(pid);
+        orvant::testing::WaitForRecordsFree(*books_, "cli");
 
         const std::int64_t documents = count("SELECT COUNT(*) FROM arori");
         EXPECT_EQ(count("SELECT COUNT(*) FROM car"), documents) << "round " << round;
