@@ -27,6 +27,9 @@ public:
         company::MakeDemoCompany(installation(), 1);
     }
 
+    // The installation's registry, which the driver and the launcher it starts read.
+    Registry registry() const { return Registry(home_.filePath("registry.ini")); }
+
     company::Installation installation() const { return {home_.filePath("Orvant/data").toStdString(), {}}; }
     std::unique_ptr<store::Database> books() const { return company::OpenCompany(installation(), 1); }
 

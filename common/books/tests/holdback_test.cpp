@@ -154,17 +154,17 @@ TEST_F(HoldbackTest, a_holdback_that_cannot_balance_is_refused_and_changes_nothi
 }
 
 // Rows given as (account, amount, debit?), in order from row 1.
-struct RowSpec {
+struct TypedRow {
     int account;
     const char* amount;
     bool debit;
 };
 
-Distribution rowsOf(std::initializer_list<RowSpec> specs)
+Distribution rowsOf(std::initializer_list<TypedRow> rows)
 {
     Distribution d(15);
     int i = 0;
-    for (const RowSpec& r : specs) {
+    for (const TypedRow& r : rows) {
         d.setAccount(i, r.account, {});
         r.debit ? d.setDebit(i, amount(r.amount)) : d.setCredit(i, amount(r.amount));
         ++i;

@@ -49,6 +49,20 @@ TEST_F(LauncherScenarios, TheDemosFirstUserPostsAPurchaseThenPaysItByCheque)
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
 }
 
+// A French installation: the demo's first user, whose language is the installation's.
+TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchWorksInEveryModule)
+{
+    books_.registry().setValue(kProductSection, u"language", "2");
+    store::Query(*company::OpenDataRoot(books_.installation()), "UPDATE \"user\" SET user_language = 0 WHERE user_code = 'ADMIN'").execute();
+
+    books_.playInLauncher("journee_complete");
+    EXPECT_EQ(books_.money("SELECT SUM(car_amount) FROM car WHERE car_invoice = 'Q-700'"), Money());
+    EXPECT_EQ(books_.money("SELECT SUM(cap_amount) FROM cap WHERE cap_invoice = 'Q-800'"), Money());
+    EXPECT_EQ(books_.value("SELECT car_user FROM car WHERE car_ref = 'CHQ-3311'").asString(), "Administrator");
+    EXPECT_EQ(books_.money("SELECT concil_montant FROM concil WHERE concil_reference = 'CHQ-801'"), Money::fromCents(-31250));
+    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
+}
+
 TEST_F(LauncherScenarios, AFrenchClerkWithALongNameSignsInAndPostsAmountsTypedTheFrenchWay)
 {
     company::User marie;
