@@ -46,7 +46,7 @@ int PostDisbursements(const company::Installation& installation, const Registry&
     disbursements::PostingContext context{request.period.value_or(disbursementBooks.settings().currentPeriod), user, {}, false};
     const disbursements::DisbursementImport::MessageText messages = messagesOf(registry, request.language);
     disbursements::DisbursementImport import(disbursementBooks, context, messages, request.allowRepeats);
-    const disbursements::DisbursementImportTotals totals = import.run(
+    const ImportTotals totals = import.run(
         in, [&](int line, const std::string& why) { out << request.file << ":" << line << ": " << why << "\n"; },
         // Shown at once: an import that seems stuck says whom it waits for.
         [&](int line, const std::string& holder) {

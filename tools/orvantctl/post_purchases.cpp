@@ -49,7 +49,7 @@ int PostPurchases(const company::Installation& installation, const Registry& reg
     purchases::PostingContext context{request.period.value_or(purchaseBooks.settings().currentPeriod), user,
                                       messageText(purchases::kProjectPurchaseDescription), {}};
     purchases::PurchaseImport import(purchaseBooks, context, messageText, request.allowRepeats);
-    const purchases::ImportTotals totals = import.run(in, [&](int line, const std::string& why) {
+    const ImportTotals totals = import.run(in, [&](int line, const std::string& why) {
         out << request.file << ":" << line << ": " << why << "\n";
     });
     out << totals.posted << " document(s) posted, " << totals.refused << " refused.\n";

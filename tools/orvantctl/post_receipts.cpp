@@ -46,7 +46,7 @@ int PostReceipts(const company::Installation& installation, const Registry& regi
     receipts::PostingContext context{request.period.value_or(receiptBooks.settings().currentPeriod), user, {}, false};
     const receipts::ReceiptImport::MessageText messages = messagesOf(registry, request.language);
     receipts::ReceiptImport import(receiptBooks, context, messages, request.allowRepeats);
-    const receipts::ReceiptImportTotals totals = import.run(
+    const ImportTotals totals = import.run(
         in, [&](int line, const std::string& why) { out << request.file << ":" << line << ": " << why << "\n"; },
         // Shown at once: an import that seems stuck says whom it waits for.
         [&](int line, const std::string& holder) {

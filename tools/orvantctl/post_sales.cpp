@@ -60,7 +60,7 @@ int PostSales(const company::Installation& installation, const Registry& registr
     sales::PostingContext context{request.period.value_or(salesBooks.settings().currentPeriod), user,
                                   messageText(sales::kProjectSaleDescription), {}};
     sales::SalesImport import(salesBooks, context, messageText, request.allowRepeats);
-    const sales::ImportTotals totals = import.run(in, [&](int line, const std::string& why) {
+    const ImportTotals totals = import.run(in, [&](int line, const std::string& why) {
         out << request.file << ":" << line << ": " << why << "\n";
     });
     out << totals.posted << " document(s) posted, " << totals.refused << " refused.\n";

@@ -15,6 +15,7 @@
 #include <string>
 #include <variant>
 
+#include "books/import_run.h"
 #include "books/json_fields.h"
 #include "disbursement_posting.h"
 
@@ -32,11 +33,6 @@ struct DisbursementRecord {
 // The record, or why its form is refused (types, widths, dates, amounts, at most 20 rows).
 std::variant<DisbursementRecord, std::string> ReadDisbursementRecord(const std::string& line);
 
-struct DisbursementImportTotals {
-    int posted = 0;
-    int refused = 0;
-    int stoppedAt = 0;  // the line at which a store that could take no more stopped the import
-};
 
 class DisbursementImport {
 public:
@@ -49,8 +45,7 @@ public:
 
     // Each refused disbursement is told to `refused`; one whose supplier another workstation
     // holds waits for it, and is told once to `waiting` with who holds it.
-    DisbursementImportTotals run(std::istream& in, const std::function<void(int line, const std::string& why)>& refused,
-                                 const std::function<void(int line, const std::string& holder)>& waiting = {});
+    ImportTotals run(std::istream& in, const ImportRefused& refused, const ImportWaiting& waiting = {});
     // One record: nothing when it is posted, else why not; a store error propagates.
     std::optional<std::string> post(const std::string& line);
 

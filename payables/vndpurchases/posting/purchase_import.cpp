@@ -2,22 +2,11 @@
 
 #include <algorithm>
 
+#include "books/import_run.h"
 #include "dates/due_date.h"
 #include "store/error.h"
 
 namespace orvant::purchases {
-
-namespace {
-
-std::string storeErrorText(const store::StoreError& error) { return std::string("store error: ") + error.what(); }
-
-// Errors of the store itself rather than of a document.
-bool storeCannotGoOn(const store::StoreError& error)
-{
-    return error.code() == store::errc::kDiskFull || error.code() == store::errc::kConnection;
-}
-
-}  // namespace
 
 PurchaseImport::PurchaseImport(PurchaseBooks& books, PostingContext context, MessageText messageText, bool allowRepeats)
     : books_(books), posting_(books), context_(std::move(context)), messageText_(std::move(messageText))
@@ -25,32 +14,9 @@ PurchaseImport::PurchaseImport(PurchaseBooks& books, PostingContext context, Mes
     context_.repeatAllowed = allowRepeats;
 }
 
-ImportTotals PurchaseImport::run(std::istream& in, const std::function<void(int, const std::string&)>& refused)
+ImportTotals PurchaseImport::run(std::istream& in, const ImportRefused& refused)
 {
-    ImportTotals totals;
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        std::optional<std::string> why;
-        try {
-            why = postLine(line);
-        } catch (const store::StoreError& error) {
-            why = storeErrorText(error);
-            if (storeCannotGoOn(error)) {
-                ++totals.refused;
-                refused(number, *why + "; the import stops here");
-                totals.stoppedAt = number;
-                break;
-            }
-        }
-        if (why) {
-            ++totals.refused;
-            refused(number, *why);
-        } else {
-            ++totals.posted;
-        }
-    }
-    return totals;
+    return RunImport(in, [this](const std::string& line) { return postLine(line); }, refused, context_.lockRetry);
 }
 
 std::optional<std::string> PurchaseImport::post(const std::string& line)
@@ -58,7 +24,7 @@ std::optional<std::string> PurchaseImport::post(const std::string& line)
     try {
         return postLine(line);
     } catch (const store::StoreError& error) {
-        return storeErrorText(error);
+        return StoreErrorText(error);
     }
 }
 

@@ -2,19 +2,11 @@
 
 #include <algorithm>
 
+#include "books/import_run.h"
 #include "books/text_cut.h"
 #include "store/error.h"
 
 namespace orvant::receipts {
-
-namespace {
-
-bool storeCannotGoOn(const store::StoreError& error)
-{
-    return error.code() == store::errc::kDiskFull || error.code() == store::errc::kConnection;
-}
-
-}  // namespace
 
 ReceiptImport::ReceiptImport(ReceiptBooks& books, PostingContext context, MessageText messageText, bool allowRepeats)
     : books_(books), posting_(books), context_(std::move(context)), messageText_(std::move(messageText))
@@ -22,45 +14,9 @@ ReceiptImport::ReceiptImport(ReceiptBooks& books, PostingContext context, Messag
     context_.repeatAllowed = allowRepeats;
 }
 
-ReceiptImportTotals ReceiptImport::run(std::istream& in, const std::function<void(int, const std::string&)>& refused,
-                                       const std::function<void(int, const std::string&)>& waiting)
+ImportTotals ReceiptImport::run(std::istream& in, const ImportRefused& refused, const ImportWaiting& waiting)
 {
-    ReceiptImportTotals totals;
-    std::string line;
-    int number = 1;
-    bool told = false;
-    context_.lockRetry.waiting = [&](const store::StoreError& error) {
-        if (waiting && !told) waiting(number, error.holder() ? error.holder()->user : std::string());
-        told = true;
-    };
-    // The callback above lives on this frame only.
-    struct Forget {
-        store::LockRetry& retry;
-        ~Forget() { retry.waiting = {}; }
-    } forget{context_.lockRetry};
-    for (; std::getline(in, line); ++number) {
-        told = false;
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        std::optional<std::string> why;
-        try {
-            why = post(line);
-        } catch (const store::StoreError& error) {
-            why = std::string("store error: ") + error.what();
-            if (storeCannotGoOn(error)) {
-                ++totals.refused;
-                refused(number, *why + "; the import stops here");
-                totals.stoppedAt = number;
-                break;
-            }
-        }
-        if (why) {
-            ++totals.refused;
-            refused(number, *why);
-        } else {
-            ++totals.posted;
-        }
-    }
-    return totals;
+    return RunImport(in, [this](const std::string& line) { return post(line); }, refused, context_.lockRetry, waiting);
 }
 
 std::optional<std::string> ReceiptImport::post(const std::string& line)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "books/import_run.h"
 #include "dates/due_date.h"
 #include "store/error.h"
 
@@ -13,44 +14,9 @@ SalesImport::SalesImport(SalesBooks& books, PostingContext context, MessageText 
     context_.repeatAllowed = allowRepeats;
 }
 
-namespace {
-
-std::string storeErrorText(const store::StoreError& error) { return std::string("store error: ") + error.what(); }
-
-// Errors of the store itself rather than of a document.
-bool storeCannotGoOn(const store::StoreError& error)
+ImportTotals SalesImport::run(std::istream& in, const ImportRefused& refused)
 {
-    return error.code() == store::errc::kDiskFull || error.code() == store::errc::kConnection;
-}
-
-}  // namespace
-
-ImportTotals SalesImport::run(std::istream& in, const std::function<void(int, const std::string&)>& refused)
-{
-    ImportTotals totals;
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        std::optional<std::string> why;
-        try {
-            why = postLine(line);
-        } catch (const store::StoreError& error) {
-            why = storeErrorText(error);
-            if (storeCannotGoOn(error)) {
-                ++totals.refused;
-                refused(number, *why + "; the import stops here");
-                totals.stoppedAt = number;
-                break;
-            }
-        }
-        if (why) {
-            ++totals.refused;
-            refused(number, *why);
-        } else {
-            ++totals.posted;
-        }
-    }
-    return totals;
+    return RunImport(in, [this](const std::string& line) { return postLine(line); }, refused, context_.lockRetry);
 }
 
 std::optional<std::string> SalesImport::post(const std::string& line)
@@ -58,7 +24,7 @@ std::optional<std::string> SalesImport::post(const std::string& line)
     try {
         return postLine(line);
     } catch (const store::StoreError& error) {
-        return storeErrorText(error);
+        return StoreErrorText(error);
     }
 }
 

@@ -9,19 +9,12 @@
 #include <optional>
 #include <string>
 
+#include "books/import_run.h"
 #include "sales_posting.h"
 #include "sales_record.h"
 
 namespace orvant::sales {
 
-struct ImportTotals {
-    int posted = 0;
-    int refused = 0;
-    // The line at which the import stopped because the store could take no more (a full disk,
-    // a lost connection): that document and the ones after it were not posted. 0 when the
-    // whole stream was read.
-    int stoppedAt = 0;
-};
 
 class SalesImport {
 public:
@@ -35,7 +28,7 @@ public:
     // Posts every record of the stream; blank lines are passed over. `refused` hears of each
     // refusal with its line number (from 1). A store that can take no more stops the import:
     // the next documents could only fail the same way.
-    ImportTotals run(std::istream& in, const std::function<void(int line, const std::string& why)>& refused);
+    ImportTotals run(std::istream& in, const ImportRefused& refused);
 
     // One record: nothing when it is posted, else why not.
     std::optional<std::string> post(const std::string& line);
