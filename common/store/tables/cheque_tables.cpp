@@ -23,13 +23,14 @@ TableDef chequeHeaders(std::string name)
     return Table(std::move(name), list).key({"Apchqh_seq"});
 }
 
-// The lines of a cheque are read in the order they were stored.
+// The lines of a cheque are read in the order they were stored. A line pays an invoice, or its
+// holdback (an item of its own) when the holdback flag is set.
 TableDef chequeLines(std::string name, Flag chequeSeqFlag)
 {
     FieldList list;
     list << Int("Apchqd_seq", chequeSeqFlag) << AutoInc("Apchqd_inc") << Str("Apchqd_fou", 10)
          << Str("Apchqd_invoice", 10) << Day("Apchqd_date") << Day("Apchqd_du_date") << Cash("Apchqd_montant")
-         << Cash("Apchqd_esc") << Cash("Apchqd_payment");
+         << Cash("Apchqd_esc") << Cash("Apchqd_payment") << Bool("Apchqd_holdback");
     return Table(std::move(name), list).key({"Apchqd_seq", "Apchqd_inc"});
 }
 
@@ -48,7 +49,7 @@ namespace {
 // The undo refuses to remove an invoice that a cheque waiting to be printed pays.
 TableDef chequeListLines()
 {
-    return Table(layouts::chequeLines("apchqd")).index("BySupplierInvoice", {"Apchqd_fou", "Apchqd_invoice"});
+    return Table(layouts::chequeLines("apchqd")).index("BySupplierInvoice", {"Apchqd_fou", "Apchqd_invoice", "Apchqd_holdback"});
 }
 
 // One row per item printed on the form, placed by part, line and position in inches.
