@@ -28,6 +28,7 @@ struct ChequeLine {
     Money discount;  // taken on the item
     Money payment;   // cash paid for the item: amount - discount
 
+    bool operator==(const ChequeLine&) const = default;
     bool sameItem(const ChequeLine& other) const
     {
         return supplier == other.supplier && invoice == other.invoice && holdback == other.holdback;
@@ -41,6 +42,8 @@ struct ChequeTaxLine {
     Money taxAmount;
     Money totalAmount;
     int type = 4;  // the kind of document: a cheque
+
+    bool operator==(const ChequeTaxLine&) const = default;
 };
 
 struct Cheque {
@@ -58,6 +61,7 @@ struct Cheque {
     std::vector<ChequeLine> lines;
     std::vector<ChequeTaxLine> taxLines;
 
+    bool operator==(const Cheque&) const = default;
     int bankAccount() const { return accounts[1]; }
 };
 
