@@ -165,7 +165,7 @@ void readItem(Statement& s, ChequeLayout& layout)
 }  // namespace
 
 LayoutTextError::LayoutTextError(int line, const std::string& why)
-    : std::invalid_argument("line " + std::to_string(line) + ": " + why), line_(line)
+    : std::invalid_argument("line " + std::to_string(line) + ": " + why), line_(line), reason_(why)
 {
 }
 

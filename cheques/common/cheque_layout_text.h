@@ -25,9 +25,11 @@ class LayoutTextError : public std::invalid_argument {
 public:
     LayoutTextError(int line, const std::string& why);
     int line() const { return line_; }
+    const std::string& reason() const { return reason_; }
 
 private:
     int line_;
+    std::string reason_;
 };
 
 // Reads the text back; a layout read is not yet checked (CheckLayout).

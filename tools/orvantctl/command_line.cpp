@@ -53,6 +53,16 @@ const char* const kUsage =
     "                           disbursements screen's checks; a disbursement of a supplier,\n"
     "                           reference and date already in the books is refused unless\n"
     "                           --allow-repeats\n"
+    "  layout export FILE [--company N]\n"
+    "                           write the cheque form of company N (default 1) to FILE as\n"
+    "                           text (\"-\": the standard output): its page, its three parts\n"
+    "                           and the items printed on them; the default form when the\n"
+    "                           company has not described its own\n"
+    "  layout import FILE [--company N]\n"
+    "                           make the text of FILE (\"-\": the standard input) the cheque\n"
+    "                           form of company N; a form that cannot print a cheque (not\n"
+    "                           exactly one cheque part, an unknown field code, an item off\n"
+    "                           the page) is refused with its reason and the form in use stays\n"
     "  aging [OPTIONS] --pdf FILE | --csv FILE\n"
     "                           the aging of the clients' accounts as the aging screen prints\n"
     "                           it; orvantctl aging --help lists its options\n"
@@ -82,6 +92,8 @@ constexpr CommandName kCommands[] = {
     {"post receipts", Command::PostReceipts, 1, 1, false},
     {"post disbursements", Command::PostDisbursements, 1, 1, false},
     {"post purchases", Command::PostPurchases, 1, 1, false},
+    {"layout export", Command::LayoutExport, 1, 1, false},
+    {"layout import", Command::LayoutImport, 1, 1, false},
 };
 
 std::optional<int> number(const std::string& text, int least, int most)
@@ -147,7 +159,7 @@ std::string readOptions(const std::vector<std::string>& arguments, Options& opti
 const CommandName* findCommand(std::vector<std::string>& words)
 {
     // "user add", "post sales" and the like are two words.
-    if (words.size() >= 2 && (words[0] == "user" || words[0] == "post")) {
+    if (words.size() >= 2 && (words[0] == "user" || words[0] == "post" || words[0] == "layout")) {
         words[0] += " " + words[1];
         words.erase(words.begin() + 1);
     }
@@ -216,7 +228,10 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments)
     const bool postOptions = options.period || options.user || options.allowRepeats;
     const bool posts = found->command == Command::PostSales || found->command == Command::PostReceipts ||
                        found->command == Command::PostDisbursements || found->command == Command::PostPurchases;
-    if (posts) {
+    const bool layout = found->command == Command::LayoutExport || found->command == Command::LayoutImport;
+    if (layout) {
+        if (options.language || options.rights || postOptions) return refuse("layout export and layout import take only --company.");
+    } else if (posts) {
         if (options.rights) return refuse("--rights goes with user add.");
     } else if (postOptions) {
         return refuse("--period, --user and --allow-repeats go with post sales and post receipts.");
@@ -239,6 +254,14 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments)
         request.userName = words[2];
         request.password = words[3];
         if (const std::string fault = applyUserOptions(options, request); !fault.empty()) return refuse(fault);
+    }
+    if (layout) {
+        request.file = words[1];
+        if (options.company) {
+            const auto n = companyNumber(*options.company);
+            if (!n) return refuse("\"" + *options.company + "\" is not a company number.");
+            request.company = *n;
+        }
     }
     if (posts) {
         request.file = words[1];

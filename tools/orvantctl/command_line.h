@@ -8,7 +8,8 @@
 
 namespace orvant::ctl {
 
-enum class Command { Help, Init, CreateCompany, Demo, Check, UserAdd, UserList, UserRemove, PostSales, PostReceipts, PostDisbursements, PostPurchases };
+enum class Command { Help, Init, CreateCompany, Demo, Check, UserAdd, UserList, UserRemove, PostSales, PostReceipts, PostDisbursements, PostPurchases,
+                     LayoutExport, LayoutImport };
 
 struct Request {
     Command command = Command::Help;
@@ -19,8 +20,9 @@ struct Request {
     std::string userCode, userName, password;
     int language = 1;
     std::string rights = "all";  // "all", "none", or option codes separated by commas
-    // post sales|receipts|disbursements|purchases FILE [--company N] [--period N] [--user CODE] [--language 1|2] [--allow-repeats]
-    std::string file;                 // "-": the standard input
+    // post sales|receipts|disbursements|purchases FILE [--company N] [--period N] [--user CODE] [--language 1|2] [--allow-repeats];
+    // layout export|import FILE [--company N]
+    std::string file;                 // "-": the standard input (the standard output for an export)
     std::optional<int> period;        // default: the current receivables period
     std::optional<std::string> postingUser;  // a user's code; their name is written on the entries
     bool allowRepeats = false;        // post notes, adjustments and cash sales that look posted already

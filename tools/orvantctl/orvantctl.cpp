@@ -16,6 +16,7 @@
 #include "demo_purchases.h"
 #include "demo_receipts.h"
 #include "demo_sales.h"
+#include "layout_command.h"
 #include "password_input.h"
 #include "post_disbursements.h"
 #include "post_purchases.h"
@@ -159,6 +160,8 @@ int run(const Request& request, std::ostream& out)
     case Command::PostReceipts: return PostReceipts(installation, registry, request, out);
     case Command::PostDisbursements: return PostDisbursements(installation, registry, request, out);
     case Command::PostPurchases: return PostPurchases(installation, registry, request, out);
+    case Command::LayoutExport: return ExportLayout(installation, request, out);
+    case Command::LayoutImport: return ImportLayout(installation, request, out);
     }
     out << kUsage;
     return kDone;

@@ -153,6 +153,9 @@ TEST(OrvantctlArguments, bad_calls_are_refused_before_anything_is_touched)
         {"--data-root", dataRoot, "user", "add", "X", "Name", "pw", "--language", "5"},
         {"--data-root", dataRoot, "demo", "--language", "2"},
         {"--data-root", dataRoot, "user", "frobnicate"},
+        {"--data-root", dataRoot, "layout", "export"},
+        {"--data-root", dataRoot, "layout", "print", "form.txt"},
+        {"--data-root", dataRoot, "layout", "import", "form.txt", "--user", "X"},
     };
     for (const auto& call : calls) {
         std::ostringstream out, err;
