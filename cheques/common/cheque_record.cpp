@@ -26,7 +26,7 @@ Cheque readHeader(store::Table& headers)
     cheque.amount = headers.field("Apchqh_Montant").asMoney();
     for (int slot = 0; slot < kChequeSlots; ++slot) {
         cheque.accounts[slot] = static_cast<int>(headers.field(slotField("Apchqh_accnt", slot)).asInt());
-        cheque.slots[slot] = headers.field(slotField("Apchqh_dist", slot)).asMoney();
+        cheque.slotAmounts[slot] = headers.field(slotField("Apchqh_dist", slot)).asMoney();
     }
     cheque.words = headers.field("Apchqh_desc").asString();
     return cheque;
@@ -48,7 +48,7 @@ void writeHeader(store::Table& headers, const Cheque& cheque)
     headers.field("Apchqh_Montant") = cheque.amount;
     for (int slot = 0; slot < kChequeSlots; ++slot) {
         headers.field(slotField("Apchqh_accnt", slot)) = cheque.accounts[slot];
-        headers.field(slotField("Apchqh_dist", slot)) = cheque.slots[slot];
+        headers.field(slotField("Apchqh_dist", slot)) = cheque.slotAmounts[slot];
     }
     headers.field("Apchqh_desc") = cheque.words;
 }

@@ -56,7 +56,7 @@ struct Cheque {
     // The cheque's journal entry: slot i's account and signed amount (a debit is positive).
     // Slot 1 the payable account, 2 the bank, 3 the discount, 4 to 10 free.
     std::array<int, kChequeSlots> accounts{};
-    std::array<Money, kChequeSlots> slots{};
+    std::array<Money, kChequeSlots> slotAmounts{};
     std::string words;  // the amount in words
     std::vector<ChequeLine> lines;
     std::vector<ChequeTaxLine> taxLines;

@@ -22,8 +22,8 @@ void ComputeFollowingSlots(Cheque& cheque)
         paid += line.payment;
     }
     cheque.amount = paid;
-    cheque.slots[kPayableSlot] = cheque.supplier.empty() ? Money() : settled;
-    cheque.slots[kBankSlot] = -paid;
+    cheque.slotAmounts[kPayableSlot] = cheque.supplier.empty() ? Money() : settled;
+    cheque.slotAmounts[kBankSlot] = -paid;
 }
 
 void ProposeDistribution(Cheque& cheque)
@@ -33,9 +33,9 @@ void ProposeDistribution(Cheque& cheque)
         settled += line.amount;
         discounts += line.discount;
     }
-    for (int slot = kDiscountSlot; slot < kChequeSlots; ++slot) cheque.slots[slot] = Money();
-    cheque.slots[kDiscountSlot] = -discounts;
-    if (cheque.supplier.empty()) cheque.slots[kFirstFreeSlot] = settled;
+    for (int slot = kDiscountSlot; slot < kChequeSlots; ++slot) cheque.slotAmounts[slot] = Money();
+    cheque.slotAmounts[kDiscountSlot] = -discounts;
+    if (cheque.supplier.empty()) cheque.slotAmounts[kFirstFreeSlot] = settled;
     ComputeFollowingSlots(cheque);
 }
 
@@ -61,10 +61,10 @@ std::vector<ChequeProblem> CheckCheque(const Cheque& cheque)
     }
     if (paid.isNegative()) problems.push_back({ChequeFault::NegativeTotal});
     Money balance;
-    for (const Money& slot : cheque.slots) balance += slot;
+    for (const Money& slot : cheque.slotAmounts) balance += slot;
     if (!balance.isZero()) problems.push_back({ChequeFault::Unbalanced});
     for (int slot = 0; slot < kChequeSlots; ++slot)
-        if (!cheque.slots[slot].isZero() && cheque.accounts[slot] == 0) problems.push_back({ChequeFault::SlotWithoutAccount, slot});
+        if (!cheque.slotAmounts[slot].isZero() && cheque.accounts[slot] == 0) problems.push_back({ChequeFault::SlotWithoutAccount, slot});
     if (RoundMoney(paid) > kLargestChequeAmount) problems.push_back({ChequeFault::AmountTooLarge});
     return problems;
 }
