@@ -1,0 +1,388 @@
+// The list of cheques built from the suppliers' ledger on both engines: who is paid, which items,
+// with what discount, the recurring cheques, numbered cheques voided, and the list whole while
+// another workstation uses it or a build dies.
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "cheque_list_build.h"
+#include "cheque_list_lock.h"
+#include "cheque_record.h"
+#include "cheque_rules.h"
+#include "child_workstation.h"
+#include "store/error.h"
+#include "store/query.h"
+#include "store/table.h"
+#include "testing/books_fixture.h"
+
+namespace orvant::cheques::test {
+namespace {
+
+constexpr int kBank = 1000, kSecondBank = 1010, kPayable = 2100, kDiscount = 5900, kExpense = 5000;
+
+Date day(int month, int d) { return *Date::fromYmd(2026, month, d); }
+Money amount(const char* text) { return *Money::parse(text); }
+
+struct Entry {
+    const char* invoice;
+    const char* type;  // "1" purchase, "3" credit note, "6" holdback
+    Date date, due;
+    const char* amount;
+};
+
+class ChequeListBuildTest : public testing::BooksTest {
+protected:
+    void SetUp() override
+    {
+        store::setWorkstationIdentity("Lead", 3);
+        BooksTest::SetUp();
+        if (IsSkipped()) return;
+        execute("UPDATE ctrl SET ctrl_bank_accnt1 = ?, ctrl_bank_accnt2 = ?, ctrl_ap_accnt = ?, ctrl_ap_disb_accnt2 = ?, "
+                "ctrl_ap_disb_accnt3 = ?, ctrl_dollars1 = 'Dollars', ctrl_cents1 = 'Cents'",
+                {kBank, kSecondBank, kPayable, kDiscount, kExpense});
+        for (int account : {kBank, kSecondBank, kPayable, kDiscount, kExpense}) addAccount(account);
+    }
+
+    void execute(const std::string& sql, std::vector<store::Value> binds = {})
+    {
+        store::Query query(*books_, sql);
+        for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
+        query.execute();
+    }
+    std::int64_t count(const std::string& sql)
+    {
+        store::Query query(*books_, sql);
+        query.open();
+        return query.field(0).asInt();
+    }
+
+    void addAccount(int account)
+    {
+        store::Table chart(*books_, "glm");
+        chart.open();
+        chart.insert();
+        chart.field("Glm_account") = account;
+        chart.field("Glm_Description") = "Account " + std::to_string(account);
+        chart.field("Glm_summarize") = "N";
+        chart.post();
+    }
+
+    void supplier(const std::string& code, int bank = kBank, double discount = 0, const std::vector<Entry>& entries = {})
+    {
+        store::Table suppliers(*books_, "sup");
+        suppliers.open();
+        suppliers.insert();
+        suppliers.field("Sup_code") = code;
+        suppliers.field("Sup_name") = "Supplier " + code;
+        suppliers.field("Sup_bank_account") = bank;
+        suppliers.field("Sup_pmt_discount") = discount;
+        suppliers.field("Sup_currency") = 0;
+        suppliers.post();
+        for (const Entry& e : entries) entry(code, e);
+    }
+
+    void entry(const std::string& supplier, const Entry& e)
+    {
+        store::Table ledger(*books_, "cap");
+        ledger.open();
+        ledger.insert();
+        ledger.field("Cap_supplier") = supplier;
+        ledger.field("Cap_invoice") = e.invoice;
+        ledger.field("Cap_type") = e.type;
+        ledger.field("Cap_date") = e.date;
+        ledger.field("Cap_du_date") = e.due;
+        ledger.field("Cap_amount") = amount(e.amount);
+        ledger.field("Cap_holdback") = std::string(e.type) == "6";
+        ledger.post();
+    }
+
+    ChequeListRequest request(int bank = kBank) const
+    {
+        ChequeListRequest r;
+        r.chequeDate = day(3, 25);
+        r.dueBefore = day(3, 31);
+        r.bankAccount = bank;
+        r.user = "Lead";
+        return r;
+    }
+
+    std::vector<Cheque> list()
+    {
+        ChequeStore store(*books_, ChequeSet::List);
+        std::vector<Cheque> cheques;
+        for (int seq : store.sequences()) cheques.push_back(*store.read(seq));
+        return cheques;
+    }
+
+    // "A1: I1 100.00-2.00, I1H 10.00-0.00 = 108.00", one text per cheque.
+    std::vector<std::string> summary()
+    {
+        std::vector<std::string> texts;
+        for (const Cheque& cheque : list()) {
+            std::string text = (cheque.supplier.empty() ? cheque.name : cheque.supplier) + ":";
+            for (const ChequeLine& line : cheque.lines)
+                text += " " + line.invoice + (line.holdback ? "H " : " ") + line.amount.toString() + "-" + line.discount.toString();
+            texts.push_back(text + " = " + cheque.amount.toString());
+        }
+        return texts;
+    }
+
+    void reset()
+    {
+        for (const char* table : {"cap", "sup", "apchqh", "apchqd"}) execute(std::string("DELETE FROM ") + table);
+    }
+};
+ORVANT_BOOKS_ON_EVERY_ENGINE(ChequeListBuildTest);
+
+using Texts = std::vector<std::string>;
+
+TEST_P(ChequeListBuildTest, the_range_the_list_and_the_bank_choose_the_suppliers_together)
+{
+    for (const char* code : {"A1", "B2", "C3", "D4"}) supplier(code, kBank, 0, {{"I1", "1", day(3, 1), day(3, 20), "10.00"}});
+    supplier("E5", kSecondBank, 0, {{"I1", "1", day(3, 1), day(3, 20), "10.00"}});
+    struct Row {
+        const char *from, *to;
+        std::vector<std::string> suppliers;
+        int bank;
+        Texts paid;
+    };
+    const Row rows[] = {
+        {"", "", {}, kBank, {"A1", "B2", "C3", "D4"}},
+        {"B2", "", {}, kBank, {"B2", "C3", "D4"}},
+        {"", "C3", {}, kBank, {"A1", "B2", "C3"}},
+        {"B2", "C3", {"A1", "C3", "D4"}, kBank, {"C3"}},
+        {"", "", {"E5", "B2"}, kBank, {"B2"}},
+        {"", "", {}, kSecondBank, {"E5"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.from << ".." << row.to << " bank " << row.bank);
+        ChequeListRequest r = request(row.bank);
+        r.fromSupplier = row.from;
+        r.toSupplier = row.to;
+        r.suppliers = row.suppliers;
+        const ChequeListBuilt built = BuildChequeList(*books_, r);
+        Texts paid;
+        for (const Cheque& cheque : list()) paid.push_back(cheque.supplier);
+        EXPECT_EQ(paid, row.paid);
+        EXPECT_EQ(built.cheques, static_cast<int>(row.paid.size()));
+        EXPECT_EQ(built.total, Money::fromUnits(10 * built.cheques));
+    }
+}
+
+TEST_P(ChequeListBuildTest, items_are_grouped_before_they_are_judged_due_and_discounted_once_each)
+{
+    struct Row {
+        const char* name;
+        std::vector<Entry> entries;
+        double discount;
+        Date chequeDate;
+        bool discountAccount;
+        Texts expected;
+    };
+    const Date early = day(3, 25), late = day(4, 5);
+    const Row rows[] = {
+        {"a later credit note belongs to its invoice",
+         {{"I1", "1", day(3, 1), day(3, 20), "100.00"}, {"I1", "3", day(4, 2), day(5, 2), "-30.00"}}, 0, early, true,
+         {"S: I1 70.00-0.00 = 70.00"}},
+        {"an item not yet due waits", {{"I1", "1", day(3, 1), day(3, 20), "100.00"}, {"I2", "1", day(3, 5), day(4, 20), "50.00"}},
+         0, early, true, {"S: I1 100.00-0.00 = 100.00"}},
+        {"a holdback is its own item with its own due date",
+         {{"I1", "1", day(3, 1), day(3, 20), "90.00"}, {"I1", "6", day(3, 1), day(3, 30), "10.00"},
+          {"I2", "1", day(3, 1), day(3, 20), "40.00"}, {"I2", "6", day(3, 1), day(6, 30), "5.00"}},
+         0, early, true, {"S: I1 90.00-0.00 I1H 10.00-0.00 I2 40.00-0.00 = 140.00"}},
+        {"a paid invoice gives no line", {{"I1", "1", day(3, 1), day(3, 20), "100.00"}, {"I1", "2", day(3, 10), day(3, 20), "-100.00"},
+                                          {"I2", "1", day(3, 1), day(3, 20), "20.00"}},
+         0, early, true, {"S: I2 20.00-0.00 = 20.00"}},
+        {"the discount of the terms, rounded once per item",
+         {{"I1", "1", day(3, 1), day(3, 28), "10.25"}, {"I1", "1", day(3, 2), day(3, 28), "10.25"}}, 2, early, true,
+         {"S: I1 20.50-0.41 = 20.09"}},
+        {"no discount after the due date",
+         {{"I1", "1", day(3, 1), day(3, 28), "100.00"}, {"I2", "1", day(3, 1), day(4, 30), "50.00"}}, 2, late, true,
+         {"S: I1 100.00-0.00 = 100.00"}},
+        {"no discount without its account", {{"I1", "1", day(3, 1), day(3, 28), "100.00"}}, 2, early, false,
+         {"S: I1 100.00-0.00 = 100.00"}},
+        {"no discount on a credit", {{"I1", "1", day(3, 1), day(3, 28), "100.00"}, {"C1", "3", day(3, 1), day(3, 28), "-40.00"}}, 2,
+         early, true, {"S: C1 -40.00-0.00 I1 100.00-2.00 = 58.00"}},
+        {"a negative cheque is left out", {{"I1", "1", day(3, 1), day(3, 28), "30.00"}, {"C1", "3", day(3, 1), day(3, 28), "-40.00"}},
+         0, early, true, {}},
+        {"a cheque of nothing is kept", {{"I1", "1", day(3, 1), day(3, 28), "40.00"}, {"C1", "3", day(3, 1), day(3, 28), "-40.00"}}, 0,
+         early, true, {"S: C1 -40.00-0.00 I1 40.00-0.00 = 0.00"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        reset();
+        execute("UPDATE ctrl SET ctrl_ap_disb_accnt2 = ?", {row.discountAccount ? kDiscount : 4999});
+        supplier("S", kBank, row.discount, row.entries);
+        ChequeListRequest r = request();
+        r.chequeDate = row.chequeDate;
+        r.dueBefore = day(3, 31);
+        BuildChequeList(*books_, r);
+        EXPECT_EQ(summary(), row.expected);
+        for (const Cheque& cheque : list()) {
+            EXPECT_TRUE(CheckCheque(cheque).empty()) << "a built cheque can be saved as it is";
+            EXPECT_EQ(cheque.date, row.chequeDate);
+            EXPECT_EQ(cheque.accounts[0], kPayable);
+            EXPECT_EQ(cheque.accounts[1], kBank);
+            if (cheque.amount.isZero()) {
+                EXPECT_EQ(cheque.words, "NON NEGOTIABLE");
+            }
+        }
+    }
+}
+
+TEST_P(ChequeListBuildTest, recurring_cheques_join_dated_as_the_list_for_the_suppliers_it_pays)
+{
+    supplier("A1", kBank, 0, {{"I1", "1", day(3, 1), day(3, 20), "10.00"}});
+    supplier("B2", kBank, 0, {{"I1", "1", day(3, 1), day(3, 20), "10.00"}});
+    const auto recurring = [](int seq, const std::string& supplier, const std::string& payee, int bank) {
+        Cheque c;
+        c.seq = seq;
+        c.supplier = supplier;
+        c.name = payee;
+        c.date = day(1, 1);
+        c.accounts[1] = bank;
+        c.accounts[3] = kExpense;
+        c.lines.push_back({supplier, "RENT", false, day(1, 1), day(1, 1), amount("500.00"), {}, {}});
+        c.taxLines.push_back({"GST", 5, amount("25.00"), amount("500.00"), 4});
+        ProposeDistribution(c);
+        c.words = "stale words";
+        return c;
+    };
+    {
+        ChequeStore store(*books_, ChequeSet::Recurring);
+        store::Transaction transaction(*books_);
+        store.write(recurring(1, "", "Landlord", kBank));
+        store.write(recurring(2, "A1", "Supplier A1", kBank));
+        store.write(recurring(3, "B2", "Supplier B2", kBank));       // B2 is not selected
+        store.write(recurring(4, "", "Other bank", kSecondBank));
+        transaction.commit();
+    }
+    struct Row {
+        int taxSystem;
+        std::size_t taxLines;
+    };
+    for (const Row row : {Row{0, 0}, Row{1, 1}}) {
+        SCOPED_TRACE(row.taxSystem);
+        execute("UPDATE ctrl SET ctrl_taxsystem = ?", {row.taxSystem});
+        ChequeListRequest r = request();
+        r.suppliers = {"A1"};
+        r.includeRecurring = true;
+        const ChequeListBuilt built = BuildChequeList(*books_, r);
+        EXPECT_EQ(summary(), (Texts{"A1: I1 10.00-0.00 = 10.00", "Landlord: RENT 500.00-0.00 = 500.00", "A1: RENT 500.00-0.00 = 500.00"}));
+        EXPECT_EQ(built.total, amount("1010.00"));
+        for (const Cheque& cheque : list()) {
+            EXPECT_EQ(cheque.date, r.chequeDate) << "a recurring cheque takes the list's date";
+            if (cheque.lines.front().invoice == "RENT") {
+                EXPECT_EQ(cheque.words, "Five Hundred Dollars");
+                EXPECT_EQ(cheque.taxLines.size(), row.taxLines);
+            }
+        }
+    }
+    EXPECT_EQ(ChequeStore(*books_, ChequeSet::Recurring).read(1)->date, day(1, 1)) << "the recurring cheque itself is unchanged";
+}
+
+TEST_P(ChequeListBuildTest, numbered_cheques_stop_a_build_until_their_numbers_are_voided)
+{
+    supplier("A1", kBank, 0, {{"I1", "1", day(3, 1), day(3, 20), "10.00"}});
+    supplier("E5", kSecondBank, 0, {{"I1", "1", day(3, 1), day(3, 20), "20.00"}});
+    BuildChequeList(*books_, request());
+    ChequeListRequest second = request(kSecondBank);
+    {
+        // Another bank's cheque joins the list by hand; both are printed and not posted.
+        Cheque other = list().front();
+        other.seq = 2;
+        other.supplier = "E5";
+        other.accounts[1] = kSecondBank;
+        ChequeStore store(*books_, ChequeSet::List);
+        store::Transaction transaction(*books_);
+        store.write(other);
+        transaction.commit();
+    }
+    execute("UPDATE apchqh SET apchqh_cheque = CASE apchqh_seq WHEN 1 THEN '17' ELSE '4' END");
+
+    try {
+        BuildChequeList(*books_, second);
+        ADD_FAILURE() << "the build went on over numbered cheques";
+    } catch (const NumberedChequesPending& pending) {
+        ASSERT_EQ(pending.cheques().size(), 2u);
+        EXPECT_EQ(pending.cheques()[0].number, "17");
+        EXPECT_EQ(pending.cheques()[1].bankAccount, kSecondBank);
+    }
+    EXPECT_EQ(list().size(), 2u) << "a refused build changes nothing";
+
+    second.voidNumbered = true;
+    const ChequeListBuilt built = BuildChequeList(*books_, second);
+    EXPECT_EQ(built.numbersVoided, 2);
+    EXPECT_EQ(summary(), Texts{"E5: I1 20.00-0.00 = 20.00"});
+    EXPECT_EQ(count("SELECT COUNT(*) FROM apchqno WHERE apchqno_state = 'V' AND ((apchqno_bank = 1 AND apchqno_number = 17) "
+                    "OR (apchqno_bank = 2 AND apchqno_number = 4))"),
+              2);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh"), 0) << "voiding posts nothing";
+    EXPECT_TRUE(NumberedCheques(*books_).empty());
+}
+
+TEST_P(ChequeListBuildTest, the_list_in_use_elsewhere_refuses_a_build_naming_who_uses_it)
+{
+    supplier("A1", kBank, 0, {{"I1", "1", day(3, 1), day(3, 20), "10.00"}});
+    Pipe taken;
+    const pid_t editor = StartWorkstation(installation_, "Marie", 7, [&taken](store::Database& books) {
+        auto lock = ChequeListLock::take(books, ChequeListUse::Shared);
+        taken.send();
+        for (;;) ::pause();
+        return 0;
+    });
+    ASSERT_EQ(taken.receive(), 'x');
+    try {
+        BuildChequeList(*books_, request());
+        ADD_FAILURE() << "built while the editor was open";
+    } catch (const store::StoreError& e) {
+        EXPECT_TRUE(e.isRecordLocked());
+        ASSERT_TRUE(e.holder());
+        EXPECT_EQ(e.holder()->user, "Marie");
+        EXPECT_NE(std::string(e.what()).find("Marie"), std::string::npos);
+    }
+    EXPECT_TRUE(list().empty());
+    ::kill(editor, SIGKILL);
+    EXPECT_EQ(ExitStatusOf(editor), -1);
+}
+
+TEST_P(ChequeListBuildTest, a_build_that_dies_half_way_leaves_the_old_list_whole)
+{
+    for (const char* code : {"A1", "B2", "C3"}) supplier(code, kBank, 0, {{"I1", "1", day(3, 1), day(3, 20), "10.00"}});
+    BuildChequeList(*books_, request());
+    const Texts old = summary();
+    ASSERT_EQ(old.size(), 3u);
+    entry("A1", {"I2", "1", day(3, 2), day(3, 21), "5.00"});
+
+    Pipe halfWay;
+    const pid_t builder = StartWorkstation(installation_, "Paul", 8, [this, &halfWay](store::Database& books) {
+        BuildChequeList(books, request(), [&halfWay](int done, int) {
+            if (done < 2) return;
+            halfWay.send();
+            for (;;) ::pause();
+        });
+        return 0;
+    });
+    ASSERT_EQ(halfWay.receive(), 'x');
+    ::kill(builder, SIGKILL);
+    EXPECT_EQ(ExitStatusOf(builder), -1);
+
+    // The dead builder's transaction and lock are gone with it.
+    ChequeListBuilt built;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        EXPECT_EQ(summary(), old);
+        try {
+            built = BuildChequeList(*books_, request());
+            break;
+        } catch (const store::StoreError& e) {
+            ASSERT_TRUE(e.isRecordLocked()) << e.what();
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+    EXPECT_EQ(built.cheques, 3);
+    EXPECT_EQ(summary().front(), "A1: I1 10.00-0.00 I2 5.00-0.00 = 15.00");
+}
+
+}  // namespace
+}  // namespace orvant::cheques::test
