@@ -1,0 +1,263 @@
+// The cheque list screen driven directly over the demo company's books, on both engines: its
+// fields, the build on Print while "create a new list" is ticked (the list held elsewhere, cheques
+// numbered by an unposted printing), and the report it sends out.
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <deque>
+
+#include "cheque_list_lock.h"
+#include "cheque_list_screen.h"
+#include "report/pdf_export.h"
+#include "store/backend.h"
+#include "store/query.h"
+#include "testing/books_fixture.h"
+
+namespace orvant::vndcheqlist {
+namespace {
+
+struct Shown {
+    int number;
+    QStringList arguments;
+};
+
+class FakeHost : public ChequeListHost {
+public:
+    // Questions take the scripted answers in turn; other messages are acknowledged.
+    ui::Answer message(int number, ui::MessageKind kind, const QStringList& arguments) override
+    {
+        shown.push_back({number, arguments});
+        if (kind != ui::MessageKind::Question || answers.empty()) return ui::Answer::Ok;
+        const ui::Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void focus(ChequeListField field) override { focused.push_back(field); }
+    void refresh() override {}
+    void setBusy(bool on) override { busy.push_back(on); }
+    void progress(int, int) override { ++progressSteps; }
+    void progressOver() override {}
+    std::string pickSupplier() override
+    {
+        const std::string code = picks.empty() ? "" : picks.front();
+        if (!picks.empty()) picks.pop_front();
+        return code;
+    }
+    bool output(ChequeListOutput, const report::ReportDocument& document, bool) override
+    {
+        sent = document;
+        return false;
+    }
+
+    std::vector<Shown> shown;
+    std::deque<ui::Answer> answers;
+    std::vector<ChequeListField> focused;
+    std::vector<bool> busy;
+    int progressSteps = 0;
+    std::deque<std::string> picks;
+    std::optional<report::ReportDocument> sent;
+};
+
+class ChequeListScreenTest : public testing::BooksTest {
+protected:
+    ChequeListScreenTest() : BooksTest(Company::Demo) {}
+
+    void SetUp() override
+    {
+        BooksTest::SetUp();
+        // Two invoices of Maple Leaf, one of them half paid, and one of Bureau Plus; Hydro's is due later.
+        execute("INSERT INTO cap (cap_supplier, cap_invoice, cap_ref, cap_date, cap_type, cap_du_date, cap_amount, cap_seq) VALUES "
+                "('MAP300', 'M-1', '', '2026-03-01', '1', '2026-03-31', 3000000, 1), "
+                "('MAP300', 'M-2', '', '2026-03-05', '1', '2026-04-04', 1000000, 2), "
+                "('MAP300', 'M-2', 'P-1', '2026-03-10', '3', '2026-03-10', -500000, 3), "
+                "('BUR100', 'B-1', '', '2026-03-02', '1', '2026-04-01', 1234500, 4), "
+                "('HYD200', 'H-1', '', '2026-04-01', '1', '2026-05-31', 990000, 5)");
+    }
+
+    void execute(const std::string& sql) { store::Query(*books_, sql).execute(); }
+
+    std::unique_ptr<ChequeListScreen> screen(bool usWording = false)
+    {
+        ChequeListSetup setup;
+        setup.dateFormat = "YYYY-MM-DD";
+        setup.today = *Date::fromYmd(2026, 4, 15);
+        setup.user = "Administrator";
+        setup.companyName = "Orvant Demo Inc.";
+        setup.userName = "Administrator";
+        setup.usWording = usWording;
+        auto s = std::make_unique<ChequeListScreen>(host_, *books_, setup, ChequeReportTexts::fromTable(lang::LanguageTable("none")),
+                                                    [](int n) { return n == kNumberedChequeMessage ? QString("%1 %2") : QString::number(n); });
+        s->choices().chequeDate = "2026-04-15";
+        s->choices().dueBefore = "2026-04-30";
+        return s;
+    }
+
+    // Prints a new list; the texts of the report sent out.
+    QStringList printNewList(ChequeListScreen& s)
+    {
+        s.createNewListChanged(true);
+        host_.sent.reset();
+        s.run(ChequeListOutput::Print);
+        QStringList texts;
+        if (host_.sent)
+            for (const report::ReportPage& page : host_.sent->pages) texts << page.texts();
+        return texts;
+    }
+
+    std::vector<int> messages() const
+    {
+        std::vector<int> numbers;
+        for (const Shown& s : host_.shown) numbers.push_back(s.number);
+        return numbers;
+    }
+
+    FakeHost host_;
+};
+ORVANT_BOOKS_ON_EVERY_ENGINE(ChequeListScreenTest);
+
+TEST_P(ChequeListScreenTest, the_fields_keep_their_rules)
+{
+    auto s = screen();
+    ASSERT_EQ(s->bankChoices().size(), 1u);
+    EXPECT_EQ(s->bankChoices()[0].description, "Bank");
+    EXPECT_FALSE(s->includeRecurringEnabled());
+
+    struct Row {
+        const char* what;
+        QString chequeDate, dueBefore;
+        bool accepted;
+        std::vector<ChequeListField> focus;
+    } rows[] = {
+        {"both dates read", "2026-04-15", "2026-04-30", true, {}},
+        {"a cheque date that does not exist", "2026-02-31", "2026-04-30", false, {ChequeListField::ChequeDate}},
+        {"a due date left half typed", "2026-04-15", "2026-04-", false, {ChequeListField::DueBefore}},
+    };
+    for (const Row& row : rows) {
+        host_.focused.clear();
+        s->choices().chequeDate = row.chequeDate;
+        s->choices().dueBefore = row.dueBefore;
+        EXPECT_EQ(s->leaveChequeDate() && s->leaveDueBefore(), row.accepted) << row.what;
+        EXPECT_EQ(host_.focused, row.focus) << row.what;
+    }
+    host_.focused.clear();
+    EXPECT_FALSE(s->run(ChequeListOutput::Preview));
+    EXPECT_FALSE(host_.sent) << "no report while a date does not read";
+
+    host_.picks = {"MAP300", "", "BUR100", "BUR100", "TEL400"};
+    s->pickFromSupplier();
+    s->pickToSupplier();
+    EXPECT_EQ(s->choices().fromSupplier, "MAP300");
+    EXPECT_EQ(s->choices().toSupplier, "") << "a cancelled pick keeps the field";
+    s->addSupplier();
+    s->addSupplier();
+    s->addSupplier();
+    EXPECT_EQ(s->choices().suppliers, (std::vector<std::string>{"BUR100", "TEL400"})) << "a supplier is listed once";
+    s->removeSupplier(0);
+    s->removeSupplier(5);
+    EXPECT_EQ(s->choices().suppliers, (std::vector<std::string>{"TEL400"}));
+
+    s->choices().includeRecurring = true;
+    s->createNewListChanged(true);
+    EXPECT_TRUE(s->includeRecurringEnabled());
+    EXPECT_TRUE(host_.shown.empty()) << "an empty list is replaced without a word";
+    s->createNewListChanged(false);
+    EXPECT_FALSE(s->choices().includeRecurring);
+}
+
+TEST_P(ChequeListScreenTest, a_new_list_pays_what_is_due_and_prints_its_totals)
+{
+    auto s = screen();
+    const QStringList texts = printNewList(*s);
+    EXPECT_EQ(host_.busy, (std::vector<bool>{true, false})) << "the buttons are off while the list is built and printed";
+    EXPECT_GT(host_.progressSteps, 0);
+    ASSERT_FALSE(texts.isEmpty());
+    for (const char* expected : {"List of cheques to be issued", "Apply discount date 2026-04-15",
+                                 "Transactions due up to this date: 2026-04-30", "Cheque 1   BUR100   Bureau Plus",
+                                 "Cheque 2   MAP300   Maple Leaf Lumber", "M-2", "$123.45", "$350.00", "$473.45",
+                                 "Total amount for cheques:", "Number of cheques issued: 2"})
+        EXPECT_TRUE(texts.contains(expected)) << expected << " in " << texts.join('|').toStdString();
+    EXPECT_FALSE(texts.join('|').contains("HYD200")) << "an invoice due after the date waits";
+
+    // Ticking the box again warns that the list will go, and stays ticked.
+    s->createNewListChanged(true);
+    EXPECT_EQ(messages(), (std::vector<int>{kListNotEmptyMessage}));
+    EXPECT_TRUE(s->choices().createNewList);
+    auto us = screen(true);
+    us->createNewListChanged(true);
+    EXPECT_EQ(host_.shown.back().number, kListNotEmptyUsMessage);
+}
+
+TEST_P(ChequeListScreenTest, a_list_in_use_elsewhere_is_not_rebuilt_and_the_holder_is_named)
+{
+    auto s = screen();
+    printNewList(*s);
+    store::setWorkstationIdentity("Marie", 7);
+    const auto editor = company::OpenCompany(installation_, 1);
+    const auto held = cheques::ChequeListLock::take(*editor, cheques::ChequeListUse::Shared);
+    execute("UPDATE sup SET sup_name = 'Renamed' WHERE sup_code = 'MAP300'");
+
+    EXPECT_TRUE(printNewList(*s).isEmpty()) << "nothing printed after a refusal";
+    ASSERT_FALSE(host_.shown.empty());
+    EXPECT_EQ(host_.shown.back().number, kListInUseMessage);
+    EXPECT_EQ(host_.shown.back().arguments, (QStringList{"Marie", "7"}));
+    EXPECT_EQ(host_.busy.back(), false);
+    s->choices().createNewList = false;
+    s->run(ChequeListOutput::Preview);
+    ASSERT_TRUE(host_.sent);
+    EXPECT_TRUE(host_.sent->pages[0].texts().contains("Cheque 2   MAP300   Maple Leaf Lumber")) << "the list as it stood";
+}
+
+TEST_P(ChequeListScreenTest, numbered_cheques_are_voided_only_when_the_user_says_so)
+{
+    auto s = screen();
+    printNewList(*s);
+    execute("UPDATE apchqh SET apchqh_cheque = '101' WHERE apchqh_fou = 'MAP300'");
+    execute("UPDATE sup SET sup_name = 'Renamed' WHERE sup_code = 'MAP300'");
+
+    struct Row {
+        ui::Answer answer;
+        bool rebuilt;
+    } rows[] = {{ui::Answer::No, false}, {ui::Answer::Yes, true}};
+    for (const Row& row : rows) {
+        host_.shown.clear();
+        host_.answers = {row.answer};
+        const QStringList texts = printNewList(*s);
+        ASSERT_FALSE(host_.shown.empty());
+        EXPECT_EQ(host_.shown.back().number, kNumberedChequesMessage);
+        EXPECT_EQ(host_.shown.back().arguments, QStringList{"101 Maple Leaf Lumber"});
+        EXPECT_EQ(texts.join('|').contains("Renamed"), row.rebuilt);
+    }
+    store::Query voided(*books_, "SELECT apchqno_state FROM apchqno WHERE apchqno_number = 101");
+    voided.open();
+    ASSERT_FALSE(voided.eof());
+    EXPECT_EQ(voided.value(0).asString(), "V");
+}
+
+TEST_P(ChequeListScreenTest, the_list_as_a_pdf_reads_back_with_the_bank_currency_sign)
+{
+    const QString reader = QStandardPaths::findExecutable("pdftotext");
+    if (reader.isEmpty()) GTEST_SKIP() << "pdftotext is not installed (scripts/install-deps.sh installs it)";
+    auto s = screen();
+    printNewList(*s);
+    cheques::ChequeStore store(*books_, cheques::ChequeSet::List);
+    std::vector<cheques::Cheque> cheques;
+    for (int seq : store.sequences()) cheques.push_back(*store.read(seq));
+    ChequeReportSetup setup{"Orvant Demo Inc.", "Administrator", *Date::fromYmd(2026, 4, 15), *Date::fromYmd(2026, 4, 15), *Date::fromYmd(2026, 4, 30),
+                            [](Date d) { return QString::fromStdString(d.toIso()); }, {}};
+    setup.amounts.setSigns("$", "R", {"US$", "", "", ""});
+    setup.amounts.use(1);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("cheques.pdf");
+    ASSERT_TRUE(report::exportPdf(BuildChequeListReport(cheques, ChequeReportTexts::fromTable(lang::LanguageTable("none")), setup), pdf).ok());
+    QProcess process;
+    process.start(reader, {"-layout", pdf, "-"});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    for (const char* expected : {"List of cheques to be issued", "Maple Leaf Lumber", "Three Hundred Fifty", "473.45US$",
+                                 "Total amount for cheques:", "Number of cheques issued: 2"})
+        EXPECT_TRUE(text.contains(expected)) << expected << " in\n" << text.toStdString();
+}
+
+}  // namespace
+}  // namespace orvant::vndcheqlist

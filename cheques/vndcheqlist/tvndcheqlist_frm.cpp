@@ -1,0 +1,337 @@
+#include "tvndcheqlist_frm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "dates/date_format.h"
+#include "export_dialog.h"
+#include "pickers.h"
+#include "report/printing.h"
+#include "report/screen_print.h"
+#include "session/help.h"
+#include "settings/regional.h"
+#include "tvndcheqlist_dm.h"
+#include "ui/error_reporting.h"
+#include "ui/form_messages.h"
+
+namespace orvant::vndcheqlist {
+
+namespace {
+
+constexpr int kHelpContext = 501;
+constexpr int kSupplierWidth = 10;
+
+QString qt(const std::string& s) { return QString::fromStdString(s); }
+
+template <class Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLineEdit* edit(QWidget* parent, const char* name, int width)
+{
+    auto* e = named(new QLineEdit(parent), name);
+    e->setMaxLength(width);
+    return e;
+}
+
+QPushButton* sideButton(QWidget* parent, const char* name, const char* caption, const char* hint)
+{
+    auto* b = named(new QPushButton(QString::fromUtf8(caption), parent), name);
+    b->setToolTip(QString::fromUtf8(hint));
+    b->setAutoDefault(false);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+QWidget* row(QWidget* parent, std::initializer_list<QWidget*> widgets)
+{
+    auto* line = new QWidget(parent);
+    auto* layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w : widgets) layout->addWidget(w);
+    layout->addStretch();
+    return line;
+}
+
+}  // namespace
+
+Tvndcheqlist_frm::Tvndcheqlist_frm(Session& session, QString helpFile) : session_(session), helpFile_(std::move(helpFile))
+{
+    setObjectName("Tvndcheqlist_frm");
+    setWindowTitle("List of cheques to be issued");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildFields(), 1);
+    layout->addWidget(buildButtons());
+    statusBar_ = named(new QStatusBar(this), "StatusBar");
+    for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) statusBar_->addPermanentWidget(named(new QLabel(statusBar_), panel));
+    layout->addWidget(statusBar_);
+    auto* messages = named(new QPlainTextEdit(this), "IntlStrings1");
+    messages->hide();
+    for (QLineEdit* field : {chequeDate_, dueBefore_, fromSupplier_, toSupplier_}) field->installEventFilter(this);
+}
+
+Tvndcheqlist_frm::~Tvndcheqlist_frm() = default;
+
+QWidget* Tvndcheqlist_frm::buildFields()
+{
+    auto* page = new QWidget(this);
+    auto* form = new QFormLayout(page);
+    const auto labelled = [&](const char* labelName, const char* caption, QWidget* field, QWidget* shown = nullptr) {
+        auto* label = named(new QLabel(QString::fromUtf8(caption), page), labelName);
+        label->setBuddy(field);
+        form->addRow(label, shown ? shown : field);
+        return label;
+    };
+    createNewList_ = named(new QCheckBox("Do you wish to create a new list", page), "Create_New_List");
+    form->addRow(createNewList_);
+    includeRecurring_ = named(new QCheckBox("Include recurring cheques", page), "Include_rec_cheques");
+    form->addRow(includeRecurring_);
+    chequeDate_ = edit(page, "next_report_date", 10);
+    SetEditMask(*chequeDate_, "!99/99/9999;1; ");
+    chequeDateLabel_ = labelled("DateLabel", "Cheque printing date", chequeDate_);
+    dueBefore_ = edit(page, "Due_before", 10);
+    SetEditMask(*dueBefore_, "!99/99/9999;1; ");
+    labelled("DueLabel", "Include transactions due up to this date", dueBefore_);
+    bank_ = named(new QComboBox(page), "ComboBox1");
+    labelled("BankLabel", "Which bank account", bank_);
+    fromSupplier_ = edit(page, "FromSupplier", kSupplierWidth);
+    auto* fromList = sideButton(page, "FromSupplierBtn", "...", "List of suppliers");
+    labelled("FromLabel", "From supplier", fromSupplier_, row(page, {fromSupplier_, fromList}));
+    toSupplier_ = edit(page, "Tosupplier", kSupplierWidth);
+    auto* toList = sideButton(page, "ToSupplierBtn", "...", "List of suppliers");
+    labelled("ToLabel", "To supplier", toSupplier_, row(page, {toSupplier_, toList}));
+    suppliers_ = named(new QListWidget(page), "SupplierList");
+    suppliers_->setMaximumHeight(110);
+    auto* add = sideButton(page, "AddBtn", "Add", "Add a supplier");
+    auto* remove = sideButton(page, "RemoveBtn", "Remove", "Remove the supplier");
+    auto* listButtons = new QWidget(page);
+    auto* listButtonsLayout = new QVBoxLayout(listButtons);
+    listButtonsLayout->setContentsMargins(0, 0, 0, 0);
+    listButtonsLayout->addWidget(add);
+    listButtonsLayout->addWidget(remove);
+    listButtonsLayout->addStretch();
+    labelled("ListLabel", "For which supplier(s)", suppliers_, row(page, {suppliers_, listButtons}));
+    printDialog_ = named(new QCheckBox("Display print dialog", page), "PrintDialog");
+    printDialog_->setChecked(true);
+    form->addRow(printDialog_);
+
+    connect(createNewList_, &QCheckBox::toggled, this, [this](bool on) {
+        if (!filling_) act([this, on] { screen_->createNewListChanged(on); });
+    });
+    connect(fromList, &QPushButton::clicked, this, [this] { act([this] { screen_->pickFromSupplier(); }); });
+    connect(toList, &QPushButton::clicked, this, [this] { act([this] { screen_->pickToSupplier(); }); });
+    connect(add, &QPushButton::clicked, this, [this] { act([this] { screen_->addSupplier(); }); });
+    connect(remove, &QPushButton::clicked, this, [this] { act([this] { screen_->removeSupplier(suppliers_->currentRow()); }); });
+    return page;
+}
+
+QWidget* Tvndcheqlist_frm::buildButtons()
+{
+    auto* bar = new QWidget(this);
+    auto* layout = new QHBoxLayout(bar);
+    const auto button = [&](const char* name, const char* caption, std::function<void()> click) {
+        auto* b = named(new QPushButton(QString::fromUtf8(caption), bar), name);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, ui::Guarded(std::move(click)));
+        layout->addWidget(b);
+        buttons_.push_back(b);
+    };
+    button("Print_btn", "&Print", [this] { runReport(ChequeListOutput::Print); });
+    button("Preview_btn", "Pre&view", [this] { runReport(ChequeListOutput::Preview); });
+    button("Export_btn", "E&xport", [this] { runReport(ChequeListOutput::Export); });
+    layout->addStretch();
+    button("PrintScreenBtn", "Print screen", [this] {
+        report::printReport(report::documentFromWidget(this), this, printerIndex(), false);
+    });
+    button("Help_btn", "&Help", [this] { OpenHelp(helpFile_, kHelpContext); });
+    button("Exit_btn", "E&xit", [this] { close(); });
+    return bar;
+}
+
+void Tvndcheqlist_frm::start(Tvndcheqlist_dm& data, lang::LanguageTable languages)
+{
+    const Registry registry = Registry::open();
+    SetCurrencySigns(registry, ReadForeignSigns(data.company()));
+    ChequeListSetup setup;
+    setup.dateFormat = ShortDateFormat();
+    setup.today = Date::today();
+    setup.user = session_.userName;
+    setup.language = session_.language;
+    setup.companyName = qt(session_.companyName);
+    setup.userName = qt(session_.userName);
+    setup.amounts = ProcessCurrencyFormat();
+    setup.amounts.setLanguage(session_.language == 2 ? AmountLanguage::French : AmountLanguage::English);
+    setup.usWording = UsesUsWording(registry.value(kSettingsSection, u"Intl"), session_.language);
+    const auto text = [this](int n) { return ui::FormMessageText(*this, n); };
+    screen_ = std::make_unique<ChequeListScreen>(*this, data.company(), setup, ChequeReportTexts::fromTable(languages), text);
+    if (setup.usWording) applyUsWording();
+    filling_ = true;
+    for (const BankChoice& choice : screen_->bankChoices()) bank_->addItem(choice.description);
+    bank_->setCurrentIndex(screen_->bankChoices().empty() ? -1 : 0);
+    filling_ = false;
+    refresh();
+    focus(ChequeListField::ChequeDate);
+}
+
+// In a US installation cheques are checks.
+void Tvndcheqlist_frm::applyUsWording()
+{
+    setWindowTitle(ui::FormMessageText(*this, kUsTitleMessage));
+    includeRecurring_->setText(ui::FormMessageText(*this, kUsRecurringMessage));
+    chequeDateLabel_->setText(ui::FormMessageText(*this, kUsChequeDateMessage));
+}
+
+void Tvndcheqlist_frm::readChoices()
+{
+    if (!screen_) return;
+    ChequeListChoices& c = screen_->choices();
+    c.createNewList = createNewList_->isChecked();
+    c.includeRecurring = includeRecurring_->isChecked() && c.createNewList;
+    c.chequeDate = chequeDate_->text();
+    c.dueBefore = dueBefore_->text();
+    c.bank = std::max(0, bank_->currentIndex());
+    c.fromSupplier = fromSupplier_->text().trimmed().toUpper().toStdString();
+    c.toSupplier = toSupplier_->text().trimmed().toUpper().toStdString();
+    c.printDialog = printDialog_->isChecked();
+}
+
+void Tvndcheqlist_frm::refresh()
+{
+    if (!screen_) return;
+    filling_ = true;
+    const ChequeListChoices& c = screen_->choices();
+    createNewList_->setChecked(c.createNewList);
+    includeRecurring_->setChecked(c.includeRecurring);
+    includeRecurring_->setEnabled(screen_->includeRecurringEnabled());
+    chequeDate_->setText(c.chequeDate);
+    dueBefore_->setText(c.dueBefore);
+    fromSupplier_->setText(qt(c.fromSupplier));
+    toSupplier_->setText(qt(c.toSupplier));
+    const int selected = suppliers_->currentRow();
+    suppliers_->clear();
+    for (const std::string& code : c.suppliers) suppliers_->addItem(qt(code));
+    suppliers_->setCurrentRow(std::min(selected, suppliers_->count() - 1));
+    printDialog_->setChecked(c.printDialog);
+    filling_ = false;
+}
+
+// The widgets' values are the screen's before each of its rules runs.
+void Tvndcheqlist_frm::act(const std::function<void()>& call)
+{
+    ui::Guarded([this, &call] {
+        if (!screen_) return;
+        readChoices();
+        call();
+    })();
+}
+
+void Tvndcheqlist_frm::runReport(ChequeListOutput how)
+{
+    act([this, how] {
+        if (screen_->run(how)) close();
+    });
+}
+
+bool Tvndcheqlist_frm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
+        if (watched == fromSupplier_) act([this] { screen_->pickFromSupplier(); });
+        else if (watched == toSupplier_) act([this] { screen_->pickToSupplier(); });
+        return watched == fromSupplier_ || watched == toSupplier_;
+    }
+    if (event->type() == QEvent::FocusOut && !filling_ && isVisible()) {
+        if (watched == chequeDate_) act([this] { screen_->leaveChequeDate(); });
+        else if (watched == dueBefore_) act([this] { screen_->leaveDueBefore(); });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+QLineEdit* Tvndcheqlist_frm::fieldOf(ChequeListField field) const
+{
+    switch (field) {
+    case ChequeListField::ChequeDate: return chequeDate_;
+    case ChequeListField::DueBefore: return dueBefore_;
+    case ChequeListField::FromSupplier: return fromSupplier_;
+    case ChequeListField::ToSupplier: return toSupplier_;
+    }
+    return chequeDate_;
+}
+
+void Tvndcheqlist_frm::focus(ChequeListField field)
+{
+    QLineEdit* target = fieldOf(field);
+    QTimer::singleShot(0, target, [target] {
+        target->setFocus(Qt::OtherFocusReason);
+        target->selectAll();
+    });
+}
+
+ui::Answer Tvndcheqlist_frm::message(int number, ui::MessageKind kind, const QStringList& arguments)
+{
+    QString text = ui::FormMessageText(*this, number);
+    for (const QString& argument : arguments) text = text.arg(argument);
+    return ui::Messages().show({kind, text, number, this, false});
+}
+
+void Tvndcheqlist_frm::setBusy(bool busy)
+{
+    for (QPushButton* b : buttons_) b->setEnabled(!busy);
+}
+
+void Tvndcheqlist_frm::progress(int done, int total)
+{
+    if (!progress_) {
+        progress_ = std::make_unique<QProgressDialog>(ui::FormMessageText(*this, kBuildingMessage), QString(), 0, total, this);
+        progress_->setObjectName("BuildProgress");
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setMinimumDuration(0);
+    }
+    progress_->setMaximum(total);
+    progress_->setValue(done);
+}
+
+void Tvndcheqlist_frm::progressOver() { progress_.reset(); }
+
+std::string Tvndcheqlist_frm::pickSupplier()
+{
+    char code[kSupplierWidth + 1] = {};
+    PickSupplier(LinkFor(session_), code, sizeof code);
+    return code;
+}
+
+int Tvndcheqlist_frm::printerIndex() const { return QString::fromStdString(session_.printerIndex).toInt(); }
+
+bool Tvndcheqlist_frm::output(ChequeListOutput how, const report::ReportDocument& document, bool printDialog)
+{
+    report::OutputResult result;
+    switch (how) {
+    case ChequeListOutput::Print: result = report::printReport(document, this, printerIndex(), printDialog); break;
+    case ChequeListOutput::Preview: result = report::previewReport(document, this, printerIndex()); break;
+    case ChequeListOutput::Export: {
+        suite::TStatusBox status(session_.language, this);
+        suite::TExportDialog dialog(status, document, session_.language, this);
+        return dialog.exec() == 1;
+    }
+    }
+    if (result.status == report::OutputResult::Status::Failed)
+        message(kOutputFailedMessage, ui::MessageKind::Error, {result.message});
+    return false;
+}
+
+}  // namespace orvant::vndcheqlist
