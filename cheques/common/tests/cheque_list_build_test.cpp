@@ -10,6 +10,7 @@
 #include "cheque_list_lock.h"
 #include "cheque_record.h"
 #include "cheque_rules.h"
+#include "cheque_words.h"
 #include "child_workstation.h"
 #include "store/error.h"
 #include "store/query.h"
@@ -136,6 +137,64 @@ protected:
 ORVANT_BOOKS_ON_EVERY_ENGINE(ChequeListBuildTest);
 
 using Texts = std::vector<std::string>;
+
+TEST_P(ChequeListBuildTest, a_cheque_is_stored_whole_and_found_by_the_item_it_pays)
+{
+    Cheque cheque;
+    cheque.seq = 4;
+    cheque.supplier = "A1";
+    cheque.date = day(3, 25);
+    cheque.accounts = {kPayable, kBank, kDiscount};
+    cheque.lines = {{"A1", "I1", false, day(3, 1), day(3, 20), amount("90.00"), amount("1.00"), {}},
+                    {"A1", "I1", true, day(3, 1), day(6, 30), amount("10.00"), {}, {}}};
+    cheque.taxLines = {{"GST", 5, amount("4.50"), amount("90.00"), 4}};
+    ProposeDistribution(cheque);
+    ChequeStore store(*books_, ChequeSet::List);
+    for (int round = 0; round < 2; ++round) {  // the second write replaces the lines and tax lines
+        store::Transaction transaction(*books_);
+        store.write(cheque);
+        transaction.commit();
+    }
+    EXPECT_EQ(store.read(4), cheque);
+    EXPECT_EQ(store.nextSequence(), 5);
+    EXPECT_EQ(store.chequeOf("A1", "I1", true), 4);
+    EXPECT_EQ(store.chequeOf("A1", "I2", false), std::nullopt);
+    EXPECT_EQ(ChequeStore(*books_, ChequeSet::Recurring).chequeOf("A1", "I1", false), std::nullopt) << "each set its own";
+    {
+        store::Transaction transaction(*books_);
+        store.remove(4);
+        transaction.commit();
+    }
+    EXPECT_TRUE(store.isEmpty());
+    EXPECT_EQ(count("SELECT COUNT(*) FROM apchqd") + count("SELECT COUNT(*) FROM apchvat"), 0);
+}
+
+TEST_P(ChequeListBuildTest, a_cheque_is_written_in_the_words_of_its_currency)
+{
+    execute("UPDATE ctrl SET ctrl_dollars2 = 'Euros', ctrl_cents2 = 'Centimes'");
+    supplier("EU", kSecondBank);
+    execute("UPDATE sup SET sup_currency = 1 WHERE sup_code = 'EU'");
+    struct Row {
+        WordsLanguage language;
+        const char* supplier;
+        int bank;
+        const char* amount;
+        const char* words;
+    };
+    const Row rows[] = {
+        {WordsLanguage::English, "", kBank, "1.01", "One Dollar and 1 Cent"},
+        {WordsLanguage::French, "EU", kBank, "21.50", "Vingt et Un Euros et 50 Centimes"},
+        {WordsLanguage::French, "", kSecondBank, "1.00", "Un Euro"},
+        {WordsLanguage::French, "", kBank, "0", "NON NÉGOCIABLE"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.words);
+        const ChequeWording wording(*books_, row.language);
+        EXPECT_EQ(wording.words(amount(row.amount), ChequeCurrency(*books_, row.supplier, row.bank)), row.words);
+    }
+    EXPECT_EQ(BankPosition(*books_, kSecondBank), 2);
+    EXPECT_EQ(BankPosition(*books_, kExpense), std::nullopt);
+}
 
 TEST_P(ChequeListBuildTest, the_range_the_list_and_the_bank_choose_the_suppliers_together)
 {
