@@ -2,6 +2,8 @@
 // the demo's own first user or as a French-speaking clerk with a long name, working in the
 // modules its menus open; then the books are read back.
 
+#include <QFile>
+
 #include "company/books_check.h"
 #include "company/users.h"
 #include "testing/scenario_player.h"
@@ -46,6 +48,17 @@ TEST_F(LauncherScenarios, TheDemosFirstUserPostsAPurchaseThenPaysItByCheque)
     EXPECT_EQ(books_.value("SELECT \"User\" FROM cdorihdr WHERE reference = 'CHQ-800'").asString(), "Administrator");
     EXPECT_EQ(books_.money("SELECT concil_montant FROM concil WHERE concil_reference = 'CHQ-800'"), Money::fromUnits(-300));
     EXPECT_EQ(books_.money("SELECT sup_current_bal FROM sup WHERE sup_code = 'MAP300'"), Money());
+    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
+}
+
+TEST_F(LauncherScenarios, TheDemosFirstUserPostsAPurchaseThenBuildsTheListOfChequesToPayIt)
+{
+    books_.playInLauncher("cheque_list");
+    QFile::remove("launcher-cheque-list.pdf");
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM apchqh").asInt(), 1);
+    EXPECT_EQ(books_.value("SELECT apchqh_fou FROM apchqh").asString(), "MAP300");
+    EXPECT_EQ(books_.money("SELECT apchqh_montant FROM apchqh"), Money::fromUnits(300));
+    EXPECT_EQ(books_.value("SELECT apchqd_invoice FROM apchqd").asString(), "L-900");
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
 }
 
