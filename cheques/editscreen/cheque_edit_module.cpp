@@ -1,0 +1,56 @@
+#include "cheque_edit_module.h"
+
+#include "invoice_list_dialog.h"
+#include "sidedialogs/taxperrate_dialog.h"
+
+namespace orvant::chequescreen {
+
+void ChequeEditData::bind(ModuleContext& context)
+{
+    company_ = &context.companyDatabase();
+    const cheques::ChequeTables cheques = cheques::TablesOf(set_);
+    for (const char* name : {"glm", "ctrl", "sup", "cap", "taxratesP", cheques.headers, cheques.lines, cheques.taxLines})
+        tables_.push_back(std::make_unique<store::Table>(*company_, name));
+}
+
+std::vector<store::Table*> ChequeEditData::tablesToOpen()
+{
+    std::vector<store::Table*> tables;
+    for (const auto& table : tables_) tables.push_back(table.get());
+    return tables;
+}
+
+std::unique_ptr<DataModule> ChequeEditModule::createDataModule()
+{
+    auto data = std::make_unique<ChequeEditData>(kind_.set);
+    data_ = data.get();
+    return data;
+}
+
+std::unique_ptr<QDialog> ChequeEditModule::createMainForm()
+{
+    auto form = std::make_unique<ChequeEditForm>(context_.session(), context_.helpFile(), kind_);
+    form_ = form.get();
+    return form;
+}
+
+std::vector<std::unique_ptr<QWidget>> ChequeEditModule::createDialogs()
+{
+    std::vector<std::unique_ptr<QWidget>> all;
+    auto taxes = std::make_unique<sidedialogs::Ttaxperrate_dlg>(form_);
+    dialogs_.taxes = taxes.get();
+    all.push_back(std::move(taxes));
+    if (kind_.set == cheques::ChequeSet::List) {
+        auto invoices = std::make_unique<Tinvoicelist_dlg>(form_);
+        dialogs_.invoices = invoices.get();
+        all.push_back(std::move(invoices));
+    }
+    return all;
+}
+
+void ChequeEditModule::started()
+{
+    form_->start(data_->books(), dialogs_);
+}
+
+}  // namespace orvant::chequescreen

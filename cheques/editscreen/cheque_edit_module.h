@@ -1,0 +1,47 @@
+#pragma once
+// What the two cheque editing modules share as modules: their data (the company's tables the
+// editor reads and writes, each opened at the first activation so that a missing one is named),
+// their dialogs (tax per rate; the list of invoices on the cheque list only) and their start.
+// Each module names itself and its form; the rest is here.
+
+#include <memory>
+#include <vector>
+
+#include "cheque_edit_form.h"
+#include "session/module_frame.h"
+
+namespace orvant::chequescreen {
+
+class ChequeEditData : public DataModule {
+public:
+    explicit ChequeEditData(cheques::ChequeSet set) : set_(set) {}
+
+    void bind(ModuleContext& context) override;
+    std::vector<store::Table*> tablesToOpen() override;
+
+    store::Database& books() { return *company_; }
+
+private:
+    cheques::ChequeSet set_;
+    store::Database* company_ = nullptr;
+    std::vector<std::unique_ptr<store::Table>> tables_;
+};
+
+class ChequeEditModule : public Module {
+public:
+    ChequeEditModule(ModuleContext& context, ChequeScreenKind kind) : context_(context), kind_(kind) {}
+
+    std::unique_ptr<DataModule> createDataModule() override;
+    std::unique_ptr<QDialog> createMainForm() override;
+    std::vector<std::unique_ptr<QWidget>> createDialogs() override;
+    void started() override;
+
+private:
+    ModuleContext& context_;
+    ChequeScreenKind kind_;
+    ChequeEditData* data_ = nullptr;
+    ChequeEditForm* form_ = nullptr;
+    ChequeDialogs dialogs_;
+};
+
+}  // namespace orvant::chequescreen

@@ -1,0 +1,25 @@
+// The cheque list editing module ("Edit cheque entries"): the cheques the list proposes,
+// reviewed, changed, removed, and cheques added by hand, to a supplier paying its open
+// invoices or to any payee spread over accounts.
+
+#include "cheque_edit_module.h"
+#include "ui/version.h"
+
+ORVANT_VERSION_MARK
+
+namespace orvant::chequescreen {
+namespace {
+
+constexpr ChequeScreenKind kKind{cheques::ChequeSet::List, "Tvndcheqedit_frm", "Edit cheque entries", 501};
+const ModuleTraits kTraits{"vndcheqedit", false, nullptr, false, "QuickLinkBtn"};
+
+}  // namespace
+}  // namespace orvant::chequescreen
+
+extern "C" ORVANT_MODULE_ENTRY std::int32_t ShowDllForm(TLinkSection link)
+{
+    using namespace orvant::chequescreen;
+    return orvant::RunModule(link, kTraits,
+                             [](orvant::ModuleContext& c) { return std::make_unique<ChequeEditModule>(c, kKind); },
+                             reinterpret_cast<const void*>(&ShowDllForm));
+}

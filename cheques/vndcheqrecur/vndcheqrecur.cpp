@@ -1,0 +1,25 @@
+// The recurring cheques module ("Recurring cheque entries"): the cheques issued again and again
+// (rent, standing payments), kept apart from the list, which takes them in when it is built with
+// them.
+
+#include "cheque_edit_module.h"
+#include "ui/version.h"
+
+ORVANT_VERSION_MARK
+
+namespace orvant::chequescreen {
+namespace {
+
+constexpr ChequeScreenKind kKind{cheques::ChequeSet::Recurring, "Tvndcheqrecur_frm", "Recurring cheque entries", 502};
+const ModuleTraits kTraits{"vndcheqrecur", false, nullptr, false, "QuickLinkBtn"};
+
+}  // namespace
+}  // namespace orvant::chequescreen
+
+extern "C" ORVANT_MODULE_ENTRY std::int32_t ShowDllForm(TLinkSection link)
+{
+    using namespace orvant::chequescreen;
+    return orvant::RunModule(link, kTraits,
+                             [](orvant::ModuleContext& c) { return std::make_unique<ChequeEditModule>(c, kKind); },
+                             reinterpret_cast<const void*>(&ShowDllForm));
+}
