@@ -76,6 +76,22 @@ TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchWorksInEveryModule)
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
 }
 
+// A French installation: the list of cheques built over invoices already owed, in French words.
+TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchBuildsTheListOfCheques)
+{
+    books_.registry().setValue(kProductSection, u"language", "2");
+    store::Query(*company::OpenDataRoot(books_.installation()), "UPDATE \"user\" SET user_language = 0 WHERE user_code = 'ADMIN'").execute();
+    books_.execute("INSERT INTO cap (cap_supplier, cap_invoice, cap_ref, cap_date, cap_type, cap_du_date, cap_amount, cap_seq) VALUES "
+                   "('MAP300', 'M-1', '', '2026-03-01', '1', '2026-03-31', 3000000, 1), "
+                   "('HYD200', 'H-1', '', '2026-04-01', '1', '2026-05-31', 990000, 2)");
+
+    books_.playInLauncher("liste_cheques");
+    QFile::remove("liste-cheques-lanceur.csv");
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM apchqh").asInt(), 1) << "the invoice due after the date waits";
+    EXPECT_EQ(books_.money("SELECT apchqh_montant FROM apchqh WHERE apchqh_fou = 'MAP300'"), Money::fromUnits(300));
+    EXPECT_TRUE(QString::fromStdString(books_.value("SELECT apchqh_desc FROM apchqh").asString()).contains("trois cents", Qt::CaseInsensitive));
+}
+
 TEST_F(LauncherScenarios, AFrenchClerkWithALongNameSignsInAndPostsAmountsTypedTheFrenchWay)
 {
     company::User marie;
