@@ -15,7 +15,8 @@ std::string lowered(std::string name)
 }
 
 // A field added to rows already there that their other fields tell the value of: the ledgers'
-// holdback flag, which earlier books kept in the entry's type alone.
+// holdback flag, which earlier books kept in the entry's type alone; cheque lines of earlier
+// books never paid a holdback.
 struct FieldFill {
     const char* table;
     const char* field;
@@ -26,6 +27,8 @@ constexpr FieldFill kFills[] = {
     {"carh", "car_holdback", "car_type = '6'"},
     {"cap", "cap_holdback", "cap_type = '6'"},
     {"caph", "cap_holdback", "cap_type = '6'"},
+    {"apchqd", "apchqd_holdback", "FALSE"},
+    {"recchqd", "apchqd_holdback", "FALSE"},
 };
 
 void fillAdded(Connection& connection, const std::string& sqlName, const std::string& field)

@@ -23,6 +23,15 @@ TableDef earlierLedger()
     return def;
 }
 
+// Cheque lines as an earlier version declared them: no holdback flag, nor in their index.
+TableDef earlierChequeLines()
+{
+    TableDef def = *findTable("apchqd");
+    std::erase_if(def.fields, [](const FieldDef& f) { return f.name == "Apchqd_holdback"; });
+    for (IndexDef& index : def.indexes) std::erase(index.fields, std::string("Apchqd_holdback"));
+    return def;
+}
+
 TEST_P(LayoutUpgradeTest, an_earlier_ledger_gains_the_fields_declared_since_and_keeps_its_rows)
 {
     {
@@ -42,6 +51,13 @@ TEST_P(LayoutUpgradeTest, an_earlier_ledger_gains_the_fields_declared_since_and_
         ledger.field("Car_type") = std::string("6");
         ledger.field("Car_amount") = Money::fromUnits(10);
         ledger.post();
+        books->createTable(earlierChequeLines());
+        Table lines(*books, earlierChequeLines());
+        lines.open();
+        lines.insert();
+        lines.field("Apchqd_seq") = 1;
+        lines.field("Apchqd_invoice") = std::string("A1");
+        lines.post();
         books->connection().begin();
         books->connection().setLayoutVersion(0);  // as books made before versions were kept
         books->connection().commit();
@@ -64,6 +80,13 @@ TEST_P(LayoutUpgradeTest, an_earlier_ledger_gains_the_fields_declared_since_and_
     ledger.field("Car_holdback") = true;
     ledger.field("Car_user") = std::string(kUserNameWidth, 'x');
     EXPECT_NO_THROW(ledger.post()) << "a whole user name fits";
+
+    Table lines(books, "apchqd");
+    lines.open();
+    lines.first();
+    ASSERT_TRUE(lines.hasRecord());
+    EXPECT_FALSE(lines.field("Apchqd_holdback").isNull()) << "a cheque line of earlier books paid an invoice";
+    EXPECT_FALSE(lines.field("Apchqd_holdback").asBool());
 
     // Opened again, nothing is done twice.
     EXPECT_NO_THROW(Database("again", root_->companyDir(2), root_->config()));
