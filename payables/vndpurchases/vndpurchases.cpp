@@ -60,7 +60,7 @@ private:
     ModuleContext& context_;
     Tvndpurchases_dm* data_ = nullptr;
     Tvndpurchases_frm* form_ = nullptr;
-    PurchasesDialogs dialogs_;
+    entryscreens::EntryDialogs dialogs_;
 };
 
 const ModuleTraits kTraits{"vndpurchases", true, "Ctrl_ap_period", false, "QuickLinkBtn"};

@@ -60,7 +60,7 @@ private:
     ModuleContext& context_;
     Trcvsales_dm* data_ = nullptr;
     Trcvsales_frm* form_ = nullptr;
-    SalesDialogs dialogs_;
+    entryscreens::EntryDialogs dialogs_;
 };
 
 const ModuleTraits kTraits{"rcvsales", true, "Ctrl_ar_period", false, "QuickLinkBtn"};

@@ -1,133 +1,30 @@
 #pragma once
-// The sales and adjustments form (Trcvsales_frm): the widgets of the screen, named as the
-// language tables and the screen driver know them. It holds no rule: it forwards the entering
-// and leaving of fields, the keys and the buttons to the screen's logic, and shows its state.
+// The sales and adjustments form (Trcvsales_frm): a client's document over its distribution,
+// the widgets named as the language tables and the screen driver know them.
 
-#include <QDialog>
-#include <QHash>
-#include <array>
-#include <functional>
-#include <memory>
-
+#include "entryscreens/entry_form.h"
 #include "sales_host.h"
 #include "sales_screen.h"
-#include "session/session.h"
-#include "ui/screen_actions.h"
-
-class QCheckBox;
-class QComboBox;
-class QGridLayout;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QStatusBar;
-
-namespace orvant::sidedialogs {
-class Ttaxperrate_dlg;
-class Tholdback_dlg;
-class Tproject_dlg;
-class Tperiod_dlg;
-}  // namespace orvant::sidedialogs
-
-namespace orvant::entryscreens {
-class DistributionBox;
-}
 
 namespace orvant::sales {
 
 class Trcvsales_dm;
 
-// The dialogs the form opens, made once with the module's other forms.
-struct SalesDialogs {
-    sidedialogs::Ttaxperrate_dlg* taxes = nullptr;
-    sidedialogs::Tholdback_dlg* holdback = nullptr;
-    sidedialogs::Tproject_dlg* projects = nullptr;
-    sidedialogs::Tperiod_dlg* period = nullptr;
+// The client, the party of a sale.
+struct ClientParty {
+    static constexpr SalesField kField = SalesField::Client;
+    static void leave(SalesScreen& screen, const std::string& code, bool towardsTag13) { screen.leaveClientCode(code, towardsTag13); }
+    static void pick(SalesScreen& screen) { screen.pickClient(); }
+    static const std::string& code(const SalesScreen& screen) { return screen.clientCodeText(); }
+    static const std::optional<ClientFacts>& shown(const SalesScreen& screen) { return screen.shownClient(); }
 };
 
-class Trcvsales_frm : public QDialog, public SalesHost {
+class Trcvsales_frm : public entryscreens::EntryForm<SalesHost, SalesScreen, Trcvsales_dm, ClientParty> {
 public:
     Trcvsales_frm(Session& session, QString helpFile);
-    ~Trcvsales_frm() override;
 
-    // After the first activation has opened the books.
-    void start(Trcvsales_dm& data, SalesDialogs dialogs);
-
-    // SalesHost
-    ui::Answer message(int number, ui::MessageKind kind) override;
-    void focus(SalesField field, int row) override;
-    void refresh() override;
-    void waiting(const std::string& text) override;
-    bool waitCancelled() override;
-    void waitOver() override;
     std::string pickClient() override;
-    int pickAccount() override;
-    std::optional<std::vector<sidedialogs::TaxPerRateLine>> askTaxes(const std::vector<sidedialogs::TaxPerRateLine>& lines) override;
     HoldbackAnswer askHoldback(Money net, Money federalTax, Money provincialTax, HoldbackChoice choice) override;
-    std::optional<std::vector<sidedialogs::ProjectLine>> askProjects(Money toDistribute) override;
-    std::optional<int> askPeriod(int period) override;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    // Escape does not close the screen: a document being typed is not thrown away by a key.
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    struct Place {
-        SalesField field;
-        int row = -1;
-    };
-
-    void buildHeader(QGridLayout* grid);
-    QWidget* buildDistribution();
-    QWidget* buildButtons();
-    void setTabOrder();
-    void watch(QWidget* widget, SalesField field, int row = -1);
-    QWidget* widgetAt(SalesField field, int row) const;
-
-    void focusMoved(QWidget* old, QWidget* now);
-    void leave(QWidget* widget, bool towardsTag13);
-    void leaveFocusedField();
-    void act(std::function<void()> call);
-    bool moveOnKey(QWidget* widget, int key);
-
-    void accept() override;
-    void changePeriod();
-    // The pickers opened from the form: what they choose replaces what was typed.
-    void lookUpClient();
-    void lookUpAccount(int row);
-    void showHelp();
-    void emailClient();
-    void openQuickLink();
-    void printScreen();
-
-    static void setText(QLineEdit* edit, const QString& text);
-    std::optional<Date> dateIn(const QLineEdit* edit) const;
-
-    Session& session_;
-    QString helpFile_;
-    Trcvsales_dm* data_ = nullptr;
-    SalesDialogs dialogs_;
-    std::unique_ptr<SalesScreen> screen_;
-    QHash<QWidget*, Place> places_;
-    QWidget* sentBackTo_ = nullptr;
-    bool focusAsked_ = false;  // the logic sent the focus somewhere since it was last cleared
-    int lastRow_ = 0;  // the grid row whose field last had the focus
-    ui::SerialActions actions_;
-    ui::RecordWaitBox wait_;
-
-    QLineEdit* clientCode_;
-    QPushButton* clientSearch_;
-    QCheckBox* cashSale_;
-    std::array<QLabel*, 4> address_{};
-    QComboBox* type_;
-    QLineEdit *invoice_, *reference_, *date_, *dueDate_;
-    QPlainTextEdit* memo_;
-    entryscreens::DistributionBox* distribution_;
-    QStatusBar* statusBar_;
-    QPlainTextEdit* messages_;
-    QString designCaption_;
 };
 
 }  // namespace orvant::sales

@@ -1,0 +1,119 @@
+#include "entryscreens/entry_layout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "entryscreens/distribution_box.h"
+#include "entryscreens/entry_buttons.h"
+#include "entryscreens/entry_fields.h"
+#include "session/module_frame.h"
+
+namespace orvant::entryscreens {
+
+namespace {
+
+constexpr const char* kDateMask = "!99/99/9999;1; ";
+
+template <class Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// The party's code, its list button (which the focus never stops on) and the cash box.
+QHBoxLayout* PartyRow(QWidget& form, EntryHeader& header, const HeaderNames& names)
+{
+    header.partyCode = NamedEdit(&form, names.partyCode, names.partyWidth);
+    header.partyCode->setProperty("tag", kLeavingSkipsChecks);
+    header.partySearch = named(new QPushButton("...", &form), names.partySearch);
+    header.partySearch->setToolTip(QString::fromUtf8(names.partyList));
+    header.partySearch->setProperty("tag", kLeavingSkipsChecks);
+    header.partySearch->setAutoDefault(false);
+    header.partySearch->setFocusPolicy(Qt::NoFocus);
+    header.cash = named(new QCheckBox(QString::fromUtf8(names.cashCaption), &form), "CheckBox1");
+    auto* row = new QHBoxLayout;
+    row->addWidget(header.partyCode);
+    row->addWidget(header.partySearch);
+    row->addStretch();
+    row->addWidget(header.cash);
+    return row;
+}
+
+}  // namespace
+
+EntryHeader BuildEntryHeader(QWidget& form, QGridLayout& grid, const HeaderNames& names)
+{
+    EntryHeader header{};
+    QHBoxLayout* party = PartyRow(form, header, names);
+    grid.addWidget(BuddyLabel(&form, names.partyLabel, names.partyCaption, header.partyCode), 0, 0);
+    grid.addLayout(party, 0, 1, 1, 3);
+
+    auto* address = new QVBoxLayout;
+    for (std::size_t i = 0; i < header.address.size(); ++i) address->addWidget(header.address[i] = named(new QLabel(&form), names.address[i]));
+    grid.addLayout(address, 1, 1, 1, 3);
+
+    header.type = named(new QComboBox(&form), "TransType");
+    header.type->addItems({QString::fromUtf8(names.firstType), "Debit", "Credit", "Adjustment"});
+    header.invoice = NamedEdit(&form, "InvoiceNum", names.numberWidth);
+    header.reference = NamedEdit(&form, "DebCreRef", names.numberWidth);
+    header.date = NamedEdit(&form, "TransDate");
+    header.dueDate = NamedEdit(&form, "TransDueDate");
+    for (QLineEdit* day : {header.date, header.dueDate}) SetEditMask(*day, kDateMask);
+    header.memo = named(new QPlainTextEdit(&form), "TransMemo");
+    header.memo->setMaximumHeight(56);
+    header.memo->setTabChangesFocus(true);
+    grid.addWidget(BuddyLabel(&form, "TypeLabel", names.typeCaption, header.type), 2, 0);
+    grid.addWidget(header.type, 2, 1);
+    grid.addWidget(BuddyLabel(&form, "InvoiceLabel", "&Invoice number", header.invoice), 2, 2);
+    grid.addWidget(header.invoice, 2, 3);
+    grid.addWidget(BuddyLabel(&form, "DateLabel", "&Transaction date", header.date), 3, 0);
+    grid.addWidget(header.date, 3, 1);
+    grid.addWidget(BuddyLabel(&form, "RefLabel", names.referenceCaption, header.reference), 3, 2);
+    grid.addWidget(header.reference, 3, 3);
+    grid.addWidget(BuddyLabel(&form, "DueDateLabel", names.dueDateCaption, header.dueDate), 4, 0);
+    grid.addWidget(header.dueDate, 4, 1);
+    grid.addWidget(BuddyLabel(&form, "MemoLabel", names.memoCaption, header.memo), 5, 0);
+    grid.addWidget(header.memo, 5, 1, 1, 3);
+    return header;
+}
+
+void ShowAddress(const EntryHeader& header, const std::optional<std::array<QString, 4>>& lines)
+{
+    for (std::size_t i = 0; i < header.address.size(); ++i) {
+        header.address[i]->setText(lines ? (*lines)[i] : QString());
+        header.address[i]->setVisible(lines.has_value());
+    }
+}
+
+void LayOutEntryForm(QDialog& form, QGridLayout* headerGrid, const EntryHeader& header, DistributionBox* distribution,
+                     QWidget* buttons)
+{
+    auto* layout = new QVBoxLayout(&form);
+    layout->addLayout(headerGrid);
+    layout->addWidget(distribution, 1);
+    layout->addWidget(buttons);
+    auto* statusBar = named(new QStatusBar(&form), "StatusBar");
+    for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) statusBar->addPermanentWidget(named(new QLabel(statusBar), panel));
+    layout->addWidget(statusBar);
+
+    std::vector<QWidget*> order{header.partyCode, header.type, header.invoice, header.reference, header.date, header.dueDate, header.memo};
+    for (QWidget* field : distribution->fieldsInOrder()) order.push_back(field);
+    order.push_back(header.cash);
+    for (const char* button : {"PostBtn", "CancelBtn", "Exit_btn", "Help_btn"}) order.push_back(form.findChild<QWidget*>(button));
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+
+    named(new QPlainTextEdit(&form), "IntlStrings1")->hide();
+    form.resize(820, 640);
+}
+
+}  // namespace orvant::entryscreens
