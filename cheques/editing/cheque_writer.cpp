@@ -77,9 +77,10 @@ WriteResult ChequeWriter::remove(const Cheque& shown)
     return {WriteOutcome::Written, shown.seq};
 }
 
+// A key of its own rather than the header's record lock, which the write itself takes.
 std::unique_ptr<store::LockHandle> ChequeWriter::holdCheque(int seq)
 {
-    return store::HoldKeyWithLockRetry(headers_, {seq}, retry_);
+    return store::HoldKeyWithLockRetry(headers_, {seq, std::string("saved by an editor")}, retry_);
 }
 
 // Each supplier item the cheque pays is held while it is written, in one order on every
