@@ -202,7 +202,14 @@ QWidget* ChequeEditForm::buildGeneral()
         },
         [this](int row, int column, const QString& typed) { lineTyped(row, column, typed); },
         [this] { return editor_ && editor_->addLine() >= 0; },
-        recurring() ? std::function<void(int)>() : [this](int row) { act([this, row] { editor_->pickInvoice(row); }); },
+        // The list of invoices takes no focus: the field being typed in is handed over first (the
+        // cheque date decides whether a discount is late).
+        recurring() ? std::function<void(int)>() : [this](int row) {
+            act([this, row] {
+                leaveFocusedField();
+                editor_->pickInvoice(row);
+            });
+        },
         [this](int row) { act([this, row] { editor_->deleteLine(row); }); }});
 
     auto* layout = new QVBoxLayout(page);

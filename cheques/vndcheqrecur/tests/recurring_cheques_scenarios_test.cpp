@@ -1,0 +1,30 @@
+// "Recurring cheque entries" played by the screen driver against the real form: the rent paid
+// every month to a payee whose address is copied from a supplier, a negative discount refused,
+// the first save showing the distribution; the recurring cheques are read back.
+
+#include "store/database.h"
+#include "testing/scenario_player.h"
+
+namespace orvant::cheques {
+namespace {
+
+using company::demo::kBank;
+using company::demo::kOfficeSupplies;
+
+TEST(RecurringChequeScenarios, TheMonthlyRentIsKeptAsARecurringCheque)
+{
+    const testing::ScenarioPlayer books = ORVANT_SCENARIO_PLAYER();
+    books.play("vndcheqrecur", "monthly_rent");
+    EXPECT_EQ(books.value("SELECT COUNT(*) FROM apchqh").asInt(), 0) << "the cheque list is left alone";
+    EXPECT_EQ(books.value("SELECT apchqh_fou FROM recchqh WHERE apchqh_seq = 1").asString(), "");
+    EXPECT_EQ(books.value("SELECT apchqh_nom FROM recchqh WHERE apchqh_seq = 1").asString(), "Hydro Services");
+    EXPECT_EQ(books.value("SELECT apchqh_city FROM recchqh WHERE apchqh_seq = 1").asString(), "Montréal");
+    EXPECT_EQ(books.value("SELECT apchqh_accnt2 FROM recchqh WHERE apchqh_seq = 1").asInt(), kBank);
+    EXPECT_EQ(books.money("SELECT apchqh_dist2 FROM recchqh WHERE apchqh_seq = 1"), Money::fromUnits(-1200));
+    EXPECT_EQ(books.value("SELECT apchqh_accnt4 FROM recchqh WHERE apchqh_seq = 1").asInt(), kOfficeSupplies);
+    EXPECT_EQ(books.money("SELECT apchqh_dist4 FROM recchqh WHERE apchqh_seq = 1"), Money::fromUnits(1200));
+    EXPECT_EQ(books.money("SELECT apchqd_esc FROM recchqd WHERE apchqd_invoice = 'RENT'"), Money());
+}
+
+}  // namespace
+}  // namespace orvant::cheques
