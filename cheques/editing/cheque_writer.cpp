@@ -21,6 +21,11 @@ std::optional<int> numberOf(const std::string& text)
 
 }  // namespace
 
+std::unique_ptr<store::LockHandle> HoldChequeForChange(store::Table& headers, int seq, const store::LockRetry& retry)
+{
+    return store::HoldKeyWithLockRetry(headers, {seq, std::string("changed")}, retry);
+}
+
 ChequeWriter::ChequeWriter(store::Database& books, ChequeSet set, std::string user, store::LockRetry retry)
     : books_(books), store_(books, set), headers_(books, TablesOf(set).headers), lines_(books, TablesOf(set).lines),
       user_(std::move(user)), retry_(std::move(retry))
@@ -35,7 +40,7 @@ WriteResult ChequeWriter::write(const std::optional<Cheque>& shown, Cheque chequ
     std::unique_ptr<store::LockHandle> held;
     std::unique_ptr<ChequeNumberRun> run;
     if (shown) {
-        held = holdCheque(shown->seq);
+        held = HoldChequeForChange(headers_, shown->seq, retry_);
         const std::optional<Cheque> now = store_.read(shown->seq);
         if (!now) return {WriteOutcome::DeletedElsewhere, shown->seq};
         if (*shown != *now) return {WriteOutcome::ChangedElsewhere, shown->seq};
@@ -47,7 +52,7 @@ WriteResult ChequeWriter::write(const std::optional<Cheque>& shown, Cheque chequ
         do {
             held.reset();
             cheque.seq = store_.nextSequence();
-            held = holdCheque(cheque.seq);
+            held = HoldChequeForChange(headers_, cheque.seq, retry_);
         } while (store_.read(cheque.seq));
     }
     const auto items = holdItems(cheque);
@@ -65,7 +70,7 @@ WriteResult ChequeWriter::write(const std::optional<Cheque>& shown, Cheque chequ
 
 WriteResult ChequeWriter::remove(const Cheque& shown)
 {
-    const auto held = holdCheque(shown.seq);
+    const auto held = HoldChequeForChange(headers_, shown.seq, retry_);
     const std::optional<Cheque> now = store_.read(shown.seq);
     if (!now) return {WriteOutcome::DeletedElsewhere, shown.seq};
     if (shown != *now) return {WriteOutcome::ChangedElsewhere, shown.seq};
@@ -75,12 +80,6 @@ WriteResult ChequeWriter::remove(const Cheque& shown)
     store_.remove(shown.seq);
     transaction.commit();
     return {WriteOutcome::Written, shown.seq};
-}
-
-// A key of its own rather than the header's record lock, which the write itself takes.
-std::unique_ptr<store::LockHandle> ChequeWriter::holdCheque(int seq)
-{
-    return store::HoldKeyWithLockRetry(headers_, {seq, std::string("saved by an editor")}, retry_);
 }
 
 // Each supplier item the cheque pays is held while it is written, in one order on every

@@ -26,6 +26,12 @@ struct WriteResult {
     int line = -1;  // the line whose item another cheque pays
 };
 
+// Holds a cheque of the set against another change while its holder re-reads and writes it,
+// waiting while another workstation holds it. Whatever changes a stored cheque (the editor, the
+// numbering of the printing) holds it so; it is a key of its own, as the write itself takes the
+// header's record lock.
+std::unique_ptr<store::LockHandle> HoldChequeForChange(store::Table& headers, int seq, const store::LockRetry& retry = {});
+
 class ChequeWriter {
 public:
     ChequeWriter(store::Database& books, ChequeSet set, std::string user, store::LockRetry retry = {});
@@ -35,7 +41,6 @@ public:
     WriteResult remove(const Cheque& shown);
 
 private:
-    std::unique_ptr<store::LockHandle> holdCheque(int seq);
     std::vector<std::unique_ptr<store::LockHandle>> holdItems(const Cheque& cheque);
     std::optional<int> lineOnOtherCheque(const Cheque& cheque, int seq);
     std::unique_ptr<ChequeNumberRun> numberRun(const Cheque& stored);
