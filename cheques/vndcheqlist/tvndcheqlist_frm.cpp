@@ -131,6 +131,7 @@ QWidget* Tvndcheqlist_frm::buildFields()
     printDialog_->setChecked(true);
     form->addRow(printDialog_);
 
+    for (QPushButton* b : {fromList, toList, add, remove}) buttons_.push_back(b);
     connect(createNewList_, &QCheckBox::toggled, this, [this](bool on) {
         if (!filling_) act([this, on] { screen_->createNewListChanged(on); });
     });

@@ -61,5 +61,12 @@ TEST_F(ChequeListScenarios, EnFrancaisUneListeRemplaceeExporteeEnCsv)
     EXPECT_EQ(books_.value("SELECT COUNT(*) FROM apchqh WHERE apchqh_fou = 'TEL400'").asInt(), 0) << "the old list is gone";
 }
 
+TEST_F(ChequeListScenarios, ChecksWhereTheRegistrySaysSo)
+{
+    books_.registry().setValue(kSettingsSection, u"Intl", "y");
+    books_.execute("INSERT INTO apchqh (apchqh_seq, apchqh_fou, apchqh_nom, apchqh_montant) VALUES (1, 'TEL400', 'Old', 0)");
+    books_.play("vndcheqlist", "us_wording");
+}
+
 }  // namespace
 }  // namespace orvant::vndcheqlist
