@@ -108,5 +108,25 @@ TEST_F(LauncherScenarios, AFrenchClerkWithALongNameSignsInAndPostsAmountsTypedTh
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
 }
 
+TEST_F(LauncherScenarios, TheDemosFirstUserAddsAChequeToTheListAndChangesItsAmount)
+{
+    books_.playInLauncher("cheque_edit");
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM apchqh").asInt(), 1) << "the cheque begun with Insert was cancelled";
+    EXPECT_EQ(books_.value("SELECT apchqh_nom FROM apchqh WHERE apchqh_seq = 1").asString(), "City Water Works");
+    EXPECT_EQ(books_.money("SELECT apchqh_montant FROM apchqh WHERE apchqh_seq = 1"), Money::fromUnits(95));
+    EXPECT_EQ(books_.money("SELECT apchqh_dist2 FROM apchqh WHERE apchqh_seq = 1"), Money::fromUnits(-95));
+    EXPECT_EQ(books_.money("SELECT apchqd_montant FROM apchqd WHERE apchqd_seq = 1"), Money::fromUnits(95));
+}
+
+TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchAddsAChequeAndChangesItsAmount)
+{
+    books_.registry().setValue(kProductSection, u"language", "2");
+    store::Query(*company::OpenDataRoot(books_.installation()), "UPDATE \"user\" SET user_language = 0 WHERE user_code = 'ADMIN'").execute();
+    books_.playInLauncher("cheques_modifies");
+    EXPECT_EQ(books_.money("SELECT apchqh_montant FROM apchqh WHERE apchqh_seq = 1"), Money::fromCents(131250));
+    EXPECT_EQ(books_.money("SELECT apchqh_dist4 FROM apchqh WHERE apchqh_seq = 1"), Money::fromCents(131250));
+    EXPECT_THAT(books_.value("SELECT apchqh_desc FROM apchqh WHERE apchqh_seq = 1").asString(), ::testing::StartsWith("Mille Trois Cent Douze"));
+}
+
 }  // namespace
 }  // namespace orvant::launcher
