@@ -17,10 +17,9 @@
 
 namespace orvant::vndcheqlist {
 
-// Messages of the screen. 2 to 34 are the number words of the amount in words.
+// Messages of the screen. 1 heads the due date on the report (read with the report's texts);
+// 2 to 34 keep the number words of the form's message list in their places.
 inline constexpr int kListNotEmptyMessage = 0;
-inline constexpr int kDueBeforeMessage = 1;
-inline constexpr int kNonNegotiableMessage = 30;
 inline constexpr int kListNotEmptyUsMessage = 35;
 inline constexpr int kListInUseMessage = 36;       // "%1" the user, "%2" the session holding it
 inline constexpr int kNumberedChequesMessage = 37;  // "%1" the numbered cheques; Yes voids and rebuilds
