@@ -305,6 +305,8 @@ QWidget* ChequeEditForm::widgetAt(EditorField field, int row) const
     case EditorField::LineAmount:
     case EditorField::LineDiscount: return lines_->grid();
     case EditorField::Bank: return bank_;
+    // A recurring cheque has no supplier code: its first field is the payee's name.
+    case EditorField::SupplierCode: return supplierCode_ ? static_cast<QWidget*>(supplierCode_) : name_;
     default: break;
     }
     for (auto it = places_.begin(); it != places_.end(); ++it)
@@ -417,6 +419,8 @@ void ChequeEditForm::press(NavigatorButton button)
     if (!editor_) return;
     if (button == NavigatorButton::Post) return save();
     act([this, button] {
+        if (button == NavigatorButton::Delete && editor_->hasCheque() && message(kAskDelete, ui::MessageKind::Question) != ui::Answer::Yes)
+            return;
         switch (button) {
         case NavigatorButton::First: editor_->first(); break;
         case NavigatorButton::Prior: editor_->prior(); break;

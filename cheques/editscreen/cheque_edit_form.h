@@ -56,8 +56,9 @@ struct ChequeDialogs {
     Tinvoicelist_dlg* invoices = nullptr;  // none on the recurring cheques
 };
 
-// The form's messages beyond the editor's: the US wording and the holdback word.
-enum FormText : int { kUsCaption = 56, kUsDateCaption = 57, kUsAmountCaption = 58, kHoldbackWord = 59 };
+// The form's messages beyond the editor's: the US wording, the holdback word, and the question
+// the navigator asks before a cheque is deleted (a key press alone never deletes one).
+enum FormText : int { kUsCaption = 56, kUsDateCaption = 57, kUsAmountCaption = 58, kHoldbackWord = 59, kAskDelete = 60 };
 
 class ChequeEditForm : public QDialog, public cheques::ChequeEditorHost {
 public:

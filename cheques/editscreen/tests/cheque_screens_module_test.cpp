@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "cheque_edit_form.h"
 #include "cheque_messages.h"
 #include "lang/table_check.h"
 #include "session/module_launch.h"
@@ -56,7 +57,7 @@ Seen look(QWidget& form)
 QList<int> messagesOfTheScreens()
 {
     QList<int> numbers{0, 1, 2, 8, 9, 10, 11, 12, 13};
-    for (int n = cheques::kLineAgainstBalance; n <= 59; ++n) numbers << n;
+    for (int n = cheques::kLineAgainstBalance; n <= chequescreen::kAskDelete; ++n) numbers << n;
     return numbers;
 }
 

@@ -1,6 +1,7 @@
 // "Recurring cheque entries" played by the screen driver against the real form: the rent paid
 // every month to a payee whose address is copied from a supplier, a negative discount refused,
-// the first save showing the distribution; the recurring cheques are read back.
+// the first save showing the distribution; in French, two cheques browsed by the keys and one
+// deleted once confirmed. The recurring cheques are read back.
 
 #include "store/database.h"
 #include "testing/scenario_player.h"
@@ -24,6 +25,15 @@ TEST(RecurringChequeScenarios, TheMonthlyRentIsKeptAsARecurringCheque)
     EXPECT_EQ(books.value("SELECT apchqh_accnt4 FROM recchqh WHERE apchqh_seq = 1").asInt(), kOfficeSupplies);
     EXPECT_EQ(books.money("SELECT apchqh_dist4 FROM recchqh WHERE apchqh_seq = 1"), Money::fromUnits(1200));
     EXPECT_EQ(books.money("SELECT apchqd_esc FROM recchqd WHERE apchqd_invoice = 'RENT'"), Money());
+}
+
+TEST(RecurringChequeScenarios, TheKeysBrowseTheRecurringChequesAndDeleteOnlyOnceConfirmedInFrench)
+{
+    const testing::ScenarioPlayer books = ORVANT_SCENARIO_PLAYER();
+    books.play("vndcheqrecur", "deux_cheques", 2);
+    EXPECT_EQ(books.value("SELECT COUNT(*) FROM recchqh").asInt(), 1);
+    EXPECT_EQ(books.value("SELECT apchqh_nom FROM recchqh WHERE apchqh_seq = 1").asString(), "Gestion Immobilière Laval");
+    EXPECT_EQ(books.value("SELECT COUNT(*) FROM recchqd WHERE apchqd_seq = 2").asInt(), 0) << "the lines go with their cheque";
 }
 
 }  // namespace
