@@ -2,7 +2,7 @@
 // the clients' accounts.
 
 #include "lang/table_files.h"
-#include "session/module_frame.h"
+#include "session/form_module.h"
 #include "trcvaging_dm.h"
 #include "trcvaging_frm.h"
 #include "ui/version.h"
@@ -12,30 +12,11 @@ ORVANT_VERSION_MARK
 namespace orvant::rcvaging {
 namespace {
 
-class AgingModule : public Module {
+class AgingModule : public FormModule<Trcvaging_dm, Trcvaging_frm> {
 public:
-    explicit AgingModule(ModuleContext& context) : context_(context) {}
+    using FormModule::FormModule;
 
-    std::unique_ptr<DataModule> createDataModule() override
-    {
-        auto data = std::make_unique<Trcvaging_dm>();
-        data_ = data.get();
-        return data;
-    }
-
-    std::unique_ptr<QDialog> createMainForm() override
-    {
-        auto form = std::make_unique<Trcvaging_frm>(context_.session(), context_.helpFile());
-        form_ = form.get();
-        return form;
-    }
-
-    void started() override { form_->start(*data_, lang::OpenLanguageTable(context_.languagesDir(), context_.languageTable())); }
-
-private:
-    ModuleContext& context_;
-    Trcvaging_dm* data_ = nullptr;
-    Trcvaging_frm* form_ = nullptr;
+    void started() override { form().start(data(), lang::OpenLanguageTable(context().languagesDir(), context().languageTable())); }
 };
 
 const ModuleTraits kTraits{"rcvaging", false, nullptr, false, nullptr};
