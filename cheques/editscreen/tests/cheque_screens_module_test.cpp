@@ -2,7 +2,8 @@
 // US wording: their language tables match their forms and dialogs, the form shows what each
 // screen has (the supplier code and the list of invoices on the cheque list only), the slots that
 // follow the lines are never typed, the navigator and the inputs follow browse and edit, and the
-// library is unloaded after each run.
+// library is unloaded after each run. While the list is being built the editor does not open: it
+// says who builds it.
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
@@ -13,7 +14,9 @@
 #include <QPushButton>
 
 #include "cheque_edit_form.h"
+#include "cheque_list_lock.h"
 #include "cheque_messages.h"
+#include "company/company_creation.h"
 #include "lang/table_check.h"
 #include "session/module_launch.h"
 #include "settings/registry.h"
@@ -109,6 +112,22 @@ TEST(ChequeScreensModule, EachScreenShowsItsOwnFieldsInItsLanguageAndKeepsTheCom
         EXPECT_TRUE(seen.insertOffersSave);
         EXPECT_FALSE(seen.computedSlotsTyped);
     }
+}
+
+TEST(ChequeScreensModule, TheListEditorDoesNotOpenWhileTheListIsBuiltAndSaysWhoBuildsIt)
+{
+    testing::ModuleTestHome home{ORVANT_TEST_LANGUAGES};
+    const auto books = company::OpenCompany(home.installation(), 1);
+    const cheques::ChequeListLock building = cheques::ChequeListLock::take(*books, cheques::ChequeListUse::Exclusive);
+    ui::RecordingMessages messages;
+    ui::MessageServiceScope scope{messages};
+    bool formShown = false;
+    testing::WhenShown act("Tvndcheqedit_frm", [&](QWidget&) { formShown = true; });
+    EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "vndcheqedit", home.session(1), false).returned, -1);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].message.kind, ui::MessageKind::Warning);
+    EXPECT_TRUE(messages.shown()[0].message.text.contains("in use by another workstation (") && messages.shown()[0].message.text.contains("session")) << messages.shown()[0].message.text.toStdString();
+    EXPECT_FALSE(formShown) << "the screen closes before it can be worked in";
 }
 
 }  // namespace
