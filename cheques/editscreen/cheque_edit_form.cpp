@@ -151,7 +151,7 @@ QWidget* ChequeEditForm::buildGeneral()
         supplier->addWidget(supplierCode_);
         supplier->addWidget(supplierList_);
         supplier->addStretch();
-        grid->addWidget(BuddyLabel(page, "SupplierLabel", "&Supplier code:", supplierCode_), row, 0);
+        grid->addWidget(BuddyLabel(page, "SupplierLabel", "S&upplier code:", supplierCode_), row, 0);
         grid->addLayout(supplier, row, 1);
         watch(supplierCode_, EditorField::SupplierCode);
         connect(supplierList_, &QPushButton::clicked, this, ui::Guarded([this] {
@@ -246,7 +246,7 @@ QWidget* ChequeEditForm::buildPayee(QWidget* page)
     grid->addWidget(province_, 3, 3);
     grid->addWidget(BuddyLabel(box, "PostalLabel", "P&ostal code:", postalCode_), 4, 0);
     grid->addWidget(postalCode_, 4, 1);
-    grid->addWidget(BuddyLabel(box, "CountryLabel", "Co&untry:", country_), 4, 2);
+    grid->addWidget(BuddyLabel(box, "CountryLabel", "Coun&try:", country_), 4, 2);
     grid->addWidget(country_, 4, 3);
     watch(name_, EditorField::Name);
     watch(address1_, EditorField::Address1);

@@ -134,7 +134,7 @@ ChequeLinesGrid::ChequeLinesGrid(QWidget* parent, ChequeLineActions actions) : Q
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* caption = entryscreens::BuddyLabel(this, "LinesLabel", "&Invoices paid", grid_);
+    auto* caption = entryscreens::BuddyLabel(this, "LinesLabel", "In&voices paid", grid_);
     layout->addWidget(caption, 0, 0);
     int column = 1;
     if (actions_.pickInvoice) {

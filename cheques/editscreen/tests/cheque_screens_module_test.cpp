@@ -2,12 +2,13 @@
 // US wording: their language tables match their forms and dialogs, the form shows what each
 // screen has (the supplier code and the list of invoices on the cheque list only), the slots that
 // follow the lines are never typed, the navigator and the inputs follow browse and edit, and the
-// library is unloaded after each run. While the list is being built the editor does not open: it
+// library is unloaded after each run; no two captions claim one Alt+letter. While the list is being built the editor does not open: it
 // says who builds it.
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +34,33 @@ struct Seen {
     bool browsingDisablesPayee = false, browsingOffersInsert = false;
     bool insertEnablesPayee = false, insertEnablesFreeSlots = false, insertOffersSave = false;
     bool computedSlotsTyped = true;  // slot 1 or 2 taking input while a cheque is typed
+    QStringList sharedShortcuts;      // Alt+letters that two captions of the General page claim
 };
+
+// The shortcut letter of a caption ("Cheque &date:" gives d), or none.
+QChar shortcutOf(const QString& caption)
+{
+    const qsizetype at = caption.indexOf(u'&');
+    return at >= 0 && at + 1 < caption.size() && caption[at + 1] != u'&' ? caption[at + 1].toLower() : QChar();
+}
+
+// Captions of the labels and buttons seen with the General page that share a shortcut letter.
+QStringList sharedShortcuts(QWidget& form)
+{
+    QMap<QChar, QString> owners;
+    QStringList shared;
+    const auto claim = [&](const QString& caption) {
+        const QChar letter = shortcutOf(caption);
+        if (letter.isNull()) return;
+        if (owners.contains(letter)) shared << owners[letter] + " / " + caption;
+        owners[letter] = caption;
+    };
+    for (const QLabel* label : form.findChildren<QLabel*>())
+        if (label->isVisibleTo(&form) && label->buddy()) claim(label->text());
+    for (const QAbstractButton* button : form.findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(&form)) claim(button->text());
+    return shared;
+}
 
 Seen look(QWidget& form)
 {
@@ -42,6 +69,7 @@ Seen look(QWidget& form)
     const auto button = [&](const char* name) { return form.findChild<QPushButton*>(name); };
     seen.caption = form.windowTitle();
     seen.dateCaption = form.findChild<QLabel*>("DateLabel")->text();
+    seen.sharedShortcuts = sharedShortcuts(form);
     seen.hasSupplierCode = edit("Apchqh_fou") != nullptr;
     seen.hasInvoiceList = button("InvoiceBtn") != nullptr;
     seen.browsingDisablesPayee = !edit("Apchqh_nom")->isEnabled();
@@ -78,9 +106,9 @@ TEST(ChequeScreensModule, EachScreenShowsItsOwnFieldsInItsLanguageAndKeepsTheCom
     } cases[] = {
         {"vndcheqedit", "Tvndcheqedit_frm", 1, false, "Edit cheque entries", "Cheque &date:", true, {"Ttaxperrate_dlg", "Tinvoicelist_dlg"}},
         {"vndcheqedit", "Tvndcheqedit_frm", 1, true, "Edit check entries", "Check &date:", true, {"Ttaxperrate_dlg", "Tinvoicelist_dlg"}},
-        {"vndcheqedit", "Tvndcheqedit_frm", 2, true, "Modification des chèques", "&Date du chèque :", true, {"Ttaxperrate_dlg", "Tinvoicelist_dlg"}},
+        {"vndcheqedit", "Tvndcheqedit_frm", 2, true, "Modification des chèques", "Da&te du chèque :", true, {"Ttaxperrate_dlg", "Tinvoicelist_dlg"}},
         {"vndcheqrecur", "Tvndcheqrecur_frm", 1, true, "Recurring check entries", "Check &date:", false, {"Ttaxperrate_dlg"}},
-        {"vndcheqrecur", "Tvndcheqrecur_frm", 2, false, "Chèques récurrents", "&Date du chèque :", false, {"Ttaxperrate_dlg"}},
+        {"vndcheqrecur", "Tvndcheqrecur_frm", 2, false, "Chèques récurrents", "Da&te du chèque :", false, {"Ttaxperrate_dlg"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.module) + " language " + std::to_string(c.language) + (c.usWording ? " US" : ""));
@@ -111,6 +139,7 @@ TEST(ChequeScreensModule, EachScreenShowsItsOwnFieldsInItsLanguageAndKeepsTheCom
         EXPECT_TRUE(seen.insertEnablesFreeSlots);
         EXPECT_TRUE(seen.insertOffersSave);
         EXPECT_FALSE(seen.computedSlotsTyped);
+        EXPECT_EQ(seen.sharedShortcuts.join("; ").toStdString(), "");
     }
 }
 
