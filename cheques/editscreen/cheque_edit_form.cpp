@@ -377,8 +377,14 @@ void ChequeEditForm::lineTyped(int row, int column, const QString& typed)
     act([this, row, column, typed] {
         switch (column) {
         case ChequeLinesModel::Invoice: editor_->leaveInvoice(row, typed.trimmed().toStdString()); return;
-        case ChequeLinesModel::Date: return editor_->setLineDate(row, dateIn(typed));
-        case ChequeLinesModel::DueDate: return editor_->setLineDueDate(row, dateIn(typed));
+        case ChequeLinesModel::Date:
+        case ChequeLinesModel::DueDate: {
+            // A date that does not read is refused: the cell shows the line's date again.
+            const Date date = dateIn(typed);
+            if (!date.isValid() && !typed.trimmed().isEmpty()) return refresh();
+            if (column == ChequeLinesModel::Date) return editor_->setLineDate(row, date);
+            return editor_->setLineDueDate(row, date);
+        }
         case ChequeLinesModel::Amount:
             if (const std::optional<Money> amount = ReadTypedAmount(typed.trimmed().toStdString())) editor_->setLineAmount(row, *amount);
             return;

@@ -74,6 +74,8 @@ TEST_F(ChequeEditScenarios, AChequeWithoutSupplierIsSpreadOverTwoAccountsInFrenc
     EXPECT_EQ(integer("SELECT apchqh_accnt5 FROM apchqh WHERE apchqh_seq = 1"), kBankCharges);
     EXPECT_EQ(books_.money("SELECT apchqh_dist5 FROM apchqh WHERE apchqh_seq = 1"), Money::fromUnits(200));
     EXPECT_THAT(books_.value("SELECT apchqh_desc FROM apchqh WHERE apchqh_seq = 1").asString(), ::testing::StartsWith("Cinq"));
+    EXPECT_EQ(integer("SELECT COUNT(*) FROM apchqd WHERE apchqd_date = '2026-03-01' AND apchqd_du_date IS NOT NULL"), 1)
+        << "a due date that does not exist leaves the line's own";
 }
 
 }  // namespace
