@@ -1,11 +1,12 @@
 // "Edit cheque entries" played by the screen driver against the real form, as a bookkeeper uses
 // it: a cheque added by hand to a supplier paying two of its invoices, one with a discount; a
-// cheque to a payee who is not a supplier, spread over two accounts, in a French session. The
-// cheque list is read back.
+// cheque to a payee who is not a supplier, spread over two accounts, in a French session; the
+// sales tax of a cheque asked for per rate after its save. The cheque list is read back.
 
 #include "books/ledger_writer.h"
 #include "books/supplier_record.h"
 #include "store/database.h"
+#include "store/query.h"
 #include "store/table.h"
 #include "testing/scenario_player.h"
 
@@ -76,6 +77,16 @@ TEST_F(ChequeEditScenarios, AChequeWithoutSupplierIsSpreadOverTwoAccountsInFrenc
     EXPECT_THAT(books_.value("SELECT apchqh_desc FROM apchqh WHERE apchqh_seq = 1").asString(), ::testing::StartsWith("Cinq"));
     EXPECT_EQ(integer("SELECT COUNT(*) FROM apchqd WHERE apchqd_date = '2026-03-01' AND apchqd_du_date IS NOT NULL"), 1)
         << "a due date that does not exist leaves the line's own";
+}
+
+TEST_F(ChequeEditScenarios, TheTaxPaidIsAskedForPerRateAfterTheSave)
+{
+    store::Query(*books_.books(), "UPDATE ctrl SET ctrl_taxsystem = 1").execute();
+    books_.play("vndcheqedit", "taxes_per_rate");
+    EXPECT_EQ(books_.value("SELECT description FROM apchvat WHERE headerseq = 1").asString(), "GST");
+    EXPECT_EQ(books_.money("SELECT taxamount FROM apchvat WHERE headerseq = 1"), Money::fromUnits(5));
+    EXPECT_EQ(books_.money("SELECT totalamount FROM apchvat WHERE headerseq = 1"), Money::fromUnits(100));
+    EXPECT_EQ(integer("SELECT COUNT(*) FROM apchvat"), 1);
 }
 
 }  // namespace
