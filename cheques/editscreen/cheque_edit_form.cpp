@@ -201,7 +201,15 @@ QWidget* ChequeEditForm::buildGeneral()
                                    line.amount, line.discount, line.payment};
         },
         [this](int row, int column, const QString& typed) { lineTyped(row, column, typed); },
-        [this] { return editor_ && editor_->addLine() >= 0; },
+        // Called from the grid's key handling, outside the serial actions: guarded here.
+        [this] {
+            try {
+                return editor_ && editor_->addLine() >= 0;
+            } catch (...) {
+                ui::HandleException(std::current_exception());
+                return false;
+            }
+        },
         // The list of invoices takes no focus: the field being typed in is handed over first (the
         // cheque date decides whether a discount is late).
         recurring() ? std::function<void(int)>() : [this](int row) {
