@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -591,19 +592,36 @@ void ChequeEditForm::refresh()
     refreshing_ = false;
 }
 
-std::string ChequeEditForm::pickSupplier()
+// A list opened from a field gives the keyboard back to that field when it closes, unless the
+// editor sends it elsewhere.
+template <class Pick>
+auto ChequeEditForm::keepingFocus(Pick pick)
 {
-    char code[kSupplierWidth + 1] = {};
-    PickSupplier(LinkFor(session_), code, sizeof code);
-    return code;
+    const QPointer<QWidget> had = QApplication::focusWidget();
+    auto chosen = pick();
+    activateWindow();
+    if (had && had->window() == this && had->isEnabled()) had->setFocus(Qt::OtherFocusReason);
+    return chosen;
 }
 
-int ChequeEditForm::pickAccount() { return PickAccount(LinkFor(session_)); }
+std::string ChequeEditForm::pickSupplier()
+{
+    return keepingFocus([this] {
+        char code[kSupplierWidth + 1] = {};
+        PickSupplier(LinkFor(session_), code, sizeof code);
+        return std::string(code);
+    });
+}
+
+int ChequeEditForm::pickAccount()
+{
+    return keepingFocus([this] { return PickAccount(LinkFor(session_)); });
+}
 
 std::optional<std::size_t> ChequeEditForm::pickInvoice(const std::vector<OpenItem>& items)
 {
     if (!dialogs_.invoices) return std::nullopt;
-    return dialogs_.invoices->run(items, ui::FormMessageText(*this, kHoldbackWord));
+    return keepingFocus([&] { return dialogs_.invoices->run(items, ui::FormMessageText(*this, kHoldbackWord)); });
 }
 
 std::optional<std::vector<sidedialogs::TaxPerRateLine>> ChequeEditForm::askTaxes(const std::vector<sidedialogs::TaxPerRateLine>& lines)

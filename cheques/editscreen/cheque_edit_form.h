@@ -104,6 +104,8 @@ private:
     void showSlots();
     void enableInputs();
 
+    template <class Pick>
+    auto keepingFocus(Pick pick);
     void showHelp();
     void openQuickLink();
     void printScreen();
