@@ -53,4 +53,10 @@ void ChequeEditModule::started()
     form_->start(data_->books(), dialogs_);
 }
 
+std::int32_t RunChequeEditModule(const TLinkSection& link, const char* code, ChequeScreenKind kind, const void* entryPoint)
+{
+    const ModuleTraits traits{code, false, nullptr, false, "QuickLinkBtn"};
+    return RunModule(link, traits, [kind](ModuleContext& c) { return std::make_unique<ChequeEditModule>(c, kind); }, entryPoint);
+}
+
 }  // namespace orvant::chequescreen

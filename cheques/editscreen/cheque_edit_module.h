@@ -2,7 +2,7 @@
 // What the two cheque editing modules share as modules: their data (the company's tables the
 // editor reads and writes, each opened at the first activation so that a missing one is named),
 // their dialogs (tax per rate; the list of invoices on the cheque list only) and their start.
-// Each module names itself and its form; the rest is here.
+// Each module names itself and its form; the rest is here, down to the module's entry.
 
 #include <memory>
 #include <vector>
@@ -43,5 +43,9 @@ private:
     ChequeEditForm* form_ = nullptr;
     ChequeDialogs dialogs_;
 };
+
+// Runs the cheque editing module `code` ("vndcheqedit") over its form; `entryPoint` is the
+// module's own ShowDllForm.
+std::int32_t RunChequeEditModule(const TLinkSection& link, const char* code, ChequeScreenKind kind, const void* entryPoint);
 
 }  // namespace orvant::chequescreen

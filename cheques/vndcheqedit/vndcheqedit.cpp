@@ -7,19 +7,9 @@
 
 ORVANT_VERSION_MARK
 
-namespace orvant::chequescreen {
-namespace {
-
-constexpr ChequeScreenKind kKind{cheques::ChequeSet::List, "Tvndcheqedit_frm", "Edit cheque entries", 501};
-const ModuleTraits kTraits{"vndcheqedit", false, nullptr, false, "QuickLinkBtn"};
-
-}  // namespace
-}  // namespace orvant::chequescreen
-
 extern "C" ORVANT_MODULE_ENTRY std::int32_t ShowDllForm(TLinkSection link)
 {
-    using namespace orvant::chequescreen;
-    return orvant::RunModule(link, kTraits,
-                             [](orvant::ModuleContext& c) { return std::make_unique<ChequeEditModule>(c, kKind); },
-                             reinterpret_cast<const void*>(&ShowDllForm));
+    using namespace orvant;
+    return chequescreen::RunChequeEditModule(link, "vndcheqedit", {cheques::ChequeSet::List, "Tvndcheqedit_frm", "Edit cheque entries", 501},
+                                             reinterpret_cast<const void*>(&ShowDllForm));
 }
