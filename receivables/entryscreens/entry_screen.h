@@ -1,0 +1,290 @@
+#pragma once
+// The logic of the sales and the purchases screens that is the same on both sides, without
+// widgets: a party's document (`Document`) over a distribution,
+// the rules of the fields that do not depend on the party, the period change, Cancel, and
+// Accept up to the posting. The screen of each side adds its party (`Facts`, found in `Books`),
+// its invoice number, its amounts and the dialogs it asks before posting with `Posting`; it
+// talks to its form through `Host`.
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "books/document_texts.h"
+#include "dates/due_date.h"
+#include "money/currency_format.h"
+#include "session/session.h"
+#include "sidedialogs/period_number.h"
+#include "ui/message_service.h"
+#include "ui/screen_posting.h"
+
+namespace orvant::entryscreens {
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+class EntryScreen {
+public:
+    using Field = decltype(Refusal::field);
+    using Message = decltype(Refusal::message);
+    using MessageText = std::function<std::string(int number)>;
+    using Today = std::function<Date()>;
+
+    virtual ~EntryScreen() = default;
+
+    // First activation: the posting period, the proposed date, a reset screen.
+    void start();
+
+    // The state shown.
+    const Document& document() const { return document_; }
+    // The currency the amounts are shown in (UseCurrency): the party's, none for a direct cash
+    // document, the home currency while no party is chosen.
+    int currency() const;
+    int postingPeriod() const { return postingPeriod_; }
+    Date lastDate() const { return lastDate_; }
+    // The caption after a change of period; empty until the period is changed.
+    const std::string& periodCaption() const { return periodCaption_; }
+
+    // Entering a field of the header or the grid: false when the focus went back to the party's
+    // code (no party and not a direct cash document).
+    bool enterField(Field field);
+    void pickAccount(int row);
+    void setDirectCash(bool on);
+    void leaveReference(const std::string& text, bool towardsTag13);
+    // Dates as read from their fields: nothing when the text is not a date.
+    void leaveDate(std::optional<Date> date);
+    void leaveDueDate(std::optional<Date> date);
+    void setComment(const std::string& text) { document_.comment = text; }
+    void leaveAccount(int row, const std::string& text);
+    void setDescription(int row, const std::string& text) { document_.rows.setDescription(row, text); }
+
+    void changePeriod();
+    void cancel();
+    // Checks, asks the dialogs and posts; true when the document was posted.
+    bool accept();
+
+protected:
+    // Where the party stands: its field, its code in the document, its own accounts for rows 2
+    // to 4 (0: none).
+    struct PartyPlaces {
+        Field field;
+        std::string Document::*code;
+        std::array<int, 3> Facts::*accounts;
+    };
+
+    EntryScreen(Books& books, Posting& posting, Host& host, Session& session, MessageText messageText, Today today, PartyPlaces party)
+        : books_(books), posting_(posting), host_(host), session_(session), messageText_(std::move(messageText)),
+          today_(std::move(today)), party_(party.field), partyPlaces_(party)
+    {
+    }
+
+    // The screen as at start: no party shown, a document dated the proposed date and due by the
+    // terms of the last party found, the default rows.
+    virtual void reset();
+    virtual void setDefaultRows() = 0;
+    virtual std::optional<Facts> findParty(const std::string& code) const = 0;
+    virtual void refuse(const Refusal& refusal) = 0;
+    // Asks the dialogs and writes the checked document: its refusal, if any; nothing at all
+    // when the user cancelled a dialog or gave up waiting for a record held elsewhere.
+    virtual std::optional<std::optional<Refusal>> post(const Document& document, bool repeatAllowed) = 0;
+
+    // A party found: its terms and its own accounts.
+    void acceptParty(const Facts& party);
+    // What the party's picker chose, accepted as if typed.
+    void acceptPicked(const std::string& code);
+    void setRowAccount(int row, int account)
+    {
+        document_.rows.setAccount(row, account, books_.accountDescription(account).value_or(std::string()));
+    }
+    std::string text(int number) const { return messageText_(number); }
+
+    Books& books_;
+    Posting& posting_;
+    Host& host_;
+    Session& session_;
+    MessageText messageText_;
+    Today today_;
+    const Field party_;
+    const PartyPlaces partyPlaces_;
+
+    Document document_;
+    std::string partyCode_;
+    std::optional<Facts> shownParty_;
+    std::optional<Facts> currentParty_;  // the last party found: its currency and terms
+    int postingPeriod_ = 0;
+    Date lastDate_;
+    std::string periodCaption_;
+};
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::start()
+{
+    postingPeriod_ = books_.settings().currentPeriod;
+    lastDate_ = today_();
+    reset();
+    host_.focus(party_);
+}
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+int EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::currency() const
+{
+    if (document_.directCash) return CurrencyFormat::kNoSign;
+    return currentParty_ ? currentParty_->currency : 0;
+}
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::reset()
+{
+    partyCode_.clear();
+    shownParty_.reset();
+    document_ = Document{};
+    document_.date = lastDate_;
+    document_.dueDate = DueDate(today_(), currentParty_ ? currentParty_->dueDays : 0);
+    setDefaultRows();
+    host_.refresh();
+}
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::acceptParty(const Facts& party)
+{
+    currentParty_ = party;
+    reset();
+    partyCode_ = party.code;
+    shownParty_ = party;
+    document_.*partyPlaces_.code = party.code;
+    document_.date = lastDate_;
+    document_.dueDate = DueDate(lastDate_, party.dueDays);
+    for (int i = 0; i < 3; ++i)
+        if (const int account = (party.*partyPlaces_.accounts)[static_cast<std::size_t>(i)]; account != 0) setRowAccount(i + 1, account);
+    host_.refresh();
+}
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::acceptPicked(const std::string& code)
+{
+    if (code.empty()) return;
+    const std::optional<Facts> party = findParty(code);
+    if (!party) return;
+    acceptParty(*party);
+    host_.focus(party_);
+}
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+bool EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::enterField(Field field)
+{
+    if (field == party_ || !partyCode_.empty() || document_.directCash) return true;
+    host_.focus(party_);
+    return false;
+}
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::pickAccount(int row)
+{
+    const int account = host_.pickAccount();
+    if (account == 0 || !books_.accountExists(account)) return;
+    leaveAccount(row, std::to_string(account));
+}
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::setDirectCash(bool on)
+{
+    document_.directCash = on;
+    if (on) {
+        document_.date = document_.dueDate = lastDate_;
+        setDefaultRows();
+    }
+    host_.refresh();
+}
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::leaveReference(const std::string& text, bool towardsTag13)
+{
+    document_.reference = CodeAsKept(text);
+    if (towardsTag13) return;
+    if (auto refusal = CheckReference(document_.type, document_.reference)) refuse(*refusal);
+}
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::leaveDate(std::optional<Date> date)
+{
+    if (!date || !date->isValid()) return host_.focus(Field::Date);
+    document_.date = *date;
+    const std::optional<Facts> party = findParty(partyCode_);
+    document_.dueDate = party ? DueDate(*date, party->dueDays) : *date;
+    host_.refresh();
+}
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::leaveDueDate(std::optional<Date> date)
+{
+    if (!date || !date->isValid()) return host_.focus(Field::DueDate);
+    document_.dueDate = *date;
+}
+
+// An account that is not in the books is blanked, the row keeping its amounts.
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::leaveAccount(int row, const std::string& text)
+{
+    const QString typed = QString::fromStdString(text).trimmed();
+    bool numeric = false;
+    const int account = typed.toInt(&numeric);
+    const auto kept = document_.rows.row(row);
+    const bool known = (numeric || typed.isEmpty()) && (account == 0 || books_.accountExists(account));
+    document_.rows.setAccount(row, known ? account : 0, known ? books_.accountDescription(account).value_or(std::string()) : std::string());
+    document_.rows.setDebit(row, kept.debit);
+    document_.rows.setCredit(row, kept.credit);
+    host_.refresh();
+    if (known) return;
+    host_.message(Message::kNoSuchAccount, KindOf(Message::kNoSuchAccount));
+    host_.focus(Field::RowAccount, row);
+}
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::changePeriod()
+{
+    const std::optional<int> period = host_.askPeriod(postingPeriod_);
+    if (!period) return;
+    postingPeriod_ = *period;
+    const int current = books_.settings().currentPeriod;
+    periodCaption_ = sidedialogs::PeriodCaption(text(Message::kCaptionPrefix), text(Message::kCaptionBeforePeriod), current, postingPeriod_,
+                                                current != 0 && postingPeriod_ != 0 ? books_.periodMonth(postingPeriod_) : std::string());
+    host_.refresh();
+}
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::cancel()
+{
+    reset();
+    host_.focus(party_);
+}
+
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+bool EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::accept()
+{
+    Document document = document_;
+    document.invoice = InvoiceNumberAsKept(document.invoice);
+    document.reference = CodeAsKept(document.reference);
+    document.*partyPlaces_.code = document.directCash ? std::string() : partyCode_;
+    session_.ledgerCode = "N";
+    books_.forgetAccounts();
+    const auto wantsComment = [this] { return host_.message(Message::kAskForComment, ui::MessageKind::Question) == ui::Answer::Yes; };
+    if (auto refusal = CheckDocument(books_, document, wantsComment)) {
+        refuse(*refusal);
+        return false;
+    }
+    const bool repeat = LooksPostedAlready(books_, document);
+    if (repeat && host_.message(Message::kAskPostAgain, KindOf(Message::kAskPostAgain)) != ui::Answer::Yes) return false;
+    const ui::LedgerCodeHeld ledgerCode(session_);
+    const std::optional<std::optional<Refusal>> written = post(document, repeat);
+    if (!written) return false;
+    if (*written) {
+        refuse(**written);
+        return false;
+    }
+    lastDate_ = document.date;
+    reset();
+    host_.focus(party_);
+    return true;
+}
+
+}  // namespace orvant::entryscreens
