@@ -5,20 +5,17 @@
 
 namespace orvant::chequescreen {
 
-void ChequeEditData::bind(ModuleContext& context)
+namespace {
+
+std::vector<std::string> tablesOf(cheques::ChequeSet set)
 {
-    company_ = &context.companyDatabase();
-    const cheques::ChequeTables cheques = cheques::TablesOf(set_);
-    for (const char* name : {"glm", "ctrl", "sup", "cap", "taxratesP", cheques.headers, cheques.lines, cheques.taxLines})
-        tables_.push_back(std::make_unique<store::Table>(*company_, name));
+    const cheques::ChequeTables cheques = cheques::TablesOf(set);
+    return {"glm", "ctrl", "sup", "cap", "taxratesP", cheques.headers, cheques.lines, cheques.taxLines};
 }
 
-std::vector<store::Table*> ChequeEditData::tablesToOpen()
-{
-    std::vector<store::Table*> tables;
-    for (const auto& table : tables_) tables.push_back(table.get());
-    return tables;
-}
+}  // namespace
+
+ChequeEditData::ChequeEditData(cheques::ChequeSet set) : CompanyTables(tablesOf(set)) {}
 
 std::unique_ptr<DataModule> ChequeEditModule::createDataModule()
 {
@@ -50,7 +47,7 @@ std::vector<std::unique_ptr<QWidget>> ChequeEditModule::createDialogs()
 
 void ChequeEditModule::started()
 {
-    form_->start(data_->books(), dialogs_);
+    form_->start(data_->company(), dialogs_);
 }
 
 std::int32_t RunChequeEditModule(const TLinkSection& link, const char* code, ChequeScreenKind kind, const void* entryPoint)

@@ -8,23 +8,13 @@
 #include <vector>
 
 #include "cheque_edit_form.h"
-#include "session/module_frame.h"
+#include "session/company_tables.h"
 
 namespace orvant::chequescreen {
 
-class ChequeEditData : public DataModule {
+class ChequeEditData : public CompanyTables {
 public:
-    explicit ChequeEditData(cheques::ChequeSet set) : set_(set) {}
-
-    void bind(ModuleContext& context) override;
-    std::vector<store::Table*> tablesToOpen() override;
-
-    store::Database& books() { return *company_; }
-
-private:
-    cheques::ChequeSet set_;
-    store::Database* company_ = nullptr;
-    std::vector<std::unique_ptr<store::Table>> tables_;
+    explicit ChequeEditData(cheques::ChequeSet set);
 };
 
 class ChequeEditModule : public Module {

@@ -8,13 +8,14 @@
 #include <string>
 
 #include "report/report_document.h"
+#include "report/report_output.h"
 #include "ui/message_service.h"
 
 namespace orvant::vndcheqlist {
 
 enum class ChequeListField { ChequeDate, DueBefore, FromSupplier, ToSupplier };
 
-enum class ChequeListOutput { Print, Preview, Export };
+using ChequeListOutput = report::ReportOutput;
 
 class ChequeListHost {
 public:

@@ -17,15 +17,13 @@
 #include <QVBoxLayout>
 
 #include "dates/date_format.h"
-#include "export_dialog.h"
 #include "pickers.h"
-#include "report/printing.h"
-#include "report/screen_print.h"
-#include "session/help.h"
 #include "settings/regional.h"
 #include "tvndcheqlist_dm.h"
 #include "ui/error_reporting.h"
 #include "ui/form_messages.h"
+#include "ui/report_buttons.h"
+#include "ui/send_report.h"
 
 namespace orvant::vndcheqlist {
 
@@ -77,7 +75,8 @@ Tvndcheqlist_frm::Tvndcheqlist_frm(Session& session, QString helpFile) : session
     setWindowTitle("List of cheques to be issued");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildFields(), 1);
-    layout->addWidget(buildButtons());
+    reportButtons_ = new ui::ReportButtons(*this, session_, helpFile_, kHelpContext, [this](ChequeListOutput how) { runReport(how); });
+    layout->addWidget(reportButtons_);
     statusBar_ = named(new QStatusBar(this), "StatusBar");
     for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) statusBar_->addPermanentWidget(named(new QLabel(statusBar_), panel));
     layout->addWidget(statusBar_);
@@ -131,7 +130,7 @@ QWidget* Tvndcheqlist_frm::buildFields()
     printDialog_->setChecked(true);
     form->addRow(printDialog_);
 
-    for (QPushButton* b : {fromList, toList, add, remove}) buttons_.push_back(b);
+    sideButtons_ = {fromList, toList, add, remove};
     connect(createNewList_, &QCheckBox::toggled, this, [this](bool on) {
         if (!filling_) act([this, on] { screen_->createNewListChanged(on); });
     });
@@ -140,29 +139,6 @@ QWidget* Tvndcheqlist_frm::buildFields()
     connect(add, &QPushButton::clicked, this, [this] { act([this] { screen_->addSupplier(); }); });
     connect(remove, &QPushButton::clicked, this, [this] { act([this] { screen_->removeSupplier(suppliers_->currentRow()); }); });
     return page;
-}
-
-QWidget* Tvndcheqlist_frm::buildButtons()
-{
-    auto* bar = new QWidget(this);
-    auto* layout = new QHBoxLayout(bar);
-    const auto button = [&](const char* name, const char* caption, std::function<void()> click) {
-        auto* b = named(new QPushButton(QString::fromUtf8(caption), bar), name);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, ui::Guarded(std::move(click)));
-        layout->addWidget(b);
-        buttons_.push_back(b);
-    };
-    button("Print_btn", "&Print", [this] { runReport(ChequeListOutput::Print); });
-    button("Preview_btn", "Pre&view", [this] { runReport(ChequeListOutput::Preview); });
-    button("Export_btn", "E&xport", [this] { runReport(ChequeListOutput::Export); });
-    layout->addStretch();
-    button("PrintScreenBtn", "Print screen", [this] {
-        report::printReport(report::documentFromWidget(this), this, printerIndex(), false);
-    });
-    button("Help_btn", "&Help", [this] { OpenHelp(helpFile_, kHelpContext); });
-    button("Exit_btn", "E&xit", [this] { close(); });
-    return bar;
 }
 
 void Tvndcheqlist_frm::start(Tvndcheqlist_dm& data, lang::LanguageTable languages)
@@ -292,7 +268,8 @@ ui::Answer Tvndcheqlist_frm::message(int number, ui::MessageKind kind, const QSt
 
 void Tvndcheqlist_frm::setBusy(bool busy)
 {
-    for (QPushButton* b : buttons_) b->setEnabled(!busy);
+    for (QPushButton* b : sideButtons_) b->setEnabled(!busy);
+    reportButtons_->setEnabled(!busy);
 }
 
 void Tvndcheqlist_frm::progress(int done, int total)
@@ -316,23 +293,10 @@ std::string Tvndcheqlist_frm::pickSupplier()
     return code;
 }
 
-int Tvndcheqlist_frm::printerIndex() const { return QString::fromStdString(session_.printerIndex).toInt(); }
-
 bool Tvndcheqlist_frm::output(ChequeListOutput how, const report::ReportDocument& document, bool printDialog)
 {
-    report::OutputResult result;
-    switch (how) {
-    case ChequeListOutput::Print: result = report::printReport(document, this, printerIndex(), printDialog); break;
-    case ChequeListOutput::Preview: result = report::previewReport(document, this, printerIndex()); break;
-    case ChequeListOutput::Export: {
-        suite::TStatusBox status(session_.language, this);
-        suite::TExportDialog dialog(status, document, session_.language, this);
-        return dialog.exec() == 1;
-    }
-    }
-    if (result.status == report::OutputResult::Status::Failed)
-        message(kOutputFailedMessage, ui::MessageKind::Error, {result.message});
-    return false;
+    return ui::SendReport(how, document, *this, session_, printDialog,
+                          [this](const QString& why) { message(kOutputFailedMessage, ui::MessageKind::Error, {why}); });
 }
 
 }  // namespace orvant::vndcheqlist

@@ -48,13 +48,11 @@ protected:
 
 private:
     QWidget* buildFields();
-    QWidget* buildButtons();
     void applyUsWording();
     void readChoices();
     void act(const std::function<void()>& call);
     void runReport(ChequeListOutput how);
     QLineEdit* fieldOf(ChequeListField field) const;
-    int printerIndex() const;
 
     Session& session_;
     QString helpFile_;
@@ -65,7 +63,8 @@ private:
     QLabel* chequeDateLabel_;
     QComboBox* bank_;
     QListWidget* suppliers_;
-    std::vector<QPushButton*> buttons_;
+    std::vector<QPushButton*> sideButtons_;
+    QWidget* reportButtons_;
     QStatusBar* statusBar_;
     std::unique_ptr<QProgressDialog> progress_;
     bool filling_ = false;  // widgets being set from the screen's state: their signals are not user changes

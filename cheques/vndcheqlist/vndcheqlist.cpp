@@ -2,7 +2,7 @@
 // the suppliers' open invoices and prints, previews or exports it.
 
 #include "lang/table_files.h"
-#include "session/module_frame.h"
+#include "session/form_module.h"
 #include "tvndcheqlist_dm.h"
 #include "tvndcheqlist_frm.h"
 #include "ui/version.h"
@@ -12,30 +12,11 @@ ORVANT_VERSION_MARK
 namespace orvant::vndcheqlist {
 namespace {
 
-class ChequeListModule : public Module {
+class ChequeListModule : public FormModule<Tvndcheqlist_dm, Tvndcheqlist_frm> {
 public:
-    explicit ChequeListModule(ModuleContext& context) : context_(context) {}
+    using FormModule::FormModule;
 
-    std::unique_ptr<DataModule> createDataModule() override
-    {
-        auto data = std::make_unique<Tvndcheqlist_dm>();
-        data_ = data.get();
-        return data;
-    }
-
-    std::unique_ptr<QDialog> createMainForm() override
-    {
-        auto form = std::make_unique<Tvndcheqlist_frm>(context_.session(), context_.helpFile());
-        form_ = form.get();
-        return form;
-    }
-
-    void started() override { form_->start(*data_, lang::OpenLanguageTable(context_.languagesDir(), context_.languageTable())); }
-
-private:
-    ModuleContext& context_;
-    Tvndcheqlist_dm* data_ = nullptr;
-    Tvndcheqlist_frm* form_ = nullptr;
+    void started() override { form().start(data(), lang::OpenLanguageTable(context().languagesDir(), context().languageTable())); }
 };
 
 const ModuleTraits kTraits{"vndcheqlist", false, nullptr, false, nullptr};

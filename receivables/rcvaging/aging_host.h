@@ -9,12 +9,13 @@
 
 #include "aging/aging_report.h"
 #include "report/report_document.h"
+#include "report/report_output.h"
 
 namespace orvant::rcvaging {
 
 enum class AgingField { ReportDate, FromClient, ToClient, Territory };
 
-enum class AgingOutput { Print, Preview, Export };
+using AgingOutput = report::ReportOutput;
 
 class AgingHost {
 public:

@@ -2,23 +2,13 @@
 // The aging module's data: the company tables it reads, opened (each refused table named) at the
 // first activation. Nothing is written.
 
-#include <memory>
-#include <vector>
-
-#include "session/module_frame.h"
+#include "session/company_tables.h"
 
 namespace orvant::rcvaging {
 
-class Trcvaging_dm : public DataModule {
+class Trcvaging_dm : public CompanyTables {
 public:
-    void bind(ModuleContext& context) override;
-    std::vector<store::Table*> tablesToOpen() override;
-
-    store::Database& company() { return *company_; }
-
-private:
-    store::Database* company_ = nullptr;
-    std::vector<std::unique_ptr<store::Table>> tables_;
+    Trcvaging_dm() : CompanyTables({"ctrl", "cli", "car", "carh", "slsm"}) {}
 };
 
 }  // namespace orvant::rcvaging

@@ -16,16 +16,14 @@
 #include <QVBoxLayout>
 
 #include "dates/date_format.h"
-#include "export_dialog.h"
 #include "money/currency_format.h"
 #include "pickers.h"
-#include "report/printing.h"
-#include "report/screen_print.h"
-#include "session/help.h"
 #include "session/module_frame.h"
 #include "trcvaging_dm.h"
 #include "ui/error_reporting.h"
 #include "ui/form_messages.h"
+#include "ui/report_buttons.h"
+#include "ui/send_report.h"
 
 namespace orvant::rcvaging {
 
@@ -95,7 +93,8 @@ Trcvaging_frm::Trcvaging_frm(Session& session, QString helpFile) : session_(sess
     auto* pages = named(new QTabWidget(this), "PageControl1");
     pages->addTab(buildGeneralPage(), "General");
     layout->addWidget(pages, 1);
-    layout->addWidget(buildButtons());
+    buttons_ = new ui::ReportButtons(*this, session_, helpFile_, kHelpContext, [this](AgingOutput how) { runReport(how); });
+    layout->addWidget(buttons_);
     statusBar_ = named(new QStatusBar(this), "StatusBar");
     for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) statusBar_->addPermanentWidget(named(new QLabel(statusBar_), panel));
     layout->addWidget(statusBar_);
@@ -159,29 +158,6 @@ QWidget* Trcvaging_frm::buildGeneralPage()
     });
     page->setLayout(form);
     return page;
-}
-
-QWidget* Trcvaging_frm::buildButtons()
-{
-    auto* bar = new QWidget(this);
-    auto* layout = new QHBoxLayout(bar);
-    const auto button = [&](const char* name, const char* caption, std::function<void()> click) {
-        auto* b = named(new QPushButton(QString::fromUtf8(caption), bar), name);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, ui::Guarded(std::move(click)));
-        layout->addWidget(b);
-        buttons_.push_back(b);
-    };
-    button("Print_btn", "&Print", [this] { runReport(AgingOutput::Print); });
-    button("Preview_btn", "Pre&view", [this] { runReport(AgingOutput::Preview); });
-    button("Export_btn", "E&xport", [this] { runReport(AgingOutput::Export); });
-    layout->addStretch();
-    button("PrintScreenBtn", "Print screen", [this] {
-        report::printReport(report::documentFromWidget(this), this, printerIndex(), false);
-    });
-    button("Help_btn", "&Help", [this] { OpenHelp(helpFile_, kHelpContext); });
-    button("Exit_btn", "E&xit", [this] { close(); });
-    return bar;
 }
 
 void Trcvaging_frm::start(Trcvaging_dm& data, lang::LanguageTable languages)
@@ -311,7 +287,7 @@ void Trcvaging_frm::message(int number, const QString& argument)
 
 void Trcvaging_frm::setBusy(bool busy)
 {
-    for (QPushButton* b : buttons_) b->setEnabled(!busy);
+    buttons_->setEnabled(!busy);
 }
 
 std::string Trcvaging_frm::pickClient()
@@ -340,22 +316,9 @@ QStringList Trcvaging_frm::typeNames()
     return names;
 }
 
-int Trcvaging_frm::printerIndex() const { return QString::fromStdString(session_.printerIndex).toInt(); }
-
 bool Trcvaging_frm::output(AgingOutput how, const report::ReportDocument& document, bool printDialog)
 {
-    report::OutputResult result;
-    switch (how) {
-    case AgingOutput::Print: result = report::printReport(document, this, printerIndex(), printDialog); break;
-    case AgingOutput::Preview: result = report::previewReport(document, this, printerIndex()); break;
-    case AgingOutput::Export: {
-        suite::TStatusBox status(session_.language, this);
-        suite::TExportDialog dialog(status, document, session_.language, this);
-        return dialog.exec() == 1;
-    }
-    }
-    if (result.status == report::OutputResult::Status::Failed) message(kOutputFailedMessage, result.message);
-    return false;
+    return ui::SendReport(how, document, *this, session_, printDialog, [this](const QString& why) { message(kOutputFailedMessage, why); });
 }
 
 }  // namespace orvant::rcvaging

@@ -5,7 +5,6 @@
 // preview or the export dialog.
 
 #include <QDialog>
-#include <array>
 #include <memory>
 
 #include "aging_host.h"
@@ -16,7 +15,6 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 class QStatusBar;
 
 namespace orvant::rcvaging {
@@ -47,12 +45,10 @@ protected:
 
 private:
     QWidget* buildGeneralPage();
-    QWidget* buildButtons();
     void readChoices();
     void act(const std::function<void()>& call);
     void runReport(AgingOutput how);
     QLineEdit* fieldOf(AgingField field) const;
-    int printerIndex() const;
 
     Session& session_;
     QString helpFile_;
@@ -63,7 +59,7 @@ private:
     QComboBox *olderThan_, *printOrder_, *convertTo_, *printCurrency_;
     QCheckBox *printDialog_, *withAddress_, *fromDueDate_, *includeSubsequent_, *detailed_, *withComments_, *zeroBalance_,
         *history_;
-    std::vector<QPushButton*> buttons_;
+    QWidget* buttons_;
     QStatusBar* statusBar_;
     bool filling_ = false;  // widgets being set from the screen's state: their signals are not user changes
 };
