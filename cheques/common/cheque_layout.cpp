@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace orvant::cheques {
 
@@ -18,10 +19,11 @@ bool pageSound(const ChequeLayout& layout)
 {
     double parts = 0;
     for (double height : layout.partHeights) {
-        if (height < 0) return false;
+        if (!(height >= 0) || !std::isfinite(height)) return false;
         parts += height;
     }
-    return layout.pageLength > 0 && layout.pageWidth > 0 && parts <= layout.pageLength;
+    return layout.pageLength > 0 && layout.pageWidth > 0 && std::isfinite(layout.pageLength) && std::isfinite(layout.pageWidth)
+        && parts <= layout.pageLength;
 }
 
 std::optional<LayoutFault> itemFault(const ChequeLayout& layout, const LayoutItem& item)
@@ -31,8 +33,9 @@ std::optional<LayoutFault> itemFault(const ChequeLayout& layout, const LayoutIte
     if (item.part < 1 || item.part > 3 || layout.partHeights[item.part - 1] <= 0) return LayoutFault::ItemPart;
     // Only the cheque places an item by its line; a stub prints it on every line.
     const bool onCheque = layout.partRoles[item.part - 1] == 0;
-    const bool lineOff = onCheque && (item.line < 0 || item.line >= layout.partHeights[item.part - 1]);
-    if (item.position < 0 || item.position >= layout.pageWidth || lineOff) return LayoutFault::ItemOffPage;
+    // Written so that a value that is not a number (NaN) lies off the page.
+    const bool lineOff = !std::isfinite(item.line) || (onCheque && !(item.line >= 0 && item.line < layout.partHeights[item.part - 1]));
+    if (!(item.position >= 0 && item.position < layout.pageWidth) || lineOff) return LayoutFault::ItemOffPage;
     if (item.size <= 0 || item.width < 0) return LayoutFault::ItemFont;
     return std::nullopt;
 }

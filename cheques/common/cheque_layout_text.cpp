@@ -1,6 +1,7 @@
 #include "cheque_layout_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -57,7 +58,9 @@ struct Statement {
     {
         double value = 0;
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (ec != std::errc() || end != text.data() + text.size()) fail(key + "=" + text + " is not a number");
+        // "nan" and "inf" read as numbers but place nothing anywhere.
+        if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+            fail(key + "=" + text + " is not a number");
         return value;
     }
     int whole(const std::string& key, const std::string& text) const

@@ -66,8 +66,9 @@ int ImportLayout(const company::Installation& installation, const Request& reque
     }
     const auto books = company::OpenCompany(installation, request.company);
     cheques::WriteChequeLayout(*books, layout);
-    out << "Company " << request.company << " prints its cheques on the form of " << source << " (" << layout.items.size()
-        << " items).\n";
+    const std::size_t items = layout.items.size();
+    out << "Company " << request.company << " prints its cheques on the form of " << source << " (" << items
+        << (items == 1 ? " item" : " items") << ").\n";
     return kDone;
 }
 

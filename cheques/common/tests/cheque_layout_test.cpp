@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <set>
 
@@ -53,6 +54,10 @@ TEST(ChequeLayout, RefusesWhatCannotPrint)
         {"right of the page", [](ChequeLayout& l) { l.items[2].position = 8.5; }, LayoutFault::ItemOffPage, 2},
         {"below the cheque", [](ChequeLayout& l) { l.items[3].line = 3.5; }, LayoutFault::ItemOffPage, 3},
         {"no font size", [](ChequeLayout& l) { l.items[0].size = 0; }, LayoutFault::ItemFont, 0},
+        {"endless page", [](ChequeLayout& l) { l.pageLength = HUGE_VAL; }, LayoutFault::PageSize, -1},
+        {"part of no number", [](ChequeLayout& l) { l.partHeights[1] = NAN; }, LayoutFault::PageSize, -1},
+        {"position of no number", [](ChequeLayout& l) { l.items[2].position = NAN; }, LayoutFault::ItemOffPage, 2},
+        {"stub line of no number", [](ChequeLayout& l) { l.items[20].line = NAN; }, LayoutFault::ItemOffPage, 20},
     };
     for (const Breakage& row : rows) {
         ChequeLayout layout = DefaultChequeLayout();

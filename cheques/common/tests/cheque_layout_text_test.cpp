@@ -57,6 +57,8 @@ TEST(ChequeLayoutText, NamesTheLineAtFault)
         {page + "part 4 height=2 stub", 2, "1, 2 or 3"},
         {page + "part 1 height=2 cheque\npart 1 height=2 stub", 3, "twice"},
         {page + "part 1 height=two cheque", 2, "not a number"},
+        {page + "part 1 height=inf cheque", 2, "not a number"},
+        {page + "item part=1 line=nan position=1 field=x", 2, "not a number"},
         {page + "part 1 height=2 mirror", 2, "cheque or a stub"},
         {page + "# a comment\n\nitem part=1 line=0 position=1", 4, "field="},
         {page + "item part=1 line=0 position=1 field=\"open", 2, "not closed"},
