@@ -51,14 +51,18 @@ TEST_F(LauncherScenarios, TheDemosFirstUserPostsAPurchaseThenPaysItByCheque)
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
 }
 
-TEST_F(LauncherScenarios, TheDemosFirstUserPostsAPurchaseThenBuildsTheListOfChequesToPayIt)
+TEST_F(LauncherScenarios, TheDemosFirstUserPostsAPurchaseBuildsTheListOfChequesAndPaysPartOfIt)
 {
     books_.playInLauncher("cheque_list");
     QFile::remove("launcher-cheque-list.pdf");
     EXPECT_EQ(books_.value("SELECT COUNT(*) FROM apchqh").asInt(), 1);
     EXPECT_EQ(books_.value("SELECT apchqh_fou FROM apchqh").asString(), "MAP300");
-    EXPECT_EQ(books_.money("SELECT apchqh_montant FROM apchqh"), Money::fromUnits(300));
     EXPECT_EQ(books_.value("SELECT apchqd_invoice FROM apchqd").asString(), "L-900");
+    // The cheque the list made, edited: the line, the cheque and its slots follow the amount paid.
+    for (const char* sql : {"SELECT apchqh_montant FROM apchqh", "SELECT apchqd_montant FROM apchqd",
+                            "SELECT apchqd_payment FROM apchqd", "SELECT apchqh_dist1 FROM apchqh",
+                            "SELECT -apchqh_dist2 FROM apchqh"})
+        EXPECT_EQ(books_.money(sql), Money::fromUnits(120)) << sql;
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
 }
 
