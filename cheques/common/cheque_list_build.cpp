@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <map>
 #include <memory>
 #include <optional>
@@ -10,6 +9,7 @@
 
 #include "books/control_accounts.h"
 #include "books/open_items.h"
+#include "cheque_banks.h"
 #include "cheque_list_lock.h"
 #include "cheque_numbers.h"
 #include "cheque_record.h"
@@ -22,7 +22,6 @@ namespace orvant::cheques {
 
 namespace {
 
-constexpr int kCurrencies = 5;
 constexpr int kFirstProposedSlot = 2;  // slots 3 to 9 take Ctrl_ap_disb_accnt2 to 8
 constexpr int kLastProposedSlot = 8;
 
@@ -150,17 +149,6 @@ std::optional<Cheque> supplierCheque(OpenItemReader& reader, const SupplierToPay
     return cheque;
 }
 
-std::optional<int> chequeNumberOf(const std::string& text)
-{
-    const auto begin = text.find_first_not_of(' ');
-    if (begin == std::string::npos) return std::nullopt;
-    const auto end = text.find_last_not_of(' ') + 1;
-    int number = 0;
-    const auto [rest, error] = std::from_chars(text.data() + begin, text.data() + end, number);
-    if (error != std::errc() || rest != text.data() + end || number <= 0) return std::nullopt;
-    return number;
-}
-
 void clearNumber(store::Database& books, int seq)
 {
     store::Query clear(books, "UPDATE apchqh SET apchqh_cheque = '' WHERE apchqh_seq = ?");
@@ -180,7 +168,7 @@ int voidNumbers(store::Database& books, const std::vector<NumberedCheque>& numbe
         if (position != 0) run = std::make_unique<ChequeNumberRun>(books, position, user);
         store::Transaction transaction(books);
         for (const NumberedCheque* cheque : cheques) {
-            const std::optional<int> number = chequeNumberOf(cheque->number);
+            const std::optional<int> number = ChequeNumberOf(cheque->number);
             if (run && number) {
                 run->voidNumber(*number);
                 ++voided;

@@ -1,6 +1,7 @@
 #include "cheque_numbers.h"
 
 #include <algorithm>
+#include <charconv>
 #include <stdexcept>
 
 #include "dates/date.h"
@@ -17,6 +18,17 @@ std::string counterField(int bank) { return "Ctrl_ap_chqno" + std::to_string(ban
 const char* stateCode(ChequeNumberState state) { return state == ChequeNumberState::Issued ? "I" : "V"; }
 
 }  // namespace
+
+std::optional<int> ChequeNumberOf(const std::string& text)
+{
+    const auto begin = text.find_first_not_of(' ');
+    if (begin == std::string::npos) return std::nullopt;
+    const auto end = text.find_last_not_of(' ') + 1;
+    int number = 0;
+    const auto [rest, error] = std::from_chars(text.data() + begin, text.data() + end, number);
+    if (error != std::errc() || rest != text.data() + end || number <= 0) return std::nullopt;
+    return number;
+}
 
 ChequeNumberRun::ChequeNumberRun(store::Database& books, int bank, std::string user, const store::LockRetry& retry)
     : books_(books), bank_(bank), user_(std::move(user)), control_(books, "ctrl"), register_(books, kRegister)

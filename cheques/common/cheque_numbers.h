@@ -8,6 +8,7 @@
 // them and moves the counter, all of which stand or fall with the caller's writes.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "store/database.h"
@@ -17,6 +18,10 @@
 namespace orvant::cheques {
 
 enum class ChequeNumberState { Issued, Void };
+
+// A cheque's number as the register keeps it, from the text a cheque carries (spaces around it
+// ignored); nothing for a text that is no positive number.
+std::optional<int> ChequeNumberOf(const std::string& text);
 
 class ChequeNumberRun {
 public:

@@ -1,13 +1,12 @@
 #include "cheque_words.h"
 
 #include "books/control_accounts.h"
+#include "cheque_banks.h"
 #include "store/table.h"
 
 namespace orvant::cheques {
 
 namespace {
-
-constexpr int kCurrencies = 5;
 
 // What a cheque of no value reads, so that it cannot be cashed.
 const char* nonNegotiable(WordsLanguage language)

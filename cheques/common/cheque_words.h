@@ -8,6 +8,7 @@
 #include <string>
 
 #include "amount_in_words.h"
+#include "cheque_banks.h"
 #include "money/money.h"
 #include "store/database.h"
 
@@ -29,7 +30,7 @@ public:
 
 private:
     WordsLanguage language_;
-    std::array<CurrencyWords, 5> currencies_;
+    std::array<CurrencyWords, kCurrencies> currencies_;
 };
 
 // The bank account's position (1 to 5) among the control record's bank accounts.

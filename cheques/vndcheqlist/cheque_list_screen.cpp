@@ -39,7 +39,7 @@ bool UsesUsWording(const QString& intl, int language) { return language == 1 && 
 ChequeListScreen::ChequeListScreen(ChequeListHost& host, store::Database& books, ChequeListSetup setup, ChequeReportTexts reportTexts,
                                    std::function<QString(int)> texts)
     : host_(host), books_(books), setup_(std::move(setup)), reportTexts_(std::move(reportTexts)), texts_(std::move(texts)),
-      banks_(ReadBankChoices(books))
+      banks_(cheques::ReadChequeBanks(books))
 {
     choices_.chequeDate = qt(FormatDate(setup_.today, setup_.dateFormat));
     choices_.dueBefore = choices_.chequeDate;

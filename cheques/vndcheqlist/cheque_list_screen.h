@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "bank_choices.h"
+#include "cheque_banks.h"
 #include "cheque_list_build.h"
 #include "cheque_list_host.h"
 #include "cheque_list_report.h"
@@ -65,7 +65,7 @@ public:
 
     ChequeListChoices& choices() { return choices_; }
     const ChequeListChoices& choices() const { return choices_; }
-    const std::vector<BankChoice>& bankChoices() const { return banks_; }
+    const std::vector<cheques::ChequeBank>& bankChoices() const { return banks_; }
     bool includeRecurringEnabled() const { return choices_.createNewList; }
 
     void createNewListChanged(bool on);
@@ -92,7 +92,7 @@ private:
     ChequeListSetup setup_;
     ChequeReportTexts reportTexts_;
     std::function<QString(int)> texts_;
-    std::vector<BankChoice> banks_;
+    std::vector<cheques::ChequeBank> banks_;
     ChequeListChoices choices_;
 };
 

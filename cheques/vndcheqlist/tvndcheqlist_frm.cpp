@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "dates/date_format.h"
+#include "foreign_signs.h"
 #include "pickers.h"
 #include "settings/regional.h"
 #include "tvndcheqlist_dm.h"
@@ -159,7 +160,7 @@ void Tvndcheqlist_frm::start(Tvndcheqlist_dm& data, lang::LanguageTable language
     screen_ = std::make_unique<ChequeListScreen>(*this, data.company(), setup, ChequeReportTexts::fromTable(languages), text);
     if (setup.usWording) applyUsWording();
     filling_ = true;
-    for (const BankChoice& choice : screen_->bankChoices()) bank_->addItem(choice.description);
+    for (const cheques::ChequeBank& choice : screen_->bankChoices()) bank_->addItem(qt(choice.description));
     bank_->setCurrentIndex(screen_->bankChoices().empty() ? -1 : 0);
     filling_ = false;
     refresh();

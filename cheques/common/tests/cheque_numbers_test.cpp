@@ -1,5 +1,6 @@
 // Cheque numbers per bank account: never given twice, between workstations as processes too.
 
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -117,6 +118,19 @@ TEST_P(ChequeNumbersTest, workstations_taking_numbers_at_once_never_share_one)
     EXPECT_EQ(given.size(), std::size_t(kWorkstations * kRuns * 2));
     EXPECT_EQ(*given.rbegin(), kWorkstations * kRuns * 2);
     EXPECT_EQ(counter(1), kWorkstations * kRuns * 2 + 1);
+}
+
+TEST(ChequeNumberText, reads_a_positive_number_between_spaces_and_nothing_else)
+{
+    struct Row {
+        const char* text;
+        std::optional<int> number;
+    };
+    const Row rows[] = {
+        {"1024", 1024}, {" 1024  ", 1024}, {"", std::nullopt}, {"   ", std::nullopt}, {"12a", std::nullopt},
+        {"1 2", std::nullopt}, {"0", std::nullopt}, {"-5", std::nullopt}, {"99999999999", std::nullopt},
+    };
+    for (const Row& row : rows) EXPECT_EQ(ChequeNumberOf(row.text), row.number) << '"' << row.text << '"';
 }
 
 }  // namespace
