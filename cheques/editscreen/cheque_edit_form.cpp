@@ -45,6 +45,7 @@ using cheques::EditorPage;
 using entryscreens::BuddyLabel;
 using entryscreens::NamedEdit;
 using entryscreens::ShowText;
+using ui::NavigatorButton;
 
 namespace {
 
@@ -101,7 +102,9 @@ ChequeEditForm::ChequeEditForm(Session& session, QString helpFile, ChequeScreenK
     distribution->setObjectName("TabDistribution");
     (new QVBoxLayout(distribution))->addWidget(slots_);
     pages_->addTab(distribution, "Accounting distribution");
-    navigator_ = new RecordNavigator(this, [this](NavigatorButton b) { press(b); });
+    navigator_ = new ui::RecordNavigator(this, "DBNavigator1", true, [this](NavigatorButton b) { press(b); });
+    navigator_->setHints({"First cheque", "Prior cheque", "Next cheque", "Last cheque", "New cheque", "Delete cheque", "Change cheque",
+                          "Save cheque", "Cancel", "Read again"});
     statusBar_ = new QStatusBar(this);
     statusBar_->setObjectName("StatusBar");
     for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) {

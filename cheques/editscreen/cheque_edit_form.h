@@ -13,8 +13,8 @@
 
 #include "cheque_editor_host.h"
 #include "cheque_record.h"
-#include "record_navigator.h"
 #include "session/session.h"
+#include "ui/record_navigator.h"
 #include "ui/screen_actions.h"
 
 class QComboBox;
@@ -96,7 +96,7 @@ private:
     void leave(QWidget* widget, bool towardsSkip);
     void leaveFocusedField();
     void act(std::function<void()> call);
-    void press(NavigatorButton button);
+    void press(ui::NavigatorButton button);
     void save();
     void lineTyped(int row, int column, const QString& text);
     bool moveOnKey(QWidget* widget, int key);
@@ -131,7 +131,7 @@ private:
     QLineEdit *name_, *address1_, *address2_, *city_, *province_, *postalCode_, *country_;
     ChequeLinesGrid* lines_;
     SlotRows* slots_;
-    RecordNavigator* navigator_;
+    ui::RecordNavigator* navigator_;
     QStatusBar* statusBar_;
     QPlainTextEdit* messages_;
 };

@@ -35,25 +35,11 @@
 
 namespace orvant::masters {
 
+using ui::NavigatorButton;
+
 namespace {
 
 QString qt(const std::string& s) { return QString::fromStdString(s); }
-
-struct NavigatorEntry {
-    NavigatorButton button;
-    const char* name;
-    const char* caption;
-};
-
-constexpr NavigatorEntry kNavigatorButtons[] = {
-    {NavigatorButton::First, "FirstBtn", "|<"},   {NavigatorButton::Prior, "PriorBtn", "<"},
-    {NavigatorButton::Next, "NextBtn", ">"},      {NavigatorButton::Last, "LastBtn", ">|"},
-    {NavigatorButton::Insert, "InsertBtn", "+"},  {NavigatorButton::Delete, "DeleteBtn", "-"},
-    {NavigatorButton::Edit, "EditBtn", "&Edit"},   {NavigatorButton::Post, "PostBtn", "&Save"},
-    {NavigatorButton::Cancel, "CancelBtn", "&Cancel"},
-};
-
-bool isMoveOrStart(NavigatorButton b) { return b != NavigatorButton::Post && b != NavigatorButton::Cancel; }
 
 }  // namespace
 
@@ -79,8 +65,7 @@ MasterForm::MasterForm(Session& session, QString helpFile, const char* objectNam
     setWindowTitle(QString::fromUtf8(caption));
     pages_ = new QTabWidget(this);
     pages_->setObjectName("PageControl");
-    auto* navigator = new QWidget(this);
-    buildNavigator(navigator);
+    navigator_ = new ui::RecordNavigator(this, "Navigator", false, [this](NavigatorButton which) { navigate(which); });
     auto* bottom = new QWidget(this);
     buildBottomBar(bottom);
     statusBar_ = new QStatusBar(this);
@@ -95,7 +80,7 @@ MasterForm::MasterForm(Session& session, QString helpFile, const char* objectNam
     messages->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_, 1);
-    layout->addWidget(navigator);
+    layout->addWidget(navigator_);
     layout->addWidget(bottom);
     layout->addWidget(statusBar_);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) { focusMoved(old, now); });
@@ -104,39 +89,34 @@ MasterForm::MasterForm(Session& session, QString helpFile, const char* objectNam
 
 MasterForm::~MasterForm() { disconnect(qApp, nullptr, this, nullptr); }
 
-void MasterForm::buildNavigator(QWidget* bar)
+void MasterForm::navigate(NavigatorButton which)
 {
-    bar->setObjectName("Navigator");
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
-    for (const NavigatorEntry& entry : kNavigatorButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(entry.caption), bar);
-        button->setObjectName(entry.name);
-        button->setAutoDefault(false);
-        row->addWidget(button);
-        navigator_[entry.button] = button;
-        const NavigatorButton which = entry.button;
-        connect(button, &QPushButton::clicked, this, ui::Guarded([this, which] {
-                    const std::function<void()>* action = nullptr;
-                    switch (which) {
-                    case NavigatorButton::First: action = &actions_.first; break;
-                    case NavigatorButton::Prior: action = &actions_.prior; break;
-                    case NavigatorButton::Next: action = &actions_.next; break;
-                    case NavigatorButton::Last: action = &actions_.last; break;
-                    case NavigatorButton::Insert: action = &actions_.insert; break;
-                    case NavigatorButton::Delete: action = &actions_.remove; break;
-                    case NavigatorButton::Edit: action = &actions_.edit; break;
-                    case NavigatorButton::Post: action = &actions_.post; break;
-                    case NavigatorButton::Cancel: action = &actions_.cancel; break;
-                    }
-                    if (which == NavigatorButton::Post && !unreadAmounts_.isEmpty() && refuseUnreadAmount(*unreadAmounts_.begin()))
-                        return;
-                    const std::function<void()> run = *action;
-                    forgetTypedCode();
-                    act([run] { run(); });
-                }));
+    if (which == NavigatorButton::Post && !unreadAmounts_.isEmpty() && refuseUnreadAmount(*unreadAmounts_.begin())) return;
+    runAction(actionOf(which));
+}
+
+std::function<void()> MasterForm::actionOf(NavigatorButton which) const
+{
+    switch (which) {
+    case NavigatorButton::First: return actions_.first;
+    case NavigatorButton::Prior: return actions_.prior;
+    case NavigatorButton::Next: return actions_.next;
+    case NavigatorButton::Last: return actions_.last;
+    case NavigatorButton::Insert: return actions_.insert;
+    case NavigatorButton::Delete: return actions_.remove;
+    case NavigatorButton::Edit: return actions_.edit;
+    case NavigatorButton::Post: return actions_.post;
+    case NavigatorButton::Cancel: return actions_.cancel;
+    case NavigatorButton::Refresh: break;  // not on these screens
     }
-    row->addStretch();
+    return {};
+}
+
+// An action of the navigator or of its keys, once a code typed has given way.
+void MasterForm::runAction(std::function<void()> action)
+{
+    forgetTypedCode();
+    act([action = std::move(action)] { action(); });
 }
 
 void MasterForm::buildBottomBar(QWidget* bar)
@@ -323,14 +303,14 @@ void MasterForm::refresh()
         show(it.key(), it.value());
         it.key()->setEnabled(it.key() == codeBox_ ? actions_.codeBoxEnabled() : editing);
     }
-    for (const auto& [button, widget] : navigator_) widget->setEnabled(isMoveOrStart(button) ? !editing : editing);
+    navigator_->setBrowsing(!editing);
     refreshLists();
     refreshing_ = false;
 }
 
 QWidget* MasterForm::widgetFor(const std::string& field) const
 {
-    if (field == kNavigator) return navigator_.at(NavigatorButton::First)->parentWidget();
+    if (field == kNavigator) return navigator_;
     for (auto it = bindings_.begin(); it != bindings_.end(); ++it)
         if (it.value().field == field) return it.key();
     return nullptr;
@@ -339,7 +319,7 @@ QWidget* MasterForm::widgetFor(const std::string& field) const
 void MasterForm::focus(const std::string& field)
 {
     QWidget* target = widgetFor(field);
-    if (field == kNavigator) target = navigator_.at(NavigatorButton::First);
+    if (field == kNavigator) target = navigator_->button(NavigatorButton::First);
     if (!target) return;
     sentBackTo_ = target->hasFocus() ? nullptr : target;
     QTimer::singleShot(0, target, [this, target] {
@@ -384,11 +364,11 @@ void MasterForm::focusMoved(QWidget* old, QWidget* now)
     }
     if (old && bindings_.contains(old) && old != codeBox_) {
         // Post refuses an amount that does not read by itself; exit and cancel give it up.
-        const bool givenUp = now == exit_ || now == navigator_.at(NavigatorButton::Cancel);
+        const bool givenUp = now == exit_ || now == navigator_->button(NavigatorButton::Cancel);
         if (!unreadAmounts_.contains(old)) {
             if (auto* line = qobject_cast<QLineEdit*>(old)) line->setModified(false);
             show(old, bindings_.value(old));  // what the record holds
-        } else if (!givenUp && now != navigator_.at(NavigatorButton::Post)) {
+        } else if (!givenUp && now != navigator_->button(NavigatorButton::Post)) {
             refuseUnreadAmount(old);
         }
     }
@@ -427,24 +407,13 @@ void MasterForm::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-// While browsing the keys move through the records, as the navigator does.
+// While browsing the keys move through the records, as the navigator does; F2 finds one with
+// the picker.
 bool MasterForm::browseKey(int key)
 {
-    std::function<void()> run;
-    switch (key) {
-    case Qt::Key_F2: run = actions_.findWithPicker; break;
-    case Qt::Key_Up:
-    case Qt::Key_PageUp: run = actions_.prior; break;
-    case Qt::Key_Down:
-    case Qt::Key_PageDown: run = actions_.next; break;
-    case Qt::Key_Home: run = actions_.first; break;
-    case Qt::Key_End: run = actions_.last; break;
-    case Qt::Key_Insert: run = actions_.insert; break;
-    case Qt::Key_Delete: run = actions_.remove; break;
-    default: return false;
-    }
-    forgetTypedCode();
-    act([run] { run(); });
+    NavigatorButton which = NavigatorButton::First;
+    if (key != Qt::Key_F2 && !ui::BrowseKeyButton(key, which)) return false;
+    runAction(key == Qt::Key_F2 ? actions_.findWithPicker : actionOf(which));
     return true;
 }
 

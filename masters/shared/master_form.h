@@ -16,6 +16,7 @@
 #include "session/session.h"
 #include "shared/master_host.h"
 #include "shared/record_editor.h"
+#include "ui/record_navigator.h"
 #include "ui/screen_actions.h"
 
 class QGridLayout;
@@ -26,9 +27,6 @@ class QTabWidget;
 class QWidget;
 
 namespace orvant::masters {
-
-// The navigator's buttons, in their order.
-enum class NavigatorButton { First, Prior, Next, Last, Insert, Delete, Edit, Post, Cancel };
 
 // What a maintenance screen's logic offers its form.
 struct NavigatorActions {
@@ -132,7 +130,9 @@ private:
         std::string field;
         Kind kind;
     };
-    void buildNavigator(QWidget* bar);
+    void navigate(ui::NavigatorButton which);
+    std::function<void()> actionOf(ui::NavigatorButton which) const;
+    void runAction(std::function<void()> action);
     void focusMoved(QWidget* old, QWidget* now);
     void store(QWidget* widget);
     static std::optional<store::Value> read(const QString& typed, Kind kind);
@@ -160,7 +160,7 @@ private:
     QHash<QWidget*, QList<QWidget*>> ownButtons_;
     QHash<QWidget*, std::function<void()>> enters_;
     QHash<QWidget*, std::function<void()>> lookUps_;
-    std::map<NavigatorButton, QPushButton*> navigator_;
+    ui::RecordNavigator* navigator_;
     QWidget* sentBackTo_ = nullptr;
     bool refreshing_ = false;
     ui::SerialActions serial_;

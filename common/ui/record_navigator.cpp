@@ -1,11 +1,11 @@
-#include "record_navigator.h"
+#include "ui/record_navigator.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 
 #include "ui/error_reporting.h"
 
-namespace orvant::chequescreen {
+namespace orvant::ui {
 
 namespace {
 
@@ -13,37 +13,44 @@ struct Entry {
     NavigatorButton button;
     const char* name;
     const char* caption;
-    const char* hint;
 };
 
 constexpr Entry kButtons[] = {
-    {NavigatorButton::First, "FirstBtn", "|<", "First cheque"},     {NavigatorButton::Prior, "PriorBtn", "<", "Prior cheque"},
-    {NavigatorButton::Next, "NextBtn", ">", "Next cheque"},         {NavigatorButton::Last, "LastBtn", ">|", "Last cheque"},
-    {NavigatorButton::Insert, "InsertBtn", "+", "New cheque"},      {NavigatorButton::Delete, "DeleteBtn", "-", "Delete cheque"},
-    {NavigatorButton::Edit, "EditBtn", "&Edit", "Change cheque"},   {NavigatorButton::Post, "PostBtn", "&Save", "Save cheque"},
-    {NavigatorButton::Cancel, "CancelBtn", "&Cancel", "Cancel"},    {NavigatorButton::Refresh, "RefreshBtn", "&Refresh", "Read again"},
+    {NavigatorButton::First, "FirstBtn", "|<"},   {NavigatorButton::Prior, "PriorBtn", "<"},
+    {NavigatorButton::Next, "NextBtn", ">"},      {NavigatorButton::Last, "LastBtn", ">|"},
+    {NavigatorButton::Insert, "InsertBtn", "+"},  {NavigatorButton::Delete, "DeleteBtn", "-"},
+    {NavigatorButton::Edit, "EditBtn", "&Edit"},   {NavigatorButton::Post, "PostBtn", "&Save"},
+    {NavigatorButton::Cancel, "CancelBtn", "&Cancel"}, {NavigatorButton::Refresh, "RefreshBtn", "&Refresh"},
 };
 
 bool editsOnly(NavigatorButton b) { return b == NavigatorButton::Post || b == NavigatorButton::Cancel; }
 
 }  // namespace
 
-RecordNavigator::RecordNavigator(QWidget* parent, std::function<void(NavigatorButton)> pressed) : QWidget(parent)
+RecordNavigator::RecordNavigator(QWidget* parent, const char* objectName, bool withRefresh,
+                                 std::function<void(NavigatorButton)> pressed)
+    : QWidget(parent)
 {
-    setObjectName("DBNavigator1");
+    setObjectName(QLatin1String(objectName));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     for (const Entry& entry : kButtons) {
+        if (entry.button == NavigatorButton::Refresh && !withRefresh) continue;
         auto* b = new QPushButton(QString::fromUtf8(entry.caption), this);
         b->setObjectName(QLatin1String(entry.name));
-        b->setToolTip(QString::fromUtf8(entry.hint));
         b->setAutoDefault(false);
         row->addWidget(b);
         buttons_[entry.button] = b;
         const NavigatorButton which = entry.button;
-        connect(b, &QPushButton::clicked, this, ui::Guarded([pressed, which] { pressed(which); }));
+        connect(b, &QPushButton::clicked, this, Guarded([pressed, which] { pressed(which); }));
     }
     row->addStretch();
+}
+
+void RecordNavigator::setHints(const QStringList& hints)
+{
+    auto hint = hints.begin();
+    for (auto it = buttons_.begin(); it != buttons_.end() && hint != hints.end(); ++it, ++hint) it->second->setToolTip(*hint);
 }
 
 void RecordNavigator::setBrowsing(bool browsing)
@@ -66,4 +73,4 @@ bool BrowseKeyButton(int key, NavigatorButton& which)
     }
 }
 
-}  // namespace orvant::chequescreen
+}  // namespace orvant::ui
