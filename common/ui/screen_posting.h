@@ -50,4 +50,22 @@ std::optional<std::optional<Refusal>> WritePrepared(Host& host, Posting& posting
     }
 }
 
+// The posting of a document Accept has checked, the session's ledger code "Y" throughout: `post`
+// asks the dialogs and writes it (its refusal, if any; nothing when the user gave up), a
+// refusal goes to `refused`, a posted document to `posted`. True when posted.
+template <class Refusal>
+bool PostChecked(Session& session, const std::function<std::optional<std::optional<Refusal>>()>& post,
+                 const std::function<void(const Refusal&)>& refused, const std::function<void()>& posted)
+{
+    const LedgerCodeHeld ledgerCode(session);
+    const std::optional<std::optional<Refusal>> written = post();
+    if (!written) return false;
+    if (*written) {
+        refused(**written);
+        return false;
+    }
+    posted();
+    return true;
+}
+
 }  // namespace orvant::ui

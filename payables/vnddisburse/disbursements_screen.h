@@ -10,107 +10,64 @@
 #include <string>
 
 #include "disbursement_books.h"
+#include "disbursement_check.h"
 #include "disbursement_document.h"
 #include "disbursement_messages.h"
 #include "disbursement_posting.h"
 #include "disbursements_host.h"
-#include "session/session.h"
-#include "sidedialogs/payment_grid_source.h"
+#include "sidedialogs/payment_screen.h"
 
 namespace orvant::disbursements {
 
 // What an open item's invoice column keeps: the holdback word and its invoice cut to this.
 inline constexpr int kShownInvoiceWidth = 13;
 
-class DisbursementsScreen : public sidedialogs::PaymentGridSource {
-public:
-    using MessageText = std::function<std::string(int number)>;
-    using Today = std::function<Date()>;
+// How each of the screen's messages is shown.
+ui::MessageKind KindOf(DisbursementMessage message);
 
+class DisbursementsScreen
+    : public sidedialogs::PaymentScreen<DisbursementBooks, DisbursementPosting, DisbursementsHost, DisbursementDocument, SupplierFacts,
+                                        Refusal, PostingAnswers, PostingContext> {
+public:
     DisbursementsScreen(DisbursementBooks& books, DisbursementPosting& posting, DisbursementsHost& host, Session& session,
                         MessageText messageText, Today today = &Date::today);
 
     // First activation: the posting period, the proposed date, every data field disabled.
     void start();
 
-    // The state shown.
-    const DisbursementDocument& document() const { return document_; }
-    const std::string& supplierCodeText() const { return supplierCode_; }
+    const std::string& supplierCodeText() const { return partyCode_; }
     // The supplier paid; nothing before one is accepted.
-    const std::optional<SupplierFacts>& shownSupplier() const { return shownSupplier_; }
+    const std::optional<SupplierFacts>& shownSupplier() const { return shownParty_; }
     // The data fields take input once a supplier is accepted or the disbursement is not to a
     // supplier (application mode); the supplier code then waits for the next reset.
-    bool entryEnabled() const { return entryEnabled_; }
     bool supplierCodeEnabled() const { return !entryEnabled_; }
-    // The open items take payments only while a supplier's are shown.
-    bool itemsEnabled() const { return entryEnabled_ && document_.toSupplier(); }
-    int currency() const;
-    int itemCount() const override { return static_cast<int>(document_.items.size()); }
+    bool itemsEnabled() const override { return entryEnabled_ && document_.toSupplier(); }
     sidedialogs::OpenItemShown itemShown(int item) const override;
-    int lineCount() const override { return lineCount_; }
-    const DistributionRow& line(int row) const override { return document_.rows.row(row); }
-    DistributionTotals lineTotals() const override { return document_.rows.totals(); }
-    int postingPeriod() const { return postingPeriod_; }
-    Date lastDate() const { return lastDate_; }
-    // The caption after a change of period; empty until the period is changed.
-    const std::string& periodCaption() const { return periodCaption_; }
 
     void leaveSupplierCode(const std::string& text, bool towardsTag13);
     void pickSupplier();
+    // Ticking the box starts a disbursement not to a supplier; unticking it while one is
+    // entered changes nothing (the box stays ticked): only Accept or Cancel ends it.
     void setNotToSupplier(bool on);
     // A date as read from its field: nothing when the text is not a date.
     void leaveDate(std::optional<Date> date, bool towardsTag13);
-    void leaveReference(const std::string& text);
-    void setMemo(const std::string& text);
-
-    // The payment typed on an item (nothing: not an amount); a double click pays it in full.
-    void setPayment(int item, std::optional<Money> amount);
-    void payInFull(int item);
-
-    void leaveAccount(int row, const std::string& text, bool towardsTag13);
-    void pickAccount(int row);
-    void setDescription(int row, const std::string& text);
-    void setDebit(int row, std::optional<Money> amount);
-    void setCredit(int row, std::optional<Money> amount);
-    // A row added below the last: false once twenty were added since the reset.
-    bool addLine();
-    // The row's account and amounts leave the distribution; the row itself stays counted.
-    void deleteLine(int row);
-
+    void leaveAccount(int row, const std::string& text, bool towardsTag13) override;
     void changePeriod();
-    void cancel();
-    // Checks, asks the tax-per-rate dialog and posts; true when the disbursement was posted.
-    bool accept();
 
 private:
-    void reset();
     void resetDistribution();
     void acceptSupplier(const SupplierFacts& supplier);
-    void startEntry();
-    void followPayments();
-    void refuse(DisbursementMessage message, DisbursementField field, int row = -1);
-    void refuse(const Refusal& refusal);
-    std::optional<std::optional<Refusal>> write(const PreparedDisbursement& prepared, bool repeatAllowed);
-    std::string text(int number) const { return messageText_(number); }
-
-    DisbursementBooks& books_;
-    DisbursementPosting& posting_;
-    DisbursementsHost& host_;
-    Session& session_;
-    MessageText messageText_;
-    Today today_;
-
-    DisbursementDocument document_;
-    std::string supplierCode_;
-    std::optional<SupplierFacts> shownSupplier_;
-    bool entryEnabled_ = false;
-    int lineCount_ = 0;
-    int postingPeriod_ = 0;
-    Date lastDate_;
-    std::string periodCaption_;
+    void followPayments() override;
+    std::optional<Refusal> checkPayment(const OpenItem& item, int index) const override { return CheckPayment(item, index); }
+    std::optional<Refusal> check(const DisbursementDocument& disbursement, const std::function<bool()>& wantsMemo) override
+    {
+        return CheckDisbursement(books_, disbursement, wantsMemo);
+    }
+    // The supplier's cheque number used again on the same day is most likely typed twice.
+    bool postedAlready(const DisbursementDocument& disbursement) override
+    {
+        return books_.disbursementExists(disbursement.supplier, disbursement.reference, disbursement.date);
+    }
 };
-
-// How each of the screen's messages is shown.
-ui::MessageKind KindOf(DisbursementMessage message);
 
 }  // namespace orvant::disbursements

@@ -274,17 +274,13 @@ bool EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::accept()
     }
     const bool repeat = LooksPostedAlready(books_, document);
     if (repeat && host_.message(Message::kAskPostAgain, KindOf(Message::kAskPostAgain)) != ui::Answer::Yes) return false;
-    const ui::LedgerCodeHeld ledgerCode(session_);
-    const std::optional<std::optional<Refusal>> written = post(document, repeat);
-    if (!written) return false;
-    if (*written) {
-        refuse(**written);
-        return false;
-    }
-    lastDate_ = document.date;
-    reset();
-    host_.focus(party_);
-    return true;
+    return ui::PostChecked<Refusal>(
+        session_, [&] { return post(document, repeat); }, [this](const Refusal& refusal) { refuse(refusal); },
+        [&] {
+            lastDate_ = document.date;
+            reset();
+            host_.focus(party_);
+        });
 }
 
 }  // namespace orvant::entryscreens

@@ -216,6 +216,18 @@ TEST_P(ReceiptsScreenTest, AReceiptNotFromAClientTakesNothingFromTheClientShownB
     EXPECT_EQ(scalar("SELECT comments FROM crorihdr WHERE reference = 'R-1'").asString(), "Sale of scrap");
 }
 
+// A text cut to its width keeps whole characters, one outside the basic plane too.
+TEST_P(ReceiptsScreenTest, TheMemoAndADescriptionKeepWholeCharactersAtTheirWidth)
+{
+    sell("ABC100", "100", "500.00");
+    screen().leaveClientCode("ABC100", false);
+    const std::string smile = "\U0001F600";
+    screen().setMemo(std::string(kMemoWidth - 1, 'x') + smile + "y");
+    EXPECT_EQ(screen().document().memo, std::string(kMemoWidth - 1, 'x') + smile);
+    screen().setDescription(0, std::string(kRowDescriptionWidth - 1, 'x') + smile + "y");
+    EXPECT_EQ(line(0).description, std::string(kRowDescriptionWidth - 1, 'x') + smile);
+}
+
 TEST_P(ReceiptsScreenTest, AcceptRefusesWhatIsMissingAndLeavesTheReceiptTyped)
 {
     sell("ABC100", "100", "500.00");
