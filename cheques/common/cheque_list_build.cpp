@@ -104,8 +104,9 @@ Money discountOn(const OpenItem& item, const SupplierToPay& supplier, const Cheq
                  const ListAccounts& accounts)
 {
     if (!accounts.discountAccountExists || !item.dueDate.isValid() || request.chequeDate > item.dueDate) return {};
-    const Money discount = item.amount.percent(supplier.discountPercent);
-    return discount.isNegative() ? Money() : discount;
+    if (item.amount.isNegative() || item.amount.isZero()) return {};
+    // Terms out of 0 to 100 % take nothing, or the whole item: never a payment below 0.
+    return std::clamp(item.amount.percent(supplier.discountPercent), Money(), item.amount);
 }
 
 Cheque chequeHeader(const SupplierToPay& supplier, const ChequeListRequest& request, const ListAccounts& accounts)
@@ -222,7 +223,12 @@ ChequeListBuilt BuildChequeList(store::Database& books, const ChequeListRequest&
     const ChequeListLock lock = ChequeListLock::take(books, ChequeListUse::Exclusive);
     ChequeListBuilt built;
     if (std::vector<NumberedCheque> numbered = NumberedCheques(books); !numbered.empty()) {
-        if (!request.voidNumbered) throw NumberedChequesPending(std::move(numbered));
+        if (numbered != request.numberedToVoid) throw NumberedChequesPending(std::move(numbered));
+        // Each bank's numbers are voided in their own transaction, since a number run holds the
+        // control record from before its transaction, and the rebuild below takes another. Each
+        // cheque loses its number in the transaction that voids it, so a rebuild that fails from
+        // here on leaves the old list with those cheques unnumbered and their numbers void, and
+        // the list lock, held throughout, keeps every other workstation out in between.
         built.numbersVoided = voidNumbers(books, numbered, request.user);
     }
 

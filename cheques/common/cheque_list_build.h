@@ -6,7 +6,7 @@
 //
 // A build holds the list alone and replaces it whole in one transaction: a build that stops
 // half-way leaves the old list. Cheques already numbered by a printing that was not posted stop
-// the build until the caller asks for their numbers to be voided.
+// the build until the caller names exactly those cheques as the ones whose numbers to void.
 
 #include <functional>
 #include <stdexcept>
@@ -20,18 +20,6 @@
 
 namespace orvant::cheques {
 
-struct ChequeListRequest {
-    Date chequeDate;  // the date of every cheque; a discount is taken up to an item's due date
-    Date dueBefore;   // items due after it wait for a later list
-    int bankAccount = 0;  // the account of the bank the cheques are drawn on
-    std::string fromSupplier, toSupplier;  // empty: no bound
-    std::vector<std::string> suppliers;    // empty: every supplier
-    bool includeRecurring = false;
-    bool voidNumbered = false;  // void the numbers of numbered cheques, then rebuild
-    WordsLanguage language = WordsLanguage::English;
-    std::string user;  // named in the register of numbers voided
-};
-
 // A cheque of the list that carries a number but was not posted.
 struct NumberedCheque {
     int seq = 0;
@@ -39,11 +27,28 @@ struct NumberedCheque {
     std::string payee;
     int bankAccount = 0;
     Money amount;
+
+    bool operator==(const NumberedCheque&) const = default;
+};
+
+struct ChequeListRequest {
+    Date chequeDate;  // the date of every cheque; a discount is taken up to an item's due date
+    Date dueBefore;   // items due after it wait for a later list
+    int bankAccount = 0;  // the account of the bank the cheques are drawn on
+    std::string fromSupplier, toSupplier;  // empty: no bound
+    std::vector<std::string> suppliers;    // empty: every supplier
+    bool includeRecurring = false;
+    // The numbered cheques the user agreed to void, as NumberedCheques gave them; the build is
+    // refused when the list's numbered cheques are no longer exactly these.
+    std::vector<NumberedCheque> numberedToVoid;
+    WordsLanguage language = WordsLanguage::English;
+    std::string user;  // named in the register of numbers voided
 };
 
 std::vector<NumberedCheque> NumberedCheques(store::Database& books);
 
-// A build refused while numbered cheques are on the list; nothing was changed.
+// A build refused while numbered cheques the user did not agree to void are on the list; nothing
+// was changed. It carries the numbered cheques as they are now, to be shown again.
 class NumberedChequesPending : public std::runtime_error {
 public:
     explicit NumberedChequesPending(std::vector<NumberedCheque> cheques);

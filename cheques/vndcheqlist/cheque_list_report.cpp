@@ -90,9 +90,15 @@ private:
         builder_.addNote(texts_.chequeDate.arg(setup_.dateText(c.date)) + "      " +
                          texts_.chequeAmount.arg(text(setup_.amounts.format(c.amount))));
         for (const cheques::ChequeLine& line : c.lines)
-            builder_.addRow({text(line.invoice), setup_.dateText(line.date), setup_.dateText(line.dueDate), line.amount, line.discount,
+            builder_.addRow({invoiceOf(line), setup_.dateText(line.date), setup_.dateText(line.dueDate), line.amount, line.discount,
                              line.payment});
         builder_.endGroup(texts_.chequeTotal);
+    }
+
+    // An invoice and its holdback are paid by two lines: the holdback's says so.
+    QString invoiceOf(const cheques::ChequeLine& line) const
+    {
+        return line.holdback ? texts_.holdback.arg(text(line.invoice)) : text(line.invoice);
     }
 
     const ChequeReportTexts& texts_;
@@ -121,6 +127,7 @@ ChequeReportTexts ChequeReportTexts::fromTable(const lang::LanguageTable& table)
     t.cheque = rowText(table, "ChequeLabel", QStringLiteral("Cheque %1"));
     t.chequeDate = rowText(table, "ChequeDateLabel", QStringLiteral("Date: %1"));
     t.chequeAmount = rowText(table, "ChequeAmountLabel", QStringLiteral("Amount: %1"));
+    t.holdback = rowText(table, "HoldbackLabel", QStringLiteral("Holdback %1"));
     t.chequeTotal = rowText(table, "ChequeTotalLabel", QStringLiteral("Total"));
     t.total = rowText(table, "TotalLabel", QStringLiteral("Total amount for cheques:"));
     t.count = rowText(table, "CountLabel", QStringLiteral("Number of cheques issued:"));

@@ -1,8 +1,9 @@
 #pragma once
 // The list of cheques to be issued, printed: a heading with the discount date and the due date
 // of the list, per cheque its payee, address, amount in words, date and amount, then its lines
-// (invoice, dates, amount, discount, payment) and their totals; at the end the total of the
-// cheques and their number. Amounts carry the sign of the bank account's currency.
+// (invoice, dates, amount, discount, payment; a holdback marked so before its invoice) and their
+// totals; at the end the total of the cheques and their number. Amounts carry the sign of the
+// bank account's currency.
 
 #include <QString>
 #include <QStringList>
@@ -27,6 +28,7 @@ struct ChequeReportTexts {
     QString cheque;         // "Cheque %1": the cheque's sequence in the list
     QString chequeDate;     // "Date: %1"
     QString chequeAmount;   // "Amount: %1"
+    QString holdback;       // "Holdback %1": the invoice of a line paying the invoice's holdback
     QString chequeTotal;    // "Total"
     QString total;          // "Total amount for cheques:"
     QString count;          // "Number of cheques issued:"

@@ -115,6 +115,14 @@ bool ChequeListScreen::confirmVoidingNumbers(const std::vector<cheques::Numbered
     return host_.message(kNumberedChequesMessage, ui::MessageKind::Question, {lines.join(", ")}) == ui::Answer::Yes;
 }
 
+void ChequeListScreen::showListInUse(const std::optional<store::LockHolder>& holder)
+{
+    if (holder && !holder->user.empty())
+        host_.message(kListInUseMessage, ui::MessageKind::Warning, {qt(holder->user), QString::number(holder->session)});
+    else
+        host_.message(kListInUseUnnamedMessage, ui::MessageKind::Warning);
+}
+
 bool ChequeListScreen::buildList(Date chequeDate, Date dueBefore)
 {
     if (banks_.empty()) {
@@ -139,15 +147,15 @@ bool ChequeListScreen::buildList(Date chequeDate, Date dueBefore)
             if (!built.tooLarge.empty()) host_.message(kTooLargeMessage, ui::MessageKind::Warning, {qt(Joined(built.tooLarge))});
             return true;
         } catch (const cheques::NumberedChequesPending& pending) {
+            // The build names the numbered cheques as they are now: only those the user saw and
+            // agreed to are voided, and a set changed meanwhile is asked about again.
             host_.progressOver();
-            if (request.voidNumbered || !confirmVoidingNumbers(pending.cheques())) return false;
-            request.voidNumbered = true;
+            if (!confirmVoidingNumbers(pending.cheques())) return false;
+            request.numberedToVoid = pending.cheques();
         } catch (const store::StoreError& e) {
             host_.progressOver();
             if (!e.isRecordLocked()) throw;
-            const auto& holder = e.holder();
-            host_.message(kListInUseMessage, ui::MessageKind::Warning,
-                          {holder ? qt(holder->user) : QString(), holder ? QString::number(holder->session) : QString()});
+            showListInUse(e.holder());
             return false;
         }
     }

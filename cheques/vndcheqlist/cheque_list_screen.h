@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "cheque_list_report.h"
 #include "dates/date.h"
 #include "store/database.h"
+#include "store/error.h"
 
 namespace orvant::vndcheqlist {
 
@@ -32,6 +34,7 @@ inline constexpr int kUsChequeDateMessage = 43;
 inline constexpr int kNumberedChequeMessage = 44;   // a line of message 37: "%1" the number, "%2" the payee
 inline constexpr int kNoBankMessage = 45;           // no bank account to draw the cheques on
 inline constexpr int kTooLargeMessage = 46;         // "%1" the suppliers left out: their cheque cannot be written
+inline constexpr int kListInUseUnnamedMessage = 47; // the list in use on a workstation that cannot be named
 
 struct ChequeListChoices {
     bool createNewList = false;
@@ -85,6 +88,7 @@ private:
     // Builds the list; false when it was not built (refused, or the user chose not to).
     bool buildList(Date chequeDate, Date dueBefore);
     bool confirmVoidingNumbers(const std::vector<cheques::NumberedCheque>& numbered);
+    void showListInUse(const std::optional<store::LockHolder>& holder);
     report::ReportDocument report(Date chequeDate, Date dueBefore);
 
     ChequeListHost& host_;

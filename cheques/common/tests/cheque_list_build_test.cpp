@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <stdexcept>
 #include <thread>
 
 #include "cheque_list_build.h"
@@ -261,6 +262,10 @@ TEST_P(ChequeListBuildTest, items_are_grouped_before_they_are_judged_due_and_dis
          {"S: I1 100.00-0.00 = 100.00"}},
         {"no discount without its account", {{"I1", "1", day(3, 1), day(3, 28), "100.00"}}, 2, early, false,
          {"S: I1 100.00-0.00 = 100.00"}},
+        {"terms above 100 % take the whole item, never more", {{"I1", "1", day(3, 1), day(3, 28), "100.00"}}, 150, early, true,
+         {"S: I1 100.00-100.00 = 0.00"}},
+        {"terms below 0 take nothing", {{"I1", "1", day(3, 1), day(3, 28), "100.00"}}, -5, early, true,
+         {"S: I1 100.00-0.00 = 100.00"}},
         {"no discount on a credit", {{"I1", "1", day(3, 1), day(3, 28), "100.00"}, {"C1", "3", day(3, 1), day(3, 28), "-40.00"}}, 2,
          early, true, {"S: C1 -40.00-0.00 I1 100.00-2.00 = 58.00"}},
         {"a negative cheque is left out", {{"I1", "1", day(3, 1), day(3, 28), "30.00"}, {"C1", "3", day(3, 1), day(3, 28), "-40.00"}},
@@ -360,24 +365,56 @@ TEST_P(ChequeListBuildTest, numbered_cheques_stop_a_build_until_their_numbers_ar
     }
     execute("UPDATE apchqh SET apchqh_cheque = CASE apchqh_seq WHEN 1 THEN '17' ELSE '4' END");
 
-    try {
-        BuildChequeList(*books_, second);
-        ADD_FAILURE() << "the build went on over numbered cheques";
-    } catch (const NumberedChequesPending& pending) {
-        ASSERT_EQ(pending.cheques().size(), 2u);
-        EXPECT_EQ(pending.cheques()[0].number, "17");
-        EXPECT_EQ(pending.cheques()[1].bankAccount, kSecondBank);
-    }
-    EXPECT_EQ(list().size(), 2u) << "a refused build changes nothing";
+    const auto refusedWith = [&](const ChequeListRequest& r) {
+        try {
+            BuildChequeList(*books_, r);
+            ADD_FAILURE() << "the build went on over numbered cheques";
+            return std::vector<NumberedCheque>();
+        } catch (const NumberedChequesPending& pending) {
+            return pending.cheques();
+        }
+    };
+    const std::vector<NumberedCheque> shown = refusedWith(second);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].number, "17");
+    EXPECT_EQ(shown[1].bankAccount, kSecondBank);
 
-    second.voidNumbered = true;
-    const ChequeListBuilt built = BuildChequeList(*books_, second);
-    EXPECT_EQ(built.numbersVoided, 2);
-    EXPECT_EQ(summary(), Texts{"E5: I1 20.00-0.00 = 20.00"});
-    EXPECT_EQ(count("SELECT COUNT(*) FROM apchqno WHERE apchqno_state = 'V' AND ((apchqno_bank = 1 AND apchqno_number = 17) "
+    // Between the question and the answer, the first cheque is printed again under another number.
+    execute("UPDATE apchqh SET apchqh_cheque = '18' WHERE apchqh_seq = 1");
+    second.numberedToVoid = shown;
+    const std::vector<NumberedCheque> now = refusedWith(second);
+    ASSERT_EQ(now.size(), 2u);
+    EXPECT_EQ(now[0].number, "18") << "the numbers as they are now, to be shown again";
+    EXPECT_EQ(list().size(), 2u) << "a refused build changes nothing";
+    EXPECT_EQ(count("SELECT COUNT(*) FROM apchqno"), 0) << "no number voided that the user did not see";
+
+    // The numbers the user saw are voided, then the rebuild fails: the old list stays, unnumbered.
+    second.numberedToVoid = now;
+    EXPECT_THROW(BuildChequeList(*books_, second, [](int, int) { throw std::runtime_error("the disk is full"); }), std::runtime_error);
+    EXPECT_EQ(list().size(), 2u);
+    EXPECT_TRUE(NumberedCheques(*books_).empty());
+    EXPECT_EQ(count("SELECT COUNT(*) FROM apchqno WHERE apchqno_state = 'V' AND ((apchqno_bank = 1 AND apchqno_number = 18) "
                     "OR (apchqno_bank = 2 AND apchqno_number = 4))"),
               2);
+
+    const ChequeListBuilt built = BuildChequeList(*books_, request(kSecondBank));
+    EXPECT_EQ(built.numbersVoided, 0);
+    EXPECT_EQ(summary(), Texts{"E5: I1 20.00-0.00 = 20.00"});
+    EXPECT_EQ(count("SELECT COUNT(*) FROM apchqno"), 2);
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh"), 0) << "voiding posts nothing";
+}
+
+TEST_P(ChequeListBuildTest, the_numbers_the_user_agreed_to_are_voided_and_the_list_rebuilt)
+{
+    supplier("A1", kBank, 0, {{"I1", "1", day(3, 1), day(3, 20), "10.00"}});
+    BuildChequeList(*books_, request());
+    execute("UPDATE apchqh SET apchqh_cheque = ' 17 '");
+    ChequeListRequest again = request();
+    again.numberedToVoid = NumberedCheques(*books_);
+    const ChequeListBuilt built = BuildChequeList(*books_, again);
+    EXPECT_EQ(built.numbersVoided, 1);
+    EXPECT_EQ(summary(), Texts{"A1: I1 10.00-0.00 = 10.00"});
+    EXPECT_EQ(count("SELECT COUNT(*) FROM apchqno WHERE apchqno_state = 'V' AND apchqno_bank = 1 AND apchqno_number = 17"), 1);
     EXPECT_TRUE(NumberedCheques(*books_).empty());
 }
 

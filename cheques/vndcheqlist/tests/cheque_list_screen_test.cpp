@@ -1,11 +1,13 @@
 // The cheque list screen driven directly over the demo company's books, on both engines: its
 // fields, the build on Print while "create a new list" is ticked (the list held elsewhere, cheques
-// numbered by an unposted printing), and the report it sends out.
+// numbered by an unposted printing, voided only as the user saw them), and the report it sends out.
 
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
+#include <utility>
 
 #include "cheque_list_lock.h"
 #include "cheque_list_screen.h"
@@ -29,6 +31,7 @@ public:
     {
         shown.push_back({number, arguments});
         if (kind != ui::MessageKind::Question || answers.empty()) return ui::Answer::Ok;
+        if (whileAsked) std::exchange(whileAsked, {})();
         const ui::Answer answer = answers.front();
         answers.pop_front();
         return answer;
@@ -52,6 +55,7 @@ public:
 
     std::vector<Shown> shown;
     std::deque<ui::Answer> answers;
+    std::function<void()> whileAsked;  // what another workstation does while the next question waits
     std::vector<ChequeListField> focused;
     std::vector<bool> busy;
     int progressSteps = 0;
@@ -66,6 +70,7 @@ protected:
     void SetUp() override
     {
         BooksTest::SetUp();
+        if (IsSkipped()) return;
         // Two invoices of Maple Leaf, one of them half paid, and one of Bureau Plus; Hydro's is due later.
         execute("INSERT INTO cap (cap_supplier, cap_invoice, cap_ref, cap_date, cap_type, cap_du_date, cap_amount, cap_seq) VALUES "
                 "('MAP300', 'M-1', '', '2026-03-01', '1', '2026-03-31', 3000000, 1), "
@@ -198,50 +203,93 @@ TEST_P(ChequeListScreenTest, a_new_list_pays_what_is_due_and_prints_its_totals)
     EXPECT_EQ(host_.shown.back().number, kListNotEmptyUsMessage);
 }
 
-TEST_P(ChequeListScreenTest, a_list_in_use_elsewhere_is_not_rebuilt_and_the_holder_is_named)
+TEST_P(ChequeListScreenTest, a_list_in_use_elsewhere_is_not_rebuilt_and_the_holder_is_named_when_known)
 {
     auto s = screen();
     printNewList(*s);
-    store::setWorkstationIdentity("Marie", 7);
-    const auto editor = company::OpenCompany(installation_, 1);
-    const auto held = cheques::ChequeListLock::take(*editor, cheques::ChequeListUse::Shared);
     execute("UPDATE sup SET sup_name = 'Renamed' WHERE sup_code = 'MAP300'");
+    struct Row {
+        const char* user;
+        int session;
+        int message;
+        QStringList arguments;
+    } rows[] = {{"Marie", 7, kListInUseMessage, {"Marie", "7"}}, {"", 0, kListInUseUnnamedMessage, {}}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.user);
+        store::setWorkstationIdentity(row.user, row.session);
+        const auto editor = company::OpenCompany(installation_, 1);
+        const auto held = cheques::ChequeListLock::take(*editor, cheques::ChequeListUse::Shared);
 
-    EXPECT_TRUE(printNewList(*s).isEmpty()) << "nothing printed after a refusal";
-    ASSERT_FALSE(host_.shown.empty());
-    EXPECT_EQ(host_.shown.back().number, kListInUseMessage);
-    EXPECT_EQ(host_.shown.back().arguments, (QStringList{"Marie", "7"}));
-    EXPECT_EQ(host_.busy.back(), false);
+        EXPECT_TRUE(printNewList(*s).isEmpty()) << "nothing printed after a refusal";
+        ASSERT_FALSE(host_.shown.empty());
+        EXPECT_EQ(host_.shown.back().number, row.message);
+        EXPECT_EQ(host_.shown.back().arguments, row.arguments);
+        EXPECT_EQ(host_.busy.back(), false);
+    }
     s->choices().createNewList = false;
     s->run(ChequeListOutput::Preview);
     ASSERT_TRUE(host_.sent);
     EXPECT_TRUE(host_.sent->pages[0].texts().contains("Cheque 2   MAP300   Maple Leaf Lumber")) << "the list as it stood";
 }
 
-TEST_P(ChequeListScreenTest, numbered_cheques_are_voided_only_when_the_user_says_so)
+TEST_P(ChequeListScreenTest, only_the_numbers_the_user_saw_and_agreed_to_are_voided)
 {
     auto s = screen();
     printNewList(*s);
     execute("UPDATE apchqh SET apchqh_cheque = '101' WHERE apchqh_fou = 'MAP300'");
     execute("UPDATE sup SET sup_name = 'Renamed' WHERE sup_code = 'MAP300'");
+    const QString both = "102 Bureau Plus, 101 Maple Leaf Lumber";
 
     struct Row {
-        ui::Answer answer;
+        const char* what;
+        std::deque<ui::Answer> answers;
+        bool anotherNumbered;  // Bureau Plus's cheque numbered elsewhere while the first question waits
+        std::vector<QStringList> asked;
         bool rebuilt;
-    } rows[] = {{ui::Answer::No, false}, {ui::Answer::Yes, true}};
+    } rows[] = {
+        {"refused", {ui::Answer::No}, false, {{"101 Maple Leaf Lumber"}}, false},
+        {"agreed, but another cheque was numbered meanwhile", {ui::Answer::Yes, ui::Answer::No}, true,
+         {{"101 Maple Leaf Lumber"}, {both}}, false},
+        {"agreed to what is numbered", {ui::Answer::Yes}, false, {{both}}, true},
+    };
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
         host_.shown.clear();
-        host_.answers = {row.answer};
+        host_.answers = row.answers;
+        if (row.anotherNumbered) host_.whileAsked = [this] { execute("UPDATE apchqh SET apchqh_cheque = '102' WHERE apchqh_fou = 'BUR100'"); };
         const QStringList texts = printNewList(*s);
-        ASSERT_FALSE(host_.shown.empty());
-        EXPECT_EQ(host_.shown.back().number, kNumberedChequesMessage);
-        EXPECT_EQ(host_.shown.back().arguments, QStringList{"101 Maple Leaf Lumber"});
+        std::vector<QStringList> asked;
+        for (const Shown& shown : host_.shown)
+            if (shown.number == kNumberedChequesMessage) asked.push_back(shown.arguments);
+        EXPECT_EQ(asked, row.asked);
         EXPECT_EQ(texts.join('|').contains("Renamed"), row.rebuilt);
+        EXPECT_EQ(cheques::NumberedCheques(*books_).empty(), row.rebuilt);
     }
-    store::Query voided(*books_, "SELECT apchqno_state FROM apchqno WHERE apchqno_number = 101");
+    store::Query voided(*books_, "SELECT COUNT(*) FROM apchqno WHERE apchqno_number IN (101, 102) AND apchqno_state = 'V'");
     voided.open();
-    ASSERT_FALSE(voided.eof());
-    EXPECT_EQ(voided.value(0).asString(), "V");
+    EXPECT_EQ(voided.value(0).asInt(), 2);
+}
+
+TEST(ChequeListReport, a_holdback_is_marked_apart_from_its_invoice_in_the_language_of_the_table)
+{
+    cheques::Cheque cheque;
+    cheque.seq = 1;
+    cheque.supplier = "MAP300";
+    cheque.lines = {{"MAP300", "M-1", false, {}, {}, Money::fromUnits(90), {}, Money::fromUnits(90)},
+                    {"MAP300", "M-1", true, {}, {}, Money::fromUnits(10), {}, Money::fromUnits(10)}};
+    lang::LanguageTable french("fr");
+    french.add({"Tvndcheqlist_qrfrm", "HoldbackLabel", "Retenue %1", {}, {}, lang::ControlKind::Plain, 0});
+    struct Row {
+        const lang::LanguageTable& table;
+        const char* holdback;
+    };
+    const lang::LanguageTable none("none");
+    for (const Row& row : {Row{none, "Holdback M-1"}, Row{french, "Retenue M-1"}}) {
+        const ChequeReportSetup setup{{}, {}, {}, {}, {}, [](Date) { return QString(); }, {}};
+        const report::ReportDocument document = BuildChequeListReport({cheque}, ChequeReportTexts::fromTable(row.table), setup);
+        const QStringList texts = document.pages.at(0).texts();
+        EXPECT_TRUE(texts.contains("M-1") && texts.contains(row.holdback)) << texts.join('|').toStdString();
+    }
 }
 
 TEST_P(ChequeListScreenTest, the_list_as_a_pdf_reads_back_with_the_bank_currency_sign)
