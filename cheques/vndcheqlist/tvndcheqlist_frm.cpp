@@ -9,11 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "dates/date_format.h"
@@ -23,7 +20,6 @@
 #include "tvndcheqlist_dm.h"
 #include "ui/error_reporting.h"
 #include "ui/form_messages.h"
-#include "ui/report_buttons.h"
 #include "ui/send_report.h"
 
 namespace orvant::vndcheqlist {
@@ -70,19 +66,10 @@ QWidget* row(QWidget* parent, std::initializer_list<QWidget*> widgets)
 
 }  // namespace
 
-Tvndcheqlist_frm::Tvndcheqlist_frm(Session& session, QString helpFile) : session_(session), helpFile_(std::move(helpFile))
+Tvndcheqlist_frm::Tvndcheqlist_frm(Session& session, QString helpFile)
+    : ReportForm(session, std::move(helpFile), "Tvndcheqlist_frm", "List of cheques to be issued")
 {
-    setObjectName("Tvndcheqlist_frm");
-    setWindowTitle("List of cheques to be issued");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(buildFields(), 1);
-    reportButtons_ = new ui::ReportButtons(*this, session_, helpFile_, kHelpContext, [this](ChequeListOutput how) { runReport(how); });
-    layout->addWidget(reportButtons_);
-    statusBar_ = named(new QStatusBar(this), "StatusBar");
-    for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) statusBar_->addPermanentWidget(named(new QLabel(statusBar_), panel));
-    layout->addWidget(statusBar_);
-    auto* messages = named(new QPlainTextEdit(this), "IntlStrings1");
-    messages->hide();
+    frame(buildFields(), kHelpContext, [this](ChequeListOutput how) { return screen_->run(how); });
     for (QLineEdit* field : {chequeDate_, dueBefore_, fromSupplier_, toSupplier_}) field->installEventFilter(this);
 }
 
@@ -175,9 +162,9 @@ void Tvndcheqlist_frm::applyUsWording()
     chequeDateLabel_->setText(ui::FormMessageText(*this, kUsChequeDateMessage));
 }
 
-void Tvndcheqlist_frm::readChoices()
+bool Tvndcheqlist_frm::readChoices()
 {
-    if (!screen_) return;
+    if (!screen_) return false;
     ChequeListChoices& c = screen_->choices();
     c.createNewList = createNewList_->isChecked();
     c.includeRecurring = includeRecurring_->isChecked() && c.createNewList;
@@ -187,6 +174,7 @@ void Tvndcheqlist_frm::readChoices()
     c.fromSupplier = fromSupplier_->text().trimmed().toUpper().toStdString();
     c.toSupplier = toSupplier_->text().trimmed().toUpper().toStdString();
     c.printDialog = printDialog_->isChecked();
+    return true;
 }
 
 void Tvndcheqlist_frm::refresh()
@@ -207,23 +195,6 @@ void Tvndcheqlist_frm::refresh()
     suppliers_->setCurrentRow(std::min(selected, suppliers_->count() - 1));
     printDialog_->setChecked(c.printDialog);
     filling_ = false;
-}
-
-// The widgets' values are the screen's before each of its rules runs.
-void Tvndcheqlist_frm::act(const std::function<void()>& call)
-{
-    ui::Guarded([this, &call] {
-        if (!screen_) return;
-        readChoices();
-        call();
-    })();
-}
-
-void Tvndcheqlist_frm::runReport(ChequeListOutput how)
-{
-    act([this, how] {
-        if (screen_->run(how)) close();
-    });
 }
 
 bool Tvndcheqlist_frm::eventFilter(QObject* watched, QEvent* event)
@@ -251,14 +222,7 @@ QLineEdit* Tvndcheqlist_frm::fieldOf(ChequeListField field) const
     return chequeDate_;
 }
 
-void Tvndcheqlist_frm::focus(ChequeListField field)
-{
-    QLineEdit* target = fieldOf(field);
-    QTimer::singleShot(0, target, [target] {
-        target->setFocus(Qt::OtherFocusReason);
-        target->selectAll();
-    });
-}
+void Tvndcheqlist_frm::focus(ChequeListField field) { ui::FocusLater(fieldOf(field)); }
 
 ui::Answer Tvndcheqlist_frm::message(int number, ui::MessageKind kind, const QStringList& arguments)
 {
@@ -270,7 +234,7 @@ ui::Answer Tvndcheqlist_frm::message(int number, ui::MessageKind kind, const QSt
 void Tvndcheqlist_frm::setBusy(bool busy)
 {
     for (QPushButton* b : sideButtons_) b->setEnabled(!busy);
-    reportButtons_->setEnabled(!busy);
+    setReportButtonsEnabled(!busy);
 }
 
 void Tvndcheqlist_frm::progress(int done, int total)

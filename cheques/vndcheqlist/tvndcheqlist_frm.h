@@ -4,13 +4,13 @@
 // the fields, boxes and buttons to the screen's logic, shows its state and a build's progress,
 // and sends the report to the printer, the preview or the export dialog.
 
-#include <QDialog>
 #include <memory>
 
 #include "cheque_list_host.h"
 #include "cheque_list_screen.h"
 #include "lang/language_table.h"
 #include "session/session.h"
+#include "ui/report_form.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,13 +19,12 @@ class QLineEdit;
 class QListWidget;
 class QProgressDialog;
 class QPushButton;
-class QStatusBar;
 
 namespace orvant::vndcheqlist {
 
 class Tvndcheqlist_dm;
 
-class Tvndcheqlist_frm : public QDialog, public ChequeListHost {
+class Tvndcheqlist_frm : public ui::ReportForm, public ChequeListHost {
 public:
     Tvndcheqlist_frm(Session& session, QString helpFile);
     ~Tvndcheqlist_frm() override;
@@ -49,13 +48,9 @@ protected:
 private:
     QWidget* buildFields();
     void applyUsWording();
-    void readChoices();
-    void act(const std::function<void()>& call);
-    void runReport(ChequeListOutput how);
+    bool readChoices() override;
     QLineEdit* fieldOf(ChequeListField field) const;
 
-    Session& session_;
-    QString helpFile_;
     std::unique_ptr<ChequeListScreen> screen_;
 
     QCheckBox *createNewList_, *includeRecurring_, *printDialog_;
@@ -64,8 +59,6 @@ private:
     QComboBox* bank_;
     QListWidget* suppliers_;
     std::vector<QPushButton*> sideButtons_;
-    QWidget* reportButtons_;
-    QStatusBar* statusBar_;
     std::unique_ptr<QProgressDialog> progress_;
     bool filling_ = false;  // widgets being set from the screen's state: their signals are not user changes
 };

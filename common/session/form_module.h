@@ -1,6 +1,6 @@
 #pragma once
-// A module whose screen is one form over one data module, and the same with the side dialogs
-// the form opens.
+// A module whose screen is one form over one data module, the same with the side dialogs the
+// form opens, and a report screen's module.
 
 #include <QDialog>
 #include <functional>
@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "lang/table_files.h"
 #include "session/module_frame.h"
 
 namespace orvant {
@@ -77,5 +78,25 @@ private:
     Open open_;
     Dialogs dialogs_;
 };
+
+// A report screen's module: its form starts with its data and the module's language table, which
+// holds the report's texts. Runs as the module `code` ("rcvaging"); `entryPoint` is the module's
+// own ShowDllForm.
+template <class Data, class Form>
+std::int32_t RunReportModule(const TLinkSection& link, const char* code, const void* entryPoint)
+{
+    class ReportModule : public FormModule<Data, Form> {
+    public:
+        using FormModule<Data, Form>::FormModule;
+
+        void started() override
+        {
+            const ModuleContext& context = this->context();
+            this->form().start(this->data(), lang::OpenLanguageTable(context.languagesDir(), context.languageTable()));
+        }
+    };
+    const ModuleTraits traits{code};
+    return RunModule(link, traits, [](ModuleContext& context) { return std::make_unique<ReportModule>(context); }, entryPoint);
+}
 
 }  // namespace orvant

@@ -8,12 +8,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTabWidget>
-#include <QTimer>
-#include <QVBoxLayout>
 
 #include "dates/date_format.h"
 #include "money/currency_format.h"
@@ -22,7 +18,6 @@
 #include "trcvaging_dm.h"
 #include "ui/error_reporting.h"
 #include "ui/form_messages.h"
-#include "ui/report_buttons.h"
 #include "ui/send_report.h"
 
 namespace orvant::rcvaging {
@@ -85,21 +80,12 @@ void setItems(QComboBox* box, const QStringList& items, int current)
 
 }  // namespace
 
-Trcvaging_frm::Trcvaging_frm(Session& session, QString helpFile) : session_(session), helpFile_(std::move(helpFile))
+Trcvaging_frm::Trcvaging_frm(Session& session, QString helpFile)
+    : ReportForm(session, std::move(helpFile), "Trcvaging_frm", "Aging of accounts")
 {
-    setObjectName("Trcvaging_frm");
-    setWindowTitle("Aging of accounts");
-    auto* layout = new QVBoxLayout(this);
     auto* pages = named(new QTabWidget(this), "PageControl1");
     pages->addTab(buildGeneralPage(), "General");
-    layout->addWidget(pages, 1);
-    buttons_ = new ui::ReportButtons(*this, session_, helpFile_, kHelpContext, [this](AgingOutput how) { runReport(how); });
-    layout->addWidget(buttons_);
-    statusBar_ = named(new QStatusBar(this), "StatusBar");
-    for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) statusBar_->addPermanentWidget(named(new QLabel(statusBar_), panel));
-    layout->addWidget(statusBar_);
-    auto* messages = named(new QPlainTextEdit(this), "IntlStrings1");
-    messages->hide();
+    frame(pages, kHelpContext, [this](AgingOutput how) { return screen_->run(how); });
     for (QLineEdit* field : {reportDate_, fromClient_, toClient_, territory_}) field->installEventFilter(this);
 }
 
@@ -186,9 +172,9 @@ void Trcvaging_frm::start(Trcvaging_dm& data, lang::LanguageTable languages)
     focus(AgingField::ReportDate);
 }
 
-void Trcvaging_frm::readChoices()
+bool Trcvaging_frm::readChoices()
 {
-    if (!screen_) return;
+    if (!screen_) return false;
     AgingChoices& c = screen_->choices();
     c.reportDate = reportDate_->text();
     c.fromClient = fromClient_->text().trimmed().toUpper().toStdString();
@@ -206,6 +192,7 @@ void Trcvaging_frm::readChoices()
     c.withComments = withComments_->isChecked();
     c.zeroBalance = zeroBalance_->isChecked();
     c.history = history_->isChecked();
+    return true;
 }
 
 void Trcvaging_frm::refresh()
@@ -224,23 +211,6 @@ void Trcvaging_frm::refresh()
     detailed_->setChecked(c.detailed);
     history_->setChecked(c.history);
     filling_ = false;
-}
-
-// The widgets' values are the screen's before each of its rules runs.
-void Trcvaging_frm::act(const std::function<void()>& call)
-{
-    ui::Guarded([this, &call] {
-        if (!screen_) return;
-        readChoices();
-        call();
-    })();
-}
-
-void Trcvaging_frm::runReport(AgingOutput how)
-{
-    act([this, how] {
-        if (screen_->run(how)) close();
-    });
 }
 
 bool Trcvaging_frm::eventFilter(QObject* watched, QEvent* event)
@@ -269,14 +239,7 @@ QLineEdit* Trcvaging_frm::fieldOf(AgingField field) const
     return reportDate_;
 }
 
-void Trcvaging_frm::focus(AgingField field)
-{
-    QLineEdit* target = fieldOf(field);
-    QTimer::singleShot(0, target, [target] {
-        target->setFocus(Qt::OtherFocusReason);
-        target->selectAll();
-    });
-}
+void Trcvaging_frm::focus(AgingField field) { ui::FocusLater(fieldOf(field)); }
 
 void Trcvaging_frm::message(int number, const QString& argument)
 {
@@ -287,7 +250,7 @@ void Trcvaging_frm::message(int number, const QString& argument)
 
 void Trcvaging_frm::setBusy(bool busy)
 {
-    buttons_->setEnabled(!busy);
+    setReportButtonsEnabled(!busy);
 }
 
 std::string Trcvaging_frm::pickClient()

@@ -4,24 +4,23 @@
 // buttons to the screen's logic, shows its state, and sends the report to the printer, the
 // preview or the export dialog.
 
-#include <QDialog>
 #include <memory>
 
 #include "aging_host.h"
 #include "aging_screen.h"
 #include "lang/language_table.h"
 #include "session/session.h"
+#include "ui/report_form.h"
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QStatusBar;
 
 namespace orvant::rcvaging {
 
 class Trcvaging_dm;
 
-class Trcvaging_frm : public QDialog, public AgingHost {
+class Trcvaging_frm : public ui::ReportForm, public AgingHost {
 public:
     Trcvaging_frm(Session& session, QString helpFile);
     ~Trcvaging_frm() override;
@@ -45,13 +44,9 @@ protected:
 
 private:
     QWidget* buildGeneralPage();
-    void readChoices();
-    void act(const std::function<void()>& call);
-    void runReport(AgingOutput how);
+    bool readChoices() override;
     QLineEdit* fieldOf(AgingField field) const;
 
-    Session& session_;
-    QString helpFile_;
     std::unique_ptr<AgingScreen> screen_;
     lang::LanguageTable languages_{QString()};
 
@@ -59,8 +54,6 @@ private:
     QComboBox *olderThan_, *printOrder_, *convertTo_, *printCurrency_;
     QCheckBox *printDialog_, *withAddress_, *fromDueDate_, *includeSubsequent_, *detailed_, *withComments_, *zeroBalance_,
         *history_;
-    QWidget* buttons_;
-    QStatusBar* statusBar_;
     bool filling_ = false;  // widgets being set from the screen's state: their signals are not user changes
 };
 
