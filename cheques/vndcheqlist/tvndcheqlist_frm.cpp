@@ -2,10 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,7 +68,10 @@ Tvndcheqlist_frm::Tvndcheqlist_frm(Session& session, QString helpFile)
     : ReportForm(session, std::move(helpFile), "Tvndcheqlist_frm", "List of cheques to be issued")
 {
     frame(buildFields(), kHelpContext, [this](ChequeListOutput how) { return screen_->run(how); });
-    for (QLineEdit* field : {chequeDate_, dueBefore_, fromSupplier_, toSupplier_}) field->installEventFilter(this);
+    onF2(fromSupplier_, [this] { screen_->pickFromSupplier(); });
+    onF2(toSupplier_, [this] { screen_->pickToSupplier(); });
+    onLeave(chequeDate_, [this] { screen_->leaveChequeDate(); });
+    onLeave(dueBefore_, [this] { screen_->leaveDueBefore(); });
 }
 
 Tvndcheqlist_frm::~Tvndcheqlist_frm() = default;
@@ -195,20 +196,6 @@ void Tvndcheqlist_frm::refresh()
     suppliers_->setCurrentRow(std::min(selected, suppliers_->count() - 1));
     printDialog_->setChecked(c.printDialog);
     filling_ = false;
-}
-
-bool Tvndcheqlist_frm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
-        if (watched == fromSupplier_) act([this] { screen_->pickFromSupplier(); });
-        else if (watched == toSupplier_) act([this] { screen_->pickToSupplier(); });
-        return watched == fromSupplier_ || watched == toSupplier_;
-    }
-    if (event->type() == QEvent::FocusOut && !filling_ && isVisible()) {
-        if (watched == chequeDate_) act([this] { screen_->leaveChequeDate(); });
-        else if (watched == dueBefore_) act([this] { screen_->leaveDueBefore(); });
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 QLineEdit* Tvndcheqlist_frm::fieldOf(ChequeListField field) const

@@ -42,9 +42,6 @@ public:
     std::string pickSupplier() override;
     bool output(ChequeListOutput how, const report::ReportDocument& document, bool printDialog) override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QWidget* buildFields();
     void applyUsWording();
@@ -60,7 +57,6 @@ private:
     QListWidget* suppliers_;
     std::vector<QPushButton*> sideButtons_;
     std::unique_ptr<QProgressDialog> progress_;
-    bool filling_ = false;  // widgets being set from the screen's state: their signals are not user changes
 };
 
 }  // namespace orvant::vndcheqlist

@@ -1,5 +1,7 @@
 #include "ui/report_form.h"
 
+#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -50,6 +52,28 @@ void ReportForm::act(const std::function<void()>& call)
 }
 
 void ReportForm::setReportButtonsEnabled(bool on) { reportButtons_->setEnabled(on); }
+
+void ReportForm::onF2(QLineEdit* field, std::function<void()> lookUp)
+{
+    lookUps_.insert(field, std::move(lookUp));
+    field->installEventFilter(this);
+}
+
+void ReportForm::onLeave(QLineEdit* field, std::function<void()> leave)
+{
+    leaves_.insert(field, std::move(leave));
+    field->installEventFilter(this);
+}
+
+bool ReportForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2 && lookUps_.contains(watched)) {
+        act(lookUps_.value(watched));
+        return true;
+    }
+    if (event->type() == QEvent::FocusOut && !filling_ && isVisible() && leaves_.contains(watched)) act(leaves_.value(watched));
+    return QDialog::eventFilter(watched, event);
+}
 
 void FocusLater(QLineEdit* field)
 {

@@ -4,6 +4,7 @@
 // rule its screen logic's, reached through act().
 
 #include <QDialog>
+#include <QHash>
 #include <QString>
 #include <functional>
 
@@ -29,12 +30,19 @@ protected:
     virtual bool readChoices() = 0;
     // The report buttons, shut while the report runs.
     void setReportButtonsEnabled(bool on);
+    // F2 in `field` runs `lookUp`; leaving it runs `leave`, unless the widgets are being filled.
+    void onF2(QLineEdit* field, std::function<void()> lookUp);
+    void onLeave(QLineEdit* field, std::function<void()> leave);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     Session& session_;
     QString helpFile_;
+    bool filling_ = false;  // widgets being set from the screen's state: their signals are not user changes
 
 private:
     QWidget* reportButtons_ = nullptr;
+    QHash<QObject*, std::function<void()>> lookUps_;
+    QHash<QObject*, std::function<void()>> leaves_;
 };
 
 // Sends the focus to `field` once the event under way is over, its text selected.

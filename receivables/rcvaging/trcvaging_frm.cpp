@@ -2,10 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,7 +84,11 @@ Trcvaging_frm::Trcvaging_frm(Session& session, QString helpFile)
     auto* pages = named(new QTabWidget(this), "PageControl1");
     pages->addTab(buildGeneralPage(), "General");
     frame(pages, kHelpContext, [this](AgingOutput how) { return screen_->run(how); });
-    for (QLineEdit* field : {reportDate_, fromClient_, toClient_, territory_}) field->installEventFilter(this);
+    onF2(fromClient_, [this] { screen_->pickFromClient(); });
+    onF2(toClient_, [this] { screen_->pickToClient(); });
+    onF2(territory_, [this] { screen_->pickTerritory(); });
+    onLeave(reportDate_, [this] { screen_->leaveReportDate(); });
+    onLeave(toClient_, [this] { screen_->leaveToClient(); });
 }
 
 Trcvaging_frm::~Trcvaging_frm() = default;
@@ -211,21 +213,6 @@ void Trcvaging_frm::refresh()
     detailed_->setChecked(c.detailed);
     history_->setChecked(c.history);
     filling_ = false;
-}
-
-bool Trcvaging_frm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
-        if (watched == fromClient_) act([this] { screen_->pickFromClient(); });
-        else if (watched == toClient_) act([this] { screen_->pickToClient(); });
-        else if (watched == territory_) act([this] { screen_->pickTerritory(); });
-        return watched == fromClient_ || watched == toClient_ || watched == territory_;
-    }
-    if (event->type() == QEvent::FocusOut && !filling_ && isVisible()) {
-        if (watched == reportDate_) act([this] { screen_->leaveReportDate(); });
-        else if (watched == toClient_) act([this] { screen_->leaveToClient(); });
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 QLineEdit* Trcvaging_frm::fieldOf(AgingField field) const

@@ -39,9 +39,6 @@ public:
     QStringList typeNames() override;
     bool output(AgingOutput how, const report::ReportDocument& document, bool printDialog) override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QWidget* buildGeneralPage();
     bool readChoices() override;
@@ -54,7 +51,6 @@ private:
     QComboBox *olderThan_, *printOrder_, *convertTo_, *printCurrency_;
     QCheckBox *printDialog_, *withAddress_, *fromDueDate_, *includeSubsequent_, *detailed_, *withComments_, *zeroBalance_,
         *history_;
-    bool filling_ = false;  // widgets being set from the screen's state: their signals are not user changes
 };
 
 }  // namespace orvant::rcvaging

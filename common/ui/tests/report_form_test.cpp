@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,7 +27,11 @@ public:
             ran.push_back({how, readOption});
             return how == ReportOutput::Export;
         });
+        onF2(option_, [this] { ran.push_back({ReportOutput::Print, "F2 " + readOption}); });
+        onLeave(option_, [this] { ran.push_back({ReportOutput::Print, "left " + readOption}); });
     }
+
+    void fill(bool on) { filling_ = on; }
 
     bool started = false;
     QString readOption;
@@ -58,6 +65,23 @@ TEST(ReportForm, the_options_are_read_before_each_report_and_only_a_started_scre
 
     form.findChild<QPushButton*>("Export_btn")->click();
     EXPECT_FALSE(form.isVisible()) << "exported, the screen closes";
+}
+
+TEST(ReportForm, f2_looks_up_and_leaving_a_field_runs_its_rule_unless_the_widgets_are_being_filled)
+{
+    Session session;
+    OptionsForm form(session);
+    form.started = true;
+    form.show();
+    form.option_->setText("C");
+    QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+    EXPECT_TRUE(QCoreApplication::sendEvent(form.option_, &f2)) << "F2 is taken by the lookup";
+    QFocusEvent left(QEvent::FocusOut);
+    QCoreApplication::sendEvent(form.option_, &left);
+    form.fill(true);
+    QCoreApplication::sendEvent(form.option_, &left);
+    const std::vector<std::pair<ReportOutput, QString>> expected{{ReportOutput::Print, "F2 C"}, {ReportOutput::Print, "left C"}};
+    EXPECT_EQ(form.ran, expected);
 }
 
 TEST(ReportForm, the_status_bar_and_the_message_list_carry_the_names_the_language_tables_use)
