@@ -18,8 +18,12 @@ public:
     // Shared holders that may work on the list at once.
     static constexpr int kSharedSlots = 16;
 
-    // Takes the lock at once or throws the locked error.
-    static ChequeListLock take(store::Database& books, ChequeListUse use);
+    // Another opener's check holds the rebuild key for a moment: a shared opener that meets it
+    // looks again, for as long as `probe` lets it (half a second by default), before it is refused.
+    static store::LockRetry briefProbe();
+
+    // Takes the lock at once, or throws the locked error.
+    static ChequeListLock take(store::Database& books, ChequeListUse use, const store::LockRetry& probe = briefProbe());
     // Takes the lock, waiting while others hold it; take it before any write transaction.
     static ChequeListLock takeWaiting(store::Database& books, ChequeListUse use, const store::LockRetry& retry = {});
 

@@ -120,5 +120,20 @@ TEST_P(ChequeListLockTest, a_rebuild_waits_for_the_editors_to_leave_then_keeps_t
     EXPECT_EQ(ExitStatusOf(late), 0);
 }
 
+TEST_P(ChequeListLockTest, a_shared_opener_meeting_another_openers_look_at_the_list_looks_again_and_opens)
+{
+    const auto other = company::OpenCompany(installation_, 1);
+    // The other workstation holds the rebuild key for a moment, as an opener looking at it does.
+    std::optional<ChequeListLock> looking = ChequeListLock::take(*other, Use::Exclusive);
+    store::LockRetry probe = giveUpAfter(std::chrono::seconds(10));
+    int refusals = 0;
+    probe.waiting = [&](const store::StoreError&) {
+        ++refusals;
+        looking.reset();
+    };
+    EXPECT_NO_THROW(ChequeListLock::take(*books_, Use::Shared, probe));
+    EXPECT_EQ(refusals, 1);
+}
+
 }  // namespace
 }  // namespace orvant::cheques::test
