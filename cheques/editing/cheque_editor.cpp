@@ -22,6 +22,9 @@ constexpr int kPayeeSlot = 4;
 
 std::string trimmed(const std::string& text) { return QString::fromStdString(text).trimmed().toStdString(); }
 
+// Supplier codes are kept in capitals, however they are typed.
+std::string supplierCode(const std::string& text) { return QString::fromStdString(text).trimmed().toUpper().toStdString(); }
+
 // An account typed in a slot: empty is none; anything but digits is no account.
 std::optional<int> accountNumber(const std::string& text)
 {
@@ -75,7 +78,7 @@ int ChequeEditor::currency() const
 {
     if (supplier_) return supplier_->facts.currency;
     const std::optional<int> entry = bankEntry();
-    return entry ? bankEntries()[static_cast<std::size_t>(*entry)].currency : 0;
+    return entry ? bankEntries()[static_cast<std::size_t>(*entry)].currency() : 0;
 }
 
 std::optional<Money> ChequeEditor::openBalance(int row) const
@@ -150,10 +153,24 @@ void ChequeEditor::next()
 void ChequeEditor::refresh()
 {
     if (inputEnabled()) return;
-    const int current = stored_ ? stored_->seq : 0;
+    showNear(stored_ ? stored_->seq : 0);
+}
+
+bool ChequeEditor::showNear(int seq)
+{
     readSequences();
-    const auto at = std::lower_bound(sequences_.begin(), sequences_.end(), current) - sequences_.begin();
+    const auto at = std::lower_bound(sequences_.begin(), sequences_.end(), seq) - sequences_.begin();
     showAt(static_cast<std::size_t>(at));
+    return stored_ && stored_->seq == seq;
+}
+
+// The cheque shown, as another workstation may have left it while this one browsed; one gone
+// meanwhile is said so and the next one shown.
+bool ChequeEditor::readShownAgain()
+{
+    if (showNear(stored_->seq)) return true;
+    host_.message(kDeletedElsewhere, KindOf(kDeletedElsewhere));
+    return false;
 }
 
 void ChequeEditor::insert()
@@ -178,7 +195,7 @@ void ChequeEditor::insert()
 
 bool ChequeEditor::edit()
 {
-    if (inputEnabled() || !stored_) return false;
+    if (inputEnabled() || !stored_ || !readShownAgain()) return false;
     if (!cheque_.number.empty() && host_.message(kAskVoidNumber, KindOf(kAskVoidNumber)) != ui::Answer::Yes) return false;
     mode_ = EditorMode::Edit;
     stale_ = false;
@@ -196,7 +213,9 @@ void ChequeEditor::cancel()
 
 bool ChequeEditor::remove()
 {
-    if (inputEnabled() || !stored_) return false;
+    if (inputEnabled() || !stored_ || !readShownAgain()) return false;
+    // Asked here, on the cheque as it now stands: a key press alone never deletes one.
+    if (host_.message(kAskDelete, KindOf(kAskDelete)) != ui::Answer::Yes) return false;
     if (!stored_->number.empty() && host_.message(kAskVoidNumber, KindOf(kAskVoidNumber)) != ui::Answer::Yes) return false;
     const WriteResult result = writer_->remove(*stored_);
     if (result.outcome == WriteOutcome::ChangedElsewhere) host_.message(kChangedElsewhere, KindOf(kChangedElsewhere));
@@ -209,7 +228,12 @@ bool ChequeEditor::remove()
 bool ChequeEditor::save(EditorPage from)
 {
     if (!inputEnabled()) return false;
-    // A line left without invoice is no line.
+    // A line left without invoice is no line, unless it holds an amount: that is never dropped unseen.
+    for (int row = 0; row < static_cast<int>(cheque_.lines.size()); ++row) {
+        const ChequeLine& line = cheque_.lines[static_cast<std::size_t>(row)];
+        if (trimmed(line.invoice).empty() && (!line.amount.isZero() || !line.discount.isZero()))
+            return refuse(kLineWithoutInvoice, EditorField::LineInvoice, row);
+    }
     const auto empty = std::remove_if(cheque_.lines.begin(), cheque_.lines.end(),
                                       [](const ChequeLine& line) { return trimmed(line.invoice).empty(); });
     if (empty != cheque_.lines.end()) {
@@ -326,7 +350,7 @@ void ChequeEditor::enterSupplier() { enteredCode_ = cheque_.supplier; }
 bool ChequeEditor::leaveSupplier(const std::string& text)
 {
     if (!inputEnabled() || set_ != ChequeSet::List) return false;
-    const std::string code = trimmed(text);
+    const std::string code = supplierCode(text);
     if (code == cheque_.supplier && (code.empty() || supplier_)) return true;
     if (!cheque_.lines.empty()) {
         // The lines pay the former supplier's items: it stays.
@@ -470,18 +494,17 @@ bool ChequeEditor::leaveInvoice(int row, const std::string& text)
         });
         if (onCheque == cheque_.lines.end()) return !itemRefused(row, item);
     }
-    edited->invoice.clear();
+    // The row keeps the item it paid before.
     return refuse(known ? kInvoiceOnCheque : kNoSuchInvoice, EditorField::LineInvoice, row);
 }
 
-// Puts the item on the row unless another cheque of the list pays it: the row settles what
-// the item owes, without discount.
+// Puts the item on the row unless another cheque of the list pays it (the row then keeps what
+// it paid before): the row settles what the item owes, without discount.
 bool ChequeEditor::itemRefused(int row, const OpenItem& item)
 {
     ChequeLine& taken = cheque_.lines[static_cast<std::size_t>(row)];
     const std::optional<int> payer = store_.chequeOf(cheque_.supplier, item.invoice, item.holdback);
     if (payer && (mode_ == EditorMode::Insert || *payer != cheque_.seq)) {
-        taken.invoice.clear();
         refuse(kItemOnOtherCheque, EditorField::LineInvoice, row);
         return true;
     }

@@ -56,7 +56,7 @@ public:
     const Cheque& cheque() const { return cheque_; }
     int slotAccount(int slot) const { return cheque_.accounts.at(static_cast<std::size_t>(slot - 1)); }  // slot 1 to 10
     Money slotAmount(int slot) const { return cheque_.slotAmounts.at(static_cast<std::size_t>(slot - 1)); }
-    const std::vector<BankEntry>& bankEntries() const { return books_.bankEntries(); }
+    const std::vector<ChequeBank>& bankEntries() const { return books_.bankEntries(); }
     // The entry of the cheque's bank account; nothing when the list has no such entry.
     std::optional<int> bankEntry() const { return books_.bankEntryOf(cheque_.bankAccount()); }
     // A cheque to a supplier is drawn on the supplier's bank account; any other on any.
@@ -79,10 +79,12 @@ public:
     // Reads the cheques again, staying on the one shown when it is still there.
     void refresh();
     void insert();
-    // False when there is nothing to edit or the user keeps a printed cheque as it is.
+    // Edits the cheque shown as it now stands in the books. False when there is nothing to edit,
+    // it was deleted elsewhere meanwhile, or the user keeps a printed cheque as it is.
     bool edit();
     void cancel();
-    // Deletes the cheque shown with its lines and tax lines; false when nothing was deleted.
+    // Deletes the cheque shown, read again and confirmed, with its lines and tax lines; false
+    // when nothing was deleted.
     bool remove();
     // Checks and stores the cheque typed; `from` is the page showing. False when refused: the
     // cheque stays in edit (or, changed on another workstation, is shown again as stored).
@@ -100,9 +102,10 @@ public:
     void setPayee(PayeeField field, const std::string& text);
     void setBank(int entry);
 
-    // The lines (rows from 0). A row is added empty; a row left without invoice is dropped at Save.
+    // The lines (rows from 0). A row is added empty; a row left without invoice is dropped at
+    // Save, or refuses the save while it holds an amount.
     int addLine();
-    // False when the invoice is refused; the row's invoice is then cleared.
+    // False when the invoice is refused; the row then keeps the item it paid before.
     bool leaveInvoice(int row, const std::string& text);
     // "List of invoices" for the row (a new row when `row` is past the last one).
     bool pickInvoice(int row);
@@ -126,6 +129,8 @@ private:
     void show(std::optional<int> seq);
     void showAt(std::size_t position);
     void readSequences();
+    bool showNear(int seq);
+    bool readShownAgain();
     void applySupplier(const ChequeSupplier& supplier, bool copyAddress);
     void copyPayee(const SupplierFacts& facts, const std::string& country);
     void linesChanged();

@@ -25,8 +25,14 @@ enum ChequeMessage : int {
     kNegativeCheque = 53,       // a cheque for less than 0
     kTooLargeForWords = 54,     // an amount the cheque cannot write
     kAskVoidNumber = 55,        // a printed cheque changed or deleted loses its number
+    kAskDelete = 60,            // a cheque is deleted only once confirmed
+    kLineWithoutInvoice = 61,   // a line with an amount and no invoice
 };
 
 ui::MessageKind KindOf(ChequeMessage message);
+
+// The number of a message's US wording (checks, not cheques); the number itself for a message
+// that does not name them.
+int UsWordingOf(int number);
 
 }  // namespace orvant::cheques

@@ -1,25 +1,11 @@
 #include "cheque_writer.h"
 
 #include <algorithm>
-#include <charconv>
 #include <tuple>
 
 #include "cheque_words.h"
 
 namespace orvant::cheques {
-
-namespace {
-
-// A printed cheque's number as the register keeps it; nothing for a text that is no number.
-std::optional<int> numberOf(const std::string& text)
-{
-    int number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc() || end != text.data() + text.size() || number <= 0) return std::nullopt;
-    return number;
-}
-
-}  // namespace
 
 std::unique_ptr<store::LockHandle> HoldChequeForChange(store::Table& headers, int seq, const store::LockRetry& retry)
 {
@@ -114,7 +100,7 @@ std::optional<int> ChequeWriter::lineOnOtherCheque(const Cheque& cheque, int seq
 // The register of the bank the cheque was printed on, held from before the transaction.
 std::unique_ptr<ChequeNumberRun> ChequeWriter::numberRun(const Cheque& stored)
 {
-    if (stored.number.empty() || !numberOf(stored.number)) return nullptr;
+    if (!ChequeNumberOf(stored.number)) return nullptr;
     const std::optional<int> bank = BankPosition(books_, stored.bankAccount());
     if (!bank) return nullptr;
     return std::make_unique<ChequeNumberRun>(books_, *bank, user_, retry_);
@@ -124,7 +110,7 @@ std::unique_ptr<ChequeNumberRun> ChequeWriter::numberRun(const Cheque& stored)
 // loses it all the same.
 void ChequeWriter::voidNumber(ChequeNumberRun* run, const Cheque& stored)
 {
-    if (run) run->voidNumber(*numberOf(stored.number));
+    if (run) run->voidNumber(*ChequeNumberOf(stored.number));
 }
 
 }  // namespace orvant::cheques

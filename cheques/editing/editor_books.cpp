@@ -27,7 +27,7 @@ EditorBooks::EditorBooks(store::Database& books)
     suppliers_.open();
     accounts_.open();
     readControl();
-    readBanks();
+    banks_ = ReadChequeBanks(books_);
 }
 
 void EditorBooks::readControl()
@@ -37,19 +37,8 @@ void EditorBooks::readControl()
     control.first();
     taxSystem_ = intOf(control, "Ctrl_TaxSystem");
     for (std::size_t i = 0; i < proposed_.size(); ++i) proposed_[i] = intOf(control, "Ctrl_ap_disb_accnt" + std::to_string(i + 2));
-    for (int position = 1; position <= 5; ++position)
+    for (int position = 1; position <= kCurrencies; ++position)
         bankAccounts_[static_cast<std::size_t>(position - 1)] = intOf(control, std::string(*BankAccountField(position)));
-}
-
-// The bank accounts that are set and in the chart, in the control record's order; each keeps
-// the currency of its place there.
-void EditorBooks::readBanks()
-{
-    for (std::size_t i = 0; i < bankAccounts_.size(); ++i) {
-        const int account = bankAccounts_[i];
-        if (account == 0 || !accounts_.findKey({account})) continue;
-        banks_.push_back({account, accounts_.field("Glm_Description").asString(), static_cast<int>(i)});
-    }
 }
 
 std::optional<int> EditorBooks::bankEntryOf(int account) const

@@ -14,18 +14,11 @@
 #include "books/open_items.h"
 #include "books/supplier_record.h"
 #include "books/tax_rates.h"
+#include "cheque_banks.h"
 #include "store/database.h"
 #include "store/table.h"
 
 namespace orvant::cheques {
-
-// One entry of the bank-account choice: a bank account of the control record found in the
-// chart. Its position among the control record's five gives the cheque's currency.
-struct BankEntry {
-    int account = 0;
-    std::string description;
-    int currency = 0;
-};
 
 // A supplier as a cheque copies it: its facts and the country of its address.
 struct ChequeSupplier {
@@ -41,7 +34,8 @@ public:
     int taxSystem() const { return taxSystem_; }  // 0: federal and provincial taxes; else per rate
     // Ctrl_ap_disb_accnt2 .. 8: the accounts proposed for slots 3 to 9.
     const std::array<int, 7>& proposedAccounts() const { return proposed_; }
-    const std::vector<BankEntry>& bankEntries() const { return banks_; }
+    // The bank-account choice: the control record's bank accounts found in the chart.
+    const std::vector<ChequeBank>& bankEntries() const { return banks_; }
     std::optional<int> bankEntryOf(int account) const;
     std::optional<int> payableAccount(int currency) const { return payables_.accountFor(currency); }
     // One of the control record's bank or payable accounts: never typed in a free slot.
@@ -54,14 +48,13 @@ public:
 
 private:
     void readControl();
-    void readBanks();
 
     store::Database& books_;
     int taxSystem_ = 0;
     std::array<int, 7> proposed_{};
-    std::array<int, 5> bankAccounts_{};
+    std::array<int, kCurrencies> bankAccounts_{};  // all five, set or not: none is typed in a free slot
     ControlAccountTable payables_;
-    std::vector<BankEntry> banks_;
+    std::vector<ChequeBank> banks_;
     TaxRates taxRates_;
     store::Table suppliers_, accounts_;
     std::unordered_map<int, bool> knownAccounts_;

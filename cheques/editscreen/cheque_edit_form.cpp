@@ -15,10 +15,12 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QValidator>
 #include <QVBoxLayout>
 
 #include "cheque_editor.h"
 #include "cheque_lines_grid.h"
+#include "cheque_messages.h"
 #include "dates/date_format.h"
 #include "entryscreens/entry_buttons.h"
 #include "entryscreens/entry_fields.h"
@@ -59,6 +61,17 @@ QString moneyText(Money amount) { return qt(FormatMoney(amount)); }
 
 // A date typed in the session's format; an invalid date when it does not read.
 Date dateIn(const QString& typed) { return ParseDate(typed.trimmed().toStdString(), ShortDateFormat()).value_or(Date()); }
+
+// Supplier codes are kept in capitals: the field shows them so as they are typed.
+class CapitalsValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
 
 QPushButton* listButton(QWidget* parent, const char* name, const char* hint)
 {
@@ -150,6 +163,7 @@ QWidget* ChequeEditForm::buildGeneral()
     int row = 0;
     if (!recurring()) {
         supplierCode_ = NamedEdit(page, "Apchqh_fou", kSupplierWidth);
+        supplierCode_->setValidator(new CapitalsValidator(supplierCode_));
         supplierList_ = listButton(page, "SupplierBtn1", "List of suppliers (F2)");
         auto* supplier = new QHBoxLayout;
         supplier->addWidget(supplierCode_);
@@ -200,9 +214,9 @@ QWidget* ChequeEditForm::buildGeneral()
         [this] { return editor_ ? static_cast<int>(editor_->cheque().lines.size()) : 0; },
         [this](int row) {
             const cheques::ChequeLine& line = editor_->cheque().lines.at(static_cast<std::size_t>(row));
-            const QString word = ui::FormMessageText(*this, kHoldbackWord);
-            return ChequeLineShown{line.holdback ? word.toStdString() + ' ' + line.invoice : line.invoice, line.date, line.dueDate,
-                                   line.amount, line.discount, line.payment};
+            const std::string marker = line.holdback ? ui::FormMessageText(*this, kHoldbackWord).toStdString() : std::string();
+            return ChequeLineShown{line.invoice, marker, line.date, line.dueDate, line.amount, line.discount, line.payment,
+                                   !line.supplier.empty()};
         },
         [this](int row, int column, const QString& typed) { lineTyped(row, column, typed); },
         // Called from the grid's key handling, outside the serial actions: guarded here.
@@ -339,6 +353,7 @@ void ChequeEditForm::showUsWording()
 {
     const QString intl = Registry::open().value(kSettingsSection, u"Intl");
     if (intl.compare("y", Qt::CaseInsensitive) != 0 || session_.language == 2) return;
+    usWording_ = true;
     setWindowTitle(ui::FormMessageText(*this, kUsCaption));
     findChild<QLabel*>("DateLabel")->setText(ui::FormMessageText(*this, kUsDateCaption));
     findChild<QLabel*>("AmountLabel")->setText(ui::FormMessageText(*this, kUsAmountCaption));
@@ -437,8 +452,6 @@ void ChequeEditForm::press(NavigatorButton button)
     if (!editor_) return;
     if (button == NavigatorButton::Post) return save();
     act([this, button] {
-        if (button == NavigatorButton::Delete && editor_->hasCheque() && message(kAskDelete, ui::MessageKind::Question) != ui::Answer::Yes)
-            return;
         switch (button) {
         case NavigatorButton::First: editor_->first(); break;
         case NavigatorButton::Prior: editor_->prior(); break;
@@ -505,7 +518,10 @@ void ChequeEditForm::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-ui::Answer ChequeEditForm::message(int number, ui::MessageKind kind) { return ui::ShowFormMessage(*this, number, kind); }
+ui::Answer ChequeEditForm::message(int number, ui::MessageKind kind)
+{
+    return ui::ShowFormMessage(*this, usWording_ ? cheques::UsWordingOf(number) : number, kind);
+}
 
 void ChequeEditForm::focus(EditorField field, int row)
 {
@@ -558,7 +574,7 @@ void ChequeEditForm::showHeader()
     for (const auto& [edit, value] : payee) ShowText(*edit, qt(*value));
     const QStringList banks = [this] {
         QStringList descriptions;
-        for (const cheques::BankEntry& entry : editor_->bankEntries()) descriptions << qt(entry.description);
+        for (const cheques::ChequeBank& entry : editor_->bankEntries()) descriptions << qt(entry.description);
         return descriptions;
     }();
     QStringList shown;

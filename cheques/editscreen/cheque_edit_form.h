@@ -56,9 +56,8 @@ struct ChequeDialogs {
     Tinvoicelist_dlg* invoices = nullptr;  // none on the recurring cheques
 };
 
-// The form's messages beyond the editor's: the US wording, the holdback word, and the question
-// the navigator asks before a cheque is deleted (a key press alone never deletes one).
-enum FormText : int { kUsCaption = 56, kUsDateCaption = 57, kUsAmountCaption = 58, kHoldbackWord = 59, kAskDelete = 60 };
+// The form's messages beyond the editor's: the US wording of the captions and the holdback word.
+enum FormText : int { kUsCaption = 56, kUsDateCaption = 57, kUsAmountCaption = 58, kHoldbackWord = 59 };
 
 class ChequeEditForm : public QDialog, public cheques::ChequeEditorHost {
 public:
@@ -119,6 +118,7 @@ private:
     QWidget* sentBackTo_ = nullptr;
     bool focusAsked_ = false;  // the editor sent the focus somewhere since it was last cleared
     bool refreshing_ = false;
+    bool usWording_ = false;  // checks, not cheques
     ui::SerialActions actions_;
 
     QTabWidget* pages_;

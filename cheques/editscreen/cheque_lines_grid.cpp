@@ -69,7 +69,7 @@ int ChequeLinesModel::columnCount(const QModelIndex& parent) const { return pare
 QString ChequeLinesModel::shown(const ChequeLineShown& line, int column, bool forEditing) const
 {
     switch (column) {
-    case Invoice: return qt(line.invoice);
+    case Invoice: return forEditing || line.marker.empty() ? qt(line.invoice) : qt(line.marker + ' ' + line.invoice);
     case Date: return shownDate(line.date);
     case DueDate: return shownDate(line.dueDate);
     case Amount: return forEditing ? entryscreens::RowAmountText(line.amount) : qt(FormatMoney(line.amount));
@@ -97,7 +97,9 @@ bool ChequeLinesModel::setData(const QModelIndex& index, const QVariant& value, 
 Qt::ItemFlags ChequeLinesModel::flags(const QModelIndex& index) const
 {
     const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    return index.isValid() && typing_ && index.column() != Payment ? flags | Qt::ItemIsEditable : flags;
+    if (!index.isValid() || !typing_ || index.column() == Payment || index.row() >= count_()) return flags;
+    const bool date = index.column() == Date || index.column() == DueDate;
+    return date && line_(index.row()).datesFromItem ? flags : flags | Qt::ItemIsEditable;
 }
 
 QVariant ChequeLinesModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -23,11 +23,13 @@ class EntryGrid;
 
 namespace orvant::chequescreen {
 
-// A line as its row shows it.
+// A line as its row shows it. The invoice cell's editor holds the invoice alone; the marker
+// (the holdback word) is only shown before it.
 struct ChequeLineShown {
-    std::string invoice;
+    std::string invoice, marker;
     Date date, dueDate;
     Money amount, discount, payment;
+    bool datesFromItem = false;  // a supplier item's dates are the ledger's, never typed
 };
 
 class ChequeLinesModel : public QAbstractTableModel {

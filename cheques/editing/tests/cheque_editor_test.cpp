@@ -100,6 +100,46 @@ TEST_P(ChequeEditorRulesTest, items_are_typed_once_and_settled_within_their_open
     EXPECT_EQ(e.slotAmount(2), amount("-135.00"));
 }
 
+TEST_P(ChequeEditorRulesTest, a_line_keeps_its_item_when_its_invoice_is_refused_and_is_never_dropped_with_an_amount)
+{
+    ChequeEditor& e = editor();
+    e.insert();
+    ASSERT_TRUE(e.leaveSupplier("a1")) << "a code typed in small letters";
+    EXPECT_EQ(e.cheque().supplier, "A1");
+    ASSERT_TRUE(e.leaveInvoice(e.addLine(), "I4"));
+    ASSERT_TRUE(e.leaveInvoice(e.addLine(), "I4"));
+    ASSERT_TRUE(e.cheque().lines[1].holdback);
+    struct Typed {
+        int row;
+        const char* invoice;
+        int message;  // -1: accepted
+    };
+    for (const Typed& t : {Typed{1, "I4", -1}, Typed{1, "I9", kNoSuchInvoice}, Typed{0, "I9", kNoSuchInvoice}}) {
+        SCOPED_TRACE(::testing::Message() << "row " << t.row << " " << t.invoice);
+        host.messages.clear();
+        EXPECT_EQ(e.leaveInvoice(t.row, t.invoice), t.message == -1);
+        EXPECT_EQ(host.lastMessage(), t.message);
+        const ChequeLine& line = e.cheque().lines[static_cast<std::size_t>(t.row)];
+        EXPECT_EQ(line.invoice, "I4") << "the line keeps its item";
+        EXPECT_EQ(line.holdback, t.row == 1);
+        EXPECT_EQ(line.amount, amount(t.row == 1 ? "20.00" : "80.00"));
+    }
+
+    ASSERT_TRUE(e.leaveInvoice(0, ""));
+    host.messages.clear();
+    EXPECT_FALSE(e.save(EditorPage::General)) << "a line with an amount and no invoice";
+    EXPECT_EQ(host.messages, std::vector<int>{kLineWithoutInvoice});
+    EXPECT_EQ(host.focused, std::make_pair(EditorField::LineInvoice, 0));
+    ASSERT_TRUE(e.leaveInvoice(0, "I4"));
+    e.addLine();
+    const int seq = e.cheque().seq;
+    ASSERT_TRUE(e.save(EditorPage::General)) << "an empty line is dropped";
+    const Cheque saved = *stored(seq);
+    ASSERT_EQ(saved.lines.size(), 2u);
+    EXPECT_TRUE(saved.lines[1].holdback);
+    EXPECT_EQ(saved.amount, amount("100.00"));
+}
+
 TEST_P(ChequeEditorRulesTest, a_discount_taken_after_the_due_date_is_confirmed_also_when_the_date_moves)
 {
     ChequeEditor& e = editor();

@@ -110,12 +110,56 @@ TEST_P(ChequeEditorWorkstationsTest, a_cheque_changed_or_deleted_elsewhere_since
     }
 }
 
+TEST_P(ChequeEditorWorkstationsTest, a_cheque_changed_elsewhere_while_browsed_is_edited_or_deleted_as_it_now_stands)
+{
+    struct Row {
+        const char* invoice;
+        bool deletedThere, deleteHere;
+        bool done;
+        std::vector<int> messages;
+    };
+    const Row rows[] = {{"I1", false, false, true, {}},
+                        {"I2", true, false, false, {kDeletedElsewhere}},
+                        {"I4", false, true, true, {kAskDelete}},
+                        {"I2", true, true, false, {kDeletedElsewhere}}};
+    const auto books = otherWorkstation();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.invoice << (row.deletedThere ? " deleted" : " changed") << " there");
+        const int seq = savedChequeToA1({row.invoice});
+        ScriptedHost otherHost;
+        const auto theirs = openOther(*books, otherHost);
+        theirs->last();
+        ASSERT_EQ(theirs->cheque().seq, seq);
+        if (row.deletedThere) {
+            ASSERT_TRUE(theirs->remove());
+        } else {
+            ASSERT_TRUE(theirs->edit());
+            theirs->setPayee(PayeeField::Name, "Changed there");
+            ASSERT_TRUE(theirs->save(EditorPage::General));
+        }
+        ChequeEditor& mine = editor();
+        ASSERT_EQ(mine.cheque().seq, seq) << "still shown here";
+        host.messages.clear();
+        EXPECT_EQ(row.deleteHere ? mine.remove() : mine.edit(), row.done);
+        EXPECT_EQ(host.messages, row.messages);
+        if (!row.done || row.deleteHere) {
+            EXPECT_FALSE(stored(seq));
+            continue;
+        }
+        EXPECT_EQ(mine.cheque().name, "Changed there");
+        mine.setPayee(PayeeField::Address1, "Typed here");
+        ASSERT_TRUE(mine.save(EditorPage::General)) << "what was typed here is kept";
+        EXPECT_EQ(stored(seq)->name, "Changed there");
+        EXPECT_EQ(stored(seq)->address1, "Typed here");
+    }
+}
+
 TEST_P(ChequeEditorWorkstationsTest, a_printed_cheque_that_changes_or_goes_has_its_number_voided)
 {
     const int changed = savedChequeToA1({"I1"});
     const int removed = savedChequeToA1({"I2"});
     execute("UPDATE apchqh SET apchqh_cheque = '501' WHERE apchqh_seq = ?", {changed});
-    execute("UPDATE apchqh SET apchqh_cheque = '502' WHERE apchqh_seq = ?", {removed});
+    execute("UPDATE apchqh SET apchqh_cheque = '502 ' WHERE apchqh_seq = ?", {removed});  // as a form may leave it
     ChequeEditor& e = editor();
     e.first();
     host.answers = {ui::Answer::No};

@@ -2,8 +2,9 @@
 // US wording: their language tables match their forms and dialogs, the form shows what each
 // screen has (the supplier code and the list of invoices on the cheque list only), the slots that
 // follow the lines are never typed, the navigator and the inputs follow browse and edit, and the
-// library is unloaded after each run; no two captions claim one Alt+letter. While the list is being built the editor does not open: it
-// says who builds it.
+// library is unloaded after each run; no two captions claim one Alt+letter; a supplier code
+// shows in capitals as typed and each English message that says "cheque" has its US wording.
+// While the list is being built the editor does not open: it says who builds it.
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@
 #include "session/module_launch.h"
 #include "settings/registry.h"
 #include "testing/module_test_home.h"
+#include "ui/form_messages.h"
 #include "ui/recording_messages.h"
 
 namespace orvant {
@@ -34,6 +36,8 @@ struct Seen {
     bool browsingDisablesPayee = false, browsingOffersInsert = false;
     bool insertEnablesPayee = false, insertEnablesFreeSlots = false, insertOffersSave = false;
     bool computedSlotsTyped = true;  // slot 1 or 2 taking input while a cheque is typed
+    QString supplierTyped;            // what the supplier code shows of "a1" typed
+    QStringList usWordingFaults;      // messages saying "cheque" without a US wording saying "check"
     QStringList sharedShortcuts;      // Alt+letters that two captions of the General page claim
 };
 
@@ -62,6 +66,25 @@ QStringList sharedShortcuts(QWidget& form)
     return shared;
 }
 
+QList<int> messagesOfTheScreens()
+{
+    QList<int> numbers{0, 1, 2, 8, 9, 10, 11, 12, 13};
+    for (int n = cheques::kLineAgainstBalance; n <= cheques::UsWordingOf(cheques::kAskDelete); ++n) numbers << n;
+    return numbers;
+}
+
+QStringList usWordingFaults(QWidget& form)
+{
+    QStringList faults;
+    for (int n : messagesOfTheScreens()) {
+        const QString plain = ui::FormMessageText(form, n);
+        const int us = cheques::UsWordingOf(n);
+        if (us == n ? plain.contains("cheque") : ui::FormMessageText(form, us) != QString(plain).replace("cheque", "check"))
+            faults << QString::number(n);
+    }
+    return faults;
+}
+
 Seen look(QWidget& form)
 {
     Seen seen;
@@ -78,18 +101,16 @@ Seen look(QWidget& form)
     seen.insertEnablesPayee = edit("Apchqh_nom")->isEnabled();
     seen.insertEnablesFreeSlots = edit("Apchqh_accnt3")->isEnabled() && edit("Apchqh_dist10")->isEnabled();
     seen.insertOffersSave = button("PostBtn")->isEnabled() && !button("InsertBtn")->isEnabled();
+    if (QLineEdit* code = edit("Apchqh_fou")) {
+        code->insert("a1");
+        seen.supplierTyped = code->text();
+    }
+    seen.usWordingFaults = usWordingFaults(form);
     seen.computedSlotsTyped = false;
     for (const char* name : {"Apchqh_accnt1", "Apchqh_dist1", "Apchqh_accnt2", "Apchqh_dist2"})
         seen.computedSlotsTyped = seen.computedSlotsTyped || !edit(name)->isReadOnly();
     button("CancelBtn")->click();
     return seen;
-}
-
-QList<int> messagesOfTheScreens()
-{
-    QList<int> numbers{0, 1, 2, 8, 9, 10, 11, 12, 13};
-    for (int n = cheques::kLineAgainstBalance; n <= chequescreen::kAskDelete; ++n) numbers << n;
-    return numbers;
 }
 
 TEST(ChequeScreensModule, EachScreenShowsItsOwnFieldsInItsLanguageAndKeepsTheComputedSlotsShut)
@@ -139,6 +160,10 @@ TEST(ChequeScreensModule, EachScreenShowsItsOwnFieldsInItsLanguageAndKeepsTheCom
         EXPECT_TRUE(seen.insertEnablesFreeSlots);
         EXPECT_TRUE(seen.insertOffersSave);
         EXPECT_FALSE(seen.computedSlotsTyped);
+        EXPECT_EQ(seen.supplierTyped, c.listScreen ? "A1" : "") << "supplier codes are kept in capitals";
+        if (c.language == 1) {
+            EXPECT_EQ(seen.usWordingFaults.join(", ").toStdString(), "");
+        }
         EXPECT_EQ(seen.sharedShortcuts.join("; ").toStdString(), "");
     }
 }

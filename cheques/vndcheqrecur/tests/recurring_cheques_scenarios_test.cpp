@@ -1,7 +1,8 @@
 // "Recurring cheque entries" played by the screen driver against the real form: the rent paid
 // every month to a payee whose address is copied from a supplier, a negative discount refused,
 // the first save showing the distribution; in French, two cheques browsed by the keys and one
-// deleted once confirmed. The recurring cheques are read back.
+// deleted once confirmed; where cheques are checks, the question says so. The recurring cheques
+// are read back.
 
 #include "store/database.h"
 #include "testing/scenario_player.h"
@@ -34,6 +35,15 @@ TEST(RecurringChequeScenarios, TheKeysBrowseTheRecurringChequesAndDeleteOnlyOnce
     EXPECT_EQ(books.value("SELECT COUNT(*) FROM recchqh").asInt(), 1);
     EXPECT_EQ(books.value("SELECT apchqh_nom FROM recchqh WHERE apchqh_seq = 1").asString(), "Gestion Immobilière Laval");
     EXPECT_EQ(books.value("SELECT COUNT(*) FROM recchqd WHERE apchqd_seq = 2").asInt(), 0) << "the lines go with their cheque";
+}
+
+TEST(RecurringChequeScenarios, WhereChequesAreChecksTheDeleteQuestionSaysCheck)
+{
+    const testing::ScenarioPlayer books = ORVANT_SCENARIO_PLAYER();
+    books.registry().setValue(kSettingsSection, u"Intl", "y");
+    books.execute("INSERT INTO recchqh (apchqh_seq, apchqh_nom, apchqh_montant) VALUES (1, 'Hydro Services', 0)");
+    books.play("vndcheqrecur", "us_wording");
+    EXPECT_EQ(books.value("SELECT COUNT(*) FROM recchqh").asInt(), 1);
 }
 
 }  // namespace
