@@ -80,7 +80,9 @@ public:
 
     // Posts the cheques in the order given. In a thirteen-period year every distinct date is
     // asked before anything is written, so a Cancel posts nothing. Holds the cheque list in
-    // shared use for the run, waiting while a rebuild holds it.
+    // shared use for the run, waiting while a rebuild holds it; the caller must not hold any of
+    // the cheques itself (HoldChequeForChange), as the update takes each in turn. A store error
+    // propagates: the cheques before it are posted, it and those after are untouched.
     ChequeUpdateReport run(const std::vector<PrintedCheque>& cheques);
 
 private:

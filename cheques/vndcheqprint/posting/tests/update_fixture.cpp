@@ -23,7 +23,7 @@ void ChequeUpdateTest::SetUp()
     if (HasFatalFailure() || IsSkipped()) return;
     execute("INSERT INTO glm (glm_account, glm_description, glm_type, glm_summarize, glm_currency) VALUES (?, 'Discounts', 'Revenue', 'N', 0)",
             {kDiscount});
-    context.user = "ADMIN";
+    context.user = kUser;
     context.firstMonths = {"January", "February", "March", "April", "May", "June", "July", "August", "September", "October", "November", "December"};
     context.secondMonths = {"Janvier", "Février", "Mars", "Avril", "Mai", "Juin", "Juillet", "Août", "Septembre", "Octobre", "Novembre", "Décembre"};
 }

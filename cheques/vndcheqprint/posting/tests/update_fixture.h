@@ -18,6 +18,7 @@ using company::demo::kFederalTax;
 using company::demo::kPayable;
 using company::demo::kRent;
 inline constexpr int kDiscount = 5900;
+inline constexpr const char* kUser = "Administrator of the demo book";  // as wide as a user name
 
 inline Money Amount(const char* text) { return *Money::parse(text); }
 inline Date March(int day) { return *Date::fromYmd(2026, 3, day); }
