@@ -56,7 +56,7 @@ void DisbursementsScreen::resetDistribution()
 void DisbursementsScreen::leaveSupplierCode(const std::string& text, bool towardsTag13)
 {
     partyCode_ = trimmed(text);
-    if (towardsTag13 || !supplierCodeEnabled() || partyCode_.empty()) return;
+    if (towardsTag13 || !partyCodeEnabled() || partyCode_.empty()) return;
     if (const std::optional<SupplierFacts> supplier = books_.findSupplier(partyCode_)) return acceptSupplier(*supplier);
     host_.message(kNoSuchSupplier, KindOf(kNoSuchSupplier));
     partyCode_.clear();
@@ -77,7 +77,7 @@ void DisbursementsScreen::acceptSupplier(const SupplierFacts& supplier)
 
 void DisbursementsScreen::pickSupplier()
 {
-    if (!supplierCodeEnabled()) return;
+    if (!partyCodeEnabled()) return;
     const std::string code = host_.pickSupplier();
     if (code.empty()) return host_.focus(DisbursementField::Supplier);
     if (const std::optional<SupplierFacts> supplier = books_.findSupplier(code)) acceptSupplier(*supplier);

@@ -35,12 +35,6 @@ public:
     // First activation: the posting period, the proposed date, every data field disabled.
     void start();
 
-    const std::string& supplierCodeText() const { return partyCode_; }
-    // The supplier paid; nothing before one is accepted.
-    const std::optional<SupplierFacts>& shownSupplier() const { return shownParty_; }
-    // The data fields take input once a supplier is accepted or the disbursement is not to a
-    // supplier (application mode); the supplier code then waits for the next reset.
-    bool supplierCodeEnabled() const { return !entryEnabled_; }
     bool itemsEnabled() const override { return entryEnabled_ && document_.toSupplier(); }
     sidedialogs::OpenItemShown itemShown(int item) const override;
 

@@ -10,7 +10,7 @@
 
 namespace orvant::entryscreens {
 
-QWidget* EntryButtonBar(QWidget* parent, EntryButtonActions actions)
+QWidget* EntryButtonBar(QWidget* parent, EntryButtonActions actions, const EntryButtonLook& look)
 {
     auto* bar = new QWidget(parent);
     auto* buttons = new QHBoxLayout(bar);
@@ -19,7 +19,7 @@ QWidget* EntryButtonBar(QWidget* parent, EntryButtonActions actions)
         auto* b = new QToolButton(bar);
         b->setObjectName(QLatin1String(name));
         b->setText(QString::fromUtf8(caption));
-        b->setToolTip(QString::fromUtf8(caption));
+        if (look.hints) b->setToolTip(QString::fromUtf8(caption));
         b->setFocusPolicy(Qt::NoFocus);
         QObject::connect(b, &QToolButton::clicked, parent, ui::Guarded(std::move(action)));
         buttons->addWidget(b);
@@ -32,16 +32,16 @@ QWidget* EntryButtonBar(QWidget* parent, EntryButtonActions actions)
     const auto button = [&](const char* name, const char* caption, const char* hint, bool skipsChecks, std::function<void()> action) {
         auto* b = new QPushButton(QString::fromUtf8(caption), bar);
         b->setObjectName(QLatin1String(name));
-        b->setToolTip(QString::fromUtf8(hint));
+        if (look.hints) b->setToolTip(QString::fromUtf8(hint));
         b->setAutoDefault(false);
         if (skipsChecks) b->setProperty("tag", kLeavingSkipsChecks);
         QObject::connect(b, &QPushButton::clicked, parent, ui::Guarded(std::move(action)));
         buttons->addWidget(b);
     };
-    button("PostBtn", "&Accept", "Accept", false, std::move(actions.accept));
-    button("CancelBtn", "&Cancel", "Cancel", true, std::move(actions.cancel));
+    button("PostBtn", look.accept, "Accept", false, std::move(actions.accept));
+    button("CancelBtn", look.cancel, "Cancel", true, std::move(actions.cancel));
     button("Exit_btn", "E&xit", "Exit", true, std::move(actions.exit));
-    button("Help_btn", "&Help", "Help", false, std::move(actions.help));
+    button("Help_btn", "&Help", "Help", look.helpSkipsChecks, std::move(actions.help));
     return bar;
 }
 

@@ -9,16 +9,14 @@ namespace orvant::entryscreens {
 
 QLineEdit* NamedEdit(QWidget* parent, const char* name, int width)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
+    auto* edit = Named(new QLineEdit(parent), name);
     if (width > 0) edit->setMaxLength(width);
     return edit;
 }
 
 QLabel* BuddyLabel(QWidget* parent, const char* name, const char* caption, QWidget* buddy)
 {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
-    label->setObjectName(QLatin1String(name));
+    auto* label = Named(new QLabel(QString::fromUtf8(caption), parent), name);
     if (buddy) label->setBuddy(buddy);
     return label;
 }

@@ -14,6 +14,17 @@ class QWidget;
 
 namespace orvant::entryscreens {
 
+// The edit mask of a date box.
+inline constexpr const char* kDateMask = "!99/99/9999;1; ";
+
+// `widget`, named for the language tables and the screen driver.
+template <class Widget>
+Widget* Named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
 // A box of at most `width` characters (no limit for 0).
 QLineEdit* NamedEdit(QWidget* parent, const char* name, int width = 0);
 // A label whose mnemonic moves to `buddy`.

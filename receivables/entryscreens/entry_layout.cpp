@@ -21,26 +21,17 @@ namespace orvant::entryscreens {
 
 namespace {
 
-constexpr const char* kDateMask = "!99/99/9999;1; ";
-
-template <class Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 // The party's code, its list button (which the focus never stops on) and the cash box.
 QHBoxLayout* PartyRow(QWidget& form, EntryHeader& header, const HeaderNames& names)
 {
     header.partyCode = NamedEdit(&form, names.partyCode, names.partyWidth);
     header.partyCode->setProperty("tag", kLeavingSkipsChecks);
-    header.partySearch = named(new QPushButton("...", &form), names.partySearch);
+    header.partySearch = Named(new QPushButton("...", &form), names.partySearch);
     header.partySearch->setToolTip(QString::fromUtf8(names.partyList));
     header.partySearch->setProperty("tag", kLeavingSkipsChecks);
     header.partySearch->setAutoDefault(false);
     header.partySearch->setFocusPolicy(Qt::NoFocus);
-    header.cash = named(new QCheckBox(QString::fromUtf8(names.cashCaption), &form), "CheckBox1");
+    header.cash = Named(new QCheckBox(QString::fromUtf8(names.cashCaption), &form), "CheckBox1");
     auto* row = new QHBoxLayout;
     row->addWidget(header.partyCode);
     row->addWidget(header.partySearch);
@@ -59,17 +50,17 @@ EntryHeader BuildEntryHeader(QWidget& form, QGridLayout& grid, const HeaderNames
     grid.addLayout(party, 0, 1, 1, 3);
 
     auto* address = new QVBoxLayout;
-    for (std::size_t i = 0; i < header.address.size(); ++i) address->addWidget(header.address[i] = named(new QLabel(&form), names.address[i]));
+    for (std::size_t i = 0; i < header.address.size(); ++i) address->addWidget(header.address[i] = Named(new QLabel(&form), names.address[i]));
     grid.addLayout(address, 1, 1, 1, 3);
 
-    header.type = named(new QComboBox(&form), "TransType");
+    header.type = Named(new QComboBox(&form), "TransType");
     header.type->addItems({QString::fromUtf8(names.firstType), "Debit", "Credit", "Adjustment"});
     header.invoice = NamedEdit(&form, "InvoiceNum", names.numberWidth);
     header.reference = NamedEdit(&form, "DebCreRef", names.numberWidth);
     header.date = NamedEdit(&form, "TransDate");
     header.dueDate = NamedEdit(&form, "TransDueDate");
     for (QLineEdit* day : {header.date, header.dueDate}) SetEditMask(*day, kDateMask);
-    header.memo = named(new QPlainTextEdit(&form), "TransMemo");
+    header.memo = Named(new QPlainTextEdit(&form), "TransMemo");
     header.memo->setMaximumHeight(56);
     header.memo->setTabChangesFocus(true);
     grid.addWidget(BuddyLabel(&form, "TypeLabel", names.typeCaption, header.type), 2, 0);
@@ -102,8 +93,8 @@ void LayOutEntryForm(QDialog& form, QGridLayout* headerGrid, const EntryHeader& 
     layout->addLayout(headerGrid);
     layout->addWidget(distribution, 1);
     layout->addWidget(buttons);
-    auto* statusBar = named(new QStatusBar(&form), "StatusBar");
-    for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) statusBar->addPermanentWidget(named(new QLabel(statusBar), panel));
+    auto* statusBar = Named(new QStatusBar(&form), "StatusBar");
+    for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) statusBar->addPermanentWidget(Named(new QLabel(statusBar), panel));
     layout->addWidget(statusBar);
 
     std::vector<QWidget*> order{header.partyCode, header.type, header.invoice, header.reference, header.date, header.dueDate, header.memo};
@@ -112,7 +103,7 @@ void LayOutEntryForm(QDialog& form, QGridLayout* headerGrid, const EntryHeader& 
     for (const char* button : {"PostBtn", "CancelBtn", "Exit_btn", "Help_btn"}) order.push_back(form.findChild<QWidget*>(button));
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 
-    named(new QPlainTextEdit(&form), "IntlStrings1")->hide();
+    Named(new QPlainTextEdit(&form), "IntlStrings1")->hide();
     form.resize(820, 640);
 }
 

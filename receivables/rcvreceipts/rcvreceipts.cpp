@@ -1,68 +1,19 @@
 // The cash receipts module: a client's payments applied to its open items, or a receipt not
 // from a client, posted at Accept.
 
-#include "session/module_frame.h"
-#include "sidedialogs/period_dialog.h"
-#include "sidedialogs/taxperrate_dialog.h"
+#include "sidedialogs/payment_module.h"
 #include "trcvreceipts_dm.h"
 #include "trcvreceipts_frm.h"
 #include "ui/version.h"
 
 ORVANT_VERSION_MARK
 
-namespace orvant::receipts {
 namespace {
-
-class ReceiptsModule : public Module {
-public:
-    explicit ReceiptsModule(ModuleContext& context) : context_(context) {}
-
-    std::unique_ptr<DataModule> createDataModule() override
-    {
-        auto data = std::make_unique<Trcvreceipts_dm>();
-        data_ = data.get();
-        return data;
-    }
-
-    std::unique_ptr<QDialog> createMainForm() override
-    {
-        auto form = std::make_unique<Trcvreceipts_frm>(context_.session(), context_.helpFile());
-        form_ = form.get();
-        return form;
-    }
-
-    std::vector<std::unique_ptr<QWidget>> createDialogs() override
-    {
-        auto taxes = std::make_unique<sidedialogs::Ttaxperrate_dlg>(form_);
-        auto period = std::make_unique<sidedialogs::Tperiod_dlg>(form_);
-        dialogs_ = {taxes.get(), period.get()};
-        std::vector<std::unique_ptr<QWidget>> all;
-        all.push_back(std::move(taxes));
-        all.push_back(std::move(period));
-        return all;
-    }
-
-    void started() override
-    {
-        data_->open();
-        form_->start(*data_, dialogs_);
-    }
-
-private:
-    ModuleContext& context_;
-    Trcvreceipts_dm* data_ = nullptr;
-    Trcvreceipts_frm* form_ = nullptr;
-    ReceiptDialogs dialogs_;
-};
-
-const ModuleTraits kTraits{"rcvreceipts", true, "Ctrl_ar_period", false, "QuickLinkBtn"};
-
-}  // namespace
-}  // namespace orvant::receipts
+const orvant::ModuleTraits kTraits{"rcvreceipts", true, "Ctrl_ar_period", false, "QuickLinkBtn"};
+}
 
 extern "C" ORVANT_MODULE_ENTRY std::int32_t ShowDllForm(TLinkSection link)
 {
-    return orvant::RunModule(link, orvant::receipts::kTraits,
-                             [](orvant::ModuleContext& c) { return std::make_unique<orvant::receipts::ReceiptsModule>(c); },
-                             reinterpret_cast<const void*>(&ShowDllForm));
+    return orvant::sidedialogs::RunPaymentModule<orvant::receipts::Trcvreceipts_dm, orvant::receipts::Trcvreceipts_frm>(
+        link, kTraits, reinterpret_cast<const void*>(&ShowDllForm));
 }

@@ -76,7 +76,7 @@ void ReceiptsScreen::startEntry()
 void ReceiptsScreen::leaveClientCode(const std::string& text, bool towardsTag13)
 {
     partyCode_ = trimmed(text);
-    if (towardsTag13 || !clientCodeEnabled()) return;
+    if (towardsTag13 || !partyCodeEnabled()) return;
     // A client on credit hold still pays: its receipt is accepted.
     if (const std::optional<ClientFacts> client = books_.findClient(partyCode_)) return acceptClient(*client);
     if (partyCode_.empty()) return;
@@ -98,7 +98,7 @@ void ReceiptsScreen::acceptClient(const ClientFacts& client)
 
 void ReceiptsScreen::pickClient()
 {
-    if (!clientCodeEnabled()) return;
+    if (!partyCodeEnabled()) return;
     const std::string code = host_.pickClient();
     if (code.empty()) return;
     if (const std::optional<ClientFacts> client = books_.findClient(code)) acceptClient(*client);

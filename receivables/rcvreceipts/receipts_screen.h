@@ -33,10 +33,6 @@ public:
     // First activation: the posting period, the proposed date, every entry field disabled.
     void start();
 
-    const std::string& clientCodeText() const { return partyCode_; }
-    // The client whose payments are entered; nothing before one is accepted.
-    const std::optional<ClientFacts>& shownClient() const { return shownParty_; }
-    bool clientCodeEnabled() const { return !entryEnabled_; }
     bool clientMode() const { return clientMode_; }
     bool itemsEnabled() const override { return clientMode_; }
     ItemShown itemShown(int item) const override;

@@ -35,16 +35,22 @@ public:
 
     // The state shown.
     const Document& document() const { return document_; }
+    const std::string& partyCodeText() const { return partyCode_; }
+    // The party paid; nothing before one is accepted.
+    const std::optional<Facts>& shownParty() const { return shownParty_; }
+    // A payment with no party: its lines are typed without open items.
+    bool withoutParty() const { return document_.*places_.notToParty; }
     // The fields of the payment take input once a party is accepted or the payment has no
     // party; the party's code then waits for the next reset.
     bool entryEnabled() const { return entryEnabled_; }
+    bool partyCodeEnabled() const { return !entryEnabled_; }
     // The open items take payments only while a party's are shown.
     virtual bool itemsEnabled() const = 0;
     // The currency the amounts are shown in (UseCurrency): the party's, none for a payment
     // with no party, the home currency while no party is chosen.
     int currency() const
     {
-        if (document_.*places_.notToParty) return CurrencyFormat::kNoSign;
+        if (withoutParty()) return CurrencyFormat::kNoSign;
         return shownParty_ ? shownParty_->currency : 0;
     }
     int itemCount() const override { return static_cast<int>(document_.items.size()); }
@@ -127,7 +133,7 @@ public:
     {
         if (!entryEnabled_) return false;
         Document document = document_;
-        document.*places_.code = document.*places_.notToParty ? std::string() : partyCode_;
+        document.*places_.code = withoutParty() ? std::string() : partyCode_;
         document.reference = trimmed(document.reference);
         session_.ledgerCode = "N";
         books_.forgetAccounts();

@@ -93,12 +93,12 @@ TEST_P(DisbursementsScreenTest, ASupplierIsAcceptedWithItsOpenItemsAndItsOwnBank
 
     screen().leaveSupplierCode("NOBODY", false);
     EXPECT_EQ(host.lastMessage(), kNoSuchSupplier);
-    EXPECT_EQ(screen().supplierCodeText(), "") << "an unknown code is cleared";
+    EXPECT_EQ(screen().partyCodeText(), "") << "an unknown code is cleared";
     EXPECT_FALSE(screen().entryEnabled());
 
     screen().leaveSupplierCode(" BUR100 ", false);
     EXPECT_TRUE(screen().entryEnabled());
-    EXPECT_FALSE(screen().supplierCodeEnabled());
+    EXPECT_FALSE(screen().partyCodeEnabled());
     EXPECT_EQ(screen().document().date, today);
     EXPECT_EQ(host.lastFocus(), DisbursementField::Date);
     EXPECT_EQ(screen().itemShown(item("A1")).amount, Amount("70.00")) << "the invoice nets with its credit note";
@@ -197,7 +197,7 @@ TEST_P(DisbursementsScreenTest, ADisbursementNotToASupplierTouchesNoSupplier)
     screen().setNotToSupplier(true);
     EXPECT_EQ(screen().itemCount(), 0);
     EXPECT_FALSE(screen().itemsEnabled());
-    EXPECT_FALSE(screen().supplierCodeEnabled());
+    EXPECT_FALSE(screen().partyCodeEnabled());
     EXPECT_EQ(screen().currency(), CurrencyFormat::kNoSign);
     EXPECT_EQ(host.lastFocus(), DisbursementField::Date);
     screen().setNotToSupplier(false);
@@ -255,7 +255,7 @@ TEST_P(DisbursementsScreenTest, AcceptRefusesWhatIsMissingAndLeavesTheDisburseme
         EXPECT_EQ(host.lastMessage(), c.message);
         EXPECT_EQ(host.focuses.empty() ? std::nullopt : std::optional(host.lastFocus()), c.field);
         EXPECT_EQ(session.ledgerCode, "N");
-        EXPECT_EQ(screen().supplierCodeText(), "BUR100") << "the disbursement stays on the screen";
+        EXPECT_EQ(screen().partyCodeText(), "BUR100") << "the disbursement stays on the screen";
     }
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_reference = 'CHQ-1'"), 0);
 }

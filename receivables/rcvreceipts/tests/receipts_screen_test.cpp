@@ -92,15 +92,15 @@ TEST_P(ReceiptsScreenTest, AClientIsAcceptedWithItsOpenItemsAndTheDefaultDistrib
     sell("ABC100", "100", "500.00");
     execute("UPDATE cli SET cli_credit_hold = ? WHERE cli_code = 'ABC100'", {true});
     EXPECT_FALSE(screen().entryEnabled());
-    EXPECT_TRUE(screen().clientCodeEnabled());
+    EXPECT_TRUE(screen().partyCodeEnabled());
     EXPECT_EQ(host.lastFocus(), ReceiptField::Client);
 
     screen().leaveClientCode(" ABC100 ", false);
     EXPECT_TRUE(host.messages.empty()) << "a client on credit hold still pays";
     EXPECT_TRUE(screen().entryEnabled());
-    EXPECT_FALSE(screen().clientCodeEnabled());
+    EXPECT_FALSE(screen().partyCodeEnabled());
     EXPECT_TRUE(screen().clientMode());
-    EXPECT_EQ(screen().clientCodeText(), "ABC100");
+    EXPECT_EQ(screen().partyCodeText(), "ABC100");
     EXPECT_EQ(screen().document().date, today);
     EXPECT_EQ(host.lastFocus(), ReceiptField::Date);
     ASSERT_EQ(screen().itemCount(), 1);
@@ -189,10 +189,10 @@ TEST_P(ReceiptsScreenTest, AReceiptNotFromAClientTakesNothingFromTheClientShownB
     screen().leaveClientCode("ABC100", false);
     screen().setPayment(0, Amount("100.00"));
     screen().setNotFromClient(true);
-    EXPECT_EQ(screen().clientCodeText(), "");
+    EXPECT_EQ(screen().partyCodeText(), "");
     EXPECT_EQ(screen().itemCount(), 0);
     EXPECT_FALSE(screen().clientMode());
-    EXPECT_FALSE(screen().clientCodeEnabled());
+    EXPECT_FALSE(screen().partyCodeEnabled());
     EXPECT_EQ(screen().currency(), CurrencyFormat::kNoSign);
     EXPECT_TRUE(screen().document().rows.totals().debit.isZero());
 
@@ -252,7 +252,7 @@ TEST_P(ReceiptsScreenTest, AcceptRefusesWhatIsMissingAndLeavesTheReceiptTyped)
         EXPECT_EQ(host.lastMessage(), c.message);
         EXPECT_EQ(host.focuses.empty() ? std::nullopt : std::optional(host.lastFocus()), c.field);
         EXPECT_EQ(session.ledgerCode, "N");
-        EXPECT_EQ(screen().clientCodeText(), "ABC100") << "the receipt stays on the screen";
+        EXPECT_EQ(screen().partyCodeText(), "ABC100") << "the receipt stays on the screen";
     }
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_reference = 'CHQ-1'"), 0);
 }
