@@ -60,22 +60,9 @@ ChequeUpdateResult ChequePosting::post(const PrintedCheque& printed, const Date&
     // Held as the editor and the numbering hold it: nobody changes the cheque while it is posted.
     const auto held = HoldChequeForChange(listHeaders_, printed.seq, retry_);
     const std::optional<Cheque> seen = list_.read(printed.seq);
-    if (const auto refused = checkStored(seen, printed, date)) return resultOf(printed, *refused);
-    if (const auto slot = missingAccount(*seen)) {
-        ChequeUpdateResult result = resultOf(printed, UpdateOutcome::AccountMissing);
-        result.slot = *slot;
-        return result;
-    }
-    if (!balanced(*seen)) return resultOf(printed, UpdateOutcome::Unbalanced);
-    if (!seen->supplier.empty()) {
-        if (!suppliers_.findKey({seen->supplier})) return resultOf(printed, UpdateOutcome::SupplierMissing);
-        try {
-            store::EditWithLockRetry(suppliers_, retry_);
-        } catch (const store::StoreError& error) {
-            if (error.code() != store::errc::kRecordGone) throw;
-            return resultOf(printed, UpdateOutcome::SupplierMissing);  // deleted meanwhile
-        }
-    }
+    if (auto refused = refusal(seen, printed, date)) return *refused;
+    if (!seen->supplier.empty())
+        if (const auto missing = lockSupplier(seen->supplier)) return resultOf(printed, *missing);
     ReleaseSupplier release{suppliers_};
 
     store::Transaction transaction(books_);
@@ -99,6 +86,32 @@ ChequeUpdateResult ChequePosting::post(const PrintedCheque& printed, const Date&
     }
     transaction.commit();
     return result;
+}
+
+// Why the cheque is not posted: it is not the one printed, or it could not be posted whole.
+std::optional<ChequeUpdateResult> ChequePosting::refusal(const std::optional<Cheque>& seen, const PrintedCheque& printed, const Date& date)
+{
+    if (const auto outcome = checkStored(seen, printed, date)) return resultOf(printed, *outcome);
+    if (const auto slot = missingAccount(*seen)) {
+        ChequeUpdateResult result = resultOf(printed, UpdateOutcome::AccountMissing);
+        result.slot = *slot;
+        return result;
+    }
+    if (!balanced(*seen)) return resultOf(printed, UpdateOutcome::Unbalanced);
+    return std::nullopt;
+}
+
+// Puts the supplier's record in edit, waiting while another workstation holds it.
+std::optional<UpdateOutcome> ChequePosting::lockSupplier(const std::string& supplier)
+{
+    if (!suppliers_.findKey({supplier})) return UpdateOutcome::SupplierMissing;
+    try {
+        store::EditWithLockRetry(suppliers_, retry_);
+    } catch (const store::StoreError& error) {
+        if (error.code() != store::errc::kRecordGone) throw;
+        return UpdateOutcome::SupplierMissing;  // deleted meanwhile
+    }
+    return std::nullopt;
 }
 
 // The cheque must be the one printed: still numbered with the number printed, on the bank it

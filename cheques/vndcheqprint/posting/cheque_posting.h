@@ -30,6 +30,8 @@ public:
     ChequeUpdateResult post(const PrintedCheque& printed, const Date& date, int period);
 
 private:
+    std::optional<ChequeUpdateResult> refusal(const std::optional<Cheque>& seen, const PrintedCheque& printed, const Date& date);
+    std::optional<UpdateOutcome> lockSupplier(const std::string& supplier);
     std::optional<UpdateOutcome> checkStored(const std::optional<Cheque>& stored, const PrintedCheque& printed, const Date& date);
     std::optional<int> missingAccount(const Cheque& cheque);
     std::vector<int> overPaidLines(const Cheque& cheque);

@@ -140,6 +140,8 @@ TEST_P(ChequeUpdateTest, ChequesNotAsPrintedOrUnfitAreLeftUntouched)
          Outcome::AccountMissing},
         {"unbalanced", [&](int seq) { Cheque c = stored(seq); c.slotAmounts[3] += Amount("1.00"); store(c); return printed(seq); },
          Outcome::Unbalanced},
+        {"its supplier not on file", [&](int seq) { Cheque c = stored(seq); c.supplier = "GONE1"; store(c); return printed(seq); },
+         Outcome::SupplierMissing},
         {"no period for March", [&](int seq) { execute("DELETE FROM periods WHERE period_no = 3"); return printed(seq); }, Outcome::NoPeriod},
     };
     for (const Case& c : cases) {
