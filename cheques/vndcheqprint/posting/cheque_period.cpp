@@ -23,7 +23,8 @@ std::optional<int> rowNaming(store::Table& periods, const std::string& monthName
 
 }  // namespace
 
-ChequePeriods::ChequePeriods(store::Database& books, const ChequeUpdateContext& context) : books_(books), context_(context)
+ChequePeriods::ChequePeriods(store::Database& books, const ChequeUpdateContext& context)
+    : books_(books), firstMonths_(context.firstMonths), secondMonths_(context.secondMonths), askPeriod_(context.askPeriod)
 {
     store::Table control(books, "ctrl");
     control.open();
@@ -39,9 +40,9 @@ std::optional<int> ChequePeriods::periodOf(const Date& date)
 std::optional<int> ChequePeriods::ask(const Date& date)
 {
     if (const auto known = answers_.find(date); known != answers_.end()) return known->second;
-    if (!context_.askPeriod) return std::nullopt;
+    if (!askPeriod_) return std::nullopt;
     for (;;) {
-        const std::optional<int> answer = context_.askPeriod(date);
+        const std::optional<int> answer = askPeriod_(date);
         if (!answer) return std::nullopt;
         if (*answer >= 1 && *answer <= kThirteenPeriods) return answers_[date] = *answer;
     }
@@ -54,8 +55,8 @@ std::optional<int> ChequePeriods::fromMonth(const Date& date)
     store::Table periods(books_, "Periods");
     periods.open();
     const auto month = static_cast<std::size_t>(date.month() - 1);
-    const std::optional<int> second = rowNaming(periods, context_.secondMonths[month]);
-    return second ? second : rowNaming(periods, context_.firstMonths[month]);
+    const std::optional<int> second = rowNaming(periods, secondMonths_[month]);
+    return second ? second : rowNaming(periods, firstMonths_[month]);
 }
 
 }  // namespace orvant::cheques

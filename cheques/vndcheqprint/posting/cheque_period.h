@@ -29,7 +29,8 @@ private:
     std::optional<int> fromMonth(const Date& date);
 
     store::Database& books_;
-    const ChequeUpdateContext& context_;
+    std::array<std::string, 12> firstMonths_, secondMonths_;
+    AskChequePeriod askPeriod_;
     bool thirteenPeriods_ = false;
     std::map<Date, int> answers_;
 };
