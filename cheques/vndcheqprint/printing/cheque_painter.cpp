@@ -230,8 +230,8 @@ AlignmentSample MakeAlignmentSample(const ChequeLayout& layout, const std::strin
     c.date = Date::today();
     c.amount = Money::fromCents(99'999'999);
     c.words = std::string(60, 'X');
-    const int lines = std::max(1, layout.headingLines > 0 ? 3 : 4);
-    for (int i = 0; i < lines; ++i)
+    constexpr int kSampleLines = 3;
+    for (int i = 0; i < kSampleLines; ++i)
         c.lines.push_back({c.supplier, "XXXXXXXXXX", false, c.date, c.date, Money::fromCents(99'999'999), Money{}, Money::fromCents(99'999'999)});
     sample.cheques.push_back(std::move(c));
     sample.forms = LayOutForms(sample.cheques, layout);

@@ -67,11 +67,15 @@ RunResult ChequeRun::print(int first, ChequePrinter& printer)
     return printed;
 }
 
-report::OutputResult ChequeRun::printAlignment(ChequePrinter& printer)
+report::ReportDocument ChequeRun::preview() const
 {
-    if (const report::OutputResult ready = printer.prepare(); !ready.ok()) return ready;
+    return PaintForms(LayOutForms(cheques_, layout_), layout_, formTexts(), setup_.title);
+}
+
+report::ReportDocument ChequeRun::alignment() const
+{
     const AlignmentSample sample = MakeAlignmentSample(layout_, kAlignmentPayee);
-    return printer.print(PaintForms(sample.forms, layout_, formTexts(), setup_.title));
+    return PaintForms(sample.forms, layout_, formTexts(), setup_.title);
 }
 
 void ChequeRun::voidSpoiled(const std::vector<int>& seqs)

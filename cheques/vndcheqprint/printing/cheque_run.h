@@ -35,6 +35,8 @@ public:
     // Done once the printer is ready; Cancelled or Failed prints and numbers nothing.
     virtual report::OutputResult prepare() = 0;
     virtual report::OutputResult print(const report::ReportDocument& document) = 0;
+    // False when the run goes to its PDF only (no printer is set up).
+    virtual bool printsOnPaper() const { return true; }
 };
 
 struct RunSetup {
@@ -81,8 +83,10 @@ public:
     // Checks, prepares the printer, numbers from `first`, keeps the PDF, prints.
     RunResult print(int first, ChequePrinter& printer);
 
-    // The form test: made-up values on the company's form, no number given.
-    report::OutputResult printAlignment(ChequePrinter& printer);
+    // The forms as they would print, without numbers.
+    report::ReportDocument preview() const;
+    // The form test: made-up values on the company's form, numbered with zeros from no counter.
+    report::ReportDocument alignment() const;
 
     // After printing: the cheques (by seq) that came out spoiled lose their numbers.
     void voidSpoiled(const std::vector<int>& seqs);
