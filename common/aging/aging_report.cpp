@@ -19,10 +19,12 @@ QString rowText(const lang::LanguageTable& table, const QString& form, const cha
     return row && !row->caption.isEmpty() ? row->caption : fallback;
 }
 
-std::vector<ReportColumn> columnsOf(const AgingLayoutTexts& texts, const AgingControl& control, bool detailed)
+std::vector<ReportColumn> columnsOf(const AgingLayoutTexts& texts, const AgingControl& control, const AgingReportSetup& setup)
 {
+    const bool detailed = setup.detailed;
     const std::vector<double> detailWidths{0.85, 0.8, 0.8, 0.85, 0.45, 0.4, 1.0};
-    const std::vector<double> summaryWidths{0.9, 2.2, 1.1, 1.0};
+    const std::vector<double> summaryWidths =
+        setup.withTelephone ? std::vector<double>{0.9, 2.2, 1.1, 1.0} : std::vector<double>{0.9, 2.2, 1.0};
     const std::vector<double>& widths = detailed ? detailWidths : summaryWidths;
     std::vector<ReportColumn> columns;
     for (std::size_t c = 0; c < widths.size(); ++c) {
@@ -53,7 +55,7 @@ int signIndex(const AgingOptions& options)
 class AgingLayout {
 public:
     AgingLayout(AgingRun& run, const AgingLayoutTexts& texts, const AgingReportSetup& setup)
-        : run_(run), texts_(texts), setup_(setup), builder_(heading(), columnsOf(texts, run.control(), setup.detailed), style())
+        : run_(run), texts_(texts), setup_(setup), builder_(heading(), columnsOf(texts, run.control(), setup), style())
     {
         // A detailed listing names its party in the group heading; a spreadsheet row needs it.
         if (setup.detailed) builder_.exportGroupKeyAs(texts.code);
@@ -128,7 +130,9 @@ private:
     {
         if (party.entries.empty()) return;
         const PartyDetails& d = party.details;
-        builder_.beginGroup(text(d.code) + "   " + text(d.name) + "   " + texts_.telephone + " " + text(d.telephone), text(d.code));
+        QString heading = text(d.code) + "   " + text(d.name);
+        if (setup_.withTelephone) heading += "   " + texts_.telephone + " " + text(d.telephone);
+        builder_.beginGroup(heading, text(d.code));
         addNotes(d);
         for (const AgedEntry& e : party.entries) {
             std::vector<Cell> cells{text(e.entry.invoice), setup_.dateText(e.entry.date), setup_.dateText(e.entry.dueDate),
@@ -143,7 +147,8 @@ private:
     void addSummaryLine(const AgedParty& party)
     {
         const PartyDetails& d = party.details;
-        std::vector<Cell> cells{text(d.code), text(d.name), text(d.telephone)};
+        std::vector<Cell> cells{text(d.code), text(d.name)};
+        if (setup_.withTelephone) cells.emplace_back(text(d.telephone));
         if (!party.entries.empty()) {
             const std::vector<Cell> sums = amounts(party.totals);
             cells.insert(cells.end(), sums.begin(), sums.end());
@@ -160,7 +165,7 @@ private:
 
 }  // namespace
 
-AgingLayoutTexts AgingLayoutTexts::fromTable(const lang::LanguageTable& table, const QString& form, bool detailed)
+AgingLayoutTexts AgingLayoutTexts::fromTable(const lang::LanguageTable& table, const QString& form, bool detailed, bool telephone)
 {
     AgingLayoutTexts t;
     const lang::LanguageRow* formRow = table.find(form, form);
@@ -169,7 +174,8 @@ AgingLayoutTexts AgingLayoutTexts::fromTable(const lang::LanguageTable& table, c
     const lang::LanguageRow* columns = table.find(form, QStringLiteral("ColumnTitles"));
     t.columns = columns ? columns->lines
                         : detailed ? QStringList{"Invoice #", "Date", "Due date", "Reference", "Type", "Day", "Amount"}
-                                   : QStringList{"Code", "Name", "Phone", "Amount"};
+                        : telephone ? QStringList{"Code", "Name", "Phone", "Amount"}
+                                    : QStringList{"Code", "Name", "Amount"};
     t.total = rowText(table, form, "TotalLabel", QStringLiteral("TOTAL"));
     t.telephone = rowText(table, form, "TelephoneLabel", QStringLiteral("Telephone:"));
     t.code = rowText(table, form, "CodeLabel", QStringLiteral("Code"));

@@ -26,14 +26,16 @@ struct AgingLayoutTexts {
     QString reportDate;     // "At %1"
     QString pageNumber;     // "Page : %1 / %2"
 
-    // The rows of form `layoutForm`; a text the table lacks keeps its English default.
-    static AgingLayoutTexts fromTable(const lang::LanguageTable& table, const QString& layoutForm, bool detailed);
+    // The rows of form `layoutForm`; a text the table lacks keeps its English default (a summary
+    // without `telephone` has no phone column).
+    static AgingLayoutTexts fromTable(const lang::LanguageTable& table, const QString& layoutForm, bool detailed, bool telephone = true);
 };
 
 struct AgingReportSetup {
     bool detailed = true;
     bool withAddress = false;   // detailed listing only
     bool withComments = false;
+    bool withTelephone = true;  // the party's telephone in its heading or summary line
     QString companyName;
     QString userName;
     DateTime printedAt;

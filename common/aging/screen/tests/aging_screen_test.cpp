@@ -1,5 +1,5 @@
-// The aging options screen's rules, driven without widgets: the date and the client range checked
-// before any report runs, the choices that go together, the currency lists carrying their
+// The aging options screen's rules over the client ledger, driven without widgets: the date and
+// the client range checked before any report runs, the choices that go together, the currency lists carrying their
 // currency, and a currency without rate named.
 
 #include <gtest/gtest.h>
@@ -8,36 +8,12 @@
 #include "company/company_creation.h"
 #include "company/data_root_setup.h"
 #include "company/demo_company.h"
+#include "scripted_aging_host.h"
 #include "store/query.h"
 #include "testing/temp_data_root.h"
 
-namespace orvant::rcvaging {
+namespace orvant::aging {
 namespace {
-
-class ScriptedHost : public AgingHost {
-public:
-    void message(int number, const QString& argument) override { messages.push_back({number, argument}); }
-    void focus(AgingField field) override { focused = field; }
-    void refresh() override {}
-    void setBusy(bool busy) override { busyChanges.push_back(busy); }
-    std::string pickClient() override { return picked; }
-    std::string pickTerritory() override { return picked; }
-    aging::AgingLayoutTexts layoutTexts(bool detailed) override { return aging::AgingLayoutTexts::fromTable(lang::LanguageTable("none"), "x", detailed); }
-    QStringList typeNames() override { return {"Sale", "Pmt", "Adj", "Dr", "Cr", "Hold"}; }
-    bool output(AgingOutput how, const report::ReportDocument& document, bool) override
-    {
-        outputs.push_back(how);
-        rows = document.table.rows;
-        return how == AgingOutput::Export;
-    }
-
-    std::vector<std::pair<int, QString>> messages;
-    std::optional<AgingField> focused;
-    std::vector<bool> busyChanges;
-    std::string picked;
-    std::vector<AgingOutput> outputs;
-    std::vector<QStringList> rows;
-};
 
 class AgingScreenTest : public ::testing::Test {
 protected:
@@ -55,16 +31,16 @@ protected:
         store::Query(*books_, "INSERT INTO car (car_client, car_invoice, car_ref, car_date, car_type, car_du_date, car_amount, car_seq) "
                               "VALUES ('BEL200', 'Y-1', '', '2026-06-01', '1', '2026-06-01', 100000, 1)")
             .execute();
-        const auto& ledger = aging::AgingLedger::receivables();
-        aging::AgingReportSetup setup;
+        const auto& kind = AgingScreenLedger::receivables();
+        AgingReportSetup setup;
         setup.dateText = [](Date d) { return QString::fromStdString(d.toIso()); };
-        screen_ = std::make_unique<AgingScreen>(host_, *books_, aging::ReadAgingControl(*books_, ledger, "$"), setup, "YYYY-MM-DD",
+        screen_ = std::make_unique<AgingScreen>(kind, host_, *books_, ReadAgingControl(*books_, kind.ledger, "$"), setup, "YYYY-MM-DD",
                                                 *Date::fromYmd(2026, 6, 30), [](int n) { return QString("message %1").arg(n); });
     }
 
     testing::TempDataRoot root_{testing::Engine::Sqlite};
     std::unique_ptr<store::Database> books_;
-    ScriptedHost host_;
+    ScriptedAgingHost host_;
     std::unique_ptr<AgingScreen> screen_;
 };
 
@@ -73,7 +49,7 @@ TEST_F(AgingScreenTest, a_backward_range_or_a_date_that_does_not_read_stops_ever
     struct Row {
         const char *date, *from, *to;
         std::optional<AgingField> sentTo;
-    } rows[] = {{"2026-06-30", "BEL200", "ABC100", AgingField::FromClient},
+    } rows[] = {{"2026-06-30", "BEL200", "ABC100", AgingField::FromParty},
                 {"2026-02-31", "", "", AgingField::ReportDate},
                 {"2026-06-30", "BEL200", "", std::nullopt}};  // no last client: no upper limit
     for (AgingOutput how : {AgingOutput::Print, AgingOutput::Preview, AgingOutput::Export}) {
@@ -82,13 +58,13 @@ TEST_F(AgingScreenTest, a_backward_range_or_a_date_that_does_not_read_stops_ever
             host_.outputs.clear();
             auto& c = screen_->choices();
             c.reportDate = row.date;
-            c.fromClient = row.from;
-            c.toClient = row.to;
+            c.fromCode = row.from;
+            c.toCode = row.to;
             screen_->run(how);
             EXPECT_EQ(host_.focused, row.sentTo) << row.date << " " << row.from << ".." << row.to;
             EXPECT_EQ(host_.outputs.size(), row.sentTo ? 0u : 1u);
-            if (row.sentTo == AgingField::FromClient) {
-                EXPECT_TRUE(c.fromClient.empty() && c.toClient.empty());
+            if (row.sentTo == AgingField::FromParty) {
+                EXPECT_TRUE(c.fromCode.empty() && c.toCode.empty());
             }
         }
     }
@@ -141,11 +117,11 @@ TEST_F(AgingScreenTest, an_export_done_closes_the_screen)
 {
     EXPECT_TRUE(screen_->run(AgingOutput::Export));
     EXPECT_FALSE(screen_->run(AgingOutput::Print));
-    screen_->choices().fromClient = "ABC100";
+    screen_->choices().fromCode = "ABC100";
     host_.picked = "";
-    screen_->pickFromClient();
-    EXPECT_EQ(screen_->choices().fromClient, "ABC100") << "a cancelled picker keeps the bound";
+    screen_->pickFromCode();
+    EXPECT_EQ(screen_->choices().fromCode, "ABC100") << "a cancelled picker keeps the bound";
 }
 
 }  // namespace
-}  // namespace orvant::rcvaging
+}  // namespace orvant::aging

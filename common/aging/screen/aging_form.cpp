@@ -1,4 +1,4 @@
-#include "trcvaging_frm.h"
+#include "aging_form.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,48 +11,44 @@
 
 #include "dates/date_format.h"
 #include "money/currency_format.h"
-#include "pickers.h"
 #include "session/module_frame.h"
-#include "trcvaging_dm.h"
-#include "ui/error_reporting.h"
 #include "ui/form_messages.h"
 #include "ui/send_report.h"
 
-namespace orvant::rcvaging {
+namespace orvant::aging {
 
 namespace {
 
-constexpr int kHelpContext = 207;
 constexpr int kCodeWidth = 10;
 constexpr int kTerritoryWidth = 12;
 
 QString qt(const std::string& s) { return QString::fromStdString(s); }
 
 template <class Widget>
-Widget* named(Widget* widget, const char* name)
+Widget* named(Widget* widget, const QString& name)
 {
-    widget->setObjectName(QLatin1String(name));
+    widget->setObjectName(name);
     return widget;
 }
 
-QLineEdit* edit(QWidget* parent, const char* name, int width)
+QLineEdit* edit(QWidget* parent, const QString& name, int width)
 {
     auto* e = named(new QLineEdit(parent), name);
     e->setMaxLength(width);
     return e;
 }
 
-QCheckBox* check(QWidget* parent, const char* name, const char* caption, bool on)
+QCheckBox* check(QWidget* parent, const char* name, const QString& caption, bool on)
 {
-    auto* box = named(new QCheckBox(QString::fromUtf8(caption), parent), name);
+    auto* box = named(new QCheckBox(caption, parent), QLatin1String(name));
     box->setChecked(on);
     return box;
 }
 
-QPushButton* listButton(QWidget* parent, const char* name, const char* hint)
+QPushButton* listButton(QWidget* parent, const QString& name, const QString& hint)
 {
     auto* b = named(new QPushButton("...", parent), name);
-    b->setToolTip(QString::fromUtf8(hint));
+    b->setToolTip(hint);
     b->setAutoDefault(false);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
@@ -78,66 +74,74 @@ void setItems(QComboBox* box, const QStringList& items, int current)
 
 }  // namespace
 
-Trcvaging_frm::Trcvaging_frm(Session& session, QString helpFile)
-    : ReportForm(session, std::move(helpFile), "Trcvaging_frm", "Aging of accounts")
+AgingForm::AgingForm(const AgingScreenLedger& kind, AgingPickers pickers, Session& session, QString helpFile)
+    : ReportForm(session, std::move(helpFile), kind.formName().toLatin1().constData(), "Aging of accounts"), kind_(kind),
+      pickers_(pickers)
 {
     auto* pages = named(new QTabWidget(this), "PageControl1");
     pages->addTab(buildGeneralPage(), "General");
-    frame(pages, kHelpContext, [this](AgingOutput how) { return screen_->run(how); });
-    onF2(fromClient_, [this] { screen_->pickFromClient(); });
-    onF2(toClient_, [this] { screen_->pickToClient(); });
-    onF2(territory_, [this] { screen_->pickTerritory(); });
+    frame(pages, kind_.helpContext, [this](AgingOutput how) { return screen_->run(how); });
+    onF2(fromCode_, [this] { screen_->pickFromCode(); });
+    onF2(toCode_, [this] { screen_->pickToCode(); });
+    if (territory_) onF2(territory_, [this] { screen_->pickTerritory(); });
     onLeave(reportDate_, [this] { screen_->leaveReportDate(); });
-    onLeave(toClient_, [this] { screen_->leaveToClient(); });
+    onLeave(toCode_, [this] { screen_->leaveToCode(); });
 }
 
-Trcvaging_frm::~Trcvaging_frm() = default;
+AgingForm::~AgingForm() = default;
 
-QWidget* Trcvaging_frm::buildGeneralPage()
+QWidget* AgingForm::buildGeneralPage()
 {
     auto* page = named(new QWidget, "TabSheet1");
     auto* form = new QFormLayout;
-    const auto row = [&](const char* labelName, const char* caption, QWidget* field, QWidget* shown = nullptr) {
-        auto* label = named(new QLabel(QString::fromUtf8(caption), page), labelName);
+    const auto row = [&](const char* labelName, const QString& caption, QWidget* field, QWidget* shown = nullptr) {
+        auto* label = named(new QLabel(caption, page), QLatin1String(labelName));
         label->setBuddy(field);
         form->addRow(label, shown ? shown : field);
     };
+    const QString word = QLatin1String(kind_.partyWord);
+    const QString listHint = "List of " + word + "s";
     reportDate_ = edit(page, "report_date", 10);
     SetEditMask(*reportDate_, "!99/99/9999;1; ");
     row("DateLabel", "Enter the date for calculation  ", reportDate_);
-    fromClient_ = edit(page, "FromClient", kCodeWidth);
-    auto* fromList = listButton(page, "FromClientBtn", "List of clients");
-    row("FromLabel", "From client ", fromClient_, withButton(page, fromClient_, fromList));
-    toClient_ = edit(page, "ToClient", kCodeWidth);
-    auto* toList = listButton(page, "ToClientBtn", "List of clients");
-    row("ToLabel", "To client  ", toClient_, withButton(page, toClient_, toList));
-    territory_ = edit(page, "Terr_sele", kTerritoryWidth);
-    auto* territories = listButton(page, "TerritoryBtn", "List of territories");
-    row("TerritoryLabel", "Which territory ", territory_, withButton(page, territory_, territories));
+    fromCode_ = edit(page, kind_.partyName("From"), kCodeWidth);
+    auto* fromList = listButton(page, kind_.partyName("From", "Btn"), listHint);
+    row("FromLabel", "From " + word, fromCode_, withButton(page, fromCode_, fromList));
+    toCode_ = edit(page, kind_.partyName("To"), kCodeWidth);
+    auto* toList = listButton(page, kind_.partyName("To", "Btn"), listHint);
+    row("ToLabel", "To " + word, toCode_, withButton(page, toCode_, toList));
+    QPushButton* territories = nullptr;
+    if (kind_.territories) {
+        territory_ = edit(page, "Terr_sele", kTerritoryWidth);
+        territories = listButton(page, "TerritoryBtn", "List of territories");
+        row("TerritoryLabel", "Which territory ", territory_, withButton(page, territory_, territories));
+    }
     olderThan_ = named(new QComboBox(page), "older_than");
     row("OlderLabel", "Print transactions older than", olderThan_);
-    printOrder_ = named(new QComboBox(page), "Print_order");
-    printOrder_->addItems({"Client code", "Sales rep"});
-    row("OrderLabel", "Print the list in order of", printOrder_);
+    if (kind_.territories) {
+        printOrder_ = named(new QComboBox(page), "Print_order");
+        printOrder_->addItems({"Client code", "Sales rep"});
+        row("OrderLabel", "Print the list in order of", printOrder_);
+    }
     convertTo_ = named(new QComboBox(page), "ComboBox1");
     row("ConvertLabel", "Convert to which currency", convertTo_);
     printCurrency_ = named(new QComboBox(page), "ComboBox2");
     row("CurrencyLabel", "Print which currency", printCurrency_);
 
     printDialog_ = check(page, "PrintDialog", "Display Print Dialog box", true);
-    withAddress_ = check(page, "PrintAddress", "Print client address", false);
+    if (kind_.addresses) withAddress_ = check(page, "PrintAddress", "Print " + word + " address", false);
     fromDueDate_ = check(page, "use_du_date", "Use invoice due date", false);
     includeSubsequent_ = check(page, "Include_subsequent", "Include subsequent transactions", false);
     detailed_ = check(page, "Detailed_report", "Detailed report", true);
-    withComments_ = check(page, "ClientComments", "Print comments from the client file", false);
-    zeroBalance_ = check(page, "zerobalance", "Print clients with zero balance", false);
+    withComments_ = named(new QCheckBox("Print comments from the " + word + " file", page), kind_.partyName("", "Comments"));
+    zeroBalance_ = check(page, "zerobalance", "Print " + word + "s with zero balance", false);
     history_ = check(page, "CheckBox1", "Print from history data", false);
     for (QCheckBox* box : {printDialog_, withAddress_, fromDueDate_, includeSubsequent_, detailed_, withComments_, zeroBalance_, history_})
-        form->addRow(box);
+        if (box) form->addRow(box);
 
-    connect(fromList, &QPushButton::clicked, this, [this] { act([this] { screen_->pickFromClient(); }); });
-    connect(toList, &QPushButton::clicked, this, [this] { act([this] { screen_->pickToClient(); }); });
-    connect(territories, &QPushButton::clicked, this, [this] { act([this] { screen_->pickTerritory(); }); });
+    connect(fromList, &QPushButton::clicked, this, [this] { act([this] { screen_->pickFromCode(); }); });
+    connect(toList, &QPushButton::clicked, this, [this] { act([this] { screen_->pickToCode(); }); });
+    if (territories) connect(territories, &QPushButton::clicked, this, [this] { act([this] { screen_->pickTerritory(); }); });
     connect(detailed_, &QCheckBox::toggled, this, [this](bool on) {
         if (!filling_) act([this, on] { screen_->detailedChanged(on); });
     });
@@ -148,22 +152,21 @@ QWidget* Trcvaging_frm::buildGeneralPage()
     return page;
 }
 
-void Trcvaging_frm::start(Trcvaging_dm& data, lang::LanguageTable languages)
+void AgingForm::start(CompanyTables& data, lang::LanguageTable languages)
 {
     languages_ = std::move(languages);
-    aging::AgingReportSetup setup;
+    AgingReportSetup setup;
     setup.companyName = qt(session_.companyName);
     setup.userName = qt(session_.userName);
     setup.dateText = [](Date date) { return qt(FormatDate(date, ShortDateFormat())); };
     setup.language = session_.language == 2 ? AmountLanguage::French : AmountLanguage::English;
     const CurrencyFormat& amounts = ProcessCurrencyFormat();
     setup.currencyAlign = amounts.signBefore() ? "L" : "R";
-    const auto& ledger = aging::AgingLedger::receivables();
-    screen_ = std::make_unique<AgingScreen>(*this, data.company(), aging::ReadAgingControl(data.company(), ledger, amounts.registrySymbol()),
-                                            setup, ShortDateFormat(), Date::today(),
-                                            [this](int n) { return ui::FormMessageText(*this, n); });
+    screen_ = std::make_unique<AgingScreen>(kind_, *this, data.company(),
+                                            ReadAgingControl(data.company(), kind_.ledger, amounts.registrySymbol()), setup,
+                                            ShortDateFormat(), Date::today(), [this](int n) { return ui::FormMessageText(*this, n); });
     filling_ = true;
-    setItems(olderThan_, screen_->olderThanItems(), aging::kBuckets);
+    setItems(olderThan_, screen_->olderThanItems(), kBuckets);
     QStringList conversion, currencies;
     for (const CurrencyChoice& c : screen_->conversionChoices()) conversion << c.text;
     for (const CurrencyChoice& c : screen_->currencyChoices()) currencies << c.text;
@@ -174,20 +177,20 @@ void Trcvaging_frm::start(Trcvaging_dm& data, lang::LanguageTable languages)
     focus(AgingField::ReportDate);
 }
 
-bool Trcvaging_frm::readChoices()
+bool AgingForm::readChoices()
 {
     if (!screen_) return false;
     AgingChoices& c = screen_->choices();
     c.reportDate = reportDate_->text();
-    c.fromClient = fromClient_->text().trimmed().toUpper().toStdString();
-    c.toClient = toClient_->text().trimmed().toUpper().toStdString();
-    c.territory = territory_->text().toStdString();
+    c.fromCode = fromCode_->text().trimmed().toUpper().toStdString();
+    c.toCode = toCode_->text().trimmed().toUpper().toStdString();
+    if (territory_) c.territory = territory_->text().toStdString();
     c.olderThan = olderThan_->currentIndex();
-    c.printOrder = printOrder_->currentIndex();
+    if (printOrder_) c.printOrder = printOrder_->currentIndex();
     c.convertTo = std::max(0, convertTo_->currentIndex());
     c.printCurrency = std::max(0, printCurrency_->currentIndex());
     c.printDialog = printDialog_->isChecked();
-    c.withAddress = withAddress_->isChecked();
+    if (withAddress_) c.withAddress = withAddress_->isChecked();
     c.fromDueDate = fromDueDate_->isChecked();
     c.includeSubsequent = includeSubsequent_->isChecked();
     c.detailed = detailed_->isChecked();
@@ -197,17 +200,19 @@ bool Trcvaging_frm::readChoices()
     return true;
 }
 
-void Trcvaging_frm::refresh()
+void AgingForm::refresh()
 {
     if (!screen_) return;
     filling_ = true;
     const AgingChoices& c = screen_->choices();
     reportDate_->setText(c.reportDate);
-    fromClient_->setText(qt(c.fromClient));
-    toClient_->setText(qt(c.toClient));
-    territory_->setText(qt(c.territory));
-    withAddress_->setChecked(c.withAddress);
-    withAddress_->setEnabled(screen_->addressEnabled());
+    fromCode_->setText(qt(c.fromCode));
+    toCode_->setText(qt(c.toCode));
+    if (territory_) territory_->setText(qt(c.territory));
+    if (withAddress_) {
+        withAddress_->setChecked(c.withAddress);
+        withAddress_->setEnabled(screen_->addressEnabled());
+    }
     zeroBalance_->setChecked(c.zeroBalance);
     zeroBalance_->setEnabled(screen_->zeroBalanceEnabled());
     detailed_->setChecked(c.detailed);
@@ -215,60 +220,55 @@ void Trcvaging_frm::refresh()
     filling_ = false;
 }
 
-QLineEdit* Trcvaging_frm::fieldOf(AgingField field) const
+QLineEdit* AgingForm::fieldOf(AgingField field) const
 {
     switch (field) {
     case AgingField::ReportDate: return reportDate_;
-    case AgingField::FromClient: return fromClient_;
-    case AgingField::ToClient: return toClient_;
-    case AgingField::Territory: return territory_;
+    case AgingField::FromParty: return fromCode_;
+    case AgingField::ToParty: return toCode_;
+    case AgingField::Territory: return territory_ ? territory_ : reportDate_;
     }
     return reportDate_;
 }
 
-void Trcvaging_frm::focus(AgingField field) { ui::FocusLater(fieldOf(field)); }
+void AgingForm::focus(AgingField field) { ui::FocusLater(fieldOf(field)); }
 
-void Trcvaging_frm::message(int number, const QString& argument)
+void AgingForm::message(int number, const QString& argument)
 {
     QString text = ui::FormMessageText(*this, number);
     if (!argument.isNull()) text = text.arg(argument);
     ui::Messages().show({ui::MessageKind::Error, text, number, this, false});
 }
 
-void Trcvaging_frm::setBusy(bool busy)
-{
-    setReportButtonsEnabled(!busy);
-}
+void AgingForm::setBusy(bool busy) { setReportButtonsEnabled(!busy); }
 
-std::string Trcvaging_frm::pickClient()
+std::string AgingForm::pick(CodePicker picker)
 {
-    char code[kCodeWidth + 1] = {};
-    PickClient(LinkFor(session_), code, sizeof code);
+    if (!picker) return {};
+    char code[kTerritoryWidth + 1] = {};  // room for the widest code picked here
+    picker(LinkFor(session_), code, sizeof code);
     return code;
 }
 
-std::string Trcvaging_frm::pickTerritory()
+std::string AgingForm::pickParty() { return pick(pickers_.party); }
+
+std::string AgingForm::pickTerritory() { return pick(pickers_.territory); }
+
+AgingLayoutTexts AgingForm::layoutTexts(bool detailed)
 {
-    char code[kTerritoryWidth + 1] = {};
-    CliTerritory(LinkFor(session_), code, sizeof code);
-    return code;
+    return AgingLayoutTexts::fromTable(languages_, kind_.layoutName(detailed), detailed, kind_.telephone);
 }
 
-aging::AgingLayoutTexts Trcvaging_frm::layoutTexts(bool detailed)
-{
-    return aging::AgingLayoutTexts::fromTable(languages_, detailed ? "Trcvaging_qrfrm" : "Trcvaging_qrfrm2", detailed);
-}
-
-QStringList Trcvaging_frm::typeNames()
+QStringList AgingForm::typeNames()
 {
     QStringList names;
     for (int n = 0; n <= 5; ++n) names << ui::FormMessageText(*this, n);
     return names;
 }
 
-bool Trcvaging_frm::output(AgingOutput how, const report::ReportDocument& document, bool printDialog)
+bool AgingForm::output(AgingOutput how, const report::ReportDocument& document, bool printDialog)
 {
     return ui::SendReport(how, document, *this, session_, printDialog, [this](const QString& why) { message(kOutputFailedMessage, why); });
 }
 
-}  // namespace orvant::rcvaging
+}  // namespace orvant::aging

@@ -11,9 +11,10 @@
 #include "report/report_document.h"
 #include "report/report_output.h"
 
-namespace orvant::rcvaging {
+namespace orvant::aging {
 
-enum class AgingField { ReportDate, FromClient, ToClient, Territory };
+// FromParty and ToParty are the code range: clients or suppliers.
+enum class AgingField { ReportDate, FromParty, ToParty, Territory };
 
 using AgingOutput = report::ReportOutput;
 
@@ -30,15 +31,15 @@ public:
     virtual void setBusy(bool busy) = 0;
 
     // The pickers: a code, or "" when the user cancelled.
-    virtual std::string pickClient() = 0;
+    virtual std::string pickParty() = 0;
     virtual std::string pickTerritory() = 0;
 
     // The texts of a layout and the type abbreviations, in the session's language.
-    virtual aging::AgingLayoutTexts layoutTexts(bool detailed) = 0;
+    virtual AgingLayoutTexts layoutTexts(bool detailed) = 0;
     virtual QStringList typeNames() = 0;
 
     // Sends the report out; true when the screen should close (the export dialog said so).
     virtual bool output(AgingOutput how, const report::ReportDocument& document, bool printDialog) = 0;
 };
 
-}  // namespace orvant::rcvaging
+}  // namespace orvant::aging

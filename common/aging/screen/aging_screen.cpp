@@ -2,7 +2,7 @@
 
 #include "dates/date_format.h"
 
-namespace orvant::rcvaging {
+namespace orvant::aging {
 
 namespace {
 
@@ -10,10 +10,10 @@ QString qt(const std::string& s) { return QString::fromStdString(s); }
 
 // Every currency keeps its own number, so a list that skips an unnamed currency still converts
 // with the right rate.
-std::vector<CurrencyChoice> currencyList(const QString& first, const QString& home, const aging::CurrencyTable& table)
+std::vector<CurrencyChoice> currencyList(const QString& first, const QString& home, const CurrencyTable& table)
 {
     std::vector<CurrencyChoice> list{{first, std::nullopt}, {home, 0}};
-    for (int c = 1; c < aging::kCurrencies; ++c) {
+    for (int c = 1; c < kCurrencies; ++c) {
         const std::string& name = table.names[static_cast<std::size_t>(c)];
         if (!name.empty()) list.push_back({qt(name), c});
     }
@@ -22,11 +22,12 @@ std::vector<CurrencyChoice> currencyList(const QString& first, const QString& ho
 
 }  // namespace
 
-AgingScreen::AgingScreen(AgingHost& host, store::Database& books, aging::AgingControl control, aging::AgingReportSetup setup,
-                         std::string dateFormat, Date today, const std::function<QString(int)>& texts)
-    : host_(host), books_(books), control_(std::move(control)), setup_(std::move(setup)), dateFormat_(std::move(dateFormat)),
-      allText_(texts(kAllMessage))
+AgingScreen::AgingScreen(const AgingScreenLedger& kind, AgingHost& host, store::Database& books, AgingControl control,
+                         AgingReportSetup setup, std::string dateFormat, Date today, const std::function<QString(int)>& texts)
+    : kind_(kind), host_(host), books_(books), control_(std::move(control)), setup_(std::move(setup)),
+      dateFormat_(std::move(dateFormat)), allText_(texts(kAllMessage))
 {
+    setup_.withTelephone = kind_.telephone;
     choices_.reportDate = qt(FormatDate(today, dateFormat_));
     conversion_ = currencyList(texts(kNoConversionMessage), texts(kDefaultMessage), control_.currencies);
     currencies_ = currencyList(allText_, texts(kDefaultMessage), control_.currencies);
@@ -47,17 +48,17 @@ bool AgingScreen::leaveReportDate()
     return false;
 }
 
-bool AgingScreen::leaveToClient() { return rangeInOrder(); }
+bool AgingScreen::leaveToCode() { return rangeInOrder(); }
 
-// A range whose first client comes after its last is cleared, the focus on its first client; an
-// empty last client means no upper limit.
+// A range whose first code comes after its last is cleared, the focus on its first code; an
+// empty last code means no upper limit.
 bool AgingScreen::rangeInOrder()
 {
-    if (choices_.toClient.empty() || choices_.fromClient <= choices_.toClient) return true;
-    choices_.fromClient.clear();
-    choices_.toClient.clear();
+    if (choices_.toCode.empty() || choices_.fromCode <= choices_.toCode) return true;
+    choices_.fromCode.clear();
+    choices_.toCode.clear();
     host_.refresh();
-    host_.focus(AgingField::FromClient);
+    host_.focus(AgingField::FromParty);
     return false;
 }
 
@@ -76,15 +77,15 @@ void AgingScreen::historyChanged(bool on)
     host_.refresh();
 }
 
-void AgingScreen::pickFromClient()
+void AgingScreen::pickFromCode()
 {
-    if (const std::string code = host_.pickClient(); !code.empty()) choices_.fromClient = code;
+    if (const std::string code = host_.pickParty(); !code.empty()) choices_.fromCode = code;
     host_.refresh();
 }
 
-void AgingScreen::pickToClient()
+void AgingScreen::pickToCode()
 {
-    if (const std::string code = host_.pickClient(); !code.empty()) choices_.toClient = code;
+    if (const std::string code = host_.pickParty(); !code.empty()) choices_.toCode = code;
     host_.refresh();
 }
 
@@ -95,17 +96,17 @@ void AgingScreen::pickTerritory()
     host_.refresh();
 }
 
-std::optional<aging::AgingOptions> AgingScreen::options() const
+std::optional<AgingOptions> AgingScreen::options() const
 {
     const auto date = ParseDate(choices_.reportDate.toStdString(), dateFormat_);
     if (!date) return std::nullopt;
-    aging::AgingOptions o;
+    AgingOptions o;
     o.reportDate = *date;
-    o.fromCode = choices_.fromClient;
-    o.toCode = choices_.toClient;
-    o.territory = QString::fromStdString(choices_.territory).trimmed().toStdString();
-    o.olderThan = choices_.olderThan >= 0 && choices_.olderThan < aging::kBuckets ? choices_.olderThan + 1 : 0;
-    o.bySalesRep = choices_.printOrder == 1;
+    o.fromCode = choices_.fromCode;
+    o.toCode = choices_.toCode;
+    if (kind_.territories) o.territory = QString::fromStdString(choices_.territory).trimmed().toStdString();
+    o.olderThan = choices_.olderThan >= 0 && choices_.olderThan < kBuckets ? choices_.olderThan + 1 : 0;
+    o.bySalesRep = kind_.territories && choices_.printOrder == 1;
     o.convertTo = conversion_.at(static_cast<std::size_t>(choices_.convertTo)).currency;
     o.onlyCurrency = currencies_.at(static_cast<std::size_t>(choices_.printCurrency)).currency;
     o.fromDueDate = choices_.fromDueDate;
@@ -118,9 +119,9 @@ std::optional<aging::AgingOptions> AgingScreen::options() const
 bool AgingScreen::run(AgingOutput how)
 {
     if (!rangeInOrder() || !leaveReportDate()) return false;
-    aging::AgingReportSetup setup = setup_;
+    AgingReportSetup setup = setup_;
     setup.detailed = choices_.detailed;
-    setup.withAddress = choices_.detailed && choices_.withAddress;
+    setup.withAddress = addressEnabled() && choices_.withAddress;
     setup.withComments = choices_.withComments;
     setup.typeNames = host_.typeNames();
     struct Busy {
@@ -128,14 +129,14 @@ bool AgingScreen::run(AgingOutput how)
         explicit Busy(AgingHost& h) : host(h) { host.setBusy(true); }
         ~Busy() { host.setBusy(false); }
     } busy(host_);
-    aging::AgingRun agingRun(books_, aging::AgingLedger::receivables(), control_, *options());
+    AgingRun agingRun(books_, kind_.ledger, control_, *options());
     try {
-        const report::ReportDocument document = aging::BuildAgingReport(agingRun, host_.layoutTexts(choices_.detailed), setup);
+        const report::ReportDocument document = BuildAgingReport(agingRun, host_.layoutTexts(choices_.detailed), setup);
         return host_.output(how, document, choices_.printDialog);
-    } catch (const aging::ZeroRate& refused) {
+    } catch (const ZeroRate& refused) {
         host_.message(kZeroRateMessage, qt(refused.currencyName()));
         return false;
     }
 }
 
-}  // namespace orvant::rcvaging
+}  // namespace orvant::aging

@@ -1,0 +1,20 @@
+#include "aging/aging_screen_ledger.h"
+
+namespace orvant::aging {
+
+const AgingScreenLedger& AgingScreenLedger::receivables()
+{
+    static const AgingScreenLedger screen{AgingLedger::receivables(), "rcvaging", "Trcvaging_qrfrm", "Trcvaging_qrfrm2", "Client",
+                                          "client", 207, true, true, true};
+    return screen;
+}
+
+// The supplier listings name no telephone; suppliers have no territory to age by.
+const AgingScreenLedger& AgingScreenLedger::payables()
+{
+    static const AgingScreenLedger screen{AgingLedger::payables(), "vndaging", "Tvndaging_QRFRM", "Tvndaging_QRFRM2", "Supplier",
+                                          "supplier", 306, false, false, false};
+    return screen;
+}
+
+}  // namespace orvant::aging
