@@ -9,6 +9,7 @@
 #include <set>
 
 #include "aging/aging_report.h"
+#include "aging/aging_screen_ledger.h"
 #include "company/company_creation.h"
 #include "lang/table_files.h"
 #include "report/csv_export.h"
@@ -27,10 +28,11 @@ const char* const kAgingUsage =
     "        [--zero-balance] [--history] [--address] [--comments] [--language 1|2] [--payables]\n"
     "        --pdf FILE | --csv FILE\n"
     "                           the aging of the clients' accounts (of the suppliers' with\n"
-    "                           --payables) at the date (default today), as the aging screen\n"
-    "                           prints it: detailed (default) or summary, amounts converted into\n"
-    "                           a currency by number (0 the home currency) or kept as they are\n"
-    "                           with one total per currency; exit status 2 when refused\n";
+    "                           --payables, which take no territory, order or address) at the\n"
+    "                           date (default today), as the aging screen prints it: detailed\n"
+    "                           (default) or summary, amounts converted into a currency by\n"
+    "                           number (0 the home currency) or kept as they are with one total\n"
+    "                           per currency; exit status 2 when refused\n";
 
 namespace {
 
@@ -129,20 +131,19 @@ std::string dataRootOf(const AgingCall& call, const Registry& registry)
     return path;
 }
 
-// The layout's texts and the type names from the aging screen's table in the language; the
-// English defaults where the table is missing.
-void readTexts(const Registry& registry, int language, bool payables, bool detailed, aging::AgingLayoutTexts& texts, QStringList& types)
+// The layout's texts and the type names from the aging screen's table of the ledger in the
+// language; the English defaults where the table is missing.
+void readTexts(const Registry& registry, int language, const aging::AgingScreenLedger& kind, bool detailed,
+               aging::AgingLayoutTexts& texts, QStringList& types)
 {
     lang::LanguageTable table{QString()};
     try {
-        table = lang::OpenLanguageTable(LanguagesDir(registry), language == 2 ? "rcvagingfr" : "rcvagingen");
+        table = lang::OpenLanguageTable(LanguagesDir(registry), kind.languageTable(language));
     } catch (const std::exception&) {
     }
-    texts = aging::AgingLayoutTexts::fromTable(table, detailed ? "Trcvaging_qrfrm" : "Trcvaging_qrfrm2", detailed);
-    if (const lang::LanguageRow* messages = table.find("Trcvaging_frm", "IntlStrings1")) types = messages->lines.mid(0, 6);
+    texts = aging::AgingLayoutTexts::fromTable(table, kind.layoutName(detailed), detailed, kind.telephone);
+    if (const lang::LanguageRow* messages = table.find(kind.formName(), "IntlStrings1")) types = messages->lines.mid(0, 6);
     if (types.size() < 6) types = {"Sale", "Pmt", "Adj", "Debit", "Credit", "Hold"};
-    if (payables) texts.title = language == 2 ? QStringLiteral("Classement chronologique des comptes fournisseurs")
-                                             : QStringLiteral("Aging of Supplier Accounts");
 }
 
 std::string companyName(const company::Installation& installation, int number)
@@ -180,8 +181,12 @@ int run(const AgingCall& call, std::ostream& out, std::ostream& err)
         err << "orvantctl: --company takes a company number, --language 1 or 2, --layout detail or summary.\n";
         return 2;
     }
-    const bool payables = call.flag("--payables");
-    const auto& ledger = payables ? aging::AgingLedger::payables() : aging::AgingLedger::receivables();
+    const auto& kind = call.flag("--payables") ? aging::AgingScreenLedger::payables() : aging::AgingScreenLedger::receivables();
+    const auto& ledger = kind.ledger;
+    if (!kind.territories && (options.bySalesRep || !options.territory.empty())) {
+        err << "orvantctl: --territory and --order salesrep are for the clients' aging.\n";
+        return 2;
+    }
     const Registry registry = Registry::open();
     const company::Installation installation{dataRootOf(call, registry), StoreChoice(registry)};
     const auto books = company::OpenCompany(installation, *company);
@@ -189,7 +194,8 @@ int run(const AgingCall& call, std::ostream& out, std::ostream& err)
 
     aging::AgingReportSetup setup;
     setup.detailed = layout == "detail";
-    setup.withAddress = setup.detailed && call.flag("--address");
+    setup.withAddress = kind.addresses && setup.detailed && call.flag("--address");
+    setup.withTelephone = kind.telephone;
     setup.withComments = call.flag("--comments");
     setup.companyName = QString::fromStdString(companyName(installation, *company));
     setup.userName = QStringLiteral("orvantctl");
@@ -198,7 +204,7 @@ int run(const AgingCall& call, std::ostream& out, std::ostream& err)
     setup.language = *language == 2 ? AmountLanguage::French : AmountLanguage::English;
     setup.currencyAlign = registry.value(kSettingsSection, u"CurrAlign", "L").toStdString();
     aging::AgingLayoutTexts texts;
-    readTexts(registry, *language, payables, setup.detailed, texts, setup.typeNames);
+    readTexts(registry, *language, kind, setup.detailed, texts, setup.typeNames);
 
     const std::string homeSign = registry.value(kSettingsSection, u"CurrSmbl", "$").toStdString();
     aging::AgingRun agingRun(*books, ledger, aging::ReadAgingControl(*books, ledger, homeSign), options);

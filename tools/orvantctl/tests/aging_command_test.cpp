@@ -40,6 +40,9 @@ protected:
         sql("INSERT INTO car (car_client, car_invoice, car_ref, car_date, car_type, car_du_date, car_amount, car_seq) VALUES "
             "('A', '100', '', '2026-03-01', '1', '2026-03-31', 1000000, 1), ('A', '100', 'P', '2026-06-29', '2', '2026-06-29', -250000, 2), "
             "('E', '100', '', '2026-06-29', '1', '2026-06-29', 10000000000, 3), ('Y', '7', '', '2026-06-01', '1', '2026-06-01', 50000, 4)");
+        sql("INSERT INTO sup (sup_code, sup_name, sup_tel, sup_currency) VALUES ('S', 'Scierie Nord', '819-555-0100', 0)");
+        sql("INSERT INTO cap (cap_supplier, cap_invoice, cap_ref, cap_date, cap_type, cap_du_date, cap_amount, cap_seq) VALUES "
+            "('S', 'F-9', '', '2026-05-01', '1', '2026-05-31', 4000000, 1), ('S', 'F-9', '', '2026-05-01', '6', '2026-09-30', 500000, 2)");
     }
 
     void TearDown() override
@@ -93,6 +96,30 @@ TEST_P(AgingCommandTest, the_screens_options_choose_the_lines_and_their_amounts)
     EXPECT_TRUE(csvLines(QString::fromStdString(csv)).value(0).startsWith("Code client,Nom,")) << "French titles";
 }
 
+// The suppliers' listings are headed as the payables aging screen heads them, with no telephone.
+TEST_P(AgingCommandTest, the_payables_listings_carry_the_supplier_headings)
+{
+    const std::string csv = dir_.filePath("payables.csv").toStdString();
+    struct Row {
+        std::vector<std::string> options;
+        QStringList lines;
+    } rows[] = {
+        {{"--layout", "summary"}, {"Supplier,Name,Amount,Current,31-60,61-90,91-120,Over 120", "S,Scierie Nord,450.00,0.00,450.00,0.00,0.00,0.00"}},
+        {{"--layout", "summary", "--language", "2"}, {"Fournisseur,Nom,Montant,Current,31-60,61-90,91-120,Over 120",
+                                                       "S,Scierie Nord,450.00,0.00,450.00,0.00,0.00,0.00"}},
+        // From the due dates the holdback ages from its own; 30 days is not older than 30.
+        {{"--due-date"}, {"Code,Invoice #,Date,Due date,Reference,Type,Days,Amount,Current,31-60,61-90,91-120,Over 120",
+                          "S,F-9,2026-05-01,2026-05-31,,Pur,30,400.00,400.00,,,,", "S,F-9,2026-05-01,2026-09-30,,Hold,-92,50.00,50.00,,,,"}},
+        {{"--due-date", "--older-than", "1", "--layout", "summary"}, {"Supplier,Name,Amount,Current,31-60,61-90,91-120,Over 120"}},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> arguments = row.options;
+        arguments.insert(arguments.end(), {"--payables", "--csv", csv});
+        ASSERT_EQ(run(arguments), 0) << err_.str();
+        EXPECT_EQ(csvLines(QString::fromStdString(csv)), row.lines) << row.options.back();
+    }
+}
+
 TEST_P(AgingCommandTest, refused_calls_say_why_and_write_nothing)
 {
     const std::string csv = dir_.filePath("refused.csv").toStdString();
@@ -106,6 +133,7 @@ TEST_P(AgingCommandTest, refused_calls_say_why_and_write_nothing)
         {{"--csv", csv, "--layout", "wide"}, "--layout detail or summary"},
         {{"--csv", csv, "--bogus"}, "Unknown option --bogus"},
         {{"--csv", csv, "--convert-to", "0"}, "the currency Yen (2) has no exchange rate"},
+        {{"--csv", csv, "--payables", "--territory", "EST"}, "are for the clients' aging"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(run(row.options), 2) << row.why;
