@@ -66,6 +66,19 @@ TEST_F(LauncherScenarios, TheDemosFirstUserPostsAPurchaseBuildsTheListOfChequesA
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
 }
 
+// The cheque the list made, printed to the run's PDF (no printer is set up) and posted.
+TEST_F(LauncherScenarios, TheDemosFirstUserBuildsTheListOfChequesPrintsItToPdfAndPostsIt)
+{
+    books_.registry().setValue(kSettingsSection, u"APChequePrinter", "PDF");
+    books_.playInLauncher("cheque_print");
+    QFile::remove("launcher-cheque-print-list.pdf");
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM apchqh").asInt(), 0) << "the posted cheque left the list";
+    EXPECT_EQ(books_.money("SELECT cap_amount FROM cap WHERE cap_ref = '3001' AND cap_invoice = 'L-950'"), Money::fromUnits(-450));
+    EXPECT_EQ(books_.money("SELECT concil_montant FROM concil WHERE concil_reference = '3001'"), Money::fromUnits(-450));
+    EXPECT_EQ(books_.value("SELECT apchqno_state FROM apchqno WHERE apchqno_number = 3001").asString(), "I");
+    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
+}
+
 // A French installation: the demo's first user, whose language is the installation's.
 TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchWorksInEveryModule)
 {
