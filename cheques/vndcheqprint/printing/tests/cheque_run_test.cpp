@@ -69,6 +69,26 @@ TEST_P(ChequeRunTest, a_printer_not_ready_numbers_nothing_and_a_failed_printing_
     EXPECT_TRUE(QDir(pdfs_.path()).entryList(QDir::Files).isEmpty()) << "no PDF of a run that did not print";
 }
 
+TEST_P(ChequeRunTest, a_cheque_changed_on_another_workstation_while_the_printer_was_chosen_stops_the_run_before_any_number)
+{
+    payeeCheque(1, "Harbour Rent", 1);
+    payeeCheque(2, "Cleaners", 1);
+    FakePrinter printer;
+    // Another workstation prints the same cheques first: the second run sees them numbered.
+    printer.whilePreparing = [this] {
+        const auto other = company::OpenCompany(installation_, 1);
+        FakePrinter first;
+        EXPECT_EQ(ChequeRun(*other, setup()).print(10, first).outcome, RunOutcome::Printed);
+    };
+    const RunResult result = ChequeRun(*books_, setup()).print(20, printer);
+    EXPECT_EQ(result.outcome, RunOutcome::ChangedElsewhere);
+    EXPECT_EQ(result.seq, 1);
+    EXPECT_EQ(printer.pagesPrinted, 0);
+    EXPECT_EQ(numberOf(1) + "," + numberOf(2), "10,11") << "each cheque keeps the one number it was printed with";
+    EXPECT_EQ(registered(20), "");
+    EXPECT_EQ(counter(), 12);
+}
+
 TEST_P(ChequeRunTest, a_spoiled_cheque_loses_its_number_and_stays_on_the_list_while_the_others_go_to_the_update)
 {
     payeeCheque(1, "Harbour Rent", 1);
