@@ -1,12 +1,13 @@
-// The aging report over a large client ledger on the embedded store, beside a plain SQL
-// aggregate of the same buckets in the same run: 1,000,000 entries of 10,000 clients by default.
+// The aging report over a large client (or supplier) ledger on the embedded store, beside a
+// plain SQL aggregate of the same buckets in the same run: 1,000,000 entries of 10,000 parties
+// by default.
 //
-//     aging_bench [--clients N] [--entries-per-client N]
+//     aging_bench [--payables] [--clients N] [--entries-per-client N]
 //
 // Each side keeps its best of three rounds. The report side is the whole run of the summary
-// listing: the engine walking the ledger client by client, each entry aged from its invoice's
-// dates, and the listing laid out; the aggregate ages every entry from its own date and leaves
-// the rows to the engine.
+// listing: the engine walking the ledger party by party, each entry aged from its item's dates,
+// and the listing laid out; the aggregate ages every entry from its own date and leaves the rows
+// to the engine. The suppliers' invoices carry holdbacks, each an item of its own.
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include <string>
 
 #include "aging/aging_report.h"
+#include "aging/aging_screen_ledger.h"
 #include "company/company_creation.h"
 #include "company/data_root_setup.h"
 #include "scratch_directory.h"
@@ -26,36 +28,47 @@ namespace {
 
 const Date kReportDate = *Date::fromYmd(2026, 6, 30);
 
-std::string code(int client)
+std::string code(const aging::AgingLedger& ledger, int party)
 {
     char text[16];
-    std::snprintf(text, sizeof text, "C%06d", client);
+    std::snprintf(text, sizeof text, "%c%06d", ledger.partyPrefix[0], party);
     return text;
 }
 
-// Each client has invoices of a quarter-year's spread, each paid in part by a later payment.
-void fillLedger(store::Database& books, int clients, int perClient)
+std::string columns(const aging::AgingLedger& ledger, std::initializer_list<const char*> names)
+{
+    std::string list;
+    for (const char* name : names) list += (list.empty() ? "" : ", ") + ledger.entryColumn(name);
+    return list;
+}
+
+// Each party has invoices of a quarter-year's spread, each paid in part by a later payment; on
+// the payables side every other invoice holds a part back, due four months after it.
+void fillLedger(store::Database& books, const aging::AgingLedger& ledger, bool holdbacks, int parties, int perParty)
 {
     store::Transaction load(books);
-    store::Query client(books, "INSERT INTO cli (cli_code, cli_name, cli_currency) VALUES (?, ?, 0)");
-    store::Query entry(books, "INSERT INTO car (car_client, car_invoice, car_ref, car_date, car_type, car_du_date, car_amount, car_seq) "
-                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    store::Query party(books, "INSERT INTO " + ledger.partyTable + " (" + ledger.partyColumn("code") + ", " + ledger.partyColumn("name") +
+                                  ", " + ledger.partyColumn("currency") + ") VALUES (?, ?, 0)");
+    store::Query entry(books, "INSERT INTO " + ledger.currentTable + " (" + ledger.partyField + ", " +
+                                  columns(ledger, {"invoice", "ref", "date", "type", "du_date", "amount", "seq"}) +
+                                  ") VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
     std::int64_t seq = 0;
-    for (int c = 0; c < clients; ++c) {
-        client.bind(0, code(c));
-        client.bind(1, "Client " + code(c));
-        client.execute();
-        for (int e = 0; e < perClient; ++e) {
-            const bool payment = e % 2 == 1;
+    for (int c = 0; c < parties; ++c) {
+        party.bind(0, code(ledger, c));
+        party.bind(1, "Party " + code(ledger, c));
+        party.execute();
+        for (int e = 0; e < perParty; ++e) {
+            const bool holdback = holdbacks && e % 4 == 3;
+            const bool payment = e % 2 == 1 && !holdback;
             const int invoice = e / 2;
             const Date date = kReportDate.addDays(-((c * 7 + invoice * 13) % 200) + (payment ? 20 : 0));
-            entry.bind(0, code(c));
+            entry.bind(0, code(ledger, c));
             entry.bind(1, std::to_string(1000 + invoice));
             entry.bind(2, payment ? "P" + std::to_string(invoice) : std::string());
             entry.bind(3, date);
-            entry.bind(4, payment ? "2" : "1");
-            entry.bind(5, date.addDays(30));
-            entry.bind(6, Money::fromCents(payment ? -(1000 + e) : 5000 + 37 * e));
+            entry.bind(4, holdback ? "6" : payment ? "2" : "1");
+            entry.bind(5, date.addDays(holdback ? 120 : 30));
+            entry.bind(6, Money::fromCents(payment ? -(1000 + e) : holdback ? 500 + e : 5000 + 37 * e));
             entry.bind(7, ++seq);
             entry.execute();
         }
@@ -75,32 +88,35 @@ double bestOfThree(Work&& work)
     return best;
 }
 
-Money agingReport(store::Database& books)
+Money agingReport(store::Database& books, const aging::AgingScreenLedger& kind)
 {
-    const auto& ledger = aging::AgingLedger::receivables();
+    const aging::AgingLedger& ledger = kind.ledger;
     aging::AgingOptions options;
     options.reportDate = kReportDate;
     aging::AgingRun run(books, ledger, aging::ReadAgingControl(books, ledger, "$"), options);
     aging::AgingReportSetup setup;
     setup.detailed = false;
+    setup.withTelephone = kind.telephone;
     setup.dateText = [](Date d) { return QString::fromStdString(d.toIso()); };
     const auto texts = aging::AgingLayoutTexts::fromTable(lang::LanguageTable(QString()), "none", false);
     const report::ReportDocument document = aging::BuildAgingReport(run, texts, setup);
     return run.totalsByCurrency().empty() ? Money() : run.totalsByCurrency().begin()->second.amount;
 }
 
-// The same buckets by SQL: every entry aged from its own date, summed per client.
-Money plainAggregate(store::Database& books)
+// The same buckets by SQL: every entry aged from its own date, summed per party.
+Money plainAggregate(store::Database& books, const aging::AgingLedger& ledger)
 {
-    std::string sql = "SELECT car_client, SUM(car_amount)";
+    const std::string party = ledger.partyField, amount = ledger.entryColumn("amount"), date = ledger.entryColumn("date");
+    std::string sql = "SELECT " + party + ", SUM(" + amount + ")";
     const char* limits[] = {"30", "60", "90", "120"};
     std::string lower = "-1e9";
     for (const char* limit : limits) {
-        sql += ", SUM(CASE WHEN age > " + lower + " AND age <= " + limit + " THEN car_amount ELSE 0 END)";
+        sql += ", SUM(CASE WHEN age > " + lower + " AND age <= " + limit + " THEN " + amount + " ELSE 0 END)";
         lower = limit;
     }
-    sql += ", SUM(CASE WHEN age > 120 THEN car_amount ELSE 0 END) FROM (SELECT car_client, car_amount, "
-           "CAST(julianday(?) - julianday(car_date) AS INTEGER) AS age FROM car WHERE car_date <= ?) GROUP BY car_client";
+    sql += ", SUM(CASE WHEN age > 120 THEN " + amount + " ELSE 0 END) FROM (SELECT " + party + ", " + amount +
+           ", CAST(julianday(?) - julianday(" + date + ") AS INTEGER) AS age FROM " + ledger.currentTable + " WHERE " + date +
+           " <= ?) GROUP BY " + party;
     store::Query query(books, sql);
     query.bind(0, kReportDate);
     query.bind(1, kReportDate);
@@ -109,19 +125,21 @@ Money plainAggregate(store::Database& books)
     return total;
 }
 
-int run(int clients, int perClient)
+int run(const aging::AgingScreenLedger& kind, int clients, int perClient)
 {
+    const aging::AgingLedger& ledger = kind.ledger;
     ScratchDirectory scratch;
     const company::Installation installation{scratch.path() + "/Orvant/data", {}};
     company::SetupDataRoot(installation);
     company::CreateCompany(installation, 1, "Aging bench");
     const auto books = company::OpenCompany(installation, 1);
-    std::cout << "Filling " << clients << " clients with " << perClient << " entries each on SQLite..." << std::endl;
-    fillLedger(*books, clients, perClient);
+    std::cout << "Filling " << clients << " " << ledger.partyTable << " with " << perClient << " " << ledger.currentTable
+              << " entries each on SQLite..." << std::endl;
+    fillLedger(*books, ledger, &kind == &aging::AgingScreenLedger::payables(), clients, perClient);
 
     Money reportTotal, aggregateTotal;
-    const double report = bestOfThree([&] { reportTotal = agingReport(*books); });
-    const double aggregate = bestOfThree([&] { aggregateTotal = plainAggregate(*books); });
+    const double report = bestOfThree([&] { reportTotal = agingReport(*books, kind); });
+    const double aggregate = bestOfThree([&] { aggregateTotal = plainAggregate(*books, ledger); });
     const double rows = static_cast<double>(clients) * perClient;
     std::cout << "Aging report (summary, engine and layout): " << report << " s, " << static_cast<long>(rows / report) << " entries/s\n"
               << "Plain SQL aggregate of the same buckets:   " << aggregate << " s, " << static_cast<long>(rows / aggregate) << " entries/s\n"
@@ -138,13 +156,15 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     int clients = 10000, perClient = 100;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    const orvant::aging::AgingScreenLedger* kind = &orvant::aging::AgingScreenLedger::receivables();
+    for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        if (option == "--clients") clients = std::stoi(argv[i + 1]);
-        else if (option == "--entries-per-client") perClient = std::stoi(argv[i + 1]);
+        if (option == "--payables") kind = &orvant::aging::AgingScreenLedger::payables();
+        else if (option == "--clients" && i + 1 < argc) clients = std::stoi(argv[++i]);
+        else if (option == "--entries-per-client" && i + 1 < argc) perClient = std::stoi(argv[++i]);
     }
     try {
-        return orvant::bench::run(clients, perClient);
+        return orvant::bench::run(*kind, clients, perClient);
     } catch (const std::exception& e) {
         std::cerr << "aging_bench: " << e.what() << "\n";
         return 2;

@@ -19,3 +19,4 @@ build/release/bench/receipts_bench --postgres "$ORVANT_TEST_PG"
 build/release/bench/purchases_bench --postgres "$ORVANT_TEST_PG"
 build/release/bench/disbursements_bench --postgres "$ORVANT_TEST_PG"
 build/release/bench/aging_bench
+build/release/bench/aging_bench --payables

@@ -109,6 +109,42 @@ TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchBuildsTheListOfCheques)
     EXPECT_TRUE(QString::fromStdString(books_.value("SELECT apchqh_desc FROM apchqh").asString()).contains("trois cents", Qt::CaseInsensitive));
 }
 
+// An invoice of April with its holdback due in September, and a recent one.
+void addSupplierItems(const testing::ScenarioPlayer& books)
+{
+    books.execute("INSERT INTO cap (cap_supplier, cap_invoice, cap_ref, cap_date, cap_type, cap_du_date, cap_amount, cap_holdback, cap_seq) "
+                  "VALUES ('MAP300', 'M-1', '', '2026-04-01', '1', '2026-05-01', 3000000, FALSE, 1), "
+                  "('MAP300', 'M-1', '', '2026-04-01', '6', '2026-09-30', 300000, TRUE, 2), "
+                  "('HYD200', 'H-1', '', '2026-06-15', '1', '2026-07-15', 1200000, FALSE, 3)");
+}
+
+QStringList exportedLines(const char* path)
+{
+    QFile csv(path);
+    const QStringList lines = csv.open(QIODevice::ReadOnly) ? QString::fromUtf8(csv.readAll()).split("\r\n", Qt::SkipEmptyParts) : QStringList();
+    QFile::remove(path);
+    return lines;
+}
+
+TEST_F(LauncherScenarios, TheDemosFirstUserExportsThePayablesAgingFromTheMenu)
+{
+    addSupplierItems(books_);
+    books_.playInLauncher("payables_aging");
+    EXPECT_EQ(exportedLines("launcher-payables-aging.csv").mid(1),
+              (QStringList{"HYD200,Hydro Services,120.00,120.00,0.00,0.00,0.00,0.00", "MAP300,Maple Leaf Lumber,330.00,0.00,0.00,330.00,0.00,0.00"}));
+}
+
+TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchExportsThePayablesAgingFromTheMenu)
+{
+    books_.registry().setValue(kProductSection, u"language", "2");
+    store::Query(*company::OpenDataRoot(books_.installation()), "UPDATE \"user\" SET user_language = 0 WHERE user_code = 'ADMIN'").execute();
+    addSupplierItems(books_);
+    books_.playInLauncher("classement_fournisseurs");
+    EXPECT_EQ(exportedLines("classement-fournisseurs-lanceur.csv").mid(1),
+              (QStringList{"MAP300,M-1,2026-04-01,2026-05-01,,Achat,60,300.00,,300.00,,,", "MAP300,M-1,2026-04-01,2026-09-30,,Retenue,-92,30.00,30.00,,,,"}))
+        << "the holdback ages from its own due date";
+}
+
 TEST_F(LauncherScenarios, AFrenchClerkWithALongNameSignsInAndPostsAmountsTypedTheFrenchWay)
 {
     company::User marie;
