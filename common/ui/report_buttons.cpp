@@ -26,7 +26,7 @@ ReportButtons::ReportButtons(QWidget& form, const Session& session, QString help
     using report::ReportOutput;
     button("Print_btn", "&Print", [run] { run(ReportOutput::Print); });
     button("Preview_btn", "Pre&view", [run] { run(ReportOutput::Preview); });
-    button("Export_btn", "E&xport", [run] { run(ReportOutput::Export); });
+    button("Export_btn", "&Export", [run] { run(ReportOutput::Export); });
     layout->addStretch();
     button("PrintScreenBtn", "Print screen", [&form, &session] {
         report::printReport(report::documentFromWidget(&form), &form, PrinterIndex(session), false);
