@@ -10,7 +10,7 @@ namespace orvant::store {
 
 // The layout version of the declarations: one more each time a declaration gains a field or a
 // wider text field.
-inline constexpr int kLayoutVersion = 2;
+inline constexpr int kLayoutVersion = 3;
 
 void UpgradeStoredLayout(Connection& connection);
 

@@ -320,7 +320,8 @@ TEST(FieldFlags, RequiredFieldsAreKept)
     EXPECT_FALSE(fieldOf(declared("apchqd"), "Apchqd_seq").required);
 }
 
-// Records move between these tables field by field, so their layouts must stay the same.
+// Records move between these tables field by field, so their layouts must stay the same; a copy
+// may only add fields of its own after them.
 TEST(SharedLayouts, CopiesKeepTheLayoutOfTheirOriginal)
 {
     const std::vector<std::pair<std::string, std::string>> pairs = {{"car", "carh"},
@@ -337,7 +338,7 @@ TEST(SharedLayouts, CopiesKeepTheLayoutOfTheirOriginal)
     for (const auto& [original, copy] : pairs) {
         const TableDef a = declared(original);
         const TableDef b = declared(copy);
-        ASSERT_EQ(a.fields.size(), b.fields.size()) << original << " / " << copy;
+        ASSERT_LE(a.fields.size(), b.fields.size()) << original << " / " << copy;
         for (std::size_t i = 0; i < a.fields.size(); ++i) {
             EXPECT_EQ(a.fields[i].name, b.fields[i].name) << copy;
             EXPECT_EQ(a.fields[i].type, b.fields[i].type) << copy << "." << b.fields[i].name;
