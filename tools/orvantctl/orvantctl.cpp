@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "aging_command.h"
+#include "undo_command.h"
 #include "command_line.h"
 #include "company/books_check.h"
 #include "company/company_creation.h"
@@ -172,6 +173,7 @@ int run(const Request& request, std::ostream& out)
 int RunOrvantctl(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     if (IsAgingCommand(arguments)) return RunAgingCommand(arguments, out, err);
+    if (IsUndoCommand(arguments)) return RunUndoCommand(arguments, out, err);
     const Parsed parsed = ParseCommandLine(arguments);
     if (!parsed.request) {
         err << "orvantctl: " << parsed.error << "\n\n" << kUsage;
