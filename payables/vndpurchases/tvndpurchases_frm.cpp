@@ -8,7 +8,7 @@ const entryscreens::EntryFormNames kNames{
     "Tvndpurchases_frm",
     "Purchases current period is",
     304,
-    {"SupplierCode", kSupplierWidth, kNumberWidth, "SupplierSearchBtn", "List of suppliers", "SupplierLabel", "&Supplier code",
+    {{"SupplierCode", kSupplierWidth, true, "SupplierSearchBtn", "List of suppliers", "SupplierLabel", "&Supplier code"}, kNumberWidth,
      "Direct/cash purchase", {"SupplierName", "SupplierAddress1", "SupplierAddress2", "SupplierCity"},
      "Purchase", "Transaction t&ype", "Debit/Credit &reference", "Transaction d&ue date", "Transaction &memo"},
     kDistributionRows,

@@ -1,11 +1,16 @@
 #include "entryscreens/entry_buttons.h"
 
+#include <QDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 
+#include "entryscreens/entry_fields.h"
 #include "ui/error_reporting.h"
 
 namespace orvant::entryscreens {
@@ -43,6 +48,17 @@ QWidget* EntryButtonBar(QWidget* parent, EntryButtonActions actions, const Entry
     button("Exit_btn", "E&xit", "Exit", true, std::move(actions.exit));
     button("Help_btn", "&Help", "Help", look.helpSkipsChecks, std::move(actions.help));
     return bar;
+}
+
+void FinishEntryForm(QDialog& form, QBoxLayout& layout, std::vector<QWidget*> fields, int height)
+{
+    auto* statusBar = Named(new QStatusBar(&form), "StatusBar");
+    for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) statusBar->addPermanentWidget(Named(new QLabel(statusBar), panel));
+    layout.addWidget(statusBar);
+    for (const char* button : {"PostBtn", "CancelBtn", "Exit_btn", "Help_btn"}) fields.push_back(form.findChild<QWidget*>(button));
+    for (std::size_t i = 1; i < fields.size(); ++i) QWidget::setTabOrder(fields[i - 1], fields[i]);
+    Named(new QPlainTextEdit(&form), "IntlStrings1")->hide();
+    form.resize(820, height);
 }
 
 void FocusSoon(QWidget* target)

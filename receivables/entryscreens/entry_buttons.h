@@ -4,9 +4,12 @@
 // the language tables and the screen driver.
 
 #include <functional>
+#include <vector>
 
 #include "ui/screen_actions.h"
 
+class QBoxLayout;
+class QDialog;
 class QWidget;
 
 namespace orvant::entryscreens {
@@ -29,6 +32,11 @@ struct EntryButtonLook {
 
 // The bar of buttons; each action runs guarded, so that an error it raises is reported.
 QWidget* EntryButtonBar(QWidget* parent, EntryButtonActions actions, const EntryButtonLook& look = {});
+
+// Ends laying out an entry form under `layout`: the status bar, the order Enter and Tab go
+// through `fields` then Accept, Cancel, Exit and Help, the hidden box of the form's messages,
+// and the form's size.
+void FinishEntryForm(QDialog& form, QBoxLayout& layout, std::vector<QWidget*> fields, int height);
 
 // Puts the focus on `target`, its text selected, once the event that asked for it is over.
 void FocusSoon(QWidget* target);

@@ -8,8 +8,10 @@
 
 #include "money/money.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace orvant::entryscreens {
@@ -27,6 +29,23 @@ Widget* Named(Widget* widget, const char* name)
 
 // A box of at most `width` characters (no limit for 0).
 QLineEdit* NamedEdit(QWidget* parent, const char* name, int width = 0);
+// What a header calls its party's code, the button of its list and its label.
+struct PartyNames {
+    const char* code;
+    int width;
+    bool codeSkipsChecks;  // leaving a field for the code skips the field's checks
+    const char *list, *listHint;  // the list button and its hint
+    const char *label, *caption;
+};
+
+struct PartyCode {
+    QLineEdit* code;
+    QPushButton* list;  // "...": it never takes the focus, and moving to it skips the checks
+};
+
+// The party's label, code and list button on the first row of a header's `grid`, `beside`
+// after them: stretched when `besideStretches`, else at the row's end.
+PartyCode PlaceParty(QWidget& form, QGridLayout& grid, const PartyNames& names, QWidget* beside, bool besideStretches);
 // A label whose mnemonic moves to `buddy`.
 QLabel* BuddyLabel(QWidget* parent, const char* name, const char* caption, QWidget* buddy = nullptr);
 

@@ -33,6 +33,7 @@
 #include "entryscreens/entry_buttons.h"
 #include "entryscreens/entry_fields.h"
 #include "entryscreens/entry_layout.h"
+#include "entryscreens/form_answers.h"
 #include "money/currency_format.h"
 #include "pickers.h"
 #include "quick_link.h"
@@ -73,7 +74,7 @@ struct EntryFormNames {
 };
 
 template <class Host, class Screen, class Data, class Party>
-class EntryForm : public QDialog, public Host {
+class EntryForm : public QDialog, public FormAnswers<Host> {
 public:
     using Field = std::remove_const_t<decltype(Party::kField)>;
 
@@ -83,32 +84,25 @@ public:
     void start(Data& data, EntryDialogs dialogs);
 
     // The host, but for the party's picker and the holdback
-    ui::Answer message(int number, ui::MessageKind kind) override { return ui::ShowFormMessage(*this, number, kind); }
     void focus(Field field, int row) override;
     void refresh() override;
-    void waiting(const std::string& text) override { wait_.show(QString::fromStdString(text)); }
-    bool waitCancelled() override { return wait_.cancelled(); }
-    void waitOver() override { wait_.close(); }
-    int pickAccount() override { return PickAccount(LinkFor(session_)); }
-    std::optional<std::vector<sidedialogs::TaxPerRateLine>> askTaxes(const std::vector<sidedialogs::TaxPerRateLine>& lines) override
-    {
-        return dialogs_.taxes->run(lines);
-    }
     std::optional<std::vector<sidedialogs::ProjectLine>> askProjects(Money toDistribute) override
     {
-        return dialogs_.projects->run(toDistribute, *company_, *this, sidedialogs::SuiteProjectLookups(session_), projectForm_);
+        return dialogs_.projects->run(toDistribute, *company_, *this, sidedialogs::SuiteProjectLookups(this->session()), projectForm_);
     }
-    std::optional<int> askPeriod(int period) override { return dialogs_.period->run(period, session_.language); }
 
 protected:
     EntryForm(Session& session, QString helpFile, const EntryFormNames& names);
 
-    Session& session() const { return session_; }
     const EntryDialogs& dialogs() const { return dialogs_; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Escape does not close the screen: a document being typed is not thrown away by a key.
-    void keyPressEvent(QKeyEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Escape) return event->accept();
+        QDialog::keyPressEvent(event);
+    }
 
 private:
     struct Place {
@@ -133,7 +127,6 @@ private:
     void emailParty();
     void printScreen();
 
-    Session& session_;
     QString helpFile_;
     int helpContext_;
     sidedialogs::ProjectForm projectForm_;
@@ -145,7 +138,6 @@ private:
     bool focusAsked_ = false;  // the logic sent the focus somewhere since it was last cleared
     int lastRow_ = 0;  // the grid row whose field last had the focus
     ui::SerialActions actions_;
-    ui::RecordWaitBox wait_;
 
     EntryHeader header_;
     DistributionBox* distribution_;
@@ -153,8 +145,8 @@ private:
 
 template <class Host, class Screen, class Data, class Party>
 EntryForm<Host, Screen, Data, Party>::EntryForm(Session& session, QString helpFile, const EntryFormNames& names)
-    : session_(session), helpFile_(std::move(helpFile)), helpContext_(names.helpContext), projectForm_(names.projects),
-      actions_(*this), wait_(*this)
+    : FormAnswers<Host>(*this, session), helpFile_(std::move(helpFile)), helpContext_(names.helpContext), projectForm_(names.projects),
+      actions_(*this)
 {
     setObjectName(QLatin1String(names.objectName));
     setWindowTitle(QString::fromUtf8(names.title));
@@ -163,7 +155,7 @@ EntryForm<Host, Screen, Data, Party>::EntryForm(Session& session, QString helpFi
     distribution_ = new DistributionBox(this, names.rowBoxes, names.descriptionWidth, names.rowsShownAtOnce);
     watchFields();
     QWidget* buttons = EntryButtonBar(this, {[this] { act([this] { screen_->changePeriod(); }); }, [this] { emailParty(); },
-                                             [this] { QuickLink(LinkFor(session_)); }, [this] { printScreen(); }, [this] { accept(); },
+                                             [this] { QuickLink(LinkFor(this->session())); }, [this] { printScreen(); }, [this] { accept(); },
                                              [this] { act([this] { screen_->cancel(); }); }, [this] { reject(); },
                                              [this] { OpenHelp(helpFile_, helpContext_); }});
     LayOutEntryForm(*this, headerGrid, header_, distribution_, buttons);
@@ -217,9 +209,10 @@ void EntryForm<Host, Screen, Data, Party>::start(Data& data, EntryDialogs dialog
 {
     company_ = &data.company();
     dialogs_ = dialogs;
+    this->useDialogs(dialogs.taxes, dialogs.period);
     const auto messageText = [this](int number) { return ui::FormMessageText(*this, number).toStdString(); };
     SetCurrencySigns(Registry::open(), data.books().settings().currencySigns);
-    screen_ = std::make_unique<Screen>(data.books(), data.posting(), *this, session_, messageText);
+    screen_ = std::make_unique<Screen>(data.books(), data.posting(), *this, this->session(), messageText);
     screen_->start();
 }
 
@@ -325,13 +318,6 @@ bool EntryForm<Host, Screen, Data, Party>::moveOnKey(QWidget* widget, int key)
 }
 
 template <class Host, class Screen, class Data, class Party>
-void EntryForm<Host, Screen, Data, Party>::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) return event->accept();
-    QDialog::keyPressEvent(event);
-}
-
-template <class Host, class Screen, class Data, class Party>
 void EntryForm<Host, Screen, Data, Party>::focus(Field field, int row)
 {
     focusAsked_ = true;
@@ -401,7 +387,7 @@ void EntryForm<Host, Screen, Data, Party>::emailParty()
 template <class Host, class Screen, class Data, class Party>
 void EntryForm<Host, Screen, Data, Party>::printScreen()
 {
-    report::printReport(report::documentFromWidget(this), this, QString::fromStdString(session_.printerIndex).toInt(), false);
+    report::printReport(report::documentFromWidget(this), this, QString::fromStdString(this->session().printerIndex).toInt(), false);
 }
 
 }  // namespace orvant::entryscreens

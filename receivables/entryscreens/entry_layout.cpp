@@ -4,12 +4,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "entryscreens/distribution_box.h"
@@ -19,35 +16,13 @@
 
 namespace orvant::entryscreens {
 
-namespace {
-
-// The party's code, its list button (which the focus never stops on) and the cash box.
-QHBoxLayout* PartyRow(QWidget& form, EntryHeader& header, const HeaderNames& names)
-{
-    header.partyCode = NamedEdit(&form, names.partyCode, names.partyWidth);
-    header.partyCode->setProperty("tag", kLeavingSkipsChecks);
-    header.partySearch = Named(new QPushButton("...", &form), names.partySearch);
-    header.partySearch->setToolTip(QString::fromUtf8(names.partyList));
-    header.partySearch->setProperty("tag", kLeavingSkipsChecks);
-    header.partySearch->setAutoDefault(false);
-    header.partySearch->setFocusPolicy(Qt::NoFocus);
-    header.cash = Named(new QCheckBox(QString::fromUtf8(names.cashCaption), &form), "CheckBox1");
-    auto* row = new QHBoxLayout;
-    row->addWidget(header.partyCode);
-    row->addWidget(header.partySearch);
-    row->addStretch();
-    row->addWidget(header.cash);
-    return row;
-}
-
-}  // namespace
-
 EntryHeader BuildEntryHeader(QWidget& form, QGridLayout& grid, const HeaderNames& names)
 {
     EntryHeader header{};
-    QHBoxLayout* party = PartyRow(form, header, names);
-    grid.addWidget(BuddyLabel(&form, names.partyLabel, names.partyCaption, header.partyCode), 0, 0);
-    grid.addLayout(party, 0, 1, 1, 3);
+    header.cash = Named(new QCheckBox(QString::fromUtf8(names.cashCaption), &form), "CheckBox1");
+    const PartyCode party = PlaceParty(form, grid, names.party, header.cash, false);
+    header.partyCode = party.code;
+    header.partySearch = party.list;
 
     auto* address = new QVBoxLayout;
     for (std::size_t i = 0; i < header.address.size(); ++i) address->addWidget(header.address[i] = Named(new QLabel(&form), names.address[i]));
@@ -93,18 +68,10 @@ void LayOutEntryForm(QDialog& form, QGridLayout* headerGrid, const EntryHeader& 
     layout->addLayout(headerGrid);
     layout->addWidget(distribution, 1);
     layout->addWidget(buttons);
-    auto* statusBar = Named(new QStatusBar(&form), "StatusBar");
-    for (const char* panel : {"CompanyPanel", "UserPanel", "VersionPanel"}) statusBar->addPermanentWidget(Named(new QLabel(statusBar), panel));
-    layout->addWidget(statusBar);
-
     std::vector<QWidget*> order{header.partyCode, header.type, header.invoice, header.reference, header.date, header.dueDate, header.memo};
     for (QWidget* field : distribution->fieldsInOrder()) order.push_back(field);
     order.push_back(header.cash);
-    for (const char* button : {"PostBtn", "CancelBtn", "Exit_btn", "Help_btn"}) order.push_back(form.findChild<QWidget*>(button));
-    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
-
-    Named(new QPlainTextEdit(&form), "IntlStrings1")->hide();
-    form.resize(820, 640);
+    FinishEntryForm(form, *layout, std::move(order), 640);
 }
 
 }  // namespace orvant::entryscreens

@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+#include "entryscreens/entry_fields.h"
+
 class QCheckBox;
 class QComboBox;
 class QDialog;
@@ -24,20 +26,12 @@ class DistributionBox;
 
 // What a form's header calls its party and its fields, and how wide the codes are.
 struct HeaderNames {
-    const char* partyCode;  // the code box, then its list button and label
-    int partyWidth;
+    PartyNames party;
     int numberWidth;  // the invoice number and the reference
-    const char* partySearch;
-    const char* partyList;  // the list button's hint
-    const char* partyLabel;
-    const char* partyCaption;
     const char* cashCaption;
     std::array<const char*, 4> address;  // name, two address lines, city
     const char* firstType;  // the first of the four transaction types
-    const char* typeCaption;
-    const char* referenceCaption;
-    const char* dueDateCaption;
-    const char* memoCaption;
+    const char *typeCaption, *referenceCaption, *dueDateCaption, *memoCaption;
 };
 
 struct EntryHeader {

@@ -18,19 +18,16 @@
 #include "session/session.h"
 #include "sidedialogs/period_number.h"
 #include "ui/message_service.h"
+#include "ui/screen_logic.h"
 #include "ui/screen_posting.h"
 
 namespace orvant::entryscreens {
 
 template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-class EntryScreen {
+class EntryScreen : public ui::ScreenLogic {
 public:
     using Field = decltype(Refusal::field);
     using Message = decltype(Refusal::message);
-    using MessageText = std::function<std::string(int number)>;
-    using Today = std::function<Date()>;
-
-    virtual ~EntryScreen() = default;
 
     // First activation: the posting period, the proposed date, a reset screen.
     void start();
@@ -40,10 +37,6 @@ public:
     // The currency the amounts are shown in (UseCurrency): the party's, none for a direct cash
     // document, the home currency while no party is chosen.
     int currency() const;
-    int postingPeriod() const { return postingPeriod_; }
-    Date lastDate() const { return lastDate_; }
-    // The caption after a change of period; empty until the period is changed.
-    const std::string& periodCaption() const { return periodCaption_; }
 
     // Entering a field of the header or the grid: false when the focus went back to the party's
     // code (no party and not a direct cash document).
@@ -73,8 +66,8 @@ protected:
     };
 
     EntryScreen(Books& books, Posting& posting, Host& host, Session& session, MessageText messageText, Today today, PartyPlaces party)
-        : books_(books), posting_(posting), host_(host), session_(session), messageText_(std::move(messageText)),
-          today_(std::move(today)), party_(party.field), partyPlaces_(party)
+        : ScreenLogic(session, std::move(messageText), std::move(today)), books_(books), posting_(posting), host_(host),
+          party_(party.field), partyPlaces_(party)
     {
     }
 
@@ -92,18 +85,14 @@ protected:
     void acceptParty(const Facts& party);
     // What the party's picker chose, accepted as if typed.
     void acceptPicked(const std::string& code);
+    void nextAfter(const Document& posted);
     void setRowAccount(int row, int account)
     {
         document_.rows.setAccount(row, account, books_.accountDescription(account).value_or(std::string()));
     }
-    std::string text(int number) const { return messageText_(number); }
-
     Books& books_;
     Posting& posting_;
     Host& host_;
-    Session& session_;
-    MessageText messageText_;
-    Today today_;
     const Field party_;
     const PartyPlaces partyPlaces_;
 
@@ -111,9 +100,6 @@ protected:
     std::string partyCode_;
     std::optional<Facts> shownParty_;
     std::optional<Facts> currentParty_;  // the last party found: its currency and terms
-    int postingPeriod_ = 0;
-    Date lastDate_;
-    std::string periodCaption_;
 };
 
 template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
@@ -276,11 +262,16 @@ bool EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::accept()
     if (repeat && host_.message(Message::kAskPostAgain, KindOf(Message::kAskPostAgain)) != ui::Answer::Yes) return false;
     return ui::PostChecked<Refusal>(
         session_, [&] { return post(document, repeat); }, [this](const Refusal& refusal) { refuse(refusal); },
-        [&] {
-            lastDate_ = document.date;
-            reset();
-            host_.focus(party_);
-        });
+        [&] { nextAfter(document); });
+}
+
+// After a posting: the next document dated as the one posted, the focus on the party's code.
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::nextAfter(const Document& posted)
+{
+    lastDate_ = posted.date;
+    reset();
+    host_.focus(party_);
 }
 
 }  // namespace orvant::entryscreens

@@ -8,7 +8,7 @@ const entryscreens::EntryFormNames kNames{
     "Trcvsales_frm",
     "Sales and adjustments current period is",
     205,
-    {"ClientCode", kClientWidth, kNumberWidth, "ClientSearchBtn", "List of clients", "ClientLabel", "&Client", "Direct/cash sale",
+    {{"ClientCode", kClientWidth, true, "ClientSearchBtn", "List of clients", "ClientLabel", "&Client"}, kNumberWidth, "Direct/cash sale",
      {"ClientName", "ClientAddress1", "ClientAddress2", "ClientCity"},
      "Sale", "T&ype", "&Reference Debit /Credit", "D&ue date", "C&omments"},
     kVisibleRows,

@@ -26,6 +26,8 @@
 #include <utility>
 
 #include "dates/date_format.h"
+#include "entryscreens/entry_buttons.h"
+#include "entryscreens/form_answers.h"
 #include "money/currency_format.h"
 #include "pickers.h"
 #include "quick_link.h"
@@ -35,7 +37,6 @@
 #include "session/session.h"
 #include "settings/regional.h"
 #include "settings/registry.h"
-#include "entryscreens/entry_buttons.h"
 #include "sidedialogs/entry_grid.h"
 #include "sidedialogs/payment_grids.h"
 #include "sidedialogs/payment_layout.h"
@@ -76,7 +77,7 @@ struct PaymentFormNames {
 };
 
 template <class Host, class Screen, class Data>
-class PaymentForm : public QDialog, public Host {
+class PaymentForm : public QDialog, public entryscreens::FormAnswers<Host> {
 public:
     using Field = typename Screen::Field;
     using Names = PaymentFormNames<Screen>;
@@ -86,33 +87,22 @@ public:
     // After the first activation has opened the books.
     void start(Data& data, PaymentDialogs dialogs)
     {
-        dialogs_ = dialogs;
+        this->useDialogs(dialogs.taxes, dialogs.period);
         const auto messageText = [this](int number) { return ui::FormMessageText(*this, number).toStdString(); };
         SetCurrencySigns(Registry::open(), data.books().settings().currencySigns);
         started();
-        screen_ = std::make_unique<Screen>(data.books(), data.posting(), *this, session_, messageText);
+        screen_ = std::make_unique<Screen>(data.books(), data.posting(), *this, this->session(), messageText);
         grids_->setSource(screen_.get());
         screen_->start();
     }
 
     // The host, but for the party's picker
-    ui::Answer message(int number, ui::MessageKind kind) override { return ui::ShowFormMessage(*this, number, kind); }
     void focus(Field field, int row) override;
     void refresh() override;
-    void waiting(const std::string& text) override { wait_.show(QString::fromStdString(text)); }
-    bool waitCancelled() override { return wait_.cancelled(); }
-    void waitOver() override { wait_.close(); }
-    int pickAccount() override { return PickAccount(LinkFor(session_)); }
-    std::optional<std::vector<TaxPerRateLine>> askTaxes(const std::vector<TaxPerRateLine>& lines) override
-    {
-        return dialogs_.taxes->run(lines);
-    }
-    std::optional<int> askPeriod(int period) override { return dialogs_.period->run(period, session_.language); }
 
 protected:
     PaymentForm(Session& session, QString helpFile, const Names& names);
 
-    Session& session() const { return session_; }
     const PaymentHeader& header() const { return header_; }
     // Once the books are open, before the screen's logic starts.
     virtual void started() {}
@@ -148,17 +138,14 @@ private:
         return text.empty() ? Money() : ReadTypedAmount(text);
     }
 
-    Session& session_;
     QString helpFile_;
     const Names& names_;
-    PaymentDialogs dialogs_;
     std::unique_ptr<Screen> screen_;
     QHash<QWidget*, Field> places_;  // the fields with rules on leaving
     QList<QWidget*> boxes_;          // the check boxes, which Enter and the arrows leave too
     QWidget* sentBackTo_ = nullptr;
     bool focusAsked_ = false;  // the logic sent the focus somewhere since it was last cleared
     ui::SerialActions actions_;
-    ui::RecordWaitBox wait_;
 
     PaymentHeader header_;
     PaymentGrids* grids_;
@@ -166,7 +153,7 @@ private:
 
 template <class Host, class Screen, class Data>
 PaymentForm<Host, Screen, Data>::PaymentForm(Session& session, QString helpFile, const Names& names)
-    : session_(session), helpFile_(std::move(helpFile)), names_(names), actions_(*this), wait_(*this)
+    : entryscreens::FormAnswers<Host>(*this, session), helpFile_(std::move(helpFile)), names_(names), actions_(*this)
 {
     setObjectName(QLatin1String(names.objectName));
     setWindowTitle(QString::fromUtf8(names.title));
@@ -176,9 +163,9 @@ PaymentForm<Host, Screen, Data>::PaymentForm(Session& session, QString helpFile,
     grids_ = buildGrids();
     QWidget* buttons = entryscreens::EntryButtonBar(
         this,
-        {[this] { act([this] { screen_->changePeriod(); }); }, [this] { emailParty(); }, [this] { QuickLink(LinkFor(session_)); },
+        {[this] { act([this] { screen_->changePeriod(); }); }, [this] { emailParty(); }, [this] { QuickLink(LinkFor(this->session())); },
          [this] {
-             report::printReport(report::documentFromWidget(this), this, QString::fromStdString(session_.printerIndex).toInt(), false);
+             report::printReport(report::documentFromWidget(this), this, QString::fromStdString(this->session().printerIndex).toInt(), false);
          },
          [this] { accept(); }, [this] { act([this] { screen_->cancel(); }); }, [this] { reject(); },
          [this] { OpenHelp(helpFile_, names_.helpContext); }},

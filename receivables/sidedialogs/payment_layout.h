@@ -5,14 +5,11 @@
 // grids (a caption, the status bar, the hidden box of the form's messages), named for the
 // language tables and the screen driver.
 
+#include "entryscreens/entry_fields.h"
+
 class QCheckBox;
 class QDialog;
-class QGridLayout;
-class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
-class QWidget;
 
 namespace orvant::sidedialogs {
 
@@ -20,14 +17,8 @@ class PaymentGrids;
 
 // What a form's header calls its party and its boxes.
 struct PaymentHeaderNames {
-    const char* partyCode;
-    int partyWidth;
-    bool partyCodeSkipsChecks;  // leaving a field for the party's code skips its checks
-    const char* partySearch;
-    const char* partyList;  // the list button's hint
+    entryscreens::PartyNames party;
     const char* partyName;
-    const char* partyLabel;
-    const char* partyCaption;
     const char* noPartyBox;
     const char* noPartyCaption;
     const char* secondBox;  // beside the first (nullptr: none)

@@ -19,19 +19,16 @@
 #include "sidedialogs/payment_grid_source.h"
 #include "sidedialogs/tax_per_rate.h"
 #include "ui/message_service.h"
+#include "ui/screen_logic.h"
 #include "ui/screen_posting.h"
 
 namespace orvant::sidedialogs {
 
 template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
-class PaymentScreen : public PaymentGridSource {
+class PaymentScreen : public ui::ScreenLogic, public PaymentGridSource {
 public:
     using Field = decltype(Refusal::field);
     using Message = decltype(Refusal::message);
-    using MessageText = std::function<std::string(int number)>;
-    using Today = std::function<Date()>;
-
-    virtual ~PaymentScreen() = default;
 
     // The state shown.
     const Document& document() const { return document_; }
@@ -57,10 +54,6 @@ public:
     int lineCount() const override { return lineCount_; }
     const DistributionRow& line(int row) const override { return document_.rows.row(row); }
     DistributionTotals lineTotals() const override { return document_.rows.totals(); }
-    int postingPeriod() const { return postingPeriod_; }
-    Date lastDate() const { return lastDate_; }
-    // The caption after a change of period; empty until the period is changed.
-    const std::string& periodCaption() const { return periodCaption_; }
 
     void leaveReference(const std::string& text) { document_.reference = trimmed(text); }
     // The memo is kept as wide as the party's ledger keeps it.
@@ -151,11 +144,7 @@ public:
         // Only a committed payment leaves the screen: a refusal or a store failure keeps it typed.
         return ui::PostChecked<Refusal>(
             session_, [&] { return post(document, repeat); }, [this](const Refusal& refusal) { refuse(refusal); },
-            [&] {
-                lastDate_ = document.date;
-                reset();
-                host_.focus(places_.field);
-            });
+            [&] { nextAfter(document); });
     }
 
 protected:
@@ -170,8 +159,8 @@ protected:
 
     PaymentScreen(Books& books, Posting& posting, Host& host, Session& session, MessageText messageText, Today today,
                   PartyPlaces places, int memoWidth, int descriptionWidth)
-        : books_(books), posting_(posting), host_(host), session_(session), messageText_(std::move(messageText)),
-          today_(std::move(today)), places_(places), memoWidth_(memoWidth), descriptionWidth_(descriptionWidth)
+        : ScreenLogic(session, std::move(messageText), std::move(today)), books_(books), posting_(posting), host_(host), places_(places),
+          memoWidth_(memoWidth), descriptionWidth_(descriptionWidth)
     {
     }
 
@@ -195,6 +184,13 @@ protected:
         document_.reference.clear();
         host_.refresh();
         host_.focus(Field::Date);
+    }
+    // After a posting: the next payment dated as the one posted, the focus on the party's code.
+    void nextAfter(const Document& posted)
+    {
+        lastDate_ = posted.date;
+        reset();
+        host_.focus(places_.field);
     }
     // The distribution's lines: those the reset set up.
     void countLines()
@@ -245,15 +241,11 @@ protected:
         return ui::WritePrepared(host_, posting_, posting_.prepare(document, std::move(answers)), context,
                                  [this] { return text(places_.waitingFor); });
     }
-    std::string text(int number) const { return messageText_(number); }
     static std::string trimmed(const std::string& text) { return QString::fromStdString(text).trimmed().toStdString(); }
 
     Books& books_;
     Posting& posting_;
     Host& host_;
-    Session& session_;
-    MessageText messageText_;
-    Today today_;
     const PartyPlaces places_;
     const int memoWidth_, descriptionWidth_;
 
@@ -262,9 +254,6 @@ protected:
     std::optional<Facts> shownParty_;
     bool entryEnabled_ = false;
     int lineCount_ = 0;
-    int postingPeriod_ = 0;
-    Date lastDate_;
-    std::string periodCaption_;
 };
 
 }  // namespace orvant::sidedialogs
