@@ -1,0 +1,275 @@
+// The undo screen driven directly over the demo company's books, on both engines: the question
+// that lists the whole cascade before anything goes, the refusals named, the same item undone
+// from two screens, the supplier typed, and the report of what was undone.
+
+#include <deque>
+
+#include "disbursement_import.h"
+#include "purchase_import.h"
+#include "store/query.h"
+#include "testing/books_fixture.h"
+#include "undo_screen.h"
+
+namespace orvant::vndundo {
+namespace {
+
+using company::demo::kBank;
+using company::demo::kOfficeSupplies;
+using company::demo::kPayable;
+
+struct Shown {
+    int number;
+    QStringList arguments;
+};
+
+class FakeHost : public UndoHost {
+public:
+    ui::Answer message(int number, ui::MessageKind kind, const QStringList& arguments) override
+    {
+        shown.push_back({number, arguments});
+        if (kind != ui::MessageKind::Question) return ui::Answer::Ok;
+        const ui::Answer answer = answers.empty() ? ui::Answer::No : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
+    }
+    void focus(UndoField field) override { focused.push_back(field); }
+    void refresh() override {}
+    std::string pickSupplier() override { return picked; }
+    void waiting(const QString&) override {}
+    bool waitCancelled() override { return false; }
+    void waitOver() override {}
+    void working(bool on) override { workingSteps.push_back(on); }
+    bool output(report::ReportOutput, const report::ReportDocument& document) override
+    {
+        sent = document;
+        return false;
+    }
+
+    std::vector<int> numbers() const
+    {
+        std::vector<int> n;
+        for (const Shown& s : shown) n.push_back(s.number);
+        return n;
+    }
+
+    std::vector<Shown> shown;
+    std::deque<ui::Answer> answers;
+    std::vector<UndoField> focused;
+    std::vector<bool> workingSteps;
+    std::string picked;
+    std::optional<report::ReportDocument> sent;
+};
+
+std::string row(int account, const char* side, const std::string& amount)
+{
+    return R"({"account": )" + std::to_string(account) + R"(, ")" + side + R"(": ")" + amount + R"("})";
+}
+
+class UndoScreenTest : public testing::BooksTest {
+protected:
+    UndoScreenTest() : BooksTest(Company::Demo) {}
+
+    // A purchase of BUR100, a credit note on it, and a payment of it that also pays a second
+    // invoice, all posted as the entry screens post them; MAP300's purchase waits on the list of
+    // cheques.
+    void SetUp() override
+    {
+        BooksTest::SetUp();
+        if (IsSkipped()) return;
+        purchase("BUR100", "P1", "100.00");
+        purchase("BUR100", "P2", "80.00");
+        purchase("BUR100", "P3", "50.00");
+        creditNote("BUR100", "P1", "CN1", "20.00");
+        disburse("BUR100", "CHQ1", R"({"invoice": "P2", "amount": "30.00"}, {"invoice": "P3", "amount": "50.00"})", "80.00");
+        purchase("MAP300", "M1", "70.00");
+        execute("INSERT INTO apchqd (apchqd_seq, apchqd_inc, apchqd_fou, apchqd_invoice, apchqd_montant) VALUES (1, 1, 'MAP300', 'M1', 700000)");
+    }
+
+    void purchase(const std::string& supplier, const std::string& invoice, const char* amount)
+    {
+        post(R"({"supplier": ")" + supplier + R"(", "invoice": ")" + invoice + R"(", "date": "2026-03-10", "rows": [)" +
+             row(kPayable, "credit", amount) + ", " + row(kOfficeSupplies, "debit", amount) + "]}");
+    }
+
+    void creditNote(const std::string& supplier, const std::string& invoice, const std::string& reference, const char* amount)
+    {
+        post(R"({"supplier": ")" + supplier + R"(", "type": "credit", "invoice": ")" + invoice + R"(", "reference": ")" + reference +
+             R"(", "date": "2026-03-10", "rows": [)" + row(kPayable, "debit", amount) + ", " + row(kOfficeSupplies, "credit", amount) + "]}");
+    }
+
+    void post(const std::string& record)
+    {
+        purchases::PurchaseBooks books(*books_, false);
+        purchases::PurchaseImport import(books, {4, "ADMIN", "Project purchase", {}}, [](int n) { return std::to_string(n); });
+        const auto refused = import.post(record);
+        ASSERT_FALSE(refused) << *refused;
+    }
+
+    void disburse(const std::string& supplier, const std::string& reference, const std::string& payments, const char* payable)
+    {
+        disbursements::DisbursementBooks books(*books_);
+        disbursements::DisbursementImport import(books, {4, "ADMIN", {}, false}, [](int n) { return std::to_string(n); });
+        const auto refused = import.post(R"({"supplier": ")" + supplier + R"(", "reference": ")" + reference +
+                                         R"(", "date": "2026-03-20", "payments": [)" + payments + R"(], "rows": [)" +
+                                         row(kPayable, "debit", payable) + ", " + row(kBank, "credit", payable) + "]}");
+        ASSERT_FALSE(refused) << *refused;
+    }
+
+    void execute(const std::string& sql) { store::Query(*books_, sql).execute(); }
+    std::int64_t count(const std::string& sql)
+    {
+        store::Query query(*books_, sql);
+        query.open();
+        return query.eof() ? 0 : query.field(0).asInt();
+    }
+
+    // A type is named T and its number; every message shows its number and its arguments.
+    std::unique_ptr<UndoScreen> screen(FakeHost& host, bool intl = false)
+    {
+        UndoSetup setup;
+        setup.dateFormat = "YYYY-MM-DD";
+        setup.user = "CLERK";
+        setup.companyName = "Orvant Demo Inc.";
+        setup.intl = intl;
+        setup.now = [] { return DateTime(*Date::fromYmd(2026, 4, 15), 9 * 3600 * 1000); };
+        return std::make_unique<UndoScreen>(host, *books_, setup, DeletedReportTexts::fromTable(lang::LanguageTable("none")),
+                                            [](int n) { return n <= kPaymentName ? "T" + QString::number(n) : QString::number(n) + ":%1 %2 %3 %4 %5"; });
+    }
+
+    static int rowOf(const UndoScreen& s, const char* invoice, const char* reference)
+    {
+        const auto& items = s.statement();
+        for (std::size_t r = 0; r < items.size(); ++r)
+            if (items[r].invoice == invoice && items[r].reference == reference) return static_cast<int>(r);
+        return -1;
+    }
+
+    static void choose(UndoScreen& s, const char* supplier)
+    {
+        ASSERT_TRUE(s.leaveSupplierCode(supplier));
+        ASSERT_EQ(s.suppliers()[static_cast<std::size_t>(s.currentSupplier())].code, supplier);
+    }
+};
+
+TEST_P(UndoScreenTest, TheQuestionListsTheCascadeAndOnlyYesUndoesIt)
+{
+    struct Case {
+        const char* name;
+        const char* supplier;
+        const char* invoice;
+        const char* reference;
+        ui::Answer answer;
+        std::vector<int> messages;      // shown, in order
+        int refusal;                    // the reason given with message 6, or -1
+        QStringList questionHolds;      // lines the question holds
+        std::int64_t itemsLeft;         // the supplier's items afterwards
+    };
+    const std::vector<Case> cases{
+        {"a purchase with its credit note", "BUR100", "P1", "", ui::Answer::Yes, {kConfirmUndo}, -1,
+         {"18:T0 P1  2026-03-10", "18:T2 P1 CN1 2026-03-10", "22:"}, 4},
+        {"No leaves everything", "BUR100", "P1", "", ui::Answer::No, {kConfirmUndo}, -1, {"18:T0 P1"}, 6},
+        {"a purchase whose payment also paid another invoice reopens it", "BUR100", "P2", "", ui::Answer::Yes, {kConfirmUndo}, -1,
+         {"18:T0 P2", "18:T4 P2 CHQ1", "18:T4 P3 CHQ1", "19:P3"}, 3},
+        {"the payment alone", "BUR100", "P3", "CHQ1", ui::Answer::Yes, {kConfirmUndo}, -1, {"18:T4 P2 CHQ1", "18:T4 P3 CHQ1"}, 4},
+        {"a credit note goes only with its invoice", "BUR100", "P1", "CN1", ui::Answer::Yes, {kRefused}, kFirstRefusalReason + 1, {}, 6},
+        {"an invoice on the list of cheques", "MAP300", "M1", "", ui::Answer::Yes, {kRefused}, kFirstRefusalReason + 5, {}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        FakeHost host;
+        host.answers = {c.answer};
+        auto s = screen(host);
+        choose(*s, c.supplier);
+        const int row = rowOf(*s, c.invoice, c.reference);
+        ASSERT_GE(row, 0);
+        const bool undone = s->undoItem(row);
+
+        EXPECT_EQ(host.numbers(), c.messages);
+        EXPECT_EQ(undone, c.answer == ui::Answer::Yes && c.refusal < 0);
+        if (c.refusal >= 0) {
+            EXPECT_TRUE(host.shown.front().arguments.value(0).startsWith(QString::number(c.refusal) + ":"))
+                << host.shown.front().arguments.join("|").toStdString();
+            EXPECT_EQ(host.focused.back(), UndoField::StatementGrid);
+        }
+        const QString question = c.refusal < 0 ? host.shown.front().arguments.value(0) : QString();
+        for (const QString& line : c.questionHolds) EXPECT_TRUE(question.contains(line)) << line.toStdString() << " in\n" << question.toStdString();
+        EXPECT_EQ(count("SELECT COUNT(*) FROM cap WHERE cap_supplier = '" + std::string(c.supplier) + "'"), c.itemsLeft);
+        EXPECT_EQ(static_cast<std::int64_t>(s->statement().size()), c.itemsLeft) << "the statement is read again";
+        EXPECT_EQ(host.workingSteps, (undone ? std::vector<bool>{true, false} : std::vector<bool>{}));
+    }
+}
+
+// Two workstations show the same purchase; the second to say Yes is refused and nothing goes twice.
+TEST_P(UndoScreenTest, TheSameItemUndoneFromTwoScreensGoesOnce)
+{
+    FakeHost first, second;
+    first.answers = second.answers = {ui::Answer::Yes};
+    auto a = screen(first);
+    auto b = screen(second);
+    choose(*a, "BUR100");
+    choose(*b, "BUR100");
+    const int row = rowOf(*b, "P1", "");
+    ASSERT_TRUE(a->undoItem(rowOf(*a, "P1", "")));
+    EXPECT_FALSE(b->undoItem(row));
+    EXPECT_EQ(second.numbers(), std::vector<int>{kRefused});
+    EXPECT_EQ(count("SELECT COUNT(*) FROM cvndundo"), 2);
+    EXPECT_EQ(rowOf(*b, "P1", ""), -1) << "the second screen shows the statement as it now is";
+}
+
+TEST_P(UndoScreenTest, ASupplierIsChosenByItsCodeTypedOrPicked)
+{
+    FakeHost host;
+    auto s = screen(host);
+    EXPECT_EQ(s->suppliers()[static_cast<std::size_t>(s->currentSupplier())].code, s->suppliers().front().code);
+    EXPECT_FALSE(s->leaveSupplierCode("NOBODY"));
+    EXPECT_EQ(host.numbers(), std::vector<int>{kUnknownSupplier});
+    EXPECT_EQ(host.focused, std::vector<UndoField>{UndoField::Supplier});
+    host.picked = "MAP300";
+    s->pickSupplier();
+    EXPECT_EQ(s->suppliers()[static_cast<std::size_t>(s->currentSupplier())].code, "MAP300");
+    EXPECT_EQ(s->statement().size(), 1u);
+    EXPECT_TRUE(s->leaveSupplierCode(" bur100 ")) << "typed in lower case, with blanks";
+    EXPECT_EQ(s->statement().size(), 6u);
+}
+
+// The report lists the removed items with who removed them and when, their lines, and their count.
+TEST_P(UndoScreenTest, TheReportOfTheUndoneTransactions)
+{
+    struct Case {
+        bool intl;
+        const char* taxTitle;
+    };
+    for (const Case& c : {Case{false, "Gst"}, Case{true, "Tax 1"}}) {
+        SCOPED_TRACE(c.taxTitle);
+        TearDown();
+        SetUp();
+        FakeHost host;
+        host.answers = {ui::Answer::Yes};
+        auto s = screen(host, c.intl);
+        choose(*s, "BUR100");
+        ASSERT_TRUE(s->undoItem(rowOf(*s, "P1", "")));
+        ASSERT_EQ(s->undone().items.size(), 2u);
+        s->chooseUndone(1);
+        EXPECT_TRUE(s->currentLines().empty()) << "the lines of one invoice and date are listed under its first item";
+        s->chooseUndone(0);
+        EXPECT_EQ(s->currentLines().size(), 4u) << "the purchase's and its credit note's";
+
+        s->run(report::ReportOutput::Preview);
+        ASSERT_TRUE(host.sent);
+        QStringList texts;
+        for (const report::ReportPage& page : host.sent->pages) texts << page.texts();
+        const QString all = texts.join("\n");
+        for (const QString& expected : {QString("Deleted transactions - accounts payable"), QString("Deleted by"), QString("Time deleted"),
+                                        QString(c.taxTitle), QString("CN1"), QString("CLERK"), QString("Date : 2026-04-15 09:00:00"),
+                                        QString("Account %1").arg(kOfficeSupplies), QString("Transactions deleted: 2")})
+            EXPECT_TRUE(all.contains(expected)) << expected.toStdString() << " in\n" << all.toStdString();
+        EXPECT_EQ(host.sent->table.rows.size(), 2u) << "one exported row per transaction";
+    }
+}
+
+ORVANT_BOOKS_ON_EVERY_ENGINE(UndoScreenTest);
+
+}  // namespace
+}  // namespace orvant::vndundo
