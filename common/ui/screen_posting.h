@@ -13,6 +13,19 @@
 
 namespace orvant::ui {
 
+// The tax-per-rate lines `posting` asks of `document`, as the user answered them on the host's
+// dialog, into `answers`; false when the user cancelled the dialog.
+template <class Host, class Posting, class Document, class Answers>
+bool AskTaxes(Host& host, Posting& posting, const Document& document, Answers& answers)
+{
+    const auto taxes = posting.taxLinesToAsk(document);
+    if (taxes.empty()) return true;
+    auto answered = host.askTaxes(taxes);
+    if (!answered) return false;
+    answers.taxes = std::move(*answered);
+    return true;
+}
+
 // Back to "N" however the posting ends: posted, refused, given up, or failed in the store.
 class LedgerCodeHeld {
 public:

@@ -21,7 +21,8 @@ ui::MessageKind KindOf(PurchaseMessage message)
 PurchasesScreen::PurchasesScreen(PurchaseBooks& books, PurchasePosting& posting, PurchasesHost& host, Session& session,
                                  MessageText messageText, Today today)
     : EntryScreen(books, posting, host, session, std::move(messageText), std::move(today),
-                  {PurchaseField::Supplier, &PurchaseDocument::supplier, &SupplierFacts::expenseAccounts})
+                  {PurchaseField::Supplier, &PurchaseDocument::supplier, &SupplierFacts::expenseAccounts, kWaitingForSupplier,
+                   kProjectPurchaseDescription})
 {
 }
 
@@ -137,27 +138,12 @@ void PurchasesScreen::refuse(const Refusal& refusal)
 std::optional<PostingAnswers> PurchasesScreen::askDialogs(const PurchaseDocument& document)
 {
     PostingAnswers answers;
-    const auto taxes = posting_.taxLinesToAsk(document);
-    if (!taxes.empty()) {
-        auto answered = host_.askTaxes(taxes);
-        if (!answered) return std::nullopt;
-        answers.taxes = std::move(*answered);
-    }
+    if (!ui::AskTaxes(host_, posting_, document, answers)) return std::nullopt;
     const Money base = posting_.totals(document).base();
     if (posting_.asksHoldback(document)) answers.holdback = host_.askHoldback(base);
     if (posting_.asksProjects(document))
         if (auto projects = host_.askProjects(base)) answers.projects = std::move(*projects);
     return answers;
-}
-
-// The posting waits while another workstation holds the supplier.
-std::optional<std::optional<Refusal>> PurchasesScreen::post(const PurchaseDocument& document, bool repeatAllowed)
-{
-    std::optional<PostingAnswers> answers = askDialogs(document);
-    if (!answers) return std::nullopt;
-    PostingContext context{postingPeriod_, session_.userId, text(kProjectPurchaseDescription), {}, repeatAllowed};
-    return ui::WritePrepared(host_, posting_, posting_.prepare(document, std::move(*answers)), context,
-                             [this] { return text(kWaitingForSupplier); });
 }
 
 }  // namespace orvant::purchases

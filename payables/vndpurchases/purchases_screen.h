@@ -17,7 +17,8 @@ namespace orvant::purchases {
 ui::MessageKind KindOf(PurchaseMessage message);
 
 class PurchasesScreen
-    : public entryscreens::EntryScreen<PurchaseBooks, PurchasePosting, PurchasesHost, PurchaseDocument, SupplierFacts, Refusal> {
+    : public entryscreens::EntryScreen<PurchaseBooks, PurchasePosting, PurchasesHost, PurchaseDocument, SupplierFacts,
+                                      Refusal, PostingAnswers, PostingContext> {
 public:
     PurchasesScreen(PurchaseBooks& books, PurchasePosting& posting, PurchasesHost& host, Session& session, MessageText messageText,
                     Today today = &Date::today);
@@ -42,10 +43,9 @@ private:
     void setDefaultRows() override;
     std::optional<SupplierFacts> findParty(const std::string& code) const override { return books_.findSupplier(code); }
     void refuse(const Refusal& refusal) override;
-    std::optional<std::optional<Refusal>> post(const PurchaseDocument& document, bool repeatAllowed) override;
     // Whether the payable row may not take an amount in this column for the document's type.
     bool payableTakesOtherColumn(int row, bool debit) const;
-    std::optional<PostingAnswers> askDialogs(const PurchaseDocument& document);
+    std::optional<PostingAnswers> askDialogs(const PurchaseDocument& document) override;
 
     bool supplierLocked_ = false;
 };

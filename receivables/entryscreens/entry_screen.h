@@ -23,7 +23,7 @@
 
 namespace orvant::entryscreens {
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
 class EntryScreen : public ui::ScreenLogic {
 public:
     using Field = decltype(Refusal::field);
@@ -58,11 +58,13 @@ public:
 
 protected:
     // Where the party stands: its field, its code in the document, its own accounts for rows 2
-    // to 4 (0: none).
+    // to 4 (0: none), the message said while its record is held elsewhere, and the description
+    // of the project transactions.
     struct PartyPlaces {
         Field field;
         std::string Document::*code;
         std::array<int, 3> Facts::*accounts;
+        Message waitingFor, projectDescription;
     };
 
     EntryScreen(Books& books, Posting& posting, Host& host, Session& session, MessageText messageText, Today today, PartyPlaces party)
@@ -77,9 +79,12 @@ protected:
     virtual void setDefaultRows() = 0;
     virtual std::optional<Facts> findParty(const std::string& code) const = 0;
     virtual void refuse(const Refusal& refusal) = 0;
-    // Asks the dialogs and writes the checked document: its refusal, if any; nothing at all
-    // when the user cancelled a dialog or gave up waiting for a record held elsewhere.
-    virtual std::optional<std::optional<Refusal>> post(const Document& document, bool repeatAllowed) = 0;
+    // The answers of the dialogs the posting asks before anything is written; nothing when the
+    // user cancels the taxes.
+    virtual std::optional<Answers> askDialogs(const Document& document) = 0;
+    // The dialogs, then the posting, waiting while another workstation holds the party: the
+    // refusal, if any; nothing at all when the user cancelled or gave up the wait.
+    std::optional<std::optional<Refusal>> post(const Document& document, bool repeatAllowed);
 
     // A party found: its terms and its own accounts.
     void acceptParty(const Facts& party);
@@ -102,8 +107,8 @@ protected:
     std::optional<Facts> currentParty_;  // the last party found: its currency and terms
 };
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::start()
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::start()
 {
     postingPeriod_ = books_.settings().currentPeriod;
     lastDate_ = today_();
@@ -111,15 +116,15 @@ void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::start()
     host_.focus(party_);
 }
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-int EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::currency() const
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+int EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::currency() const
 {
     if (document_.directCash) return CurrencyFormat::kNoSign;
     return currentParty_ ? currentParty_->currency : 0;
 }
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::reset()
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::reset()
 {
     partyCode_.clear();
     shownParty_.reset();
@@ -130,8 +135,8 @@ void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::reset()
     host_.refresh();
 }
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::acceptParty(const Facts& party)
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::acceptParty(const Facts& party)
 {
     currentParty_ = party;
     reset();
@@ -145,8 +150,8 @@ void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::acceptParty(co
     host_.refresh();
 }
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::acceptPicked(const std::string& code)
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::acceptPicked(const std::string& code)
 {
     if (code.empty()) return;
     const std::optional<Facts> party = findParty(code);
@@ -155,24 +160,24 @@ void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::acceptPicked(c
     host_.focus(party_);
 }
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-bool EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::enterField(Field field)
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+bool EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::enterField(Field field)
 {
     if (field == party_ || !partyCode_.empty() || document_.directCash) return true;
     host_.focus(party_);
     return false;
 }
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::pickAccount(int row)
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::pickAccount(int row)
 {
     const int account = host_.pickAccount();
     if (account == 0 || !books_.accountExists(account)) return;
     leaveAccount(row, std::to_string(account));
 }
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::setDirectCash(bool on)
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::setDirectCash(bool on)
 {
     document_.directCash = on;
     if (on) {
@@ -182,16 +187,16 @@ void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::setDirectCash(
     host_.refresh();
 }
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::leaveReference(const std::string& text, bool towardsTag13)
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::leaveReference(const std::string& text, bool towardsTag13)
 {
     document_.reference = CodeAsKept(text);
     if (towardsTag13) return;
     if (auto refusal = CheckReference(document_.type, document_.reference)) refuse(*refusal);
 }
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::leaveDate(std::optional<Date> date)
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::leaveDate(std::optional<Date> date)
 {
     if (!date || !date->isValid()) return host_.focus(Field::Date);
     document_.date = *date;
@@ -200,16 +205,16 @@ void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::leaveDate(std:
     host_.refresh();
 }
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::leaveDueDate(std::optional<Date> date)
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::leaveDueDate(std::optional<Date> date)
 {
     if (!date || !date->isValid()) return host_.focus(Field::DueDate);
     document_.dueDate = *date;
 }
 
 // An account that is not in the books is blanked, the row keeping its amounts.
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::leaveAccount(int row, const std::string& text)
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::leaveAccount(int row, const std::string& text)
 {
     const QString typed = QString::fromStdString(text).trimmed();
     bool numeric = false;
@@ -225,8 +230,8 @@ void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::leaveAccount(i
     host_.focus(Field::RowAccount, row);
 }
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::changePeriod()
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::changePeriod()
 {
     const std::optional<int> period = host_.askPeriod(postingPeriod_);
     if (!period) return;
@@ -237,15 +242,15 @@ void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::changePeriod()
     host_.refresh();
 }
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::cancel()
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::cancel()
 {
     reset();
     host_.focus(party_);
 }
 
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-bool EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::accept()
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+bool EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::accept()
 {
     Document document = document_;
     document.invoice = InvoiceNumberAsKept(document.invoice);
@@ -265,9 +270,20 @@ bool EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::accept()
         [&] { nextAfter(document); });
 }
 
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+std::optional<std::optional<Refusal>> EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::post(
+    const Document& document, bool repeatAllowed)
+{
+    std::optional<Answers> answers = askDialogs(document);
+    if (!answers) return std::nullopt;
+    Context context{postingPeriod_, session_.userId, text(partyPlaces_.projectDescription), {}, repeatAllowed};
+    return ui::WritePrepared(host_, posting_, posting_.prepare(document, std::move(*answers)), context,
+                             [this] { return text(partyPlaces_.waitingFor); });
+}
+
 // After a posting: the next document dated as the one posted, the focus on the party's code.
-template <class Books, class Posting, class Host, class Document, class Facts, class Refusal>
-void EntryScreen<Books, Posting, Host, Document, Facts, Refusal>::nextAfter(const Document& posted)
+template <class Books, class Posting, class Host, class Document, class Facts, class Refusal, class Answers, class Context>
+void EntryScreen<Books, Posting, Host, Document, Facts, Refusal, Answers, Context>::nextAfter(const Document& posted)
 {
     lastDate_ = posted.date;
     reset();

@@ -25,7 +25,7 @@ ui::MessageKind KindOf(SalesMessage message)
 SalesScreen::SalesScreen(SalesBooks& books, SalesPosting& posting, SalesHost& host, Session& session, MessageText messageText,
                          Today today)
     : EntryScreen(books, posting, host, session, std::move(messageText), std::move(today),
-                  {SalesField::Client, &SalesDocument::client, &ClientFacts::salesAccounts})
+                  {SalesField::Client, &SalesDocument::client, &ClientFacts::salesAccounts, kWaitingForClient, kProjectSaleDescription})
 {
 }
 
@@ -122,28 +122,13 @@ void SalesScreen::refuse(const Refusal& refusal)
 std::optional<PostingAnswers> SalesScreen::askDialogs(const SalesDocument& document)
 {
     PostingAnswers answers;
-    const auto taxes = posting_.taxLinesToAsk(document);
-    if (!taxes.empty()) {
-        auto answered = host_.askTaxes(taxes);
-        if (!answered) return std::nullopt;
-        answers.taxes = std::move(*answered);
-    }
+    if (!ui::AskTaxes(host_, posting_, document, answers)) return std::nullopt;
     const SalesTotals totals = posting_.totals(document);
     if (posting_.asksHoldback(document))
         answers.holdback = host_.askHoldback(totals.net(), totals.federalTax, totals.provincialTax, books_.settings().holdbackChoice);
     if (posting_.asksProjects(document))
         if (auto projects = host_.askProjects(totals.receivable)) answers.projects = std::move(*projects);
     return answers;
-}
-
-// The posting waits while another workstation holds the client.
-std::optional<std::optional<Refusal>> SalesScreen::post(const SalesDocument& document, bool repeatAllowed)
-{
-    std::optional<PostingAnswers> answers = askDialogs(document);
-    if (!answers) return std::nullopt;
-    PostingContext context{postingPeriod_, session_.userId, text(kProjectSaleDescription), {}, repeatAllowed};
-    return ui::WritePrepared(host_, posting_, posting_.prepare(document, std::move(*answers)), context,
-                             [this] { return text(kWaitingForClient); });
 }
 
 }  // namespace orvant::sales

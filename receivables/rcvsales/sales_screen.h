@@ -16,7 +16,9 @@ namespace orvant::sales {
 // How each of the screen's messages is shown.
 ui::MessageKind KindOf(SalesMessage message);
 
-class SalesScreen : public entryscreens::EntryScreen<SalesBooks, SalesPosting, SalesHost, SalesDocument, ClientFacts, Refusal> {
+class SalesScreen
+    : public entryscreens::EntryScreen<SalesBooks, SalesPosting, SalesHost, SalesDocument, ClientFacts, Refusal, PostingAnswers,
+                                      PostingContext> {
 public:
     SalesScreen(SalesBooks& books, SalesPosting& posting, SalesHost& host, Session& session, MessageText messageText,
                 Today today = &Date::today);
@@ -37,8 +39,7 @@ private:
     void setDefaultRows() override;
     std::optional<ClientFacts> findParty(const std::string& code) const override { return books_.findClient(code); }
     void refuse(const Refusal& refusal) override;
-    std::optional<std::optional<Refusal>> post(const SalesDocument& document, bool repeatAllowed) override;
-    std::optional<PostingAnswers> askDialogs(const SalesDocument& document);
+    std::optional<PostingAnswers> askDialogs(const SalesDocument& document) override;
 };
 
 }  // namespace orvant::sales

@@ -232,11 +232,7 @@ protected:
     std::optional<std::optional<Refusal>> post(const Document& document, bool repeatAllowed)
     {
         Answers answers;
-        if (const auto taxes = posting_.taxLinesToAsk(document); !taxes.empty()) {
-            auto answered = host_.askTaxes(taxes);
-            if (!answered) return std::nullopt;
-            answers.taxes = std::move(*answered);
-        }
+        if (!ui::AskTaxes(host_, posting_, document, answers)) return std::nullopt;
         Context context{postingPeriod_, session_.userId, {}, repeatAllowed};
         return ui::WritePrepared(host_, posting_, posting_.prepare(document, std::move(answers)), context,
                                  [this] { return text(places_.waitingFor); });
