@@ -58,7 +58,7 @@ private:
         const QStringList& taxes = setup_.intl ? texts_.intlTaxColumns : texts_.taxColumns;
         titles.insert(4, taxes.value(1));
         titles.insert(4, taxes.value(0));
-        const double widths[] = {0.9, 0.9, 0.8, 0.9, 0.6, 0.6, 0.8, 0.9, 0.9, 1.3};
+        const double widths[] = {0.9, 0.9, 0.8, 0.9, 0.6, 0.6, 0.8, 0.9, 1.0, 1.7};
         std::vector<report::ReportColumn> placed;
         for (int c = 0; c < 10; ++c) placed.push_back({titles.value(c), inches(widths[c]), c >= 3 && c <= 5 ? ColumnKind::Number : ColumnKind::Text});
         return placed;

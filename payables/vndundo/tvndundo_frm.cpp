@@ -1,13 +1,13 @@
 #include "tvndundo_frm.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -277,23 +277,22 @@ bool Tvndundo_frm::waitCancelled() { return wait_.cancelled(); }
 
 void Tvndundo_frm::waitOver() { wait_.close(); }
 
+// The undo is short and runs at once: the buttons off, a wait cursor and a word in the status
+// bar, painted now, and no event handled until it is over.
 void Tvndundo_frm::working(bool on)
 {
     supplierList_->setEnabled(!on);
     undoButton_->setEnabled(!on && !screen_->statement().empty());
     setReportButtonsEnabled(!on);
-    if (!on) {
-        // The box gone, the form is the active window again, so its keys and focus work.
-        working_.reset();
-        activateWindow();
-        return;
+    auto* status = findChild<QStatusBar*>("StatusBar");
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        status->showMessage(ui::FormMessageText(*this, kUndoing));
+        status->repaint();
+    } else {
+        status->clearMessage();
+        QApplication::restoreOverrideCursor();
     }
-    working_ = std::make_unique<QProgressDialog>(ui::FormMessageText(*this, kUndoing), QString(), 0, 0, this);
-    working_->setObjectName("UndoProgress");
-    working_->setWindowModality(Qt::WindowModal);
-    working_->setMinimumDuration(0);
-    working_->show();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 bool Tvndundo_frm::output(report::ReportOutput how, const report::ReportDocument& document)

@@ -15,7 +15,6 @@
 
 class QLabel;
 class QLineEdit;
-class QProgressDialog;
 class QPushButton;
 class QTabWidget;
 class QTableWidget;
@@ -61,7 +60,6 @@ private:
     QTabWidget *pages_, *undonePages_;
     QTableWidget *suppliers_, *statement_, *undone_, *distribution_;
     ui::RecordWaitBox wait_;
-    std::unique_ptr<QProgressDialog> working_;
 };
 
 }  // namespace orvant::vndundo

@@ -1,6 +1,6 @@
 #pragma once
 // What the undo screen's logic asks of its form: its messages and questions, the focus, the
-// supplier picker, the wait for a supplier held on another workstation, the box shown while an
+// supplier picker, the wait for a supplier held on another workstation, what is shown while an
 // undo runs, and printing, previewing or exporting the report. The form implements it over its
 // widgets; tests implement it with scripted answers.
 
@@ -34,7 +34,7 @@ public:
     virtual void waiting(const QString& text) = 0;
     virtual bool waitCancelled() = 0;
     virtual void waitOver() = 0;
-    // The buttons off and a box saying so while the undo runs.
+    // The buttons off, and a word saying so, while the undo runs.
     virtual void working(bool on) = 0;
 
     // Sends the report out; true when the screen should close (the export dialog said so).

@@ -181,5 +181,32 @@ TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchAddsAChequeAndChangesItsAmoun
     EXPECT_THAT(books_.value("SELECT apchqh_desc FROM apchqh WHERE apchqh_seq = 1").asString(), ::testing::StartsWith("Mille Trois Cent Douze"));
 }
 
+// A purchase posted, then undone from the menu: it leaves the ledger, the journal and the
+// supplier's balance, its audit copy names the user, and its report is exported.
+TEST_F(LauncherScenarios, TheDemosFirstUserUndoesAPurchaseAndExportsTheReport)
+{
+    books_.playInLauncher("purchase_undone");
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM cap WHERE cap_invoice = 'L-990'").asInt(), 0);
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM tjlh WHERE tjlh_reference = 'L-990'").asInt(), 0);
+    EXPECT_EQ(books_.value("SELECT cap_user FROM cvndundo WHERE cap_invoice = 'L-990'").asString(), "Administrator");
+    EXPECT_EQ(books_.money("SELECT sup_current_bal FROM sup WHERE sup_code = 'MAP300'"), Money());
+    EXPECT_TRUE(QFile::remove("launcher-undo.pdf")) << "the report was exported";
+    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
+}
+
+TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchUndoesAPurchaseAndExportsTheReport)
+{
+    books_.registry().setValue(kProductSection, u"language", "2");
+    store::Query(*company::OpenDataRoot(books_.installation()), "UPDATE \"user\" SET user_language = 0 WHERE user_code = 'ADMIN'").execute();
+    books_.playInLauncher("achat_annule");
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM cap WHERE cap_invoice = 'Q-990'").asInt(), 0);
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM glundoap WHERE gla_reference = 'Q-990'").asInt(), 2);
+    QFile csv("annulation-lanceur.csv");
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << "the report was not exported";
+    EXPECT_TRUE(QString::fromUtf8(csv.readAll()).contains("Q-990"));
+    csv.remove();
+    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
+}
+
 }  // namespace
 }  // namespace orvant::launcher
