@@ -1,45 +1,24 @@
 #pragma once
-// What the sales screen's logic asks of its form: the screen's messages, the focus, the
-// pickers and the side dialogs, and showing what changed. The form implements it over its
-// widgets; tests implement it with scripted answers.
+// What the sales screen's logic asks of its form: what every entry screen asks (EntryHost), and
+// the client's picker and the holdback and project dialogs.
 
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "books/holdback.h"
 #include "sales_check.h"
+#include "sidedialogs/entry_host.h"
 #include "sidedialogs/project_transactions.h"
-#include "sidedialogs/tax_per_rate.h"
-#include "ui/message_service.h"
 
 namespace orvant::sales {
 
-class SalesHost {
+class SalesHost : public sidedialogs::EntryHost<SalesField> {
 public:
-    virtual ~SalesHost() = default;
-
-    // Message `number` of the screen.
-    virtual ui::Answer message(int number, ui::MessageKind kind) = 0;
-    // Puts the focus on a field (a row's field for the row fields), its text selected.
-    virtual void focus(SalesField field, int row = -1) = 0;
-    // Shows the state of the screen again.
-    virtual void refresh() = 0;
-    // While the posting waits for the client's record, held on another workstation: says who
-    // holds it (each time the record is refused), asks whether the user gave up, and ends.
-    virtual void waiting(const std::string& text) = 0;
-    virtual bool waitCancelled() = 0;
-    virtual void waitOver() = 0;
-
-    // The pickers: a client code or "", an account or 0.
+    // A client code, or "" when the user chose none.
     virtual std::string pickClient() = 0;
-    virtual int pickAccount() = 0;
 
-    // The side dialogs; nothing when the user cancels.
-    virtual std::optional<std::vector<sidedialogs::TaxPerRateLine>> askTaxes(const std::vector<sidedialogs::TaxPerRateLine>& lines) = 0;
+    // The holdback and project dialogs; nothing when the user cancels the projects.
     virtual HoldbackAnswer askHoldback(Money net, Money federalTax, Money provincialTax, HoldbackChoice choice) = 0;
     virtual std::optional<std::vector<sidedialogs::ProjectLine>> askProjects(Money toDistribute) = 0;
-    virtual std::optional<int> askPeriod(int period) = 0;
 };
 
 }  // namespace orvant::sales
