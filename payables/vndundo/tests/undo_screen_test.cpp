@@ -35,9 +35,9 @@ public:
     void focus(UndoField field) override { focused.push_back(field); }
     void refresh() override {}
     std::string pickSupplier() override { return picked; }
-    void waiting(const QString&) override {}
-    bool waitCancelled() override { return false; }
-    void waitOver() override {}
+    void waiting(const QString& text) override { waits << text; }
+    bool waitCancelled() override { return !waits.isEmpty() && giveUpWaiting; }
+    void waitOver() override { ++waitsOver; }
     void working(bool on) override { workingSteps.push_back(on); }
     bool output(report::ReportOutput, const report::ReportDocument& document) override
     {
@@ -58,6 +58,9 @@ public:
     std::vector<bool> workingSteps;
     std::string picked;
     std::optional<report::ReportDocument> sent;
+    QStringList waits;
+    bool giveUpWaiting = true;
+    int waitsOver = 0;
 };
 
 std::string row(int account, const char* side, const std::string& amount)
@@ -216,6 +219,29 @@ TEST_P(UndoScreenTest, TheSameItemUndoneFromTwoScreensGoesOnce)
     EXPECT_EQ(second.numbers(), std::vector<int>{kRefused});
     EXPECT_EQ(count("SELECT COUNT(*) FROM cvndundo"), 2);
     EXPECT_EQ(rowOf(*b, "P1", ""), -1) << "the second screen shows the statement as it now is";
+}
+
+// Another workstation holds the supplier: the user is told who, gives up, and nothing is removed.
+TEST_P(UndoScreenTest, AnUndoWaitingForTheSupplierCanBeGivenUp)
+{
+    const auto otherWorkstation = company::OpenCompany(installation_, 1);
+    store::Table suppliers(*otherWorkstation, "sup");
+    suppliers.open();
+    ASSERT_TRUE(suppliers.findKey({std::string("BUR100")}));
+    suppliers.edit();
+
+    FakeHost host;
+    host.answers = {ui::Answer::Yes};
+    auto s = screen(host);
+    choose(*s, "BUR100");
+    EXPECT_FALSE(s->undoItem(rowOf(*s, "P1", "")));
+    ASSERT_FALSE(host.waits.isEmpty());
+    EXPECT_TRUE(host.waits.front().startsWith("23:")) << host.waits.front().toStdString();
+    EXPECT_EQ(host.waitsOver, 1);
+    EXPECT_EQ(host.numbers(), std::vector<int>{kConfirmUndo}) << "giving up is no refusal";
+    EXPECT_EQ(count("SELECT COUNT(*) FROM cap WHERE cap_supplier = 'BUR100'"), 6);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM cvndundo"), 0);
+    suppliers.cancel();
 }
 
 TEST_P(UndoScreenTest, ASupplierIsChosenByItsCodeTypedOrPicked)
