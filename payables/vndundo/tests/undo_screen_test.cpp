@@ -118,6 +118,25 @@ protected:
         ASSERT_FALSE(refused) << *refused;
     }
 
+    // The journal carried to the general ledger as its transfer does: each line into gla with its
+    // signed amount, the journal emptied.
+    void handToLedger()
+    {
+        store::Query lines(*books_, "SELECT tjld_account, tjld_period, tjld_journal, tjld_date, tjld_reference, tjld_debit, tjld_credit FROM tjld");
+        store::Table ledger(*books_, "gla");
+        ledger.open();
+        for (lines.open(); !lines.eof(); lines.next()) {
+            ledger.insert();
+            for (int i = 0; i < 5; ++i) ledger.field(i).set(i == 3 ? store::Value(lines.field(i).asDate()) : lines.value(i));
+            ledger.field("Gla_amount") = lines.field(5).asMoney() - lines.field(6).asMoney();
+            ledger.post();
+        }
+        execute("UPDATE glm SET glm_current4 = COALESCE(glm_current4, 0) + COALESCE((SELECT SUM(tjld_debit - tjld_credit) FROM tjld "
+                "WHERE tjld_account = glm_account), 0)");
+        execute("DELETE FROM tjld");
+        execute("DELETE FROM tjlh");
+    }
+
     void execute(const std::string& sql) { store::Query(*books_, sql).execute(); }
     std::int64_t count(const std::string& sql)
     {
@@ -166,10 +185,13 @@ TEST_P(UndoScreenTest, TheQuestionListsTheCascadeAndOnlyYesUndoesIt)
         int refusal;                    // the reason given with message 6, or -1
         QStringList questionHolds;      // lines the question holds
         std::int64_t itemsLeft;         // the supplier's items afterwards
+        bool handedToLedger = false;    // the journal already carried to the general ledger
     };
     const std::vector<Case> cases{
         {"a purchase with its credit note", "BUR100", "P1", "", ui::Answer::Yes, {kConfirmUndo}, -1,
          {"18:T0 P1  2026-03-10", "18:T2 P1 CN1 2026-03-10", "22:"}, 4},
+        {"a purchase already in the general ledger names its period", "BUR100", "P1", "", ui::Answer::Yes, {kConfirmUndo}, -1,
+         {"18:T0 P1", "20:4"}, 4, true},
         {"No leaves everything", "BUR100", "P1", "", ui::Answer::No, {kConfirmUndo}, -1, {"18:T0 P1"}, 6},
         {"a purchase whose payment also paid another invoice reopens it", "BUR100", "P2", "", ui::Answer::Yes, {kConfirmUndo}, -1,
          {"18:T0 P2", "18:T4 P2 CHQ1", "18:T4 P3 CHQ1", "19:P3"}, 3},
@@ -181,6 +203,7 @@ TEST_P(UndoScreenTest, TheQuestionListsTheCascadeAndOnlyYesUndoesIt)
         SCOPED_TRACE(c.name);
         TearDown();
         SetUp();
+        if (c.handedToLedger) handToLedger();
         FakeHost host;
         host.answers = {c.answer};
         auto s = screen(host);
