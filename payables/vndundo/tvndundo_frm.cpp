@@ -112,6 +112,7 @@ QWidget* Tvndundo_frm::buildPages()
     label->setBuddy(supplierCode_);
     supplierList_ = named(new QPushButton("...", supplierRow), "SupplierBtn");
     supplierList_->setToolTip("List of suppliers");
+    supplierList_->setMaximumWidth(32);
     supplierList_->setAutoDefault(false);
     supplierList_->setFocusPolicy(Qt::NoFocus);
     supplierName_ = named(new QLabel(supplierRow), "SupplierName");
