@@ -15,15 +15,6 @@ namespace {
 constexpr const char* kPaymentType = "2";
 constexpr int kHistorySlots = 20;
 
-ChequeUpdateResult resultOf(const PrintedCheque& printed, UpdateOutcome outcome)
-{
-    ChequeUpdateResult result;
-    result.seq = printed.seq;
-    result.number = printed.number;
-    result.outcome = outcome;
-    return result;
-}
-
 bool balanced(const Cheque& cheque)
 {
     Money sum;
@@ -62,14 +53,14 @@ ChequeUpdateResult ChequePosting::post(const PrintedCheque& printed, const Date&
     const std::optional<Cheque> seen = list_.read(printed.seq);
     if (auto refused = refusal(seen, printed, date)) return *refused;
     if (!seen->supplier.empty())
-        if (const auto missing = lockSupplier(seen->supplier)) return resultOf(printed, *missing);
+        if (const auto missing = lockSupplier(seen->supplier)) return ChequeUpdateResult::of(printed, *missing);
     ReleaseSupplier release{suppliers_};
 
     store::Transaction transaction(books_);
     const std::optional<Cheque> stored = list_.read(printed.seq);
-    if (!stored) return resultOf(printed, UpdateOutcome::Gone);
-    if (*stored != *seen) return resultOf(printed, UpdateOutcome::ChangedElsewhere);
-    ChequeUpdateResult result = resultOf(printed, UpdateOutcome::Posted);
+    if (!stored) return ChequeUpdateResult::of(printed, UpdateOutcome::Gone);
+    if (*stored != *seen) return ChequeUpdateResult::of(printed, UpdateOutcome::ChangedElsewhere);
+    ChequeUpdateResult result = ChequeUpdateResult::of(printed, UpdateOutcome::Posted);
     result.overPaidLines = overPaidLines(*stored);
     if (!result.overPaidLines.empty()) result.outcome = UpdateOutcome::OverPaid;
     try {
@@ -91,13 +82,13 @@ ChequeUpdateResult ChequePosting::post(const PrintedCheque& printed, const Date&
 // Why the cheque is not posted: it is not the one printed, or it could not be posted whole.
 std::optional<ChequeUpdateResult> ChequePosting::refusal(const std::optional<Cheque>& seen, const PrintedCheque& printed, const Date& date)
 {
-    if (const auto outcome = checkStored(seen, printed, date)) return resultOf(printed, *outcome);
+    if (const auto outcome = checkStored(seen, printed, date)) return ChequeUpdateResult::of(printed, *outcome);
     if (const auto slot = missingAccount(*seen)) {
-        ChequeUpdateResult result = resultOf(printed, UpdateOutcome::AccountMissing);
+        ChequeUpdateResult result = ChequeUpdateResult::of(printed, UpdateOutcome::AccountMissing);
         result.slot = *slot;
         return result;
     }
-    if (!balanced(*seen)) return resultOf(printed, UpdateOutcome::Unbalanced);
+    if (!balanced(*seen)) return ChequeUpdateResult::of(printed, UpdateOutcome::Unbalanced);
     return std::nullopt;
 }
 

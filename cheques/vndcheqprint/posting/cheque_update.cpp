@@ -21,15 +21,6 @@ std::vector<std::optional<Date>> storedDates(store::Database& books, const std::
     return dates;
 }
 
-ChequeUpdateResult untouched(const PrintedCheque& printed, UpdateOutcome outcome)
-{
-    ChequeUpdateResult result;
-    result.seq = printed.seq;
-    result.number = printed.number;
-    result.outcome = outcome;
-    return result;
-}
-
 }  // namespace
 
 ChequeUpdate::ChequeUpdate(store::Database& books, ChequeUpdateContext context) : books_(books), context_(std::move(context)) {}
@@ -45,7 +36,7 @@ ChequeUpdateReport ChequeUpdate::run(const std::vector<PrintedCheque>& cheques)
         for (const std::optional<Date>& date : dates)
             if (date && !periods.periodOf(*date)) {
                 report.cancelled = true;
-                for (const PrintedCheque& printed : cheques) report.cheques.push_back(untouched(printed, UpdateOutcome::NotReached));
+                for (const PrintedCheque& printed : cheques) report.cheques.push_back(ChequeUpdateResult::of(printed, UpdateOutcome::NotReached));
                 return report;
             }
 
@@ -53,11 +44,11 @@ ChequeUpdateReport ChequeUpdate::run(const std::vector<PrintedCheque>& cheques)
     for (std::size_t i = 0; i < cheques.size(); ++i) {
         const PrintedCheque& printed = cheques[i];
         if (!dates[i]) {
-            report.cheques.push_back(untouched(printed, UpdateOutcome::Gone));
+            report.cheques.push_back(ChequeUpdateResult::of(printed, UpdateOutcome::Gone));
             continue;
         }
         const std::optional<int> period = periods.periodOf(*dates[i]);
-        report.cheques.push_back(period ? posting.post(printed, *dates[i], *period) : untouched(printed, UpdateOutcome::NoPeriod));
+        report.cheques.push_back(period ? posting.post(printed, *dates[i], *period) : ChequeUpdateResult::of(printed, UpdateOutcome::NoPeriod));
     }
     return report;
 }

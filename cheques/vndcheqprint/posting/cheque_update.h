@@ -54,6 +54,16 @@ struct ChequeUpdateResult {
     UpdateOutcome outcome = UpdateOutcome::NotReached;
     std::vector<int> overPaidLines;  // OverPaid: the lines (from 0) beyond their item's open amount
     int slot = -1;                   // AccountMissing: the slot (from 0) whose account is missing
+
+    // The cheque answered by its outcome alone.
+    static ChequeUpdateResult of(const PrintedCheque& printed, UpdateOutcome outcome)
+    {
+        ChequeUpdateResult result;
+        result.seq = printed.seq;
+        result.number = printed.number;
+        result.outcome = outcome;
+        return result;
+    }
 };
 
 struct ChequeUpdateReport {
