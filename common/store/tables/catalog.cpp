@@ -16,7 +16,8 @@ std::vector<TableDef> collect()
 {
     std::vector<TableDef> all;
     for (auto group : {subjects::launcherTables, subjects::companyTables, subjects::ledgerTables,
-                       subjects::chequeTables, subjects::jobCostTables, subjects::auditTables, subjects::workTables}) {
+                       subjects::chequeTables, subjects::jobCostTables, subjects::invoicingTables,
+                       subjects::auditTables, subjects::workTables}) {
         std::vector<TableDef> tables = group();
         std::move(tables.begin(), tables.end(), std::back_inserter(all));
     }

@@ -12,6 +12,7 @@ std::vector<TableDef> companyTables();   // control record, master files, tax ra
 std::vector<TableDef> ledgerTables();    // ledgers, documents, journal, tax report, bank, virmem
 std::vector<TableDef> chequeTables();    // cheque list, recurring cheques, cheque-form layout
 std::vector<TableDef> jobCostTables();   // projects, phases, budgets, elements, transactions
+std::vector<TableDef> invoicingTables(); // invoices current and archived, their lines, items
 std::vector<TableDef> auditTables();     // copies of what the payables undo removed
 std::vector<TableDef> workTables();      // per-session scratch tables
 

@@ -116,7 +116,7 @@ TEST(Catalog, DeclaresTheTablesTheBooksName)
         "concil",    "jcProject", "jcPhase",  "jcBudgetHdr", "jcBudgetDet", "JcElem",      "jcTrans",     "jcctrl",
         "apchqh",    "apchqd",    "apchVAT",  "recchqh",     "recchqd",     "RecChVAT",    "apchqfrm",    "apchqfrm1",
         "apchqfrm2", "ApchqFrm4", "cvndundo", "glundoap",    "aporidel",    "cdorihdrdel", "cdoridetdel", "ivctrl",
-        "Fafrm1"};
+        "Fafrm1",    "fahdr",     "fadet",    "fahdra",      "fadeta",      "ivprod"};
     for (const std::string& name : shared) {
         const TableDef table = declared(name);
         EXPECT_EQ(table.name, name);
