@@ -15,6 +15,13 @@ constexpr const char* kRegister = "apchqno";
 
 std::string counterField(int bank) { return "Ctrl_ap_chqno" + std::to_string(bank); }
 
+// The counter of a control record positioned on; a counter never set gives 1.
+int counterIn(store::Table& control, int bank)
+{
+    if (!control.hasRecord()) return 1;
+    return std::max(1, static_cast<int>(control.field(counterField(bank)).asInt()));
+}
+
 const char* stateCode(ChequeNumberState state) { return state == ChequeNumberState::Issued ? "I" : "V"; }
 
 }  // namespace
@@ -30,6 +37,14 @@ std::optional<int> ChequeNumberOf(const std::string& text)
     return number;
 }
 
+int NextChequeNumber(store::Database& books, int bank)
+{
+    store::Table control(books, "ctrl");
+    control.open();
+    control.first();
+    return counterIn(control, bank);
+}
+
 ChequeNumberRun::ChequeNumberRun(store::Database& books, int bank, std::string user, const store::LockRetry& retry)
     : books_(books), bank_(bank), user_(std::move(user)), control_(books, "ctrl"), register_(books, kRegister)
 {
@@ -42,7 +57,7 @@ ChequeNumberRun::ChequeNumberRun(store::Database& books, int bank, std::string u
     // that two workstations never both create it.
     if (!books_.tableExists(kRegister)) books_.createTable(kRegister);
     register_.open();
-    counter_ = std::max(1, static_cast<int>(control_.field(counterField(bank)).asInt()));
+    counter_ = counterIn(control_, bank);
     next_ = counter_;
 }
 

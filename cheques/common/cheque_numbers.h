@@ -23,6 +23,10 @@ enum class ChequeNumberState { Issued, Void };
 // ignored); nothing for a text that is no positive number.
 std::optional<int> ChequeNumberOf(const std::string& text);
 
+// The next number the bank's counter gives, as it stands now: what a screen proposes. A run reads
+// it again under the control record's lock. `bank` is the bank account's position, 1 to 5.
+int NextChequeNumber(store::Database& books, int bank);
+
 class ChequeNumberRun {
 public:
     // Holds the control record, waiting while another workstation holds it. Call it before the

@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "cheque_installation.h"
 #include "dates/date_format.h"
-#include "foreign_signs.h"
 #include "pickers.h"
 #include "settings/regional.h"
 #include "tvndundo_dm.h"
@@ -169,7 +169,7 @@ QWidget* Tvndundo_frm::buildUndonePage()
 void Tvndundo_frm::start(Tvndundo_dm& data, lang::LanguageTable languages)
 {
     const Registry registry = Registry::open();
-    SetCurrencySigns(registry, vndcheqlist::ReadForeignSigns(data.company()));
+    SetCurrencySigns(registry, cheques::ReadForeignSigns(data.company()));
     UndoSetup setup;
     setup.dateFormat = ShortDateFormat();
     setup.user = session_.userId;

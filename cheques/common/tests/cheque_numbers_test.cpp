@@ -63,6 +63,7 @@ TEST_P(ChequeNumbersTest, runs_follow_the_counter_of_their_own_bank_and_the_firs
         SCOPED_TRACE(::testing::Message() << "bank " << row.bank << " from " << row.typedFirst);
         EXPECT_EQ(takeRun(*books_, row.bank, row.count, State::Issued, row.typedFirst), row.given);
         EXPECT_EQ(counter(row.bank), row.counterAfter);
+        EXPECT_EQ(NextChequeNumber(*books_, row.bank), row.counterAfter) << "proposed without holding the control record";
     }
     ChequeNumberRun run(*books_, 2, "Lead");
     EXPECT_TRUE(run.used(501));
