@@ -8,6 +8,20 @@ namespace orvant::cheques {
 
 namespace {
 
+constexpr std::size_t kCodeLength = 2;
+
+// The number an item's first two characters hold: "07", or one digit alone or before a space.
+std::optional<int> leadingNumber(const std::string& field)
+{
+    const std::string head = field.substr(0, kCodeLength);
+    const auto digits = std::count_if(head.begin(), head.end(), [](unsigned char c) { return std::isdigit(c); });
+    // "7 Payee" and "07" hold 7; "7a" or " 7" hold none.
+    const bool number = digits == 2 || (digits == 1 && std::isdigit(static_cast<unsigned char>(head[0]))
+                                            && (head.size() == 1 || head[1] == ' '));
+    if (!number) return std::nullopt;
+    return std::stoi(head);
+}
+
 bool chequePartSound(const ChequeLayout& layout)
 {
     if (std::count(layout.partRoles.begin(), layout.partRoles.end(), 0) != 1) return false;
@@ -28,8 +42,7 @@ bool pageSound(const ChequeLayout& layout)
 
 std::optional<LayoutFault> itemFault(const ChequeLayout& layout, const LayoutItem& item)
 {
-    const std::optional<int> code = FieldCode(item.field);
-    if (code && (*code < kFirstFieldCode || *code > kLastFieldCode)) return LayoutFault::UnknownField;
+    if (IsMistypedFieldCode(item.field)) return LayoutFault::UnknownField;
     if (item.part < 1 || item.part > 3 || layout.partHeights[item.part - 1] <= 0) return LayoutFault::ItemPart;
     // Only the cheque places an item by its line; a stub prints it on every line.
     const bool onCheque = layout.partRoles[item.part - 1] == 0;
@@ -44,14 +57,20 @@ std::optional<LayoutFault> itemFault(const ChequeLayout& layout, const LayoutIte
 
 std::optional<int> FieldCode(const std::string& field)
 {
-    const std::string head = field.substr(0, 2);
-    const auto digits = std::count_if(head.begin(), head.end(), [](unsigned char c) { return std::isdigit(c); });
-    // "7 Payee" and "07" name code 7; "7a" or " 7" are labels.
-    const bool number = digits == 2 || (digits == 1 && std::isdigit(static_cast<unsigned char>(head[0]))
-                                            && (head.size() == 1 || head[1] == ' '));
-    if (!number) return std::nullopt;
-    return std::stoi(head);
+    const std::optional<int> number = leadingNumber(field);
+    if (!number || *number < kFirstFieldCode || *number > kLastFieldCode) return std::nullopt;
+    return number;
 }
+
+bool IsMistypedFieldCode(const std::string& field)
+{
+    if (!leadingNumber(field) || FieldCode(field)) return false;
+    return field.find_first_not_of(' ', kCodeLength) == std::string::npos;
+}
+
+int StubRows(double height) { return std::max(1, static_cast<int>(std::floor(height / kStubLineHeight + 1e-9))); }
+
+int FirstStubPart(const ChequeLayout& layout) { return layout.partRoles[0] == 0 ? 1 : 0; }
 
 std::vector<LayoutProblem> CheckLayout(const ChequeLayout& layout)
 {

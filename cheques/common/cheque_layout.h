@@ -12,6 +12,11 @@ namespace orvant::cheques {
 // The first and last field codes; any other item text prints as a literal label.
 inline constexpr int kFirstFieldCode = 1;
 inline constexpr int kLastFieldCode = 21;
+// The totals of a form's lines, printed on its first stub below the lines.
+inline constexpr int kFirstTotalCode = 19;
+
+// A stub prints its lines this far apart, in inches.
+inline constexpr double kStubLineHeight = 0.25;
 
 struct LayoutItem {
     std::string field;  // a field code in its first two characters, or a literal label
@@ -34,15 +39,25 @@ struct ChequeLayout {
     std::vector<LayoutItem> items;
 };
 
-// The code named by an item's first two characters, when they hold a number; a number outside
-// 1 to 21 is returned as it is, for the check to refuse.
+// The field code (1 to 21) named by an item's first two characters: "07", "7" or "7 Country";
+// nothing for a label.
 std::optional<int> FieldCode(const std::string& field);
+
+// An item that is nothing but a number outside 1 to 21 ("00", "30"): a field code mistyped,
+// refused rather than printed. A number followed by words ("30 days net") is a label.
+bool IsMistypedFieldCode(const std::string& field);
+
+// The lines a stub of this height holds; at least one.
+int StubRows(double height);
+
+// The part (0 to 2) of the first stub from the top, which carries the totals.
+int FirstStubPart(const ChequeLayout& layout);
 
 enum class LayoutFault {
     PageSize,          // page without length or width, or parts taller than the page
     ChequePart,        // not exactly one part is the cheque, or the cheque part has no height
     HeadingLine,       // the cheque's heading line is not one of the heading lines
-    UnknownField,      // an item names a field code outside 1 to 21
+    UnknownField,      // an item is nothing but a number outside 1 to 21
     ItemPart,          // an item lies in no part, or in a part of no height
     ItemOffPage,       // an item starts outside the page or below its part
     ItemFont,          // an item has no font size, or a negative width
