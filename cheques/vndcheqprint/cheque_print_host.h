@@ -37,8 +37,9 @@ public:
 
     // The cheque printer, through the printer dialog when `printDialog`.
     virtual std::unique_ptr<ChequePrinter> printer(bool printDialog) = 0;
-    // "End of printing": the seqs the user unticked as spoiled, or nothing for Cancel.
-    virtual std::optional<std::vector<int>> endOfPrinting(const std::vector<PrintedRow>& rows) = 0;
+    // "End of printing", `note` under its text: the seqs the user unticked as spoiled, or nothing
+    // for Cancel.
+    virtual std::optional<std::vector<int>> endOfPrinting(const std::vector<PrintedRow>& rows, const QString& note) = 0;
     // The period (1 to 13) of a cheque date, or nothing for Cancel.
     virtual std::optional<int> askPeriod(const Date& date) = 0;
     // Shows the forms, unnumbered, in a preview.

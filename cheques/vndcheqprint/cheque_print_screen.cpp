@@ -96,6 +96,12 @@ std::unique_ptr<ChequeRun> ChequePrintScreen::openRun()
 {
     try {
         return std::make_unique<ChequeRun>(books_, runSetup());
+    } catch (const BankBeingPrinted& e) {
+        const auto& holder = e.holder();
+        host_.message(kBankInUseMessage, ui::MessageKind::Warning,
+                      {qt(banks_.at(bank_).description), holder ? qt(holder->user) : QString(),
+                       holder ? QString::number(holder->session) : QString()});
+        return nullptr;
     } catch (const store::StoreError& e) {
         if (!e.isRecordLocked()) throw;
         const auto& holder = e.holder();
@@ -105,28 +111,63 @@ std::unique_ptr<ChequeRun> ChequePrintScreen::openRun()
     }
 }
 
+PrintedRow ChequePrintScreen::rowOf(int seq, const std::string& number, const std::string& payee, Money amount, int currency) const
+{
+    CurrencyFormat amounts = setup_.amounts;
+    amounts.use(currency);
+    return {seq, qt(number), qt(payee), qt(amounts.format(amount))};
+}
+
+QString ChequePrintScreen::endOfPrintingNote(const QString& more) const
+{
+    const QString untick = texts_(setup_.usWording ? kUsUntickNoteMessage : kUntickNoteMessage);
+    return more.isEmpty() ? untick : untick + "\n" + more;
+}
+
+bool ChequePrintScreen::settle(const std::function<void()>& work)
+{
+    try {
+        work();
+        return true;
+    } catch (const store::StoreError& e) {
+        host_.message(kUpdateStoppedMessage, ui::MessageKind::Error, {QString::fromUtf8(e.what())});
+        return false;
+    }
+}
+
 void ChequePrintScreen::offerLeftNumbered()
 {
-    std::vector<cheques::NumberedCheque> left;
-    for (const cheques::NumberedCheque& c : cheques::NumberedCheques(books_))
-        if (std::any_of(banks_.begin(), banks_.end(), [&](const auto& bank) { return bank.account == c.bankAccount; })) left.push_back(c);
-    if (left.empty()) return;
-    QStringList lines;
-    for (const cheques::NumberedCheque& c : left) lines << texts_(kLeftNumberedLineMessage).arg(qt(c.number), qt(c.payee));
-    const ui::Answer answer = host_.message(kLeftNumberedMessage, ui::MessageKind::Question, {lines.join("\n")}, true);
-    if (answer == ui::Answer::Cancel) return;
-    Busy busy(host_);
-    if (answer == ui::Answer::Yes) {
-        std::vector<cheques::PrintedCheque> printed;
-        for (const cheques::ChequeBank& bank : banks_)
-            for (cheques::PrintedCheque& c : cheques::ChequesLeftNumbered(books_, bank.account)) printed.push_back(std::move(c));
-        reportUpdate(cheques::ChequeUpdate(books_, updateContext()).run(printed));
-        return;
+    // Only the banks no other workstation is printing, held until their cheques are settled.
+    std::vector<std::unique_ptr<store::LockHandle>> held;
+    std::map<int, const cheques::ChequeBank*> free;
+    for (const cheques::ChequeBank& bank : banks_) {
+        try {
+            held.push_back(HoldBankForPrinting(books_, bank.account));
+            free[bank.account] = &bank;
+        } catch (const BankBeingPrinted&) {
+        }
     }
-    std::map<int, std::vector<NumberToVoid>> byBank;
-    for (const cheques::NumberedCheque& c : left) byBank[c.bankAccount].push_back({c.seq, c.number});
-    for (const cheques::ChequeBank& bank : banks_)
-        if (byBank.count(bank.account)) VoidNumbers(books_, bank.position, setup_.user, byBank[bank.account]);
+    std::vector<cheques::NumberedCheque> left;
+    std::vector<PrintedRow> rows;
+    for (const cheques::NumberedCheque& c : cheques::NumberedCheques(books_)) {
+        if (!free.count(c.bankAccount)) continue;
+        left.push_back(c);
+        rows.push_back(rowOf(c.seq, c.number, c.payee, c.amount, free[c.bankAccount]->currency()));
+    }
+    if (left.empty()) return;
+    const std::optional<std::vector<int>> spoiled = host_.endOfPrinting(rows, endOfPrintingNote(texts_(kLeftNumberedMessage)));
+    if (!spoiled) return;
+    Busy busy(host_);
+    std::map<int, std::vector<NumberToVoid>> toVoid;
+    std::vector<cheques::PrintedCheque> printed;
+    for (const cheques::NumberedCheque& c : left) {
+        if (std::find(spoiled->begin(), spoiled->end(), c.seq) != spoiled->end()) toVoid[c.bankAccount].push_back({c.seq, c.number});
+        else printed.push_back({c.seq, c.number, c.bankAccount, std::nullopt});
+    }
+    settle([&] {
+        for (const auto& [account, numbers] : toVoid) VoidNumbers(books_, free[account]->position, setup_.user, numbers);
+        if (!printed.empty()) reportUpdate(cheques::ChequeUpdate(books_, updateContext()).run(printed));
+    });
     bankChosen(bank_);
 }
 
@@ -157,7 +198,7 @@ bool ChequePrintScreen::print()
         return false;
     }
     Busy busy(host_);
-    const std::unique_ptr<ChequeRun> run = openRun();
+    std::unique_ptr<ChequeRun> run = openRun();
     if (!run) return false;
     if (run->cheques().empty()) {
         host_.message(kNothingToPrintMessage, ui::MessageKind::Information);
@@ -174,6 +215,7 @@ bool ChequePrintScreen::print()
     case RunOutcome::NothingToPrint: host_.message(kNothingToPrintMessage, ui::MessageKind::Information); return false;
     case RunOutcome::Refused: reportRefusal(*run, result.problems); return false;
     case RunOutcome::Cancelled: return false;
+    case RunOutcome::NotReady: host_.message(kPrinterNotReadyMessage, ui::MessageKind::Error, {result.why}); return false;
     case RunOutcome::Failed: host_.message(kPrintFailedMessage, ui::MessageKind::Error, {result.why}); return false;
     case RunOutcome::ChangedElsewhere: {
         const auto& all = run->cheques();
@@ -182,18 +224,32 @@ bool ChequePrintScreen::print()
         return false;
     }
     }
-    if (!printer->printsOnPaper()) host_.message(kPdfOnlyMessage, ui::MessageKind::Information, {result.pdf});
+    QString where = texts_(kPdfKeptNoteMessage).arg(result.pdf);
+    if (!printer->printsOnPaper()) {
+        host_.message(kPdfOnlyMessage, ui::MessageKind::Information, {result.pdf});
+        where = texts_(kPdfOnlyNoteMessage).arg(result.pdf);
+    }
 
     std::vector<PrintedRow> rows;
     for (const ChequeForm& form : run->forms())
         if (!form.continuation)
-            rows.push_back({form.cheque->seq, qt(form.number), qt(form.cheque->name), qt(setup_.amounts.format(form.cheque->amount))});
-    const std::optional<std::vector<int>> spoiled = host_.endOfPrinting(rows);
+            rows.push_back(rowOf(form.cheque->seq, form.number, form.cheque->name, form.cheque->amount, banks_[bank_].currency()));
+    const std::optional<std::vector<int>> spoiled = host_.endOfPrinting(rows, endOfPrintingNote(where));
     // Cancel leaves the run numbered; the next start offers to post or void it.
     if (!spoiled) return true;
-    run->voidSpoiled(*spoiled);
-    if (const auto printed = run->toUpdate(); !printed.empty())
-        reportUpdate(cheques::ChequeUpdate(books_, updateContext()).run(printed));
+    const bool settled = settle([&] {
+        run->voidSpoiled(*spoiled);
+        if (const auto printed = run->toUpdate(); !printed.empty())
+            reportUpdate(cheques::ChequeUpdate(books_, updateContext()).run(printed));
+        else
+            host_.message(kAllVoidedMessage, ui::MessageKind::Information);
+    });
+    if (!settled) {
+        // The cheques printed but not posted keep their numbers: each is posted or voided now,
+        // never numbered and printed again.
+        run.reset();
+        offerLeftNumbered();
+    }
     return true;
 }
 
@@ -254,14 +310,19 @@ void ChequePrintScreen::alignmentTest()
     if (!run) return;
     const std::unique_ptr<ChequePrinter> printer = host_.printer(printDialog_);
     report::OutputResult result = printer->prepare();
-    if (result.ok() && printer->printsOnPaper()) result = printer->print(run->alignment());
-    else if (result.ok()) {
+    if (result.status == report::OutputResult::Status::Failed) {
+        host_.message(kPrinterNotReadyMessage, ui::MessageKind::Error, {result.message});
+        return;
+    }
+    if (!result.ok()) return;
+    if (printer->printsOnPaper()) result = printer->print(run->alignment());
+    else {
         const QString pdf = QDir(setup_.pdfFolder).filePath("alignment.pdf");
         QDir().mkpath(setup_.pdfFolder);
         result = report::exportPdf(run->alignment(), pdf);
         if (result.ok()) host_.message(kPdfOnlyMessage, ui::MessageKind::Information, {pdf});
     }
-    if (result.status == report::OutputResult::Status::Failed) host_.message(kPrintFailedMessage, ui::MessageKind::Error, {result.message});
+    if (result.status == report::OutputResult::Status::Failed) host_.message(kFormsNotPrintedMessage, ui::MessageKind::Error, {result.message});
 }
 
 }  // namespace orvant::vndcheqprint

@@ -2,8 +2,10 @@
 // The screen "Print and update cheques": the first cheque number (proposed from the chosen bank
 // account's counter), the bank account, the printer dialog box; Print runs the cheques of that
 // bank, asks at "End of printing" which came out well and posts those. Cheques left numbered by
-// a printing that was never confirmed are offered, at the start, to be posted or voided. No
-// widget here; the form forwards its events.
+// a printing that was never confirmed, or whose update stopped on an error, are offered in "End
+// of printing" again: each ticked is posted as printed, each unticked has its number voided. A
+// bank another workstation is printing is left to it. No widget here; the form forwards its
+// events.
 
 #include <QString>
 #include <array>
@@ -36,8 +38,8 @@ inline constexpr int kCurrenciesMessage = 35;      // "%1" the cheque
 inline constexpr int kPrintFailedMessage = 36;     // "%1" what went wrong
 inline constexpr int kChangedElsewhereMessage = 37;  // "%1" the cheque
 inline constexpr int kListInUseMessage = 38;       // "%1" the user, "%2" the session
-inline constexpr int kLeftNumberedMessage = 39;    // "%1" the cheques; Yes posts, No voids, Cancel leaves
-inline constexpr int kLeftNumberedLineMessage = 40;  // "%1" the number, "%2" the payee
+inline constexpr int kLeftNumberedMessage = 39;    // End of printing's note on cheques left numbered
+inline constexpr int kPdfOnlyNoteMessage = 40;     // End of printing's note on a run only in its PDF "%1"
 inline constexpr int kPostedMessage = 41;          // "%1" how many
 inline constexpr int kNotPostedMessage = 42;       // "%1" the cheques left on the list
 inline constexpr int kOverPaidMessage = 43;        // "%1" the cheques posted beyond their invoices
@@ -48,6 +50,15 @@ inline constexpr int kUsTitleMessage = 47;
 inline constexpr int kUsNumberLabelMessage = 48;
 inline constexpr int kUsEndOfPrintingMessage = 49;
 inline constexpr int kChequeLineMessage = 50;      // a cheque named in a message: "%1" the seq, "%2" the payee
+inline constexpr int kBankInUseMessage = 51;       // "%1" the bank, "%2" the user, "%3" the session
+inline constexpr int kPrinterNotReadyMessage = 52;  // "%1" the printer; nothing was numbered
+inline constexpr int kFormsNotPrintedMessage = 53;  // "%1" what went wrong; no number was used
+inline constexpr int kUpdateStoppedMessage = 54;   // "%1" the error
+inline constexpr int kAllVoidedMessage = 55;
+inline constexpr int kPdfKeptNoteMessage = 56;     // End of printing's note on a paper run: "%1" its PDF
+inline constexpr int kUsChequeColumnMessage = 57;
+inline constexpr int kUntickNoteMessage = 58;      // End of printing: what unticking a cheque does
+inline constexpr int kUsUntickNoteMessage = 59;
 
 struct ChequePrintSetup {
     std::string user;
@@ -68,7 +79,8 @@ public:
     QString& chequeNumber() { return chequeNumber_; }
     bool& printDialog() { return printDialog_; }
 
-    // Cheques left numbered by an earlier printing: posted, voided, or left as they are.
+    // Cheques left numbered by an earlier printing, on banks no other workstation is printing:
+    // each posted or voided at "End of printing", or all left as they are.
     void offerLeftNumbered();
     // Another bank account: its counter is proposed.
     void bankChosen(int index);
@@ -88,7 +100,12 @@ private:
     bool confirmFirstNumber(ChequeRun& run, int first);
     void reportRefusal(const ChequeRun& run, const std::vector<RunProblem>& problems);
     void reportUpdate(const cheques::ChequeUpdateReport& report);
-    // The run, or nothing when the list is being rebuilt (said).
+    // Voids and posts as `work` does; false, said, when a store error stopped it half-way.
+    bool settle(const std::function<void()>& work);
+    // What "End of printing" says under its text: what unticking does, then `more`.
+    QString endOfPrintingNote(const QString& more) const;
+    PrintedRow rowOf(int seq, const std::string& number, const std::string& payee, Money amount, int currency) const;
+    // The run, or nothing when the list is being rebuilt or the bank printed elsewhere (said).
     std::unique_ptr<ChequeRun> openRun();
     QString chequeName(const cheques::Cheque& cheque) const;
 

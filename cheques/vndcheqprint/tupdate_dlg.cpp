@@ -30,6 +30,11 @@ TUpdate_dlg::TUpdate_dlg(QWidget* parent) : QDialog(parent)
     text_->setObjectName("Label1");
     text_->setWordWrap(true);
     layout->addWidget(text_);
+    note_ = new QLabel(this);
+    note_->setObjectName("NoteLabel");
+    note_->setWordWrap(true);
+    note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(note_);
     cheques_ = new QTreeWidget(this);
     cheques_->setObjectName("ChequeList");
     cheques_->setHeaderLabels({"Cheque", "Payee", "Amount"});
@@ -51,8 +56,11 @@ TUpdate_dlg::TUpdate_dlg(QWidget* parent) : QDialog(parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-std::optional<std::vector<int>> TUpdate_dlg::run(const std::vector<PrintedRow>& rows)
+void TUpdate_dlg::setNumberColumnTitle(const QString& title) { cheques_->headerItem()->setText(0, title); }
+
+std::optional<std::vector<int>> TUpdate_dlg::run(const std::vector<PrintedRow>& rows, const QString& note)
 {
+    note_->setText(note);
     cheques_->clear();
     for (const PrintedRow& row : rows) {
         auto* item = new QTreeWidgetItem(cheques_, {row.number, row.payee, row.amount});

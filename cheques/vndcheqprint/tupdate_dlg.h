@@ -1,6 +1,7 @@
 #pragma once
 // "End of printing" (TUpdate_dlg): the cheques of the run, each ticked as printed well; the user
-// unticks those that came out spoiled. OK posts the ticked ones, Cancel leaves the run numbered.
+// unticks those that came out spoiled, whose numbers are voided. OK posts the ticked ones, Cancel
+// leaves the run numbered. A note under the text says what unticking does and where the run's PDF is.
 
 #include <QDialog>
 #include <optional>
@@ -18,14 +19,17 @@ public:
     explicit TUpdate_dlg(QWidget* parent);
 
     // The seqs unticked, or nothing for Cancel.
-    std::optional<std::vector<int>> run(const std::vector<PrintedRow>& rows);
+    std::optional<std::vector<int>> run(const std::vector<PrintedRow>& rows, const QString& note);
     QLabel* text() const { return text_; }
+    // The title of the column of cheque numbers (checks in a US installation).
+    void setNumberColumnTitle(const QString& title);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLabel* text_;
+    QLabel* note_;
     QTreeWidget* cheques_;
 };
 

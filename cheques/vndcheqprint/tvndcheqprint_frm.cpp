@@ -148,7 +148,9 @@ void Tvndcheqprint_frm::applyUsWording()
 {
     setWindowTitle(ui::FormMessageText(*this, kUsTitleMessage));
     numberLabel_->setText(ui::FormMessageText(*this, kUsNumberLabelMessage));
-    if (endOfPrinting_) endOfPrinting_->text()->setText(ui::FormMessageText(*this, kUsEndOfPrintingMessage));
+    if (!endOfPrinting_) return;
+    endOfPrinting_->text()->setText(ui::FormMessageText(*this, kUsEndOfPrintingMessage));
+    endOfPrinting_->setNumberColumnTitle(ui::FormMessageText(*this, kUsChequeColumnMessage));
 }
 
 void Tvndcheqprint_frm::refresh()
@@ -203,7 +205,10 @@ std::unique_ptr<ChequePrinter> Tvndcheqprint_frm::printer(bool printDialog)
     return ChooseChequePrinter(Registry::open().value(kSettingsSection, u"APChequePrinter"), sessionPrinter, printDialog, this);
 }
 
-std::optional<std::vector<int>> Tvndcheqprint_frm::endOfPrinting(const std::vector<PrintedRow>& rows) { return endOfPrinting_->run(rows); }
+std::optional<std::vector<int>> Tvndcheqprint_frm::endOfPrinting(const std::vector<PrintedRow>& rows, const QString& note)
+{
+    return endOfPrinting_->run(rows, note);
+}
 
 std::optional<int> Tvndcheqprint_frm::askPeriod(const Date& date)
 {

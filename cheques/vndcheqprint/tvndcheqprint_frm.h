@@ -36,7 +36,7 @@ public:
     void refresh() override;
     void setBusy(bool busy) override;
     std::unique_ptr<ChequePrinter> printer(bool printDialog) override;
-    std::optional<std::vector<int>> endOfPrinting(const std::vector<PrintedRow>& rows) override;
+    std::optional<std::vector<int>> endOfPrinting(const std::vector<PrintedRow>& rows, const QString& note) override;
     std::optional<int> askPeriod(const Date& date) override;
     void preview(const report::ReportDocument& document) override;
 

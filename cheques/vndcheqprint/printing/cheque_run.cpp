@@ -14,16 +14,17 @@ namespace {
 
 constexpr const char* kAlignmentPayee = "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX";
 
-RunOutcome OutcomeOf(const report::OutputResult& result)
+RunOutcome NotPreparedOutcome(const report::OutputResult& result)
 {
-    return result.status == report::OutputResult::Status::Cancelled ? RunOutcome::Cancelled : RunOutcome::Failed;
+    return result.status == report::OutputResult::Status::Cancelled ? RunOutcome::Cancelled : RunOutcome::NotReady;
 }
 
 }  // namespace
 
 ChequeRun::ChequeRun(store::Database& books, RunSetup setup)
     : books_(books), setup_(std::move(setup)), listLock_(cheques::ChequeListLock::take(books, cheques::ChequeListUse::Shared)),
-      layout_(cheques::ReadChequeLayout(books)), cheques_(ChequesOfBank(books, setup_.bank.account))
+      bankLock_(HoldBankForPrinting(books, setup_.bank.account)), layout_(cheques::ReadChequeLayout(books)),
+      cheques_(ChequesOfBank(books, setup_.bank.account))
 {
 }
 
@@ -41,7 +42,7 @@ RunResult ChequeRun::print(int first, ChequePrinter& printer)
         refused.problems = std::move(problems);
         return refused;
     }
-    if (const report::OutputResult ready = printer.prepare(); !ready.ok()) return RunResult::of(OutcomeOf(ready), ready.message);
+    if (const report::OutputResult ready = printer.prepare(); !ready.ok()) return RunResult::of(NotPreparedOutcome(ready), ready.message);
 
     std::vector<ChequeForm> forms = LayOutForms(cheques_, layout_);
     try {

@@ -6,7 +6,8 @@
 // cheques: their numbers are voided and they stay on the list; the others go to the update.
 //
 // The run holds the cheque list in shared use from its start to its end, so that the list is
-// never rebuilt under it.
+// never rebuilt under it, and the printing of its bank alone, so that no other workstation
+// numbers, voids or posts the bank's cheques while this run has them.
 
 #include <QString>
 #include <memory>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "amount_in_words.h"
+#include "bank_print_lock.h"
 #include "cheque_banks.h"
 #include "cheque_forms.h"
 #include "cheque_layout.h"
@@ -32,7 +34,8 @@ namespace orvant::vndcheqprint {
 class ChequePrinter {
 public:
     virtual ~ChequePrinter() = default;
-    // Done once the printer is ready; Cancelled or Failed prints and numbers nothing.
+    // Done once the printer is ready; Cancelled, or Failed naming the printer not ready, prints
+    // and numbers nothing.
     virtual report::OutputResult prepare() = 0;
     virtual report::OutputResult print(const report::ReportDocument& document) = 0;
     // False when the run goes to its PDF only (no printer is set up).
@@ -51,12 +54,14 @@ struct RunSetup {
     store::LockRetry lockRetry;
 };
 
-enum class RunOutcome { Printed, NothingToPrint, Refused, Cancelled, Failed, ChangedElsewhere };
+// NotReady: the printer was not ready and nothing was numbered; Failed: the printing failed once
+// numbered, and the run's numbers were voided.
+enum class RunOutcome { Printed, NothingToPrint, Refused, Cancelled, NotReady, Failed, ChangedElsewhere };
 
 struct RunResult {
     RunOutcome outcome = RunOutcome::Printed;
     std::vector<RunProblem> problems;  // Refused
-    QString why;                       // Failed: what the printer or the PDF said
+    QString why;                       // NotReady: the printer; Failed: what the printer or the PDF said
     int seq = 0;                       // ChangedElsewhere: the cheque
     QString pdf;                       // Printed: the run's PDF
 
@@ -71,7 +76,8 @@ struct RunResult {
 
 class ChequeRun {
 public:
-    // Throws the store's locked error naming the holder while the list is being rebuilt.
+    // Throws the store's locked error naming the holder while the list is being rebuilt, and
+    // BankBeingPrinted while another workstation prints the bank's cheques.
     ChequeRun(store::Database& books, RunSetup setup);
 
     const std::vector<cheques::Cheque>& cheques() const { return cheques_; }
@@ -100,6 +106,7 @@ private:
     store::Database& books_;
     RunSetup setup_;
     cheques::ChequeListLock listLock_;
+    std::unique_ptr<store::LockHandle> bankLock_;
     cheques::ChequeLayout layout_;
     std::vector<cheques::Cheque> cheques_;
     std::vector<ChequeForm> forms_;

@@ -1,5 +1,6 @@
 #include "qt_cheque_printer.h"
 
+#include <QPageRanges>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -22,6 +23,10 @@ public:
     {
         if (!printDialog_) return printer_.isValid() ? report::OutputResult::done() : failed();
         QPrintDialog dialog(&printer_, parent_);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
         if (dialog.exec() != QDialog::Accepted) return report::OutputResult::cancelled();
         return printer_.isValid() ? report::OutputResult::done() : failed();
     }
@@ -29,14 +34,12 @@ public:
     report::OutputResult print(const report::ReportDocument& document) override
     {
         printer_.setDocName(document.title);
-        return report::paintDocument(document, printer_);
+        return PrintEveryFormOnce(document, printer_);
     }
 
 private:
-    report::OutputResult failed() const
-    {
-        return report::OutputResult::failed(QStringLiteral("The printer %1 is not ready.").arg(printer_.printerName()));
-    }
+    // The screen says, in its language, that this printer is not ready.
+    report::OutputResult failed() const { return report::OutputResult::failed(printer_.printerName()); }
 
     QPrinter printer_;
     bool printDialog_;
@@ -52,6 +55,14 @@ public:
 };
 
 }  // namespace
+
+report::OutputResult PrintEveryFormOnce(const report::ReportDocument& document, QPrinter& printer)
+{
+    printer.setCopyCount(1);
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setPageRanges(QPageRanges());
+    return report::paintDocument(document, printer);
+}
 
 std::unique_ptr<ChequePrinter> ChooseChequePrinter(const QString& registryName, const QString& sessionPrinterName, bool printDialog,
                                                    QWidget* parent)

@@ -14,7 +14,7 @@ class ChequePrintScenarios : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        books_.registry().setValue(kSettingsSection, u"APChequePrinter", "PDF");
+        books_.registry().setValue(kSettingsSection, u"APChequePrinter", "(PDF file)");
         books_.execute("INSERT INTO cap (cap_supplier, cap_invoice, cap_ref, cap_date, cap_type, cap_du_date, cap_amount, cap_seq) VALUES "
                        "('MAP300', 'M-1', '', '2026-03-01', '1', '2026-03-31', 3000000, 1), "
                        "('BUR100', 'B-1', '', '2026-03-02', '1', '2026-04-01', 1234500, 2)");

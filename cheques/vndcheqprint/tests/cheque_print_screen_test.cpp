@@ -1,14 +1,23 @@
 // The screen of cheque printing driven as its form drives it, over the demo company: what it
-// refuses before a run, "End of printing" with a spoiled cheque, and a run left unconfirmed
-// offered again at the next start.
+// refuses before a run, "End of printing" with a spoiled cheque, a run left unconfirmed or
+// stopped by a store error offered again, and a bank another workstation is printing.
 
+#include <algorithm>
 #include <deque>
 
 #include "../printing/tests/print_fixture.h"
 #include "cheque_print_screen.h"
+#include "store/error.h"
 
 namespace orvant::vndcheqprint::test {
 namespace {
+
+// A printer that prints on paper, or leaves the run to its PDF.
+class ScriptedPrinter : public FakePrinter {
+public:
+    bool paper = true;
+    bool printsOnPaper() const override { return paper; }
+};
 
 class ScriptedHost : public ChequePrintHost {
 public:
@@ -17,6 +26,9 @@ public:
     bool focused = false;
     std::optional<std::vector<int>> spoiled = std::vector<int>{};  // nothing: Cancel
     std::vector<PrintedRow> rowsShown;
+    std::vector<QString> notesShown;  // one per End of printing
+    ScriptedPrinter printerToGive;
+    int storeErrors = 0;  // periods asked that fail, in a thirteen-period year
 
     ui::Answer message(int number, ui::MessageKind kind, const QStringList&, bool) override
     {
@@ -30,13 +42,18 @@ public:
     void focus(PrintField) override { focused = true; }
     void refresh() override {}
     void setBusy(bool) override {}
-    std::unique_ptr<ChequePrinter> printer(bool) override { return std::make_unique<FakePrinter>(); }
-    std::optional<std::vector<int>> endOfPrinting(const std::vector<PrintedRow>& rows) override
+    std::unique_ptr<ChequePrinter> printer(bool) override { return std::make_unique<ScriptedPrinter>(printerToGive); }
+    std::optional<std::vector<int>> endOfPrinting(const std::vector<PrintedRow>& rows, const QString& note) override
     {
         rowsShown = rows;
+        notesShown.push_back(note);
         return spoiled;
     }
-    std::optional<int> askPeriod(const Date&) override { return std::nullopt; }
+    std::optional<int> askPeriod(const Date&) override
+    {
+        if (storeErrors > 0 && storeErrors--) throw store::StoreError(store::errc::kEngine, "The disk is full.");
+        return 4;
+    }
     void preview(const report::ReportDocument&) override {}
 };
 
@@ -51,7 +68,7 @@ protected:
             s.pdfFolder = pdfs_.path();
             s.title = "Cheques";
             screen_ = std::make_unique<ChequePrintScreen>(host_, *books_, s, [](int n) {
-                return n < 12 ? QString::fromStdString(Months()[n]) : QString("message %1").arg(n);
+                return n < 12 ? QString::fromStdString(Months()[n]) : QString("message %1:").arg(n) + " %1";
             });
         }
         return *screen_;
@@ -99,31 +116,119 @@ TEST_P(ChequePrintScreenTest, a_cheque_unticked_at_the_end_of_printing_is_voided
     EXPECT_EQ(host_.messages.back(), kPostedMessage);
 }
 
-TEST_P(ChequePrintScreenTest, a_run_not_confirmed_stays_numbered_and_is_offered_at_the_next_start_to_be_voided_or_posted)
+TEST_P(ChequePrintScreenTest, a_run_not_confirmed_is_offered_at_the_next_start_each_cheque_ticked_posted_and_each_unticked_voided)
 {
     struct Row {
-        ui::Answer answer;
+        std::optional<std::vector<int>> spoiled;  // nothing: Cancel
         int listedAfter;
-        const char* numberAfter;
+        const char* numbersAfter;  // of the cheques still listed
+        const char* registeredAfter;
     };
-    for (const Row& row : {Row{ui::Answer::No, 1, ""}, Row{ui::Answer::Yes, 0, nullptr}, Row{ui::Answer::Cancel, 1, "300"}}) {
+    const Row rows[] = {{std::vector<int>{2}, 1, "", "IV"}, {std::vector<int>{}, 0, "", "II"}, {std::nullopt, 2, "300301", "II"}};
+    for (const Row& row : rows) {
         freshBooks();
         screen_.reset();
         payeeCheque(1, "Harbour Rent", 1);
+        payeeCheque(2, "Cleaners", 1);
         screen().chequeNumber() = "300";
         host_.spoiled.reset();
         EXPECT_TRUE(screen().print());
-        EXPECT_EQ(numberOf(1), "300");
 
         screen_.reset();
-        host_.answers = {row.answer};
+        host_.spoiled = row.spoiled;
         screen().offerLeftNumbered();
+        ASSERT_EQ(host_.rowsShown.size(), 2u);
+        EXPECT_EQ(host_.rowsShown[1].number, "301");
         EXPECT_EQ(listed(), row.listedAfter);
-        if (row.numberAfter) {
-            EXPECT_EQ(numberOf(1), row.numberAfter);
-        }
-        EXPECT_EQ(registered(300), row.answer == ui::Answer::No ? "V" : "I");
+        std::string numbers;
+        for (int seq : cheques::ChequeStore(*books_, cheques::ChequeSet::List).sequences()) numbers += numberOf(seq);
+        EXPECT_EQ(numbers, row.numbersAfter) << "an unticked cheque waits to print again";
+        EXPECT_EQ(registered(300) + registered(301), row.registeredAfter);
     }
+}
+
+TEST_P(ChequePrintScreenTest, a_bank_another_workstation_is_printing_is_neither_printed_nor_offered_until_its_run_is_over)
+{
+    payeeCheque(1, "Harbour Rent", 1);
+    const auto other = company::OpenCompany(installation_, 1);
+    auto elsewhere = std::make_unique<ChequeRun>(*other, setup());
+    FakePrinter printer;
+    ASSERT_EQ(elsewhere->print(300, printer).outcome, RunOutcome::Printed);  // at its End of printing
+
+    screen().offerLeftNumbered();
+    EXPECT_TRUE(host_.notesShown.empty()) << "cheques of a run still printing are not offered";
+    screen().chequeNumber() = "400";
+    EXPECT_FALSE(screen().print());
+    EXPECT_EQ(host_.messages.back(), kBankInUseMessage);
+    EXPECT_EQ(numberOf(1), "300");
+    EXPECT_EQ(registered(400), "");
+
+    elsewhere.reset();
+    screen().offerLeftNumbered();
+    EXPECT_EQ(host_.notesShown.size(), 1u);
+    EXPECT_EQ(listed(), 0);
+}
+
+TEST_P(ChequePrintScreenTest, end_of_printing_says_what_unticking_does_and_where_the_pdf_is_and_every_cheque_unticked_is_said)
+{
+    for (const bool paper : {true, false}) {
+        freshBooks();
+        screen_.reset();
+        host_.messages.clear();
+        host_.notesShown.clear();
+        host_.printerToGive.paper = paper;
+        payeeCheque(1, "Harbour Rent", 1);
+        screen().chequeNumber() = "500";
+        host_.spoiled = std::vector<int>{1};
+        EXPECT_TRUE(screen().print());
+        ASSERT_EQ(host_.notesShown.size(), 1u);
+        const QString note = host_.notesShown[0];
+        EXPECT_TRUE(note.startsWith(QString("message %1:").arg(kUntickNoteMessage))) << note.toStdString();
+        EXPECT_TRUE(note.contains(QString("message %1:").arg(paper ? kPdfKeptNoteMessage : kPdfOnlyNoteMessage))) << note.toStdString();
+        EXPECT_TRUE(note.contains(QString("%1-500.pdf").arg(demo::kBank))) << note.toStdString();
+        EXPECT_EQ(host_.messages.back(), kAllVoidedMessage);
+        EXPECT_EQ(registered(500), "V");
+    }
+}
+
+TEST_P(ChequePrintScreenTest, a_printer_not_ready_and_a_failed_printing_say_whether_numbers_were_voided)
+{
+    payeeCheque(1, "Harbour Rent", 1);
+    struct Row {
+        report::OutputResult ready, printing;
+        int message;
+    };
+    const Row rows[] = {{report::OutputResult::failed("Cheques"), report::OutputResult::done(), kPrinterNotReadyMessage},
+                        {report::OutputResult::done(), report::OutputResult::failed("Paper jam"), kPrintFailedMessage}};
+    for (const Row& row : rows) {
+        host_.printerToGive.ready = row.ready;
+        host_.printerToGive.printing = row.printing;
+        screen().chequeNumber() = "600";
+        EXPECT_FALSE(screen().print());
+        EXPECT_EQ(host_.messages.back(), row.message);
+    }
+    host_.printerToGive.printing = report::OutputResult::failed("Paper jam");
+    screen().alignmentTest();
+    EXPECT_EQ(host_.messages.back(), kFormsNotPrintedMessage) << "the form test uses no number";
+}
+
+TEST_P(ChequePrintScreenTest, a_store_error_during_the_update_offers_the_cheques_left_numbered_instead_of_leaving_them_to_be_printed_again)
+{
+    payeeCheque(1, "Harbour Rent", 1);
+    store::Table control(*books_, "ctrl");
+    control.open();
+    control.first();
+    control.edit();
+    control.field("Ctrl_periods") = 13;
+    control.post();
+    host_.storeErrors = 1;
+    screen().chequeNumber() = "700";
+    EXPECT_TRUE(screen().print()) << "the screen closes";
+    EXPECT_EQ(host_.notesShown.size(), 2u) << "End of printing, then the cheques left numbered";
+    EXPECT_NE(std::find(host_.messages.begin(), host_.messages.end(), kUpdateStoppedMessage), host_.messages.end());
+    EXPECT_EQ(host_.messages.back(), kPostedMessage);
+    EXPECT_EQ(listed(), 0);
+    EXPECT_EQ(registered(700), "I");
 }
 
 }  // namespace

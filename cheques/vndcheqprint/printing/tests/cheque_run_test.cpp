@@ -2,12 +2,16 @@
 // numbers a run takes and gives back, spoiled cheques, and the PDF it keeps read back.
 
 #include <QFile>
+#include <QPageRanges>
+#include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <functional>
 #include <set>
 
 #include "print_fixture.h"
+#include "qt_cheque_printer.h"
 
 namespace orvant::vndcheqprint::test {
 namespace {
@@ -20,12 +24,12 @@ TEST_P(ChequeRunTest, a_run_typed_from_500_on_a_counter_of_480_takes_a_number_pe
     setCounter(480);
     payeeCheque(1, "Harbour Rent", 5);  // three forms: two continue it
     payeeCheque(2, "Cleaners", 1);
-    ChequeRun run(*books_, setup());
-    EXPECT_TRUE(run.checkFirstNumber(500).warns() == false);
-    EXPECT_TRUE(run.checkFirstNumber(479).belowCounter);
+    auto run = std::make_unique<ChequeRun>(*books_, setup());
+    EXPECT_TRUE(run->checkFirstNumber(500).warns() == false);
+    EXPECT_TRUE(run->checkFirstNumber(479).belowCounter);
 
     FakePrinter printer;
-    const RunResult result = run.print(500, printer);
+    const RunResult result = run->print(500, printer);
     ASSERT_EQ(result.outcome, RunOutcome::Printed);
     EXPECT_EQ(printer.pagesPrinted, 4);
     EXPECT_EQ(counter(), 504);
@@ -36,12 +40,13 @@ TEST_P(ChequeRunTest, a_run_typed_from_500_on_a_counter_of_480_takes_a_number_pe
     EXPECT_TRUE(result.pdf.endsWith(QString("%1-500.pdf").arg(demo::kBank)));
 
     // The run was never posted: printed again it gives the old numbers up and takes new ones.
+    std::set<std::string> numbers;
+    for (const ChequeForm& form : run->forms()) numbers.insert(form.number);
+    run.reset();
     ChequeRun again(*books_, setup());
     EXPECT_TRUE(again.checkFirstNumber(500).alreadyUsed);
     ASSERT_EQ(again.print(500, printer).outcome, RunOutcome::Printed);
-    std::set<std::string> numbers;
-    for (const auto& run : {run.forms(), again.forms()})
-        for (const ChequeForm& form : run) EXPECT_TRUE(numbers.insert(form.number).second) << form.number << " given twice";
+    for (const ChequeForm& form : again.forms()) EXPECT_TRUE(numbers.insert(form.number).second) << form.number << " given twice";
     EXPECT_EQ(numberOf(1), "504");
     EXPECT_EQ(registered(500), "V");
     EXPECT_EQ(counter(), 508);
@@ -51,12 +56,15 @@ TEST_P(ChequeRunTest, a_printer_not_ready_numbers_nothing_and_a_failed_printing_
 {
     setCounter(480);
     payeeCheque(1, "Harbour Rent", 1);
-    FakePrinter cancelled;
-    cancelled.ready = report::OutputResult::cancelled();
-    EXPECT_EQ(ChequeRun(*books_, setup()).print(480, cancelled).outcome, RunOutcome::Cancelled);
-    EXPECT_EQ(counter(), 480);
-    EXPECT_EQ(numberOf(1), "");
-    EXPECT_EQ(registered(480), "");
+    for (const auto& [ready, outcome] : {std::pair{report::OutputResult::cancelled(), RunOutcome::Cancelled},
+                                         std::pair{report::OutputResult::failed("Cheques"), RunOutcome::NotReady}}) {
+        FakePrinter notReady;
+        notReady.ready = ready;
+        EXPECT_EQ(ChequeRun(*books_, setup()).print(480, notReady).outcome, outcome);
+        EXPECT_EQ(counter(), 480);
+        EXPECT_EQ(numberOf(1), "");
+        EXPECT_EQ(registered(480), "");
+    }
 
     FakePrinter jammed;
     jammed.printing = report::OutputResult::failed("Paper jam");
@@ -69,24 +77,61 @@ TEST_P(ChequeRunTest, a_printer_not_ready_numbers_nothing_and_a_failed_printing_
     EXPECT_TRUE(QDir(pdfs_.path()).entryList(QDir::Files).isEmpty()) << "no PDF of a run that did not print";
 }
 
-TEST_P(ChequeRunTest, a_cheque_changed_on_another_workstation_while_the_printer_was_chosen_stops_the_run_before_any_number)
+TEST_P(ChequeRunTest, another_workstation_cannot_run_the_same_bank_and_a_cheque_it_edits_meanwhile_stops_the_run_before_any_number)
 {
     payeeCheque(1, "Harbour Rent", 1);
     payeeCheque(2, "Cleaners", 1);
     FakePrinter printer;
-    // Another workstation prints the same cheques first: the second run sees them numbered.
     printer.whilePreparing = [this] {
         const auto other = company::OpenCompany(installation_, 1);
-        FakePrinter first;
-        EXPECT_EQ(ChequeRun(*other, setup()).print(10, first).outcome, RunOutcome::Printed);
+        try {
+            ChequeRun(*other, setup());
+            ADD_FAILURE() << "two runs of one bank at once";
+        } catch (const BankBeingPrinted& e) {
+            EXPECT_EQ(e.bankAccount(), demo::kBank);
+            ASSERT_TRUE(e.holder().has_value()) << "the refusal names who prints";
+        }
+        // The editor still changes a cheque meanwhile.
+        Cheque changed = *cheques::ChequeStore(*other, cheques::ChequeSet::List).read(1);
+        changed.name = "Harbour Rentals";
+        store::Transaction transaction(*other);
+        cheques::ChequeStore(*other, cheques::ChequeSet::List).write(changed);
+        transaction.commit();
     };
-    const RunResult result = ChequeRun(*books_, setup()).print(20, printer);
-    EXPECT_EQ(result.outcome, RunOutcome::ChangedElsewhere);
-    EXPECT_EQ(result.seq, 1);
+    {
+        ChequeRun run(*books_, setup());
+        const RunResult result = run.print(20, printer);
+        EXPECT_EQ(result.outcome, RunOutcome::ChangedElsewhere);
+        EXPECT_EQ(result.seq, 1);
+    }
     EXPECT_EQ(printer.pagesPrinted, 0);
-    EXPECT_EQ(numberOf(1) + "," + numberOf(2), "10,11") << "each cheque keeps the one number it was printed with";
+    EXPECT_EQ(numberOf(1) + "," + numberOf(2), ",");
     EXPECT_EQ(registered(20), "");
-    EXPECT_EQ(counter(), 12);
+    EXPECT_NO_THROW(ChequeRun(*company::OpenCompany(installation_, 1), setup())) << "the bank is free once the run is over";
+}
+
+TEST_P(ChequeRunTest, a_cheque_printer_prints_every_form_once_whatever_copies_or_pages_were_asked)
+{
+    const QString reader = QStandardPaths::findExecutable("pdfinfo");
+    if (reader.isEmpty()) GTEST_SKIP() << "pdfinfo is not installed";
+    payeeCheque(1, "Harbour Rent", 5);  // three forms
+    const report::ReportDocument forms = ChequeRun(*books_, setup()).preview();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = QDir(pdfs_.path()).filePath("printed.pdf");
+    printer.setOutputFileName(pdf);
+    printer.setCopyCount(3);
+    QPageRanges second;
+    second.addPage(2);
+    printer.setPageRanges(second);
+    ASSERT_TRUE(PrintEveryFormOnce(forms, printer).ok());
+    EXPECT_EQ(printer.copyCount(), 1);
+
+    QProcess process;
+    process.start(reader, {pdf});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QString info = QString::fromUtf8(process.readAllStandardOutput());
+    EXPECT_TRUE(info.contains(QRegularExpression(QString("Pages: +%1\\n").arg(forms.pageCount())))) << info.toStdString();
 }
 
 TEST_P(ChequeRunTest, a_spoiled_cheque_loses_its_number_and_stays_on_the_list_while_the_others_go_to_the_update)
