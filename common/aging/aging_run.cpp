@@ -214,6 +214,7 @@ BucketTotals AgeOneParty(store::Database& books, const AgingLedger& ledger, cons
     options.reportDate = at;
     options.fromCode = options.toCode = code;
     options.keepZeroBalance = true;
+    options.includeSubsequent = true;
     AgingRun run(books, ledger, control, options);
     BucketTotals totals;
     run.run([&](const AgedParty& party) { totals = party.totals; });

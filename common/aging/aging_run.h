@@ -107,6 +107,8 @@ private:
 };
 
 // The buckets of one party at a date, over its current ledger: the form the inquiry graphs use.
+// Every entry counts, those dated after `at` too (an item dated after it is in the first
+// bucket), so the total is the party's balance.
 BucketTotals AgeOneParty(store::Database& books, const AgingLedger& ledger, const AgingControl& control,
                          const std::string& code, Date at);
 

@@ -92,9 +92,9 @@ struct PreviewSetup {
 };
 
 // The preview of a document found by the locator; std::invalid_argument for a location that
-// found nothing.
-report::ReportDocument BuildPreview(store::Database& books, const InquiryLedger& ledger, const DocumentLocation& location,
-                                    const PreviewTexts& texts, const PreviewSetup& setup);
+// found nothing. `dataRoot` holds the terms an invoice names.
+report::ReportDocument BuildPreview(store::Database& books, store::Database& dataRoot, const InquiryLedger& ledger,
+                                    const DocumentLocation& location, const PreviewTexts& texts, const PreviewSetup& setup);
 
 // The payment names of the control record, Ctrl_pmt_name1..10.
 std::array<QString, 10> ReadPaymentNames(store::Database& books);

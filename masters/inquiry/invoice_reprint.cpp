@@ -1,0 +1,131 @@
+#include "invoice_reprint.h"
+
+#include <stdexcept>
+
+#include "document_sheet.h"
+#include "store/table.h"
+
+namespace orvant::inquiry {
+
+using report::HAlign;
+
+namespace {
+
+QString text(const std::string& value) { return QString::fromStdString(value).trimmed(); }
+
+QString ratio(Money part, Money base)
+{
+    if (base.isZero()) return QStringLiteral("0");
+    return QString::number(part.toDouble() / base.toDouble() * 100.0, 'f', 2);
+}
+
+QString quantity(double value) { return QString::number(value, 'g', 12); }
+
+QString termsText(store::Database& books, std::int64_t code)
+{
+    store::Table terms(books, "arterms");
+    terms.open();
+    return terms.findKey({code}) ? text(terms.field("Arterms_desc").asString()) : QString();
+}
+
+QString clientName(store::Database& books, const std::string& code)
+{
+    store::Table clients(books, "cli");
+    clients.open();
+    return clients.findKey({code}) ? text(clients.field("Cli_name").asString()) : QString();
+}
+
+std::vector<InvoiceLine> readLines(store::Database& books, bool archived, const StatementLine& line)
+{
+    const std::string p = archived ? "Fadeta" : "Fadet";
+    store::Table lines(books, archived ? "fadeta" : "fadet");
+    lines.open();
+    const std::vector<store::Value> key{line.type, line.invoice, line.party};
+    lines.setRange(key, key);
+    std::vector<InvoiceLine> read;
+    for (; !lines.eof(); lines.next()) {
+        const auto f = [&](const char* name) { return lines.field(p + name); };
+        InvoiceLine l;
+        l.code = text(f("_code").asString());
+        l.item = text(f("_item").asString());
+        l.description = text(f("_description").asString());
+        l.ordered = f("_qty_ordered").asFloat();
+        l.quantity = f("_qty").asFloat();
+        l.price = f("_price").asMoney();
+        l.discount = f("_discount").asFloat();
+        l.tax1 = f("_tax1").asBool();
+        l.tax2 = f("_tax2").asBool();
+        l.total = f("_total").asMoney();
+        l.cost = f("_cost").asMoney();
+        read.push_back(std::move(l));
+    }
+    return read;
+}
+
+}  // namespace
+
+QString MarginText(Money total, Money cost) { return ratio(total - cost, total); }
+QString MarkupText(Money total, Money cost) { return ratio(total - cost, cost); }
+
+InvoiceReprint ReadInvoice(store::Database& books, store::Database& dataRoot, bool archived, const StatementLine& line)
+{
+    const std::string p = archived ? "Fahdra" : "Fahdr";
+    store::Table header(books, archived ? "fahdra" : "fahdr");
+    header.open();
+    if (!header.findKey({line.type, line.invoice, line.party}))
+        throw std::invalid_argument("The invoice of the statement line is no longer kept.");
+    const auto f = [&](const char* name) { return header.field(p + name); };
+    InvoiceReprint invoice;
+    invoice.invoice = text(f("_invoice").asString());
+    invoice.client = text(f("_client").asString());
+    invoice.clientName = clientName(books, line.party);
+    invoice.date = f("_date").asDate();
+    invoice.dueDate = f("_due_date").asDate();
+    invoice.order = text(f("_order").asString());
+    invoice.purchaseOrder = text(f("_po").asString());
+    invoice.salesRep = text(f("_salesrep").asString());
+    invoice.terms = termsText(dataRoot, f("_terms").asInt());
+    invoice.sales = f("_sales").asMoney();
+    invoice.cost = f("_cost").asMoney();
+    for (std::size_t i = 0; i < invoice.payments.size(); ++i)
+        invoice.payments[i] = header.field(p + "_pmt" + std::to_string(i + 1)).asMoney();
+    invoice.lines = readLines(books, archived, line);
+    return invoice;
+}
+
+report::ReportDocument BuildInvoiceReprint(const InvoiceReprint& invoice, const InvoiceTexts& t, const PreviewSetup& setup)
+{
+    DocumentSheet sheet(t.title);
+    sheet.field(t.invoice, invoice.invoice);
+    sheet.field(t.date, setup.dateText(invoice.date));
+    sheet.field(t.dueDate, setup.dateText(invoice.dueDate));
+    sheet.field(t.client, invoice.client + QStringLiteral("  ") + invoice.clientName);
+    sheet.field(t.salesRep, invoice.salesRep);
+    sheet.field(t.terms, invoice.terms);
+    sheet.gap();
+    const QStringList& c = t.columns;
+    sheet.table({{c.value(0), 0.06}, {c.value(1), 0.1}, {c.value(2), 0.2}, {c.value(3), 0.07, HAlign::Right},
+                 {c.value(4), 0.09, HAlign::Right}, {c.value(5), 0.07, HAlign::Right}, {c.value(6), 0.05, HAlign::Center},
+                 {c.value(7), 0.05, HAlign::Center}, {c.value(8), 0.1, HAlign::Right}, {c.value(9), 0.09, HAlign::Right},
+                 {c.value(10), 0.06, HAlign::Right}, {c.value(11), 0.06, HAlign::Right}});
+    const QString charged = QStringLiteral("X");
+    for (const InvoiceLine& l : invoice.lines) {
+        if (l.comment()) {
+            sheet.row({{}, {}, l.description});
+            continue;
+        }
+        sheet.row({l.code, l.item, l.description, quantity(l.quantity), setup.amountText(l.price), quantity(l.discount),
+                   l.tax1 ? charged : QString(), l.tax2 ? charged : QString(), setup.amountText(l.total),
+                   setup.amountText(l.cost), MarginText(l.total, l.cost), MarkupText(l.total, l.cost)});
+    }
+    sheet.gap();
+    sheet.field(t.salesTotal, setup.amountText(invoice.sales));
+    sheet.field(t.costTotal, setup.amountText(invoice.cost));
+    sheet.field(t.margin, MarginText(invoice.sales, invoice.cost));
+    sheet.field(t.markup, MarkupText(invoice.sales, invoice.cost));
+    for (std::size_t i = 0; i < invoice.payments.size(); ++i)
+        if (!setup.paymentNames[i].isEmpty()) sheet.field(setup.paymentNames[i], setup.amountText(invoice.payments[i]));
+    return sheet.finish();
+}
+
+}  // namespace orvant::inquiry
