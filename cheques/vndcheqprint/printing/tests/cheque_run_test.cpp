@@ -10,6 +10,7 @@
 #include <functional>
 #include <set>
 
+#include "../../../common/tests/child_workstation.h"
 #include "print_fixture.h"
 #include "qt_cheque_printer.h"
 
@@ -108,6 +109,32 @@ TEST_P(ChequeRunTest, another_workstation_cannot_run_the_same_bank_and_a_cheque_
     EXPECT_EQ(numberOf(1) + "," + numberOf(2), ",");
     EXPECT_EQ(registered(20), "");
     EXPECT_NO_THROW(ChequeRun(*company::OpenCompany(installation_, 1), setup())) << "the bank is free once the run is over";
+}
+
+TEST_P(ChequeRunTest, a_bank_printed_by_another_process_is_refused_naming_who_prints_and_is_free_again_once_that_process_dies)
+{
+    payeeCheque(1, "Harbour Rent", 1);
+    cheques::test::Pipe holding, never;
+    const RunSetup elsewhere = setup();
+    const pid_t child = cheques::test::StartWorkstation(installation_, "Clerk", 7, [&](store::Database& books) {
+        ChequeRun run(books, elsewhere);
+        holding.send();
+        never.receive();  // until killed
+        return 0;
+    });
+    ::close(holding.fds[1]);  // a child that fails ends the wait below
+    holding.fds[1] = -1;
+    ASSERT_EQ(holding.receive(), 'x');
+    try {
+        ChequeRun(*books_, setup());
+        ADD_FAILURE() << "two runs of one bank at once";
+    } catch (const BankBeingPrinted& e) {
+        ASSERT_TRUE(e.holder().has_value());
+        EXPECT_EQ(e.holder()->user, "Clerk");
+    }
+    ::kill(child, SIGKILL);
+    EXPECT_EQ(cheques::test::ExitStatusOf(child), -1);
+    EXPECT_NO_THROW(ChequeRun(*books_, setup()));
 }
 
 TEST_P(ChequeRunTest, a_cheque_printer_prints_every_form_once_whatever_copies_or_pages_were_asked)
