@@ -104,10 +104,10 @@ report::ReportDocument BuildInvoiceReprint(const InvoiceReprint& invoice, const 
     sheet.field(t.terms, invoice.terms);
     sheet.gap();
     const QStringList& c = t.columns;
-    sheet.table({{c.value(0), 0.06}, {c.value(1), 0.1}, {c.value(2), 0.2}, {c.value(3), 0.07, HAlign::Right},
-                 {c.value(4), 0.09, HAlign::Right}, {c.value(5), 0.07, HAlign::Right}, {c.value(6), 0.05, HAlign::Center},
-                 {c.value(7), 0.05, HAlign::Center}, {c.value(8), 0.1, HAlign::Right}, {c.value(9), 0.09, HAlign::Right},
-                 {c.value(10), 0.06, HAlign::Right}, {c.value(11), 0.06, HAlign::Right}});
+    sheet.table({{c.value(0), 0.05}, {c.value(1), 0.09}, {c.value(2), 0.17}, {c.value(3), 0.07, HAlign::Right},
+                 {c.value(4), 0.09, HAlign::Right}, {c.value(5), 0.07, HAlign::Right}, {c.value(6), 0.06, HAlign::Center},
+                 {c.value(7), 0.06, HAlign::Center}, {c.value(8), 0.09, HAlign::Right}, {c.value(9), 0.08, HAlign::Right},
+                 {c.value(10), 0.08, HAlign::Right}, {c.value(11), 0.09, HAlign::Right}});
     const QString charged = QStringLiteral("X");
     for (const InvoiceLine& l : invoice.lines) {
         if (l.comment()) {
