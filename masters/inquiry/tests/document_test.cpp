@@ -3,6 +3,7 @@
 #include "company/company_creation.h"
 #include "inquiry/document_locator.h"
 #include "inquiry/document_previews.h"
+#include "inquiry/document_sheet.h"
 #include "inquiry/invoice_reprint.h"
 #include "inquiry_books.h"
 
@@ -121,6 +122,44 @@ TEST(InvoiceRatios, are_zero_when_their_base_is_zero)
         EXPECT_EQ(MarginText(Money::fromCents(c.total), Money::fromCents(c.cost)), c.margin);
         EXPECT_EQ(MarkupText(Money::fromCents(c.total), Money::fromCents(c.cost)), c.markup);
     }
+}
+
+TEST(PreviewTexts, take_the_screen_type_names_and_the_intl_captions)
+{
+    lang::LanguageTable table("rcvinquiryfr");
+    lang::LanguageRow messages{"Trcvinquiry_frm", "IntlStrings1", {}, {}, {}, lang::ControlKind::Memo};
+    messages.lines = {"Vente", "Débit", "Crédit", "Ajustement", "Paiement", "", "", "Oui", "Non", "", "Retenue"};
+    table.add(messages);
+    table.add({"Trcvinquiry_qrfrm2", "NsfLabel", "Chèque sans provision", {}, {}, lang::ControlKind::Plain});
+    const struct { int language; bool intl; const char *nsf, *tax1; } cases[] = {
+        {2, false, "Chèque sans provision", "G.S.T."}, {2, true, "Chèque NSF", "Taxe 1"}, {1, true, "NSF check", "Tax 1"}};
+    for (const auto& c : cases) {
+        const PreviewTexts t = PreviewTexts::fromTable(table, "rcvinquiry", InquiryLedger::receivables(), c.language, c.intl);
+        EXPECT_EQ(t.payment.nsfCheque, c.nsf);
+        EXPECT_EQ(t.invoice.columns[6], c.tax1);
+        EXPECT_EQ(t.typeNames, (QStringList{"Vente", "Paiement", "Ajustement", "Débit", "Crédit", "Retenue"}));
+        EXPECT_EQ(t.yes, "Oui");
+    }
+}
+
+TEST(DocumentSheet, a_long_table_flows_onto_pages_that_repeat_its_titles)
+{
+    DocumentSheet sheet("Cash receipts");
+    sheet.field("Reference", "R1");
+    sheet.table({{"Invoice", 0.5}, {"Payment", 0.5, report::HAlign::Right}});
+    for (int i = 0; i < 120; ++i) sheet.row({QString::number(i), "1.00"});
+    const auto document = sheet.finish();
+    ASSERT_GT(document.pageCount(), 1);
+    int next = 0;
+    for (const report::ReportPage& page : document.pages) {
+        ASSERT_EQ(page.bandsOf(report::BandKind::ColumnHeader).size(), 1u);
+        EXPECT_EQ(page.bandsOf(report::BandKind::ColumnHeader)[0]->texts(), (QStringList{"Invoice", "Payment"}));
+        for (const report::Band* row : page.bandsOf(report::BandKind::Detail)) {
+            EXPECT_LE(row->rect.bottom(), page.setup.contentRect().bottom());
+            EXPECT_EQ(row->texts().first(), QString::number(next++));
+        }
+    }
+    EXPECT_EQ(next, 120);
 }
 
 }  // namespace
