@@ -14,6 +14,8 @@
 #include "company/users.h"
 #include "options/enabled_options.h"
 #include "options/rights.h"
+#include "demo_history.h"
+#include "demo_invoices.h"
 #include "demo_purchases.h"
 #include "demo_receipts.h"
 #include "demo_sales.h"
@@ -145,9 +147,13 @@ int run(const Request& request, std::ostream& out)
         const int posted = PostDemoQuarter(installation, request.company, Date::today());
         const int receipts = PostDemoReceipts(installation, request.company);
         const int purchases = PostDemoPurchases(installation, request.company);
+        const int invoices = AddDemoInvoices(installation, request.company);
+        const int history = AddDemoHistory(installation, request.company, Date::today());
         out << "Company " << request.company << " is a demo company in " << installation.companyDir(request.company) << ", with "
             << posted << " sales documents, " << receipts << " cash receipts and " << purchases
             << " purchase documents posted over its last quarter.\n";
+        out << "Its sales have " << invoices << " invoices, and its histories " << history
+            << " entries of items settled the year before.\n";
         return kDone;
     }
     case Command::Check: return check(installation, request.company, out);
