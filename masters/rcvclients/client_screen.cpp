@@ -3,22 +3,12 @@
 #include <QString>
 #include <algorithm>
 
-#include "books/tax_rates.h"
 #include "dates/due_date.h"
 #include "store/table.h"
 
 namespace orvant::masters {
 
 namespace {
-
-constexpr int kTaxFieldsBound = 12;
-
-std::string taxField(int line)
-{
-    if (line == 1) return "Cli_tax_fed";
-    if (line == 2) return "Cli_tax_pro";
-    return line <= kTaxFieldsBound ? "Cli_tax" + std::to_string(line) : std::string();
-}
 
 std::string accountField(int n) { return "Cli_accnt" + std::to_string(n); }
 
@@ -47,11 +37,7 @@ ClientScreen::ClientScreen(store::Database& company, store::Database& dataRoot, 
       settings_(readSettings(company, international)), priceLists_(PriceLists(company, largerEdition)),
       currencies_(CurrencyList(company, homeCurrencyName)), formats_(InvoiceFormats(company))
 {
-    if (settings_.taxSystem != 0) {
-        const TaxRates rates(company, "taxrates");
-        int line = 0;
-        for (const TaxRate& rate : rates.all()) taxLines_.push_back({rate.description, taxField(++line)});
-    }
+    if (settings_.taxSystem != 0) taxLines_ = ClientTaxLines(company);
 }
 
 void ClientScreen::addInsertDefaults(std::map<std::string, store::Value>& defaults)

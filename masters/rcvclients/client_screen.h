@@ -27,12 +27,6 @@ public:
     virtual int account() = 0;
 };
 
-// A line of the taxes list: the rate's description and the client field it sets.
-struct TaxLine {
-    std::string description;
-    std::string field;  // nothing bound past the twelfth line
-};
-
 enum ClientMessage {
     kNoSalesman = 0, kNoPostalCode = 1, kNoTerms = 2, kHasEntries = 3, kNoSuchTerritory = 4, kNoSuchTerms = 5,
     kNoSuchSalesman = 6, kNoSuchBillTo = 7, kNoSuchAccount = 8, kClientListTitle = 9, kNoEmail = 10, kNoSuchCode = 11,

@@ -1,5 +1,6 @@
 #include "shared/choice_lists.h"
 
+#include "books/tax_rates.h"
 #include "store/query.h"
 #include "store/table.h"
 
@@ -90,6 +91,27 @@ std::vector<std::string> InvoiceFormats(store::Database& company)
     formats.open();
     for (formats.first(); !formats.eof(); formats.next()) names.push_back(formats.field("Name").asString());
     return names;
+}
+
+namespace {
+
+constexpr int kTaxFieldsBound = 12;
+
+std::string taxField(int line)
+{
+    if (line == 1) return "Cli_tax_fed";
+    if (line == 2) return "Cli_tax_pro";
+    return line <= kTaxFieldsBound ? "Cli_tax" + std::to_string(line) : std::string();
+}
+
+}  // namespace
+
+std::vector<TaxLine> ClientTaxLines(store::Database& company)
+{
+    std::vector<TaxLine> lines;
+    const TaxRates rates(company, "taxrates");
+    for (const TaxRate& rate : rates.all()) lines.push_back({rate.description, taxField(static_cast<int>(lines.size()) + 1)});
+    return lines;
 }
 
 bool LargerEditionInstalled(const Registry& registry)

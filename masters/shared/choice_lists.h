@@ -45,6 +45,15 @@ ChoiceList BankAccounts(store::Database& company);
 // The invoice formats' names, in their order.
 std::vector<std::string> InvoiceFormats(store::Database& company);
 
+// A line of a client's taxes list under taxes per rate: the rate's description and the client
+// field it shows (Cli_tax_fed, Cli_tax_pro, then Cli_tax3 ... Cli_tax12).
+struct TaxLine {
+    std::string description;
+    std::string field;  // nothing bound past the twelfth line
+};
+// One line per tax rate, in the table's order.
+std::vector<TaxLine> ClientTaxLines(store::Database& company);
+
 // The larger edition adds the price lists 6 to 9: a "Brsk" section in the registry, or the
 // product's BrskAddOn set to anything but "N".
 bool LargerEditionInstalled(const Registry& registry);

@@ -333,6 +333,8 @@ void MasterForm::focus(const std::string& field)
 
 void MasterForm::showPage(int page) { pages_->setCurrentIndex(page); }
 
+QWidget* MasterForm::navigator() const { return navigator_; }
+
 // An amount that does not read is refused by its message and typed again: it is never saved as
 // the part of it that read, nor silently given up.
 bool MasterForm::refuseUnreadAmount(QWidget* widget)

@@ -90,6 +90,10 @@ protected:
     void setCodeBox(QWidget* widget, const std::string& field) { codeBox_ = widget, codeField_ = field; }
     // The record field holding the currency its amounts are shown in (UseCurrency).
     void setCurrencyField(std::string field) { currencyField_ = std::move(field); }
+    // A form that shows records without a maintenance screen: what its keys and its fields act
+    // on, and the navigator it may hide.
+    void setActions(NavigatorActions actions) { actions_ = std::move(actions); }
+    QWidget* navigator() const;
     // Runs when the field is left; `skipCheck` when the focus went to one of `ownButtons`, to
     // exit or to help.
     void onLeave(QWidget* widget, std::function<void(bool skipCheck)> leave, QList<QWidget*> ownButtons = {});
