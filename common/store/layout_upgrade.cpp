@@ -55,6 +55,21 @@ void upgradeTable(Connection& connection, const TableDef& def, const std::string
     }
 }
 
+// Tables declared since the first books were made. A company directory of earlier books (the
+// one holding the control record) gains them empty, so that what reads them finds them.
+constexpr const char* kAddedCompanyTables[] = {"fahdr", "fadet", "fahdra", "fadeta", "ivprod"};
+
+void addMissingCompanyTables(Connection& connection)
+{
+    if (!connection.tableExists(sqlTableName("ctrl"))) return;
+    for (const char* name : kAddedCompanyTables) {
+        const std::string sqlName = sqlTableName(name);
+        if (connection.tableExists(sqlName)) continue;
+        for (const std::string& statement : connection.createTableSql(*findTable(name), sqlName))
+            connection.execute(statement);
+    }
+}
+
 }  // namespace
 
 void UpgradeStoredLayout(Connection& connection)
@@ -70,6 +85,7 @@ void UpgradeStoredLayout(Connection& connection)
                 const std::string sqlName = sqlTableName(def.name);
                 if (connection.tableExists(sqlName)) upgradeTable(connection, def, sqlName);
             }
+            addMissingCompanyTables(connection);
             connection.setLayoutVersion(kLayoutVersion);
         }
         connection.commit();

@@ -92,5 +92,27 @@ TEST_P(LayoutUpgradeTest, an_earlier_ledger_gains_the_fields_declared_since_and_
     EXPECT_NO_THROW(Database("again", root_->companyDir(2), root_->config()));
 }
 
+// A company directory of earlier books (it holds the control record) gains the tables declared
+// since, empty; the data root gains none.
+TEST_P(LayoutUpgradeTest, earlier_company_books_gain_the_tables_declared_since)
+{
+    const struct {
+        std::string directory;
+        bool company;
+    } rows[] = {{root_->companyDir(3), true}, {root_->path(), false}};
+    for (const auto& row : rows) {
+        Database earlier("earlier", row.directory, root_->config(), true);
+        if (row.company) earlier.createTable("ctrl");
+        earlier.connection().begin();
+        earlier.connection().setLayoutVersion(3);
+        earlier.connection().commit();
+    }
+    for (const auto& row : rows) {
+        Database books("upgraded", row.directory, root_->config());
+        for (const char* table : {"fahdr", "fadet", "fahdra", "fadeta", "ivprod"})
+            EXPECT_EQ(books.tableExists(table), row.company) << row.directory << " " << table;
+    }
+}
+
 }  // namespace
 }  // namespace orvant::store::test
