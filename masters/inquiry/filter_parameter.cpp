@@ -32,6 +32,11 @@ std::optional<store::Value> readInteger(std::string_view text, AmountLanguage la
 
 }  // namespace
 
+ParameterNotation ParameterNotation::ofSession(int sessionLanguage)
+{
+    return {AmountLanguageOf(sessionLanguage), ShortDateFormat()};
+}
+
 std::optional<bool> ReadYesNo(std::string_view text)
 {
     const std::string word = lowered(text);

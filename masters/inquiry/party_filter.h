@@ -52,6 +52,9 @@ struct PartyFilter {
 struct ParameterNotation {
     AmountLanguage language = AmountLanguage::English;
     std::string dateFormat = "DD/MM/YYYY";
+
+    // The session language's amounts and the registry's short date format.
+    static ParameterNotation ofSession(int sessionLanguage);
 };
 
 // A line of the list tab; the other tabs read the party's record by its code.

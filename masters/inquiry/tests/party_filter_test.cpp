@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dates/date_format.h"
 #include "inquiry_books.h"
 #include "store/tables/catalog.h"
 
@@ -85,6 +86,16 @@ TEST_P(PartyFilterTest, ListsNameAndTelephone)
     ASSERT_TRUE(rows && rows->size() == 1);
     EXPECT_EQ(rows->front().name, "O'Brien");
     EXPECT_EQ(rows->front().telephone, "514-555-0100");
+}
+
+TEST_P(PartyFilterTest, ReadsDatesInTheSessionFormat)
+{
+    const std::string saved = ShortDateFormat();
+    SetShortDateFormat("YYYY-MM-DD");
+    const auto rows = FilteredParties(*books_, PartyKind::Client, {22, Eq, "2024-03-15"}, ParameterNotation::ofSession(2));
+    SetShortDateFormat(saved);
+    ASSERT_TRUE(rows && rows->size() == 1);
+    EXPECT_EQ(rows->front().code, "C300");
 }
 
 ORVANT_BOOKS_ON_EVERY_ENGINE(PartyFilterTest);
