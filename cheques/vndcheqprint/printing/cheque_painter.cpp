@@ -13,21 +13,14 @@ namespace {
 using cheques::ChequeLayout;
 using cheques::LayoutItem;
 
-constexpr double kStubLineHeight = 0.25;  // inches
+using cheques::kStubLineHeight;
 constexpr double kWidthUnitsPerInch = 96;
+constexpr double kSpecimenPointSize = 20;
 
 QString qt(const std::string& s) { return QString::fromStdString(s); }
 
 bool RightAligned(int code) { return code == 11 || (code >= 12 && code <= 15) || code == 17 || code >= 19; }
 bool IsAmount(int code) { return (code >= 12 && code <= 14) || code == 17 || code >= 19; }
-
-// The known field code of an item; nothing for a literal label.
-std::optional<int> CodeOf(const LayoutItem& item)
-{
-    const auto code = cheques::FieldCode(item.field);
-    if (!code || *code < cheques::kFirstFieldCode || *code > cheques::kLastFieldCode) return std::nullopt;
-    return code;
-}
 
 struct Totals {
     Money amount, discount, payment;
@@ -59,7 +52,7 @@ public:
             report::Band band{report::BandKind::Detail, inchRect(0, top, layout_.pageWidth, height), {}};
             if (height > 0) {
                 if (layout_.partRoles[part] == 0) paintCheque(band, part, top, form, totals);
-                else paintStub(band, part, top, form, totals, isFirstStub(part));
+                else paintStub(band, part, top, form, totals, part == cheques::FirstStubPart(layout_));
             }
             page.bands.push_back(std::move(band));
             top += height;
@@ -73,12 +66,9 @@ private:
         return {report::inches(left), report::inches(top), report::inches(width), report::inches(height)};
     }
 
-    bool isFirstStub(int part) const
-    {
-        for (int p = 0; p < part; ++p)
-            if (layout_.partRoles[p] != 0) return false;
-        return true;
-    }
+    // A form not numbered is only seen, never cashed: it carries no amount, and the specimen
+    // words lie across its cheque.
+    static bool isSpecimen(const ChequeForm& form) { return form.number.empty(); }
 
     QString date(Date d) const { return d.isValid() ? qt(FormatDate(d, texts_.dateFormat)) : QString(); }
     QString money(Money m) const { return qt(texts_.amounts.format(m)); }
@@ -97,8 +87,8 @@ private:
         case 8: return qt(c.postalCode);
         case 15: return qt(form.number);
         case 16: return date(c.date);
-        case 17: return form.continuation ? QString() : money(c.amount);
-        case 18: return qt(form.continuation ? texts_.nonNegotiable : c.words);
+        case 17: return form.continuation || isSpecimen(form) ? QString() : money(c.amount);
+        case 18: return isSpecimen(form) ? QString() : qt(form.continuation ? texts_.nonNegotiable : c.words);
         default: return {};
         }
     }
@@ -139,20 +129,34 @@ private:
     {
         for (const LayoutItem& item : layout_.items) {
             if (item.part != part + 1) continue;
-            const auto code = CodeOf(item);
+            const auto code = cheques::FieldCode(item.field);
             const QString text = !code ? qt(item.field) : *code >= 19 ? totalText(*code, totals) : headerText(*code, form);
             place(band, item, code, top + item.line, text, report::toInches(item.size * 1.5));
         }
+        if (isSpecimen(form)) paintSpecimenWords(band, part, top);
+    }
+
+    void paintSpecimenWords(report::Band& band, int part, double top) const
+    {
+        report::TextItem t;
+        t.text = qt(texts_.specimen);
+        t.font.pointSize = kSpecimenPointSize;
+        t.font.bold = true;
+        const double height = report::toInches(kSpecimenPointSize * 1.5);
+        t.rect = inchRect(0, top + (layout_.partHeights[part] - height) / 2, layout_.pageWidth, height);
+        t.align = report::HAlign::Center;
+        t.overflow = report::Overflow::Shrink;
+        band.items.push_back(std::move(t));
     }
 
     void paintStub(report::Band& band, int part, double top, const ChequeForm& form, const Totals& totals, bool firstStub) const
     {
         const double height = layout_.partHeights[part];
-        const int rows = std::max(1, static_cast<int>(height / kStubLineHeight + 1e-9));
+        const int rows = cheques::StubRows(height);
         const int totalsRow = std::min(static_cast<int>(form.lines.size()), rows - 1);
         for (const LayoutItem& item : layout_.items) {
             if (item.part != part + 1) continue;
-            const auto code = CodeOf(item);
+            const auto code = cheques::FieldCode(item.field);
             if (!code) {
                 // A label heads its column once rather than on every line.
                 place(band, item, code, top, qt(item.field), kStubLineHeight);

@@ -3,6 +3,8 @@
 // document that prints, previews and saves as PDF through the one report painter. Each layout
 // item is placed from the paper's edge: on the cheque part at its own line, on a stub on every
 // line of the form; field codes 1 to 21 print the cheque's values, any other text prints as it is.
+// A form without a number is a specimen: no amount in figures or words, the specimen words across
+// its cheque.
 
 #include <QString>
 #include <string>
@@ -19,6 +21,7 @@ struct FormTexts {
     std::string dateFormat;
     CurrencyFormat amounts;     // with the sign of the run's currency in use
     std::string nonNegotiable;  // the words of a void continuation form
+    std::string specimen;       // across the cheque of a form without a number (a preview)
 };
 
 // The page of the layout: landscape when wider than 8.5 inches.

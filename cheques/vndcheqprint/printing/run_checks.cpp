@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <set>
+#include <tuple>
 
 #include "books/open_items.h"
-#include "cheque_layout_text.h"
 #include "cheque_rules.h"
 #include "cheque_words.h"
 #include "store/table.h"
@@ -15,8 +16,6 @@ namespace orvant::vndcheqprint {
 namespace {
 
 using cheques::Cheque;
-
-constexpr double kStubLineHeight = 0.25;
 
 class Chart {
 public:
@@ -36,14 +35,37 @@ void CheckAccounts(Chart& chart, const Cheque& cheque, std::vector<RunProblem>& 
     }
 }
 
-// Each line of a supplier's cheque against what its invoice owes now.
-void CheckItems(OpenItemReader& items, const Cheque& cheque, std::vector<RunProblem>& problems)
-{
-    if (cheque.supplier.empty()) return;
-    for (const cheques::ChequeLine& line : cheque.lines) {
-        const Money open = items.openAmount(cheque.supplier, line.invoice, line.holdback);
-        if (cheques::CheckLine(line, open)) problems.push_back({RunFault::ItemNotOpen, cheque.seq, line.invoice});
+// What the run settles of each item, line after line: two cheques paying one invoice may not
+// settle more than it owes between them.
+class SettledItems {
+public:
+    explicit SettledItems(store::Database& books) : items_(books, Ledger::Payables) {}
+
+    void check(const Cheque& cheque, std::vector<RunProblem>& problems)
+    {
+        if (cheque.supplier.empty()) return;
+        for (const cheques::ChequeLine& line : cheque.lines) {
+            const Money open = items_.openAmount(cheque.supplier, line.invoice, line.holdback);
+            Money& settled = settled_[{cheque.supplier, line.invoice, line.holdback}];
+            settled += line.amount;
+            if (cheques::CheckLine(line, open) || settled.abs() > open.abs())
+                problems.push_back({RunFault::ItemNotOpen, cheque.seq, line.invoice});
+        }
     }
+
+private:
+    OpenItemReader items_;
+    std::map<std::tuple<std::string, std::string, bool>, Money> settled_;
+};
+
+// The totals of the first stub print on a row of their own below the form's lines.
+bool FirstStubHasTotals(const cheques::ChequeLayout& layout)
+{
+    const int stub = cheques::FirstStubPart(layout) + 1;
+    return std::any_of(layout.items.begin(), layout.items.end(), [stub](const cheques::LayoutItem& item) {
+        const auto code = cheques::FieldCode(item.field);
+        return item.part == stub && code && *code >= cheques::kFirstTotalCode;
+    });
 }
 
 }  // namespace
@@ -69,20 +91,22 @@ int InvoiceLinesPerForm(const cheques::ChequeLayout& layout)
         shortest = shortest < 0 ? height : std::min(shortest, height);
     }
     if (shortest <= 0) return 0;
-    const int lines = static_cast<int>(std::floor(shortest / kStubLineHeight + 1e-9));
-    return std::max(0, lines - std::max(0, layout.headingLines));
+    const int lines = static_cast<int>(std::floor(shortest / cheques::kStubLineHeight + 1e-9));
+    return std::max(0, lines - std::max(0, layout.headingLines) - (FirstStubHasTotals(layout) ? 1 : 0));
 }
 
 std::vector<RunProblem> CheckRun(store::Database& books, const cheques::ChequeLayout& layout, const std::vector<Cheque>& run,
                                  cheques::ChequePeriods& periods)
 {
     std::vector<RunProblem> problems;
-    for (const cheques::LayoutProblem& problem : cheques::CheckLayout(layout))
-        problems.push_back({RunFault::Layout, 0, cheques::DescribeLayoutProblem(layout, problem)});
+    for (const cheques::LayoutProblem& problem : cheques::CheckLayout(layout)) {
+        const bool onItem = problem.item >= 0 && problem.item < static_cast<int>(layout.items.size());
+        problems.push_back({RunFault::Layout, 0, onItem ? layout.items[problem.item].field : std::string(), problem});
+    }
     if (problems.empty() && InvoiceLinesPerForm(layout) == 0) problems.push_back({RunFault::StubTooShort, 0, {}});
 
     Chart chart(books);
-    OpenItemReader items(books, Ledger::Payables);
+    SettledItems items(books);
     std::set<int> datesWithoutPeriod;
     std::optional<int> currency;
     for (const Cheque& cheque : run) {
@@ -91,7 +115,7 @@ std::vector<RunProblem> CheckRun(store::Database& books, const cheques::ChequeLa
             datesWithoutPeriod.insert(cheque.date.days());
             problems.push_back({RunFault::NoPeriod, cheque.seq, cheque.date.toIso()});
         }
-        CheckItems(items, cheque, problems);
+        items.check(cheque, problems);
         const int own = cheques::ChequeCurrency(books, cheque.supplier, cheque.bankAccount());
         if (!currency) currency = own;
         else if (own != *currency) problems.push_back({RunFault::MixedCurrencies, cheque.seq, {}});

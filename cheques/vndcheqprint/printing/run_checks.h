@@ -19,7 +19,7 @@ namespace orvant::vndcheqprint {
 std::vector<cheques::Cheque> ChequesOfBank(store::Database& books, int bankAccount);
 
 enum class RunFault {
-    Layout,           // the form cannot print a cheque (`detail` says why)
+    Layout,           // the form cannot print a cheque (`layout` says why, `detail` the item's text)
     StubTooShort,     // a stub holds no invoice line below its heading lines
     AccountMissing,   // a slot posts to an account missing from the chart (`detail` the account)
     NoPeriod,         // no period of the books is named for the cheque date's month (`detail` the date)
@@ -31,6 +31,7 @@ struct RunProblem {
     RunFault fault;
     int seq = 0;  // the cheque at fault; 0 for the form
     std::string detail;
+    cheques::LayoutProblem layout{};  // Layout only
 };
 
 // The invoice lines a stub holds below its heading lines, 0 when none fits.

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cheque_forms.h"
 #include "cheque_painter.h"
+#include "default_cheque_layout.h"
 
 namespace orvant::vndcheqprint {
 namespace {
@@ -13,9 +16,9 @@ using cheques::Cheque;
 using cheques::ChequeLayout;
 using cheques::LayoutItem;
 
-constexpr double kChequeHeight = 3.5, kStubHeight = 1.0;  // a stub of 4 lines
+constexpr double kChequeHeight = 3.5, kStubHeight = 1.25;  // a stub of 5 lines, one of them the totals
 
-// The cheque in part `chequePart` (1 to 3), the other two parts stubs of four lines.
+// The cheque in part `chequePart` (1 to 3), the other two parts stubs of five lines.
 ChequeLayout SmallForm(int chequePart, int headingLines)
 {
     ChequeLayout layout;
@@ -64,7 +67,7 @@ Cheque ChequeOf(int lines)
 
 FormTexts Texts()
 {
-    return {"YYYY-MM-DD", CurrencyFormat{}, "NON NEGOTIABLE"};
+    return {"YYYY-MM-DD", CurrencyFormat{}, "NON NEGOTIABLE", "PREVIEW - NOT NEGOTIABLE"};
 }
 
 // The texts of a part of a page, in the order painted.
@@ -121,6 +124,70 @@ TEST(ChequeForms, lines_beyond_a_stub_continue_on_void_forms_that_each_take_a_nu
             EXPECT_EQ(stub.contains(QString::number(500 + f)), row.headingLines > 0) << "the stub's heading line names the form";
         }
     }
+}
+
+TEST(ChequeForms, a_full_stub_prints_its_totals_on_a_row_below_its_last_line)
+{
+    const ChequeLayout layout = cheques::DefaultChequeLayout();
+    constexpr double kAmountColumn = 3.7;  // the lines' amounts and their total
+    const double stubBottom = layout.partHeights[0] + layout.partHeights[1];
+    for (const int lines : {12, 13, 25}) {
+        SCOPED_TRACE(::testing::Message() << lines << " lines");
+        const std::vector<Cheque> cheques{ChequeOf(lines)};
+        std::vector<ChequeForm> forms = LayOutForms(cheques, layout);
+        for (ChequeForm& form : forms) form.number = "500";
+        const report::ReportDocument document = PaintForms(forms, layout, Texts(), "Cheques");
+        for (std::size_t f = 0; f < forms.size(); ++f) {
+            SCOPED_TRACE(::testing::Message() << "form " << f);
+            Money total;
+            for (const StubLine& line : forms[f].lines)
+                if (line.line) total += line.line->amount;
+            std::vector<const report::TextItem*> column;
+            for (const report::TextItem* text : document.pages[f].bands.at(1).textItems())
+                if (qFuzzyCompare(text->rect.left(), report::inches(kAmountColumn))) column.push_back(text);
+            std::sort(column.begin(), column.end(), [](auto* a, auto* b) { return a->rect.top() < b->rect.top(); });
+            ASSERT_FALSE(column.empty());
+            EXPECT_EQ(column.back()->text, QString::fromStdString(CurrencyFormat{}.format(total))) << "the totals last";
+            for (std::size_t i = 1; i < column.size(); ++i)
+                EXPECT_GE(column[i]->rect.top(), column[i - 1]->rect.bottom() - 1e-6) << column[i]->text.toStdString() << " over "
+                                                                                      << column[i - 1]->text.toStdString();
+            EXPECT_LE(column.back()->rect.bottom(), report::inches(stubBottom) + 1e-6) << "the totals fall off the stub";
+        }
+    }
+}
+
+TEST(ChequeForms, a_form_without_a_number_is_a_specimen_without_its_amount)
+{
+    const ChequeLayout layout = SmallForm(1, 2);
+    const std::vector<Cheque> cheques{ChequeOf(5)};
+    const QString amount = QString::fromStdString(CurrencyFormat{}.format(cheques.front().amount));
+    for (const bool numbered : {false, true}) {
+        SCOPED_TRACE(numbered ? "numbered" : "unnumbered");
+        std::vector<ChequeForm> forms = LayOutForms(cheques, layout);
+        if (numbered)
+            for (ChequeForm& form : forms) form.number = "500";
+        const report::ReportDocument document = PaintForms(forms, layout, Texts(), "Cheques");
+        for (const report::ReportPage& page : document.pages) {
+            const QStringList cheque = TextsOfPart(page, 1);
+            EXPECT_EQ(cheque.contains("PREVIEW - NOT NEGOTIABLE"), !numbered) << cheque.join('|').toStdString();
+            EXPECT_TRUE(cheque.contains("Maple Leaf Lumber"));
+            if (!numbered) {
+                EXPECT_FALSE(cheque.contains("Fifteen Dollars"));
+                EXPECT_FALSE(page.findText(amount)) << "no amount in figures on the cheque or its stubs";
+            }
+        }
+        EXPECT_EQ(TextsOfPart(document.pages.front(), 1).contains("Fifteen Dollars"), numbered);
+    }
+}
+
+TEST(ChequeForms, a_label_that_starts_with_a_number_prints_as_it_is)
+{
+    ChequeLayout layout = SmallForm(1, 2);
+    layout.items.push_back(LayoutItem{"30 days net", 1, 2.5, 0.4, 0, 10, 0, "Sans Serif"});
+    const std::vector<Cheque> cheques{ChequeOf(1)};
+    std::vector<ChequeForm> forms = LayOutForms(cheques, layout);
+    forms[0].number = "500";
+    EXPECT_TRUE(TextsOfPart(PaintForms(forms, layout, Texts(), "Cheques").pages.front(), 1).contains("30 days net"));
 }
 
 TEST(ChequeForms, items_lie_at_their_inches_from_the_paper_edge_and_amounts_end_at_their_width)

@@ -57,10 +57,10 @@ public:
     {
         BooksTest::SetUp();
         if (IsSkipped()) return;
-        // Stubs of four lines, two of them heading lines: two invoices per form.
+        // Stubs of five lines: two heading lines, two invoices and the first stub's totals.
         cheques::ChequeLayout layout = cheques::DefaultChequeLayout();
-        layout.partHeights = {3.5, 1.0, 1.0};
-        layout.pageLength = 5.5;
+        layout.partHeights = {3.5, 1.25, 1.25};
+        layout.pageLength = 6.0;
         for (cheques::LayoutItem& item : layout.items) item.line = item.part == 1 ? item.line : 0;
         cheques::WriteChequeLayout(*books_, layout);
     }
