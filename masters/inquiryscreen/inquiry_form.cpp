@@ -14,6 +14,7 @@
 #include <QScopeGuard>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "dates/date_format.h"
@@ -449,15 +450,21 @@ void InquiryForm::showTab(InquiryTab tab)
     const bool wasFilling = filling_;
     filling_ = true;
     pages()->setCurrentIndex(static_cast<int>(tab));
+    if (tab == InquiryTab::List) parties_->setFocus(Qt::OtherFocusReason);  // the parties the filter kept, to choose from
     filling_ = wasFilling;
 }
 
 void InquiryForm::send(report::ReportOutput how, const report::ReportDocument& document, bool printDialog)
 {
-    // The preview's window takes the focus; it comes back where it was.
+    // The preview's window takes the focus; it comes back where it was once this form is
+    // active again.
     QWidget* focused = focusWidget();
-    const auto refocus = qScopeGuard([focused] {
-        if (focused) focused->setFocus(Qt::OtherFocusReason);
+    const auto refocus = qScopeGuard([this, focused] {
+        if (!focused) return;
+        QTimer::singleShot(0, focused, [this, focused] {
+            activateWindow();
+            focused->setFocus(Qt::OtherFocusReason);
+        });
     });
     ui::SendReport(how, document, *this, session(), printDialog, [this](const QString& why) {
         ui::Messages().show({ui::MessageKind::Error, messageText(party_.outputFailed).arg(why), party_.outputFailed, this, false});

@@ -116,6 +116,8 @@ TEST_P(InquiryScreenTest, TheStatementRunsItsBalanceAndTheGraphAgesToTheLastOne)
     EXPECT_EQ(balances(), (std::vector<Money>{Money::fromUnits(500), Money::fromUnits(300), Money::fromUnits(250)}));
     s.tabChanged(InquiryTab::Graph);
     EXPECT_EQ(s.graph().total, Money::fromUnits(250));
+    s.printGraph("Aging of accounts", false);
+    EXPECT_EQ(host_.sent, std::vector<report::ReportOutput>{report::ReportOutput::Print});
 }
 
 // The history box: on the statement tab only, where the history is kept; unticked it shows the
