@@ -34,8 +34,6 @@ private:
 
 }  // namespace
 
-bool UsesUsWording(const QString& intl, int language) { return language == 1 && intl.compare("Y", Qt::CaseInsensitive) == 0; }
-
 ChequeListScreen::ChequeListScreen(ChequeListHost& host, store::Database& books, ChequeListSetup setup, ChequeReportTexts reportTexts,
                                    std::function<QString(int)> texts)
     : host_(host), books_(books), setup_(std::move(setup)), reportTexts_(std::move(reportTexts)), texts_(std::move(texts)),

@@ -57,9 +57,6 @@ struct ChequeListSetup {
     bool usWording = false;
 };
 
-// Cheques are checks in a US installation: the registry's Intl is "Y", the screen in English.
-bool UsesUsWording(const QString& intl, int language);
-
 class ChequeListScreen {
 public:
     // `texts` gives message N of the screen; `reportTexts` the report's texts.

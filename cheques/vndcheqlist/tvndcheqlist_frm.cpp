@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "cheque_installation.h"
 #include "dates/date_format.h"
-#include "foreign_signs.h"
 #include "pickers.h"
 #include "settings/regional.h"
 #include "tvndcheqlist_dm.h"
@@ -133,7 +133,7 @@ QWidget* Tvndcheqlist_frm::buildFields()
 void Tvndcheqlist_frm::start(Tvndcheqlist_dm& data, lang::LanguageTable languages)
 {
     const Registry registry = Registry::open();
-    SetCurrencySigns(registry, ReadForeignSigns(data.company()));
+    SetCurrencySigns(registry, cheques::ReadForeignSigns(data.company()));
     ChequeListSetup setup;
     setup.dateFormat = ShortDateFormat();
     setup.today = Date::today();
@@ -143,7 +143,7 @@ void Tvndcheqlist_frm::start(Tvndcheqlist_dm& data, lang::LanguageTable language
     setup.userName = qt(session_.userName);
     setup.amounts = ProcessCurrencyFormat();
     setup.amounts.setLanguage(session_.language == 2 ? AmountLanguage::French : AmountLanguage::English);
-    setup.usWording = UsesUsWording(registry.value(kSettingsSection, u"Intl"), session_.language);
+    setup.usWording = cheques::UsesUsWording(registry.value(kSettingsSection, u"Intl"), session_.language);
     const auto text = [this](int n) { return ui::FormMessageText(*this, n); };
     screen_ = std::make_unique<ChequeListScreen>(*this, data.company(), setup, ChequeReportTexts::fromTable(languages), text);
     if (setup.usWording) applyUsWording();

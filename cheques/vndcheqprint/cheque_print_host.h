@@ -42,7 +42,7 @@ public:
     virtual std::optional<std::vector<int>> endOfPrinting(const std::vector<PrintedRow>& rows, const QString& note) = 0;
     // The period (1 to 13) of a cheque date, or nothing for Cancel.
     virtual std::optional<int> askPeriod(const Date& date) = 0;
-    // Shows the forms, unnumbered, in a preview.
+    // Shows the forms as specimens, unnumbered, in a preview that cannot print them.
     virtual void preview(const report::ReportDocument& document) = 0;
 };
 

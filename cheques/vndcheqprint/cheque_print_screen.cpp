@@ -11,7 +11,6 @@
 #include "dates/date_format.h"
 #include "report/pdf_export.h"
 #include "store/error.h"
-#include "store/table.h"
 
 namespace orvant::vndcheqprint {
 
@@ -31,16 +30,6 @@ private:
     ChequePrintHost& host_;
 };
 
-// The next number the bank's counter gives.
-int CounterOf(store::Database& books, int position)
-{
-    store::Table control(books, "ctrl");
-    control.open();
-    control.first();
-    if (!control.hasRecord()) return 1;
-    return std::max(1, static_cast<int>(control.field("Ctrl_ap_chqno" + std::to_string(position)).asInt()));
-}
-
 }  // namespace
 
 ChequePrintScreen::ChequePrintScreen(ChequePrintHost& host, store::Database& books, ChequePrintSetup setup,
@@ -53,7 +42,7 @@ ChequePrintScreen::ChequePrintScreen(ChequePrintHost& host, store::Database& boo
 void ChequePrintScreen::bankChosen(int index)
 {
     bank_ = std::clamp(index, 0, std::max(0, static_cast<int>(banks_.size()) - 1));
-    chequeNumber_ = banks_.empty() ? QString() : QString::number(CounterOf(books_, banks_[bank_].position));
+    chequeNumber_ = banks_.empty() ? QString() : QString::number(cheques::NextChequeNumber(books_, banks_[bank_].position));
     host_.refresh();
 }
 
@@ -264,7 +253,7 @@ void ChequePrintScreen::reportRefusal(const ChequeRun& run, const std::vector<Ru
     for (const RunProblem& p : problems) {
         const QString detail = qt(p.detail);
         switch (p.fault) {
-        case RunFault::Layout: lines << texts_(kLayoutProblemMessage).arg(detail); break;
+        case RunFault::Layout: lines << texts_(kLayoutProblemMessage).arg(layoutFault(p)); break;
         case RunFault::StubTooShort: lines << texts_(kStubTooShortMessage); break;
         case RunFault::AccountMissing: lines << texts_(kAccountMissingMessage).arg(nameOf(p.seq), detail); break;
         case RunFault::NoPeriod:
@@ -275,6 +264,12 @@ void ChequePrintScreen::reportRefusal(const ChequeRun& run, const std::vector<Ru
         }
     }
     host_.message(kRefusedMessage, ui::MessageKind::Warning, {lines.join("\n")});
+}
+
+QString ChequePrintScreen::layoutFault(const RunProblem& problem) const
+{
+    const QString text = texts_(kFirstLayoutFaultMessage + static_cast<int>(problem.layout.fault));
+    return problem.layout.item < 0 ? text : text.arg(QString::number(problem.layout.item + 1), qt(problem.detail));
 }
 
 void ChequePrintScreen::reportUpdate(const cheques::ChequeUpdateReport& report)
@@ -300,7 +295,7 @@ void ChequePrintScreen::preview()
         host_.message(kNothingToPrintMessage, ui::MessageKind::Information);
         return;
     }
-    host_.preview(run->preview());
+    host_.preview(run->preview(texts_(kSpecimenMessage).toStdString()));
 }
 
 void ChequePrintScreen::alignmentTest()

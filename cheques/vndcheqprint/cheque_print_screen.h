@@ -59,6 +59,10 @@ inline constexpr int kPdfKeptNoteMessage = 56;     // End of printing's note on 
 inline constexpr int kUsChequeColumnMessage = 57;
 inline constexpr int kUntickNoteMessage = 58;      // End of printing: what unticking a cheque does
 inline constexpr int kUsUntickNoteMessage = 59;
+// 60 to 66: what is wrong with the form, one per cheques::LayoutFault in its order; those of an
+// item: "%1" its number from 1, "%2" its text.
+inline constexpr int kFirstLayoutFaultMessage = 60;
+inline constexpr int kSpecimenMessage = 67;        // across the cheque of a previewed form
 
 struct ChequePrintSetup {
     std::string user;
@@ -99,6 +103,8 @@ private:
     std::optional<int> firstNumber();
     bool confirmFirstNumber(ChequeRun& run, int first);
     void reportRefusal(const ChequeRun& run, const std::vector<RunProblem>& problems);
+    // What is wrong with the form, in the screen's language.
+    QString layoutFault(const RunProblem& problem) const;
     void reportUpdate(const cheques::ChequeUpdateReport& report);
     // Voids and posts as `work` does; false, said, when a store error stopped it half-way.
     bool settle(const std::function<void()>& work);

@@ -15,12 +15,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "cheque_installation.h"
 #include "dates/date_format.h"
-#include "foreign_signs.h"
-#include "cheque_list_screen.h"
 #include "qt_cheque_printer.h"
 #include "report/printing.h"
 #include "report/screen_print.h"
+#include "report/view_only_preview.h"
 #include "session/help.h"
 #include "settings/regional.h"
 #include "tupdate_dlg.h"
@@ -121,7 +121,7 @@ void Tvndcheqprint_frm::start(Tvndcheqprint_dm& data, TUpdate_dlg& endOfPrinting
 {
     endOfPrinting_ = &endOfPrinting;
     const Registry registry = Registry::open();
-    SetCurrencySigns(registry, vndcheqlist::ReadForeignSigns(data.company()));
+    SetCurrencySigns(registry, cheques::ReadForeignSigns(data.company()));
     ChequePrintSetup setup;
     setup.user = session_.userName;
     setup.language = session_.language;
@@ -129,7 +129,7 @@ void Tvndcheqprint_frm::start(Tvndcheqprint_dm& data, TUpdate_dlg& endOfPrinting
     setup.amounts = ProcessCurrencyFormat();
     setup.amounts.setLanguage(session_.language == 2 ? AmountLanguage::French : AmountLanguage::English);
     setup.pdfFolder = qt(session_.companyDir()) + "/cheques";
-    setup.usWording = vndcheqlist::UsesUsWording(registry.value(kSettingsSection, u"Intl"), session_.language);
+    setup.usWording = cheques::UsesUsWording(registry.value(kSettingsSection, u"Intl"), session_.language);
     if (setup.usWording) applyUsWording();
     setup.title = windowTitle();
     screen_ = std::make_unique<ChequePrintScreen>(*this, data.company(), setup, [this](int n) { return ui::FormMessageText(*this, n); });
@@ -197,12 +197,16 @@ ui::Answer Tvndcheqprint_frm::message(int number, ui::MessageKind kind, const QS
 
 void Tvndcheqprint_frm::setBusy(bool busy) { buttons_->setEnabled(!busy); }
 
-std::unique_ptr<ChequePrinter> Tvndcheqprint_frm::printer(bool printDialog)
+QString Tvndcheqprint_frm::sessionPrinterName() const
 {
     const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
     const int index = ui::PrinterIndex(session_);
-    const QString sessionPrinter = index >= 0 && index < printers.size() ? printers.at(index).printerName() : QString();
-    return ChooseChequePrinter(Registry::open().value(kSettingsSection, u"APChequePrinter"), sessionPrinter, printDialog, this);
+    return index >= 0 && index < printers.size() ? printers.at(index).printerName() : QString();
+}
+
+std::unique_ptr<ChequePrinter> Tvndcheqprint_frm::printer(bool printDialog)
+{
+    return ChooseChequePrinter(Registry::open().value(kSettingsSection, u"APChequePrinter"), sessionPrinterName(), printDialog, this);
 }
 
 std::optional<std::vector<int>> Tvndcheqprint_frm::endOfPrinting(const std::vector<PrintedRow>& rows, const QString& note)
@@ -222,10 +226,12 @@ std::optional<int> Tvndcheqprint_frm::askPeriod(const Date& date)
     return box.intValue();
 }
 
+// The specimens are only viewed, on the cheque printer's page: nothing prints from the preview.
 void Tvndcheqprint_frm::preview(const report::ReportDocument& document)
 {
-    const report::OutputResult result = report::previewReport(document, this, ui::PrinterIndex(session_));
-    if (result.status == report::OutputResult::Status::Failed) message(kPrintFailedMessage, ui::MessageKind::Error, {result.message}, false);
+    report::ViewOnlyPreview view(document, ChequePrinterName(Registry::open().value(kSettingsSection, u"APChequePrinter"), sessionPrinterName()),
+                                 this);
+    view.exec();
 }
 
 }  // namespace orvant::vndcheqprint

@@ -48,6 +48,7 @@ private:
     QWidget* buildButtons();
     void applyUsWording();
     void act(const std::function<void()>& call);
+    QString sessionPrinterName() const;
 
     Session& session_;
     QString helpFile_;

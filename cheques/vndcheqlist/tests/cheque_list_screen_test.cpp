@@ -170,16 +170,6 @@ TEST_P(ChequeListScreenTest, the_fields_keep_their_rules)
     EXPECT_FALSE(s->choices().includeRecurring);
 }
 
-TEST(ChequeListWording, cheques_are_checks_only_in_a_us_installation_in_english)
-{
-    struct Row {
-        const char* intl;
-        int language;
-        bool us;
-    } rows[] = {{"Y", 1, true}, {"y", 1, true}, {"Y", 2, false}, {"N", 1, false}, {"", 1, false}, {"Yes", 1, false}};
-    for (const Row& row : rows) EXPECT_EQ(UsesUsWording(row.intl, row.language), row.us) << row.intl << " " << row.language;
-}
-
 TEST_P(ChequeListScreenTest, a_new_list_pays_what_is_due_and_prints_its_totals)
 {
     auto s = screen();

@@ -68,9 +68,11 @@ RunResult ChequeRun::print(int first, ChequePrinter& printer)
     return printed;
 }
 
-report::ReportDocument ChequeRun::preview() const
+report::ReportDocument ChequeRun::preview(const std::string& specimen) const
 {
-    return PaintForms(LayOutForms(cheques_, layout_), layout_, formTexts(), setup_.title);
+    FormTexts texts = formTexts();
+    texts.specimen = specimen;
+    return PaintForms(LayOutForms(cheques_, layout_), layout_, texts, setup_.title);
 }
 
 report::ReportDocument ChequeRun::alignment() const
@@ -109,7 +111,7 @@ FormTexts ChequeRun::formTexts() const
     // A run is in one currency: the first cheque's.
     const int currency = cheques_.empty() ? setup_.bank.currency()
                                           : cheques::ChequeCurrency(books_, cheques_.front().supplier, setup_.bank.account);
-    FormTexts texts{setup_.dateFormat, setup_.amounts, cheques::ChequeWording(books_, setup_.language).currencyWords(currency).nonNegotiable};
+    FormTexts texts{setup_.dateFormat, setup_.amounts, cheques::ChequeWording(books_, setup_.language).currencyWords(currency).nonNegotiable, {}};
     texts.amounts.use(currency);
     return texts;
 }

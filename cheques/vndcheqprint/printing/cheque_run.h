@@ -89,8 +89,8 @@ public:
     // Checks, prepares the printer, numbers from `first`, keeps the PDF, prints.
     RunResult print(int first, ChequePrinter& printer);
 
-    // The forms as they would print, without numbers.
-    report::ReportDocument preview() const;
+    // The forms as they would print, without numbers: specimens, `specimen` across each cheque.
+    report::ReportDocument preview(const std::string& specimen) const;
     // The form test: made-up values on the company's form, numbered with zeros from no counter.
     report::ReportDocument alignment() const;
 

@@ -64,14 +64,19 @@ report::OutputResult PrintEveryFormOnce(const report::ReportDocument& document, 
     return report::paintDocument(document, printer);
 }
 
+QString ChequePrinterName(const QString& registryName, const QString& sessionPrinterName)
+{
+    const QStringList installed = QPrinterInfo::availablePrinterNames();
+    if (installed.contains(registryName)) return registryName;
+    if (installed.contains(sessionPrinterName)) return sessionPrinterName;
+    return QPrinterInfo::defaultPrinterName();
+}
+
 std::unique_ptr<ChequePrinter> ChooseChequePrinter(const QString& registryName, const QString& sessionPrinterName, bool printDialog,
                                                    QWidget* parent)
 {
     if (registryName.compare(kPdfOnlyPrinter, Qt::CaseInsensitive) == 0) return std::make_unique<PdfOnly>();
-    const QStringList installed = QPrinterInfo::availablePrinterNames();
-    QString name = QPrinterInfo::defaultPrinterName();
-    if (installed.contains(registryName)) name = registryName;
-    else if (installed.contains(sessionPrinterName)) name = sessionPrinterName;
+    const QString name = ChequePrinterName(registryName, sessionPrinterName);
     if (name.isEmpty()) return std::make_unique<PdfOnly>();
     return std::make_unique<PaperPrinter>(name, printDialog, parent);
 }

@@ -26,6 +26,9 @@ inline constexpr const char* kPdfOnlyPrinter = "(PDF file)";
 // Prints every form of the document once, whatever copies or pages the printer was set to.
 report::OutputResult PrintEveryFormOnce(const report::ReportDocument& document, QPrinter& printer);
 
+// The installed printer the cheques go to, whose page the preview shows; empty when none is.
+QString ChequePrinterName(const QString& registryName, const QString& sessionPrinterName);
+
 std::unique_ptr<ChequePrinter> ChooseChequePrinter(const QString& registryName, const QString& sessionPrinterName, bool printDialog,
                                                    QWidget* parent);
 

@@ -22,6 +22,7 @@ public:
 class ScriptedHost : public ChequePrintHost {
 public:
     std::vector<int> messages;
+    QStringList lastArguments;
     std::deque<ui::Answer> answers;  // then Yes
     bool focused = false;
     std::optional<std::vector<int>> spoiled = std::vector<int>{};  // nothing: Cancel
@@ -30,9 +31,10 @@ public:
     ScriptedPrinter printerToGive;
     int storeErrors = 0;  // periods asked that fail, in a thirteen-period year
 
-    ui::Answer message(int number, ui::MessageKind kind, const QStringList&, bool) override
+    ui::Answer message(int number, ui::MessageKind kind, const QStringList& arguments, bool) override
     {
         messages.push_back(number);
+        lastArguments = arguments;
         if (kind != ui::MessageKind::Question) return ui::Answer::Ok;
         if (answers.empty()) return ui::Answer::Yes;
         const ui::Answer answer = answers.front();
@@ -54,7 +56,8 @@ public:
         if (storeErrors > 0 && storeErrors--) throw store::StoreError(store::errc::kEngine, "The disk is full.");
         return 4;
     }
-    void preview(const report::ReportDocument&) override {}
+    void preview(const report::ReportDocument& document) override { previewed = document; }
+    std::optional<report::ReportDocument> previewed;
 };
 
 class ChequePrintScreenTest : public PrintBooksTest {
@@ -229,6 +232,29 @@ TEST_P(ChequePrintScreenTest, a_store_error_during_the_update_offers_the_cheques
     EXPECT_EQ(host_.messages.back(), kPostedMessage);
     EXPECT_EQ(listed(), 0);
     EXPECT_EQ(registered(700), "I");
+}
+
+TEST_P(ChequePrintScreenTest, the_preview_shows_specimens_and_a_fault_of_the_form_is_told_in_the_screen_language)
+{
+    payeeCheque(1, "Harbour Rent", 1);
+    screen().preview();
+    ASSERT_TRUE(host_.previewed);
+    const QStringList cheque = host_.previewed->pages.front().bands.front().texts();
+    EXPECT_TRUE(cheque.contains("message 67: %1")) << cheque.join('|').toStdString();
+    EXPECT_FALSE(cheque.contains("Some Dollars")) << "a specimen carries no amount in words";
+
+    {
+        store::Table items(*books_, "apchqfrm");
+        items.open();
+        items.first();
+        items.edit();
+        items.field("Apchqfrm_field") = "30";
+        items.post();
+    }
+    EXPECT_FALSE(screen().print());
+    ASSERT_EQ(host_.messages.back(), kRefusedMessage);
+    EXPECT_TRUE(host_.lastArguments.join("").contains("message 63: 1")) << host_.lastArguments.join("").toStdString();
+    EXPECT_EQ(numberOf(1), "");
 }
 
 }  // namespace

@@ -142,7 +142,7 @@ TEST_P(ChequeRunTest, a_cheque_printer_prints_every_form_once_whatever_copies_or
     const QString reader = QStandardPaths::findExecutable("pdfinfo");
     if (reader.isEmpty()) GTEST_SKIP() << "pdfinfo is not installed";
     payeeCheque(1, "Harbour Rent", 5);  // three forms
-    const report::ReportDocument forms = ChequeRun(*books_, setup()).preview();
+    const report::ReportDocument forms = ChequeRun(*books_, setup()).preview("SPECIMEN");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = QDir(pdfs_.path()).filePath("printed.pdf");
