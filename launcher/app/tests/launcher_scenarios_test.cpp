@@ -183,6 +183,20 @@ TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchAddsAChequeAndChangesItsAmoun
 
 // A purchase posted, then undone from the menu: it leaves the ledger, the journal and the
 // supplier's balance, its audit copy names the user, and its report is exported.
+TEST_F(LauncherScenarios, TheDemosFirstUserPostsASaleThenLooksTheClientUp)
+{
+    books_.playInLauncher("client_lookup");
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM car WHERE car_invoice = 'L-880'").asInt(), 1);
+    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean()) << "an inquiry changes nothing";
+}
+
+TEST_F(LauncherScenarios, TheDemosFirstUserPostsAPurchaseThenLooksTheSupplierUp)
+{
+    books_.playInLauncher("supplier_lookup");
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM cap WHERE cap_invoice = 'L-991'").asInt(), 1);
+    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean()) << "an inquiry changes nothing";
+}
+
 TEST_F(LauncherScenarios, TheDemosFirstUserUndoesAPurchaseAndExportsTheReport)
 {
     books_.playInLauncher("purchase_undone");
