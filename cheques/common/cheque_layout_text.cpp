@@ -230,7 +230,7 @@ std::string DescribeLayoutProblem(const ChequeLayout& layout, const LayoutProble
     case LayoutFault::PageSize: return "the page needs a length and a width, and its parts must fit in its length";
     case LayoutFault::ChequePart: return "exactly one part must be the cheque, and it must have a height";
     case LayoutFault::HeadingLine: return "the stubs' cheque line must be one of their heading lines";
-    case LayoutFault::UnknownField: return item + "names a field code outside 1 to 21";
+    case LayoutFault::UnknownField: return item + "is a number that names no field (1 to 21); words after a number make it a label";
     case LayoutFault::ItemPart: return item + "lies in no part of the form";
     case LayoutFault::ItemOffPage: return item + "starts outside the page or below its part";
     case LayoutFault::ItemFont: return item + "needs a font size above 0 and a width of 0 or more";
