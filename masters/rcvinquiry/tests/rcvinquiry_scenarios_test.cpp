@@ -36,5 +36,12 @@ TEST_F(ClientInquiryScenarios, AClientFoundByItsCityInFrench)
     books_.play("rcvinquiry", "clients_fr", 2);
 }
 
+TEST_F(ClientInquiryScenarios, InternationalSettingsRenameTheirCaptionsInEitherLanguage)
+{
+    books_.registry().setValue(kSettingsSection, u"Intl", "Y");
+    books_.play("rcvinquiry", "intl");
+    books_.play("rcvinquiry", "intl_fr", 2);
+}
+
 }  // namespace
 }  // namespace orvant::masters
