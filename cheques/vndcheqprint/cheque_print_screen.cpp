@@ -266,6 +266,9 @@ void ChequePrintScreen::reportRefusal(const ChequeRun& run, const std::vector<Ru
     host_.message(kRefusedMessage, ui::MessageKind::Warning, {lines.join("\n")});
 }
 
+// One message per fault of the form, the specimen words after the last.
+static_assert(kFirstLayoutFaultMessage + static_cast<int>(cheques::LayoutFault::ItemFont) + 1 == kSpecimenMessage);
+
 QString ChequePrintScreen::layoutFault(const RunProblem& problem) const
 {
     const QString text = texts_(kFirstLayoutFaultMessage + static_cast<int>(problem.layout.fault));
