@@ -65,11 +65,11 @@ ChequeNumberRun::~ChequeNumberRun() = default;
 
 bool ChequeNumberRun::used(int number) { return register_.findKey({bank_, number}); }
 
-int ChequeNumberRun::take(ChequeNumberState state)
+int ChequeNumberRun::take(ChequeNumberState state, const ChequePayee& payee)
 {
     while (used(next_)) ++next_;
     const int number = next_++;
-    record(number, state);
+    record(number, state, payee);
     highest_ = std::max(highest_, number);
     return number;
 }
@@ -97,7 +97,7 @@ void ChequeNumberRun::finish()
     control_.post();
 }
 
-void ChequeNumberRun::record(int number, ChequeNumberState state)
+void ChequeNumberRun::record(int number, ChequeNumberState state, const ChequePayee& payee)
 {
     register_.insert();
     register_.field("Apchqno_bank") = bank_;
@@ -106,6 +106,10 @@ void ChequeNumberRun::record(int number, ChequeNumberState state)
     register_.field("Apchqno_date") = Date::today();
     register_.field("Apchqno_user") = user_;
     register_.field("Apchqno_stamp") = DateTime::now();
+    if (!payee.supplier.empty()) {
+        register_.field("Apchqno_supplier") = payee.supplier;
+        register_.field("Apchqno_cheque_date") = payee.date;
+    }
     register_.post();
 }
 

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "dates/date.h"
 #include "store/database.h"
 #include "store/lock_retry.h"
 #include "store/table.h"
@@ -26,6 +27,12 @@ std::optional<int> ChequeNumberOf(const std::string& text);
 // The next number the bank's counter gives, as it stands now: what a screen proposes. A run reads
 // it again under the control record's lock. `bank` is the bank account's position, 1 to 5.
 int NextChequeNumber(store::Database& books, int bank);
+
+// The cheque a number is issued for, as its payment will carry it: supplier and cheque date.
+struct ChequePayee {
+    std::string supplier;
+    Date date;
+};
 
 class ChequeNumberRun {
 public:
@@ -43,8 +50,9 @@ public:
     void startAt(int first) { next_ = first; }
 
     // In the caller's transaction: the next number from the start that was never given,
-    // recorded with its state. Continuation forms take theirs as void.
-    int take(ChequeNumberState state);
+    // recorded with its state and the cheque it is issued for. Continuation forms take theirs
+    // as void.
+    int take(ChequeNumberState state, const ChequePayee& payee = {});
     // In the caller's transaction: a number this run or an earlier one gave turns void (a
     // spoiled cheque, a numbered cheque changed or rebuilt); a number never given is recorded void.
     void voidNumber(int number);
@@ -54,7 +62,7 @@ public:
     void finish();
 
 private:
-    void record(int number, ChequeNumberState state);
+    void record(int number, ChequeNumberState state, const ChequePayee& payee = {});
 
     store::Database& books_;
     int bank_;

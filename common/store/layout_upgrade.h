@@ -10,7 +10,7 @@ namespace orvant::store {
 
 // The layout version of the declarations: one more each time a declaration gains a field or a
 // wider text field, or the company directory a table.
-inline constexpr int kLayoutVersion = 5;
+inline constexpr int kLayoutVersion = 6;
 
 void UpgradeStoredLayout(Connection& connection);
 

@@ -38,8 +38,21 @@ int RefusalMessage(RefusalReason reason)
     case RefusalReason::SharedTaxLines: return kFirstRefusalReason + 8;
     case RefusalReason::ChangedMeanwhile: return kFirstRefusalReason + 9;
     case RefusalReason::SupplierMissing: return kFirstRefusalReason + 10;
+    case RefusalReason::InvoiceNumberShared: return kInvoiceNumberShared;
     }
     return kFirstRefusalReason;
+}
+
+int WaitMessage(UndoWait wait)
+{
+    switch (wait) {
+    case UndoWait::ChequeList: return kWaitingForChequeList;
+    case UndoWait::Supplier: return kWaitingForSupplier;
+    case UndoWait::ControlRecord: return kWaitingForControlRecord;
+    case UndoWait::ChequeLine: return kWaitingForChequeLine;
+    case UndoWait::Numbering: return kWaitingForUndo;
+    }
+    return kWaitingForSupplier;
 }
 
 // The buttons off while the undo runs, back on however it ends.
@@ -70,7 +83,7 @@ std::vector<UndoneLine> UndoScreen::currentLines() const
     return undone_.items[static_cast<std::size_t>(undoneRow_)].lines;
 }
 
-// A holdback part ("6") has no name of its own.
+// A holdback part ("6") has no name of its own in the grids and the report.
 QString UndoScreen::typeName(const std::string& type) const
 {
     static const std::vector<std::pair<std::string, int>> names{{kPurchaseType, kPurchaseName},
@@ -148,13 +161,16 @@ void UndoScreen::reload()
     host_.refresh();
 }
 
-// The question lists the whole cascade: every item removed, the other invoices a payment covered
-// (which become open again), the periods of the general ledger that change, the cheques voided.
+// The question lists the whole cascade: every item removed (a holdback part named too), the other
+// invoices a payment covered (which become open again), the periods of the general ledger that
+// change, the cheques voided.
 QString UndoScreen::cascadeText(const UndoCascade& cascade) const
 {
     QStringList lines;
-    for (const LedgerItem& item : cascade.items)
-        lines << texts_(kCascadeItem).arg(typeName(item.type), qt(item.invoice), qt(item.reference), dateText(item.date), amountText(item.amount));
+    for (const LedgerItem& item : cascade.items) {
+        const QString type = item.type == kHoldbackType ? texts_(kHoldbackName) : typeName(item.type);
+        lines << texts_(kCascadeItem).arg(type, qt(item.invoice), qt(item.reference), dateText(item.date), amountText(item.amount));
+    }
     if (!cascade.reopenedInvoices.empty()) {
         QStringList invoices;
         for (const std::string& invoice : cascade.reopenedInvoices) invoices << qt(invoice);
@@ -201,14 +217,15 @@ bool UndoScreen::undoItem(int row)
     return true;
 }
 
-// The undo waits while another workstation holds the supplier, the user free to give up.
+// The undo waits while another workstation holds the supplier, the list of cheques or another
+// record it needs, the user told which and by whom and free to give up.
 std::variant<UndoDone, UndoRefusal> UndoScreen::runConfirmed(const UndoCascade& cascade, bool& gaveUp)
 {
     Working working(host_);
     UndoContext context;
     context.user = setup_.user;
-    context.lockRetry.waiting = [this](const store::StoreError& error) {
-        host_.waiting(texts_(kWaitingForSupplier) + (error.holder() ? qt(error.holder()->user) : QString()));
+    context.waitingFor = [this](UndoWait wait, const store::StoreError& error) {
+        host_.waiting(texts_(WaitMessage(wait)) + (error.holder() ? qt(error.holder()->user) : QString()));
     };
     context.lockRetry.cancelled = [this] { return host_.waitCancelled(); };
     struct EndWait {

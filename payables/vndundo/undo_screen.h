@@ -38,7 +38,14 @@ inline constexpr int kWaitingForSupplier = 23;  // followed by who holds the sup
 inline constexpr int kUndoing = 24;
 inline constexpr int kOutputFailed = 25;      // "%1" what went wrong
 inline constexpr int kUnknownSupplier = 26;   // "%1" the code typed
-inline constexpr int kLastMessage = kUnknownSupplier;
+inline constexpr int kHoldbackName = 27;
+inline constexpr int kInvoiceNumberShared = 28;  // why an undo is refused, "%1" the invoice
+// 29 to 32: what else an undo waits for, each followed by who holds it.
+inline constexpr int kWaitingForChequeList = 29;
+inline constexpr int kWaitingForControlRecord = 30;
+inline constexpr int kWaitingForChequeLine = 31;
+inline constexpr int kWaitingForUndo = 32;
+inline constexpr int kLastMessage = kWaitingForUndo;
 
 enum class UndoTab { Suppliers, Statement, Undone };
 

@@ -120,12 +120,13 @@ void printCascade(std::ostream& out, const vndundo::UndoCascade& cascade)
     out << "Supplier balance change: " << cascade.balanceChange.toString(2) << "\n";
 }
 
-// The user's code as the audit copies keep it; the user must exist.
+// The audit copies keep who undid them by the user's name, as a session names its user.
 std::string undoUser(const company::Installation& installation, const UndoCall& call)
 {
     const std::string code = call.value("--user").value_or("ADMIN");
-    if (!company::FindUserByCode(*company::OpenDataRoot(installation), code)) throw company::SetupError("There is no user " + code + ".");
-    return code;
+    const auto user = company::FindUserByCode(*company::OpenDataRoot(installation), code);
+    if (!user) throw company::SetupError("There is no user " + code + ".");
+    return user->name;
 }
 
 int run(const UndoCall& call, std::ostream& out, std::ostream& err)

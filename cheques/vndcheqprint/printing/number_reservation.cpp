@@ -70,7 +70,7 @@ void ReserveNumbers(store::Database& books, int bankPosition, int first, const s
         const auto stored = list.read(form.cheque->seq);
         if (!stored || *stored != *form.cheque) throw ChequeChangedElsewhere(form.cheque->seq);
         if (const auto earlier = cheques::ChequeNumberOf(stored->number)) run.voidNumber(*earlier);
-        numbers.push_back(std::to_string(run.take(ChequeNumberState::Issued)));
+        numbers.push_back(std::to_string(run.take(ChequeNumberState::Issued, {stored->supplier, stored->date})));
         held.writeNumber(stored->seq, numbers.back());
     }
     run.finish();

@@ -87,12 +87,14 @@ TableDef formParts()
 }
 
 // Every cheque number given on a bank account (the position of its control-record counter),
-// printed or void: a number found here is never given again.
+// printed or void: a number found here is never given again. Apchqno_date is the day the number
+// was given; an issued number also keeps the supplier and the date of its cheque, which its
+// payment carries, so an undo voids the number of that payment alone.
 TableDef chequeNumberRegister()
 {
     FieldList list;
     list << Int("Apchqno_bank", Req) << Int("Apchqno_number", Req) << Str("Apchqno_state", 1) << Day("Apchqno_date")
-         << UserName("Apchqno_user") << Stamp("Apchqno_stamp");
+         << UserName("Apchqno_user") << Stamp("Apchqno_stamp") << Str("Apchqno_supplier", 10) << Day("Apchqno_cheque_date");
     return Table("apchqno", list).key({"Apchqno_bank", "Apchqno_number"});
 }
 

@@ -9,11 +9,13 @@
 // with its set alone.
 //
 // The undo takes the supplier's lock (and the cheque list's, shared, so no list is rebuilt over
-// it), then one transaction finds the chosen items again by their sequence numbers, checks them
+// it, and a purchase's lines of the list, as the cheque editor holds them while it saves a
+// cheque, so none is saved for it meanwhile), then one transaction finds the chosen items again by their sequence numbers, checks them
 // once more, removes every record of the cascade with an audit copy, and commits: the books hold
 // the cascade whole or not at all, and a second undo of the same item is refused.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
@@ -73,6 +75,7 @@ enum class RefusalReason {
     SharedTaxLines,    // another document shares the reference and date of its tax or project lines
     ChangedMeanwhile,  // the cascade is no longer the one confirmed
     SupplierMissing,   // the supplier is no longer on file
+    InvoiceNumberShared,  // another purchase of the supplier carries the same invoice number
 };
 
 struct UndoRefusal {
@@ -120,9 +123,20 @@ struct UndoCascade {
 // The cascade of the chosen item, or why it cannot be undone. Nothing is written.
 std::variant<UndoCascade, UndoRefusal> ComputeCascade(store::Database& books, const UndoSelection& selection);
 
+// What an undo waits for while another workstation holds it.
+enum class UndoWait {
+    ChequeList,     // the list of cheques, rebuilt meanwhile
+    Supplier,       // the supplier's record
+    ControlRecord,  // the control record, held for a bank's cheque numbers
+    ChequeLine,     // the purchase's line of a cheque being saved
+    Numbering,      // the numbering of undos, during another undo
+};
+
 struct UndoContext {
-    std::string user;  // the session's UserId, kept on the audit copies
+    std::string user;  // the session's UserId (the user's name), kept on the audit copies
     store::LockRetry lockRetry;
+    // Told of each refusal with what was refused; without it lockRetry.waiting is.
+    std::function<void(UndoWait, const store::StoreError&)> waitingFor;
 };
 
 struct UndoDone {

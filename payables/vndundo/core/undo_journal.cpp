@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "books/control_accounts.h"
 #include "store/query.h"
 #include "store/table.h"
 
@@ -26,18 +27,28 @@ void bindAll(store::Query& query, const std::vector<store::Value>& binds)
     for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
 }
 
-std::vector<store::Value> familyBinds(JournalFamily family)
+// The journal's number in each currency the books keep.
+std::vector<store::Value> journalNumbers(Journal journal)
 {
-    const int base = static_cast<int>(family);
-    return {base, base * 10 + 1, base * 10 + 4};
+    std::vector<store::Value> numbers;
+    for (int currency = 0; const auto number = JournalNumber(journal, currency); ++currency) numbers.push_back(*number);
+    return numbers;
 }
 
-std::vector<Candidate> journalCandidates(store::Database& books, JournalFamily family, const std::string& reference, const Date& date)
+std::string placeholders(std::size_t count)
 {
-    store::Query headers(books, "SELECT tjlh_period, tjlh_journal FROM tjlh WHERE tjlh_reference = ? AND tjlh_date = ? AND "
-                                "(tjlh_journal = ? OR tjlh_journal BETWEEN ? AND ?) ORDER BY tjlh_period, tjlh_journal");
+    std::string marks;
+    for (std::size_t i = 0; i < count; ++i) marks += i == 0 ? "?" : ", ?";
+    return marks;
+}
+
+std::vector<Candidate> journalCandidates(store::Database& books, Journal journal, const std::string& reference, const Date& date)
+{
+    const std::vector<store::Value> journals = journalNumbers(journal);
+    store::Query headers(books, "SELECT tjlh_period, tjlh_journal FROM tjlh WHERE tjlh_reference = ? AND tjlh_date = ? AND tjlh_journal IN (" +
+                                    placeholders(journals.size()) + ") ORDER BY tjlh_period, tjlh_journal");
     std::vector<store::Value> binds{reference, date};
-    for (const store::Value& v : familyBinds(family)) binds.push_back(v);
+    binds.insert(binds.end(), journals.begin(), journals.end());
     bindAll(headers, binds);
     std::vector<Candidate> candidates;
     for (headers.open(); !headers.eof(); headers.next())
@@ -56,12 +67,13 @@ std::vector<Candidate> journalCandidates(store::Database& books, JournalFamily f
 }
 
 // The general ledger keeps a signed amount: a debit above 0, a credit below.
-std::vector<Candidate> ledgerCandidates(store::Database& books, JournalFamily family, const std::string& reference, const Date& date)
+std::vector<Candidate> ledgerCandidates(store::Database& books, Journal journal, const std::string& reference, const Date& date)
 {
+    const std::vector<store::Value> journals = journalNumbers(journal);
     store::Query query(books, "SELECT gla_seq, gla_accnt, gla_amount, gla_period, gla_jrnl FROM gla WHERE gla_reference = ? AND "
-                              "gla_date = ? AND (gla_jrnl = ? OR gla_jrnl BETWEEN ? AND ?) ORDER BY gla_jrnl, gla_period, gla_seq");
+                              "gla_date = ? AND gla_jrnl IN (" + placeholders(journals.size()) + ") ORDER BY gla_jrnl, gla_period, gla_seq");
     std::vector<store::Value> binds{reference, date};
-    for (const store::Value& v : familyBinds(family)) binds.push_back(v);
+    binds.insert(binds.end(), journals.begin(), journals.end());
     bindAll(query, binds);
     std::map<std::pair<int, int>, Candidate> groups;
     for (query.open(); !query.eof(); query.next()) {
@@ -172,15 +184,15 @@ std::vector<DistributionLine> DistributionOfRecord(store::Database& books, const
     return lines;
 }
 
-std::variant<JournalMatch, RefusalReason> FindDocumentLines(store::Database& books, JournalFamily family, const std::string& reference,
+std::variant<JournalMatch, RefusalReason> FindDocumentLines(store::Database& books, Journal journal, const std::string& reference,
                                                             const Date& date, const std::vector<DistributionLine>& distribution,
                                                             ClaimedLines& claimed)
 {
     if (distribution.empty()) return JournalMatch{{false, 0, 0, reference, date, 0}, {}};
     std::vector<JournalMatch> found;
-    for (const Candidate& candidate : journalCandidates(books, family, reference, date))
+    for (const Candidate& candidate : journalCandidates(books, journal, reference, date))
         if (auto lines = linesFor(candidate, distribution, claimed.journal)) found.push_back({candidate.part, std::move(*lines)});
-    for (const Candidate& candidate : ledgerCandidates(books, family, reference, date))
+    for (const Candidate& candidate : ledgerCandidates(books, journal, reference, date))
         if (auto lines = linesFor(candidate, distribution, claimed.generalLedger)) found.push_back({candidate.part, std::move(*lines)});
     if (found.empty()) return RefusalReason::JournalNotFound;
     if (found.size() > 1) return RefusalReason::JournalAmbiguous;

@@ -10,6 +10,7 @@
 #include <variant>
 #include <vector>
 
+#include "books/control_accounts.h"
 #include "payables_undo.h"
 #include "store/database.h"
 
@@ -31,9 +32,6 @@ struct DocumentKey {
 // The lines a document record's slots (Account1.., Debit1.., Credit1..) wrote to the journal.
 std::vector<DistributionLine> DistributionOfRecord(store::Database& books, const std::string& table, const DocumentKey& key, int slots);
 
-// The journal family of a document: 3 (purchases, 31 to 34) or 4 (payments, 41 to 44).
-enum class JournalFamily { Purchases = 3, Payments = 4 };
-
 struct JournalMatch {
     JournalPart part;
     std::vector<std::int64_t> lines;  // Tjld_autoinc, or Gla_seq in the general ledger
@@ -44,10 +42,10 @@ struct ClaimedLines {
     std::set<std::int64_t> journal, generalLedger;
 };
 
-// The one header (or ledger journal and period) of that reference and date whose unclaimed lines
-// hold the whole distribution; a refusal when none or more than one does. A document that wrote
-// no line matches nothing and needs nothing.
-std::variant<JournalMatch, RefusalReason> FindDocumentLines(store::Database& books, JournalFamily family, const std::string& reference,
+// The one header (or ledger journal and period) of that reference and date, in the document's
+// journal of any currency, whose unclaimed lines hold the whole distribution; a refusal when none
+// or more than one does. A document that wrote no line matches nothing and needs nothing.
+std::variant<JournalMatch, RefusalReason> FindDocumentLines(store::Database& books, Journal journal, const std::string& reference,
                                                             const Date& date, const std::vector<DistributionLine>& distribution,
                                                             ClaimedLines& claimed);
 

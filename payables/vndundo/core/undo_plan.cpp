@@ -103,7 +103,11 @@ std::optional<UndoRefusal> Planner::gatherItems(const LedgerItem& chosen)
     std::vector<LedgerItem>& items = plan_.cascade.items;
     items.push_back(chosen);
     if (chosen.type == kPurchaseType) {
-        for (const LedgerItem& item : ItemsOfInvoice(books_, chosen.supplier, chosen.invoice))
+        const std::vector<LedgerItem> ofInvoice = ItemsOfInvoice(books_, chosen.supplier, chosen.invoice);
+        // Two purchases of one number: which notes and payments are whose cannot be told.
+        if (std::any_of(ofInvoice.begin(), ofInvoice.end(), [&](const LedgerItem& item) { return item.type == kPurchaseType && item.seq != chosen.seq; }))
+            return refusal(RefusalReason::InvoiceNumberShared, chosen.invoice);
+        for (const LedgerItem& item : ofInvoice)
             if (item.seq != chosen.seq) items.push_back(item);
         const std::vector<LedgerItem> own = items;
         for (const LedgerItem& item : own)
@@ -197,7 +201,7 @@ std::optional<UndoRefusal> Planner::addDocuments(CascadeDocument::Kind kind, con
     for (const std::int64_t seq : seqs) {
         PlannedDocument document{shown, table, {key, selection_.supplier, shown.date, seq}, {}};
         const auto lines = DistributionOfRecord(books_, table, document.record, payment ? kPaymentSlots : kPurchaseSlots);
-        auto match = FindDocumentLines(books_, payment ? JournalFamily::Payments : JournalFamily::Purchases, key, shown.date, lines, claimed_);
+        auto match = FindDocumentLines(books_, payment ? Journal::Disbursements : Journal::Purchases, key, shown.date, lines, claimed_);
         if (auto* reason = std::get_if<RefusalReason>(&match)) return refusal(*reason, key);
         document.journal = std::get<JournalMatch>(std::move(match));
         document.shown.journal = document.journal.part;
@@ -218,7 +222,8 @@ std::optional<UndoRefusal> Planner::addDocuments(CascadeDocument::Kind kind, con
 }
 
 // A payment goes with its bank line, which must not be reconciled yet; a printed cheque's
-// number is found in its bank account's register.
+// number is found in its bank account's register, issued for this supplier and date (a payment
+// typed with the number of another cheque leaves that cheque's number alone).
 std::optional<UndoRefusal> Planner::checkBankLines(PlannedDocument& payment)
 {
     const CascadeDocument& shown = payment.shown;
@@ -237,8 +242,9 @@ std::optional<UndoRefusal> Planner::checkBankLines(PlannedDocument& payment)
     control.open();
     for (int position = 1; !control.eof() && position <= 5; ++position) {
         if (control.field(position - 1).asInt() != account || account == 0) continue;
-        if (countOf(books_, "SELECT COUNT(*) FROM apchqno WHERE apchqno_bank = ? AND apchqno_number = ? AND apchqno_state = 'I'",
-                    {position, *number}) == 0)
+        if (countOf(books_, "SELECT COUNT(*) FROM apchqno WHERE apchqno_bank = ? AND apchqno_number = ? AND apchqno_state = 'I' AND "
+                            "apchqno_supplier = ? AND apchqno_cheque_date = ?",
+                    {position, *number, selection_.supplier, shown.date}) == 0)
             break;
         payment.shown.cheque = true;
         payment.shown.bankPosition = position;

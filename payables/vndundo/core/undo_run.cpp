@@ -42,6 +42,30 @@ struct ReleaseSupplier {
     }
 };
 
+// The context's retry, telling its waits what they wait for.
+store::LockRetry retryFor(const UndoContext& context, UndoWait wait)
+{
+    store::LockRetry retry = context.lockRetry;
+    if (context.waitingFor) retry.waiting = [&context, wait](const store::StoreError& error) { context.waitingFor(wait, error); };
+    return retry;
+}
+
+// The cheque editor holds each line it saves by (supplier, invoice, holdback), in that order;
+// holding a purchase's two the same way, no cheque for it is saved between the check of the
+// list and the end of the undo.
+std::vector<std::unique_ptr<store::LockHandle>> holdChequeLines(store::Database& books, const UndoCascade& confirmed,
+                                                                const store::LockRetry& retry)
+{
+    std::vector<std::unique_ptr<store::LockHandle>> held;
+    if (confirmed.items.empty() || confirmed.items.front().type != kPurchaseType) return held;
+    const LedgerItem& chosen = confirmed.items.front();
+    store::Table lines(books, "apchqd");
+    lines.open();
+    for (const bool holdback : {false, true})
+        held.push_back(store::HoldKeyWithLockRetry(lines, {chosen.supplier, chosen.invoice, holdback}, retry));
+    return held;
+}
+
 int nextUndoNumber(store::Database& books)
 {
     store::Query query(books, "SELECT MAX(cap_undo_no) FROM cvndundo");
@@ -131,13 +155,13 @@ std::variant<UndoDone, UndoRefusal> RunUndo(store::Database& books, const UndoCa
 {
     ensureCopyTables(books);
     const UndoSelection& selection = confirmed.selection;
-    const auto chequeList = cheques::ChequeListLock::takeWaiting(books, cheques::ChequeListUse::Shared, context.lockRetry);
+    const auto chequeList = cheques::ChequeListLock::takeWaiting(books, cheques::ChequeListUse::Shared, retryFor(context, UndoWait::ChequeList));
     store::Table suppliers(books, "sup");
     suppliers.open();
     const UndoRefusal missing{RefusalReason::SupplierMissing, selection.supplier, kRefusedMessage};
     if (!suppliers.findKey({selection.supplier})) return missing;
     try {
-        store::EditWithLockRetry(suppliers, context.lockRetry);
+        store::EditWithLockRetry(suppliers, retryFor(context, UndoWait::Supplier));
     } catch (const store::StoreError& error) {
         if (error.code() != store::errc::kRecordGone) throw;
         return missing;
@@ -147,12 +171,13 @@ std::variant<UndoDone, UndoRefusal> RunUndo(store::Database& books, const UndoCa
     std::map<int, std::unique_ptr<cheques::ChequeNumberRun>> registers;
     for (const CascadeDocument& document : confirmed.documents)
         if (document.cheque && !registers.contains(document.bankPosition))
-            registers[document.bankPosition] =
-                std::make_unique<cheques::ChequeNumberRun>(books, document.bankPosition, context.user, context.lockRetry);
+            registers[document.bankPosition] = std::make_unique<cheques::ChequeNumberRun>(books, document.bankPosition, context.user,
+                                                                                         retryFor(context, UndoWait::ControlRecord));
+    const auto chequeLines = holdChequeLines(books, confirmed, retryFor(context, UndoWait::ChequeLine));
     // One undo numbers its copies at a time.
     store::Table undone(books, "cvndundo");
     undone.open();
-    const auto numbering = store::HoldKeyWithLockRetry(undone, {std::string(), 0}, context.lockRetry);
+    const auto numbering = store::HoldKeyWithLockRetry(undone, {std::string(), 0}, retryFor(context, UndoWait::Numbering));
 
     store::Transaction transaction(books);
     auto planned = PlanUndo(books, selection);
@@ -185,6 +210,7 @@ std::string RefusalText(const UndoRefusal& refusal)
     case RefusalReason::SharedTaxLines: return "Another document shares the tax report or project lines" + about + ".";
     case RefusalReason::ChangedMeanwhile: return "The transaction changed since it was shown" + about + ".";
     case RefusalReason::SupplierMissing: return "The supplier is no longer on file" + about + ".";
+    case RefusalReason::InvoiceNumberShared: return "Another purchase of the supplier carries the same invoice number" + about + ".";
     }
     return "Refused" + about + ".";
 }

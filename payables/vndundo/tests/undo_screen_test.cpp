@@ -3,7 +3,9 @@
 // from two screens, the supplier typed, and the report of what was undone.
 
 #include <deque>
+#include <optional>
 
+#include "cheque_list_lock.h"
 #include "disbursement_import.h"
 #include "purchase_import.h"
 #include "store/query.h"
@@ -88,10 +90,12 @@ protected:
         execute("INSERT INTO apchqd (apchqd_seq, apchqd_inc, apchqd_fou, apchqd_invoice, apchqd_montant) VALUES (1, 1, 'MAP300', 'M1', 700000)");
     }
 
-    void purchase(const std::string& supplier, const std::string& invoice, const char* amount)
+    void purchase(const std::string& supplier, const std::string& invoice, const char* amount, const std::string& holdback = {})
     {
         post(R"({"supplier": ")" + supplier + R"(", "invoice": ")" + invoice + R"(", "date": "2026-03-10", "rows": [)" +
-             row(kPayable, "credit", amount) + ", " + row(kOfficeSupplies, "debit", amount) + "]}");
+                 row(kPayable, "credit", amount) + ", " + row(kOfficeSupplies, "debit", amount) + "]" +
+                 (holdback.empty() ? "" : R"(, "holdback": {"amount": ")" + holdback + R"(", "due": "2026-09-30"})") + "}",
+             !holdback.empty());
     }
 
     void creditNote(const std::string& supplier, const std::string& invoice, const std::string& reference, const char* amount)
@@ -100,9 +104,9 @@ protected:
              R"(", "date": "2026-03-10", "rows": [)" + row(kPayable, "debit", amount) + ", " + row(kOfficeSupplies, "credit", amount) + "]}");
     }
 
-    void post(const std::string& record)
+    void post(const std::string& record, bool jobCosting = false)
     {
-        purchases::PurchaseBooks books(*books_, false);
+        purchases::PurchaseBooks books(*books_, jobCosting);
         purchases::PurchaseImport import(books, {4, "ADMIN", "Project purchase", {}}, [](int n) { return std::to_string(n); });
         const auto refused = import.post(record);
         ASSERT_FALSE(refused) << *refused;
@@ -145,7 +149,8 @@ protected:
         return query.eof() ? 0 : query.field(0).asInt();
     }
 
-    // A type is named T and its number; every message shows its number and its arguments.
+    // A type (and a holdback) is named T and its number; every message shows its number and its
+    // arguments.
     std::unique_ptr<UndoScreen> screen(FakeHost& host, bool intl = false)
     {
         UndoSetup setup;
@@ -155,7 +160,10 @@ protected:
         setup.intl = intl;
         setup.now = [] { return DateTime(*Date::fromYmd(2026, 4, 15), 9 * 3600 * 1000); };
         return std::make_unique<UndoScreen>(host, *books_, setup, DeletedReportTexts::fromTable(lang::LanguageTable("none")),
-                                            [](int n) { return n <= kPaymentName ? "T" + QString::number(n) : QString::number(n) + ":%1 %2 %3 %4 %5"; });
+                                            [](int n) {
+                                                return n <= kPaymentName || n == kHoldbackName ? "T" + QString::number(n)
+                                                                                                : QString::number(n) + ":%1 %2 %3 %4 %5";
+                                            });
     }
 
     static int rowOf(const UndoScreen& s, const char* invoice, const char* reference)
@@ -186,6 +194,7 @@ TEST_P(UndoScreenTest, TheQuestionListsTheCascadeAndOnlyYesUndoesIt)
         QStringList questionHolds;      // lines the question holds
         std::int64_t itemsLeft;         // the supplier's items afterwards
         bool handedToLedger = false;    // the journal already carried to the general ledger
+        bool heldBack = false;          // BUR100's purchase H1 keeps a holdback of 10.00
     };
     const std::vector<Case> cases{
         {"a purchase with its credit note", "BUR100", "P1", "", ui::Answer::Yes, {kConfirmUndo}, -1,
@@ -198,12 +207,15 @@ TEST_P(UndoScreenTest, TheQuestionListsTheCascadeAndOnlyYesUndoesIt)
         {"the payment alone", "BUR100", "P3", "CHQ1", ui::Answer::Yes, {kConfirmUndo}, -1, {"18:T4 P2 CHQ1", "18:T4 P3 CHQ1"}, 4},
         {"a credit note goes only with its invoice", "BUR100", "P1", "CN1", ui::Answer::Yes, {kRefused}, kFirstRefusalReason + 1, {}, 6},
         {"an invoice on the list of cheques", "MAP300", "M1", "", ui::Answer::Yes, {kRefused}, kFirstRefusalReason + 5, {}, 1},
+        {"a purchase with its holdback names the holdback", "BUR100", "H1", "", ui::Answer::No, {kConfirmUndo}, -1,
+         {"18:T0 H1", "18:T27 H1"}, 8, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TearDown();
         SetUp();
         if (c.handedToLedger) handToLedger();
+        if (c.heldBack) purchase("BUR100", "H1", "100.00", "10.00");
         FakeHost host;
         host.answers = {c.answer};
         auto s = screen(host);
@@ -244,27 +256,51 @@ TEST_P(UndoScreenTest, TheSameItemUndoneFromTwoScreensGoesOnce)
     EXPECT_EQ(rowOf(*b, "P1", ""), -1) << "the second screen shows the statement as it now is";
 }
 
-// Another workstation holds the supplier: the user is told who, gives up, and nothing is removed.
-TEST_P(UndoScreenTest, AnUndoWaitingForTheSupplierCanBeGivenUp)
+// Another workstation holds what the undo needs (the supplier, the list of cheques rebuilt, the
+// purchase's line of a cheque being saved, the numbering during another undo): the user is told
+// what and by whom, gives up, and nothing is removed.
+TEST_P(UndoScreenTest, AnUndoWaitingForAnotherWorkstationCanBeGivenUp)
 {
-    const auto otherWorkstation = company::OpenCompany(installation_, 1);
-    store::Table suppliers(*otherWorkstation, "sup");
-    suppliers.open();
-    ASSERT_TRUE(suppliers.findKey({std::string("BUR100")}));
-    suppliers.edit();
+    enum class Held { Supplier, ChequeList, ChequeLine, Numbering };
+    const struct {
+        Held held;
+        int message;
+    } rows[] = {
+        {Held::Supplier, kWaitingForSupplier},
+        {Held::ChequeList, kWaitingForChequeList},
+        {Held::ChequeLine, kWaitingForChequeLine},
+        {Held::Numbering, kWaitingForUndo},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
+        const auto otherWorkstation = company::OpenCompany(installation_, 1);
+        store::Table suppliers(*otherWorkstation, "sup"), chequeLines(*otherWorkstation, "apchqd"), undone(*otherWorkstation, "cvndundo");
+        for (store::Table* table : {&suppliers, &chequeLines, &undone}) table->open();
+        std::unique_ptr<store::LockHandle> key;
+        std::optional<cheques::ChequeListLock> list;
+        switch (row.held) {
+        case Held::Supplier:
+            ASSERT_TRUE(suppliers.findKey({std::string("BUR100")}));
+            suppliers.edit();
+            break;
+        case Held::ChequeList: list.emplace(cheques::ChequeListLock::take(*otherWorkstation, cheques::ChequeListUse::Exclusive)); break;
+        case Held::ChequeLine: key = chequeLines.holdKey({std::string("BUR100"), std::string("P1"), false}); break;
+        case Held::Numbering: key = undone.holdKey({std::string(), 0}); break;
+        }
 
-    FakeHost host;
-    host.answers = {ui::Answer::Yes};
-    auto s = screen(host);
-    choose(*s, "BUR100");
-    EXPECT_FALSE(s->undoItem(rowOf(*s, "P1", "")));
-    ASSERT_FALSE(host.waits.isEmpty());
-    EXPECT_TRUE(host.waits.front().startsWith("23:")) << host.waits.front().toStdString();
-    EXPECT_EQ(host.waitsOver, 1);
-    EXPECT_EQ(host.numbers(), std::vector<int>{kConfirmUndo}) << "giving up is no refusal";
-    EXPECT_EQ(count("SELECT COUNT(*) FROM cap WHERE cap_supplier = 'BUR100'"), 6);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM cvndundo"), 0);
-    suppliers.cancel();
+        FakeHost host;
+        host.answers = {ui::Answer::Yes};
+        auto s = screen(host);
+        choose(*s, "BUR100");
+        EXPECT_FALSE(s->undoItem(rowOf(*s, "P1", "")));
+        ASSERT_FALSE(host.waits.isEmpty());
+        EXPECT_TRUE(host.waits.front().startsWith(QString::number(row.message) + ":")) << host.waits.front().toStdString();
+        EXPECT_EQ(host.waitsOver, 1);
+        EXPECT_EQ(host.numbers(), std::vector<int>{kConfirmUndo}) << "giving up is no refusal";
+        EXPECT_EQ(count("SELECT COUNT(*) FROM cap WHERE cap_supplier = 'BUR100'"), 6);
+        EXPECT_EQ(count("SELECT COUNT(*) FROM cvndundo"), 0);
+        if (suppliers.state() == store::TableState::Edit) suppliers.cancel();
+    }
 }
 
 TEST_P(UndoScreenTest, ASupplierIsChosenByItsCodeTypedOrPicked)

@@ -81,7 +81,7 @@ TEST_P(UndoProcesses, AnUndoKilledMidwayLeavesAllOrNothing)
     purchase("BUR100", "KLAST", "100.00");
     const pid_t pid = startUndo(item("BUR100", "KLAST", "", kPurchaseType));
     EXPECT_EQ(orvant::testing::ExitStatus(pid), 0) << orvant::testing::FileContents(work_ + "/undo.out");
-    EXPECT_EQ(count("SELECT COUNT(*) FROM cvndundo WHERE cap_invoice = 'KLAST'"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM cvndundo WHERE cap_invoice = 'KLAST' AND cap_user = 'Clerk killed'"), 1) << "kept by the user's name";
 }
 
 ORVANT_BOOKS_ON_EVERY_ENGINE(UndoProcesses);
