@@ -185,6 +185,16 @@ AgingLayoutTexts AgingLayoutTexts::fromTable(const lang::LanguageTable& table, c
     return t;
 }
 
+AgingLayoutTexts AgingLayoutTexts::fromTable(const lang::LanguageTable& table, const AgingScreenLedger& kind, bool detailed)
+{
+    const QString form = kind.layoutName(detailed);
+    AgingLayoutTexts t = fromTable(table, form, detailed, kind.telephone);
+    const lang::LanguageRow* formRow = table.find(form, form);
+    if (!formRow || formRow->caption.isEmpty()) t.title = kind.defaultTitle();
+    if (!table.find(form, QStringLiteral("ColumnTitles"))) t.columns = kind.defaultColumns(detailed);
+    return t;
+}
+
 report::ReportDocument BuildAgingReport(AgingRun& run, const AgingLayoutTexts& texts, const AgingReportSetup& setup)
 {
     return AgingLayout(run, texts, setup).build();

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "aging/aging_run.h"
+#include "aging/aging_screen_ledger.h"
 #include "lang/language_table.h"
 #include "money/currency_format.h"
 #include "report/report_document.h"
@@ -29,6 +30,8 @@ struct AgingLayoutTexts {
     // The rows of form `layoutForm`; a text the table lacks keeps its English default (a summary
     // without `telephone` has no phone column).
     static AgingLayoutTexts fromTable(const lang::LanguageTable& table, const QString& layoutForm, bool detailed, bool telephone = true);
+    // The rows of the ledger's layout; a title or column titles the table lacks are the ledger's.
+    static AgingLayoutTexts fromTable(const lang::LanguageTable& table, const AgingScreenLedger& kind, bool detailed);
 };
 
 struct AgingReportSetup {

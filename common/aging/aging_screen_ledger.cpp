@@ -17,4 +17,23 @@ const AgingScreenLedger& AgingScreenLedger::payables()
     return screen;
 }
 
+QString AgingScreenLedger::defaultTitle() const
+{
+    return this == &payables() ? QStringLiteral("Aging of Supplier Accounts") : QStringLiteral("Aging of Accounts");
+}
+
+QStringList AgingScreenLedger::defaultColumns(bool detailed) const
+{
+    if (this == &payables())
+        return detailed ? QStringList{"Invoice #", "Date", "Due date", "Reference", "Type", "Days", "Amount"}
+                        : QStringList{"Supplier", "Name", "Amount"};
+    return detailed ? QStringList{"Invoice #", "Date", "Due date", "Reference", "Type", "Day", "Amount"}
+                    : QStringList{"Code", "Name", "Phone", "Amount"};
+}
+
+QStringList AgingScreenLedger::defaultTypeNames() const
+{
+    return {this == &payables() ? "Pur" : "Sale", "Pmt", "Adj", "Debit", "Credit", "Hold"};
+}
+
 }  // namespace orvant::aging

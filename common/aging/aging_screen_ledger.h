@@ -4,6 +4,7 @@
 // report serve both ledgers through it.
 
 #include <QString>
+#include <QStringList>
 
 #include "aging/aging_ledger.h"
 
@@ -23,6 +24,12 @@ struct AgingScreenLedger {
 
     static const AgingScreenLedger& receivables();
     static const AgingScreenLedger& payables();
+
+    // The ledger's English texts where its language table is missing: the listings' title and
+    // column titles, the names of the types "1" to "6".
+    QString defaultTitle() const;
+    QStringList defaultColumns(bool detailed) const;
+    QStringList defaultTypeNames() const;
 
     QString formName() const { return QStringLiteral("T%1_frm").arg(QLatin1String(module)); }
     QString layoutName(bool detailed) const { return QLatin1String(detailed ? detailedLayout : summaryLayout); }

@@ -141,9 +141,9 @@ void readTexts(const Registry& registry, int language, const aging::AgingScreenL
         table = lang::OpenLanguageTable(LanguagesDir(registry), kind.languageTable(language));
     } catch (const std::exception&) {
     }
-    texts = aging::AgingLayoutTexts::fromTable(table, kind.layoutName(detailed), detailed, kind.telephone);
+    texts = aging::AgingLayoutTexts::fromTable(table, kind, detailed);
     if (const lang::LanguageRow* messages = table.find(kind.formName(), "IntlStrings1")) types = messages->lines.mid(0, 6);
-    if (types.size() < 6) types = {"Sale", "Pmt", "Adj", "Debit", "Credit", "Hold"};
+    if (types.size() < 6) types = kind.defaultTypeNames();
 }
 
 std::string companyName(const company::Installation& installation, int number)
