@@ -22,6 +22,7 @@
 #include "lang/form_strings.h"
 #include "lang/messages.h"
 #include "password_dialogs.h"
+#include "setup_wizard.h"
 #include "start_dialogs.h"
 #include "session/help.h"
 #include "session/module_launch.h"
@@ -160,7 +161,7 @@ void MainWindow::remindAndWelcome()
     if (!isYes(registry_, u"ShowWelcome", "Y")) return;
     WelcomeDialog welcome(this);
     lang::LoadFormStrings(welcome, QStringLiteral("MainMenu") + text(session_.langCode), LanguagesDir(registry_));
-    if (welcome.exec() == QDialog::Accepted) OpenHelp(HelpFile(text(session_.programDir), session_.language, text(session_.langCode)), 0);
+    if (welcome.exec() == QDialog::Accepted) OpenIntroductionHelp(session_);
     if (welcome.notAgain()) registry_.setValue(kProductSection, u"ShowWelcome", QStringLiteral("N"));
 }
 
@@ -215,10 +216,16 @@ bool MainWindow::openBooks()
     store::Table companies(*dataRoot_, "comp");
     companies.open();
     if (companies.isEmpty()) {
+        const QList<int> before = CompanyNumbers(*dataRoot_);
         const QString code = QStringLiteral("cmpcreate");
         const LaunchResult created = LaunchModule(ModulesDir(registry_), code, session_, false);
         if (created.status != LaunchResult::Ran && created.status != LaunchResult::Refused)
             ui::Messages().show({ui::MessageKind::Error, LoadErrorText(code, created), -1, this, false});
+        // The wizard may change the date format and the currency display: applied at once.
+        if (created.status == LaunchResult::Ran && SetUpAddedCompany(this, registry_, session_, *dataRoot_, before)) {
+            ApplyRegionalSettings(registry_);
+            reapplyInternationalSettings();
+        }
     }
     companies.refresh();
     if (companies.isEmpty()) say(kNoCompany);

@@ -1,13 +1,17 @@
 #include "start_dialogs.h"
 
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "report/printing.h"
+#include "settings/paths.h"
+#include "session/help.h"
 #include "report/screen_print.h"
 #include "ui/error_reporting.h"
 
@@ -77,5 +81,18 @@ WelcomeDialog::WelcomeDialog(QWidget* parent) : QDialog(parent)
 }
 
 bool WelcomeDialog::notAgain() const { return notAgain_->isChecked(); }
+
+QUrl IntroductionHelpUrl(const Session& session)
+{
+    QUrl url = HelpUrl(HelpFile(QString::fromStdString(session.programDir), session.language, QString::fromStdString(session.langCode)), 0);
+    url.setFragment(QStringLiteral("Introduction"));
+    return url;
+}
+
+bool OpenIntroductionHelp(const Session& session)
+{
+    const QUrl url = IntroductionHelpUrl(session);
+    return QFileInfo::exists(url.toLocalFile()) && QDesktopServices::openUrl(url);
+}
 
 }  // namespace orvant::launcher

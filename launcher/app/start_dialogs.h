@@ -4,6 +4,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <QUrl>
+
+#include "session/session.h"
 
 class QCheckBox;
 
@@ -25,5 +28,9 @@ public:
 private:
     QCheckBox* notAgain_;
 };
+
+// The help page of the session's language at its introduction, which the welcome offers.
+QUrl IntroductionHelpUrl(const Session& session);
+bool OpenIntroductionHelp(const Session& session);
 
 }  // namespace orvant::launcher
