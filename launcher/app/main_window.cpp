@@ -21,6 +21,7 @@
 #include "core/tracker_databases.h"
 #include "lang/form_strings.h"
 #include "lang/messages.h"
+#include "desktop_view.h"
 #include "password_dialogs.h"
 #include "setup_wizard.h"
 #include "start_dialogs.h"
@@ -68,6 +69,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), registry_(Registr
     wallpaper_->setScaledContents(true);
     wallpaper_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);  // the window sets the size, not the picture
     setCentralWidget(wallpaper_);
+    desktop_ = new DesktopView(wallpaper_, {[this] { return company_.get(); }, [this] { return optionLists_; },
+                                            [this](const QString& name) { launch(name); },
+                                            [this](int number) { return errorMessage(number); }});
     statusBar()->addWidget(companyPanel_, 1);
     statusBar()->addPermanentWidget(printerPanel_);
     statusBar()->hide();
@@ -103,6 +107,7 @@ void MainWindow::restorePosition()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    ui::Guarded([this] { desktop_->leave(); })();
     if (loggedIn_) {
         const QRect g = geometry();
         registry_.setValue(kProductSection, u"Form", QStringLiteral("%1,%2,%3,%4,Y").arg(g.height()).arg(g.x()).arg(g.y()).arg(g.width()));
@@ -137,6 +142,7 @@ void MainWindow::enter()
         return;
     }
     loggedIn_ = true;
+    desktop_->logIn(*dataRoot_, text(user_.code), standardDesktop_, session_.language, text(session_.programDir));
     choosePrinter();
     statusBar()->show();
     refreshTitle(WindowTitle::Welcome);
@@ -350,6 +356,7 @@ void MainWindow::showAbout()
 // The window as before login: no company, no menus but the way back in and out.
 void MainWindow::logOut()
 {
+    ui::Guarded([this] { desktop_->leave(); })();
     loggedIn_ = false;
     company_.reset();
     launcher_.reset();
@@ -417,6 +424,7 @@ bool MainWindow::selectCompany(int number)
     session_.companyCode = candidate.companyCode;
     session_.companyName = candidate.companyName;
     company_ = std::move(books);
+    desktop_->companyChanged();
     companyPanel_->setText(text(session_.companyName));
     rebuildCompanyMenu();
     if (isYes(registry_, u"tracker")) rebuildTrackerMenu();
@@ -454,6 +462,13 @@ void MainWindow::refreshCompanies()
     if (!companies.findKey({std::stoi(session_.companyCode)})) return;
     session_.companyName = companies.field("Comp_Name").asString();
     companyPanel_->setText(text(session_.companyName));
+}
+
+// A module may have changed what the open panels list.
+void MainWindow::refreshWindow()
+{
+    update();
+    desktop_->refresh();
 }
 
 store::Database& MainWindow::companyDatabase()

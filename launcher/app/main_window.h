@@ -28,6 +28,7 @@ class ErrorReporter;
 namespace orvant::launcher {
 
 class PasswordDialog;
+class DesktopView;
 class CompanyPasswordDialog;
 
 class MainWindow : public QMainWindow, public LaunchHost {
@@ -47,7 +48,7 @@ public:
     void rebuildTrackerMenu() override;
     void reapplyInternationalSettings() override {}
     void reloadToolsMenu() override;
-    void refreshWindow() override { update(); }
+    void refreshWindow() override;
     void refreshTitle(WindowTitle title) override;
 
     bool loggedIn() const { return loggedIn_; }
@@ -94,6 +95,7 @@ private:
 
     QPlainTextEdit* messages_;
     QLabel* wallpaper_;
+    DesktopView* desktop_;
     QLabel* companyPanel_;
     QLabel* printerPanel_;
     QMenu* companyMenu_ = nullptr;

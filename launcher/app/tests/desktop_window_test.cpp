@@ -1,0 +1,181 @@
+// The desktop in the real launcher window: panels stepped with their buttons kept at the top
+// right, each user's desktop kept apart, a cancelled login and the standard desktop, rights and
+// missing tables when a panel opens.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+
+#include "company/company_creation.h"
+#include "company/users.h"
+#include "core/desktop_store.h"
+#include "desktop_panel.h"
+#include "main_window.h"
+#include "options/rights.h"
+#include "store/table.h"
+#include "testing/module_test_home.h"
+#include "ui/recording_messages.h"
+
+namespace orvant::launcher {
+namespace {
+
+TEST(DesktopPanelTest, after_each_step_the_buttons_sit_top_right_over_a_grid_filling_the_rest)
+{
+    struct Row {
+        bool enlarge;
+        SizeStep step;
+        int times;
+        QSize expected;
+    };
+    const Row rows[] = {{true, SizeStep::Menu, 1, {230, 115}},
+                        {true, SizeStep::Button, 1, {230, 125}},
+                        {false, SizeStep::Button, 20, kMinimumPanelSize},
+                        {false, SizeStep::Menu, 20, kMinimumPanelSize}};
+    for (const Row& row : rows) {
+        QWidget desktop;
+        desktop.resize(800, 600);
+        DesktopPanel panel(PanelOf(PanelKind::Clients), 1, &desktop);
+        panel.setGeometry(10, 10, 200, 100);
+        desktop.show();
+        for (int i = 0; i < row.times; ++i) panel.step(row.enlarge, row.step);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(panel.size(), row.expected);
+        const QRect close = panel.findChild<QToolButton*>("CloseBtn")->geometry();
+        const QPoint closeAt = panel.findChild<QToolButton*>("CloseBtn")->mapTo(&panel, QPoint(close.width(), 0));
+        EXPECT_LE(closeAt.x(), panel.width());
+        EXPECT_GE(closeAt.x(), panel.width() - 23) << "the close button at the right edge";
+        EXPECT_LT(closeAt.y(), kPanelBand);
+        const QRect grid = panel.grid()->geometry();
+        EXPECT_EQ(grid.top(), kPanelBand);
+        EXPECT_EQ(grid.size(), QSize(panel.width(), panel.height() - kPanelBand));
+    }
+}
+
+class DesktopWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(home_.path("languages")));
+        for (const char* table : {"MainMenuen", "MainMenufr"})
+            QFile::copy(QStringLiteral(ORVANT_SOURCE "/languages/") + table + ".lang", home_.path("languages/") + table + ".lang");
+        setenv("ORVANT_LANGUAGES", home_.path("languages").toLocal8Bit().constData(), 1);
+        home_.registry().setValue(kProductSection, u"datadrive", home_.path(""));
+        home_.registry().setValue(kProductSection, u"pgmdrive", QStringLiteral(ORVANT_BUILD));
+        home_.registry().setValue(kProductSection, u"ShowWelcome", "N");
+        company::AddUser(home_.installation(), {"A", "Alice", 1, 1, 0, "", UserSecurity::full().stored()}, "PWA");
+        company::AddUser(home_.installation(), {"B", "Bruno", 1, 1, 0, "", UserSecurity().stored()}, "PWB");
+    }
+
+    static bool waitFor(const std::function<bool()>& done)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return done();
+    }
+
+    // A launcher logged in with the password, or cancelled when there is none.
+    std::unique_ptr<MainWindow> start(const QString& password, bool standardDesktop = false)
+    {
+        testing::WhenShown answer("PasswordDlg", [&](QWidget& dialog) {
+            if (password.isEmpty()) return dialog.findChild<QPushButton*>("CancelBtn")->click();
+            dialog.findChild<QLineEdit*>("Password")->setText(password);
+            dialog.findChild<QCheckBox*>("StandardDesktop")->setChecked(standardDesktop);
+            dialog.findChild<QPushButton*>("OKBtn")->click();
+        });
+        auto window = std::make_unique<MainWindow>();
+        window->show();
+        waitFor([&] { return window->loggedIn() || (answer.acted() && !window->isVisible()); });
+        return window;
+    }
+    bool panelShown(MainWindow& window, const char* name)
+    {
+        auto* panel = window.findChild<QWidget*>(name);
+        return panel && !panel->isHidden();
+    }
+    std::optional<DesktopState> saved(const char* user)
+    {
+        const auto root = company::OpenDataRoot(home_.installation());
+        return RestoreDesktop(*root, user, StandardDesktop(QString(), 1)).desktop;
+    }
+
+    testing::ModuleTestHome home_{ORVANT_SOURCE "/languages"};
+    ui::RecordingMessages messages_;
+    ui::MessageServiceScope scope_{messages_};
+};
+
+TEST_F(DesktopWindowTest, each_user_finds_their_own_desktop_and_a_cancelled_login_writes_nothing)
+{
+    {
+        auto alice = start("PWA");
+        ASSERT_TRUE(alice->loggedIn());
+        alice->findChild<QToolButton*>("ClientsIcon")->click();
+        EXPECT_TRUE(panelShown(*alice, "ClientsPanel"));
+        alice->close();
+    }
+    {
+        auto bruno = start("PWB");
+        ASSERT_TRUE(bruno->loggedIn());
+        EXPECT_FALSE(panelShown(*bruno, "ClientsPanel")) << "Alice's desktop is hers";
+        bruno->findChild<QToolButton*>("ClientsIcon")->click();
+        EXPECT_FALSE(panelShown(*bruno, "ClientsPanel")) << "no right to the client inquiry";
+        bruno->close();
+    }
+    EXPECT_FALSE(saved("B")) << "an unchanged desktop is not saved";
+    const std::optional<DesktopState> alices = saved("A");
+    ASSERT_TRUE(alices && alices->panels[0].visible);
+
+    auto cancelled = start(QString());
+    EXPECT_FALSE(cancelled->loggedIn());
+    EXPECT_EQ(saved("A"), alices);
+    EXPECT_FALSE(saved("B"));
+
+    auto again = start("PWA");
+    EXPECT_TRUE(panelShown(*again, "ClientsPanel"));
+    again->close();
+}
+
+TEST_F(DesktopWindowTest, the_standard_desktop_replaces_the_saved_one_when_the_launcher_closes)
+{
+    {
+        const auto root = company::OpenDataRoot(home_.installation());
+        DesktopState arranged = StandardDesktop(QString(), 1);
+        arranged.panels[0].visible = true;
+        SaveDesktop(*root, "A", arranged);
+        SaveDesktop(*root, "B", arranged);
+    }
+    auto bruno = start("PWB");
+    EXPECT_FALSE(panelShown(*bruno, "ClientsPanel")) << "rights are checked when a panel is restored";
+    bruno->close();
+
+    auto alice = start("PWA", true);
+    EXPECT_FALSE(panelShown(*alice, "ClientsPanel"));
+    alice->close();
+    ASSERT_TRUE(saved("A"));
+    EXPECT_FALSE(saved("A")->panels[0].visible);
+}
+
+TEST_F(DesktopWindowTest, a_panel_whose_table_is_missing_says_so_and_stays_closed)
+{
+    {
+        const auto books = company::OpenCompany(home_.installation(), 1);
+        if (books->tableExists("emp")) books->dropTable("emp");
+    }
+    auto alice = start("PWA");
+    ASSERT_TRUE(alice->loggedIn());
+    alice->findChild<QToolButton*>("EmployeesIcon")->click();
+    EXPECT_FALSE(panelShown(*alice, "EmployeesPanel"));
+    ASSERT_FALSE(messages_.shown().empty());
+    EXPECT_EQ(messages_.shown().back().message.text, "This list cannot be opened: the company has no such table.");
+    alice->close();
+}
+
+}  // namespace
+}  // namespace orvant::launcher
