@@ -81,7 +81,7 @@ DesktopPanel::DesktopPanel(const PanelDef& panel, int language, QWidget* parent)
 QToolButton* DesktopPanel::bandButton(const char* name, const QString& text)
 {
     auto* button = new QToolButton(band_);
-    button->setObjectName(QString::fromLatin1(name));
+    button->setObjectName(objectNameOf(panel_, name));  // "ClientsCloseBtn": one name a panel
     button->setText(text);
     button->setFixedSize(kBandButton, kBandButton);
     return button;

@@ -47,8 +47,8 @@ TEST(DesktopPanelTest, after_each_step_the_buttons_sit_top_right_over_a_grid_fil
         for (int i = 0; i < row.times; ++i) panel.step(row.enlarge, row.step);
         QCoreApplication::processEvents();
         EXPECT_EQ(panel.size(), row.expected);
-        const QRect close = panel.findChild<QToolButton*>("CloseBtn")->geometry();
-        const QPoint closeAt = panel.findChild<QToolButton*>("CloseBtn")->mapTo(&panel, QPoint(close.width(), 0));
+        const QRect close = panel.findChild<QToolButton*>("ClientsCloseBtn")->geometry();
+        const QPoint closeAt = panel.findChild<QToolButton*>("ClientsCloseBtn")->mapTo(&panel, QPoint(close.width(), 0));
         EXPECT_LE(closeAt.x(), panel.width());
         EXPECT_GE(closeAt.x(), panel.width() - 23) << "the close button at the right edge";
         EXPECT_LT(closeAt.y(), kPanelBand);

@@ -6,6 +6,8 @@
 
 #include "company/books_check.h"
 #include "company/users.h"
+#include "core/desktop_sizes.h"
+#include "core/desktop_store.h"
 #include "testing/scenario_player.h"
 
 namespace orvant::launcher {
@@ -183,6 +185,19 @@ TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchAddsAChequeAndChangesItsAmoun
 
 // A purchase posted, then undone from the menu: it leaves the ledger, the journal and the
 // supplier's balance, its audit copy names the user, and its report is exported.
+// The desktop arranged in one run is the one the next login finds.
+TEST_F(LauncherScenarios, TheDemosFirstUserOpensAndEnlargesTheListOfClientsAndKeepsItsDesktop)
+{
+    books_.playInLauncher("desktop");
+    const auto root = company::OpenDataRoot(books_.installation());
+    const std::optional<DesktopState> kept = RestoreDesktop(*root, "ADMIN", StandardDesktop(QString(), 1)).desktop;
+    ASSERT_TRUE(kept);
+    const DesktopState standard = StandardDesktop(QString(), 1);
+    EXPECT_TRUE(kept->panels[0].visible);
+    EXPECT_EQ(kept->panels[0].geometry.size(), Enlarged(standard.panels[0].geometry.size(), SizeStep::Button));
+    EXPECT_FALSE(kept->panels[1].visible) << "closed again";
+}
+
 TEST_F(LauncherScenarios, TheDemosFirstUserPostsASaleThenLooksTheClientUp)
 {
     books_.playInLauncher("client_lookup");
