@@ -265,6 +265,7 @@ void SetupWizard::display()
     nextButton_->setVisible(!steps_.lastPage());
     closeButton_->setVisible(steps_.lastPage());
     (steps_.lastPage() ? closeButton_ : nextButton_)->setDefault(true);
+    if (steps_.lastPage()) closeButton_->setFocus();  // Next, which had it, is gone
 }
 
 void SetupWizard::next()

@@ -2,6 +2,7 @@
 // the demo's own first user or as a French-speaking clerk with a long name, working in the
 // modules its menus open; then the books are read back.
 
+#include <QDir>
 #include <QFile>
 
 #include "company/books_check.h"
@@ -235,6 +236,19 @@ TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchUndoesAPurchaseAndExportsTheR
     EXPECT_TRUE(QString::fromUtf8(csv.readAll()).contains("Q-990"));
     csv.remove();
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
+}
+
+// Books without a company: the launcher creates the first one and the setup wizard sets it up.
+TEST_F(LauncherScenarios, TheFirstStartCreatesACompanyAndTheWizardSetsItUpForOntario)
+{
+    store::Query(*company::OpenDataRoot(books_.installation()), "DELETE FROM comp").execute();
+    for (const char* company : {"1", "2"}) QDir(QString::fromStdString(books_.installation().dataRoot) + company).removeRecursively();
+
+    books_.playInLauncher("first_start");
+    EXPECT_EQ(books_.value("SELECT ctrl_fed_rate FROM ctrl").asFloat(), 7.0);
+    EXPECT_EQ(books_.value("SELECT ctrl_pro_rate1 + ctrl_pro_rate2 FROM ctrl").asFloat(), 0.0);
+    EXPECT_EQ(books_.value("SELECT ctrl_taxsystem FROM ctrl").asInt(), 0);
+    EXPECT_EQ(books_.value("SELECT ctrl_dollars1 FROM ctrl").asString(), "Dollars");
 }
 
 }  // namespace
