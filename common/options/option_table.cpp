@@ -22,6 +22,8 @@ SubMenuRows procedures(std::vector<OptionRow> options) { return {"Procedures", "
 OptionRow reportMaintenance(const char* code) { return {code, "Maintenance of reports", "Mise à jour des rapports"}; }
 OptionRow reportPrinting(const char* code) { return {code, "Print reports", "Impression des rapports"}; }
 
+// The French names of the top menus are short enough for the whole bar to show in a window 750
+// pixels wide.
 std::vector<MenuRows> build()
 {
     return {
@@ -36,7 +38,7 @@ std::vector<MenuRows> build()
           procedures({{"glclose", "Month-end closing", "Fermeture du mois"},
                       {"glyearend", "Year-end closing", "Fermeture de l'exercice"}})}},
 
-        {"Accounts receivable", "Comptes clients", 1, 4,
+        {"Accounts receivable", "Clients", 1, 4,
          {shortcut("rcvsales"), shortcut("rcvreceipts"), shortcut("rcvinquiry"), separator},
          {edit({{"rcvclients", "Maintenance of clients", "Mise à jour des clients"}}),
           transactions({{"rcvsales", "Sales and adjustments ", "Ventes et ajustements"},
@@ -46,7 +48,7 @@ std::vector<MenuRows> build()
                    reportMaintenance("arrepdef"), reportPrinting("arrepprint")}),
           procedures({{"rcvclose", "Month-end closing", "Fermeture du mois"}})}},
 
-        {"Accounts payable", "Comptes fournisseurs", 2, 4,
+        {"Accounts payable", "Fournisseurs", 2, 4,
          {shortcut("vndpurchases"), shortcut("vnddisburse"), shortcut("vndinquiry"), separator},
          {edit({{"vndsuppliers", "Maintenance of suppliers", "Mise à jour des fournisseurs"}}),
           transactions({{"vndpurchases", "Purchases", "Achats"},
@@ -68,7 +70,7 @@ std::vector<MenuRows> build()
           reports({{"invprint", "Print invoices", "Impression des factures"}}),
           procedures({{"invpost", "Post invoices", "Report des factures"}})}},
 
-        {"System manager", "Gestionnaire du système", 3, 0, {},
+        {"System manager", "Système", 3, 0, {},
          {edit({{"cmpmaint", "Maintenance of companies", "Mise à jour des compagnies"},
                 {"sysusers", "Maintenance of users", "Mise à jour des utilisateurs"},
                 {"sysparams", "Maintenance of parameters", "Mise à jour des paramètres"},

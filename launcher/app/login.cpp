@@ -1,7 +1,5 @@
 #include "login.h"
 
-#include <QLocale>
-
 #include "company/passwords.h"
 #include "store/table.h"
 
@@ -20,13 +18,6 @@ LoginOutcome Login(store::Database& dataRoot, bool alwaysAskPassword, PasswordPr
         if (auto user = company::FindUserByPassword(dataRoot, answer->password.left(company::kPasswordLength).toStdString()))
             return {LoginOutcome::LoggedIn, *user, answer->standardDesktop};
     }
-}
-
-QString WelcomeTitle(int language, const QDate& date)
-{
-    if (language == 2)
-        return QStringLiteral("Bienvenue à Orvant  ") + QLocale(QLocale::French, QLocale::Canada).toString(date, QStringLiteral("dddd, d MMMM yyyy ")).toLower();
-    return QStringLiteral("Welcome to Orvant  ") + QLocale(QLocale::English, QLocale::Canada).toString(date, QStringLiteral("dddd, MMMM d, yyyy "));
 }
 
 }  // namespace orvant::launcher

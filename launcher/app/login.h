@@ -2,7 +2,6 @@
 // Who is working: the user found by the password typed at login, and the launcher's session
 // made from that user, the registry and the company chosen.
 
-#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -34,9 +33,5 @@ struct LoginOutcome {
 // password is asked until it is a user's (no message for a wrong one) or the user cancels.
 // An empty user table is NoUsers: nobody can work, and nothing is asked.
 LoginOutcome Login(store::Database& dataRoot, bool alwaysAskPassword, PasswordPrompt& prompt);
-
-// "Welcome to Orvant  Monday, December 7, 2026 " or, in French,
-// "Bienvenue à Orvant  lundi, 7 décembre 2026 ".
-QString WelcomeTitle(int language, const QDate& date);
 
 }  // namespace orvant::launcher

@@ -15,12 +15,16 @@
 
 #include "company/company_creation.h"
 #include "options/enabled_options.h"
+#include "core/captions.h"
 #include "core/launch_texts.h"
+#include "core/printers.h"
 #include "core/program_start.h"
 #include "core/tools_menu.h"
 #include "core/tracker_databases.h"
 #include "lang/form_strings.h"
 #include "lang/messages.h"
+#include "menu_accelerators.h"
+#include "menu_bar_fit.h"
 #include "desktop_view.h"
 #include "password_dialogs.h"
 #include "setup_wizard.h"
@@ -43,6 +47,7 @@ namespace {
 constexpr int kOptionsMenu = 8, kToolsMenu = 9, kHelpMenu = 10, kExitMenu = 11;
 constexpr int kPayrollMenu = 5, kJobCostMenu = 7;
 constexpr int kNoWallpaper = 0, kNoUsers = 1, kBooksUnavailable = 2, kNoCompany = 4, kUsersCompanyMissing = 5;
+constexpr int kLanguageIncomplete = 15;
 
 bool isYes(const Registry& registry, QStringView name, const char* fallback = "n")
 {
@@ -50,6 +55,9 @@ bool isYes(const Registry& registry, QStringView name, const char* fallback = "n
 }
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// A name from the tables shown in a menu as typed: its "&" is no accelerator.
+QString shownAsTyped(QString name) { return name.replace(u'&', QStringLiteral("&&")); }
 
 }  // namespace
 
@@ -82,7 +90,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), registry_(Registr
     reporter_ = std::make_unique<ui::ErrorReporter>(*errorForm_, RegistryLanguage(registry_), [] {});
     session_.language = RegistryLanguage(registry_);
     session_.langCode = session_.language == 2 ? "fr" : "en";
+    international_ = InternationalWanted(registry_);
+    caption_ = windowTitle();
+    setPrinters(QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName());
     restorePosition();
+}
+
+void MainWindow::setPrinters(const QStringList& names, const QString& defaultName)
+{
+    printers_ = names;
+    defaultPrinter_ = defaultName;
 }
 
 // The first activation runs once the window shows, inside the event loop.
@@ -129,6 +146,7 @@ void MainWindow::firstActivation()
 // The window filled for the logged-in user, in the user's company.
 void MainWindow::enter()
 {
+    choosePrinter();
     buildMenus();
     bool opened = false;
     try {
@@ -143,7 +161,7 @@ void MainWindow::enter()
     }
     loggedIn_ = true;
     desktop_->logIn(*dataRoot_, text(user_.code), standardDesktop_, session_.language, text(session_.programDir));
-    choosePrinter();
+    showCompanyAndPrinter();
     statusBar()->show();
     refreshTitle(WindowTitle::Welcome);
     later([this] { remindAndWelcome(); });
@@ -182,26 +200,93 @@ void MainWindow::showWallpaper()
 // The user's printer when it is installed, else the system's default; modules get its index.
 void MainWindow::choosePrinter()
 {
-    const QString wanted = text(user_.printer);
-    const QString fallback = QPrinterInfo::defaultPrinterName();
-    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
-    QString chosen;
-    for (int i = 0; i < printers.size(); ++i) {
-        const QString name = printers[i].printerName();
-        if (name == wanted || (chosen.isEmpty() && name == fallback)) {
-            session_.printerIndex = std::to_string(i);
-            chosen = name;
-        }
+    printer_ = InitialPrinter(printers_, text(user_.printer), defaultPrinter_);
+    if (printer_ >= 0) session_.printerIndex = std::to_string(printer_);
+}
+
+// For the rest of the run; the user's record keeps its own printer.
+void MainWindow::selectPrinter(int position)
+{
+    printer_ = position;
+    session_.printerIndex = std::to_string(position);
+    fillPrinterMenu();
+    showCompanyAndPrinter();
+}
+
+void MainWindow::showCompanyAndPrinter()
+{
+    companyPanel_->setText(text(session_.companyName));
+    printerPanel_->setText(printer_ >= 0 ? printers_.value(printer_) : QString());
+}
+
+// Every text of the language is checked before any changes: a language that cannot be loaded
+// in full is refused, and the launcher stays whole in the language it had. The user's record
+// keeps its own language.
+void MainWindow::selectLanguage(int key)
+{
+    const auto chosen = std::find_if(languages_.begin(), languages_.end(), [key](const LanguageEntry& l) { return l.key == key; });
+    QString fault = QStringLiteral("LangCode");
+    if (chosen != languages_.end() && IsLanguageCode(chosen->code.toLatin1().constData()))
+        fault = MissingLanguageTexts(LanguagesDir(registry_), chosen->code);
+    if (!fault.isEmpty()) {
+        fillLanguageMenu();  // the entry clicked is checked again by what the session holds
+        ui::Messages().show({ui::MessageKind::Error, errorMessage(kLanguageIncomplete) + u'\n' + fault, kLanguageIncomplete, this, false});
+        return;
     }
-    printerPanel_->setText(chosen);
+    session_.language = chosen->key;
+    session_.langCode = chosen->code.toStdString();
+    loadStrings();
+    buildMenus();
+    showCompanyAndPrinter();
+    refreshTitle(WindowTitle::Welcome);
+    emit languageChanged();
+}
+
+void MainWindow::fillPrinterMenu()
+{
+    if (!printerMenu_) return;
+    printerMenu_->clear();
+    for (int position = 0; position < printers_.size(); ++position) {
+        QAction* entry = printerMenu_->addAction(shownAsTyped(printers_[position]));
+        entry->setObjectName(QStringLiteral("Printer%1").arg(position));
+        entry->setCheckable(true);
+        entry->setChecked(position == printer_);
+        connect(entry, &QAction::triggered, this, ui::Guarded([this, position] { selectPrinter(position); }));
+    }
+    GiveAccelerators(*printerMenu_);
+}
+
+void MainWindow::fillLanguageMenu()
+{
+    if (!languageMenu_) return;
+    languageMenu_->clear();
+    for (const LanguageEntry& language : languages_) {
+        QAction* entry = languageMenu_->addAction(shownAsTyped(language.name));
+        entry->setObjectName(QStringLiteral("MenuItem") + language.code);
+        entry->setCheckable(true);
+        entry->setChecked(language.key == session_.language);
+        connect(entry, &QAction::triggered, this, [this, key = language.key] { later([this, key] { selectLanguage(key); }); });
+    }
+    GiveAccelerators(*languageMenu_);
+}
+
+// `intl` read again (the parameters may have changed it): the captions follow.
+void MainWindow::reapplyInternationalSettings()
+{
+    international_ = InternationalWanted(registry_);
+    later([this] {
+        if (loggedIn_) buildMenus();
+    });
 }
 
 void MainWindow::loadStrings()
 {
     const QString table = QStringLiteral("MainMenu") + text(session_.langCode);
     const QString dir = LanguagesDir(registry_);
+    setWindowTitle(QStringLiteral("Welcome to Orvant"));  // a table without the caption leaves the English one
     for (QWidget* form : std::initializer_list<QWidget*>{this, passwordDialog_, companyPasswordDialog_, errorForm_.get()})
         lang::LoadFormStrings(*form, table, dir);
+    caption_ = windowTitle();
 }
 
 // The data root's database, its first company made when there is none, and this launcher's
@@ -248,6 +333,7 @@ bool MainWindow::logIn()
     const int sessionNo = session_.sessionNo;
     session_ = SessionForUser(registry_, *dataRoot_, user_, sessionNo);
     rights_ = UserSecurity::fromStored(user_.rights);
+    languages_ = LoadLanguages(*dataRoot_);
     loadStrings();
     launcher_ = std::make_unique<OptionLauncher>(*this, LaunchSettings{ModulesDir(registry_), isYes(registry_, u"payroll")});
     return true;
@@ -264,7 +350,7 @@ QMenu* MainWindow::optionMenu(const TopMenu& top)
             trackerMenu_ = menu->addMenu(language == 2 ? QStringLiteral("&Ouvrir une base") : QStringLiteral("&Open database"));
             trackerMenu_->setObjectName(QStringLiteral("TrackerDatabases"));
         } else if (head.kind == HeadEntry::Kind::Shortcut && head.option) {
-            QAction* action = menu->addAction(head.option->caption(language));
+            QAction* action = menu->addAction(OptionCaption(*head.option, language, international_));
             action->setObjectName(head.name);
             action->setEnabled(MayRun(rights_, *head.option));
             connect(action, &QAction::triggered, this, ui::Guarded([this, name = head.name] { launch(name); }));
@@ -273,7 +359,7 @@ QMenu* MainWindow::optionMenu(const TopMenu& top)
     for (std::size_t group = 0; group < top.subMenus.size(); ++group) {
         QMenu* sub = menu->addMenu(top.subMenus[group].caption(language));
         for (const MenuOption* option : OptionsOf(top.position, static_cast<int>(group))) {
-            QAction* action = sub->addAction(option->caption(language));
+            QAction* action = sub->addAction(OptionCaption(*option, language, international_));
             action->setObjectName(option->code);
             action->setEnabled(MayRun(rights_, *option));
             connect(action, &QAction::triggered, this, ui::Guarded([this, code = option->code] { launch(code); }));
@@ -292,7 +378,7 @@ void MainWindow::later(std::function<void()> work)
 // The menus and their entries go with the session they were built for.
 void MainWindow::clearMenus()
 {
-    companyMenu_ = toolsMenu_ = trackerMenu_ = nullptr;
+    companyMenu_ = toolsMenu_ = trackerMenu_ = printerMenu_ = languageMenu_ = nullptr;
     const QList<QAction*> entries = menuBar()->actions();
     menuBar()->clear();
     for (QAction* entry : entries)
@@ -314,12 +400,7 @@ void MainWindow::buildMenus()
                                 (top.position == kJobCostMenu && !isYes(registry_, u"JobCost"));
             menu->menuAction()->setVisible(!hidden);
         } else if (top.position == kOptionsMenu) {
-            QMenu* options = menuBar()->addMenu(top.caption(language));
-            companyMenu_ = options->addMenu(language == 2 ? QStringLiteral("&Compagnie") : QStringLiteral("&Company"));
-            rebuildCompanyMenu();
-            QAction* logout = options->addAction(language == 2 ? QStringLiteral("&Quitter la session") : QStringLiteral("&Logout"));
-            logout->setObjectName(QStringLiteral("Logout"));
-            connect(logout, &QAction::triggered, this, [this] { later([this] { logOut(); }); });
+            addOptionsMenu(top);
         } else if (top.position == kToolsMenu) {
             toolsMenu_ = menuBar()->addMenu(top.caption(language));
             reloadToolsMenu();
@@ -339,6 +420,26 @@ void MainWindow::buildMenus()
             connect(exit, &QAction::triggered, this, &QWidget::close);
         }
     }
+    GiveAccelerators(*menuBar());
+    // No menu hides behind the bar's overflow arrow, whatever ledgers are shown.
+    setMinimumWidth(MenuBarWidth(*menuBar()));
+}
+
+void MainWindow::addOptionsMenu(const TopMenu& top)
+{
+    const bool french = session_.language == 2;
+    QMenu* options = menuBar()->addMenu(top.caption(session_.language));
+    companyMenu_ = options->addMenu(french ? QStringLiteral("&Compagnie") : QStringLiteral("&Company"));
+    rebuildCompanyMenu();
+    printerMenu_ = options->addMenu(french ? QStringLiteral("Imprimante") : QStringLiteral("Printer"));
+    printerMenu_->setObjectName(QStringLiteral("PrinterMenu"));
+    fillPrinterMenu();
+    languageMenu_ = options->addMenu(french ? QStringLiteral("Langue") : QStringLiteral("Language"));
+    languageMenu_->setObjectName(QStringLiteral("LanguageMenu"));
+    fillLanguageMenu();
+    QAction* logout = options->addAction(french ? QStringLiteral("&Quitter la session") : QStringLiteral("&Logout"));
+    logout->setObjectName(QStringLiteral("Logout"));
+    connect(logout, &QAction::triggered, this, [this] { later([this] { logOut(); }); });
 }
 
 // The product, its version (read from the program's own file) and who is working.
@@ -374,7 +475,7 @@ void MainWindow::logOut()
     QAction* exit = menuBar()->addAction(french ? QStringLiteral("&Sortie") : QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("Exit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    setWindowTitle(french ? QStringLiteral("Bienvenue à Orvant") : QStringLiteral("Welcome to Orvant"));
+    setWindowTitle(caption_);
 }
 
 // One entry per company, carrying its number: two companies of one name, or a name with "&",
@@ -401,6 +502,7 @@ void MainWindow::rebuildCompanyMenu()
         entry->setChecked(text(session_.companyCode) == QString::number(number));
         connect(entry, &QAction::triggered, this, [this, number] { later([this, number] { selectCompany(number); }); });
     }
+    GiveAccelerators(*companyMenu_);
 }
 
 // The company's books are opened and checked before the session switches to them, so a
@@ -452,6 +554,7 @@ void MainWindow::rebuildTrackerMenu()
             trackerDatabase_ = QString::number(account);
         }));
     }
+    GiveAccelerators(*trackerMenu_);
 }
 
 // After a module that may have changed the companies: the current one's name read again.
@@ -492,6 +595,7 @@ void MainWindow::reloadToolsMenu()
         else
             connect(action, &QAction::triggered, this, ui::Guarded([entry, language] { ExecuteExe(entry, language); }));
     }
+    GiveAccelerators(*toolsMenu_);
 }
 
 void MainWindow::launch(const QString& entryName)
@@ -525,11 +629,11 @@ void MainWindow::say(int message)
     ui::Messages().show({ui::MessageKind::Error, errorMessage(message), message, this, false});
 }
 
+// One title at login, after a language switch and after every launch.
 void MainWindow::refreshTitle(WindowTitle title)
 {
-    QString caption = WelcomeTitle(session_.language, QDate::currentDate());
-    if (title == WindowTitle::AfterToolsMaintenance) caption.replace(QStringLiteral("Orvant  "), QStringLiteral("Orvant/Brisko  "));
-    setWindowTitle(caption);
+    const QString caption = title == WindowTitle::AfterToolsMaintenance ? caption_ + QStringLiteral("/Brisko") : caption_;
+    setWindowTitle(LauncherTitle(caption, session_.language, QDate::currentDate()));
 }
 
 }  // namespace orvant::launcher

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "options/enabled_options.h"
+#include "core/languages.h"
 #include "core/launch_host.h"
 #include "core/option_launcher.h"
 #include "options/option_registry.h"
@@ -46,12 +47,18 @@ public:
     void refreshCompanies() override;
     void rebuildCompanyMenu() override;
     void rebuildTrackerMenu() override;
-    void reapplyInternationalSettings() override {}
+    void reapplyInternationalSettings() override;
     void reloadToolsMenu() override;
     void refreshWindow() override;
     void refreshTitle(WindowTitle title) override;
 
     bool loggedIn() const { return loggedIn_; }
+    // The system's printers, in its order, and its default; read when the window is made.
+    void setPrinters(const QStringList& names, const QString& defaultName);
+
+signals:
+    // The session's language changed: what shows launcher texts loads them again.
+    void languageChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -64,6 +71,12 @@ private:
     void showAbout();
     void remindAndWelcome();
     void choosePrinter();
+    void selectPrinter(int position);
+    void selectLanguage(int key);
+    void addOptionsMenu(const TopMenu& top);
+    void fillPrinterMenu();
+    void fillLanguageMenu();
+    void showCompanyAndPrinter();
     bool openBooks();
     bool logIn();
     void loadStrings();
@@ -87,6 +100,12 @@ private:
     bool loggedIn_ = false;
     bool activated_ = false;
     bool standardDesktop_ = false;  // "Use Standard Desktop": the user's saved desktop is not restored
+    bool international_ = false;    // `intl`: North-American captions in English
+    QString caption_;               // the window's caption in the session's language, as loaded
+    QStringList printers_;
+    QString defaultPrinter_;
+    int printer_ = -1;              // the current printer's position among printers_
+    std::vector<LanguageEntry> languages_;
 
     std::unique_ptr<store::Database> dataRoot_;
     std::unique_ptr<store::Database> company_;
@@ -101,6 +120,8 @@ private:
     QMenu* companyMenu_ = nullptr;
     QMenu* toolsMenu_ = nullptr;
     QMenu* trackerMenu_ = nullptr;
+    QMenu* printerMenu_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
     PasswordDialog* passwordDialog_;
     CompanyPasswordDialog* companyPasswordDialog_;
     std::unique_ptr<ui::ErrorForm> errorForm_;

@@ -145,12 +145,5 @@ TEST_F(LoginTest, another_companys_password_is_asked_until_typed_exactly_but_nev
     EXPECT_FALSE(MayEnterCompany(root(), 9, 1, none)) << "no such company";
 }
 
-TEST(WelcomeTitle, the_date_is_written_in_the_languages_own_pattern)
-{
-    const QDate day(2026, 12, 7);
-    EXPECT_EQ(WelcomeTitle(1, day), "Welcome to Orvant  Monday, December 7, 2026 ");
-    EXPECT_EQ(WelcomeTitle(2, day), "Bienvenue à Orvant  lundi, 7 décembre 2026 ");
-}
-
 }  // namespace
 }  // namespace orvant::launcher
