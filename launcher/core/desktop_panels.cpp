@@ -31,13 +31,13 @@ std::vector<GridColumn> partyColumns(bool clients)
 std::array<PanelDef, kPanelCount> makePanels()
 {
     return {{
-        {PanelKind::Clients, "ClientsIcon", "List of clients", "Liste des clients", "cli", "rcvinquiry", "rcvclients",
+        {PanelKind::Clients, "ClientsIcon", "List of clients", "Liste des clients", "Clients", "Clients", "cli", "rcvinquiry", "rcvclients",
          partyColumns(true)},
-        {PanelKind::Suppliers, "SuppliersIcon", "List of suppliers", "Liste des fournisseurs", "sup", "vndinquiry",
+        {PanelKind::Suppliers, "SuppliersIcon", "List of suppliers", "Liste des fournisseurs", "Suppliers", "Fournisseurs", "sup", "vndinquiry",
          "vndsuppliers", partyColumns(false)},
-        {PanelKind::Accounts, "AccountsIcon", "List of accounts", "Liste des comptes", "glm", "gldisplay", "glaccounts",
+        {PanelKind::Accounts, "AccountsIcon", "List of accounts", "Liste des comptes", "Accounts", "Comptes", "glm", "gldisplay", "glaccounts",
          {{"Glm_account", "Account #", "No compte"}, {"Glm_Description", "Description", "Description"}, {"Glm_type", "Type", "Type"}}},
-        {PanelKind::Employees, "EmployeesIcon", "List of employees", "Liste des employés", "emp", "padisplay", "paemployees",
+        {PanelKind::Employees, "EmployeesIcon", "List of employees", "Liste des employés", "Employees", "Employés", "emp", "padisplay", "paemployees",
          {{"Emp_Code", "Employee #", "No employé"},
           {"Emp_Name", "Name", "Nom"},
           {"Emp_Telephone", "Telephone", "Téléphone"},
@@ -47,13 +47,15 @@ std::array<PanelDef, kPanelCount> makePanels()
           {"Emp_province", "Province", "Province"},
           {"Emp_Postal_code", "Postal code", "Code postal"},
           {"Emp_Occupation", "Occupation", "Occupation"}}},
-        {PanelKind::ThingsToDo, "ThingsToDoIcon", "Things to do", "Choses à faire", "", "", "", {}},
+        {PanelKind::ThingsToDo, "ThingsToDoIcon", "Things to do", "Choses à faire", "Things to do", "À faire", "", "", "", {}},
     }};
 }
 
 }  // namespace
 
 QString PanelDef::title(int language) const { return QString::fromUtf8(language == 2 ? french : english); }
+
+QString PanelDef::iconCaption(int language) const { return QString::fromUtf8(language == 2 ? iconFrench : iconEnglish); }
 
 const std::array<PanelDef, kPanelCount>& Panels()
 {

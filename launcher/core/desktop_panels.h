@@ -26,12 +26,15 @@ struct PanelDef {
     const char* iconName;  // the standard icon that opens the panel
     const char* english;
     const char* french;
+    const char* iconEnglish;  // the standard icon's caption
+    const char* iconFrench;
     const char* table;        // empty for the things to do
     const char* viewOption;   // the option the user must be able to run to open it; empty: always
     const char* insertOption; // the option Insert in its grid runs
     std::vector<GridColumn> columns;
 
     QString title(int language) const;
+    QString iconCaption(int language) const;
     bool hasGrid() const { return kind != PanelKind::ThingsToDo; }
 };
 

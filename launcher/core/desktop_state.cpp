@@ -68,7 +68,7 @@ DesktopState StandardDesktop(const QString& programDir, int language)
     desktop.wallpaper = programDir + QStringLiteral("/Orvn32.jpg");
     QPoint at = kFirstIcon;
     for (const PanelDef& panel : Panels()) {
-        desktop.icons.append({QLatin1String(panel.iconName), panel.title(language), QString(), at});
+        desktop.icons.append({QLatin1String(panel.iconName), panel.iconCaption(language), QString(), at});
         at.ry() += kIconStep;
         const int step = static_cast<int>(panel.kind) * kPanelStep;
         desktop.panels[static_cast<int>(panel.kind)].geometry = kFirstPanel.translated(step, step);
