@@ -155,19 +155,18 @@ QWidget* SetupWizard::taxPage()
     dateLabel->setBuddy(dateFormat_);
     dates->addRow(dateLabel, dateFormat_);
     layout->addLayout(dates);
-    taxGroupTitle_ = named(new QLabel(page), "TaxGroupTitle");
-    layout->addWidget(taxGroupTitle_);
-    auto* rates = new QFormLayout;
+    taxGroup_ = named(new QGroupBox(page), "TaxGroup");
+    auto* rates = new QFormLayout(taxGroup_);
     for (int box = 0; box < kRateCount; ++box) {
-        rates_[box] = new QLineEdit(page);
+        rates_[box] = new QLineEdit(taxGroup_);
         rates_[box]->setObjectName(QStringLiteral("Rate%1").arg(box + 1));
         rates_[box]->setMaxLength(10);
-        rateLabels_[box] = new QLabel(page);
+        rateLabels_[box] = new QLabel(taxGroup_);
         rateLabels_[box]->setObjectName(QStringLiteral("Rate%1Label").arg(box + 1));
         rateLabels_[box]->setBuddy(rates_[box]);
         rates->addRow(rateLabels_[box], rates_[box]);
     }
-    layout->addLayout(rates);
+    layout->addWidget(taxGroup_);
     taxNote_ = paragraph("TaxNote",
                          "The accounts and the descriptions of each rate are entered in the parameters option.", page);
     layout->addWidget(taxNote_);
@@ -247,7 +246,7 @@ void SetupWizard::display()
     checkOnly(provinces_, answers.province);
     dateFormat_->setCurrentIndex(answers.dateFormat);
     const std::array<int, 4> wording = captionsOf(steps_.taxWording());
-    taxGroupTitle_->setText(caption(wording[0]));
+    taxGroup_->setTitle(caption(wording[0]));
     for (int box = 0; box < kRateCount; ++box) {
         rates_[box]->setText(answers.rates[box]);
         rateLabels_[box]->setText(caption(wording[box + 1]));

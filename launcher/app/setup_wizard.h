@@ -15,6 +15,7 @@
 
 class QButtonGroup;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -53,7 +54,7 @@ private:
     QRadioButton* outside_;
     QButtonGroup* provinces_;
     QComboBox* dateFormat_;
-    QLabel* taxGroupTitle_;
+    QGroupBox* taxGroup_;
     std::array<QLabel*, kRateCount> rateLabels_{};
     std::array<QLineEdit*, kRateCount> rates_{};
     QLabel* taxNote_;

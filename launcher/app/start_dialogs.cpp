@@ -66,9 +66,15 @@ WelcomeDialog::WelcomeDialog(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("WelcomeDlg"));
     setWindowTitle(QStringLiteral("Welcome"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(paragraph("Line1", QStringLiteral("Welcome to Orvant.  Would you like to view the "), this));
-    layout->addWidget(paragraph("Line2", QStringLiteral("Introduction help file that explains how Orvant "), this));
-    layout->addWidget(paragraph("Line3", QStringLiteral("functions?"), this));
+    // Three lines that read as one sentence: each kept whole rather than wrapped.
+    for (const auto& [name, line] : {std::pair{"Line1", "Welcome to Orvant.  Would you like to view the "},
+                                     std::pair{"Line2", "Introduction help file that explains how Orvant "},
+                                     std::pair{"Line3", "functions?"}}) {
+        QLabel* label = paragraph(name, QString::fromUtf8(line), this);
+        label->setWordWrap(false);
+        layout->addWidget(label);
+    }
+    layout->setSpacing(2);
     notAgain_ = new QCheckBox(QStringLiteral("Do not show when entering into Orvant"), this);
     notAgain_->setObjectName(QStringLiteral("NotAgain"));
     layout->addWidget(notAgain_);
