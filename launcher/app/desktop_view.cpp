@@ -47,8 +47,17 @@ void DesktopView::logIn(store::Database& dataRoot, const QString& user, bool sta
     dataRoot_ = &dataRoot;
     language_ = language;
     programDir_ = programDir;
+    makePanels();
+    keeper_.loggedIn(user, standardDesktop);
+    const DesktopState standard = StandardDesktop(programDir, language);
+    const RestoredDesktop restored = standardDesktop ? RestoredDesktop{} : RestoreDesktop(dataRoot, user, standard);
+    apply(restored.desktop.value_or(standard));
+}
+
+void DesktopView::makePanels()
+{
     for (const PanelDef& def : Panels()) {
-        auto* created = new DesktopPanel(def, language, this);
+        auto* created = new DesktopPanel(def, language_, this);
         created->hide();
         connect(created, &DesktopPanel::closeRequested, this, ui::Guarded([this, created] { closePanel(created); }));
         connect(created, &DesktopPanel::changed, this, [this] { changed(); });
@@ -57,10 +66,26 @@ void DesktopView::logIn(store::Database& dataRoot, const QString& user, bool sta
                     ui::Guarded([this, &def] { context_.launch(QLatin1String(def.insertOption) + u'S'); }));
         panels_[static_cast<std::size_t>(def.kind)] = created;
     }
-    keeper_.loggedIn(user, standardDesktop);
-    const DesktopState standard = StandardDesktop(programDir, language);
-    const RestoredDesktop restored = standardDesktop ? RestoredDesktop{} : RestoreDesktop(dataRoot, user, standard);
-    apply(restored.desktop.value_or(standard));
+}
+
+// The panels are made again in the new language, as they were; the standard icons still
+// captioned as designed take the new captions, those the user renamed keep their names.
+void DesktopView::setLanguage(int language)
+{
+    if (!dataRoot_ || language == language_) return;
+    const DesktopState current = state();
+    for (DesktopIcon* icon : icons_)
+        if (const PanelDef* def = PanelOfIcon(icon->objectName()); def && icon->text() == def->iconCaption(language_))
+            icon->setText(def->iconCaption(language));
+    language_ = language;
+    for (DesktopPanel*& shown : panels_) {
+        delete shown;
+        shown = nullptr;
+    }
+    makePanels();
+    restoring_ = true;
+    applyPanels(current);
+    restoring_ = false;
 }
 
 // Restoring is not a change: only what the user does marks the desktop changed.
@@ -69,6 +94,12 @@ void DesktopView::apply(const DesktopState& desktop)
     restoring_ = true;
     if (desktop.wallpaper != wallpaperFile_) setWallpaper(desktop.wallpaper);
     for (const ShortcutState& icon : desktop.icons) addIcon(icon);
+    applyPanels(desktop);
+    restoring_ = false;
+}
+
+void DesktopView::applyPanels(const DesktopState& desktop)
+{
     for (int i = 0; i < kPanelCount; ++i) {
         DesktopPanel* shown = panels_[static_cast<std::size_t>(i)];
         shown->setGeometry(desktop.panels[static_cast<std::size_t>(i)].geometry);
@@ -76,7 +107,6 @@ void DesktopView::apply(const DesktopState& desktop)
         if (shown->text()) shown->text()->setHtml(desktop.thingsToDo);
         if (desktop.panels[static_cast<std::size_t>(i)].visible) openPanel(shown);  // with the rights of today
     }
-    restoring_ = false;
 }
 
 DesktopState DesktopView::state() const

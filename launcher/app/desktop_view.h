@@ -37,13 +37,16 @@ public:
     void leave();
     void companyChanged();  // the open panels show the new company
     void refresh();         // the open grids read again, after a module
+    void setLanguage(int language);
     DesktopState state() const;
 
     void addShortcut();
     void togglePanel(PanelKind kind);
 
 private:
+    void makePanels();
     void apply(const DesktopState& desktop);
+    void applyPanels(const DesktopState& desktop);
     void clear();
     DesktopIcon* addIcon(const ShortcutState& icon);
     DesktopIcon* findIcon(const QString& name) const;

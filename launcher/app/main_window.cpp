@@ -80,6 +80,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), registry_(Registr
     desktop_ = new DesktopView(wallpaper_, {[this] { return company_.get(); }, [this] { return optionLists_; },
                                             [this](const QString& name) { launch(name); },
                                             [this](int number) { return errorMessage(number); }});
+    connect(this, &MainWindow::languageChanged, desktop_, [this] { desktop_->setLanguage(session_.language); });
     statusBar()->addWidget(companyPanel_, 1);
     statusBar()->addPermanentWidget(printerPanel_);
     statusBar()->hide();

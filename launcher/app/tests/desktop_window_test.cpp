@@ -17,6 +17,9 @@
 #include "company/users.h"
 #include "core/desktop_store.h"
 #include "desktop_panel.h"
+#include "desktop_view.h"
+#include <QLabel>
+#include <QListWidget>
 #include "main_window.h"
 #include "options/rights.h"
 #include "store/table.h"
@@ -174,6 +177,57 @@ TEST_F(DesktopWindowTest, a_panel_whose_table_is_missing_says_so_and_stays_close
     EXPECT_FALSE(panelShown(*alice, "EmployeesPanel"));
     ASSERT_FALSE(messages_.shown().empty());
     EXPECT_EQ(messages_.shown().back().message.text, "This list cannot be opened: the company has no such table.");
+    alice->close();
+}
+
+// Adds the shortcut of the option `code` through the dialog, as the user would.
+void addShortcut(MainWindow& window, const QString& code)
+{
+    int row = 0;
+    while (MenuOptions()[static_cast<std::size_t>(row)].code != code) ++row;
+    testing::WhenShown choose("ShortcutDlg", [row](QWidget& dialog) {
+        dialog.findChild<QListWidget*>("OptionList")->setCurrentRow(row);
+        dialog.findChild<QPushButton*>("OKBtn")->click();
+    });
+    window.findChild<DesktopView*>("Desktop")->addShortcut();
+}
+
+TEST_F(DesktopWindowTest, a_shortcut_is_added_once_and_only_for_an_option_the_user_may_run)
+{
+    auto bruno = start("PWB");
+    addShortcut(*bruno, "rcvsales");
+    EXPECT_EQ(bruno->findChild<QToolButton*>("rcvsalesS"), nullptr);
+    ASSERT_FALSE(messages_.shown().empty());
+    EXPECT_EQ(messages_.shown().back().message.text, "You do not have the right to run this option.");
+    bruno->close();
+
+    auto alice = start("PWA");
+    addShortcut(*alice, "rcvsales");
+    ASSERT_NE(alice->findChild<QToolButton*>("rcvsalesS"), nullptr);
+    EXPECT_EQ(alice->findChild<QToolButton*>("rcvsalesS")->pos(), QPoint(296, 256));
+    const std::size_t said = messages_.shown().size();
+    addShortcut(*alice, "rcvsales");
+    ASSERT_EQ(messages_.shown().size(), said + 1);
+    EXPECT_EQ(messages_.shown().back().message.text, "This shortcut is already on the desktop.");
+    EXPECT_EQ(alice->findChildren<QToolButton*>("rcvsalesS").size(), 1);
+    alice->close();
+    ASSERT_TRUE(saved("A"));
+    EXPECT_TRUE(std::any_of(saved("A")->icons.begin(), saved("A")->icons.end(), [](const ShortcutState& icon) { return icon.name == "rcvsalesS"; }));
+}
+
+TEST_F(DesktopWindowTest, the_open_panels_follow_a_change_of_language)
+{
+    auto alice = start("PWA");
+    alice->findChild<QToolButton*>("ClientsIcon")->click();
+    QAction* french = alice->findChild<QAction*>("MenuItemfr");
+    ASSERT_NE(french, nullptr);
+    french->trigger();
+    ASSERT_TRUE(waitFor([&] {
+        auto* title = alice->findChild<QLabel*>("ClientsTitle");
+        return title && title->text() == "Liste des clients";
+    }));
+    EXPECT_TRUE(panelShown(*alice, "ClientsPanel"));
+    EXPECT_EQ(alice->findChild<QToolButton*>("SuppliersIcon")->text(), "Fournisseurs");
     alice->close();
 }
 
