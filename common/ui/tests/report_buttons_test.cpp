@@ -38,7 +38,7 @@ TEST_F(ReportButtonsTest, each_output_button_runs_the_report_its_caption_names)
     } rows[] = {
         {"Print_btn", "&Print", ReportOutput::Print},
         {"Preview_btn", "Pre&view", ReportOutput::Preview},
-        {"Export_btn", "E&xport", ReportOutput::Export},
+        {"Export_btn", "&Export", ReportOutput::Export},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
