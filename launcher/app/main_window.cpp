@@ -438,6 +438,10 @@ void MainWindow::addOptionsMenu(const TopMenu& top)
     languageMenu_ = options->addMenu(french ? QStringLiteral("Langue") : QStringLiteral("Language"));
     languageMenu_->setObjectName(QStringLiteral("LanguageMenu"));
     fillLanguageMenu();
+    QMenu* desktop = options->addMenu(french ? QStringLiteral("Bureau") : QStringLiteral("Desktop"));
+    QAction* addShortcut = desktop->addAction(french ? QStringLiteral("Ajouter un raccourci") : QStringLiteral("Add shortcut"));
+    addShortcut->setObjectName(QStringLiteral("AddShortcut"));
+    connect(addShortcut, &QAction::triggered, this, ui::Guarded([this] { desktop_->addShortcut(); }));
     QAction* logout = options->addAction(french ? QStringLiteral("&Quitter la session") : QStringLiteral("&Logout"));
     logout->setObjectName(QStringLiteral("Logout"));
     connect(logout, &QAction::triggered, this, [this] { later([this] { logOut(); }); });

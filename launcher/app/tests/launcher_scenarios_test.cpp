@@ -251,5 +251,14 @@ TEST_F(LauncherScenarios, TheFirstStartCreatesACompanyAndTheWizardSetsItUpForOnt
     EXPECT_EQ(books_.value("SELECT ctrl_dollars1 FROM ctrl").asString(), "Dollars");
 }
 
+// The switches last for the run: the user's record keeps its language.
+TEST_F(LauncherScenarios, TheDemosFirstUserSwitchesToFrenchAndBackUnderNorthAmericanSettings)
+{
+    books_.registry().setValue(kSettingsSection, u"intl", "Y");
+    books_.playInLauncher("languages");
+    const auto root = company::OpenDataRoot(books_.installation());
+    EXPECT_EQ(company::FindUserByCode(*root, "ADMIN")->language, 1);
+}
+
 }  // namespace
 }  // namespace orvant::launcher

@@ -104,11 +104,11 @@ TEST_F(MenusWindowTest, english_french_english_under_intl_every_form_the_tools_m
     const struct {
         const char* entry;
         int language;
-        std::string code, title, cheques, tools, passwordDialog, exit;
+        std::string code, title, cheques, tools, passwordDialog, exit, panel;
     } steps[] = {
-        {"MenuItemen", 1, "en", "Welcome to Orvant  ", "Print and update checks", "Maintenance of Tools menu", "Password Dialog", "Exit"},
-        {"MenuItemfr", 2, "fr", "Bienvenue à Orvant  ", "Impression et mise à jour des chèques", "Maintenance du menu Outils", "Mot de passe", "Quitter"},
-        {"MenuItemen", 1, "en", "Welcome to Orvant  ", "Print and update checks", "Maintenance of Tools menu", "Password Dialog", "Exit"},
+        {"MenuItemen", 1, "en", "Welcome to Orvant  ", "Print and update checks", "Maintenance of Tools menu", "Password Dialog", "Exit", "List of clients"},
+        {"MenuItemfr", 2, "fr", "Bienvenue à Orvant  ", "Impression et mise à jour des chèques", "Maintenance du menu Outils", "Mot de passe", "Quitter", "Liste des clients"},
+        {"MenuItemen", 1, "en", "Welcome to Orvant  ", "Print and update checks", "Maintenance of Tools menu", "Password Dialog", "Exit", "List of clients"},
     };
     for (const auto& step : steps) {
         if (step.language != window.session().language) ASSERT_TRUE(switchTo(window, step.entry, step.language)) << step.entry;
@@ -118,6 +118,7 @@ TEST_F(MenusWindowTest, english_french_english_under_intl_every_form_the_tools_m
         EXPECT_EQ(shown(window, "toolsmaint").toStdString(), step.tools);
         EXPECT_EQ(window.findChild<QDialog*>("PasswordDlg")->windowTitle().toStdString(), step.passwordDialog);
         EXPECT_EQ(shown(window, "Exit").toStdString(), step.exit);
+        EXPECT_EQ(window.findChild<QLabel*>("ClientsTitle")->text().toStdString(), step.panel);
         EXPECT_TRUE(window.findChild<QAction*>(step.entry)->isChecked());
         EXPECT_EQ(window.findChild<QLabel*>("CompanyPanel")->text(), "Orvant Demo Inc.");
     }
