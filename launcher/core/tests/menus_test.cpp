@@ -1,7 +1,7 @@
 // The menus' own rules without a window: every entry of a menu reached by its own Alt+letter,
 // the North-American captions in English only, the title joining the loaded caption to the date
-// in the language's order, the printer started with, and a language refused unless every one of
-// its tables can be loaded in full.
+// in the language's order, and a language refused unless every one of its tables can be loaded
+// in full.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,7 +12,6 @@
 #include "core/accelerators.h"
 #include "core/captions.h"
 #include "core/languages.h"
-#include "core/printers.h"
 #include "options/option_registry.h"
 #include "qstring_printing.h"
 
@@ -88,16 +87,6 @@ TEST(Captions, the_title_is_the_loaded_caption_then_the_date_in_the_languages_or
         {"Bienvenue \"d'Orvant\" yyyy", 2, "Bienvenue \"d'Orvant\" yyyy  lundi, 7 décembre 2026 "},
     };
     for (const auto& row : rows) EXPECT_EQ(LauncherTitle(row.caption, row.language, day), row.title);
-}
-
-TEST(Printers, the_users_printer_when_installed_else_the_default)
-{
-    const QStringList installed{"Laser", "Cheques", "PDF"};
-    const struct {
-        QString users, fallback;
-        int index;
-    } rows[] = {{"Cheques", "PDF", 1}, {"Gone", "PDF", 2}, {"", "Laser", 0}, {"Gone", "", -1}};
-    for (const auto& row : rows) EXPECT_EQ(InitialPrinter(installed, row.users, row.fallback), row.index) << row.users.toStdString();
 }
 
 class LanguageTexts : public ::testing::Test {
