@@ -1,5 +1,6 @@
 #include "lang/form_strings.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include "lang/control_texts.h"
@@ -45,7 +46,12 @@ void LoadFormStrings(QWidget& form, const QString& tableName, const QString& lan
     const LanguageTable table = OpenLanguageTable(languagesDir, withoutFirstDot(tableName));
     const QString formName = form.objectName();
     if (const LanguageRow* row = table.find(formName, formName)) form.setWindowTitle(row->caption);
-    for (QObject* component : form.findChildren<QObject*>()) {
+    // Giving a memo its lines replaces the objects of its document, which are among the children
+    // listed: each is looked at only while it still exists.
+    const QList<QObject*> children = form.findChildren<QObject*>();
+    const QList<QPointer<QObject>> components(children.begin(), children.end());
+    for (const QPointer<QObject>& component : components) {
+        if (!component) continue;
         if (const LanguageRow* row = table.find(formName, component->objectName())) applyRow(component, *row);
     }
 }
