@@ -211,8 +211,9 @@ TEST_F(DesktopWindowTest, a_shortcut_is_added_once_and_only_for_an_option_the_us
     EXPECT_EQ(messages_.shown().back().message.text, "This shortcut is already on the desktop.");
     EXPECT_EQ(alice->findChildren<QToolButton*>("rcvsalesS").size(), 1);
     alice->close();
-    ASSERT_TRUE(saved("A"));
-    EXPECT_TRUE(std::any_of(saved("A")->icons.begin(), saved("A")->icons.end(), [](const ShortcutState& icon) { return icon.name == "rcvsalesS"; }));
+    const std::optional<DesktopState> alices = saved("A");
+    ASSERT_TRUE(alices);
+    EXPECT_TRUE(std::any_of(alices->icons.begin(), alices->icons.end(), [](const ShortcutState& icon) { return icon.name == "rcvsalesS"; }));
 }
 
 TEST_F(DesktopWindowTest, the_open_panels_follow_a_change_of_language)
