@@ -72,7 +72,7 @@ TEST_F(LauncherScenarios, TheDemosFirstUserPostsAPurchaseBuildsTheListOfChequesA
 // The cheque the list made, printed to the run's PDF (no printer is set up) and posted.
 TEST_F(LauncherScenarios, TheDemosFirstUserBuildsTheListOfChequesPrintsItToPdfAndPostsIt)
 {
-    books_.registry().setValue(kSettingsSection, u"APChequePrinter", "PDF");
+    books_.registry().setValue(kSettingsSection, u"APChequePrinter", "(PDF file)");
     books_.playInLauncher("cheque_print");
     QFile::remove("launcher-cheque-print-list.pdf");
     EXPECT_EQ(books_.value("SELECT COUNT(*) FROM apchqh").asInt(), 0) << "the posted cheque left the list";
