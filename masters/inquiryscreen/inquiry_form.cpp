@@ -89,6 +89,7 @@ QWidget* InquiryForm::buildFilterBar()
     parameter_ = Named(new QLineEdit(bar), "ParameterEdit");
     refresh_ = Named(new QPushButton("Re&fresh", bar), "RefreshBtn");
     refresh_->setAutoDefault(false);
+    pressOnEnter(parameter_, refresh_);
     const std::pair<const char*, QWidget*> parts[] = {{"Select a field:", fields_}, {"Operator:", operators_}, {"Enter parameter:", parameter_}};
     for (const auto& [caption, widget] : parts) {
         auto* label = Named(new QLabel(QString::fromUtf8(caption), bar), (widget->objectName() + "Label").toStdString());
@@ -240,6 +241,7 @@ void InquiryForm::buildStatementTab(QWidget* page)
     statement_ = grid(page, "StatementGrid", titles);
     detail_ = Named(new QPushButton("&Detail", page), "DetailBtn");
     detail_->setAutoDefault(false);
+    pressOnEnter(statement_, detail_);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(statement_);
     auto* buttons = new QHBoxLayout;

@@ -135,8 +135,10 @@ void MasterForm::buildBottomBar(QWidget* bar)
     button("EmailBtn", "E-Mail", &MasterForm::emailParty)->setFocusPolicy(Qt::NoFocus);
     button("QuickLinkBtn", "Quick Link", &MasterForm::openQuickLink)->setFocusPolicy(Qt::NoFocus);
     row->addStretch();
-    exit_ = new QPushButton("E&xit", bar);
-    exit_->setObjectName("Exit_btn");
+    auto* exit = new QPushButton("E&xit", bar);
+    exit->setObjectName("Exit_btn");
+    exit->setAutoDefault(false);
+    exit_ = exit;
     connect(static_cast<QPushButton*>(exit_), &QPushButton::clicked, this, &QDialog::reject);
     row->addWidget(exit_);
     help_ = button("Help_btn", "&Help", &MasterForm::showHelp);
@@ -206,6 +208,12 @@ void MasterForm::onLeave(QWidget* widget, std::function<void(bool)> leave, QList
 }
 
 void MasterForm::onEnter(QWidget* widget, std::function<void()> enter) { enters_.insert(widget, std::move(enter)); }
+
+void MasterForm::pressOnEnter(QWidget* widget, QPushButton* button)
+{
+    enterButtons_.insert(widget, button);
+    widget->installEventFilter(this);
+}
 
 void MasterForm::onF2(QWidget* widget, std::function<void()> lookUp)
 {
@@ -390,8 +398,14 @@ bool MasterForm::eventFilter(QObject* watched, QEvent* event)
         act([find] { find(); });
         return true;
     }
-    if (!widget || event->type() != QEvent::KeyPress || !actions_.state) return QDialog::eventFilter(watched, event);
+    if (!widget || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
+    if (enterButtons_.contains(widget)) {  // its other keys are its own (Delete, the arrows)
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return QDialog::eventFilter(watched, event);
+        if (QPushButton* button = enterButtons_.value(widget); button->isEnabled()) button->click();
+        return true;
+    }
+    if (!actions_.state) return QDialog::eventFilter(watched, event);
     if (key == Qt::Key_F2 && lookUps_.contains(widget) && actions_.state() != EditState::Browse) {
         if (auto* line = qobject_cast<QLineEdit*>(widget)) line->setModified(false);
         const auto lookUp = lookUps_.value(widget);
@@ -405,8 +419,20 @@ bool MasterForm::eventFilter(QObject* watched, QEvent* event)
 void MasterForm::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) return event->accept();  // a key never throws away what was typed
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return event->accept();  // no default button
     if (actions_.state && actions_.state() == EditState::Browse && browseKey(event->key())) return event->accept();
     QDialog::keyPressEvent(event);
+}
+
+// No button of the form is its default, nor becomes it when focused: Enter in a field would
+// press it (Exit closing the screen).
+void MasterForm::showEvent(QShowEvent* event)
+{
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    QDialog::showEvent(event);
 }
 
 // While browsing the keys move through the records, as the navigator does; F2 finds one with

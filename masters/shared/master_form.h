@@ -98,6 +98,9 @@ protected:
     // exit or to help.
     void onLeave(QWidget* widget, std::function<void(bool skipCheck)> leave, QList<QWidget*> ownButtons = {});
     void onEnter(QWidget* widget, std::function<void()> enter);
+    // Enter in `widget` presses `button`. Elsewhere Enter presses nothing: the form has no
+    // default button, so Enter never closes the screen.
+    void pressOnEnter(QWidget* widget, QPushButton* button);
     // F2 in the field.
     void onF2(QWidget* widget, std::function<void()> lookUp);
     // A list that Enter leaves, like the fields.
@@ -122,6 +125,7 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildBottomBar(QWidget* bar);
@@ -164,6 +168,7 @@ private:
     QHash<QWidget*, QList<QWidget*>> ownButtons_;
     QHash<QWidget*, std::function<void()>> enters_;
     QHash<QWidget*, std::function<void()>> lookUps_;
+    QHash<QWidget*, QPushButton*> enterButtons_;
     ui::RecordNavigator* navigator_;
     QWidget* sentBackTo_ = nullptr;
     bool refreshing_ = false;
