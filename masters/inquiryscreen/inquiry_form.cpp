@@ -382,7 +382,7 @@ void InquiryForm::refresh()
     if (!screen_) return;
     filling_ = true;
     MasterForm::refresh();
-    fillParties();
+    selectCurrentParty();
     fillStatement();
     fillGraph();
     currentBox_->setVisible(screen_->historyBoxShown());
@@ -402,6 +402,14 @@ void InquiryForm::refreshLists()
     for (int i = 0; i < taxList_->count(); ++i) taxList_->item(i)->setCheckState(s.taxLineTicked(i) ? Qt::Checked : Qt::Unchecked);
 }
 
+void InquiryForm::showParties()
+{
+    const bool wasFilling = filling_;
+    filling_ = true;
+    fillParties();
+    filling_ = wasFilling;
+}
+
 void InquiryForm::fillParties()
 {
     const auto& rows = screen_->parties();
@@ -412,8 +420,13 @@ void InquiryForm::fillParties()
         parties_->setItem(r, 1, cell(qt(p.name)));
         parties_->setItem(r, 2, cell(qt(p.telephone)));
     }
-    if (screen_->current() >= 0) parties_->setCurrentCell(screen_->current(), 0);
     parties_->resizeColumnsToContents();
+}
+
+// A move keeps the list as it is: only its current row follows the party chosen.
+void InquiryForm::selectCurrentParty()
+{
+    if (screen_->current() >= 0 && parties_->currentRow() != screen_->current()) parties_->setCurrentCell(screen_->current(), 0);
 }
 
 void InquiryForm::fillStatement()

@@ -36,6 +36,7 @@ public:
     // InquiryHost
     ui::Answer message(int number, ui::MessageKind kind) override { return MasterForm::message(number, kind); }
     void refresh() override;
+    void showParties() override;
     void showTab(InquiryTab tab) override;
     void send(report::ReportOutput how, const report::ReportDocument& document, bool printDialog) override;
 
@@ -53,6 +54,7 @@ private:
     void connectScreen();
     void applyInternationalTexts();
     void fillParties();
+    void selectCurrentParty();
     void fillStatement();
     void fillGraph();
     InquirySetup setupFor(store::Database& company, const lang::LanguageTable& languages, const QString& module, bool international);

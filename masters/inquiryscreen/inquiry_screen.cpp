@@ -62,6 +62,7 @@ void InquiryScreen::start()
     parties_ = inquiry::FilteredParties(company_, kindOf(party_), {}, setup_.notation).value_or(parties_);
     tab_ = InquiryTab::List;
     current_ = -1;
+    host_.showParties();
     choose(0);
     host_.showTab(InquiryTab::List);
 }
@@ -75,6 +76,7 @@ void InquiryScreen::filter(int field, int op, const std::string& parameter)
     }
     parties_ = *found;
     current_ = -1;
+    host_.showParties();
     choose(0);
     tab_ = InquiryTab::List;
     host_.showTab(InquiryTab::List);

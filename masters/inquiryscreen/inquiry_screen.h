@@ -32,6 +32,8 @@ public:
     virtual ui::Answer message(int number, ui::MessageKind kind) = 0;
     // The list, the party, the statement and the graph shown again.
     virtual void refresh() = 0;
+    // The list of parties shown again: it changed (the screen started, a filter read).
+    virtual void showParties() = 0;
     virtual void showTab(InquiryTab tab) = 0;
     // A document printed (through the print dialog first when asked) or previewed.
     virtual void send(report::ReportOutput how, const report::ReportDocument& document, bool printDialog) = 0;

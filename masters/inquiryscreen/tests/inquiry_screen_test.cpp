@@ -17,6 +17,7 @@ public:
         return ui::Answer::Ok;
     }
     void refresh() override { ++refreshes; }
+    void showParties() override { ++listings; }
     void showTab(InquiryTab tab) override { tabs.push_back(tab); }
     void send(report::ReportOutput how, const report::ReportDocument&, bool) override { sent.push_back(how); }
 
@@ -24,6 +25,7 @@ public:
     std::vector<InquiryTab> tabs;
     std::vector<report::ReportOutput> sent;
     int refreshes = 0;
+    int listings = 0;
 };
 
 class InquiryScreenTest : public inquiry::testing::InquiryBooksTest {
@@ -99,9 +101,12 @@ TEST_P(InquiryScreenTest, AFilterReplacesTheListOrSaysWhyAndKeepsIt)
     for (const Row& row : rows) {
         s.filter(0, 1, "C300");
         ASSERT_EQ(codes(), before);
+        const int listed = host_.listings;
         s.choose(1);
+        EXPECT_EQ(host_.listings, listed) << "a move keeps the list shown";
         host_.messages.clear();
         s.filter(row.field, row.op, row.parameter);
+        EXPECT_EQ(host_.listings, listed + (row.refused ? 0 : 1)) << row.parameter;
         EXPECT_EQ(codes(), row.kept) << row.parameter;
         EXPECT_EQ(host_.messages, row.refused ? std::vector<int>{kInvalidStatement} : std::vector<int>{}) << row.parameter;
         EXPECT_EQ(s.current(), row.refused ? 1 : (row.kept.empty() ? -1 : 0)) << row.parameter;
