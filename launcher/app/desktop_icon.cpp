@@ -23,7 +23,8 @@ DesktopIcon::DesktopIcon(const QString& name, const QString& caption, QWidget* p
     setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     QFont font(QStringLiteral("Arial"), 10);
     setFont(font);
-    setStyleSheet(QStringLiteral("QToolButton { color: white; }"));
+    // Dark on the light wallpaper, on a pale band so that any picture leaves the caption readable.
+    setStyleSheet(QStringLiteral("QToolButton { color: #13263d; background: rgba(255, 255, 255, 150); border-radius: 4px; }"));
     setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
