@@ -1,5 +1,7 @@
 #include "tupdate_dlg.h"
 
+#include <algorithm>
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -70,6 +72,11 @@ std::optional<std::vector<int>> TUpdate_dlg::run(const std::vector<PrintedRow>& 
         item->setData(0, Qt::UserRole, row.seq);
     }
     cheques_->header()->resizeSections(QHeaderView::ResizeToContents);
+    // Wide enough to show every column and the PDF's path on few lines.
+    int columns = 0;
+    for (int c = 0; c < cheques_->columnCount(); ++c) columns += cheques_->header()->sectionSize(c);
+    setMinimumWidth(std::max(480, columns + 60));
+    adjustSize();
     if (exec() != QDialog::Accepted) return std::nullopt;
     std::vector<int> spoiled;
     for (int i = 0; i < cheques_->topLevelItemCount(); ++i)
