@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "aging/aging_run.h"
-#include "money/amount_text.h"
 
 namespace orvant::inquiry {
 
@@ -22,9 +21,9 @@ AgingGraph AgeForGraph(store::Database& books, const InquiryLedger& ledger, cons
     return graph;
 }
 
-QString GraphAmountText(Money amount)
+QString GraphAmountText(Money amount, AmountLanguage language)
 {
-    return QString::fromStdString(GroupedAmount(amount, AmountLanguage::English));
+    return QString::fromStdString(GroupedAmount(amount, language));
 }
 
 namespace {
@@ -43,7 +42,7 @@ TextItem text(QRectF rect, QString value, double size, bool bold, HAlign align =
 
 // The bars from a base line that leaves room above for the largest amount and below for the
 // most negative one.
-Band chartBand(const AgingGraph& graph, QRectF area)
+Band chartBand(const AgingGraph& graph, QRectF area, AmountLanguage language)
 {
     Band band{BandKind::Detail, area, {}};
     Money highest, lowest;
@@ -64,13 +63,13 @@ Band chartBand(const AgingGraph& graph, QRectF area)
         const double labels = chartTop + kChartHeight + 6;
         band.items.push_back(text(QRectF(left, labels, slot, kLabelHeight), graph.titles[b], 9, true, HAlign::Center));
         band.items.push_back(
-            text(QRectF(left, labels + kLabelHeight, slot, kLabelHeight), GraphAmountText(graph.amounts[b]), 9, false, HAlign::Center));
+            text(QRectF(left, labels + kLabelHeight, slot, kLabelHeight), GraphAmountText(graph.amounts[b], language), 9, false, HAlign::Center));
     }
     return band;
 }
 
 // Each title followed by its amount, one under the other.
-Band legendBand(const AgingGraph& graph, QRectF area)
+Band legendBand(const AgingGraph& graph, QRectF area, AmountLanguage language)
 {
     Band band{BandKind::Summary, area, {}};
     const double labelWidth = area.width() * 0.4;
@@ -78,14 +77,14 @@ Band legendBand(const AgingGraph& graph, QRectF area)
     for (std::size_t b = 0; b < graph.amounts.size(); ++b, top += kLabelHeight) {
         band.items.push_back(text(QRectF(area.left(), top, labelWidth, kLabelHeight), graph.titles[b], 10, false));
         band.items.push_back(text(QRectF(area.left() + labelWidth, top, area.width() * 0.25, kLabelHeight),
-                                  GraphAmountText(graph.amounts[b]), 10, false, HAlign::Right));
+                                  GraphAmountText(graph.amounts[b], language), 10, false, HAlign::Right));
     }
     return band;
 }
 
 }  // namespace
 
-ReportDocument BuildGraphPrint(const AgingGraph& graph, const QString& title, const QString& partyName)
+ReportDocument BuildGraphPrint(const AgingGraph& graph, const QString& title, const QString& partyName, AmountLanguage language)
 {
     ReportDocument document;
     document.title = partyName.isEmpty() ? title : partyName + QStringLiteral(" - ") + title;
@@ -94,9 +93,9 @@ ReportDocument BuildGraphPrint(const AgingGraph& graph, const QString& title, co
     const QRectF titleArea(content.left(), content.top(), content.width(), kTitleHeight);
     page.bands.push_back(Band{BandKind::Title, titleArea, {text(titleArea, document.title, 14, true, HAlign::Center)}});
     const QRectF chart(content.left(), titleArea.bottom() + 12, content.width(), kChartHeight + 6 + 2 * kLabelHeight);
-    page.bands.push_back(chartBand(graph, chart));
+    page.bands.push_back(chartBand(graph, chart, language));
     const QRectF legend(content.left(), chart.bottom() + 24, content.width(), kLabelHeight * aging::kBuckets);
-    page.bands.push_back(legendBand(graph, legend));
+    page.bands.push_back(legendBand(graph, legend, language));
     document.pages.push_back(std::move(page));
     return document;
 }

@@ -13,6 +13,7 @@
 #include "aging/aging_rules.h"
 #include "dates/date.h"
 #include "inquiry_ledger.h"
+#include "money/amount_text.h"
 #include "money/money.h"
 #include "report/report_document.h"
 #include "store/database.h"
@@ -28,11 +29,12 @@ struct AgingGraph {
 // The graph of party `code` on `today` (the screen passes Date::today()).
 AgingGraph AgeForGraph(store::Database& books, const InquiryLedger& ledger, const std::string& code, Date today);
 
-// The amount under a bar and on the print: "###,###,##0.00".
-QString GraphAmountText(Money amount);
+// The amount under a bar and on the print, in the session's language: "1,234.50", "1 234,50".
+QString GraphAmountText(Money amount, AmountLanguage language);
 
 // The chart printed: `title` ("Aging of accounts") after the party's name, five bars drawn to
 // scale (a negative bucket below the base line), each labelled with its title and amount.
-report::ReportDocument BuildGraphPrint(const AgingGraph& graph, const QString& title, const QString& partyName);
+report::ReportDocument BuildGraphPrint(const AgingGraph& graph, const QString& title, const QString& partyName,
+                                       AmountLanguage language);
 
 }  // namespace orvant::inquiry

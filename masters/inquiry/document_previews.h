@@ -13,6 +13,7 @@
 #include "dates/date.h"
 #include "document_locator.h"
 #include "lang/language_table.h"
+#include "money/amount_text.h"
 #include "money/money.h"
 #include "report/report_document.h"
 #include "store/database.h"
@@ -87,6 +88,7 @@ struct PreviewTexts {
 struct PreviewSetup {
     std::function<QString(Date)> dateText;          // in the session's date format
     std::function<QString(Money)> amountText;       // in the session's language
+    AmountLanguage language = AmountLanguage::English;  // the decimal mark of ratios and quantities
     std::function<QString(DateTime)> stampText;     // "Time entered"
     std::array<QString, 10> paymentNames;           // Ctrl_pmt_name1..10: an empty name hides its payment
 };

@@ -13,13 +13,18 @@ namespace {
 
 QString text(const std::string& value) { return QString::fromStdString(value).trimmed(); }
 
-QString ratio(Money part, Money base)
+QString inLanguage(QString number, AmountLanguage language)
 {
-    if (base.isZero()) return QStringLiteral("0");
-    return QString::number(part.toDouble() / base.toDouble() * 100.0, 'f', 2);
+    return language == AmountLanguage::French ? number.replace(u'.', u',') : number;
 }
 
-QString quantity(double value) { return QString::number(value, 'g', 12); }
+QString ratio(Money part, Money base, AmountLanguage language)
+{
+    if (base.isZero()) return QStringLiteral("0");
+    return inLanguage(QString::number(part.toDouble() / base.toDouble() * 100.0, 'f', 2), language);
+}
+
+QString quantity(double value, AmountLanguage language) { return inLanguage(QString::number(value, 'g', 12), language); }
 
 QString termsText(store::Database& books, std::int64_t code)
 {
@@ -64,8 +69,8 @@ std::vector<InvoiceLine> readLines(store::Database& books, bool archived, const 
 
 }  // namespace
 
-QString MarginText(Money total, Money cost) { return ratio(total - cost, total); }
-QString MarkupText(Money total, Money cost) { return ratio(total - cost, cost); }
+QString MarginText(Money total, Money cost, AmountLanguage language) { return ratio(total - cost, total, language); }
+QString MarkupText(Money total, Money cost, AmountLanguage language) { return ratio(total - cost, cost, language); }
 
 InvoiceReprint ReadInvoice(store::Database& books, store::Database& dataRoot, bool archived, const StatementLine& line)
 {
@@ -114,15 +119,17 @@ report::ReportDocument BuildInvoiceReprint(const InvoiceReprint& invoice, const 
             sheet.row({{}, {}, l.description});
             continue;
         }
-        sheet.row({l.code, l.item, l.description, quantity(l.quantity), setup.amountText(l.price), quantity(l.discount),
-                   l.tax1 ? charged : QString(), l.tax2 ? charged : QString(), setup.amountText(l.total),
-                   setup.amountText(l.cost), MarginText(l.total, l.cost), MarkupText(l.total, l.cost)});
+        const AmountLanguage language = setup.language;
+        sheet.row({l.code, l.item, l.description, quantity(l.quantity, language), setup.amountText(l.price),
+                   quantity(l.discount, language), l.tax1 ? charged : QString(), l.tax2 ? charged : QString(),
+                   setup.amountText(l.total), setup.amountText(l.cost), MarginText(l.total, l.cost, language),
+                   MarkupText(l.total, l.cost, language)});
     }
     sheet.gap();
     sheet.field(t.salesTotal, setup.amountText(invoice.sales));
     sheet.field(t.costTotal, setup.amountText(invoice.cost));
-    sheet.field(t.margin, MarginText(invoice.sales, invoice.cost));
-    sheet.field(t.markup, MarkupText(invoice.sales, invoice.cost));
+    sheet.field(t.margin, MarginText(invoice.sales, invoice.cost, setup.language));
+    sheet.field(t.markup, MarkupText(invoice.sales, invoice.cost, setup.language));
     for (std::size_t i = 0; i < invoice.payments.size(); ++i)
         if (!setup.paymentNames[i].isEmpty()) sheet.field(setup.paymentNames[i], setup.amountText(invoice.payments[i]));
     return sheet.finish();

@@ -41,9 +41,9 @@ struct InvoiceReprint {
 InvoiceReprint ReadInvoice(store::Database& books, store::Database& dataRoot, bool archived, const StatementLine& line);
 
 // (total - cost) / total x 100, and (total - cost) / cost x 100, with two decimals; "0" when
-// the base is 0.
-QString MarginText(Money total, Money cost);
-QString MarkupText(Money total, Money cost);
+// the base is 0; the decimal mark is the language's.
+QString MarginText(Money total, Money cost, AmountLanguage language);
+QString MarkupText(Money total, Money cost, AmountLanguage language);
 
 report::ReportDocument BuildInvoiceReprint(const InvoiceReprint& invoice, const InvoiceTexts& texts, const PreviewSetup& setup);
 

@@ -286,6 +286,7 @@ InquirySetup InquiryForm::setupFor(store::Database& company, const lang::Languag
     setup.texts = inquiry::PreviewTexts::fromTable(languages, module, ledger, session().language, international);
     setup.preview.dateText = dateText;
     setup.preview.amountText = [language](Money m) { return qt(GroupedAmount(m, language)); };
+    setup.preview.language = language;
     setup.preview.stampText = [](DateTime stamp) {
         return stamp.isValid() ? dateText(stamp.date()) + QStringLiteral(" ") + qt(stamp.toIso().substr(11, 8)) : QString();
     };
@@ -455,7 +456,7 @@ void InquiryForm::fillGraph()
     for (int b = 0; b < aging::kBuckets; ++b) {
         const auto i = static_cast<std::size_t>(b);
         values[i] = graph.amounts[i].toDouble();
-        bucketLabels_[i]->setText(graph.titles[i] + QStringLiteral("\n") + inquiry::GraphAmountText(graph.amounts[i]));
+        bucketLabels_[i]->setText(graph.titles[i] + QStringLiteral("\n") + inquiry::GraphAmountText(graph.amounts[i], AmountLanguageOf(session().language)));
     }
     bars_->setValues(values);
 }

@@ -140,8 +140,8 @@ void InquiryScreen::detail(int row)
 void InquiryScreen::printGraph(const QString& title, bool printDialog)
 {
     if (current_ < 0) return;
-    host_.send(report::ReportOutput::Print, inquiry::BuildGraphPrint(graph_, title, QString::fromStdString(record_.text(party_.nameField))),
-               printDialog);
+    const QString name = QString::fromStdString(record_.text(party_.nameField));
+    host_.send(report::ReportOutput::Print, inquiry::BuildGraphPrint(graph_, title, name, setup_.notation.language), printDialog);
 }
 
 std::optional<int> InquiryScreen::currencyIndex() const

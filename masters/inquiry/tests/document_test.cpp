@@ -112,15 +112,16 @@ TEST_P(DocumentTest, an_invoice_reprint_prints_comments_ratios_named_payments_an
     EXPECT_FALSE(shows({"", "40.00"})) << "payment 3 has no name";
 }
 
-TEST(InvoiceRatios, are_zero_when_their_base_is_zero)
+TEST(InvoiceRatios, are_zero_when_their_base_is_zero_and_read_in_the_session_language)
 {
-    const struct { std::int64_t total, cost; const char *margin, *markup; } cases[] = {
-        {0, 0, "0", "0"}, {10000, 0, "100.00", "0"}, {10000, 6000, "40.00", "66.67"}, {0, 5000, "0", "-100.00"},
-        {-10000, -6000, "40.00", "66.67"},
+    constexpr AmountLanguage en = AmountLanguage::English, fr = AmountLanguage::French;
+    const struct { std::int64_t total, cost; AmountLanguage language; const char *margin, *markup; } cases[] = {
+        {0, 0, en, "0", "0"}, {10000, 0, en, "100.00", "0"}, {10000, 6000, en, "40.00", "66.67"}, {0, 5000, en, "0", "-100.00"},
+        {-10000, -6000, en, "40.00", "66.67"}, {10000, 6000, fr, "40,00", "66,67"}, {0, 0, fr, "0", "0"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(MarginText(Money::fromCents(c.total), Money::fromCents(c.cost)), c.margin);
-        EXPECT_EQ(MarkupText(Money::fromCents(c.total), Money::fromCents(c.cost)), c.markup);
+        EXPECT_EQ(MarginText(Money::fromCents(c.total), Money::fromCents(c.cost), c.language), c.margin);
+        EXPECT_EQ(MarkupText(Money::fromCents(c.total), Money::fromCents(c.cost), c.language), c.markup);
     }
 }
 

@@ -89,12 +89,19 @@ TEST_P(StatementGraphTest, graph_print_names_the_party_and_every_amount)
     AgingGraph graph;
     graph.titles = {"Current", "31-60", "61-90", "91-120", "Over 120"};
     graph.amounts = {units(1234567.5), units(-20), Money(), units(0.05), units(300)};
-    const auto document = BuildGraphPrint(graph, "Aging of accounts", "O'Brien");
-    ASSERT_EQ(document.pageCount(), 1);
-    const QStringList texts = document.pages[0].texts();
-    EXPECT_TRUE(texts.contains("O'Brien - Aging of accounts"));
-    for (const char* amount : {"1,234,567.50", "-20.00", "0.00", "0.05", "300.00"}) EXPECT_EQ(texts.count(amount), 2) << amount;
-    for (const QString& title : graph.titles) EXPECT_EQ(texts.count(title), 2) << title.toStdString();
+    const struct {
+        AmountLanguage language;
+        QStringList amounts;
+    } languages[] = {{AmountLanguage::English, {"1,234,567.50", "-20.00", "0.00", "0.05", "300.00"}},
+                     {AmountLanguage::French, {"1 234 567,50", "-20,00", "0,00", "0,05", "300,00"}}};
+    for (const auto& [language, amounts] : languages) {
+        const auto document = BuildGraphPrint(graph, "Aging of accounts", "O'Brien", language);
+        ASSERT_EQ(document.pageCount(), 1);
+        const QStringList texts = document.pages[0].texts();
+        EXPECT_TRUE(texts.contains("O'Brien - Aging of accounts"));
+        for (const QString& amount : amounts) EXPECT_EQ(texts.count(amount), 2) << amount.toStdString();
+        for (const QString& title : graph.titles) EXPECT_EQ(texts.count(title), 2) << title.toStdString();
+    }
 }
 
 }  // namespace
