@@ -187,10 +187,12 @@ PreviewTexts PreviewTexts::defaults(const InquiryLedger& ledger)
                  {"Account", "Description", "Debit", "Credit"}, {"Invoice", "Date", "Due date", "Amount", "Payment"},
                  QStringLiteral("Total")};
     t.invoice = {QStringLiteral("Invoice"), QStringLiteral("Invoice number"), QStringLiteral("Invoice date"),
-                 QStringLiteral("Due date"), QStringLiteral("Client"), QStringLiteral("Salesperson"), QStringLiteral("Terms"),
+                 QStringLiteral("Due date"), QStringLiteral("Client"), QStringLiteral("Order number"), QStringLiteral("P.O. number"),
+                 QStringLiteral("Salesperson"), QStringLiteral("Terms"),
                  {"Line", "Item", "Description", "Quantity", "Unit price", "Discount %", "G.S.T.", "P.S.T.", "Total", "Cost",
                   "Margin %", "Markup %"},
-                 QStringLiteral("Total sales"), QStringLiteral("Total cost"), QStringLiteral("Margin %"), QStringLiteral("Markup %")};
+                 QStringLiteral("Total sales"), QStringLiteral("Total cost"), QStringLiteral("Margin %"), QStringLiteral("Markup %"),
+                 QStringLiteral("Invoice total")};
     t.typeNames = client ? QStringList{"Sale", "Payment", "Adjustment", "Debit", "Credit", "Holdback"}
                          : QStringList{"Purchase", "Disbursement", "Adjustment", "Debit", "Credit", "Holdback"};
     t.yes = QStringLiteral("Yes");
@@ -259,12 +261,15 @@ PreviewTexts PreviewTexts::fromTable(const lang::LanguageTable& table, const QSt
     readInvoice("DateLabel", i.date);
     readInvoice("DueDateLabel", i.dueDate);
     readInvoice("ClientLabel", i.client);
+    readInvoice("OrderLabel", i.order);
+    readInvoice("PurchaseOrderLabel", i.purchaseOrder);
     readInvoice("SalesRepLabel", i.salesRep);
     readInvoice("TermsLabel", i.terms);
     readInvoice("SalesTotalLabel", i.salesTotal);
     readInvoice("CostTotalLabel", i.costTotal);
     readInvoice("MarginLabel", i.margin);
     readInvoice("MarkupLabel", i.markup);
+    readInvoice("TotalLabel", i.total);
     i.columns = rowLines(table, invoice, "ColumnTitles", i.columns);
 
     if (intl) {

@@ -60,6 +60,8 @@ struct InvoiceTexts {
     QString date;           // "Invoice date"
     QString dueDate;        // "Due date"
     QString client;         // "Client"
+    QString order;          // "Order number"
+    QString purchaseOrder;  // "P.O. number"
     QString salesRep;       // "Salesperson"
     QString terms;          // "Terms"
     QStringList columns;    // "Line", "Item", "Description", "Quantity", "Unit price", "Discount %",
@@ -68,6 +70,7 @@ struct InvoiceTexts {
     QString costTotal;      // "Total cost"
     QString margin;         // "Margin %"
     QString markup;         // "Markup %"
+    QString total;          // "Invoice total"; the taxes are titled as their columns
 };
 
 struct PreviewTexts {

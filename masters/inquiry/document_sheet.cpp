@@ -101,6 +101,12 @@ void DocumentSheet::row(const QStringList& cells, bool bold)
     }
 }
 
+void DocumentSheet::rowAcross(const QString& text)
+{
+    Band& band = reserve(BandKind::Detail, kLine);
+    band.items.push_back(cell(QRectF(content_.left() + 2, band.rect.top(), content_.width() - 4, kLine), text, false));
+}
+
 ReportDocument DocumentSheet::finish() { return std::move(document_); }
 
 }  // namespace orvant::inquiry

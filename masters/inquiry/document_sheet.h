@@ -29,6 +29,8 @@ public:
     // flows onto.
     void table(std::vector<SheetColumn> columns);
     void row(const QStringList& cells, bool bold = false);
+    // A line of the table whose text runs across the page, over its columns.
+    void rowAcross(const QString& text);
     void gap();
 
     report::ReportDocument finish();

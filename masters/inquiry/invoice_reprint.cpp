@@ -33,6 +33,14 @@ QString termsText(store::Database& books, std::int64_t code)
     return terms.findKey({code}) ? text(terms.field("Arterms_desc").asString()) : QString();
 }
 
+QString salesRepName(store::Database& books, const std::string& code)
+{
+    store::Table salespeople(books, "slsm");
+    salespeople.open();
+    const QString name = salespeople.findKey({code}) ? text(salespeople.field("Slsm_nom").asString()) : QString();
+    return name.isEmpty() ? text(code) : name;
+}
+
 QString clientName(store::Database& books, const std::string& code)
 {
     store::Table clients(books, "cli");
@@ -88,10 +96,13 @@ InvoiceReprint ReadInvoice(store::Database& books, store::Database& dataRoot, bo
     invoice.dueDate = f("_due_date").asDate();
     invoice.order = text(f("_order").asString());
     invoice.purchaseOrder = text(f("_po").asString());
-    invoice.salesRep = text(f("_salesrep").asString());
+    invoice.salesRep = salesRepName(books, f("_salesrep").asString());
     invoice.terms = termsText(dataRoot, f("_terms").asInt());
     invoice.sales = f("_sales").asMoney();
     invoice.cost = f("_cost").asMoney();
+    invoice.tax1 = f("_tax1").asMoney();
+    invoice.tax2 = f("_tax2").asMoney();
+    invoice.total = f("_total").asMoney();
     for (std::size_t i = 0; i < invoice.payments.size(); ++i)
         invoice.payments[i] = header.field(p + "_pmt" + std::to_string(i + 1)).asMoney();
     invoice.lines = readLines(books, archived, line);
@@ -105,6 +116,8 @@ report::ReportDocument BuildInvoiceReprint(const InvoiceReprint& invoice, const 
     sheet.field(t.date, setup.dateText(invoice.date));
     sheet.field(t.dueDate, setup.dateText(invoice.dueDate));
     sheet.field(t.client, invoice.client + QStringLiteral("  ") + invoice.clientName);
+    sheet.field(t.order, invoice.order);
+    sheet.field(t.purchaseOrder, invoice.purchaseOrder);
     sheet.field(t.salesRep, invoice.salesRep);
     sheet.field(t.terms, invoice.terms);
     sheet.gap();
@@ -116,7 +129,7 @@ report::ReportDocument BuildInvoiceReprint(const InvoiceReprint& invoice, const 
     const QString charged = QStringLiteral("X");
     for (const InvoiceLine& l : invoice.lines) {
         if (l.comment()) {
-            sheet.row({{}, {}, l.description});
+            sheet.rowAcross(l.description);
             continue;
         }
         const AmountLanguage language = setup.language;
@@ -130,6 +143,9 @@ report::ReportDocument BuildInvoiceReprint(const InvoiceReprint& invoice, const 
     sheet.field(t.costTotal, setup.amountText(invoice.cost));
     sheet.field(t.margin, MarginText(invoice.sales, invoice.cost, setup.language));
     sheet.field(t.markup, MarkupText(invoice.sales, invoice.cost, setup.language));
+    sheet.field(c.value(6), setup.amountText(invoice.tax1));
+    sheet.field(c.value(7), setup.amountText(invoice.tax2));
+    sheet.field(t.total, setup.amountText(invoice.total));
     for (std::size_t i = 0; i < invoice.payments.size(); ++i)
         if (!setup.paymentNames[i].isEmpty()) sheet.field(setup.paymentNames[i], setup.amountText(invoice.payments[i]));
     return sheet.finish();

@@ -31,13 +31,14 @@ struct InvoiceLine {
 struct InvoiceReprint {
     QString invoice, client, clientName, salesRep, order, purchaseOrder, terms;
     Date date, dueDate;
-    Money sales, cost;
+    Money sales, cost, tax1, tax2, total;
     std::array<Money, 10> payments{};
     std::vector<InvoiceLine> lines;
 };
 
 // The invoice of the statement line's type, number and client; std::invalid_argument when it
-// is not kept. The terms are those of the data root.
+// is not kept. The terms are those of the data root; the salesperson is named as the company's
+// salespeople name them (the code when none does).
 InvoiceReprint ReadInvoice(store::Database& books, store::Database& dataRoot, bool archived, const StatementLine& line);
 
 // (total - cost) / total x 100, and (total - cost) / cost x 100, with two decimals; "0" when

@@ -101,12 +101,18 @@ TEST_P(DocumentTest, an_invoice_reprint_prints_comments_ratios_named_payments_an
     const auto rows = details(document);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], QStringList{"Spring delivery"}) << "a comment line prints its description alone";
+    const report::Band* comment = document.bandsOf(report::BandKind::Detail).front();
+    ASSERT_EQ(comment->textItems().size(), 1u);
+    EXPECT_GT(comment->textItems()[0]->rect.width(), comment->rect.width() * 0.9) << "a comment runs across the page";
     EXPECT_EQ(rows[1].mid(rows[1].size() - 2), (QStringList{"100.00", "0"})) << "no cost: markup 0";
     EXPECT_EQ(rows[2].mid(rows[2].size() - 2), (QStringList{"40.00", "66.67"}));
     std::vector<QStringList> fields;
     for (const report::Band* band : document.bandsOf(report::BandKind::GroupHeader)) fields.push_back(band->texts());
     const auto shows = [&](const QStringList& field) { return std::find(fields.begin(), fields.end(), field) != fields.end(); };
-    for (const QStringList& field : {QStringList{"Terms", "Net 15 days"}, QStringList{"Margin %", "64.00"},
+    for (const QStringList& field : {QStringList{"Terms", "Net 15 days"}, QStringList{"Order number", "O-77"},
+                                     QStringList{"P.O. number", "PO-9"}, QStringList{"Salesperson", "Jean Dubois"},
+                                     QStringList{"G.S.T.", "5.00"}, QStringList{"P.S.T.", "9.98"},
+                                     QStringList{"Invoice total", "114.98"}, QStringList{"Margin %", "64.00"},
                                      QStringList{"Markup %", "177.78"}, QStringList{"Cash", "60.00"}, QStringList{"Cheque", "0.00"}})
         EXPECT_TRUE(shows(field)) << field.join(' ').toStdString();
     EXPECT_FALSE(shows({"", "40.00"})) << "payment 3 has no name";

@@ -233,9 +233,9 @@ void AddInvoices(store::Database& books)
     Table fahdr(books, "fahdr");
     fahdr.open();
     addRecord(fahdr, {{"Fahdr_doc", "1"}, {"Fahdr_invoice", "3001"}, {"Fahdr_client", "C300"},
-                      {"Fahdr_date", day(2026, 2, 10)}, {"Fahdr_due_date", day(2026, 2, 25)}, {"Fahdr_order", "O-77"},
+                      {"Fahdr_date", day(2026, 2, 10)}, {"Fahdr_due_date", day(2026, 2, 25)}, {"Fahdr_order", "O-77"}, {"Fahdr_po", "PO-9"},
                       {"Fahdr_salesrep", "JD"}, {"Fahdr_terms", 2}, {"Fahdr_sales", cents(10000)},
-                      {"Fahdr_cost", cents(3600)}, {"Fahdr_total", cents(10000)}, {"Fahdr_pmt1", cents(6000)},
+                      {"Fahdr_cost", cents(3600)}, {"Fahdr_tax1", cents(500)}, {"Fahdr_tax2", cents(998)}, {"Fahdr_total", cents(11498)}, {"Fahdr_pmt1", cents(6000)},
                       {"Fahdr_pmt3", cents(4000)}});
     Table fadet(books, "fadet");
     fadet.open();
