@@ -32,6 +32,7 @@ enum class FilterFieldType { Text, Integer, Decimal, Money, Boolean, Date, Stamp
 struct FilterField {
     const char* field;  // the column of cli or sup
     FilterFieldType type;
+    const char* caption;  // the entry in English, shown when no language row names it
 };
 
 // The entries of the kind's "Select a field:" list, in list order: 43 for clients (the client

@@ -83,7 +83,7 @@ QWidget* InquiryForm::buildFilterBar()
     row->setContentsMargins(0, 0, 0, 0);
     fields_ = Named(new QComboBox(bar), "FieldList");
     for (const inquiry::FilterField& field : inquiry::FilterFields(party_.client ? inquiry::PartyKind::Client : inquiry::PartyKind::Supplier))
-        fields_->addItem(QLatin1String(field.field));
+        fields_->addItem(QString::fromUtf8(field.caption));
     operators_ = Named(new QComboBox(bar), "OperatorList");
     operators_->addItems({"=", ">", "<", "<>", "CONTAINING"});
     parameter_ = Named(new QLineEdit(bar), "ParameterEdit");

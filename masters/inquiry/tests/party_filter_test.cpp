@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "dates/date_format.h"
 #include "inquiry_books.h"
 #include "store/tables/catalog.h"
@@ -100,7 +102,8 @@ TEST_P(PartyFilterTest, ReadsDatesInTheSessionFormat)
 
 ORVANT_BOOKS_ON_EVERY_ENGINE(PartyFilterTest);
 
-// Each entry names a field of its table whose stored type reads its parameter.
+// Each entry names a field of its table whose stored type reads its parameter, and is shown by a
+// caption of its own, never by the field's name.
 TEST(FilterFields, NameFieldsOfTheirTableOfAMatchingType)
 {
     auto matches = [](FilterFieldType entry, store::FieldType stored) {
@@ -117,10 +120,13 @@ TEST(FilterFields, NameFieldsOfTheirTableOfAMatchingType)
     };
     for (const auto& [kind, table] : {std::pair{PartyKind::Client, "cli"}, std::pair{PartyKind::Supplier, "sup"}}) {
         const store::TableDef def = *store::findTable(table);
+        std::set<std::string> captions;
         for (const FilterField& entry : FilterFields(kind)) {
             const int index = def.fieldIndex(entry.field);
             ASSERT_GE(index, 0) << entry.field;
             EXPECT_TRUE(matches(entry.type, def.fields[static_cast<std::size_t>(index)].type)) << entry.field;
+            EXPECT_STRNE(entry.caption, entry.field);
+            EXPECT_TRUE(captions.insert(entry.caption).second) << "two entries read " << entry.caption;
         }
     }
 }
