@@ -419,7 +419,11 @@ bool MasterForm::eventFilter(QObject* watched, QEvent* event)
 void MasterForm::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) return event->accept();  // a key never throws away what was typed
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return event->accept();  // no default button
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // No button is the default: Enter presses only the button that has the focus.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled()) button->click();
+        return event->accept();
+    }
     if (actions_.state && actions_.state() == EditState::Browse && browseKey(event->key())) return event->accept();
     QDialog::keyPressEvent(event);
 }
