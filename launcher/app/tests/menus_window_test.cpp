@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -104,12 +105,22 @@ TEST_F(MenusWindowTest, english_french_english_under_intl_every_form_the_tools_m
     const struct {
         const char* entry;
         int language;
-        std::string code, title, cheques, tools, passwordDialog, exit, panel;
+        std::string code, title, cheques, tools, passwordDialog, exit, panel, errorForm, errorClose, errorPrint;
     } steps[] = {
-        {"MenuItemen", 1, "en", "Welcome to Orvant  ", "Print and update checks", "Maintenance of Tools menu", "Password Dialog", "Exit", "List of clients"},
-        {"MenuItemfr", 2, "fr", "Bienvenue à Orvant  ", "Impression et mise à jour des chèques", "Maintenance du menu Outils", "Mot de passe", "Quitter", "Liste des clients"},
-        {"MenuItemen", 1, "en", "Welcome to Orvant  ", "Print and update checks", "Maintenance of Tools menu", "Password Dialog", "Exit", "List of clients"},
+        {"MenuItemen", 1, "en", "Welcome to Orvant  ", "Print and update checks", "Maintenance of Tools menu", "Password Dialog", "Exit", "List of clients",
+         "Error", "Close", "Print"},
+        {"MenuItemfr", 2, "fr", "Bienvenue à Orvant  ", "Impression et mise à jour des chèques", "Maintenance du menu Outils", "Mot de passe", "Quitter",
+         "Liste des clients", "Erreur", "Fermer", "Imprimer"},
+        {"MenuItemen", 1, "en", "Welcome to Orvant  ", "Print and update checks", "Maintenance of Tools menu", "Password Dialog", "Exit", "List of clients",
+         "Error", "Close", "Print"},
     };
+    // The launcher's error form is a window of its own, not a child of the main window.
+    const auto errorForm = [] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == "TErrorForm") return top;
+        return static_cast<QWidget*>(nullptr);
+    }();
+    ASSERT_NE(errorForm, nullptr);
     for (const auto& step : steps) {
         if (step.language != window.session().language) ASSERT_TRUE(switchTo(window, step.entry, step.language)) << step.entry;
         EXPECT_EQ(window.session().langCode, step.code);
@@ -119,6 +130,9 @@ TEST_F(MenusWindowTest, english_french_english_under_intl_every_form_the_tools_m
         EXPECT_EQ(window.findChild<QDialog*>("PasswordDlg")->windowTitle().toStdString(), step.passwordDialog);
         EXPECT_EQ(shown(window, "Exit").toStdString(), step.exit);
         EXPECT_EQ(window.findChild<QLabel*>("ClientsTitle")->text().toStdString(), step.panel);
+        EXPECT_EQ(errorForm->windowTitle().toStdString(), step.errorForm);
+        EXPECT_EQ(errorForm->findChild<QPushButton*>("Close")->text().toStdString(), step.errorClose);
+        EXPECT_EQ(errorForm->findChild<QPushButton*>("PrintButton")->text().toStdString(), step.errorPrint);
         EXPECT_TRUE(window.findChild<QAction*>(step.entry)->isChecked());
         EXPECT_EQ(window.findChild<QLabel*>("CompanyPanel")->text(), "Orvant Demo Inc.");
     }
