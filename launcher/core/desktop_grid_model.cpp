@@ -21,6 +21,7 @@ bool PanelGridModel::open(store::Database& company)
     table_ = std::move(table);
     table_->first();
     endResetModel();
+    fetchMore({});  // a view made after the reset would not ask for it
     return true;
 }
 
@@ -40,6 +41,7 @@ void PanelGridModel::reload()
     table_->refresh();
     table_->first();
     endResetModel();
+    fetchMore({});
 }
 
 int PanelGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(rows_.size()); }

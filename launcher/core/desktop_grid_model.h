@@ -18,11 +18,11 @@ public:
     PanelGridModel(const PanelDef& panel, int language, QObject* parent = nullptr);
     ~PanelGridModel() override;
 
-    // False, and the model empty, when the company has no such table.
+    // False, and the model empty, when the company has no such table; else the first page read.
     bool open(store::Database& company);
     void close();
     bool isOpen() const { return table_ != nullptr; }
-    // Back to the first page, as the table is now.
+    // Back to the first page, read again as the table is now.
     void reload();
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -220,6 +220,12 @@ TEST_F(DesktopWindowTest, the_open_panels_follow_a_change_of_language)
 {
     auto alice = start("PWA");
     alice->findChild<QToolButton*>("ClientsIcon")->click();
+    const auto clientRows = [&] {
+        auto* grid = alice->findChild<QTableView*>("ClientsGrid");
+        return grid ? grid->model()->rowCount() : -1;
+    };
+    const int englishRows = clientRows();
+    ASSERT_GT(englishRows, 0) << "the grid shows its first page as it opens";
     QAction* french = alice->findChild<QAction*>("MenuItemfr");
     ASSERT_NE(french, nullptr);
     french->trigger();
@@ -229,6 +235,7 @@ TEST_F(DesktopWindowTest, the_open_panels_follow_a_change_of_language)
     }));
     EXPECT_TRUE(panelShown(*alice, "ClientsPanel"));
     EXPECT_EQ(alice->findChild<QToolButton*>("SuppliersIcon")->text(), "Fournisseurs");
+    EXPECT_EQ(clientRows(), englishRows) << "the panel made again reads its first page";
     alice->close();
 }
 

@@ -162,8 +162,9 @@ TEST_F(PanelGridTest, the_grid_reads_a_page_at_a_time_and_again_after_a_change)
     PanelGridModel grid(PanelOf(PanelKind::Clients), 2);
     ASSERT_TRUE(grid.open(host_.companyDatabase()));
     EXPECT_EQ(grid.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "No client");
+    EXPECT_EQ(grid.rowCount(), PanelGridModel::kPageRows) << "the first page is read as the grid opens";
     grid.fetchMore({});
-    EXPECT_EQ(grid.rowCount(), PanelGridModel::kPageRows);
+    EXPECT_EQ(grid.rowCount(), std::min<std::int64_t>(2 * PanelGridModel::kPageRows, clientCount()));
     while (grid.canFetchMore({})) grid.fetchMore({});
     EXPECT_EQ(grid.rowCount(), clientCount());
     EXPECT_EQ(grid.index(grid.rowCount() - 1, 0).data().toString(), QString("ZZ%1").arg(PanelGridModel::kPageRows + 9, 4, 10, QChar('0')));
@@ -175,6 +176,7 @@ TEST_F(PanelGridTest, the_grid_reads_a_page_at_a_time_and_again_after_a_change)
     clients.field("Cli_code") = "ZZZZ";
     clients.post();
     grid.reload();
+    EXPECT_EQ(grid.rowCount(), PanelGridModel::kPageRows) << "the first page is read again";
     while (grid.canFetchMore({})) grid.fetchMore({});
     EXPECT_EQ(grid.index(grid.rowCount() - 1, 0).data().toString(), "ZZZZ");
 }
