@@ -51,7 +51,10 @@ void DesktopView::logIn(store::Database& dataRoot, const QString& user, bool sta
     keeper_.loggedIn(user, standardDesktop);
     const DesktopState standard = StandardDesktop(programDir, language);
     const RestoredDesktop restored = standardDesktop ? RestoredDesktop{} : RestoreDesktop(dataRoot, user, standard);
-    apply(restored.desktop.value_or(standard));
+    const DesktopState desktop = restored.desktop.value_or(standard);
+    // A picture that no longer loads gives the standard one, never the one the last user left.
+    if (!setWallpaper(desktop.wallpaper)) setWallpaper(standard.wallpaper);
+    apply(desktop);
 }
 
 void DesktopView::makePanels()
@@ -92,7 +95,6 @@ void DesktopView::setLanguage(int language)
 void DesktopView::apply(const DesktopState& desktop)
 {
     restoring_ = true;
-    if (desktop.wallpaper != wallpaperFile_) setWallpaper(desktop.wallpaper);
     for (const ShortcutState& icon : desktop.icons) addIcon(icon);
     applyPanels(desktop);
     restoring_ = false;
@@ -144,6 +146,9 @@ void DesktopView::clear()
         delete shown;
         shown = nullptr;
     }
+    // Nothing of the user who left stays on show for the next one.
+    wallpaperFile_.clear();
+    if (!setWallpaper(StandardDesktop(programDir_, language_).wallpaper)) wallpaper_->clear();
     dataRoot_ = nullptr;
 }
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -214,6 +215,46 @@ TEST_F(DesktopWindowTest, a_shortcut_is_added_once_and_only_for_an_option_the_us
     const std::optional<DesktopState> alices = saved("A");
     ASSERT_TRUE(alices);
     EXPECT_TRUE(std::any_of(alices->icons.begin(), alices->icons.end(), [](const ShortcutState& icon) { return icon.name == "rcvsalesS"; }));
+}
+
+TEST_F(DesktopWindowTest, the_next_user_on_the_same_launcher_gets_their_wallpaper_or_the_standard_never_the_last_ones)
+{
+    const QString own = home_.path("own.png"), standardPicture = StandardDesktop(QStringLiteral(ORVANT_BUILD "/Orvant/bin"), 1).wallpaper;
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(own));
+    QFile notAPicture(home_.path("text.jpg"));
+    ASSERT_TRUE(notAPicture.open(QIODevice::WriteOnly) && notAPicture.write("not a picture") > 0);
+    notAPicture.close();
+    const QString brunosWallpapers[] = {QStringLiteral("/nowhere/gone.jpg"), notAPicture.fileName()};
+    for (const QString& brunosWallpaper : brunosWallpapers) {
+        {
+            const auto root = company::OpenDataRoot(home_.installation());
+            DesktopState alices = StandardDesktop(QString(), 1), brunos = alices;
+            alices.wallpaper = own;
+            SaveDesktop(*root, "A", alices);
+            brunos.wallpaper = brunosWallpaper;
+            SaveDesktop(*root, "B", brunos);
+        }
+        auto window = start("PWA");
+        ASSERT_TRUE(window->loggedIn());
+        auto* desktop = window->findChild<DesktopView*>("Desktop");
+        const auto shownSize = [&] { return window->findChild<QLabel*>("Wallpaper")->pixmap().size(); };
+        EXPECT_EQ(desktop->state().wallpaper.toStdString(), own.toStdString());
+        EXPECT_EQ(shownSize(), QSize(8, 8));
+        window->findChild<QAction*>("Logout")->trigger();
+        ASSERT_TRUE(waitFor([&] { return !window->loggedIn(); }));
+        EXPECT_NE(shownSize(), QSize(8, 8)) << "the picture of the user who left is not shown";
+        testing::WhenShown answer("PasswordDlg", [](QWidget& dialog) {
+            dialog.findChild<QLineEdit*>("Password")->setText("PWB");
+            dialog.findChild<QPushButton*>("OKBtn")->click();
+        });
+        window->findChild<QAction*>("Login")->trigger();
+        ASSERT_TRUE(waitFor([&] { return window->loggedIn(); }));
+        EXPECT_EQ(desktop->state().wallpaper.toStdString(), standardPicture.toStdString()) << brunosWallpaper.toStdString();
+        EXPECT_EQ(shownSize(), QPixmap(standardPicture).size()) << brunosWallpaper.toStdString();
+        window->close();
+    }
 }
 
 TEST_F(DesktopWindowTest, the_open_panels_follow_a_change_of_language)
