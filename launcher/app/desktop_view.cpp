@@ -13,6 +13,7 @@
 #include "desktop_dialogs.h"
 #include "desktop_icon.h"
 #include "desktop_panel.h"
+#include "store/error.h"
 #include "ui/error_reporting.h"
 #include "ui/message_service.h"
 
@@ -21,7 +22,7 @@ namespace orvant::launcher {
 namespace {
 
 // Lines of the desktop's own message list.
-constexpr int kShortcutExists = 0, kPictureUnreadable = 1, kTableMissing = 2;
+constexpr int kShortcutExists = 0, kPictureUnreadable = 1, kTableMissing = 2, kDesktopUnreadable = 3;
 constexpr int kMayNotRun = 3;  // of the launcher's list
 constexpr QPoint kNewShortcut{296, 256};
 
@@ -50,7 +51,13 @@ void DesktopView::logIn(store::Database& dataRoot, const QString& user, bool sta
     makePanels();
     keeper_.loggedIn(user, standardDesktop);
     const DesktopState standard = StandardDesktop(programDir, language);
-    const RestoredDesktop restored = standardDesktop ? RestoredDesktop{} : RestoreDesktop(dataRoot, user, standard);
+    RestoredDesktop restored;
+    try {
+        if (!standardDesktop) restored = RestoreDesktop(dataRoot, user, standard);
+    } catch (const store::StoreError& e) {
+        // The login goes on with the standard desktop; the saved one is replaced only if changed.
+        say(kDesktopUnreadable, QString::fromUtf8(e.what()));
+    }
     const DesktopState desktop = restored.desktop.value_or(standard);
     // A picture that no longer loads gives the standard one, never the one the last user left.
     if (!setWallpaper(desktop.wallpaper)) setWallpaper(standard.wallpaper);
@@ -320,9 +327,10 @@ void DesktopView::changed()
     if (!restoring_) keeper_.markChanged();
 }
 
-void DesktopView::say(int message)
+void DesktopView::say(int message, const QString& detail)
 {
-    const QString text = messages_->toPlainText().split(u'\n').value(message, QStringLiteral("(message %1)").arg(message));
+    QString text = messages_->toPlainText().split(u'\n').value(message, QStringLiteral("(message %1)").arg(message));
+    if (!detail.isEmpty()) text += u'\n' + detail;
     ui::Messages().show({ui::MessageKind::Error, text, message, window(), false});
 }
 

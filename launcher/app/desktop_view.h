@@ -60,7 +60,7 @@ private:
     void chooseWallpaper();
     bool setWallpaper(const QString& file);
     void changed();
-    void say(int message);
+    void say(int message, const QString& detail = {});
 
     void contextMenuEvent(QContextMenuEvent* event) override;
 

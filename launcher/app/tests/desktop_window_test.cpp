@@ -181,6 +181,19 @@ TEST_F(DesktopWindowTest, a_panel_whose_table_is_missing_says_so_and_stays_close
     alice->close();
 }
 
+TEST_F(DesktopWindowTest, a_desktop_that_cannot_be_read_gives_the_standard_one_and_the_login_goes_on)
+{
+    company::OpenDataRoot(home_.installation())->dropTable("Desktop");
+    auto alice = start("PWA");
+    ASSERT_TRUE(alice->loggedIn());
+    EXPECT_NE(alice->findChild<QToolButton*>("ClientsIcon"), nullptr);
+    EXPECT_NE(alice->findChild<QAction*>("rcvclients"), nullptr) << "the menus are built";
+    ASSERT_FALSE(messages_.shown().empty());
+    EXPECT_THAT(messages_.shown().back().message.text.toStdString(),
+                ::testing::StartsWith("Your desktop could not be read: the standard desktop is shown.\n"));
+    alice->close();
+}
+
 // Adds the shortcut of the option `code` through the dialog, as the user would.
 void addShortcut(MainWindow& window, const QString& code)
 {
