@@ -9,7 +9,7 @@ namespace orvant::launcher {
 namespace {
 
 constexpr QPoint kFirstIcon{16, 16};
-constexpr int kIconStep = 100;
+constexpr int kIconStep = 92;  // five icons of 89 pixels fit the window at its first size, 750 x 520
 constexpr QRect kFirstPanel{140, 16, 420, 240};
 constexpr int kPanelStep = 24;
 

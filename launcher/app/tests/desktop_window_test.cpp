@@ -194,6 +194,19 @@ TEST_F(DesktopWindowTest, a_desktop_that_cannot_be_read_gives_the_standard_one_a
     alice->close();
 }
 
+TEST_F(DesktopWindowTest, every_standard_icon_shows_whole_in_the_window_at_its_first_size)
+{
+    auto alice = start("PWA", true);
+    ASSERT_TRUE(alice->loggedIn());
+    const auto* desktop = alice->findChild<DesktopView*>("Desktop");
+    for (const PanelDef& panel : Panels()) {
+        const auto* icon = alice->findChild<QToolButton*>(QLatin1String(panel.iconName));
+        ASSERT_NE(icon, nullptr) << panel.iconName;
+        EXPECT_TRUE(desktop->rect().contains(icon->geometry())) << panel.iconName;
+    }
+    alice->close();
+}
+
 // Adds the shortcut of the option `code` through the dialog, as the user would.
 void addShortcut(MainWindow& window, const QString& code)
 {
