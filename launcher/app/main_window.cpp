@@ -47,7 +47,7 @@ namespace {
 constexpr int kOptionsMenu = 8, kToolsMenu = 9, kHelpMenu = 10, kExitMenu = 11;
 constexpr int kPayrollMenu = 5, kJobCostMenu = 7;
 constexpr int kNoWallpaper = 0, kNoUsers = 1, kBooksUnavailable = 2, kNoCompany = 4, kUsersCompanyMissing = 5;
-constexpr int kLanguageIncomplete = 15;
+constexpr int kLanguageIncomplete = 15, kRegistryNotSaved = 16, kHelpNotOpened = 17;
 
 bool isYes(const Registry& registry, QStringView name, const char* fallback = "n")
 {
@@ -128,7 +128,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     ui::Guarded([this] { desktop_->leave(); })();
     if (loggedIn_) {
         const QRect g = geometry();
-        registry_.setValue(kProductSection, u"Form", QStringLiteral("%1,%2,%3,%4,Y").arg(g.height()).arg(g.x()).arg(g.y()).arg(g.width()));
+        if (!registry_.setValue(kProductSection, u"Form", QStringLiteral("%1,%2,%3,%4,Y").arg(g.height()).arg(g.x()).arg(g.y()).arg(g.width())))
+            say(kRegistryNotSaved, registry_.path());
     }
     event->accept();
 }
@@ -186,8 +187,10 @@ void MainWindow::remindAndWelcome()
     if (!isYes(registry_, u"ShowWelcome", "Y")) return;
     WelcomeDialog welcome(this);
     lang::LoadFormStrings(welcome, QStringLiteral("MainMenu") + text(session_.langCode), LanguagesDir(registry_));
-    if (welcome.exec() == QDialog::Accepted) OpenIntroductionHelp(session_);
-    if (welcome.notAgain()) registry_.setValue(kProductSection, u"ShowWelcome", QStringLiteral("N"));
+    if (welcome.exec() == QDialog::Accepted && !OpenIntroductionHelp(session_))
+        say(kHelpNotOpened, IntroductionHelpUrl(session_).toLocalFile());
+    if (welcome.notAgain() && !registry_.setValue(kProductSection, u"ShowWelcome", QStringLiteral("N")))
+        say(kRegistryNotSaved, registry_.path());
 }
 
 // The picture behind the desktop; a missing one is said, and the start goes on.
@@ -629,9 +632,10 @@ QString MainWindow::errorMessage(int number) const
     return lang::MessageText(*this, number).value_or(QStringLiteral("(message %1)").arg(number));
 }
 
-void MainWindow::say(int message)
+void MainWindow::say(int message, const QString& detail)
 {
-    ui::Messages().show({ui::MessageKind::Error, errorMessage(message), message, this, false});
+    const QString text = detail.isEmpty() ? errorMessage(message) : errorMessage(message) + u'\n' + detail;
+    ui::Messages().show({ui::MessageKind::Error, text, message, this, false});
 }
 
 // One title at login, after a language switch and after every launch.

@@ -88,7 +88,7 @@ private:
     bool companyOpens(int company);
     void later(std::function<void()> work);
     void launch(const QString& entryName);
-    void say(int message);
+    void say(int message, const QString& detail = {});
     void restorePosition();
 
     Registry registry_;

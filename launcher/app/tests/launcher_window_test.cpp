@@ -259,6 +259,28 @@ TEST_F(LauncherWindowTest, the_welcome_and_the_payroll_reminder_show_until_told_
     EXPECT_TRUE(waitFor([&] { return home_.registry().value(kProductSection, u"ShowWelcome") == "N"; }));
 }
 
+TEST_F(LauncherWindowTest, a_registry_that_cannot_be_written_and_a_help_that_cannot_be_opened_are_said)
+{
+    home_.registry().setValue(kProductSection, u"ShowWelcome", "Y");
+    const QString registryFile = home_.registry().path();
+    testing::WhenShown welcome("WelcomeDlg", [&](QWidget& dialog) {
+        // A folder where the registry's file was: nothing more can be saved there.
+        QFile::remove(registryFile);
+        QDir().mkpath(registryFile);
+        dialog.findChild<QCheckBox*>("NotAgain")->setChecked(true);
+        dialog.findChild<QPushButton*>("YesBtn")->click();
+    });
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(waitFor([&] { return welcome.acted() && messages_.shown().size() >= 2; }));
+    window.close();
+    ASSERT_EQ(messages_.shown().size(), 3u);
+    const std::string said[] = {"The help could not be opened:\n", "The launcher's settings could not be saved in the registry:\n" + registryFile.toStdString(),
+                                "The launcher's settings could not be saved in the registry:\n" + registryFile.toStdString()};
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_THAT(messages_.shown()[i].message.text.toStdString(), ::testing::StartsWith(said[i])) << i;
+    QDir(registryFile).removeRecursively();
+}
+
 TEST_F(LauncherWindowTest, two_launchers_on_one_data_root_hold_different_session_numbers)
 {
     MainWindow first, second;
