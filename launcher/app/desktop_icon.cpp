@@ -72,8 +72,9 @@ void DesktopIcon::mouseDoubleClickEvent(QMouseEvent* event)
 
 void DesktopIcon::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) emit activated();
-    else QToolButton::keyPressEvent(event);
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return QToolButton::keyPressEvent(event);
+    emit enterPressed();
+    emit activated();
 }
 
 }  // namespace orvant::launcher

@@ -1,7 +1,7 @@
 #pragma once
 // An icon of the desktop: a picture over its caption, dragged anywhere on the desktop. A panel's
-// icon opens or closes its panel with a click; a shortcut starts its option with a double-click,
-// or with Enter from the keyboard.
+// icon opens or closes its panel with a click or with Enter; a shortcut starts its option with a
+// double-click, or with Enter from the keyboard.
 
 #include <QToolButton>
 
@@ -17,7 +17,8 @@ public:
     bool setPicture(const QString& file);
 
 signals:
-    void activated();  // double-click or Enter
+    void activated();     // double-click or Enter
+    void enterPressed();  // Enter alone: a double-click has clicked already
     void moved();
 
 protected:

@@ -180,9 +180,11 @@ DesktopIcon* DesktopView::addIcon(const ShortcutState& state)
     icons_.append(icon);
     connect(icon, &DesktopIcon::moved, this, [this] { changed(); });
     connect(icon, &QWidget::customContextMenuRequested, this, ui::Guarded([this, icon](const QPoint& at) { iconMenu(icon, at); }));
-    if (const PanelDef* def = PanelOfIcon(state.name))
-        connect(icon, &DesktopIcon::clicked, this, ui::Guarded([this, kind = def->kind] { togglePanel(kind); }));
-    else
+    if (const PanelDef* def = PanelOfIcon(state.name)) {
+        const auto toggle = ui::Guarded([this, kind = def->kind] { togglePanel(kind); });
+        connect(icon, &DesktopIcon::clicked, this, toggle);
+        connect(icon, &DesktopIcon::enterPressed, this, toggle);
+    } else
         connect(icon, &DesktopIcon::activated, this, ui::Guarded([this, icon] { context_.launch(icon->objectName()); }));
     return icon;
 }

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 #include <QToolButton>
 
 #include "company/company_creation.h"
@@ -164,6 +165,18 @@ TEST_F(DesktopWindowTest, the_standard_desktop_replaces_the_saved_one_when_the_l
     alice->close();
     ASSERT_TRUE(saved("A"));
     EXPECT_FALSE(saved("A")->panels[0].visible);
+}
+
+TEST_F(DesktopWindowTest, enter_on_a_panels_icon_opens_and_closes_its_panel)
+{
+    auto alice = start("PWA");
+    ASSERT_TRUE(alice->loggedIn());
+    auto* icon = alice->findChild<QToolButton*>("SuppliersIcon");
+    for (const bool shown : {true, false}) {
+        QTest::keyClick(icon, Qt::Key_Return);
+        EXPECT_EQ(panelShown(*alice, "SuppliersPanel"), shown);
+    }
+    alice->close();
 }
 
 TEST_F(DesktopWindowTest, a_panel_whose_table_is_missing_says_so_and_stays_closed)
