@@ -1,7 +1,8 @@
 #pragma once
 // The sizes a desktop panel steps through. Enlarge and reduce work in whole pixels with integer
-// arithmetic, so a panel reduced then enlarged comes back to the same size on every machine,
-// and no panel gets smaller than its buttons and a row of its grid.
+// arithmetic, so the same steps give the same sizes on every machine, and no panel gets smaller
+// than its buttons and a row of its grid. Each step drops the fraction of a pixel, so a panel
+// reduced then enlarged may come back a little smaller (200 gives 173, then 198).
 
 #include <QSize>
 
