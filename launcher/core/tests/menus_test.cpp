@@ -12,6 +12,7 @@
 #include "core/accelerators.h"
 #include "core/captions.h"
 #include "core/languages.h"
+#include "lang/table_files.h"
 #include "options/option_registry.h"
 #include "qstring_printing.h"
 
@@ -127,6 +128,19 @@ TEST_F(LanguageTexts, a_language_is_complete_only_with_every_table_row_and_line_
 TEST(LanguageTables, the_installations_french_is_complete)
 {
     EXPECT_EQ(MissingLanguageTexts(QStringLiteral(ORVANT_SOURCE_LANGUAGES), "fr"), QString());
+}
+
+// The launcher keeps these forms while the language changes: a row that only one language has
+// would leave its control in that language after a switch to the other.
+TEST(LanguageTables, the_forms_the_launcher_keeps_have_every_row_in_both_languages)
+{
+    const QStringList kept{"MainForm", "PasswordDlg", "CompanyPasswordDlg", "TErrorForm"};
+    const lang::LanguageTable english = lang::OpenLanguageTable(QStringLiteral(ORVANT_SOURCE_LANGUAGES), "MainMenuen");
+    const lang::LanguageTable french = lang::OpenLanguageTable(QStringLiteral(ORVANT_SOURCE_LANGUAGES), "MainMenufr");
+    for (const auto& [from, to] : {std::pair{&english, &french}, std::pair{&french, &english}})
+        for (const lang::LanguageRow& row : from->rows())
+            if (kept.contains(row.formName))
+                EXPECT_NE(to->find(row.formName, row.controlName), nullptr) << (to->source() + QStringLiteral(" lacks ") + row.formName + u'.' + row.controlName).toStdString();
 }
 
 }  // namespace
