@@ -19,13 +19,11 @@ struct LanguageEntry {
 // The rows of `Languages.db` in table order.
 std::vector<LanguageEntry> LoadLanguages(store::Database& dataRoot);
 
-// The language whose texts every other is checked against.
-inline constexpr QStringView kReferenceLanguageCode = u"en";
-
 // Why the tables of language `code` cannot all be loaded in full, naming the first table at
-// fault; empty when they can. Every table of the reference language ("MainMenuen",
-// "rcvsalesen", ...) must have its counterpart in `code`, well formed, with a row for each of
-// the reference table's rows and at least as many lines in each.
+// fault; empty when they can. Every table shipped in any language ("MainMenuen", "rcvsalesfr",
+// ...) must have its counterpart in `code`, well formed, with a row for each row any other
+// language's table has and at least as many lines in each: a row only one language has would
+// leave its control in the previous language after a switch.
 QString MissingLanguageTexts(const QString& languagesDir, const QString& code);
 
 }  // namespace orvant::launcher
