@@ -251,6 +251,25 @@ TEST_F(LauncherScenarios, TheFirstStartCreatesACompanyAndTheWizardSetsItUpForOnt
     EXPECT_EQ(books_.value("SELECT ctrl_dollars1 FROM ctrl").asString(), "Dollars");
 }
 
+// Outside of Canada the two rates typed are the company's rates 1 and 2, each written once, under
+// the other tax system.
+TEST_F(LauncherScenarios, TheFirstStartSetsUpACompanyOutsideCanadaWithItsOwnTwoRates)
+{
+    store::Query(*company::OpenDataRoot(books_.installation()), "DELETE FROM comp").execute();
+    for (const char* company : {"1", "2"}) QDir(QString::fromStdString(books_.installation().dataRoot) + company).removeRecursively();
+
+    books_.playInLauncher("outside_canada");
+    EXPECT_EQ(books_.value("SELECT ctrl_fed_rate FROM ctrl").asFloat(), 20.0);
+    EXPECT_EQ(books_.value("SELECT ctrl_pro_rate1 FROM ctrl").asFloat(), 5.5);
+    EXPECT_EQ(books_.value("SELECT ctrl_taxsystem FROM ctrl").asInt(), 1);
+    for (const char* table : {"taxrates", "taxratesp"}) {
+        const std::string rows = std::string("SELECT COUNT(*) FROM ") + table;
+        EXPECT_EQ(books_.value(rows + " WHERE taxrates_code = 1 AND taxrates_rate = 20 AND taxrates_description = 'VAT/Tax 1'").asInt(), 1) << table;
+        EXPECT_EQ(books_.value(rows + " WHERE taxrates_code = 2 AND taxrates_rate = 5.5 AND taxrates_description = 'VAT/Tax 2'").asInt(), 1) << table;
+        EXPECT_EQ(books_.value(rows).asInt(), 2) << table;
+    }
+}
+
 // The switches last for the run: the user's record keeps its language.
 TEST_F(LauncherScenarios, TheDemosFirstUserSwitchesToFrenchAndBackUnderNorthAmericanSettings)
 {
