@@ -57,6 +57,7 @@ InquiryForm::InquiryForm(Session& session, QString helpFile, const InquiryParty&
     : MasterForm(session, std::move(helpFile), objectName, caption, helpContext, party.emailField), party_(party)
 {
     setCurrencyField(party.currencyField);
+    showDatesOnly();
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->insertWidget(0, buildFilterBar());
     navigator()->hide();

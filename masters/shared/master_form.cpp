@@ -189,7 +189,7 @@ void MasterForm::bind(QWidget* widget, const std::string& field, Kind kind)
     widget->installEventFilter(this);
     if (widget == codeBox_) return;
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-        if (kind == Kind::Date) SetEditMask(*line, "!99/99/9999;1; ");  // the format's mask once the screen starts
+        if (kind == Kind::Date && !datesShownOnly_) SetEditMask(*line, "!99/99/9999;1; ");  // the format's mask once the screen starts
         connect(line, &QLineEdit::textEdited, this, [this, widget] { store(widget); });
     }
     else if (auto* box = qobject_cast<QCheckBox*>(widget))

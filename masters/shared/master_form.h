@@ -90,6 +90,10 @@ protected:
     void setCodeBox(QWidget* widget, const std::string& field) { codeBox_ = widget, codeField_ = field; }
     // The record field holding the currency its amounts are shown in (UseCurrency).
     void setCurrencyField(std::string field) { currencyField_ = std::move(field); }
+    // A form that only shows its records, before its fields are bound: nothing is typed in its
+    // date fields, so they take no input mask and an empty date shows empty, not the mask's
+    // separators.
+    void showDatesOnly() { datesShownOnly_ = true; }
     // A form that shows records without a maintenance screen: what its keys and its fields act
     // on, and the navigator it may hide.
     void setActions(NavigatorActions actions) { actions_ = std::move(actions); }
@@ -176,6 +180,7 @@ private:
     ui::RecordWaitBox wait_;
     int waitMessage_ = -1;
     int amountMessage_ = -1;
+    bool datesShownOnly_ = false;
     QSet<QWidget*> unreadAmounts_;  // amount boxes holding a text that does not read
 };
 

@@ -1,5 +1,6 @@
 // Enter on a maintenance or inquiry form: it presses the button a field names, and otherwise
-// nothing; it never closes the screen, whichever widget has the focus.
+// nothing; it never closes the screen, whichever widget has the focus. A date field shown on a
+// form that only shows: empty when the date is.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "dates/date_format.h"
 #include "shared/master_form.h"
 
 namespace orvant::masters {
@@ -86,6 +88,56 @@ TEST(MasterFormEnter, PressesOnlyTheButtonItsFieldNamesOrTheFocusedButton)
             QTest::keyClick(line, Qt::Key_Delete);
             EXPECT_EQ(line->text(), "b") << row.focused;
         }
+    }
+}
+
+class DateRecord : public RecordView {
+public:
+    explicit DateRecord(store::Value date) : date_(std::move(date)) {}
+    store::Value value(const std::string&) const override { return date_; }
+
+private:
+    store::Value date_;
+};
+
+class DateForm : public MasterForm {
+public:
+    DateForm(Session& session, bool showOnly, store::Value date) : MasterForm(session, {}, "DateForm", "Date", 0, "email"), record_(date)
+    {
+        if (showOnly) showDatesOnly();
+        QWidget* page = addPage("Page", "Page");
+        field = addField(page, new QGridLayout(page), 0, 0, "Date created", "created", Kind::Date);
+        NavigatorActions actions;
+        actions.record = [this]() -> const RecordView& { return record_; };
+        actions.state = [] { return EditState::Browse; };
+        actions.codeBoxEnabled = [] { return false; };
+        setActions(std::move(actions));
+    }
+    QLineEdit* field = nullptr;
+
+private:
+    DateRecord record_;
+};
+
+TEST(MasterFormDates, AnEmptyDateShowsEmptyWhereDatesAreOnlyShown)
+{
+    const Date day = *Date::fromYmd(2026, 3, 9);
+    const struct {
+        bool showOnly;
+        store::Value date;
+        bool masked;
+        QString shown;
+    } rows[] = {
+        {true, {}, false, ""},
+        {true, day, false, QString::fromStdString(FormatDate(day, ShortDateFormat()))},
+        {false, {}, true, "  /  /    "},  // a field typed into keeps its mask
+    };
+    Session session;
+    for (const auto& row : rows) {
+        DateForm form(session, row.showOnly, row.date);
+        form.refresh();
+        EXPECT_EQ(!form.field->inputMask().isEmpty(), row.masked) << row.shown.toStdString();
+        EXPECT_EQ(form.field->displayText(), row.shown);
     }
 }
 
