@@ -146,7 +146,7 @@ void InquiryForm::buildClientPages(QWidget* general, QWidget* control, QWidget* 
         {"Terms code", "Cli_terms", Kind::Integer}, {"Sales rep.", "Cli_salesrep", Kind::Text},
         {"Bill to", "Cli_charge_to", Kind::Text}, {"Last invoice", "Cli_last_sale", Kind::Money}};
     int row = 0;
-    for (const auto& [label, name, kind] : left) addField(control, g, row++, 0, label, name, kind);
+    for (const auto& [label, name, kind] : left) addControlField(control, g, row++, label, name, kind);
     const std::tuple<const char*, const char*, Kind> right[] = {
         {"Sales MTD", "Cli_sales_mth", Kind::Money}, {"Sales YTD", "Cli_sales_ytd", Kind::Money},
         {"Date last NSF cheque", "Cli_nsf_date", Kind::Date}, {"Current balance", "Cli_current_bal", Kind::Money},
@@ -211,7 +211,7 @@ void InquiryForm::buildSupplierPages(QWidget* general, QWidget* control, QWidget
         {"Payment discount", "Sup_pmt_discount", Kind::Number}, {"Current balance", "Sup_current_bal", Kind::Money},
         {"Purchases month to date", "Sup_purch_mth", Kind::Money}, {"Purchases year to date", "Sup_purch_ytd", Kind::Money}};
     int row = 0;
-    for (const auto& [label, name, kind] : left) addField(control, g, row++, 0, label, name, kind);
+    for (const auto& [label, name, kind] : left) addControlField(control, g, row++, label, name, kind);
     currency_ = Named(new QComboBox(control), "CurrencyList");
     namedCode_ = Named(new QLineEdit(control), "BankAccountName");
     row = 0;
@@ -233,6 +233,22 @@ void InquiryForm::buildSupplierPages(QWidget* general, QWidget* control, QWidget
     bind(memo, "Sup_comments", Kind::Memo);
     c->addWidget(Named(new QLabel("Comments", comments), "Sup_commentsLabel"));
     c->addWidget(memo);
+}
+
+// A field of the control tab's left column. The language is shown by its name, not its key:
+// the form fills that box itself.
+void InquiryForm::addControlField(QWidget* page, QGridLayout* grid, int row, const char* label, const char* name, Kind kind)
+{
+    if (std::string_view(name) != party_.languageField) {
+        addField(page, grid, row, 0, label, name, kind);
+        return;
+    }
+    language_ = Named(new QLineEdit(page), name);
+    language_->setEnabled(false);
+    auto* caption = Named(new QLabel(QString::fromUtf8(label), page), std::string(name) + "Label");
+    caption->setBuddy(language_);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(language_, row, 1);
 }
 
 void InquiryForm::buildStatementTab(QWidget* page)
@@ -400,6 +416,7 @@ void InquiryForm::refreshLists()
     currency_->setEnabled(false);
     namedCode_->setText(qt(party_.client ? s.priceListName() : s.bankAccountName()));
     namedCode_->setEnabled(false);
+    language_->setText(qt(s.languageName()));
     if (!taxList_) return;
     for (int i = 0; i < taxList_->count(); ++i) taxList_->item(i)->setCheckState(s.taxLineTicked(i) ? Qt::Checked : Qt::Unchecked);
 }

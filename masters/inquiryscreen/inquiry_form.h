@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -49,6 +50,7 @@ private:
     void buildClientPages(QWidget* general, QWidget* control, QWidget* comments);
     void buildSupplierPages(QWidget* general, QWidget* control, QWidget* comments);
     QWidget* buildAddress(QWidget* page, const char* caption, const char* prefix);
+    void addControlField(QWidget* page, QGridLayout* grid, int row, const char* label, const char* name, Kind kind);
     void buildStatementTab(QWidget* page);
     void buildGraphTab(QWidget* page);
     void connectScreen();
@@ -63,7 +65,7 @@ private:
     std::unique_ptr<InquiryScreen> screen_;
     bool filling_ = false;
     QComboBox *fields_ = nullptr, *operators_ = nullptr, *currency_ = nullptr;
-    QLineEdit *parameter_ = nullptr, *namedCode_ = nullptr;
+    QLineEdit *parameter_ = nullptr, *namedCode_ = nullptr, *language_ = nullptr;
     QPushButton *refresh_ = nullptr, *detail_ = nullptr, *printGraph_ = nullptr;
     QTableWidget *parties_ = nullptr, *statement_ = nullptr;
     QCheckBox *currentBox_ = nullptr, *printDialog_ = nullptr, *taxFederal_ = nullptr, *taxProvincial_ = nullptr;

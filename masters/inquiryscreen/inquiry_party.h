@@ -12,6 +12,7 @@ struct InquiryParty {
     const char* telephoneField;
     const char* emailField;
     const char* currencyField;
+    const char* languageField;  // the language's key in the data root's Languages
     const char* historyKept;    // "Ctrl_ar_histo": the ledger's history is kept
     int noCompany;              // message: the screen was started without a company
     int outputFailed;           // message: a print or preview could not be made (%1 says why)

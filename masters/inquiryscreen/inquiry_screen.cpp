@@ -12,6 +12,17 @@ namespace {
 
 std::string lower(const std::string& name) { return QString::fromStdString(name).toLower().toStdString(); }
 
+// The data root's languages, each by its name under its key.
+ChoiceList languageNames(store::Database& dataRoot)
+{
+    ChoiceList names;
+    store::Table languages(dataRoot, "Languages");
+    languages.open();
+    for (languages.first(); !languages.eof(); languages.next())
+        names.add(languages.field("LangName").asString(), static_cast<int>(languages.field("LangKey").asInt()));
+    return names;
+}
+
 inquiry::PartyKind kindOf(const InquiryParty& party)
 {
     return party.client ? inquiry::PartyKind::Client : inquiry::PartyKind::Supplier;
@@ -39,7 +50,7 @@ InquiryScreen::InquiryScreen(store::Database& company, store::Database& dataRoot
                              InquirySetup setup)
     : company_(company), dataRoot_(dataRoot), host_(host), party_(party),
       ledger_(party.client ? inquiry::InquiryLedger::receivables() : inquiry::InquiryLedger::payables()), setup_(std::move(setup)),
-      currencies_(CurrencyList(company, setup_.homeCurrencyName))
+      currencies_(CurrencyList(company, setup_.homeCurrencyName)), languages_(languageNames(dataRoot))
 {
     readControl();
 }
@@ -162,6 +173,15 @@ std::string InquiryScreen::bankAccountName() const
     store::Table accounts(company_, "glm");
     accounts.open();
     return accounts.findKey({account}) ? accounts.field("Glm_Description").asString() : std::string();
+}
+
+std::string InquiryScreen::languageName() const
+{
+    const std::string key = record_.text(party_.languageField);
+    bool number = false;
+    const int language = QString::fromStdString(key).trimmed().toInt(&number);
+    const auto index = number ? languages_.indexOf(language) : std::nullopt;
+    return index ? languages_.entries()[static_cast<std::size_t>(*index)].text : key;
 }
 
 bool InquiryScreen::taxLineTicked(int line) const

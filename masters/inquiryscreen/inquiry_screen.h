@@ -108,6 +108,8 @@ public:
     std::optional<int> currencyIndex() const;
     std::string priceListName() const;    // the client's
     std::string bankAccountName() const;  // the supplier's
+    // The party's language by its name; a key the data root does not know, as stored.
+    std::string languageName() const;
     // Under taxes per rate, one line per rate, ticked as the client's field says.
     const std::vector<TaxLine>& taxLines() const { return taxLines_; }
     bool taxLineTicked(int line) const;
@@ -124,7 +126,7 @@ private:
     InquirySetup setup_;
     int taxSystem_ = 0;
     bool historyKept_ = false;
-    ChoiceList currencies_, priceLists_;
+    ChoiceList currencies_, priceLists_, languages_;
     std::vector<TaxLine> taxLines_;
     std::vector<inquiry::PartyListRow> parties_;
     int current_ = -1;

@@ -5,6 +5,7 @@
 #include "company/company_creation.h"
 #include "inquiry/tests/inquiry_books.h"
 #include "inquiryscreen/inquiry_screen.h"
+#include "store/table.h"
 
 namespace orvant::masters {
 namespace {
@@ -168,6 +169,26 @@ TEST_P(InquiryScreenTest, ASuppliersStatementAndControlInformation)
     EXPECT_EQ(s.currencyIndex(), std::optional<int>(0));
     s.filter(4, 4, "mont");  // City CONTAINING
     EXPECT_EQ(codes(), (std::vector<std::string>{"S100", "S200", "S300"}));
+}
+
+// The party's language by its name in the data root; a key it does not know, as stored.
+TEST_P(InquiryScreenTest, TheLanguageShownByItsName)
+{
+    const struct {
+        const char* key;
+        std::string shown;
+    } rows[] = {{"1", "English"}, {"2", "Français"}, {"7", "7"}, {"", ""}};
+    InquiryScreen& s = open(ClientInquiry());
+    store::Table clients(*books_, "cli");
+    clients.open();
+    for (const auto& row : rows) {
+        ASSERT_TRUE(clients.findKey({"C100"}));
+        clients.edit();
+        clients.field("Cli_language") = row.key;
+        clients.post();
+        s.first();  // C100, read again
+        EXPECT_EQ(s.languageName(), row.shown) << row.key;
+    }
 }
 
 ORVANT_BOOKS_ON_EVERY_ENGINE(InquiryScreenTest);
