@@ -18,6 +18,13 @@ class LauncherScenarios : public ::testing::Test {
 protected:
     void SetUp() override { company::CreateCompany(books_.installation(), 2, "Second Company"); }
 
+    // A French installation whose first user takes the installation's language.
+    void inFrenchInstallation()
+    {
+        books_.registry().setValue(kProductSection, u"language", "2");
+        store::Query(*company::OpenDataRoot(books_.installation()), "UPDATE \"user\" SET user_language = 0 WHERE user_code = 'ADMIN'").execute();
+    }
+
     testing::ScenarioPlayer books_ = ORVANT_SCENARIO_PLAYER();
 };
 
@@ -85,8 +92,7 @@ TEST_F(LauncherScenarios, TheDemosFirstUserBuildsTheListOfChequesPrintsItToPdfAn
 // A French installation: the demo's first user, whose language is the installation's.
 TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchWorksInEveryModule)
 {
-    books_.registry().setValue(kProductSection, u"language", "2");
-    store::Query(*company::OpenDataRoot(books_.installation()), "UPDATE \"user\" SET user_language = 0 WHERE user_code = 'ADMIN'").execute();
+    inFrenchInstallation();
 
     books_.playInLauncher("journee_complete");
     EXPECT_EQ(books_.money("SELECT SUM(car_amount) FROM car WHERE car_invoice = 'Q-700'"), Money());
@@ -99,8 +105,7 @@ TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchWorksInEveryModule)
 // A French installation: the list of cheques built over invoices already owed, in French words.
 TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchBuildsTheListOfCheques)
 {
-    books_.registry().setValue(kProductSection, u"language", "2");
-    store::Query(*company::OpenDataRoot(books_.installation()), "UPDATE \"user\" SET user_language = 0 WHERE user_code = 'ADMIN'").execute();
+    inFrenchInstallation();
     books_.execute("INSERT INTO cap (cap_supplier, cap_invoice, cap_ref, cap_date, cap_type, cap_du_date, cap_amount, cap_seq) VALUES "
                    "('MAP300', 'M-1', '', '2026-03-01', '1', '2026-03-31', 3000000, 1), "
                    "('HYD200', 'H-1', '', '2026-04-01', '1', '2026-05-31', 990000, 2)");
@@ -139,8 +144,7 @@ TEST_F(LauncherScenarios, TheDemosFirstUserExportsThePayablesAgingFromTheMenu)
 
 TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchExportsThePayablesAgingFromTheMenu)
 {
-    books_.registry().setValue(kProductSection, u"language", "2");
-    store::Query(*company::OpenDataRoot(books_.installation()), "UPDATE \"user\" SET user_language = 0 WHERE user_code = 'ADMIN'").execute();
+    inFrenchInstallation();
     addSupplierItems(books_);
     books_.playInLauncher("classement_fournisseurs");
     EXPECT_EQ(exportedLines("classement-fournisseurs-lanceur.csv").mid(1),
@@ -176,8 +180,7 @@ TEST_F(LauncherScenarios, TheDemosFirstUserAddsAChequeToTheListAndChangesItsAmou
 
 TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchAddsAChequeAndChangesItsAmount)
 {
-    books_.registry().setValue(kProductSection, u"language", "2");
-    store::Query(*company::OpenDataRoot(books_.installation()), "UPDATE \"user\" SET user_language = 0 WHERE user_code = 'ADMIN'").execute();
+    inFrenchInstallation();
     books_.playInLauncher("cheques_modifies");
     EXPECT_EQ(books_.money("SELECT apchqh_montant FROM apchqh WHERE apchqh_seq = 1"), Money::fromCents(131250));
     EXPECT_EQ(books_.money("SELECT apchqh_dist4 FROM apchqh WHERE apchqh_seq = 1"), Money::fromCents(131250));
@@ -213,6 +216,35 @@ TEST_F(LauncherScenarios, TheDemosFirstUserPostsAPurchaseThenLooksTheSupplierUp)
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean()) << "an inquiry changes nothing";
 }
 
+// A recurring cheque joins the list built with the recurring cheques, dated as the list.
+TEST_F(LauncherScenarios, TheDemosFirstUserKeepsARecurringChequeAndTheListTakesIt)
+{
+    books_.playInLauncher("recurring_cheque");
+    QFile::remove("launcher-recurring-list.pdf");
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM recchqh").asInt(), 1) << "the recurring cheque stays";
+    EXPECT_EQ(books_.money("SELECT apchqh_montant FROM apchqh WHERE apchqh_nom = 'Lakeside Properties'"), Money::fromUnits(950));
+}
+
+// In French: the recurring cheque listed, printed to the run's PDF from number 500 and posted.
+TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchPrintsAndPostsARecurringCheque)
+{
+    inFrenchInstallation();
+    books_.registry().setValue(kSettingsSection, u"APChequePrinter", "(PDF file)");
+    books_.playInLauncher("cheques_recurrents_imprimes");
+    QFile::remove("liste-recurrents-lanceur.csv");
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM apchqh").asInt(), 0) << "the posted cheque leaves the list";
+    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM cdorihdr WHERE reference = '500'").asInt(), 1);
+    EXPECT_EQ(books_.value("SELECT apchqno_state FROM apchqno WHERE apchqno_number = 500").asString(), "I");
+    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean());
+}
+
+TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchLooksUpAClientAndASupplier)
+{
+    inFrenchInstallation();
+    books_.playInLauncher("consultations");
+    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean()) << "an inquiry changes nothing";
+}
+
 TEST_F(LauncherScenarios, TheDemosFirstUserUndoesAPurchaseAndExportsTheReport)
 {
     books_.playInLauncher("purchase_undone");
@@ -226,8 +258,7 @@ TEST_F(LauncherScenarios, TheDemosFirstUserUndoesAPurchaseAndExportsTheReport)
 
 TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchUndoesAPurchaseAndExportsTheReport)
 {
-    books_.registry().setValue(kProductSection, u"language", "2");
-    store::Query(*company::OpenDataRoot(books_.installation()), "UPDATE \"user\" SET user_language = 0 WHERE user_code = 'ADMIN'").execute();
+    inFrenchInstallation();
     books_.playInLauncher("achat_annule");
     EXPECT_EQ(books_.value("SELECT COUNT(*) FROM cap WHERE cap_invoice = 'Q-990'").asInt(), 0);
     EXPECT_EQ(books_.value("SELECT COUNT(*) FROM glundoap WHERE gla_reference = 'Q-990'").asInt(), 2);
