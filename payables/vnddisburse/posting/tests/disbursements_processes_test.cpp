@@ -4,25 +4,20 @@
 // disbursements.
 
 #include <gmock/gmock.h>
-#include <signal.h>
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <map>
+#include <memory>
 #include <random>
 #include <thread>
 
-#include "company/users.h"
 #include "disbursement_fixture.h"
-#include "settings/registry.h"
 #include "store/table.h"
-#include "testing/processes.h"
+#include "testing/workstations.h"
 
 namespace orvant::disbursements::testing {
 namespace {
 
-namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
 const char* const kSuppliers[] = {"BUR100", "HYD200", "MAP300", "TEL400"};
@@ -33,35 +28,22 @@ protected:
     {
         DisbursementTest::SetUp();
         if (HasFatalFailure() || IsSkipped()) return;
-        work_ = root_->path() + "-work";
-        fs::create_directories(work_);
-        registry_ = work_ + "/registry.ini";
-        Registry(QString::fromStdString(registry_)).setValue(kProductSection, u"store", QString::fromStdString(root_->config().postgres));
-        for (const char* code : {"W0", "W1", "W2", "W3", "KILLED", "AFTER"})
-            company::AddUser(installation_, {code, std::string("Clerk ") + code, 1, 1, 0, {}, {}}, std::string("pw") + code);
+        workstations_ = std::make_unique<orvant::testing::Workstations>(*root_, ORVANT_CTL, "disbursements",
+                                                                        std::vector<std::string>{"ORVANT_LANGUAGES=" ORVANT_SOURCE_LANGUAGES});
+        orvant::testing::Workstations::AddClerks(installation_, {"W0", "W1", "W2", "W3", "KILLED", "AFTER"});
     }
 
     void TearDown() override
     {
-        if (!work_.empty()) fs::remove_all(work_);
+        workstations_.reset();
         DisbursementTest::TearDown();
     }
 
-    // Writes the records into a file of the workstation's and starts orvantctl posting it.
     pid_t startPosting(const std::string& name, const std::string& records, const std::string& user)
     {
-        const std::string file = fileOf(name);
-        std::ofstream(file) << records;
-        const pid_t pid = orvant::testing::StartProgram(
-            ORVANT_CTL, {"--data-root", root_->path(), "post", "disbursements", file, "--user", user},
-            {"ORVANT_REGISTRY=" + registry_, "ORVANT_LANGUAGES=" ORVANT_SOURCE_LANGUAGES, "HOME=" + work_, "QT_QPA_PLATFORM=offscreen"},
-            file + ".out");
-        EXPECT_GT(pid, 0) << "cannot start " << ORVANT_CTL;
-        return pid;
+        return workstations_->startPosting(name, records, user);
     }
-
-    std::string fileOf(const std::string& name) const { return work_ + "/" + name + ".jsonl"; }
-    std::string output(const std::string& name) const { return orvant::testing::FileContents(fileOf(name) + ".out"); }
+    std::string output(const std::string& name) const { return workstations_->output(name); }
     static int exitStatus(pid_t pid) { return orvant::testing::ExitStatus(pid); }
 
     // A disbursement paying one invoice, its distribution the screen's: the payable debited,
@@ -84,7 +66,7 @@ protected:
         expectBooksClean();
     }
 
-    std::string work_, registry_;
+    std::unique_ptr<orvant::testing::Workstations> workstations_;
 };
 
 // The supplier held on another workstation while two workstations read the same invoice and
@@ -163,11 +145,8 @@ TEST_P(DisbursementProcesses, AWorkstationKilledWhilePostingLeavesWholeDisbursem
         for (int k = 0; k < kDisbursements; ++k)
             records += payment(kSuppliers[k % 4], "R" + std::to_string(round) + "-" + std::to_string(k), "K" + std::to_string(k % kInvoices),
                                Money::fromCents(100 + k));
-        const pid_t pid = startPosting("kill" + std::to_string(round), records, "KILLED");
-        std::this_thread::sleep_for(std::chrono::milliseconds(delay(random)));
-        kill(pid, SIGKILL);
-        exitStatus(pid);
-        orvant::testing::WaitForRecordsFree(*books_, "sup");
+        orvant::testing::Workstations::KillAfter(startPosting("kill" + std::to_string(round), records, "KILLED"),
+                                                 std::chrono::milliseconds(delay(random)), *books_, "sup");
 
         SCOPED_TRACE("round " + std::to_string(round));
         expectWholeDisbursements(count("SELECT COUNT(*) FROM cdorihdr"));

@@ -3,26 +3,22 @@
 // books check clean. Each workstation is an orvantctl process posting a file of receipts.
 
 #include <gmock/gmock.h>
-#include <signal.h>
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <map>
+#include <memory>
+#include <optional>
 #include <random>
 #include <thread>
 
-#include "company/users.h"
 #include "receipt_fixture.h"
-#include "settings/registry.h"
 #include "store/query.h"
 #include "store/table.h"
-#include "testing/processes.h"
+#include "testing/workstations.h"
 
 namespace orvant::receipts::testing {
 namespace {
 
-namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
 const char* const kClients[] = {"ABC100", "BEL200", "HAR300", "NOR400", "WES500"};
@@ -33,35 +29,22 @@ protected:
     {
         ReceiptTest::SetUp();
         if (HasFatalFailure() || IsSkipped()) return;
-        work_ = root_->path() + "-work";
-        fs::create_directories(work_);
-        registry_ = work_ + "/registry.ini";
-        Registry(QString::fromStdString(registry_)).setValue(kProductSection, u"store", QString::fromStdString(root_->config().postgres));
-        for (const char* code : {"W0", "W1", "W2", "W3", "KILLED", "AFTER"})
-            company::AddUser(installation_, {code, std::string("Clerk ") + code, 1, 1, 0, {}, {}}, std::string("pw") + code);
+        workstations_ = std::make_unique<orvant::testing::Workstations>(*root_, ORVANT_CTL, "receipts",
+                                                                        std::vector<std::string>{"ORVANT_LANGUAGES=" ORVANT_SOURCE_LANGUAGES});
+        orvant::testing::Workstations::AddClerks(installation_, {"W0", "W1", "W2", "W3", "KILLED", "AFTER"});
     }
 
     void TearDown() override
     {
-        if (!work_.empty()) fs::remove_all(work_);
+        workstations_.reset();
         ReceiptTest::TearDown();
     }
 
-    // Writes the records into a file of the workstation's and starts orvantctl posting it.
     pid_t startPosting(const std::string& name, const std::string& records, const std::string& user)
     {
-        const std::string file = fileOf(name);
-        std::ofstream(file) << records;
-        const pid_t pid = orvant::testing::StartProgram(
-            ORVANT_CTL, {"--data-root", root_->path(), "post", "receipts", file, "--user", user},
-            {"ORVANT_REGISTRY=" + registry_, "ORVANT_LANGUAGES=" ORVANT_SOURCE_LANGUAGES, "HOME=" + work_, "QT_QPA_PLATFORM=offscreen"},
-            file + ".out");
-        EXPECT_GT(pid, 0) << "cannot start " << ORVANT_CTL;
-        return pid;
+        return workstations_->startPosting(name, records, user);
     }
-
-    std::string fileOf(const std::string& name) const { return work_ + "/" + name + ".jsonl"; }
-    std::string output(const std::string& name) const { return orvant::testing::FileContents(fileOf(name) + ".out"); }
+    std::string output(const std::string& name) const { return workstations_->output(name); }
     static int exitStatus(pid_t pid) { return orvant::testing::ExitStatus(pid); }
 
     // A receipt paying one invoice, its distribution the screen's: the bank debited, the
@@ -84,7 +67,9 @@ protected:
                                      "(SELECT COUNT(*) FROM tjld WHERE tjld_journal = 2)");
         counts.open();
         const std::int64_t receipts = counts.value(0).asInt();
-        if (expected) EXPECT_EQ(receipts, *expected);
+        if (expected) {
+            EXPECT_EQ(receipts, *expected);
+        }
         EXPECT_EQ(counts.value(1).asInt(), receipts);
         EXPECT_EQ(counts.value(2).asInt(), receipts);
         EXPECT_EQ(counts.value(3).asInt(), receipts);
@@ -93,7 +78,7 @@ protected:
         return receipts;
     }
 
-    std::string work_, registry_;
+    std::unique_ptr<orvant::testing::Workstations> workstations_;
 };
 
 // The client held on another workstation while two workstations read the same invoice and wait
@@ -172,11 +157,8 @@ TEST_P(ReceiptProcesses, AWorkstationKilledWhilePostingLeavesWholeReceiptsOnly)
         for (int k = 0; k < kReceipts; ++k)
             records += payment(kClients[k % 5], "R" + std::to_string(round) + "-" + std::to_string(k), "2026-03-20",
                                "K" + std::to_string(k % kInvoices), Money::fromCents(100 + k));
-        const pid_t pid = startPosting("kill" + std::to_string(round), records, "KILLED");
-        std::this_thread::sleep_for(std::chrono::milliseconds(delay(random)));
-        kill(pid, SIGKILL);
-        exitStatus(pid);
-        orvant::testing::WaitForRecordsFree(*books_, "cli");
+        orvant::testing::Workstations::KillAfter(startPosting("kill" + std::to_string(round), records, "KILLED"),
+                                                 std::chrono::milliseconds(delay(random)), *books_, "cli");
 
         SCOPED_TRACE("round " + std::to_string(round));
         expectWholeReceipts();

@@ -1,0 +1,78 @@
+#pragma once
+// Test support: other workstations of one company, each an orvantctl process posting a file of
+// records of its own. Header-only.
+
+#include <signal.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "company/users.h"
+#include "settings/registry.h"
+#include "testing/processes.h"
+#include "testing/temp_data_root.h"
+
+namespace orvant::testing {
+
+// A work folder beside the data root holds the workstations' files, their outputs and the
+// registry that points them at the same store; it goes with the object.
+class Workstations {
+public:
+    // `program` posts `command` files; `environment` is added to what every workstation gets.
+    Workstations(const TempDataRoot& root, std::string program, std::string command, std::vector<std::string> environment = {})
+        : dataRoot_(root.path()), work_(root.path() + "-work"), program_(std::move(program)), command_(std::move(command)),
+          environment_(std::move(environment))
+    {
+        std::filesystem::create_directories(work_);
+        const std::string registry = work_ + "/registry.ini";
+        Registry(QString::fromStdString(registry)).setValue(kProductSection, u"store", QString::fromStdString(root.config().postgres));
+        environment_.insert(environment_.end(), {"ORVANT_REGISTRY=" + registry, "HOME=" + work_, "QT_QPA_PLATFORM=offscreen"});
+    }
+    ~Workstations() { std::filesystem::remove_all(work_); }
+    Workstations(const Workstations&) = delete;
+    Workstations& operator=(const Workstations&) = delete;
+
+    // Each clerk may sign in with "pw" and its code.
+    static void AddClerks(const company::Installation& installation, std::initializer_list<const char*> codes)
+    {
+        for (const char* code : codes)
+            company::AddUser(installation, {code, std::string("Clerk ") + code, 1, 1, 0, {}, {}}, std::string("pw") + code);
+    }
+
+    // Writes the records into the workstation's file and starts it posting them as the user.
+    pid_t startPosting(const std::string& name, const std::string& records, const std::string& user)
+    {
+        const std::string file = fileOf(name);
+        std::ofstream(file) << records;
+        const pid_t pid = StartProgram(program_, {"--data-root", dataRoot_, "post", command_, file, "--user", user}, environment_, file + ".out");
+        EXPECT_GT(pid, 0) << "cannot start " << program_;
+        return pid;
+    }
+
+    // What the workstation wrote, errors included.
+    std::string output(const std::string& name) const { return FileContents(fileOf(name) + ".out"); }
+
+    // Kills the workstation after the delay, and waits until its server side has let go of every
+    // record of the table, so the books read after are the ones it left.
+    static void KillAfter(pid_t pid, std::chrono::milliseconds delay, store::Database& books, const char* table)
+    {
+        std::this_thread::sleep_for(delay);
+        kill(pid, SIGKILL);
+        ExitStatus(pid);
+        WaitForRecordsFree(books, table);
+    }
+
+private:
+    std::string fileOf(const std::string& name) const { return work_ + "/" + name + ".jsonl"; }
+
+    std::string dataRoot_, work_, program_, command_;
+    std::vector<std::string> environment_;
+};
+
+}  // namespace orvant::testing
