@@ -3,24 +3,17 @@
 // doubled. Each workstation is an orvantctl process posting a file of documents.
 
 #include <gmock/gmock.h>
-#include <signal.h>
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <map>
+#include <memory>
 #include <random>
-#include <thread>
 
-#include "company/users.h"
 #include "purchase_fixture.h"
-#include "settings/registry.h"
-#include "testing/processes.h"
+#include "testing/workstations.h"
 
 namespace orvant::purchases::testing {
 namespace {
-
-namespace fs = std::filesystem;
 
 const char* const kSuppliers[] = {"BUR100", "HYD200", "MAP300", "TEL400"};
 
@@ -30,27 +23,14 @@ protected:
     {
         PurchaseTest::SetUp();
         if (HasFatalFailure() || IsSkipped()) return;
-        work_ = root_->path() + "-work";
-        fs::create_directories(work_);
-        registry_ = work_ + "/registry.ini";
-        Registry(QString::fromStdString(registry_)).setValue(kProductSection, u"store", QString::fromStdString(root_->config().postgres));
-        for (const char* code : {"W0", "W1", "W2", "W3", "KILLED"})
-            company::AddUser(installation_, {code, std::string("Clerk ") + code, 1, 1, 0, {}, {}}, std::string("pw") + code);
+        workstations_ = std::make_unique<orvant::testing::Workstations>(*root_, ORVANT_CTL, "purchases");
+        orvant::testing::Workstations::AddClerks(installation_, {"W0", "W1", "W2", "W3", "KILLED"});
     }
 
     void TearDown() override
     {
-        if (!work_.empty()) fs::remove_all(work_);
+        workstations_.reset();
         PurchaseTest::TearDown();
-    }
-
-    pid_t startPosting(const std::string& file, const std::string& user)
-    {
-        const pid_t pid = orvant::testing::StartProgram(
-            ORVANT_CTL, {"--data-root", root_->path(), "post", "purchases", file, "--user", user},
-            {"ORVANT_REGISTRY=" + registry_, "HOME=" + work_, "QT_QPA_PLATFORM=offscreen"}, file + ".out");
-        EXPECT_GT(pid, 0) << "cannot start " << ORVANT_CTL;
-        return pid;
     }
 
     // A purchase (payable credited) or an adjustment lowering what is owed (payable debited).
@@ -64,7 +44,7 @@ protected:
                R"(": ")" + a + R"("}]})" + "\n";
     }
 
-    std::string work_, registry_;
+    std::unique_ptr<orvant::testing::Workstations> workstations_;
 };
 
 // Four workstations, 500 documents each: purchases of their own numbers, and adjustments that
@@ -73,7 +53,7 @@ TEST_P(PurchaseProcesses, FourWorkstationsPostingAtOnceLoseAndDoubleNothing)
 {
     constexpr int kWorkstations = 4, kDocuments = 500;
     std::map<std::string, Money> owed;
-    std::vector<std::string> files;
+    std::vector<pid_t> running;
     for (int w = 0; w < kWorkstations; ++w) {
         std::string records;
         for (int k = 0; k < kDocuments; ++k) {
@@ -85,15 +65,10 @@ TEST_P(PurchaseProcesses, FourWorkstationsPostingAtOnceLoseAndDoubleNothing)
                                 : record(supplier, false, "SHARED" + std::to_string(k / 2 % 10), number, amount);
             owed[supplier] += purchase ? amount : -amount;
         }
-        files.push_back(work_ + "/w" + std::to_string(w) + ".jsonl");
-        std::ofstream(files.back()) << records;
+        running.push_back(workstations_->startPosting("w" + std::to_string(w), records, "W" + std::to_string(w)));
     }
-    std::vector<pid_t> running;
-    for (int w = 0; w < kWorkstations; ++w) running.push_back(startPosting(files[static_cast<std::size_t>(w)], "W" + std::to_string(w)));
-    for (int w = 0; w < kWorkstations; ++w) {
-        const std::string& file = files[static_cast<std::size_t>(w)];
-        EXPECT_EQ(orvant::testing::ExitStatus(running[static_cast<std::size_t>(w)]), 0) << orvant::testing::FileContents(file + ".out");
-    }
+    for (int w = 0; w < kWorkstations; ++w)
+        EXPECT_EQ(orvant::testing::ExitStatus(running[static_cast<std::size_t>(w)]), 0) << workstations_->output("w" + std::to_string(w));
     EXPECT_EQ(count("SELECT COUNT(*) FROM apori"), kWorkstations * kDocuments);
     EXPECT_EQ(count("SELECT COUNT(*) FROM cap"), kWorkstations * kDocuments);
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh WHERE tjlh_reference LIKE 'SHARED%'"), 10) << "one header per shared key";
@@ -114,13 +89,8 @@ TEST_P(PurchaseProcesses, AWorkstationKilledWhilePostingLeavesWholeDocumentsOnly
         std::string records;
         for (int k = 0; k < 400; ++k)
             records += record(kSuppliers[k % 4], true, "K" + std::to_string(round) + "-" + std::to_string(k), "", Money::fromCents(500 + k));
-        const std::string file = work_ + "/kill" + std::to_string(round) + ".jsonl";
-        std::ofstream(file) << records;
-        const pid_t pid = startPosting(file, "KILLED");
-        std::this_thread::sleep_for(std::chrono::milliseconds(delay(random)));
-        kill(pid, SIGKILL);
-        orvant::testing::ExitStatus(pid);
-        orvant::testing::WaitForRecordsFree(*books_, "sup");
+        orvant::testing::Workstations::KillAfter(workstations_->startPosting("kill" + std::to_string(round), records, "KILLED"),
+                                                 std::chrono::milliseconds(delay(random)), *books_, "sup");
 
         const std::int64_t documents = count("SELECT COUNT(*) FROM apori");
         EXPECT_EQ(count("SELECT COUNT(*) FROM cap"), documents) << "round " << round;

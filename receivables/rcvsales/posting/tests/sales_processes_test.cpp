@@ -3,25 +3,18 @@
 // Each workstation is an orvantctl process posting a file of documents.
 
 #include <gmock/gmock.h>
-#include <signal.h>
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <map>
+#include <memory>
 #include <random>
-#include <thread>
 
 #include "company/books_check.h"
-#include "company/users.h"
 #include "sales_fixture.h"
-#include "settings/registry.h"
-#include "testing/processes.h"
+#include "testing/workstations.h"
 
 namespace orvant::sales::testing {
 namespace {
-
-namespace fs = std::filesystem;
 
 const char* const kClients[] = {"ABC100", "BEL200", "HAR300", "NOR400", "WES500"};
 
@@ -31,33 +24,18 @@ protected:
     {
         SalesTest::SetUp();
         if (HasFatalFailure() || IsSkipped()) return;
-        work_ = root_->path() + "-work";
-        fs::create_directories(work_);
-        registry_ = work_ + "/registry.ini";
-        Registry(QString::fromStdString(registry_)).setValue(kProductSection, u"store", QString::fromStdString(root_->config().postgres));
+        workstations_ = std::make_unique<orvant::testing::Workstations>(*root_, ORVANT_CTL, "sales");
         // Each workstation posts on behalf of a user of its own.
-        for (const char* code : {"W0", "W1", "W2", "W3", "S0", "S1", "KILLED", "AFTER"})
-            company::AddUser(installation_, {code, std::string("Clerk ") + code, 1, 1, 0, {}, {}}, std::string("pw") + code);
+        orvant::testing::Workstations::AddClerks(installation_, {"W0", "W1", "W2", "W3", "S0", "S1", "KILLED", "AFTER"});
     }
 
     void TearDown() override
     {
-        if (!work_.empty()) fs::remove_all(work_);
+        workstations_.reset();
         SalesTest::TearDown();
     }
 
-    // Starts orvantctl posting the file on behalf of the user of that code; its process id.
-    pid_t startPosting(const std::string& file, const std::string& user)
-    {
-        const pid_t pid = orvant::testing::StartProgram(
-            ORVANT_CTL, {"--data-root", root_->path(), "post", "sales", file, "--user", user},
-            {"ORVANT_REGISTRY=" + registry_, "HOME=" + work_, "QT_QPA_PLATFORM=offscreen"}, file + ".out");
-        EXPECT_GT(pid, 0) << "cannot start " << ORVANT_CTL;
-        return pid;
-    }
-
     static int exitStatus(pid_t pid) { return orvant::testing::ExitStatus(pid); }
-    static std::string contents(const std::string& file) { return orvant::testing::FileContents(file); }
 
     static std::string record(const std::string& client, const char* type, const std::string& invoice, const std::string& reference,
                               Money amount)
@@ -75,7 +53,7 @@ protected:
         EXPECT_TRUE(report.clean()) << ::testing::PrintToString(report.problems);
     }
 
-    std::string work_, registry_;
+    std::unique_ptr<orvant::testing::Workstations> workstations_;
 };
 
 // Four workstations, 500 documents each: sales of their own numbers, and adjustments that
@@ -84,7 +62,7 @@ TEST_P(SalesProcesses, FourWorkstationsPostingAtOnceLoseAndDoubleNothing)
 {
     constexpr int kWorkstations = 4, kDocuments = 500;
     std::map<std::string, Money> owed;
-    std::vector<std::string> files;
+    std::vector<pid_t> running;
     for (int w = 0; w < kWorkstations; ++w) {
         std::string records;
         for (int k = 0; k < kDocuments; ++k) {
@@ -96,15 +74,12 @@ TEST_P(SalesProcesses, FourWorkstationsPostingAtOnceLoseAndDoubleNothing)
                             : record(client, "adjustment", "SHARED" + std::to_string(k / 2 % 10), number, amount);
             owed[client] += sale ? amount : -amount;
         }
-        files.push_back(work_ + "/w" + std::to_string(w) + ".jsonl");
-        std::ofstream(files.back()) << records;
+        running.push_back(workstations_->startPosting("w" + std::to_string(w), records, "W" + std::to_string(w)));
     }
-    std::vector<pid_t> running;
-    for (int w = 0; w < kWorkstations; ++w) running.push_back(startPosting(files[static_cast<std::size_t>(w)], "W" + std::to_string(w)));
     for (int w = 0; w < kWorkstations; ++w) {
-        const std::string& file = files[static_cast<std::size_t>(w)];
-        EXPECT_EQ(exitStatus(running[static_cast<std::size_t>(w)]), 0) << contents(file + ".out");
-        EXPECT_THAT(contents(file + ".out"), ::testing::HasSubstr("500 document(s) posted, 0 refused."));
+        const std::string name = "w" + std::to_string(w);
+        EXPECT_EQ(exitStatus(running[static_cast<std::size_t>(w)]), 0) << workstations_->output(name);
+        EXPECT_THAT(workstations_->output(name), ::testing::HasSubstr("500 document(s) posted, 0 refused."));
     }
 
     EXPECT_EQ(count("SELECT COUNT(*) FROM arori"), kWorkstations * kDocuments);
@@ -124,17 +99,12 @@ TEST_P(SalesProcesses, TheSameSaleNumberFromTwoWorkstationsIsPostedOnce)
 {
     std::string records;
     for (int k = 0; k < 150; ++k) records += record(kClients[k % 5], "sale", "SAME-" + std::to_string(k), "", Money::fromUnits(10));
-    std::vector<std::string> files;
     std::vector<pid_t> running;
-    for (int w = 0; w < 2; ++w) {
-        files.push_back(work_ + "/same" + std::to_string(w) + ".jsonl");
-        std::ofstream(files.back()) << records;
-    }
-    for (int w = 0; w < 2; ++w) running.push_back(startPosting(files[static_cast<std::size_t>(w)], "S" + std::to_string(w)));
+    for (int w = 0; w < 2; ++w) running.push_back(workstations_->startPosting("same" + std::to_string(w), records, "S" + std::to_string(w)));
     int posted = 0;
     for (int w = 0; w < 2; ++w) {
         exitStatus(running[static_cast<std::size_t>(w)]);
-        const std::string out = contents(files[static_cast<std::size_t>(w)] + ".out");
+        const std::string out = workstations_->output("same" + std::to_string(w));
         const auto at = out.rfind(" document(s) posted");
         ASSERT_NE(at, std::string::npos) << out;
         posted += std::stoi(out.substr(out.rfind('\n', at) == std::string::npos ? 0 : out.rfind('\n', at) + 1));
@@ -156,13 +126,8 @@ TEST_P(SalesProcesses, AWorkstationKilledWhilePostingLeavesWholeDocumentsOnly)
         for (int k = 0; k < 400; ++k)
             records += record(kClients[k % 5], "sale", "K" + std::to_string(round) + "-" + std::to_string(k), "",
                               Money::fromCents(500 + k));
-        const std::string file = work_ + "/kill" + std::to_string(round) + ".jsonl";
-        std::ofstream(file) << records;
-        const pid_t pid = startPosting(file, "KILLED");
-        std::this_thread::sleep_for(std::chrono::milliseconds(delay(random)));
-        kill(pid, SIGKILL);
-        exitStatus(pid);
-        orvant::testing::WaitForRecordsFree(*books_, "cli");
+        orvant::testing::Workstations::KillAfter(workstations_->startPosting("kill" + std::to_string(round), records, "KILLED"),
+                                                 std::chrono::milliseconds(delay(random)), *books_, "cli");
 
         const std::int64_t documents = count("SELECT COUNT(*) FROM arori");
         EXPECT_EQ(count("SELECT COUNT(*) FROM car"), documents) << "round " << round;
@@ -175,9 +140,8 @@ TEST_P(SalesProcesses, AWorkstationKilledWhilePostingLeavesWholeDocumentsOnly)
     EXPECT_GT(posted, 0);
     EXPECT_LT(posted, 8 * 400);
     // What was posted before the kills is still in order for the next workstation.
-    const std::string file = work_ + "/after.jsonl";
-    std::ofstream(file) << record("ABC100", "sale", "AFTER", "", Money::fromUnits(1));
-    EXPECT_EQ(exitStatus(startPosting(file, "AFTER")), 0) << contents(file + ".out");
+    const pid_t after = workstations_->startPosting("after", record("ABC100", "sale", "AFTER", "", Money::fromUnits(1)), "AFTER");
+    EXPECT_EQ(exitStatus(after), 0) << workstations_->output("after");
     expectBooksClean();
 }
 
