@@ -80,6 +80,11 @@ void DisbursementTest::row(DisbursementDocument& disbursement, int index, int ac
     if (credit) disbursement.rows.setCredit(index, Amount(credit));
 }
 
+void DisbursementTest::rows(DisbursementDocument& disbursement, const std::vector<Row>& rows)
+{
+    for (std::size_t i = 0; i < rows.size(); ++i) row(disbursement, static_cast<int>(i), rows[i].account, rows[i].debit, rows[i].credit);
+}
+
 void DisbursementTest::pay(DisbursementDocument& disbursement, const std::string& invoice, const char* amount, bool holdback)
 {
     for (OpenItem& item : disbursement.items)

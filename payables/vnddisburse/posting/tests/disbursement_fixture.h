@@ -5,6 +5,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "company/books_check.h"
 #include "company/demo_company.h"
@@ -24,6 +25,13 @@ using company::demo::kRent;
 
 Money Amount(const char* text);
 
+// A distribution row: its account, its debit and its credit (nullptr: none).
+struct Row {
+    int account;
+    const char* debit;
+    const char* credit;
+};
+
 class DisbursementTest : public orvant::testing::BooksTest {
 protected:
     DisbursementTest() : BooksTest(Company::Demo) {}
@@ -41,6 +49,8 @@ protected:
     // A disbursement to the supplier dated 2026-03-20, its open items read, no rows.
     DisbursementDocument disbursement(const std::string& supplier, const std::string& reference);
     static void row(DisbursementDocument& disbursement, int index, int account, const char* debit, const char* credit);
+    // The rows into the first slots, in order.
+    static void rows(DisbursementDocument& disbursement, const std::vector<Row>& rows);
     static void pay(DisbursementDocument& disbursement, const std::string& invoice, const char* amount, bool holdback = false);
 
     std::optional<Refusal> post(const DisbursementDocument& disbursement);

@@ -28,12 +28,6 @@ protected:
     }
 };
 
-struct Row {
-    int account;
-    const char* debit;
-    const char* credit;
-};
-
 struct Payment {
     const char* invoice;
     const char* amount;
@@ -73,7 +67,7 @@ TEST_P(DisbursementPostingTest, BalanceLedgerAndJournalMoveByTheSameAmount)
         const std::string reference = "D" + std::to_string(++n);
         const Money before = balance("BUR100");
         DisbursementDocument document = disbursement("BUR100", reference);
-        for (std::size_t i = 0; i < c.rows.size(); ++i) row(document, static_cast<int>(i), c.rows[i].account, c.rows[i].debit, c.rows[i].credit);
+        rows(document, c.rows);
         for (const Payment& p : c.payments)
             if (std::string(p.invoice) != "X") pay(document, p.invoice, p.amount, p.holdback);
         ASSERT_EQ(post(document), std::nullopt);
@@ -93,7 +87,9 @@ TEST_P(DisbursementPostingTest, BalanceLedgerAndJournalMoveByTheSameAmount)
         EXPECT_EQ(journalMovement(reference), Amount(c.balanceChange));
         EXPECT_EQ(count("SELECT COUNT(*) FROM cdoridet WHERE reference = ?", {reference}), c.details);
         EXPECT_EQ(count("SELECT COUNT(*) FROM concil WHERE concil_reference = ? AND concil_type = 2", {reference}), c.bankLine ? 1 : 0);
-        if (c.bankLine) EXPECT_EQ(money("SELECT concil_montant FROM concil WHERE concil_reference = ?", {reference}), Amount(c.bankLine));
+        if (c.bankLine) {
+            EXPECT_EQ(money("SELECT concil_montant FROM concil WHERE concil_reference = ?", {reference}), Amount(c.bankLine));
+        }
         EXPECT_EQ(count("SELECT tjlh_journal FROM tjlh WHERE tjlh_reference = ?", {reference}), 4);
         expectBooksClean();
     }
@@ -108,8 +104,7 @@ TEST_P(DisbursementPostingTest, BalanceLedgerAndJournalMoveByTheSameAmount)
 TEST_P(DisbursementPostingTest, APaymentKeepsItsItemsDueDateAndAHoldbackItsFlag)
 {
     DisbursementDocument document = disbursement("BUR100", "CHQ1");
-    row(document, 0, kPayable, "50.00", nullptr);
-    row(document, 1, kBank, nullptr, "50.00");
+    rows(document, {{kPayable, "50.00", nullptr}, {kBank, nullptr, "50.00"}});
     pay(document, "A1", "40.00");
     pay(document, "B7", "10.00", true);
     ASSERT_EQ(post(document), std::nullopt);
@@ -162,8 +157,7 @@ TEST_P(DisbursementPostingTest, AnInvoicePaidMeanwhileIsRefusedAndNothingWritten
 {
     DisbursementDocument first = disbursement("BUR100", "D1"), second = disbursement("BUR100", "D2");
     for (DisbursementDocument* d : {&first, &second}) {
-        row(*d, 0, kPayable, "100.00", nullptr);
-        row(*d, 1, kBank, nullptr, "100.00");
+        rows(*d, {{kPayable, "100.00", nullptr}, {kBank, nullptr, "100.00"}});
         pay(*d, "A1", "100.00");
     }
     ASSERT_EQ(post(first), std::nullopt);
@@ -178,8 +172,7 @@ TEST_P(DisbursementPostingTest, ADisbursementNotToASupplierTouchesNoLedger)
 {
     DisbursementDocument document = disbursement("", "RENT3");
     document.memo = "Office rent";
-    row(document, 0, kRent, "500.00", nullptr);
-    row(document, 1, kBank, nullptr, "500.00");
+    rows(document, {{kRent, "500.00", nullptr}, {kBank, nullptr, "500.00"}});
     ASSERT_EQ(post(document), std::nullopt);
     EXPECT_EQ(count("SELECT COUNT(*) FROM cap WHERE cap_ref = 'RENT3'"), 0);
     EXPECT_EQ(count("SELECT COUNT(*) FROM cdorihdr WHERE reference = 'RENT3' AND not_to_sup = ?", {true}), 1);
@@ -218,7 +211,7 @@ TEST_P(DisbursementPostingTest, RefusalsWriteNothing)
         document.supplier = c.supplier;
         document.notToSupplier = c.supplier.empty();
         document.memo = "memo";
-        for (std::size_t i = 0; i < c.rows.size(); ++i) row(document, static_cast<int>(i), c.rows[i].account, c.rows[i].debit, c.rows[i].credit);
+        rows(document, c.rows);
         if (c.payment.invoice) pay(document, c.payment.invoice, c.payment.amount, c.payment.holdback);
         EXPECT_EQ(post(document), c.refusal);
     }
@@ -231,8 +224,7 @@ TEST_P(DisbursementPostingTest, AReferenceUsedOnThatDateIsPostedAgainOnlyWhenAll
     for (int attempt = 0; attempt < 3; ++attempt) {
         SCOPED_TRACE(attempt);
         DisbursementDocument document = disbursement("BUR100", "CHQ9");
-        row(document, 0, kPayable, "10.00", nullptr);
-        row(document, 1, kBank, nullptr, "10.00");
+        rows(document, {{kPayable, "10.00", nullptr}, {kBank, nullptr, "10.00"}});
         context.repeatAllowed = attempt == 2;
         EXPECT_EQ(post(document), attempt == 1 ? std::optional<Refusal>(Refusal{kAlreadyPosted, DisbursementField::Reference}) : std::nullopt);
     }
@@ -249,11 +241,11 @@ TEST_P(DisbursementPostingTest, TaxRowsAreReportedByRateAsPaidOrCreditedBack)
     reopen();
     DisbursementDocument document = disbursement("", "TAX1");
     document.memo = "Supplies, and a refund of tax";
-    row(document, 0, company::demo::kOfficeSupplies, "100.00", nullptr);
-    row(document, 1, company::demo::kFederalTax, "5.00", nullptr);
-    row(document, 2, company::demo::kProvincialTax, nullptr, "2.00");
-    row(document, 3, kBank, nullptr, "103.00");
-    row(document, 4, company::demo::kFederalTax, nullptr, nullptr);
+    rows(document, {{company::demo::kOfficeSupplies, "100.00", nullptr},
+                    {company::demo::kFederalTax, "5.00", nullptr},
+                    {company::demo::kProvincialTax, nullptr, "2.00"},
+                    {kBank, nullptr, "103.00"},
+                    {company::demo::kFederalTax, nullptr, nullptr}});
     ASSERT_EQ(CheckDisbursement(books(), document), std::nullopt);
     std::vector<sidedialogs::TaxPerRateLine> lines = posting().taxLinesToAsk(document);
     ASSERT_EQ(lines.size(), 2u);

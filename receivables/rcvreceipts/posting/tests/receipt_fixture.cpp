@@ -85,6 +85,11 @@ void ReceiptTest::line(ReceiptDocument& receipt, int row, int account, const cha
     if (credit) receipt.rows.setCredit(row, Amount(credit));
 }
 
+void ReceiptTest::lines(ReceiptDocument& receipt, const std::vector<Line>& lines)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i) line(receipt, static_cast<int>(i), lines[i].account, lines[i].debit, lines[i].credit);
+}
+
 void ReceiptTest::pay(ReceiptDocument& receipt, const std::string& invoice, const char* amount, bool holdback)
 {
     for (OpenItem& item : receipt.items)

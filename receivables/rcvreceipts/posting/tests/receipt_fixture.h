@@ -5,6 +5,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "company/books_check.h"
 #include "receipt_posting.h"
@@ -23,6 +24,13 @@ enum DemoAccount : int {
 };
 
 Money Amount(const char* text);
+
+// A distribution line: its account, its debit and its credit (nullptr: none).
+struct Line {
+    int account;
+    const char* debit;
+    const char* credit;
+};
 
 class ReceiptTest : public orvant::testing::BooksTest {
 protected:
@@ -43,6 +51,8 @@ protected:
     // A receipt of the client dated 2026-03-20, its open items read, no lines.
     ReceiptDocument receipt(const std::string& client, const std::string& reference);
     static void line(ReceiptDocument& receipt, int row, int account, const char* debit, const char* credit);
+    // The lines into the first rows, in order.
+    static void lines(ReceiptDocument& receipt, const std::vector<Line>& lines);
     static void pay(ReceiptDocument& receipt, const std::string& invoice, const char* amount, bool holdback = false);
 
     std::optional<Refusal> post(const ReceiptDocument& receipt);

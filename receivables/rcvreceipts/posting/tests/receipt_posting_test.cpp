@@ -24,12 +24,6 @@ protected:
     }
 };
 
-struct Line {
-    int account;
-    const char* debit;
-    const char* credit;
-};
-
 using Entries = std::vector<std::pair<std::string, Money>>;  // type, amount
 
 struct PostingCase {
@@ -62,7 +56,7 @@ TEST_P(ReceiptPostingTest, BalanceLedgerAndJournalMoveByTheSameAmount)
         const std::string reference = "R" + std::to_string(++n);
         const Money before = balance("ABC100");
         ReceiptDocument document = receipt("ABC100", reference);
-        for (std::size_t i = 0; i < c.lines.size(); ++i) line(document, static_cast<int>(i), c.lines[i].account, c.lines[i].debit, c.lines[i].credit);
+        lines(document, c.lines);
         for (const auto& [invoice, amount] : c.payments) pay(document, invoice, amount);
         document.nsfCheque = c.nsf;
         ASSERT_EQ(post(document), std::nullopt);
@@ -91,8 +85,7 @@ TEST_P(ReceiptPostingTest, BalanceLedgerAndJournalMoveByTheSameAmount)
 TEST_P(ReceiptPostingTest, APaymentWritesItsBankLineHistoryAndStatistics)
 {
     ReceiptDocument document = receipt("ABC100", "CHQ1");
-    line(document, 0, kBank, "250.00", nullptr);
-    line(document, 1, kReceivable, nullptr, "250.00");
+    lines(document, {{kBank, "250.00", nullptr}, {kReceivable, nullptr, "250.00"}});
     pay(document, "A100", "250.00");
     ASSERT_EQ(post(document), std::nullopt);
     EXPECT_EQ(money("SELECT concil_montant FROM concil WHERE concil_reference = 'CHQ1' AND concil_type = 1"), Amount("250.00"));
@@ -107,8 +100,7 @@ TEST_P(ReceiptPostingTest, APaymentWritesItsBankLineHistoryAndStatistics)
     ASSERT_EQ(next.items.size(), 2u);
     EXPECT_EQ(next.items[0].amount, Amount("350.00"));
     EXPECT_EQ(next.items[0].date, *Date::fromYmd(2026, 3, 10));
-    line(next, 0, kBank, "350.00", nullptr);
-    line(next, 1, kReceivable, nullptr, "350.00");
+    lines(next, {{kBank, "350.00", nullptr}, {kReceivable, nullptr, "350.00"}});
     pay(next, "A100", "350.00");
     ASSERT_EQ(post(next), std::nullopt);
     const std::vector<OpenItem> items = books().openItems("ABC100");
@@ -120,8 +112,7 @@ TEST_P(ReceiptPostingTest, AnInvoicePaidMeanwhileIsRefusedAndNothingWritten)
 {
     ReceiptDocument first = receipt("ABC100", "R1"), second = receipt("ABC100", "R2");
     for (ReceiptDocument* d : {&first, &second}) {
-        line(*d, 0, kBank, "600.00", nullptr);
-        line(*d, 1, kReceivable, nullptr, "600.00");
+        lines(*d, {{kBank, "600.00", nullptr}, {kReceivable, nullptr, "600.00"}});
         pay(*d, "A100", "600.00");
     }
     ASSERT_EQ(post(first), std::nullopt);
@@ -136,8 +127,7 @@ TEST_P(ReceiptPostingTest, AReceiptNotFromAClientTouchesNoLedger)
 {
     ReceiptDocument document = receipt("", "CASH1");
     document.memo = "Interest";
-    line(document, 0, kBank, "100.00", nullptr);
-    line(document, 1, kSales, nullptr, "100.00");
+    lines(document, {{kBank, "100.00", nullptr}, {kSales, nullptr, "100.00"}});
     ASSERT_EQ(post(document), std::nullopt);
     EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_ref = 'CASH1'"), 0);
     EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr WHERE reference = 'CASH1' AND not_from_cli = ?", {true}), 1);
@@ -181,7 +171,7 @@ TEST_P(ReceiptPostingTest, RefusalsWriteNothing)
         document.client = c.client;
         document.notFromClient = c.client.empty();
         document.memo = "memo";
-        for (std::size_t i = 0; i < c.lines.size(); ++i) line(document, static_cast<int>(i), c.lines[i].account, c.lines[i].debit, c.lines[i].credit);
+        lines(document, c.lines);
         if (c.payment) pay(document, "A100", c.payment);
         EXPECT_EQ(post(document), c.refusal);
     }
