@@ -104,29 +104,6 @@ std::optional<Refusal> DisbursementTest::post(const DisbursementDocument& disbur
     return disbursements.write(std::get<PreparedDisbursement>(prepared), context);
 }
 
-store::Value DisbursementTest::scalar(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.open();
-    return query.eof() ? store::Value() : query.value(0);
-}
-
-Money DisbursementTest::money(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.open();
-    return query.eof() ? Money() : query.field(0).asMoney();
-}
-
-void DisbursementTest::execute(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.execute();
-}
-
 void DisbursementTest::expectBooksClean()
 {
     const company::BooksReport report = company::CheckBooks(*books_);

@@ -11,6 +11,7 @@
 #include "company/demo_company.h"
 #include "disbursement_posting.h"
 #include "testing/books_fixture.h"
+#include "testing/books_queries.h"
 
 namespace orvant {
 inline void PrintTo(const Money& amount, std::ostream* out) { *out << amount.toString(4); }
@@ -55,10 +56,10 @@ protected:
 
     std::optional<Refusal> post(const DisbursementDocument& disbursement);
 
-    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {});
-    Money money(const std::string& sql, std::vector<store::Value> binds = {});
+    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::Scalar(*books_, sql, binds); }
+    Money money(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::ScalarMoney(*books_, sql, binds); }
     std::int64_t count(const std::string& sql, std::vector<store::Value> binds = {}) { return scalar(sql, std::move(binds)).asInt(); }
-    void execute(const std::string& sql, std::vector<store::Value> binds = {});
+    void execute(const std::string& sql, std::vector<store::Value> binds = {}) { orvant::testing::Execute(*books_, sql, binds); }
     Money balance(const std::string& supplier) { return money("SELECT sup_current_bal FROM sup WHERE sup_code = ?", {supplier}); }
     Money openAmount(const std::string& supplier, const std::string& invoice, bool holdback = false)
     {

@@ -60,29 +60,6 @@ std::optional<Refusal> PurchaseTest::post(const PurchaseDocument& document, Post
     return purchases.write(std::get<PreparedPurchase>(prepared), context);
 }
 
-store::Value PurchaseTest::scalar(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.open();
-    return query.eof() ? store::Value() : query.value(0);
-}
-
-Money PurchaseTest::money(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.open();
-    return query.eof() || query.field(0).isNull() ? Money() : query.field(0).asMoney();
-}
-
-void PurchaseTest::execute(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.execute();
-}
-
 Money PurchaseTest::balance(const char* supplier) { return money("SELECT sup_current_bal FROM sup WHERE sup_code = ?", {supplier}); }
 
 Money PurchaseTest::ledgerSum(const char* supplier)

@@ -8,6 +8,7 @@
 #include "company/demo_company.h"
 #include "purchase_posting.h"
 #include "testing/books_fixture.h"
+#include "testing/books_queries.h"
 
 namespace orvant {
 inline void PrintTo(const Money& amount, std::ostream* out) { *out << amount.toString(4); }
@@ -39,10 +40,10 @@ protected:
     std::optional<Refusal> post(const PurchaseDocument& document, PostingAnswers answers = {});
 
     // One value of a query over the books (the first column of the first row).
-    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {});
-    Money money(const std::string& sql, std::vector<store::Value> binds = {});
+    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::Scalar(*books_, sql, binds); }
+    Money money(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::ScalarMoney(*books_, sql, binds); }
     std::int64_t count(const std::string& sql, std::vector<store::Value> binds = {}) { return scalar(sql, std::move(binds)).asInt(); }
-    void execute(const std::string& sql, std::vector<store::Value> binds = {});
+    void execute(const std::string& sql, std::vector<store::Value> binds = {}) { orvant::testing::Execute(*books_, sql, binds); }
 
     Money balance(const char* supplier = "BUR100");
     Money ledgerSum(const char* supplier = "BUR100");

@@ -109,29 +109,6 @@ std::optional<Refusal> ReceiptTest::post(const ReceiptDocument& receipt)
     return receipts.write(std::get<PreparedReceipt>(prepared), context);
 }
 
-store::Value ReceiptTest::scalar(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.open();
-    return query.eof() ? store::Value() : query.value(0);
-}
-
-Money ReceiptTest::money(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.open();
-    return query.eof() ? Money() : query.field(0).asMoney();
-}
-
-void ReceiptTest::execute(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.execute();
-}
-
 void ReceiptTest::expectBooksClean()
 {
     const company::BooksReport report = company::CheckBooks(*books_);

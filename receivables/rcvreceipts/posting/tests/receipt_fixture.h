@@ -11,6 +11,7 @@
 #include "receipt_posting.h"
 #include "sales_posting.h"
 #include "testing/books_fixture.h"
+#include "testing/books_queries.h"
 
 namespace orvant {
 inline void PrintTo(const Money& amount, std::ostream* out) { *out << amount.toString(4); }
@@ -57,10 +58,10 @@ protected:
 
     std::optional<Refusal> post(const ReceiptDocument& receipt);
 
-    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {});
-    Money money(const std::string& sql, std::vector<store::Value> binds = {});
+    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::Scalar(*books_, sql, binds); }
+    Money money(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::ScalarMoney(*books_, sql, binds); }
     std::int64_t count(const std::string& sql, std::vector<store::Value> binds = {}) { return scalar(sql, std::move(binds)).asInt(); }
-    void execute(const std::string& sql, std::vector<store::Value> binds = {});
+    void execute(const std::string& sql, std::vector<store::Value> binds = {}) { orvant::testing::Execute(*books_, sql, binds); }
     Money balance(const std::string& client) { return money("SELECT cli_current_bal FROM cli WHERE cli_code = ?", {client}); }
     void expectBooksClean();
 

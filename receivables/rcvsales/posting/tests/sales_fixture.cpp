@@ -48,29 +48,6 @@ std::optional<Refusal> SalesTest::post(const SalesDocument& document, PostingAns
     return sales.write(std::get<PreparedDocument>(prepared), context);
 }
 
-store::Value SalesTest::scalar(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.open();
-    return query.eof() ? store::Value() : query.value(0);
-}
-
-Money SalesTest::money(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.open();
-    return query.eof() ? Money() : query.field(0).asMoney();
-}
-
-void SalesTest::execute(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.execute();
-}
-
 void SalesTest::addAccount(int account, const char* description)
 {
     execute("INSERT INTO glm (glm_account, glm_description, glm_type, glm_summarize, glm_currency) VALUES (?, ?, 'Asset', 'N', 0)",

@@ -7,6 +7,7 @@
 
 #include "sales_posting.h"
 #include "testing/books_fixture.h"
+#include "testing/books_queries.h"
 
 namespace orvant::sales::testing {
 
@@ -43,11 +44,11 @@ protected:
     std::optional<Refusal> post(const SalesDocument& document, PostingAnswers answers = {});
 
     // One value of a query over the books (the first column of the first row).
-    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {});
-    Money money(const std::string& sql, std::vector<store::Value> binds = {});
+    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::Scalar(*books_, sql, binds); }
+    Money money(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::ScalarMoney(*books_, sql, binds); }
     std::int64_t count(const std::string& sql, std::vector<store::Value> binds = {}) { return scalar(sql, std::move(binds)).asInt(); }
 
-    void execute(const std::string& sql, std::vector<store::Value> binds = {});
+    void execute(const std::string& sql, std::vector<store::Value> binds = {}) { orvant::testing::Execute(*books_, sql, binds); }
     void addAccount(int account, const char* description);
 
     PostingContext context{4, "ADMIN", "Project sale", {}};
