@@ -1,12 +1,13 @@
 #pragma once
 // Test support: other workstations of one company, each an orvantctl process posting a file of
-// records of its own. Header-only.
+// records of its own, and the books tests they run beside. Header-only.
 
 #include <signal.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -38,13 +39,6 @@ public:
     Workstations(const Workstations&) = delete;
     Workstations& operator=(const Workstations&) = delete;
 
-    // Each clerk may sign in with "pw" and its code.
-    static void AddClerks(const company::Installation& installation, std::initializer_list<const char*> codes)
-    {
-        for (const char* code : codes)
-            company::AddUser(installation, {code, std::string("Clerk ") + code, 1, 1, 0, {}, {}}, std::string("pw") + code);
-    }
-
     // Writes the records into the workstation's file and starts it posting them as the user.
     pid_t startPosting(const std::string& name, const std::string& records, const std::string& user)
     {
@@ -73,6 +67,45 @@ private:
 
     std::string dataRoot_, work_, program_, command_;
     std::vector<std::string> environment_;
+};
+
+// A books test with other workstations beside it, posting through `program`; the clerks they post
+// as are users of the installation.
+template <class BooksFixture>
+class WorkstationsTest : public BooksFixture {
+protected:
+    WorkstationsTest(std::string program, std::string command, std::vector<const char*> clerks, std::vector<std::string> environment = {})
+        : program_(std::move(program)), command_(std::move(command)), clerks_(std::move(clerks)), environment_(std::move(environment))
+    {
+    }
+
+    void SetUp() override
+    {
+        BooksFixture::SetUp();
+        if (::testing::Test::HasFatalFailure() || ::testing::Test::IsSkipped()) return;
+        workstations_ = std::make_unique<Workstations>(*this->root_, program_, command_, environment_);
+        for (const char* code : clerks_)
+            company::AddUser(this->installation_, {code, std::string("Clerk ") + code, 1, 1, 0, {}, {}}, std::string("pw") + code);
+    }
+
+    void TearDown() override
+    {
+        workstations_.reset();
+        BooksFixture::TearDown();
+    }
+
+    pid_t startPosting(const std::string& name, const std::string& records, const std::string& user)
+    {
+        return workstations_->startPosting(name, records, user);
+    }
+    std::string output(const std::string& name) const { return workstations_->output(name); }
+    static int exitStatus(pid_t pid) { return ExitStatus(pid); }
+
+private:
+    std::string program_, command_;
+    std::vector<const char*> clerks_;
+    std::vector<std::string> environment_;
+    std::unique_ptr<Workstations> workstations_;
 };
 
 }  // namespace orvant::testing

@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <map>
-#include <memory>
 #include <random>
 #include <thread>
 
@@ -22,29 +21,10 @@ using ::testing::HasSubstr;
 
 const char* const kSuppliers[] = {"BUR100", "HYD200", "MAP300", "TEL400"};
 
-class DisbursementProcesses : public DisbursementTest {
+class DisbursementProcesses : public orvant::testing::WorkstationsTest<DisbursementTest> {
 protected:
-    void SetUp() override
-    {
-        DisbursementTest::SetUp();
-        if (HasFatalFailure() || IsSkipped()) return;
-        workstations_ = std::make_unique<orvant::testing::Workstations>(*root_, ORVANT_CTL, "disbursements",
-                                                                        std::vector<std::string>{"ORVANT_LANGUAGES=" ORVANT_SOURCE_LANGUAGES});
-        orvant::testing::Workstations::AddClerks(installation_, {"W0", "W1", "W2", "W3", "KILLED", "AFTER"});
-    }
-
-    void TearDown() override
-    {
-        workstations_.reset();
-        DisbursementTest::TearDown();
-    }
-
-    pid_t startPosting(const std::string& name, const std::string& records, const std::string& user)
-    {
-        return workstations_->startPosting(name, records, user);
-    }
-    std::string output(const std::string& name) const { return workstations_->output(name); }
-    static int exitStatus(pid_t pid) { return orvant::testing::ExitStatus(pid); }
+    DisbursementProcesses() : WorkstationsTest(ORVANT_CTL, "disbursements", {"W0", "W1", "W2", "W3", "KILLED", "AFTER"},
+                                               {"ORVANT_LANGUAGES=" ORVANT_SOURCE_LANGUAGES}) {}
 
     // A disbursement paying one invoice, its distribution the screen's: the payable debited,
     // the bank credited.
@@ -65,8 +45,6 @@ protected:
         EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_journal = 4"), 2 * disbursements);
         expectBooksClean();
     }
-
-    std::unique_ptr<orvant::testing::Workstations> workstations_;
 };
 
 // The supplier held on another workstation while two workstations read the same invoice and

@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <map>
-#include <memory>
 #include <random>
 
 #include "purchase_fixture.h"
@@ -17,21 +16,9 @@ namespace {
 
 const char* const kSuppliers[] = {"BUR100", "HYD200", "MAP300", "TEL400"};
 
-class PurchaseProcesses : public PurchaseTest {
+class PurchaseProcesses : public orvant::testing::WorkstationsTest<PurchaseTest> {
 protected:
-    void SetUp() override
-    {
-        PurchaseTest::SetUp();
-        if (HasFatalFailure() || IsSkipped()) return;
-        workstations_ = std::make_unique<orvant::testing::Workstations>(*root_, ORVANT_CTL, "purchases");
-        orvant::testing::Workstations::AddClerks(installation_, {"W0", "W1", "W2", "W3", "KILLED"});
-    }
-
-    void TearDown() override
-    {
-        workstations_.reset();
-        PurchaseTest::TearDown();
-    }
+    PurchaseProcesses() : WorkstationsTest(ORVANT_CTL, "purchases", {"W0", "W1", "W2", "W3", "KILLED"}) {}
 
     // A purchase (payable credited) or an adjustment lowering what is owed (payable debited).
     static std::string record(const std::string& supplier, bool purchase, const std::string& invoice, const std::string& reference,
@@ -43,8 +30,6 @@ protected:
                (purchase ? "credit" : "debit") + R"(": ")" + a + R"("}, {"account": 5200, ")" + (purchase ? "debit" : "credit") +
                R"(": ")" + a + R"("}]})" + "\n";
     }
-
-    std::unique_ptr<orvant::testing::Workstations> workstations_;
 };
 
 // Four workstations, 500 documents each: purchases of their own numbers, and adjustments that
@@ -65,10 +50,10 @@ TEST_P(PurchaseProcesses, FourWorkstationsPostingAtOnceLoseAndDoubleNothing)
                                 : record(supplier, false, "SHARED" + std::to_string(k / 2 % 10), number, amount);
             owed[supplier] += purchase ? amount : -amount;
         }
-        running.push_back(workstations_->startPosting("w" + std::to_string(w), records, "W" + std::to_string(w)));
+        running.push_back(startPosting("w" + std::to_string(w), records, "W" + std::to_string(w)));
     }
     for (int w = 0; w < kWorkstations; ++w)
-        EXPECT_EQ(orvant::testing::ExitStatus(running[static_cast<std::size_t>(w)]), 0) << workstations_->output("w" + std::to_string(w));
+        EXPECT_EQ(exitStatus(running[static_cast<std::size_t>(w)]), 0) << output("w" + std::to_string(w));
     EXPECT_EQ(count("SELECT COUNT(*) FROM apori"), kWorkstations * kDocuments);
     EXPECT_EQ(count("SELECT COUNT(*) FROM cap"), kWorkstations * kDocuments);
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh WHERE tjlh_reference LIKE 'SHARED%'"), 10) << "one header per shared key";
@@ -89,7 +74,7 @@ TEST_P(PurchaseProcesses, AWorkstationKilledWhilePostingLeavesWholeDocumentsOnly
         std::string records;
         for (int k = 0; k < 400; ++k)
             records += record(kSuppliers[k % 4], true, "K" + std::to_string(round) + "-" + std::to_string(k), "", Money::fromCents(500 + k));
-        orvant::testing::Workstations::KillAfter(workstations_->startPosting("kill" + std::to_string(round), records, "KILLED"),
+        orvant::testing::Workstations::KillAfter(startPosting("kill" + std::to_string(round), records, "KILLED"),
                                                  std::chrono::milliseconds(delay(random)), *books_, "sup");
 
         const std::int64_t documents = count("SELECT COUNT(*) FROM apori");

@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <map>
-#include <memory>
 #include <optional>
 #include <random>
 #include <thread>
@@ -23,29 +22,10 @@ using ::testing::HasSubstr;
 
 const char* const kClients[] = {"ABC100", "BEL200", "HAR300", "NOR400", "WES500"};
 
-class ReceiptProcesses : public ReceiptTest {
+class ReceiptProcesses : public orvant::testing::WorkstationsTest<ReceiptTest> {
 protected:
-    void SetUp() override
-    {
-        ReceiptTest::SetUp();
-        if (HasFatalFailure() || IsSkipped()) return;
-        workstations_ = std::make_unique<orvant::testing::Workstations>(*root_, ORVANT_CTL, "receipts",
-                                                                        std::vector<std::string>{"ORVANT_LANGUAGES=" ORVANT_SOURCE_LANGUAGES});
-        orvant::testing::Workstations::AddClerks(installation_, {"W0", "W1", "W2", "W3", "KILLED", "AFTER"});
-    }
-
-    void TearDown() override
-    {
-        workstations_.reset();
-        ReceiptTest::TearDown();
-    }
-
-    pid_t startPosting(const std::string& name, const std::string& records, const std::string& user)
-    {
-        return workstations_->startPosting(name, records, user);
-    }
-    std::string output(const std::string& name) const { return workstations_->output(name); }
-    static int exitStatus(pid_t pid) { return orvant::testing::ExitStatus(pid); }
+    ReceiptProcesses() : WorkstationsTest(ORVANT_CTL, "receipts", {"W0", "W1", "W2", "W3", "KILLED", "AFTER"},
+                                          {"ORVANT_LANGUAGES=" ORVANT_SOURCE_LANGUAGES}) {}
 
     // A receipt paying one invoice, its distribution the screen's: the bank debited, the
     // client's receivable credited.
@@ -77,8 +57,6 @@ protected:
         expectBooksClean();
         return receipts;
     }
-
-    std::unique_ptr<orvant::testing::Workstations> workstations_;
 };
 
 // The client held on another workstation while two workstations read the same invoice and wait

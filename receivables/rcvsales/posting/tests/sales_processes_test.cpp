@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <map>
-#include <memory>
 #include <random>
 
 #include "company/books_check.h"
@@ -18,24 +17,10 @@ namespace {
 
 const char* const kClients[] = {"ABC100", "BEL200", "HAR300", "NOR400", "WES500"};
 
-class SalesProcesses : public SalesTest {
+class SalesProcesses : public orvant::testing::WorkstationsTest<SalesTest> {
 protected:
-    void SetUp() override
-    {
-        SalesTest::SetUp();
-        if (HasFatalFailure() || IsSkipped()) return;
-        workstations_ = std::make_unique<orvant::testing::Workstations>(*root_, ORVANT_CTL, "sales");
-        // Each workstation posts on behalf of a user of its own.
-        orvant::testing::Workstations::AddClerks(installation_, {"W0", "W1", "W2", "W3", "S0", "S1", "KILLED", "AFTER"});
-    }
-
-    void TearDown() override
-    {
-        workstations_.reset();
-        SalesTest::TearDown();
-    }
-
-    static int exitStatus(pid_t pid) { return orvant::testing::ExitStatus(pid); }
+    // Each workstation posts on behalf of a user of its own.
+    SalesProcesses() : WorkstationsTest(ORVANT_CTL, "sales", {"W0", "W1", "W2", "W3", "S0", "S1", "KILLED", "AFTER"}) {}
 
     static std::string record(const std::string& client, const char* type, const std::string& invoice, const std::string& reference,
                               Money amount)
@@ -52,8 +37,6 @@ protected:
         const company::BooksReport report = company::CheckBooks(installation_, 1);
         EXPECT_TRUE(report.clean()) << ::testing::PrintToString(report.problems);
     }
-
-    std::unique_ptr<orvant::testing::Workstations> workstations_;
 };
 
 // Four workstations, 500 documents each: sales of their own numbers, and adjustments that
@@ -74,12 +57,12 @@ TEST_P(SalesProcesses, FourWorkstationsPostingAtOnceLoseAndDoubleNothing)
                             : record(client, "adjustment", "SHARED" + std::to_string(k / 2 % 10), number, amount);
             owed[client] += sale ? amount : -amount;
         }
-        running.push_back(workstations_->startPosting("w" + std::to_string(w), records, "W" + std::to_string(w)));
+        running.push_back(startPosting("w" + std::to_string(w), records, "W" + std::to_string(w)));
     }
     for (int w = 0; w < kWorkstations; ++w) {
         const std::string name = "w" + std::to_string(w);
-        EXPECT_EQ(exitStatus(running[static_cast<std::size_t>(w)]), 0) << workstations_->output(name);
-        EXPECT_THAT(workstations_->output(name), ::testing::HasSubstr("500 document(s) posted, 0 refused."));
+        EXPECT_EQ(exitStatus(running[static_cast<std::size_t>(w)]), 0) << output(name);
+        EXPECT_THAT(output(name), ::testing::HasSubstr("500 document(s) posted, 0 refused."));
     }
 
     EXPECT_EQ(count("SELECT COUNT(*) FROM arori"), kWorkstations * kDocuments);
@@ -100,11 +83,11 @@ TEST_P(SalesProcesses, TheSameSaleNumberFromTwoWorkstationsIsPostedOnce)
     std::string records;
     for (int k = 0; k < 150; ++k) records += record(kClients[k % 5], "sale", "SAME-" + std::to_string(k), "", Money::fromUnits(10));
     std::vector<pid_t> running;
-    for (int w = 0; w < 2; ++w) running.push_back(workstations_->startPosting("same" + std::to_string(w), records, "S" + std::to_string(w)));
+    for (int w = 0; w < 2; ++w) running.push_back(startPosting("same" + std::to_string(w), records, "S" + std::to_string(w)));
     int posted = 0;
     for (int w = 0; w < 2; ++w) {
         exitStatus(running[static_cast<std::size_t>(w)]);
-        const std::string out = workstations_->output("same" + std::to_string(w));
+        const std::string out = output("same" + std::to_string(w));
         const auto at = out.rfind(" document(s) posted");
         ASSERT_NE(at, std::string::npos) << out;
         posted += std::stoi(out.substr(out.rfind('\n', at) == std::string::npos ? 0 : out.rfind('\n', at) + 1));
@@ -126,7 +109,7 @@ TEST_P(SalesProcesses, AWorkstationKilledWhilePostingLeavesWholeDocumentsOnly)
         for (int k = 0; k < 400; ++k)
             records += record(kClients[k % 5], "sale", "K" + std::to_string(round) + "-" + std::to_string(k), "",
                               Money::fromCents(500 + k));
-        orvant::testing::Workstations::KillAfter(workstations_->startPosting("kill" + std::to_string(round), records, "KILLED"),
+        orvant::testing::Workstations::KillAfter(startPosting("kill" + std::to_string(round), records, "KILLED"),
                                                  std::chrono::milliseconds(delay(random)), *books_, "cli");
 
         const std::int64_t documents = count("SELECT COUNT(*) FROM arori");
@@ -140,8 +123,8 @@ TEST_P(SalesProcesses, AWorkstationKilledWhilePostingLeavesWholeDocumentsOnly)
     EXPECT_GT(posted, 0);
     EXPECT_LT(posted, 8 * 400);
     // What was posted before the kills is still in order for the next workstation.
-    const pid_t after = workstations_->startPosting("after", record("ABC100", "sale", "AFTER", "", Money::fromUnits(1)), "AFTER");
-    EXPECT_EQ(exitStatus(after), 0) << workstations_->output("after");
+    const pid_t after = startPosting("after", record("ABC100", "sale", "AFTER", "", Money::fromUnits(1)), "AFTER");
+    EXPECT_EQ(exitStatus(after), 0) << output("after");
     expectBooksClean();
 }
 
