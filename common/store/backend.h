@@ -55,11 +55,17 @@ public:
 
     virtual std::unique_ptr<Statement> prepare(const std::string& sql) = 0;
     virtual void execute(const std::string& sql) = 0;
+    // Runs a command with no answer worth waiting for (a savepoint) ahead of the next statement,
+    // in that statement's round trip where the engine can. Its failure surfaces there.
+    virtual void queue(const std::string& sql) { execute(sql); }
 
     // A write transaction; a second writer waits for the first rather than failing.
     virtual void begin() = 0;
     virtual void commit() = 0;
     virtual void rollback() = 0;
+    // Commits, then gives back the locks the transaction kept, in the commit's round trip where
+    // the engine can. A lock given back leaves `locks`; the caller gives back the rest.
+    virtual void commitThenRelease(std::vector<std::unique_ptr<LockHandle>>& /*locks*/) { commit(); }
     // Whether a refused statement spoils the open transaction unless it ran in a savepoint.
     virtual bool needsSavepointPerWrite() const = 0;
 
@@ -92,6 +98,12 @@ public:
     // Record locks of this connection's directory, keyed by a 64-bit hash of table and key.
     // Returns nothing when another holder has the lock; never waits.
     virtual std::unique_ptr<LockHandle> tryLock(std::uint64_t key, const LockHolder& me) = 0;
+    // The same, and once the lock is held, runs `then` (bound, not yet stepped): the read that
+    // must follow the lock, in the lock's round trip where the engine can. Step it after.
+    virtual std::unique_ptr<LockHandle> tryLockThenRun(std::uint64_t key, const LockHolder& me, Statement& /*then*/)
+    {
+        return tryLock(key, me);
+    }
     virtual std::optional<LockHolder> lockHolder(std::uint64_t key) = 0;
     // Session numbers live in a lock space of their own, held for as long as the connection.
     virtual std::unique_ptr<LockHandle> tryLockSession(int number, const LockHolder& me) = 0;

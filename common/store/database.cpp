@@ -79,7 +79,7 @@ void Database::commit()
 {
     if (!inTransaction_) throw StoreError(errc::kTransactionState, "No transaction is active.");
     try {
-        connection_->commit();
+        connection_->commitThenRelease(heldUntilEnd_);
     } catch (...) {
         try {
             connection_->rollback();
@@ -112,6 +112,11 @@ void Database::endTransaction()
 std::unique_ptr<LockHandle> Database::tryLock(std::uint64_t key)
 {
     return connection_->tryLock(key, workstationIdentity());
+}
+
+std::unique_ptr<LockHandle> Database::tryLockThenRun(std::uint64_t key, Statement& then)
+{
+    return connection_->tryLockThenRun(key, workstationIdentity(), then);
 }
 
 std::optional<LockHolder> Database::lockHolder(std::uint64_t key) { return connection_->lockHolder(key); }

@@ -45,28 +45,34 @@ public:
     bool inTransaction() const { return inTransaction_; }
 
     // Runs one write; inside a transaction it runs in a savepoint where the engine needs one,
-    // so a refused write leaves the transaction usable and the write can be tried again.
+    // so a refused write leaves the transaction usable and the write can be tried again. A
+    // write inside another one shares its savepoint: the outer write is the one tried again.
     template <class Write>
     void write(Write&& run)
     {
-        if (!inTransaction_ || !connection_->needsSavepointPerWrite()) {
+        if (!inTransaction_ || !connection_->needsSavepointPerWrite() || inWrite_) {
             run();
             return;
         }
-        connection_->execute("SAVEPOINT orv_write");
+        inWrite_ = true;
+        connection_->queue("SAVEPOINT orv_write");
         try {
             run();
         } catch (...) {
-            connection_->execute("ROLLBACK TO SAVEPOINT orv_write");
-            connection_->execute("RELEASE SAVEPOINT orv_write");
+            inWrite_ = false;
+            connection_->queue("ROLLBACK TO SAVEPOINT orv_write");
+            connection_->queue("RELEASE SAVEPOINT orv_write");
             throw;
         }
-        connection_->execute("RELEASE SAVEPOINT orv_write");
+        inWrite_ = false;
+        connection_->queue("RELEASE SAVEPOINT orv_write");
     }
 
     // Record locks. A lock given back while a transaction is open is kept until it ends, so
     // nobody changes a record before the change made under its lock is committed.
     std::unique_ptr<LockHandle> tryLock(std::uint64_t key);
+    // The lock and, once held, the read that must follow it (bound, not yet stepped), together.
+    std::unique_ptr<LockHandle> tryLockThenRun(std::uint64_t key, Statement& then);
     std::optional<LockHolder> lockHolder(std::uint64_t key);
     void release(std::unique_ptr<LockHandle> lock);
 
@@ -78,6 +84,7 @@ private:
     StoreConfig config_;
     std::unique_ptr<Connection> connection_;
     bool inTransaction_ = false;
+    bool inWrite_ = false;
     std::vector<std::unique_ptr<LockHandle>> heldUntilEnd_;
 };
 

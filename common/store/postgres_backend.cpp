@@ -7,9 +7,12 @@
 #include <cstring>
 #include <mutex>
 #include <set>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 #include "store/backend.h"
+#include "store/kill_point.h"
 
 namespace orvant::store {
 namespace {
@@ -39,6 +42,7 @@ std::string sqlState(const PGresult* res)
     else if (state == "22001") code = errc::kValueTooLong;
     else if (state == "55P03" || state == "40P01" || state == "40001") code = errc::kBusy;
     else if (state == "53100") code = errc::kDiskFull;
+    else if (state == "25P02") code = errc::kTransactionAborted;
     else if (PQstatus(conn) != CONNECTION_OK) code = errc::kConnection;
     if (code == errc::kEngine) throw StoreError(code, context + ": " + message);
     throw StoreError({{errc::kEngine, context + ": " + message}, {code, describeErrorCode(code)}});
@@ -135,10 +139,12 @@ const char* pgType(const FieldDef& f)
     return "TEXT";
 }
 
+class PgConnection;
+
 class PgStatement final : public Statement {
 public:
-    PgStatement(PGconn* conn, std::string name, std::string sql, int params)
-        : conn_(conn), name_(std::move(name)), sql_(std::move(sql)), values_(static_cast<std::size_t>(params))
+    PgStatement(PgConnection& connection, std::string name, std::string sql, int params)
+        : connection_(connection), name_(std::move(name)), sql_(std::move(sql)), values_(static_cast<std::size_t>(params))
     {
     }
 
@@ -164,6 +170,24 @@ public:
         if (row_ < 0 && !result_.res) run();
         ++row_;
         return row_ < PQntuples(result_.res);
+    }
+
+    // What the connection sends, and the answer it hands back.
+    const std::string& name() const { return name_; }
+    const std::string& sql() const { return sql_; }
+    std::vector<const char*> parameters() const
+    {
+        std::vector<const char*> params;
+        params.reserve(values_.size());
+        for (const auto& v : values_) params.push_back(v ? v->c_str() : nullptr);
+        return params;
+    }
+    void adopt(Result result)
+    {
+        result_ = std::move(result);
+        row_ = -1;
+        const char* tuples = PQcmdTuples(result_.res);
+        changes_ = tuples && *tuples ? std::strtoll(tuples, nullptr, 10) : 0;
     }
 
     void reset() override
@@ -214,30 +238,14 @@ public:
     }
 
 private:
-    void run()
-    {
-        if (!prepared_) {
-            check(conn_, PQprepare(conn_, name_.c_str(), sql_.c_str(), 0, nullptr), "Preparing \"" + sql_ + "\"");
-            prepared_ = true;
-        }
-        std::vector<const char*> params;
-        params.reserve(values_.size());
-        for (const auto& v : values_) params.push_back(v ? v->c_str() : nullptr);
-        result_ = check(conn_,
-                        PQexecPrepared(conn_, name_.c_str(), static_cast<int>(params.size()), params.data(), nullptr,
-                                       nullptr, 0),
-                        "Running \"" + sql_ + "\"");
-        const char* tuples = PQcmdTuples(result_.res);
-        changes_ = tuples && *tuples ? std::strtoll(tuples, nullptr, 10) : 0;
-    }
+    void run();
 
-    PGconn* conn_;
+    PgConnection& connection_;
     std::string name_;
     std::string sql_;
     std::vector<std::optional<std::string>> values_;
     Result result_;
     int row_ = -1;
-    bool prepared_ = false;
     std::int64_t changes_ = 0;
 };
 
@@ -258,17 +266,55 @@ public:
     }
     ~AdvisoryLock() override
     {
-        PQclear(PQexec(conn_, unlockSql_.c_str()));
+        if (!released_) PQclear(PQexec(conn_, unlockSql_.c_str()));
         std::lock_guard guard(heldMutex);
         heldInProcess.erase(processKey_);
     }
 
+    // For a connection that gives the lock back itself, with other commands.
+    bool ownedBy(const PGconn* conn) const { return conn == conn_; }
+    const std::string& unlockSql() const { return unlockSql_; }
+    void givenBack() { released_ = true; }
+    bool isGivenBack() const { return released_; }
+
 private:
     PGconn* conn_;
+    bool released_ = false;
     std::string unlockSql_;
     std::string heldCondition_;  // the lock's row in pg_locks
     std::pair<std::string, std::uint64_t> processKey_;
 };
+
+// One command of a round trip: a text without parameters, the preparing of a statement, its
+// running, or the point up to which a failure makes the server skip what follows.
+struct Command {
+    enum class Kind { Text, Prepare, Run, Sync };
+    Kind kind;
+    std::string text;
+    PgStatement* statement = nullptr;
+
+    static Command text_(std::string sql) { return {Kind::Text, std::move(sql), nullptr}; }
+    static Command prepare(PgStatement& st) { return {Kind::Prepare, {}, &st}; }
+    static Command run(PgStatement& st) { return {Kind::Run, {}, &st}; }
+    static Command sync() { return {Kind::Sync, {}, nullptr}; }
+
+    std::string context() const
+    {
+        switch (kind) {
+        case Kind::Text: return "Running \"" + text + "\"";
+        case Kind::Prepare: return "Preparing \"" + statement->sql() + "\"";
+        case Kind::Run: return "Running \"" + statement->sql() + "\"";
+        case Kind::Sync: break;
+        }
+        return "Synchronising";
+    }
+};
+
+bool succeeded(const Result& r)
+{
+    const auto status = PQresultStatus(r.res);
+    return r.res && (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK);
+}
 
 class PgConnection final : public Connection {
 public:
@@ -290,27 +336,54 @@ public:
     }
     ~PgConnection() override { PQfinish(conn_); }
 
+    // A statement is prepared once per connection, whichever cursor asks for it.
     std::unique_ptr<Statement> prepare(const std::string& sql) override
     {
         int params = 0;
-        const std::string numbered = numberPlaceholders(sql, params);
-        return std::make_unique<PgStatement>(conn_, "s" + std::to_string(++statements_), numbered, params);
+        std::string numbered = numberPlaceholders(sql, params);
+        auto [named, added] = statementNames_.try_emplace(numbered);
+        if (added) named->second = "s" + std::to_string(statementNames_.size());
+        return std::make_unique<PgStatement>(*this, named->second, std::move(numbered), params);
     }
 
     void execute(const std::string& sql) override { exec(sql); }
+    void queue(const std::string& sql) override { queued_.push_back(sql); }
 
-    void begin() override { exec("BEGIN"); }
-    // The server answers COMMIT with ROLLBACK when a statement of the transaction failed: that
-    // is a failure too, nothing was kept.
+    // BEGIN waits for the transaction's first statement and goes with it.
+    void begin() override { queue("BEGIN"); }
     void commit() override
     {
-        Result r = check(conn_, PQexec(conn_, "COMMIT"), "Running \"COMMIT\"");
-        if (std::strcmp(PQcmdStatus(r.res), "ROLLBACK") == 0)
+        std::vector<std::unique_ptr<LockHandle>> none;
+        commitThenRelease(none);
+    }
+    // The unlocks follow the COMMIT after a synchronisation point, so they run whatever the
+    // COMMIT's outcome. The server answers COMMIT with ROLLBACK when a statement of the
+    // transaction failed: that is a failure too, nothing was kept.
+    void commitThenRelease(std::vector<std::unique_ptr<LockHandle>>& locks) override
+    {
+        std::vector<Command> commands = takeQueued();
+        commands.push_back(Command::text_("COMMIT"));
+        const std::size_t commitAt = commands.size() - 1;
+        std::vector<AdvisoryLock*> mine;
+        for (const auto& lock : locks)
+            if (auto* advisory = dynamic_cast<AdvisoryLock*>(lock.get()); advisory && advisory->ownedBy(conn_)) mine.push_back(advisory);
+        if (!mine.empty()) commands.push_back(Command::sync());
+        for (AdvisoryLock* lock : mine) commands.push_back(Command::text_(lock->unlockSql()));
+        std::vector<Result> results = roundTrip(commands);
+        for (std::size_t k = 0; k < mine.size(); ++k)
+            if (succeeded(results[commitAt + 2 + k])) mine[k]->givenBack();
+        std::erase_if(locks, [](const std::unique_ptr<LockHandle>& lock) {
+            auto* advisory = dynamic_cast<AdvisoryLock*>(lock.get());
+            return advisory && advisory->isGivenBack();
+        });
+        throwFirstFailure(commands, results);
+        if (std::strcmp(PQcmdStatus(results[commitAt].res), "ROLLBACK") == 0)
             throw StoreError(errc::kTransactionAborted,
                              "The server rolled the transaction back at its commit, as a statement of it had failed; nothing of it was kept.");
     }
     void rollback() override
     {
+        queued_.clear();  // a BEGIN still queued never reached the server
         if (PQtransactionStatus(conn_) != PQTRANS_IDLE) exec("ROLLBACK");
     }
     bool needsSavepointPerWrite() const override { return true; }
@@ -411,6 +484,36 @@ public:
         return tryAdvisory(static_cast<std::uint64_t>(pgKey), std::to_string(pgKey), recordLockRow(static_cast<std::uint64_t>(pgKey)));
     }
 
+    std::unique_ptr<LockHandle> tryLockThenRun(std::uint64_t key, const LockHolder& me, Statement& then) override
+    {
+        auto* statement = dynamic_cast<PgStatement*>(&then);
+        if (!statement) return tryLock(key, me);
+        const auto pgKey = static_cast<std::int64_t>(key ^ schemaSalt_);
+        return tryAdvisory(static_cast<std::uint64_t>(pgKey), std::to_string(pgKey), recordLockRow(static_cast<std::uint64_t>(pgKey)),
+                           statement);
+    }
+
+    // Runs the statement, with the queued commands ahead of it and its preparing on first use,
+    // in one round trip.
+    void run(PgStatement& st)
+    {
+        const bool prepared = preparedNames_.count(st.name()) > 0;
+        if (prepared && queued_.empty()) {
+            KillPoint();
+            const std::vector<const char*> params = st.parameters();
+            st.adopt(check(conn_, PQexecPrepared(conn_, st.name().c_str(), static_cast<int>(params.size()), params.data(), nullptr, nullptr, 0),
+                           "Running \"" + st.sql() + "\""));
+            return;
+        }
+        std::vector<Command> commands = takeQueued();
+        if (!prepared) commands.push_back(Command::prepare(st));
+        commands.push_back(Command::run(st));
+        std::vector<Result> results = roundTrip(commands);
+        if (!prepared && succeeded(results[results.size() - 2])) preparedNames_.insert(st.name());
+        throwFirstFailure(commands, results);
+        st.adopt(std::move(results.back()));
+    }
+
     std::optional<LockHolder> lockHolder(std::uint64_t key) override
     {
         const auto pgKey = key ^ schemaSalt_;
@@ -473,26 +576,103 @@ private:
                " AND l.objsubid = 1";
     }
 
-    std::unique_ptr<LockHandle> tryAdvisory(std::uint64_t processKey, const std::string& args, std::string row)
+    // Takes the lock and, when `then` is given, runs it in the same round trip: the server runs
+    // it after the lock is taken, so it reads what the lock's last holder committed. Its rows
+    // are dropped when the lock is refused.
+    std::unique_ptr<LockHandle> tryAdvisory(std::uint64_t processKey, const std::string& args, std::string row,
+                                            PgStatement* then = nullptr)
     {
         std::pair<std::string, std::uint64_t> entry{conninfo_, processKey};
         {
             std::lock_guard guard(heldMutex);
             if (!heldInProcess.insert(entry).second) return nullptr;
         }
+        std::unique_ptr<AdvisoryLock> lock;
         try {
-            Result r = check(conn_, PQexec(conn_, ("SELECT pg_try_advisory_lock(" + args + ")").c_str()), "Locking");
-            if (PQgetvalue(r.res, 0, 0)[0] != 't') {
+            std::vector<Command> commands{Command::text_("SELECT pg_try_advisory_lock(" + args + ")")};
+            const bool prepare = then && !preparedNames_.count(then->name());
+            if (prepare) commands.push_back(Command::prepare(*then));
+            if (then) commands.push_back(Command::run(*then));
+            std::vector<Result> results = roundTrip(commands);
+            const Result& taken = results.front();
+            if (succeeded(taken) && PQntuples(taken.res) == 1 && PQgetvalue(taken.res, 0, 0)[0] == 't')
+                lock = std::make_unique<AdvisoryLock>(conn_, "SELECT pg_advisory_unlock(" + args + ")", std::move(row), entry);
+            if (prepare && succeeded(results[1])) preparedNames_.insert(then->name());
+            throwFirstFailure(commands, results);
+            if (!lock) {
                 std::lock_guard guard(heldMutex);
                 heldInProcess.erase(entry);
                 return nullptr;
             }
+            if (then) then->adopt(std::move(results.back()));
+            return lock;
         } catch (...) {
-            std::lock_guard guard(heldMutex);
-            heldInProcess.erase(entry);
+            if (!lock) {  // a lock taken is given back by its handle, on the way out
+                std::lock_guard guard(heldMutex);
+                heldInProcess.erase(entry);
+            }
             throw;
         }
-        return std::make_unique<AdvisoryLock>(conn_, "SELECT pg_advisory_unlock(" + args + ")", std::move(row), entry);
+    }
+
+    std::vector<Command> takeQueued()
+    {
+        std::vector<Command> commands;
+        for (std::string& sql : queued_) commands.push_back(Command::text_(std::move(sql)));
+        queued_.clear();
+        return commands;
+    }
+
+    bool send(const Command& command)
+    {
+        switch (command.kind) {
+        case Command::Kind::Text: return PQsendQueryParams(conn_, command.text.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 0) == 1;
+        case Command::Kind::Prepare:
+            return PQsendPrepare(conn_, command.statement->name().c_str(), command.statement->sql().c_str(), 0, nullptr) == 1;
+        case Command::Kind::Run: {
+            const std::vector<const char*> params = command.statement->parameters();
+            return PQsendQueryPrepared(conn_, command.statement->name().c_str(), static_cast<int>(params.size()), params.data(), nullptr,
+                                       nullptr, 0) == 1;
+        }
+        case Command::Kind::Sync: return PQpipelineSync(conn_) == 1;
+        }
+        return false;
+    }
+
+    // Sends the commands at once and reads every answer back, in order; a Sync's answer is the
+    // end of its part. The server skips what follows a failure up to the next Sync. The commands
+    // are few and small, so sending them all before reading cannot fill the socket both ways.
+    std::vector<Result> roundTrip(const std::vector<Command>& commands)
+    {
+        KillPoint();
+        if (PQenterPipelineMode(conn_) != 1) raise(conn_, nullptr, "Starting a pipeline");
+        std::size_t sent = 0;
+        while (sent < commands.size() && send(commands[sent])) ++sent;
+        if (PQpipelineSync(conn_) != 1) raise(conn_, nullptr, "Sending to the store");
+        std::vector<Result> results(commands.size());
+        bool lost = false;
+        for (std::size_t i = 0; i < sent && !lost; ++i) {
+            results[i] = Result(PQgetResult(conn_));
+            lost = !results[i].res;
+            if (!lost && commands[i].kind != Command::Kind::Sync)
+                while (PGresult* rest = PQgetResult(conn_)) PQclear(rest);  // up to the end of this command's answers
+        }
+        if (!lost) {
+            Result end(PQgetResult(conn_));
+            lost = PQresultStatus(end.res) != PGRES_PIPELINE_SYNC;
+        }
+        if (lost || PQexitPipelineMode(conn_) != 1) raise(conn_, nullptr, "Reading the answers of the store");
+        if (sent < commands.size()) raise(conn_, nullptr, "Sending to the store");
+        return results;
+    }
+
+    void throwFirstFailure(const std::vector<Command>& commands, const std::vector<Result>& results)
+    {
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            const auto status = PQresultStatus(results[i].res);
+            if (status == PGRES_FATAL_ERROR || status == PGRES_BAD_RESPONSE || status == PGRES_NONFATAL_ERROR)
+                raise(conn_, results[i].res, commands[i].context());
+        }
     }
 
     std::optional<LockHolder> holderOf(const std::string& condition)
@@ -516,14 +696,27 @@ private:
         return out;
     }
 
-    void exec(const std::string& sql) { check(conn_, PQexec(conn_, sql.c_str()), "Running \"" + sql + "\""); }
+    // Runs a command text, the queued commands ahead of it in the same text.
+    void exec(const std::string& sql)
+    {
+        KillPoint();
+        std::string text;
+        for (const std::string& queued : queued_) text += queued + "; ";
+        queued_.clear();
+        text += sql;
+        check(conn_, PQexec(conn_, text.c_str()), "Running \"" + sql + "\"");
+    }
 
     PGconn* conn_ = nullptr;
     std::string conninfo_;
     std::string schema_;
     std::uint64_t schemaSalt_ = 0;
-    int statements_ = 0;
+    std::vector<std::string> queued_;                                // sent ahead of the next statement
+    std::unordered_map<std::string, std::string> statementNames_;  // SQL text -> statement name
+    std::unordered_set<std::string> preparedNames_;                // prepared on the server
 };
+
+void PgStatement::run() { connection_.run(*this); }
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "store/backend.h"
+#include "store/kill_point.h"
 #include "store/ofd_lock_file.h"
 
 namespace orvant::store {
@@ -109,7 +110,10 @@ public:
 
     bool step() override
     {
-        if (!sqlite3_stmt_busy(stmt_)) watch_.check();
+        if (!sqlite3_stmt_busy(stmt_)) {
+            KillPoint();
+            watch_.check();
+        }
         const int rc = sqlite3_step(stmt_);
         if (rc == SQLITE_ROW) return true;
         if (rc == SQLITE_DONE) {
@@ -336,6 +340,7 @@ public:
 private:
     void run(const std::string& sql)
     {
+        KillPoint();
         char* error = nullptr;
         const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error);
         if (rc != SQLITE_OK) {

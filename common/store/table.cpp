@@ -435,13 +435,18 @@ std::vector<Value> Table::valuesOf(const Row& row, const std::vector<int>& colum
     return out;
 }
 
-std::optional<Table::Row> Table::reread(const std::vector<Value>& key)
+std::optional<Table::Row> Table::lockAndReread(const std::vector<Value>& key, std::unique_ptr<LockHandle>& lock)
 {
     Sql where;
     equal(where, keyColumns_, key);
-    auto rows = runSelect("SELECT " + selectList_ + " FROM " + quoteIdent(sqlName_) + " WHERE " + where.text, where.binds, 1);
-    if (rows.empty()) return std::nullopt;
-    return std::move(rows.front());
+    Statement& st = statement("SELECT " + selectList_ + " FROM " + quoteIdent(sqlName_) + " WHERE " + where.text);
+    ResetOnExit resetter{st};
+    for (std::size_t i = 0; i < where.binds.size(); ++i) st.bind(static_cast<int>(i), where.binds[i]);
+    const std::uint64_t lk = lockKey(key);
+    lock = db_.tryLockThenRun(lk, st);
+    if (!lock) refuseLocked(lk);
+    if (!st.step()) return std::nullopt;
+    return readRow(st);
 }
 
 // ----- the walk -----------------------------------------------------------------------------
@@ -762,10 +767,8 @@ void Table::edit()
     if (state_ == TableState::Edit) return;
     finishPendingChange();
     const auto key = keyOf(page_[pos_]);
-    const std::uint64_t lk = lockKey(key);
-    auto lock = db_.tryLock(lk);
-    if (!lock) refuseLocked(lk);
-    auto fresh = reread(key);
+    std::unique_ptr<LockHandle> lock;
+    auto fresh = lockAndReread(key, lock);
     if (!fresh) throw StoreError(errc::kRecordGone, "The record of " + name_ + " was deleted by another user.");
     page_[pos_] = *fresh;
     editRow_ = std::move(*fresh);

@@ -157,7 +157,9 @@ private:
     std::vector<Row> runSelect(const std::string& sql, const std::vector<Value>& binds, int limit);
     Statement& statement(const std::string& sql);
     Row readRow(Statement& st) const;
-    std::optional<Row> reread(const std::vector<Value>& key);
+    // Takes the record's lock into `lock` (or refuses, naming the holder), then reads the record
+    // as its last holder left it.
+    std::optional<Row> lockAndReread(const std::vector<Value>& key, std::unique_ptr<LockHandle>& lock);
     bool columnNullable(int column) const;
     std::string buildSelectList() const;
     void planInsert();

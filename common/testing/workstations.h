@@ -39,12 +39,16 @@ public:
     Workstations(const Workstations&) = delete;
     Workstations& operator=(const Workstations&) = delete;
 
-    // Writes the records into the workstation's file and starts it posting them as the user.
-    pid_t startPosting(const std::string& name, const std::string& records, const std::string& user)
+    // Writes the records into the workstation's file and starts it posting them as the user;
+    // `environment` is added to this workstation's.
+    pid_t startPosting(const std::string& name, const std::string& records, const std::string& user,
+                       const std::vector<std::string>& environment = {})
     {
         const std::string file = fileOf(name);
         std::ofstream(file) << records;
-        const pid_t pid = StartProgram(program_, {"--data-root", dataRoot_, "post", command_, file, "--user", user}, environment_, file + ".out");
+        std::vector<std::string> variables = environment_;
+        variables.insert(variables.end(), environment.begin(), environment.end());
+        const pid_t pid = StartProgram(program_, {"--data-root", dataRoot_, "post", command_, file, "--user", user}, variables, file + ".out");
         EXPECT_GT(pid, 0) << "cannot start " << program_;
         return pid;
     }
@@ -94,9 +98,10 @@ protected:
         BooksFixture::TearDown();
     }
 
-    pid_t startPosting(const std::string& name, const std::string& records, const std::string& user)
+    pid_t startPosting(const std::string& name, const std::string& records, const std::string& user,
+                       const std::vector<std::string>& environment = {})
     {
-        return workstations_->startPosting(name, records, user);
+        return workstations_->startPosting(name, records, user, environment);
     }
     std::string output(const std::string& name) const { return workstations_->output(name); }
     static int exitStatus(pid_t pid) { return ExitStatus(pid); }

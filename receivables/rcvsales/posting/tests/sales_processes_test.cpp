@@ -3,6 +3,7 @@
 // Each workstation is an orvantctl process posting a file of documents.
 
 #include <gmock/gmock.h>
+#include <signal.h>
 
 #include <chrono>
 #include <map>
@@ -125,6 +126,36 @@ TEST_P(SalesProcesses, AWorkstationKilledWhilePostingLeavesWholeDocumentsOnly)
     // What was posted before the kills is still in order for the next workstation.
     const pid_t after = startPosting("after", record("ABC100", "sale", "AFTER", "", Money::fromUnits(1)), "AFTER");
     EXPECT_EQ(exitStatus(after), 0) << output("after");
+    expectBooksClean();
+}
+
+// A workstation killed before each of its round trips to the store in turn, until one run
+// posts the sale: every run killed leaves nothing of the sale, and the run that ends posts it whole.
+TEST_P(SalesProcesses, ASaleKilledBetweenAnyTwoOfItsStatementsLeavesNothing)
+{
+    const Money owedBefore = money("SELECT cli_current_bal FROM cli WHERE cli_code = 'ABC100'");
+    const std::string sale = R"({"client": "ABC100", "type": "sale", "invoice": "TRIP", "date": "2026-03-10", "rows": [)"
+                             R"({"account": 1100, "debit": "114.98"}, {"account": 4000, "credit": "100.00"},)"
+                             R"({"account": 2200, "credit": "5.00"}, {"account": 2210, "credit": "9.98"}]})" "\n";
+    int trip = 1;
+    for (;; ++trip) {
+        ASSERT_LT(trip, 1000) << "the posting never ends";
+        const pid_t pid = startPosting("trip", sale, "KILLED", {"ORVANT_KILL_AT_TRIP=" + std::to_string(trip)});
+        const int status = exitStatus(pid);
+        if (status == 0) break;
+        ASSERT_EQ(status, -SIGKILL) << output("trip");
+        orvant::testing::WaitForRecordsFree(*books_, "cli");
+        SCOPED_TRACE("killed before round trip " + std::to_string(trip));
+        EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_invoice = 'TRIP'"), 0);
+        EXPECT_EQ(count("SELECT COUNT(*) FROM arori"), 0);
+        EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 0);
+        EXPECT_EQ(money("SELECT cli_current_bal FROM cli WHERE cli_code = 'ABC100'"), owedBefore);
+        if (HasFailure()) return;
+    }
+    EXPECT_GT(trip, 10) << "the kills fell inside the posting";
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_invoice = 'TRIP'"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 4);
+    EXPECT_EQ(money("SELECT cli_current_bal FROM cli WHERE cli_code = 'ABC100'"), owedBefore + Money::fromCents(11498));
     expectBooksClean();
 }
 
