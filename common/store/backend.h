@@ -28,6 +28,8 @@ public:
     virtual std::string columnName(int index) const = 0;
     // The column read as a field of the given type.
     virtual Value column(int index, FieldType type) const = 0;
+    // The same, read into `into`, whose text storage the engine may reuse.
+    virtual void readColumn(int index, FieldType type, Value& into) const { into = column(index, type); }
     // The column read by what it holds, with the declared type where the engine knows it.
     virtual Value column(int index) const = 0;
     // Rows changed by the last run of an insert, update or delete.

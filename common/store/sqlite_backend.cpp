@@ -136,21 +136,34 @@ public:
 
     Value column(int index, FieldType type) const override
     {
-        if (sqlite3_column_type(stmt_, index) == SQLITE_NULL) return {};
+        Value value;
+        readColumn(index, type, value);
+        return value;
+    }
+
+    // The column's value is fetched once and read with the value functions: each column
+    // function would fetch it again.
+    void readColumn(int index, FieldType type, Value& into) const override
+    {
+        sqlite3_value* v = sqlite3_column_value(stmt_, index);
+        if (sqlite3_value_type(v) == SQLITE_NULL) {
+            into = Value();
+            return;
+        }
         switch (type) {
         case FieldType::String:
         case FieldType::Memo:
-        case FieldType::Bytes: return text(index);
+        case FieldType::Bytes: into.setText(bytesOf(v)); return;
         case FieldType::Integer:
         case FieldType::SmallInt:
-        case FieldType::AutoInc: return static_cast<std::int64_t>(sqlite3_column_int64(stmt_, index));
-        case FieldType::Float: return sqlite3_column_double(stmt_, index);
-        case FieldType::Money: return Money::fromRaw(sqlite3_column_int64(stmt_, index));
-        case FieldType::Boolean: return sqlite3_column_int(stmt_, index) != 0;
-        case FieldType::Date: return Value::dateFromText(textView(index));
-        case FieldType::Timestamp: return Value::timestampFromText(textView(index));
+        case FieldType::AutoInc: into = static_cast<std::int64_t>(sqlite3_value_int64(v)); return;
+        case FieldType::Float: into = sqlite3_value_double(v); return;
+        case FieldType::Money: into = Money::fromRaw(sqlite3_value_int64(v)); return;
+        case FieldType::Boolean: into = sqlite3_value_int(v) != 0; return;
+        case FieldType::Date: into = Value::dateFromText(bytesOf(v)); return;
+        case FieldType::Timestamp: into = Value::timestampFromText(bytesOf(v)); return;
         }
-        return {};
+        into = Value();
     }
 
     Value column(int index) const override
@@ -170,12 +183,12 @@ public:
     }
 
 private:
-    std::string_view textView(int index) const
+    static std::string_view bytesOf(sqlite3_value* v)
     {
-        const auto* p = static_cast<const char*>(sqlite3_column_blob(stmt_, index));
-        return std::string_view(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, index)));
+        const auto* p = static_cast<const char*>(sqlite3_value_blob(v));
+        return std::string_view(p ? p : "", static_cast<std::size_t>(sqlite3_value_bytes(v)));
     }
-    std::string text(int index) const { return std::string(textView(index)); }
+    std::string text(int index) const { return std::string(bytesOf(sqlite3_column_value(stmt_, index))); }
 
     sqlite3* db_;
     const TransactionWatch& watch_;

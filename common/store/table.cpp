@@ -99,6 +99,7 @@ void Table::close()
     if (!isOpen()) return;
     if (state_ == TableState::Edit || state_ == TableState::Insert) cancel();
     page_.clear();
+    spare_.clear();
     statements_.clear();
     ranged_ = filtered_ = false;
     rangeLow_.clear();
@@ -398,33 +399,62 @@ Statement& Table::statement(const std::string& sql)
 Table::Row Table::readRow(Statement& st) const
 {
     Row row;
-    row.values.reserve(def_.fields.size() + 1);
-    for (std::size_t i = 0; i < def_.fields.size(); ++i) row.values.push_back(st.column(static_cast<int>(i), def_.fields[i].type));
-    if (def_.primaryKey.empty()) row.values.push_back(st.column(static_cast<int>(def_.fields.size()), FieldType::AutoInc));
+    readRow(st, row);
     return row;
+}
+
+void Table::readRow(Statement& st, Row& into) const
+{
+    const std::size_t fields = def_.fields.size();
+    into.values.resize(fields + (def_.primaryKey.empty() ? 1 : 0));
+    for (std::size_t i = 0; i < fields; ++i) st.readColumn(static_cast<int>(i), def_.fields[i].type, into.values[i]);
+    if (def_.primaryKey.empty()) st.readColumn(static_cast<int>(fields), FieldType::AutoInc, into.values[fields]);
 }
 
 std::vector<Table::Row> Table::runSelect(const std::string& sql, const std::vector<Value>& binds, int limit)
 {
-    Statement& st = statement(sql);
-    ResetOnExit resetter{st};
-    for (std::size_t i = 0; i < binds.size(); ++i) st.bind(static_cast<int>(i), binds[i]);
     std::vector<Row> rows;
     rows.reserve(static_cast<std::size_t>(std::min(limit, kLargestPage)));
-    while (st.step()) rows.push_back(readRow(st));
+    selectInto(sql, binds, rows);
     return rows;
 }
 
-std::vector<Table::Row> Table::fetch(const Sql& extra, bool descending, int limit)
+void Table::selectInto(const std::string& sql, const std::vector<Value>& binds, std::vector<Row>& rows)
+{
+    Statement& st = statement(sql);
+    ResetOnExit resetter{st};
+    for (std::size_t i = 0; i < binds.size(); ++i) st.bind(static_cast<int>(i), binds[i]);
+    std::size_t count = 0;
+    for (; st.step(); ++count) {
+        if (count == rows.size()) rows.emplace_back();
+        readRow(st, rows[count]);
+    }
+    rows.resize(count);
+}
+
+// The page's statement: the walk's conditions and `extra`, in index order, `limit` rows at most.
+Table::Sql Table::pageQuery(const Sql& extra, bool descending, int limit) const
 {
     Sql where = baseWhere();
     where.add(extra.text.empty() ? "1 = 1" : extra.text, extra.binds);
     std::string order;
     for (int c : orderColumns_)
         order += (order.empty() ? "" : ", ") + db_.connection().orderTerm(columnName(def_, c), descending, columnNullable(c));
-    const std::string sql = "SELECT " + selectList_ + " FROM " + quoteIdent(sqlName_) + " WHERE " + where.text +
-                            " ORDER BY " + order + " LIMIT " + std::to_string(limit);
-    return runSelect(sql, where.binds, limit);
+    return {"SELECT " + selectList_ + " FROM " + quoteIdent(sqlName_) + " WHERE " + where.text + " ORDER BY " + order +
+                " LIMIT " + std::to_string(limit),
+            std::move(where.binds)};
+}
+
+std::vector<Table::Row> Table::fetch(const Sql& extra, bool descending, int limit)
+{
+    const Sql query = pageQuery(extra, descending, limit);
+    return runSelect(query.text, query.binds, limit);
+}
+
+void Table::fetchInto(const Sql& extra, bool descending, int limit, std::vector<Row>& rows)
+{
+    const Sql query = pageQuery(extra, descending, limit);
+    selectInto(query.text, query.binds, rows);
 }
 
 std::vector<Value> Table::valuesOf(const Row& row, const std::vector<int>& columns) const
@@ -511,12 +541,12 @@ void Table::next()
     pageSize_ = std::min(pageSize_ * 2, kLargestPage);
     Sql after;
     compare(after, orderColumns_, valuesOf(page_[pos_], orderColumns_), Compare::Gt);
-    auto rows = fetch(after, false, pageSize_);
-    if (rows.empty()) {
+    fetchInto(after, false, pageSize_, spare_);
+    if (spare_.empty()) {
         eof_ = true;
         return;
     }
-    page_ = std::move(rows);
+    page_.swap(spare_);
     pos_ = 0;
     eof_ = false;
     afterMove();
@@ -539,13 +569,13 @@ void Table::prior()
     pageSize_ = std::min(pageSize_ * 2, kLargestPage);
     Sql before;
     compare(before, orderColumns_, valuesOf(page_[pos_], orderColumns_), Compare::Lt);
-    auto rows = fetch(before, true, pageSize_);
-    if (rows.empty()) {
+    fetchInto(before, true, pageSize_, spare_);
+    if (spare_.empty()) {
         bof_ = true;
         return;
     }
-    std::reverse(rows.begin(), rows.end());
-    page_ = std::move(rows);
+    std::reverse(spare_.begin(), spare_.end());
+    page_.swap(spare_);
     pos_ = page_.size() - 1;
     bof_ = false;
     afterMove();

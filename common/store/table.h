@@ -153,10 +153,15 @@ private:
     void compare(Sql& where, const std::vector<int>& columns, const std::vector<Value>& values, Compare op) const;
     void equal(Sql& where, const std::vector<int>& columns, const std::vector<Value>& values) const;
     Sql baseWhere() const;
+    Sql pageQuery(const Sql& extra, bool descending, int limit) const;
     std::vector<Row> fetch(const Sql& extra, bool descending, int limit);
+    // Reads the page into `rows`, over the rows they held: their texts' storage is used again.
+    void fetchInto(const Sql& extra, bool descending, int limit, std::vector<Row>& rows);
     std::vector<Row> runSelect(const std::string& sql, const std::vector<Value>& binds, int limit);
+    void selectInto(const std::string& sql, const std::vector<Value>& binds, std::vector<Row>& rows);
     Statement& statement(const std::string& sql);
     Row readRow(Statement& st) const;
+    void readRow(Statement& st, Row& into) const;
     // Takes the record's lock into `lock` (or refuses, naming the holder), then reads the record
     // as its last holder left it.
     std::optional<Row> lockAndReread(const std::vector<Value>& key, std::unique_ptr<LockHandle>& lock);
@@ -195,6 +200,7 @@ private:
     std::vector<Table*> details_;
 
     std::vector<Row> page_;
+    std::vector<Row> spare_;  // the page shown before, which the walk reads its next page into
     std::size_t pos_ = 0;
     bool bof_ = true, eof_ = true;
     int pageSize_ = 32;

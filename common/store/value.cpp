@@ -45,6 +45,12 @@ DateTime timestampOfText(std::string_view v)
 Value Value::dateFromText(std::string_view text) { return dateOfText(text); }
 Value Value::timestampFromText(std::string_view text) { return timestampOfText(text); }
 
+void Value::setText(std::string_view text)
+{
+    if (auto* held = std::get_if<std::string>(&v_)) held->assign(text);
+    else v_.emplace<std::string>(text);
+}
+
 std::string Value::asString() const
 {
     return std::visit(Overloaded{

@@ -37,6 +37,10 @@ public:
     static Value dateFromText(std::string_view text);
     static Value timestampFromText(std::string_view text);
 
+    // Holds the text, in the storage of the text held before where there was one: a walk reads
+    // its pages into the rows of the page before without allocating again.
+    void setText(std::string_view text);
+
     bool isNull() const { return std::holds_alternative<Null>(v_); }
     const Storage& storage() const { return v_; }
 

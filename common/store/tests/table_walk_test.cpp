@@ -58,6 +58,47 @@ TEST_P(WalkTest, a_walk_crosses_many_pages_in_both_directions)
     EXPECT_EQ(t.recordCount(), 3000);
 }
 
+TEST_P(WalkTest, a_page_read_over_an_earlier_one_keeps_none_of_its_values)
+{
+    // Every fifth record leaves its fields empty and every fifth has a long name; pages of 32, 64,
+    // 128 ... records put each kind where another kind lay on the page read before.
+    Table t(*db_, clientsTable());
+    t.open();
+    const auto nameOf = [](int i) { return i % 5 == 1 ? std::string(50, static_cast<char>('a' + i % 26)) : "n" + std::to_string(i); };
+    constexpr int kRecords = 500;
+    {
+        Transaction tx(*db_);
+        for (int i = 0; i < kRecords; ++i) {
+            t.insert();
+            t.field("Code") = "K" + std::to_string(1000 + i);
+            if (i % 5 != 0) {
+                t.field("Name") = nameOf(i);
+                t.field("Balance") = Money::fromCents(i);
+                t.field("Created") = day(2026, 1, 1 + i % 28);
+            }
+            t.post();
+        }
+        tx.commit();
+    }
+    const auto expectRecord = [&](int i) {
+        SCOPED_TRACE("record " + std::to_string(i));
+        EXPECT_EQ(t.field("Code").asString(), "K" + std::to_string(1000 + i));
+        const bool empty = i % 5 == 0;
+        EXPECT_EQ(t.field("Name").isNull(), empty);
+        EXPECT_EQ(t.field("Balance").isNull(), empty);
+        EXPECT_EQ(t.field("Created").isNull(), empty);
+        if (empty) return;
+        EXPECT_EQ(t.field("Name").asString(), nameOf(i));
+        EXPECT_EQ(t.field("Balance").asMoney(), Money::fromCents(i));
+        EXPECT_EQ(t.field("Created").asDate(), day(2026, 1, 1 + i % 28));
+    };
+    int i = 0;
+    for (t.first(); !t.eof(); t.next()) expectRecord(i++);
+    EXPECT_EQ(i, kRecords);
+    for (t.last(); !t.bof(); t.prior()) expectRecord(--i);
+    EXPECT_EQ(i, 0);
+}
+
 TEST_P(WalkTest, findkey_takes_partial_keys_and_keeps_position_when_absent)
 {
     Table t(*db_, ledgerTable());
