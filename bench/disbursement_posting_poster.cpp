@@ -9,8 +9,6 @@
 namespace orvant::bench {
 namespace {
 
-const char* const kSuppliers[] = {"BUR100", "HYD200", "MAP300", "TEL400"};
-
 class DisbursementPostingPoster final : public Poster {
 public:
     DisbursementPostingPoster(const std::string& dataRoot, const store::StoreConfig& config)
@@ -21,7 +19,7 @@ public:
     void post(long number) override
     {
         disbursements::DisbursementDocument disbursement;
-        disbursement.supplier = kSuppliers[number % 4];
+        disbursement.supplier = supplierOf(number);
         disbursement.reference = "P" + std::to_string(number);
         disbursement.date = *Date::fromYmd(2026, 3, 20);
         disbursement.items = books_.openItems(disbursement.supplier);

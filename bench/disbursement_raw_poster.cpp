@@ -10,7 +10,6 @@
 namespace orvant::bench {
 namespace {
 
-const char* const kSuppliers[] = {"BUR100", "HYD200", "MAP300", "TEL400"};
 constexpr long long kInvoiceCents = 20000;
 
 struct Statements {
@@ -49,7 +48,7 @@ Statements statementsFor(bool sqlite)
 
 std::vector<RawWrite> disbursementOf(const Statements& s, long number)
 {
-    const std::string reference = "Q" + std::to_string(number), invoice = "R" + std::to_string(number), supplier = kSuppliers[number % 4];
+    const std::string reference = "Q" + std::to_string(number), invoice = "R" + std::to_string(number), supplier = supplierOf(number);
     const std::string day = "2026-03-20", stamp = "2026-03-20 09:00:00.000";
     const long long owed = Money::fromCents(kInvoiceCents).raw(), paid = Money::fromCents(kDisbursementCents).raw();
     return {
@@ -71,7 +70,7 @@ public:
     {
     }
 
-    void post(long number) override { writer_->transaction(disbursementOf(statements_, number)); }
+    void post(long number) override { writer_->transaction({"sup", supplierOf(number)}, disbursementOf(statements_, number)); }
 
 private:
     std::unique_ptr<RawWriter> writer_;
@@ -88,9 +87,10 @@ public:
 
     void post(long number) override
     {
-        const std::string supplier = kSuppliers[number % 4];
+        const std::string supplier = supplierOf(number);
         const long long owed = Money::fromCents(kInvoiceCents).raw();
-        writer_->transaction({{&ledger_, {supplier, "R" + std::to_string(number), std::string(), std::string("2026-03-10"),
+        writer_->transaction({"sup", supplier},
+                             {{&ledger_, {supplier, "R" + std::to_string(number), std::string(), std::string("2026-03-10"),
                                           std::string("2026-04-09"), owed, std::string("2026-03-10 09:00:00.000")}},
                               {&supplier_, {owed, supplier}}});
     }

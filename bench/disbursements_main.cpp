@@ -5,7 +5,7 @@
 //
 // Each measurement posts into the demo company of a scratch data root whose purchase invoices
 // were written beforehand; four workstations are four processes, each with its own connection,
-// posting N disbursements of its own on the four suppliers they share.
+// posting N disbursements of its own, each for a supplier of its own.
 
 #include "disbursements_workload.h"
 #include "posting_bench.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Cash disbursements for the benchmark: disbursement number N pays 50.00 of invoice "R" + N, a
-// purchase from supplier N modulo 4 written beforehand, through the disbursements posting or as
+// purchase from supplier supplierOf(N) written beforehand, through the disbursements posting or as
 // the same rows raw.
 
 #include <memory>

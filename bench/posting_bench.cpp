@@ -49,8 +49,8 @@ Measurement measureFourWorkstations(const PostingBench& bench, const std::string
                                     long count)
 {
     const ScratchBooks books(config);
-    // Each round numbers its four workstations `count + 1` apart.
-    prepare(bench, books, kFourWorkstationPlan.rounds * 4 * (count + 1));
+    // Each round posts the next 4 * count numbers.
+    prepare(bench, books, kFourWorkstationPlan.rounds * 4 * count);
     long nextPosted = 1, nextRaw = 1;
     const Work store = fourWorkstations(books, bench.posting, count, nextPosted);
     const Work rawWork = fourWorkstations(books, bench.raw, count, nextRaw);

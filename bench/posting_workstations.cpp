@@ -12,6 +12,18 @@
 #include "company/demo_company.h"
 
 namespace orvant::bench {
+namespace {
+
+constexpr int kWorkstations = 4;
+const char* const kClients[kWorkstations] = {"ABC100", "BEL200", "HAR300", "NOR400"};
+const char* const kSuppliers[kWorkstations] = {"BUR100", "HYD200", "MAP300", "TEL400"};
+
+int workstationOf(long number) { return static_cast<int>(number % kWorkstations); }
+
+}  // namespace
+
+const char* clientOf(long number) { return kClients[workstationOf(number)]; }
+const char* supplierOf(long number) { return kSuppliers[workstationOf(number)]; }
 
 ScratchBooks::ScratchBooks(const store::StoreConfig& config) : config_(config)
 {
@@ -32,14 +44,15 @@ Work fourWorkstations(const ScratchBooks& books, MakePoster make, long count, lo
 {
     return [&books, make, count, &next] {
         std::vector<pid_t> children;
-        for (int w = 0; w < 4; ++w) {
-            const long first = next + w * (count + 1);
+        for (int w = 0; w < kWorkstations; ++w) {
+            long first = next;
+            while (workstationOf(first) != w) ++first;
             const pid_t pid = ::fork();
             if (pid == 0) {
                 int status = 0;
                 try {
                     auto poster = make(books.dataRoot(), books.config());
-                    for (long n = first; n < first + count; ++n) poster->post(n);
+                    for (long i = 0; i < count; ++i) poster->post(first + i * kWorkstations);
                 } catch (const std::exception& e) {
                     std::cerr << "workstation: " << e.what() << "\n";
                     status = 1;
@@ -48,13 +61,13 @@ Work fourWorkstations(const ScratchBooks& books, MakePoster make, long count, lo
             }
             children.push_back(pid);
         }
-        next += 4 * (count + 1);
+        next += kWorkstations * count;
         for (pid_t pid : children) {
             int status = 0;
             ::waitpid(pid, &status, 0);
             if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("A workstation failed");
         }
-        return std::int64_t(4 * count);
+        return std::int64_t(kWorkstations * count);
     };
 }
 

@@ -37,8 +37,13 @@ private:
 // One workstation: `batch` documents per call, numbered on from `next`.
 Work oneWorkstation(Poster& poster, long& next, long batch = 1);
 
-// Four workstations: four processes posting `count` documents each, numbered apart, each with
-// its own connection.
+// Four workstations: four processes posting `count` documents each, each with its own
+// connection. Workstation w posts the numbers N from `next` with N % 4 == w.
 Work fourWorkstations(const ScratchBooks& books, MakePoster make, long count, long& next);
+
+// The demo company's client and supplier that document number N is posted for: the one of its
+// workstation, so that four workstations never wait on each other's party lock.
+const char* clientOf(long number);
+const char* supplierOf(long number);
 
 }  // namespace orvant::bench

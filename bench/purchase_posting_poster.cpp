@@ -8,8 +8,6 @@
 namespace orvant::bench {
 namespace {
 
-const char* const kSuppliers[] = {"BUR100", "HYD200", "MAP300", "TEL400"};
-
 class PurchasePostingPoster final : public Poster {
 public:
     PurchasePostingPoster(const std::string& dataRoot, const store::StoreConfig& config)
@@ -20,7 +18,7 @@ public:
     void post(long number) override
     {
         purchases::PurchaseDocument document;
-        document.supplier = kSuppliers[number % 4];
+        document.supplier = supplierOf(number);
         document.invoice = "B" + std::to_string(number);
         document.date = *Date::fromYmd(2026, 3, 10);
         document.dueDate = *Date::fromYmd(2026, 4, 9);

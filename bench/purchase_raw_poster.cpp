@@ -11,8 +11,6 @@
 namespace orvant::bench {
 namespace {
 
-const char* const kSuppliers[] = {"BUR100", "HYD200", "MAP300", "TEL400"};
-
 struct Statements {
     std::string header, line, supplier, ledger, document;
 };
@@ -41,7 +39,7 @@ Statements statementsFor(bool sqlite)
 
 std::vector<RawWrite> purchaseOf(const Statements& s, long number)
 {
-    const std::string invoice = "R" + std::to_string(number), supplier = kSuppliers[number % 4];
+    const std::string invoice = "R" + std::to_string(number), supplier = supplierOf(number);
     const std::string day = "2026-03-10", due = "2026-04-09", stamp = "2026-03-10 09:00:00.000";
     const Money net = Money::fromCents(10000 + number % 1000);
     const Money federal = net.percent(5), provincial = net.percent(9.975), total = net + federal + provincial;
@@ -66,7 +64,7 @@ public:
     {
     }
 
-    void post(long number) override { writer_->transaction(purchaseOf(statements_, number)); }
+    void post(long number) override { writer_->transaction({"sup", supplierOf(number)}, purchaseOf(statements_, number)); }
 
 private:
     std::unique_ptr<RawWriter> writer_;

@@ -4,8 +4,8 @@
 //     purchases_bench [--postgres CONNINFO] [--purchases N]
 //
 // Each measurement posts into the demo company of a scratch data root; four workstations are
-// four processes, each with its own connection, posting N purchases of its own on the four
-// suppliers they share.
+// four processes, each with its own connection, posting N purchases of its own, each for a
+// supplier of its own.
 
 #include "posting_bench.h"
 #include "purchases_workload.h"

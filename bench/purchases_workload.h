@@ -10,7 +10,7 @@
 namespace orvant::bench {
 
 // Each posts purchase number N as invoice "B" + N (through the posting) or "R" + N (raw), of
-// supplier N modulo 4 of the demo's four.
+// supplier supplierOf(N).
 
 // Through the posting: checks, the supplier's lock, one transaction of journal, supplier,
 // ledger and document record.

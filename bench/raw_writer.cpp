@@ -1,17 +1,83 @@
 #include "raw_writer.h"
 
+#include <fcntl.h>
 #include <libpq-fe.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <stdexcept>
 
 namespace orvant::bench {
 namespace {
 
+// A 64-bit key of the party's table and code, of the kind the store locks records by.
+std::uint64_t lockKey(const RawParty& party)
+{
+    std::uint64_t h = 0xCBF29CE484222325ull;
+    const auto feed = [&h](const std::string& text) {
+        for (unsigned char c : text) h = (h ^ c) * 0x100000001B3ull;
+        h = (h ^ 0x1F) * 0x100000001B3ull;
+    };
+    feed(party.table);
+    feed(party.code);
+    h ^= h >> 30;
+    h *= 0xBF58476D1CE4E5B9ull;
+    h ^= h >> 27;
+    h *= 0x94D049BB133111EBull;
+    return h ^ (h >> 31);
+}
+
+[[noreturn]] void refuseHeldLock(const RawParty& party)
+{
+    throw std::runtime_error(std::string("The raw twin found the lock of ") + party.table + " " + party.code +
+                             " held: two workstations post for one party");
+}
+
+// A record lock of the SQLite store's lock file, taken the store's way: an open-file-description
+// lock on one byte far past the holder records, with the holder's name written in its record
+// slot; closing the descriptor gives it back.
+class FileLock {
+public:
+    FileLock(const std::string& path, const RawParty& party) : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666))
+    {
+        if (fd_ < 0) throw std::runtime_error("Cannot open " + path + ": " + std::strerror(errno));
+        const std::uint64_t key = lockKey(party);
+        struct flock byte {};
+        byte.l_type = F_WRLCK;
+        byte.l_whence = SEEK_SET;
+        byte.l_start = kLockBase + static_cast<off_t>(key & kSlotMask);
+        byte.l_len = 1;
+        if (::fcntl(fd_, F_OFD_SETLK, &byte) != 0) {
+            ::close(fd_);
+            refuseHeldLock(party);
+        }
+        Holder holder{key, 0, static_cast<std::int32_t>(::getpid()), "BENCH"};
+        [[maybe_unused]] auto written = ::pwrite(fd_, &holder, sizeof holder, static_cast<off_t>((key % kHolderSlots) * sizeof holder));
+    }
+    ~FileLock() { ::close(fd_); }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    static constexpr std::uint64_t kHolderSlots = 65536;
+    static constexpr off_t kLockBase = off_t(1) << 24;
+    static constexpr std::uint64_t kSlotMask = (std::uint64_t(1) << 61) - 1;
+    struct Holder {
+        std::uint64_t slot;
+        std::int32_t session;
+        std::int32_t pid;
+        char user[48];
+    };
+    int fd_;
+};
+
 class SqliteWriter final : public RawWriter {
 public:
-    explicit SqliteWriter(const std::string& file)
+    explicit SqliteWriter(const std::string& directory) : lockFile_(directory + "/orvant.locks")
     {
+        const std::string file = directory + "/orvant.sqlite3";
         if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
             throw std::runtime_error("Cannot open " + file);
         sqlite3_busy_timeout(db_, 120000);
@@ -24,8 +90,9 @@ public:
         sqlite3_close(db_);
     }
 
-    void transaction(const std::vector<RawWrite>& writes) override
+    void transaction(const RawParty& party, const std::vector<RawWrite>& writes) override
     {
+        const FileLock lock(lockFile_, party);
         run("BEGIN IMMEDIATE");
         for (const auto& [sql, params] : writes) {
             sqlite3_stmt* statement = prepared(*sql);
@@ -58,6 +125,7 @@ private:
         return statement;
     }
 
+    std::string lockFile_;
     sqlite3* db_ = nullptr;
     std::vector<std::pair<const std::string*, sqlite3_stmt*>> prepared_;
 };
@@ -81,8 +149,10 @@ public:
     }
     ~PostgresWriter() override { PQfinish(conn_); }
 
-    void transaction(const std::vector<RawWrite>& writes) override
+    void transaction(const RawParty& party, const std::vector<RawWrite>& writes) override
     {
+        const std::string key = std::to_string(static_cast<std::int64_t>(lockKey(party)));
+        if (!lockCall("SELECT pg_try_advisory_lock(" + key + ")")) refuseHeldLock(party);
         run("BEGIN");
         for (const auto& [sql, params] : writes) {
             std::vector<std::string> texts;
@@ -96,9 +166,20 @@ public:
             if (!ok) throw std::runtime_error(std::string("Raw PostgreSQL write failed: ") + PQerrorMessage(conn_));
         }
         run("COMMIT");
+        lockCall("SELECT pg_advisory_unlock(" + key + ")");
     }
 
 private:
+    // Runs one of the advisory lock functions; whether it answered true.
+    bool lockCall(const std::string& sql)
+    {
+        PGresult* r = PQexec(conn_, sql.c_str());
+        const bool ok = PQresultStatus(r) == PGRES_TUPLES_OK;
+        const bool taken = ok && PQgetvalue(r, 0, 0)[0] == 't';
+        PQclear(r);
+        if (!ok) throw std::runtime_error(sql + ": " + PQerrorMessage(conn_));
+        return taken;
+    }
     void run(const std::string& sql)
     {
         PGresult* r = PQexec(conn_, sql.c_str());
@@ -128,7 +209,7 @@ private:
 std::unique_ptr<RawWriter> rawWriter(const std::string& dataRoot, const store::StoreConfig& config)
 {
     const std::string company = dataRoot + "1";
-    if (config.postgres.empty()) return std::make_unique<SqliteWriter>(company + "/orvant.sqlite3");
+    if (config.postgres.empty()) return std::make_unique<SqliteWriter>(company);
     return std::make_unique<PostgresWriter>(config.postgres, store::schemaForDirectory(company));
 }
 

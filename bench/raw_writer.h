@@ -19,10 +19,21 @@ struct RawWrite {
     std::vector<RawParam> params;
 };
 
+// The record a posting locks for as long as it writes: the client or supplier with code `code`
+// of `table` ("cli", "sup").
+struct RawParty {
+    const char* table;
+    std::string code;
+};
+
 class RawWriter {
 public:
     virtual ~RawWriter() = default;
-    virtual void transaction(const std::vector<RawWrite>& writes) = 0;
+    // Takes the party's record lock as the store takes it (SQLite: a byte of the directory's lock
+    // file; PostgreSQL: a session advisory lock), runs the writes in one transaction, then gives
+    // the lock back. A lock already held is an error: the benchmark's workstations have parties of
+    // their own.
+    virtual void transaction(const RawParty& party, const std::vector<RawWrite>& writes) = 0;
 };
 
 // On company 1 of the data root (SQLite: WAL, synchronous FULL).

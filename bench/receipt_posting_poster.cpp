@@ -9,8 +9,6 @@
 namespace orvant::bench {
 namespace {
 
-const char* const kClients[] = {"ABC100", "BEL200", "HAR300", "NOR400", "WES500"};
-
 class ReceiptPostingPoster final : public Poster {
 public:
     ReceiptPostingPoster(const std::string& dataRoot, const store::StoreConfig& config)
@@ -21,7 +19,7 @@ public:
     void post(long number) override
     {
         receipts::ReceiptDocument receipt;
-        receipt.client = kClients[number % 5];
+        receipt.client = clientOf(number);
         receipt.reference = "P" + std::to_string(number);
         receipt.date = *Date::fromYmd(2026, 3, 20);
         receipt.items = books_.openItems(receipt.client);

@@ -9,8 +9,6 @@
 namespace orvant::bench {
 namespace {
 
-const char* const kClients[] = {"ABC100", "BEL200", "HAR300", "NOR400", "WES500"};
-
 struct Statements {
     std::string header, line, bank, history, detail, ledger, client;
 };
@@ -43,7 +41,7 @@ Statements statementsFor(bool sqlite)
 
 std::vector<RawWrite> receiptOf(const Statements& s, long number)
 {
-    const std::string reference = "Q" + std::to_string(number), invoice = "R" + std::to_string(number), client = kClients[number % 5];
+    const std::string reference = "Q" + std::to_string(number), invoice = "R" + std::to_string(number), client = clientOf(number);
     const std::string day = "2026-03-20", stamp = "2026-03-20 09:00:00.000";
     const Money net = Money::fromCents(10000 + number % 1000);
     const long long owed = (net + net.percent(5) + net.percent(9.975)).raw(), paid = Money::fromCents(kReceiptCents).raw();
@@ -66,7 +64,7 @@ public:
     {
     }
 
-    void post(long number) override { writer_->transaction(receiptOf(statements_, number)); }
+    void post(long number) override { writer_->transaction({"cli", clientOf(number)}, receiptOf(statements_, number)); }
 
 private:
     std::unique_ptr<RawWriter> writer_;

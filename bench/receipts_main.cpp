@@ -5,7 +5,7 @@
 //
 // Each measurement posts into the demo company of a scratch data root whose invoices were
 // written beforehand; four workstations are four processes, each with its own connection,
-// posting N receipts of its own on the five clients they share.
+// posting N receipts of its own, each for a client of its own.
 
 #include "posting_bench.h"
 #include "receipts_workload.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Cash receipts for the benchmark: receipt number N pays 50.00 of invoice "R" + N, a sale of
-// client N modulo 5 written beforehand, through the receipts posting or as the same rows raw.
+// client clientOf(N) written beforehand, through the receipts posting or as the same rows raw.
 
 #include <memory>
 #include <string>

@@ -6,8 +6,6 @@
 namespace orvant::bench {
 namespace {
 
-const char* const kClients[] = {"ABC100", "BEL200", "HAR300", "NOR400", "WES500"};
-
 class PostingPoster final : public Poster {
 public:
     PostingPoster(const std::string& dataRoot, const store::StoreConfig& config)
@@ -18,7 +16,7 @@ public:
     void post(long number) override
     {
         sales::SalesDocument document;
-        document.client = kClients[number % 5];
+        document.client = clientOf(number);
         document.invoice = "B" + std::to_string(number);
         document.date = *Date::fromYmd(2026, 3, 10);
         document.dueDate = *Date::fromYmd(2026, 4, 9);

@@ -11,8 +11,6 @@
 namespace orvant::bench {
 namespace {
 
-const char* const kClients[] = {"ABC100", "BEL200", "HAR300", "NOR400", "WES500"};
-
 struct Statements {
     std::string header, line, client, ledger, document;
 };
@@ -46,7 +44,7 @@ struct Sale {
 
 Sale saleOf(const Statements& s, long number)
 {
-    const std::string invoice = "R" + std::to_string(number), client = kClients[number % 5];
+    const std::string invoice = "R" + std::to_string(number), client = clientOf(number);
     const std::string day = "2026-03-10", due = "2026-04-09", stamp = "2026-03-10 09:00:00.000";
     const Money net = Money::fromCents(10000 + number % 1000);
     const Money federal = net.percent(5), provincial = net.percent(9.975), total = net + federal + provincial;
@@ -72,7 +70,7 @@ public:
     {
     }
 
-    void post(long number) override { writer_->transaction(saleOf(statements_, number).writes); }
+    void post(long number) override { writer_->transaction({"cli", clientOf(number)}, saleOf(statements_, number).writes); }
 
 private:
     std::unique_ptr<RawWriter> writer_;

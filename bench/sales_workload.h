@@ -10,7 +10,7 @@
 namespace orvant::bench {
 
 // Each posts sale number N as invoice "B" + N (through the posting) or "R" + N (raw), of client
-// N modulo 5 of the demo's five.
+// clientOf(N).
 
 // Through the posting: checks, the client's lock, one transaction of journal, client, ledger
 // and document record.
