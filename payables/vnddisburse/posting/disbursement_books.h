@@ -42,6 +42,9 @@ public:
     std::vector<int> bankAccounts() const;
 
     std::optional<SupplierFacts> findSupplier(const std::string& code);
+    // The cursor findSupplier leaves on the supplier it found: the posting locks the supplier
+    // through it, without looking the supplier up again.
+    store::Table& suppliers() { return suppliers_; }
     // The account's description; nothing when the chart has no such account. Accounts found
     // are remembered until forgotten.
     std::optional<std::string> accountDescription(int account);

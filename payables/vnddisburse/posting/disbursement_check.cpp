@@ -80,15 +80,19 @@ std::optional<Refusal> CheckPayment(const OpenItem& item, int index)
 std::optional<Refusal> CheckDisbursement(DisbursementBooks& books, const DisbursementDocument& disbursement,
                                          const std::function<bool()>& wantsMemo)
 {
+    // A code with a control character is refused before it is looked for.
+    const bool lookedFor = disbursement.toSupplier() && !HoldsControlCharacter(disbursement.supplier);
+    return CheckDisbursement(books, disbursement, lookedFor ? books.findSupplier(disbursement.supplier) : std::nullopt, wantsMemo);
+}
+
+std::optional<Refusal> CheckDisbursement(DisbursementBooks& books, const DisbursementDocument& disbursement,
+                                         const std::optional<SupplierFacts>& supplier, const std::function<bool()>& wantsMemo)
+{
     if (auto refusal = checkTexts(disbursement)) return refusal;
     if (disbursement.reference.empty()) return Refusal{kEnterReference, DisbursementField::Reference};
     if (disbursement.notToSupplier && disbursement.memo.find_first_not_of(" \t\r\n") == std::string::npos && wantsMemo && wantsMemo())
         return Refusal{kAskForMemo, DisbursementField::Memo};
-    std::optional<SupplierFacts> supplier;
-    if (disbursement.toSupplier()) {
-        supplier = books.findSupplier(disbursement.supplier);
-        if (!supplier) return Refusal{kNoSuchSupplier, DisbursementField::Supplier};
-    }
+    if (disbursement.toSupplier() && !supplier) return Refusal{kNoSuchSupplier, DisbursementField::Supplier};
     DistributionTotals totals;
     for (int i = 0; i < disbursement.rows.rowCount(); ++i) {
         if (auto refusal = checkRow(books, disbursement, supplier, i)) return refusal;

@@ -35,5 +35,9 @@ std::optional<Refusal> CheckPayment(const OpenItem& item, int index);
 // payments, and that something is to be posted.
 std::optional<Refusal> CheckDisbursement(DisbursementBooks& books, const DisbursementDocument& disbursement,
                                          const std::function<bool()>& wantsMemo = {});
+// The same on the disbursement's supplier as read already (nothing for a disbursement not to a
+// supplier).
+std::optional<Refusal> CheckDisbursement(DisbursementBooks& books, const DisbursementDocument& disbursement,
+                                         const std::optional<SupplierFacts>& supplier, const std::function<bool()>& wantsMemo = {});
 
 }  // namespace orvant::disbursements

@@ -37,12 +37,12 @@ std::optional<std::string> DisbursementImport::post(const std::string& line)
         if (row.account != 0 && row.description.empty())
             disbursement.rows.setDescription(i, FirstCharacters(books_.accountDescription(row.account).value_or(std::string()), kRowDescriptionWidth));
     }
-    if (auto refusal = CheckDisbursement(books_, disbursement)) return reason(*refusal, disbursement);
+    if (auto refusal = CheckDisbursement(books_, disbursement, supplier)) return reason(*refusal, disbursement);
     if (!context_.repeatAllowed && books_.disbursementExists(disbursement.supplier, disbursement.reference, disbursement.date))
         return messageText_(kAlreadyInBooks);
     PostingAnswers answers;
     if (auto why = answersFor(record, answers)) return why;
-    auto prepared = posting_.prepare(disbursement, std::move(answers));
+    auto prepared = posting_.prepare(disbursement, std::move(answers), supplier);
     if (auto* refusal = std::get_if<Refusal>(&prepared)) return reason(*refusal, disbursement);
     if (auto refusal = posting_.write(std::get<PreparedDisbursement>(prepared), context_)) return reason(*refusal, disbursement);
     return std::nullopt;

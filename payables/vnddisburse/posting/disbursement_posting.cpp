@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "books/control_accounts.h"
-#include "store/error.h"
+#include "books/party_lock.h"
 
 namespace orvant::disbursements {
 
@@ -35,11 +35,10 @@ Money PayableMovement(DisbursementBooks& books, const Distribution& rows, int cu
 }
 
 DisbursementPosting::DisbursementPosting(DisbursementBooks& books)
-    : books_(books), suppliers_(books.company(), "sup"), headers_(books.company(), "cdorihdr"), details_(books.company(), "cdoridet"),
+    : books_(books), headers_(books.company(), "cdorihdr"), details_(books.company(), "cdoridet"),
       bankLines_(books.company()), journal_(books.company()), ledger_(books.company(), Ledger::Payables),
       taxReport_(books.company(), "taxrepP", true)
 {
-    suppliers_.open();
     headers_.open();
     details_.open();
 }
@@ -57,14 +56,16 @@ std::vector<sidedialogs::TaxPerRateLine> DisbursementPosting::taxLinesToAsk(cons
 
 std::variant<PreparedDisbursement, Refusal> DisbursementPosting::prepare(const DisbursementDocument& disbursement, PostingAnswers answers)
 {
+    return prepare(disbursement, std::move(answers),
+                   disbursement.toSupplier() ? books_.findSupplier(disbursement.supplier) : std::nullopt);
+}
+
+std::variant<PreparedDisbursement, Refusal> DisbursementPosting::prepare(const DisbursementDocument& disbursement, PostingAnswers answers,
+                                                                         const std::optional<SupplierFacts>& supplier)
+{
     PreparedDisbursement prepared{disbursement, 4, {}};
-    std::optional<SupplierFacts> supplier;
-    if (disbursement.toSupplier()) {
-        supplier = books_.findSupplier(disbursement.supplier);
-        if (!supplier) return Refusal{kNoSuchSupplier, DisbursementField::Supplier};
-    } else {
-        prepared.document.items.clear();
-    }
+    if (disbursement.toSupplier() && !supplier) return Refusal{kNoSuchSupplier, DisbursementField::Supplier};
+    if (!disbursement.toSupplier()) prepared.document.items.clear();
     prepared.journal = DisbursementJournal(books_, disbursement, supplier);
     if (books_.settings().taxSystem != 0) {
         prepared.taxes = std::move(answers.taxes);
@@ -81,26 +82,17 @@ std::optional<Refusal> DisbursementPosting::write(const PreparedDisbursement& pr
 {
     const DisbursementDocument& disbursement = prepared.document;
     if (!JournalTotals(disbursement.rows).balanced()) return Refusal{kOutOfBalance, DisbursementField::Totals};
+    store::Table& suppliers = books_.suppliers();
     std::optional<SupplierFacts> supplier;
     if (disbursement.toSupplier()) {
-        if (!suppliers_.findKey({disbursement.supplier})) return Refusal{kNoSuchSupplier, DisbursementField::Supplier};
-        try {
-            store::EditWithLockRetry(suppliers_, context.lockRetry);
-        } catch (const store::StoreError& error) {
-            if (error.code() != store::errc::kRecordGone) throw;
-            return Refusal{kNoSuchSupplier, DisbursementField::Supplier};  // deleted meanwhile
-        }
-        supplier = ReadSupplier(suppliers_);
+        if (!LockParty(suppliers, disbursement.supplier, context.lockRetry)) return Refusal{kNoSuchSupplier, DisbursementField::Supplier};
+        supplier = ReadSupplier(suppliers);
     }
     // A disbursement not to a supplier has no supplier to lock: its reference and date are held
     // instead, so two workstations never both post it.
     const auto disbursementNumber =
         supplier ? nullptr : store::HoldKeyWithLockRetry(headers_, {disbursement.reference, disbursement.date}, context.lockRetry);
-    // The supplier's lock is given back once the transaction has ended, whatever happens.
-    struct ReleaseSupplier {
-        store::Table& suppliers;
-        ~ReleaseSupplier() { if (suppliers.state() == store::TableState::Edit) suppliers.cancel(); }
-    } release{suppliers_};
+    const PartyLockRelease release(suppliers);
 
     store::Transaction transaction(books_.company());
     if (!context.repeatAllowed && books_.disbursementExists(supplier ? supplier->code : std::string(), disbursement.reference, disbursement.date))
@@ -109,7 +101,7 @@ std::optional<Refusal> DisbursementPosting::write(const PreparedDisbursement& pr
     if (supplier) {
         if (auto refusal = checkItemsAgain(prepared)) return refusal;
         moved = PayableMovement(books_, disbursement.rows, supplier->currency);
-        const std::optional<Money> balance = CheckedAdd(suppliers_.field("Sup_current_bal").asMoney(), moved);
+        const std::optional<Money> balance = CheckedAdd(suppliers.field("Sup_current_bal").asMoney(), moved);
         if (!balance || !WithinBooks(*balance)) return Refusal{kBeyondBooksLimit, DisbursementField::Totals};
     }
     try {
@@ -209,8 +201,8 @@ void DisbursementPosting::writeSupplierEntries(const PreparedDisbursement& prepa
         ledger_.add({supplier.code, disbursement.reference, disbursement.reference, disbursement.date, disbursement.date,
                      rest.isNegative() ? kPayableDebitedType : kPayableCreditedType, rest, disbursement.memo, {}, {}, {}, false,
                      context.user});
-    SupplierRecord(suppliers_).recordPayment(disbursement.date, moved);
-    suppliers_.post();
+    SupplierRecord(books_.suppliers()).recordPayment(disbursement.date, moved);
+    books_.suppliers().post();
 }
 
 }  // namespace orvant::disbursements

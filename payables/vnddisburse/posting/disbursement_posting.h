@@ -67,6 +67,10 @@ public:
 
     // Applies the answers and settles the journal. Nothing is written.
     std::variant<PreparedDisbursement, Refusal> prepare(const DisbursementDocument& disbursement, PostingAnswers answers);
+    // The same on the disbursement's supplier as read already (nothing for a disbursement not to
+    // a supplier).
+    std::variant<PreparedDisbursement, Refusal> prepare(const DisbursementDocument& disbursement, PostingAnswers answers,
+                                                        const std::optional<SupplierFacts>& supplier);
 
     // Writes the disbursement. A refusal found under the supplier's lock (the supplier gone, an
     // item paid meanwhile, the disbursement posted meanwhile) writes nothing; a store error
@@ -81,7 +85,7 @@ private:
                               std::int64_t headerSeq, Money moved);
 
     DisbursementBooks& books_;
-    store::Table suppliers_, headers_, details_;
+    store::Table headers_, details_;
     BankLineWriter bankLines_;
     JournalWriter journal_;
     LedgerWriter ledger_;

@@ -40,6 +40,9 @@ public:
     const TaxRates& taxRates() const { return taxRates_; }
 
     std::optional<SupplierFacts> findSupplier(const std::string& code);
+    // The cursor findSupplier leaves on the supplier it found: the posting locks the supplier
+    // through it, without looking the supplier up again.
+    store::Table& suppliers() { return suppliers_; }
     // The account's description; nothing when the chart has no such account. Accounts found
     // are remembered until forgotten; an account not found is looked for again.
     std::optional<std::string> accountDescription(int account);

@@ -37,10 +37,22 @@ bool holdsAnAmount(const Distribution& rows)
 
 }  // namespace
 
+std::optional<SupplierFacts> DocumentSupplier(PurchaseBooks& books, const PurchaseDocument& document)
+{
+    if (document.directCash || HoldsControlCharacter(document.supplier, false)) return std::nullopt;
+    return books.findSupplier(document.supplier);
+}
+
 std::optional<Refusal> CheckSupplier(PurchaseBooks& books, const std::string& code)
 {
     if (auto refusal = controlCharacterIn(code, PurchaseField::Supplier)) return refusal;
-    if (!books.findSupplier(code)) return Refusal{kNoSuchSupplier, PurchaseField::Supplier};
+    return CheckSupplier(code, books.findSupplier(code));
+}
+
+std::optional<Refusal> CheckSupplier(const std::string& code, const std::optional<SupplierFacts>& supplier)
+{
+    if (auto refusal = controlCharacterIn(code, PurchaseField::Supplier)) return refusal;
+    if (!supplier) return Refusal{kNoSuchSupplier, PurchaseField::Supplier};
     return std::nullopt;
 }
 
@@ -82,6 +94,14 @@ std::optional<Refusal> CheckRowAmounts(PurchaseBooks& books, PurchaseType type, 
 
 std::optional<Refusal> CheckDocument(PurchaseBooks& books, const PurchaseDocument& document, const std::function<bool()>& wantsComment)
 {
+    if (auto refusal = CheckDocumentButNumber(books, document, DocumentSupplier(books, document), wantsComment)) return refusal;
+    if (document.directCash) return std::nullopt;
+    return CheckInvoiceNumber(books, document.supplier, document.type, document.invoice);
+}
+
+std::optional<Refusal> CheckDocumentButNumber(PurchaseBooks& books, const PurchaseDocument& document,
+                                              const std::optional<SupplierFacts>& supplier, const std::function<bool()>& wantsComment)
+{
     if (auto refusal = checkTexts(document)) return refusal;
     if (isBlank(document.invoice)) return Refusal{kEnterInvoice, PurchaseField::Invoice};
     if (!RowsWithinBooks(document.rows)) return Refusal{kBeyondBooksLimit, PurchaseField::Totals};
@@ -91,7 +111,6 @@ std::optional<Refusal> CheckDocument(PurchaseBooks& books, const PurchaseDocumen
     if (document.directCash && isBlank(document.comment) && wantsComment && wantsComment())
         return Refusal{kAskForComment, PurchaseField::Comment};
 
-    const std::optional<SupplierFacts> supplier = document.directCash ? std::nullopt : books.findSupplier(document.supplier);
     for (int i = 0; i < document.rows.rowCount(); ++i) {
         const DistributionRow& row = document.rows.row(i);
         if (row.debit.isZero() && row.credit.isZero()) continue;
@@ -101,14 +120,14 @@ std::optional<Refusal> CheckDocument(PurchaseBooks& books, const PurchaseDocumen
         if (auto refusal = CheckRowAmounts(books, document.type, supplier, i, row)) return refusal;
     }
     if (document.directCash) return std::nullopt;
-    if (auto refusal = CheckSupplier(books, document.supplier)) return refusal;
+    if (auto refusal = CheckSupplier(document.supplier, supplier)) return refusal;
     // A supplier's document that left the payable untouched would reach no ledger: its number
     // could never be found again, nor its amount be paid.
     Money payable;
     for (const DistributionRow& row : document.rows.rows())
         if (books.payables().isControlAccount(row.account)) payable += row.credit - row.debit;
     if (payable.isZero()) return Refusal{kNoPayable, PurchaseField::Totals};
-    return CheckInvoiceNumber(books, document.supplier, document.type, document.invoice);
+    return std::nullopt;
 }
 
 bool LooksPostedAlready(PurchaseBooks& books, const PurchaseDocument& document)

@@ -27,8 +27,15 @@ struct Refusal {
     friend bool operator==(const Refusal&, const Refusal&) = default;
 };
 
+// The supplier the document names, read once for all its checks and its due date: nothing for
+// a direct cash purchase, nor for a code that is empty or holds a control character (refused
+// before it is looked for).
+std::optional<SupplierFacts> DocumentSupplier(PurchaseBooks& books, const PurchaseDocument& document);
+
 // The supplier must exist; a code with a control character is refused before it is looked for.
 std::optional<Refusal> CheckSupplier(PurchaseBooks& books, const std::string& code);
+// The same, on the supplier as read for `code`.
+std::optional<Refusal> CheckSupplier(const std::string& code, const std::optional<SupplierFacts>& supplier);
 
 // A purchase needs a number the supplier has no purchase under; a note names a purchase of the
 // supplier (only a type "1" entry of exactly that number counts); an adjustment may name
@@ -54,6 +61,11 @@ std::optional<Refusal> CheckRowAmounts(PurchaseBooks& books, PurchaseType type, 
 // the chart, the amounts' sides), then the supplier and the number's rule.
 std::optional<Refusal> CheckDocument(PurchaseBooks& books, const PurchaseDocument& document,
                                      const std::function<bool()>& wantsComment = {});
+// All of it but the number's rule, on the supplier as DocumentSupplier read it: an import leaves
+// the number to the posting, which checks it under the supplier's lock with the same refusal.
+std::optional<Refusal> CheckDocumentButNumber(PurchaseBooks& books, const PurchaseDocument& document,
+                                              const std::optional<SupplierFacts>& supplier,
+                                              const std::function<bool()>& wantsComment = {});
 
 // Whether the document looks posted already: a note or adjustment of the supplier with its
 // type, invoice and reference, or a direct cash purchase of its number and date. (A purchase

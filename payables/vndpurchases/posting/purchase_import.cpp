@@ -45,11 +45,10 @@ std::optional<std::string> PurchaseImport::post(PurchaseRecord& record)
         if (row.account != 0 && row.description.empty())
             document.rows.setDescription(i, books_.accountDescription(row.account).value_or(std::string()));
     }
-    if (auto refusal = CheckDocument(books_, document)) return reason(*refusal);
-    if (!record.dueDateGiven) {
-        const std::optional<SupplierFacts> supplier = document.directCash ? std::nullopt : books_.findSupplier(document.supplier);
-        document.dueDate = supplier ? DueDate(document.date, supplier->dueDays) : document.date;
-    }
+    // The number is checked under the supplier's lock only: the refusal there is the same.
+    const std::optional<SupplierFacts> supplier = DocumentSupplier(books_, document);
+    if (auto refusal = CheckDocumentButNumber(books_, document, supplier)) return reason(*refusal);
+    if (!record.dueDateGiven) document.dueDate = supplier ? DueDate(document.date, supplier->dueDays) : document.date;
     if (!context_.repeatAllowed && LooksPostedAlready(books_, document)) return messageText_(kAlreadyPosted);
     PostingAnswers answers;
     if (auto why = answersFor(record, answers)) return why;

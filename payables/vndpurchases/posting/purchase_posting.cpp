@@ -7,8 +7,8 @@
 
 #include "books/books_limits.h"
 #include "books/control_accounts.h"
+#include "books/party_lock.h"
 #include "books/supplier_record.h"
-#include "store/error.h"
 
 namespace orvant::purchases {
 
@@ -84,10 +84,9 @@ int PurchaseJournal(const std::optional<SupplierFacts>& supplier)
 }
 
 PurchasePosting::PurchasePosting(PurchaseBooks& books)
-    : books_(books), suppliers_(books.company(), "sup"), documents_(books.company(), "apori"), journal_(books.company()),
+    : books_(books), documents_(books.company(), "apori"), journal_(books.company()),
       ledger_(books.company(), Ledger::Payables), taxReport_(books.company(), "taxrepP", true)
 {
-    suppliers_.open();
     documents_.open();
 }
 
@@ -153,28 +152,19 @@ std::optional<Refusal> PurchasePosting::write(const PreparedPurchase& prepared, 
 {
     const PurchaseDocument& document = prepared.document;
     if (auto refusal = checkLinesToWrite(document.rows)) return refusal;
+    store::Table& suppliers = books_.suppliers();
     std::optional<SupplierFacts> supplier;
     if (!document.directCash) {
-        if (!suppliers_.findKey({document.supplier})) return Refusal{kNoSuchSupplier, PurchaseField::Supplier};
-        try {
-            store::EditWithLockRetry(suppliers_, context.lockRetry);
-        } catch (const store::StoreError& error) {
-            if (error.code() != store::errc::kRecordGone) throw;
-            return Refusal{kNoSuchSupplier, PurchaseField::Supplier};  // deleted meanwhile
-        }
-        supplier = ReadSupplier(suppliers_);
+        if (!LockParty(suppliers, document.supplier, context.lockRetry)) return Refusal{kNoSuchSupplier, PurchaseField::Supplier};
+        supplier = ReadSupplier(suppliers);
     }
-    // The supplier's lock is given back once the transaction has ended, whatever happens.
-    struct ReleaseSupplier {
-        store::Table& suppliers;
-        ~ReleaseSupplier() { if (suppliers.state() == store::TableState::Edit) suppliers.cancel(); }
-    } release{suppliers_};
+    const PartyLockRelease release(suppliers);
 
     if (supplier) {
-        if (!FieldsWithinBooks(suppliers_, {"Sup_current_bal"}, prepared.payableAmount))
+        if (!FieldsWithinBooks(suppliers, {"Sup_current_bal"}, prepared.payableAmount))
             return Refusal{kBeyondBooksLimit, PurchaseField::Totals};
         if (document.type == PurchaseType::Purchase &&
-            !FieldsWithinBooks(suppliers_, {"Sup_last_purch", "Sup_purch_mth", "Sup_purch_ytd"}, prepared.payableAmount))
+            !FieldsWithinBooks(suppliers, {"Sup_last_purch", "Sup_purch_mth", "Sup_purch_ytd"}, prepared.payableAmount))
             return Refusal{kBeyondBooksLimit, PurchaseField::Totals};
     }
     // A direct cash purchase has no supplier to lock: its number and date are held instead.
@@ -235,10 +225,10 @@ void PurchasePosting::writeRows(const PreparedPurchase& prepared, const PostingC
 // sum of the supplier's ledger entries.
 void PurchasePosting::updateSupplier(const PreparedPurchase& prepared)
 {
-    SupplierRecord supplier(suppliers_);
+    SupplierRecord supplier(books_.suppliers());
     if (prepared.document.type == PurchaseType::Purchase) supplier.recordPurchase(prepared.document.date, prepared.payableAmount);
     supplier.moveBalance(prepared.payableAmount);
-    suppliers_.post();
+    books_.suppliers().post();
 }
 
 // The open item of the document less what is held back, and the holdback's own item.

@@ -100,7 +100,7 @@ private:
     void addDocumentRecord(const PreparedPurchase& prepared, const PostingContext& context);
 
     PurchaseBooks& books_;
-    store::Table suppliers_, documents_;
+    store::Table documents_;
     JournalWriter journal_;
     LedgerWriter ledger_;
     TaxReportWriter taxReport_;

@@ -73,14 +73,18 @@ std::optional<Refusal> CheckPayment(const OpenItem& item, int index)
 
 std::optional<Refusal> CheckReceipt(ReceiptBooks& books, const ReceiptDocument& receipt, const std::function<bool()>& wantsMemo)
 {
+    // A code with a control character is refused before it is looked for.
+    const bool lookedFor = receipt.fromClient() && !holdsControlCharacter(receipt.client, false);
+    return CheckReceipt(books, receipt, lookedFor ? books.findClient(receipt.client) : std::nullopt, wantsMemo);
+}
+
+std::optional<Refusal> CheckReceipt(ReceiptBooks& books, const ReceiptDocument& receipt, const std::optional<ClientFacts>& client,
+                                    const std::function<bool()>& wantsMemo)
+{
     if (auto refusal = checkTexts(receipt)) return refusal;
     if (receipt.reference.empty()) return Refusal{kEnterReference, ReceiptField::Reference};
     if (receipt.notFromClient && receipt.memo.empty() && wantsMemo && wantsMemo()) return Refusal{kAskForMemo, ReceiptField::Memo};
-    std::optional<ClientFacts> client;
-    if (receipt.fromClient()) {
-        client = books.findClient(receipt.client);
-        if (!client) return Refusal{kNoSuchClient, ReceiptField::Client};
-    }
+    if (receipt.fromClient() && !client) return Refusal{kNoSuchClient, ReceiptField::Client};
     DistributionTotals totals;
     for (int i = 0; i < receipt.rows.rowCount(); ++i) {
         if (auto refusal = checkLine(books, receipt, client, i)) return refusal;

@@ -35,5 +35,8 @@ std::optional<Refusal> CheckPayment(const OpenItem& item, int index);
 // and that something is to be posted.
 std::optional<Refusal> CheckReceipt(ReceiptBooks& books, const ReceiptDocument& receipt,
                                     const std::function<bool()>& wantsMemo = {});
+// The same on the receipt's client as read already (nothing for a receipt not from a client).
+std::optional<Refusal> CheckReceipt(ReceiptBooks& books, const ReceiptDocument& receipt, const std::optional<ClientFacts>& client,
+                                    const std::function<bool()>& wantsMemo = {});
 
 }  // namespace orvant::receipts

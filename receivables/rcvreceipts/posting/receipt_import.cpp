@@ -37,11 +37,11 @@ std::optional<std::string> ReceiptImport::post(const std::string& line)
         if (row.account != 0 && row.description.empty())
             receipt.rows.setDescription(i, FirstCharacters(books_.accountDescription(row.account).value_or(std::string()), kRowDescriptionWidth));
     }
-    if (auto refusal = CheckReceipt(books_, receipt)) return reason(*refusal, receipt);
+    if (auto refusal = CheckReceipt(books_, receipt, client)) return reason(*refusal, receipt);
     if (!context_.repeatAllowed && books_.receiptExists(receipt.client, receipt.reference, receipt.date)) return messageText_(kAlreadyInBooks);
     PostingAnswers answers;
     if (auto why = answersFor(record, answers)) return why;
-    auto prepared = posting_.prepare(receipt, std::move(answers));
+    auto prepared = posting_.prepare(receipt, std::move(answers), client);
     if (auto* refusal = std::get_if<Refusal>(&prepared)) return reason(*refusal, receipt);
     if (auto refusal = posting_.write(std::get<PreparedReceipt>(prepared), context_)) return reason(*refusal, receipt);
     return std::nullopt;

@@ -4,8 +4,8 @@
 
 #include "books/client_record.h"
 #include "books/control_accounts.h"
+#include "books/party_lock.h"
 #include "books/text_cut.h"
-#include "store/error.h"
 
 namespace orvant::receipts {
 
@@ -134,11 +134,10 @@ Money ReceivableMovement(ReceiptBooks& books, const Distribution& rows, int curr
 }
 
 ReceiptPosting::ReceiptPosting(ReceiptBooks& books)
-    : books_(books), clients_(books.company(), "cli"), headers_(books.company(), "crorihdr"), details_(books.company(), "croridet"),
+    : books_(books), headers_(books.company(), "crorihdr"), details_(books.company(), "croridet"),
       bankLines_(books.company()), journal_(books.company()), ledger_(books.company(), Ledger::Receivables),
       taxReport_(books.company(), "taxrep", false)
 {
-    clients_.open();
     headers_.open();
     details_.open();
 }
@@ -151,14 +150,15 @@ std::vector<sidedialogs::TaxPerRateLine> ReceiptPosting::taxLinesToAsk(const Rec
 
 std::variant<PreparedReceipt, Refusal> ReceiptPosting::prepare(const ReceiptDocument& receipt, PostingAnswers answers)
 {
+    return prepare(receipt, std::move(answers), receipt.fromClient() ? books_.findClient(receipt.client) : std::nullopt);
+}
+
+std::variant<PreparedReceipt, Refusal> ReceiptPosting::prepare(const ReceiptDocument& receipt, PostingAnswers answers,
+                                                               const std::optional<ClientFacts>& client)
+{
     PreparedReceipt prepared{receipt, 2, {}, {}};
-    std::optional<ClientFacts> client;
-    if (receipt.fromClient()) {
-        client = books_.findClient(receipt.client);
-        if (!client) return Refusal{kNoSuchClient, ReceiptField::Client};
-    } else {
-        prepared.document.items.clear();
-    }
+    if (receipt.fromClient() && !client) return Refusal{kNoSuchClient, ReceiptField::Client};
+    if (!receipt.fromClient()) prepared.document.items.clear();
     prepared.journal = ReceiptJournal(books_, receipt, client);
     if (books_.settings().taxSystem != 0) {
         prepared.taxes = std::move(answers.taxes);
@@ -173,22 +173,13 @@ std::optional<Refusal> ReceiptPosting::write(const PreparedReceipt& prepared, co
 {
     const ReceiptDocument& receipt = prepared.document;
     if (!JournalTotals(receipt.rows).balanced()) return Refusal{kOutOfBalance, ReceiptField::Totals};
+    store::Table& clients = books_.clients();
     std::optional<ClientFacts> client;
     if (receipt.fromClient()) {
-        if (!clients_.findKey({receipt.client})) return Refusal{kNoSuchClient, ReceiptField::Client};
-        try {
-            store::EditWithLockRetry(clients_, context.lockRetry);
-        } catch (const store::StoreError& error) {
-            if (error.code() != store::errc::kRecordGone) throw;
-            return Refusal{kNoSuchClient, ReceiptField::Client};  // deleted meanwhile
-        }
-        client = ReadClient(clients_);
+        if (!LockParty(clients, receipt.client, context.lockRetry)) return Refusal{kNoSuchClient, ReceiptField::Client};
+        client = ReadClient(clients);
     }
-    // The client's lock is given back once the transaction has ended, whatever happens.
-    struct ReleaseClient {
-        store::Table& clients;
-        ~ReleaseClient() { if (clients.state() == store::TableState::Edit) clients.cancel(); }
-    } release{clients_};
+    const PartyLockRelease release(clients);
 
     // A receipt from no client has no client to lock: its reference and date are held instead.
     const auto receiptNumber =
@@ -200,7 +191,7 @@ std::optional<Refusal> ReceiptPosting::write(const PreparedReceipt& prepared, co
     if (client) {
         if (auto refusal = checkItemsAgain(prepared)) return refusal;
         owed = ReceivableMovement(books_, receipt.rows, client->currency);
-        const std::optional<Money> balance = CheckedAdd(clients_.field("Cli_current_bal").asMoney(), owed);
+        const std::optional<Money> balance = CheckedAdd(clients.field("Cli_current_bal").asMoney(), owed);
         if (!balance || !WithinBooks(*balance))
             return Refusal{kBeyondBooksLimit, ReceiptField::Totals};
     }
@@ -312,8 +303,8 @@ void ReceiptPosting::writeClientEntries(const PreparedReceipt& prepared, const P
         ledger_.add({client.code, receipt.reference, receipt.reference, receipt.date, receipt.date,
                      rest.isNegative() ? kReceivableCreditedType : kReceivableDebitedType, rest, receipt.memo, client.salesRep, {}, {},
                      false, context.user});
-    ClientRecord(clients_).recordPayment(payment);
-    clients_.post();
+    ClientRecord(books_.clients()).recordPayment(payment);
+    books_.clients().post();
 }
 
 }  // namespace orvant::receipts

@@ -72,6 +72,9 @@ public:
     // Applies the answers and collects the holdbacks paid; refused when the collection needs
     // more lines than the distribution holds. Nothing is written.
     std::variant<PreparedReceipt, Refusal> prepare(const ReceiptDocument& receipt, PostingAnswers answers);
+    // The same on the receipt's client as read already (nothing for a receipt not from a client).
+    std::variant<PreparedReceipt, Refusal> prepare(const ReceiptDocument& receipt, PostingAnswers answers,
+                                                   const std::optional<ClientFacts>& client);
 
     // Writes the receipt. A refusal found under the client's lock (the client gone, an item
     // paid meanwhile, the receipt posted meanwhile) writes nothing; a store error propagates
@@ -85,7 +88,7 @@ private:
                             std::int64_t headerSeq, Money owed);
 
     ReceiptBooks& books_;
-    store::Table clients_, headers_, details_;
+    store::Table headers_, details_;
     BankLineWriter bankLines_;
     JournalWriter journal_;
     LedgerWriter ledger_;

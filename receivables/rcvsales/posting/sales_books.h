@@ -50,6 +50,9 @@ public:
     bool isProvincialTax(int account) const;
 
     std::optional<ClientFacts> findClient(const std::string& code);
+    // The cursor findClient leaves on the client it found: the posting locks the client through
+    // it, without looking the client up again.
+    store::Table& clients() { return clients_; }
     // The account's description; nothing when the chart has no such account. Accounts found
     // are remembered until forgotten; an account not found is looked for again.
     std::optional<std::string> accountDescription(int account);

@@ -37,10 +37,21 @@ bool holdsAnAmount(const Distribution& rows)
 
 }  // namespace
 
+std::optional<ClientFacts> DocumentClient(SalesBooks& books, const SalesDocument& document)
+{
+    if (document.directCash || HoldsControlCharacter(document.client, false)) return std::nullopt;
+    return books.findClient(document.client);
+}
+
 std::optional<Refusal> CheckClient(SalesBooks& books, const std::string& code)
 {
     if (auto refusal = controlCharacterIn(code, SalesField::Client)) return refusal;
-    const std::optional<ClientFacts> client = books.findClient(code);
+    return CheckClient(code, books.findClient(code));
+}
+
+std::optional<Refusal> CheckClient(const std::string& code, const std::optional<ClientFacts>& client)
+{
+    if (auto refusal = controlCharacterIn(code, SalesField::Client)) return refusal;
     if (!client) return Refusal{kNoSuchClient, SalesField::Client};
     if (client->creditHold) return Refusal{kClientOnCreditHold, SalesField::Client};
     return std::nullopt;
@@ -80,6 +91,14 @@ std::optional<Refusal> CheckRowAmounts(SalesBooks& books, SalesType type, const 
 
 std::optional<Refusal> CheckDocument(SalesBooks& books, const SalesDocument& document, const std::function<bool()>& wantsComment)
 {
+    if (auto refusal = CheckDocumentButNumber(books, document, DocumentClient(books, document), wantsComment)) return refusal;
+    if (document.directCash) return std::nullopt;
+    return CheckInvoiceNumber(books, document.client, document.type, document.invoice);
+}
+
+std::optional<Refusal> CheckDocumentButNumber(SalesBooks& books, const SalesDocument& document,
+                                              const std::optional<ClientFacts>& client, const std::function<bool()>& wantsComment)
+{
     if (auto refusal = checkTexts(document)) return refusal;
     if (isBlank(document.invoice)) return Refusal{kEnterInvoice, SalesField::Invoice};
     if (auto refusal = CheckRowsWithinBooks(document.rows)) return refusal;
@@ -89,7 +108,6 @@ std::optional<Refusal> CheckDocument(SalesBooks& books, const SalesDocument& doc
     if (document.directCash && isBlank(document.comment) && wantsComment && wantsComment())
         return Refusal{kAskForComment, SalesField::Comment};
 
-    const std::optional<ClientFacts> client = document.directCash ? std::nullopt : books.findClient(document.client);
     for (int i = 0; i < document.rows.rowCount(); ++i) {
         const DistributionRow& row = document.rows.row(i);
         if (row.debit.isZero() && row.credit.isZero()) continue;
@@ -99,8 +117,7 @@ std::optional<Refusal> CheckDocument(SalesBooks& books, const SalesDocument& doc
         if (auto refusal = CheckRowAmounts(books, document.type, client, i, row)) return refusal;
     }
     if (document.directCash) return std::nullopt;
-    if (auto refusal = CheckClient(books, document.client)) return refusal;
-    return CheckInvoiceNumber(books, document.client, document.type, document.invoice);
+    return CheckClient(document.client, client);
 }
 
 bool LooksPostedAlready(SalesBooks& books, const SalesDocument& document)

@@ -27,9 +27,16 @@ struct Refusal {
     friend bool operator==(const Refusal&, const Refusal&) = default;
 };
 
+// The client the document names, read once for all its checks and its due date: nothing for a
+// direct cash sale, nor for a code that is empty or holds a control character (refused before it
+// is looked for).
+std::optional<ClientFacts> DocumentClient(SalesBooks& books, const SalesDocument& document);
+
 // The client must exist and not be on credit hold; a code with a control character is refused
 // before it is looked for.
 std::optional<Refusal> CheckClient(SalesBooks& books, const std::string& code);
+// The same, on the client as read for `code`.
+std::optional<Refusal> CheckClient(const std::string& code, const std::optional<ClientFacts>& client);
 
 // A sale needs a number the client has no sale under; a note names a sale of the client;
 // an adjustment may name anything. An empty number is refused for every type.
@@ -51,6 +58,11 @@ std::optional<Refusal> CheckRowAmounts(SalesBooks& books, SalesType type, const 
 // and the number's rule.
 std::optional<Refusal> CheckDocument(SalesBooks& books, const SalesDocument& document,
                                      const std::function<bool()>& wantsComment = {});
+// All of it but the number's rule, on the client as DocumentClient read it: an import leaves the
+// number to the posting, which checks it under the client's lock with the same refusal.
+std::optional<Refusal> CheckDocumentButNumber(SalesBooks& books, const SalesDocument& document,
+                                              const std::optional<ClientFacts>& client,
+                                              const std::function<bool()>& wantsComment = {});
 
 // Whether the document looks posted already: a note or adjustment of the client with its type,
 // invoice and reference, or a direct cash sale of its number and date. (A sale under a number

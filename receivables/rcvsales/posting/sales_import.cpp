@@ -43,11 +43,10 @@ std::optional<std::string> SalesImport::post(SalesRecord& record)
         if (row.account != 0 && row.description.empty())
             document.rows.setDescription(i, books_.accountDescription(row.account).value_or(std::string()));
     }
-    if (auto refusal = CheckDocument(books_, document)) return reason(*refusal);
-    if (!record.dueDateGiven) {
-        const std::optional<ClientFacts> client = document.directCash ? std::nullopt : books_.findClient(document.client);
-        document.dueDate = client ? DueDate(document.date, client->dueDays) : document.date;
-    }
+    // The number is checked under the client's lock only: the refusal there is the same.
+    const std::optional<ClientFacts> client = DocumentClient(books_, document);
+    if (auto refusal = CheckDocumentButNumber(books_, document, client)) return reason(*refusal);
+    if (!record.dueDateGiven) document.dueDate = client ? DueDate(document.date, client->dueDays) : document.date;
     if (!context_.repeatAllowed && LooksPostedAlready(books_, document)) return messageText_(kAlreadyPosted);
     PostingAnswers answers;
     if (auto why = answersFor(record, answers)) return why;

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "books/control_accounts.h"
+#include "books/party_lock.h"
 #include "sales_limits.h"
-#include "store/error.h"
 
 namespace orvant::sales {
 
@@ -50,10 +50,9 @@ int SalesJournal(const std::optional<ClientFacts>& client)
 }
 
 SalesPosting::SalesPosting(SalesBooks& books)
-    : books_(books), clients_(books.company(), "cli"), documents_(books.company(), "arori"), journal_(books.company()),
+    : books_(books), documents_(books.company(), "arori"), journal_(books.company()),
       ledger_(books.company(), Ledger::Receivables), taxReport_(books.company(), "taxrep", false)
 {
-    clients_.open();
     documents_.open();
 }
 
@@ -110,27 +109,18 @@ std::optional<Refusal> SalesPosting::write(const PreparedDocument& prepared, con
     const SalesDocument& document = prepared.document;
     if (auto refusal = CheckRowsWithinBooks(document.rows)) return refusal;
     if (auto refusal = checkLinesToWrite(document.rows)) return refusal;
+    store::Table& clients = books_.clients();
     std::optional<ClientFacts> client;
     if (!document.directCash) {
-        if (!clients_.findKey({document.client})) return Refusal{kNoSuchClient, SalesField::Client};
-        try {
-            store::EditWithLockRetry(clients_, context.lockRetry);
-        } catch (const store::StoreError& error) {
-            if (error.code() != store::errc::kRecordGone) throw;
-            return Refusal{kNoSuchClient, SalesField::Client};  // deleted meanwhile
-        }
-        client = ReadClient(clients_);
+        if (!LockParty(clients, document.client, context.lockRetry)) return Refusal{kNoSuchClient, SalesField::Client};
+        client = ReadClient(clients);
     }
-    // The client's lock is given back once the transaction has ended, whatever happens.
-    struct ReleaseClient {
-        store::Table& clients;
-        ~ReleaseClient() { if (clients.state() == store::TableState::Edit) clients.cancel(); }
-    } release{clients_};
+    const PartyLockRelease release(clients);
 
     if (client && client->creditHold) return Refusal{kClientOnCreditHold, SalesField::Client};
     const Money owed = ClientOwes(document.rows, prepared.holdback.receivable, books_.receivables());
     if (client)
-        if (auto refusal = CheckClientWithinBooks(clients_, document.type, owed)) return refusal;
+        if (auto refusal = CheckClientWithinBooks(clients, document.type, owed)) return refusal;
     // A cash sale has no client to lock: its number and date are held instead while it is written.
     const auto cashSaleNumber =
         document.directCash ? store::HoldKeyWithLockRetry(documents_, {document.invoice, document.date}, context.lockRetry) : nullptr;
@@ -191,10 +181,10 @@ void SalesPosting::updateClient(const PreparedDocument& prepared)
 {
     const SalesDocument& document = prepared.document;
     const Money owed = ClientOwes(document.rows, prepared.holdback.receivable, books_.receivables());
-    ClientRecord client(clients_);
+    ClientRecord client(books_.clients());
     if (document.type == SalesType::Sale) client.recordSale(document.date, owed);
     client.moveBalance(owed);
-    clients_.post();
+    books_.clients().post();
 }
 
 void SalesPosting::addLedgerEntry(const PreparedDocument& prepared, const ClientFacts& client, const PostingContext& context,

@@ -85,7 +85,7 @@ private:
     void addDocumentRecord(const PreparedDocument& prepared, const PostingContext& context);
 
     SalesBooks& books_;
-    store::Table clients_, documents_;
+    store::Table documents_;
     JournalWriter journal_;
     LedgerWriter ledger_;
     TaxReportWriter taxReport_;

@@ -116,6 +116,38 @@ TEST_P(SalesPostingTest, ASaleOrANotePostedMeanwhileIsRefusedUnderTheLockUnlessA
     EXPECT_EQ(balance(), Amount("-115.00"));
 }
 
+// The client is read once for the checks; under its lock it is read again and that read
+// decides, so another workstation's change made in between is neither lost nor overlooked.
+TEST_P(SalesPostingTest, AClientChangedBetweenTheCheckAndTheLockIsPostedAsLocked)
+{
+    const struct {
+        const char* client;
+        const char* invoice;
+        const char* change;
+        std::vector<store::Value> binds;
+        std::optional<SalesMessage> refused;
+        const char* balance;
+    } cases[] = {
+        {"ABC100", "A201", "UPDATE cli SET cli_name = ?, cli_current_bal = ? WHERE cli_code = 'ABC100'",
+         {"ABC Renamed", Amount("10.00")}, std::nullopt, "125.00"},
+        {"ABC100", "A202", "UPDATE cli SET cli_credit_hold = ? WHERE cli_code = 'ABC100'", {true}, kClientOnCreditHold, "125.00"},
+        {"HAR300", "A203", "DELETE FROM cli WHERE cli_code = ?", {"HAR300"}, kNoSuchClient, nullptr},
+    };
+    SalesBooks& checked = books();
+    for (const auto& c : cases) {
+        SalesDocument document = sale(c.invoice);
+        document.client = c.client;
+        ASSERT_EQ(CheckDocument(checked, document), std::nullopt) << c.invoice;
+        auto prepared = posting().prepare(document, {});
+        execute(c.change, c.binds);
+        const auto refusal = posting().write(std::get<PreparedDocument>(prepared), context);
+        EXPECT_EQ(refusal ? std::optional(refusal->message) : std::nullopt, c.refused) << c.invoice;
+        if (c.balance) EXPECT_EQ(balance(), Amount(c.balance)) << c.invoice;
+    }
+    EXPECT_EQ(count("SELECT COUNT(*) FROM car"), 1) << "only the first sale is written";
+    EXPECT_EQ(scalar("SELECT tjlh_memo FROM tjlh").asString(), "ABC Renamed");
+}
+
 TEST_P(SalesPostingTest, ADirectCashSaleTouchesNoClient)
 {
     SalesDocument cash = document("ABC100", SalesType::Sale, "C1");
