@@ -25,18 +25,20 @@ std::string_view trimmedView(std::string_view s)
 
 std::string trimmed(const std::string& s) { return std::string(trimmedView(s)); }
 
+// A blank text is an empty field. It never reads as a date, so it is looked for only once the
+// text has not: a walk reads dates by the thousand.
 Date dateOfText(std::string_view v)
 {
-    if (trimmedView(v).empty()) return Date();
     if (auto d = Date::fromIso(v)) return *d;
+    if (trimmedView(v).empty()) return Date();
     if (auto dt = DateTime::fromIso(v)) return dt->date();
     badConversion("date", v);
 }
 
 DateTime timestampOfText(std::string_view v)
 {
-    if (trimmedView(v).empty()) return DateTime();
     if (auto dt = DateTime::fromIso(v)) return *dt;
+    if (trimmedView(v).empty()) return DateTime();
     badConversion("timestamp", v);
 }
 

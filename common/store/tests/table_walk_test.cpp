@@ -354,5 +354,30 @@ TEST_P(WalkTest, delete_moves_to_the_next_record)
     EXPECT_TRUE(t.isEmpty());
 }
 
+// Dates and timestamps come back from the engine as text; a blank text is an empty field.
+TEST(DateTextTest, text_reads_as_a_date_a_timestamp_an_empty_field_or_an_error)
+{
+    const auto stamp = *DateTime::fromIso("2026-03-10 09:00:00.250");
+    const struct {
+        const char* text;
+        std::optional<Date> date;      // none: not a date
+        std::optional<DateTime> time;  // none: not a timestamp
+    } rows[] = {
+        {"2026-03-10", *Date::fromYmd(2026, 3, 10), DateTime(*Date::fromYmd(2026, 3, 10), 0)},
+        {"2026-03-10 09:00:00.250", *Date::fromYmd(2026, 3, 10), stamp},
+        {"", Date(), DateTime()},
+        {"          ", Date(), DateTime()},
+        {"2026-02-30", std::nullopt, std::nullopt},
+        {"10/03/2026", std::nullopt, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        if (row.date) EXPECT_EQ(Value::dateFromText(row.text).asDate(), *row.date);
+        else EXPECT_EQ(codeOf([&] { Value::dateFromText(row.text); }), errc::kBadValue);
+        if (row.time) EXPECT_EQ(Value::timestampFromText(row.text).asDateTime(), *row.time);
+        else EXPECT_EQ(codeOf([&] { Value::timestampFromText(row.text); }), errc::kBadValue);
+    }
+}
+
 }  // namespace
 }  // namespace orvant::store::test
