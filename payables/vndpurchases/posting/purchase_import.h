@@ -1,47 +1,44 @@
 #pragma once
 // Posting a file of purchase documents, one JSON record per line, through the same checks and
-// the same posting as the screen, without dialogs: what the dialogs would ask (the net amounts
-// per tax rate, the holdback, the project lines) comes with each record. A document refused is
-// reported with its line and reason and leaves nothing; the others are posted.
+// the same posting as the screen, without dialogs (see books/document_import.h).
 
-#include <functional>
-#include <istream>
 #include <optional>
 #include <string>
+#include <variant>
 
-#include "books/import_run.h"
+#include "books/document_import.h"
+#include "purchase_check.h"
 #include "purchase_posting.h"
 #include "purchase_record.h"
 
 namespace orvant::purchases {
 
+struct PurchaseImportKind {
+    using Books = PurchaseBooks;
+    using Posting = PurchasePosting;
+    using Record = PurchaseRecord;
+    using Prepared = PreparedPurchase;
+    using Refusal = purchases::Refusal;
+    using Answers = PostingAnswers;
+    using Context = PostingContext;
+    static constexpr int kAlreadyPosted = purchases::kAlreadyPosted;
 
-class PurchaseImport {
-public:
-    // The text of one of the purchases screen's messages, in the language of the report.
-    using MessageText = std::function<std::string(int number)>;
-
-    // A note, adjustment or direct cash purchase that looks posted already is refused unless
-    // `allowRepeats`.
-    PurchaseImport(PurchaseBooks& books, PostingContext context, MessageText messageText, bool allowRepeats = false);
-
-    // Posts every record of the stream; blank lines are passed over. `refused` hears of each
-    // refusal with its line number (from 1). A store that can take no more stops the import.
-    ImportTotals run(std::istream& in, const ImportRefused& refused);
-
-    // One record: nothing when it is posted, else why not.
-    std::optional<std::string> post(const std::string& line);
-
-private:
-    std::optional<std::string> postLine(const std::string& line);
-    std::optional<std::string> post(PurchaseRecord& record);
-    std::optional<std::string> answersFor(PurchaseRecord& record, PostingAnswers& answers);
-    std::string reason(const Refusal& refusal) const;
-
-    PurchaseBooks& books_;
-    PurchasePosting posting_;
-    PostingContext context_;
-    MessageText messageText_;
+    static std::variant<PurchaseRecord, std::string> read(const std::string& line) { return ReadPurchaseRecord(line); }
+    static std::optional<SupplierFacts> party(PurchaseBooks& books, const PurchaseDocument& document)
+    {
+        return DocumentSupplier(books, document);
+    }
+    static std::optional<Refusal> check(PurchaseBooks& books, const PurchaseDocument& document,
+                                        const std::optional<SupplierFacts>& supplier)
+    {
+        return CheckDocumentButNumber(books, document, supplier);
+    }
+    static bool looksPostedAlready(PurchaseBooks& books, const PurchaseDocument& document) { return LooksPostedAlready(books, document); }
+    // A purchase's holdback is taken as answered.
+    static void answerHoldback(PurchaseBooks&, const PurchaseRecord&, PostingAnswers&) {}
+    static bool isProjectLine(const Refusal& refusal) { return refusal.field == PurchaseField::ProjectLine; }
 };
+
+using PurchaseImport = DocumentImport<PurchaseImportKind>;
 
 }  // namespace orvant::purchases
