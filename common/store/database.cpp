@@ -65,11 +65,13 @@ void Database::dropTable(std::string_view table)
     write([&] { connection_->execute(sql); });
 }
 
-void Database::startTransaction()
+void Database::startTransaction(OnRefusedWrite onRefusal)
 {
     if (inTransaction_) throw StoreError(errc::kTransactionState, "A transaction is already active.");
     connection_->begin();
     inTransaction_ = true;
+    onRefusal_ = onRefusal;
+    spoiled_ = false;
 }
 
 // A refused commit (a deferred constraint, a full disk, a lost connection) ends the transaction
@@ -79,6 +81,8 @@ void Database::commit()
 {
     if (!inTransaction_) throw StoreError(errc::kTransactionState, "No transaction is active.");
     try {
+        if (spoiled_)
+            throw StoreError(errc::kTransactionAborted, "A write of the transaction was refused; nothing of the transaction was kept.");
         connection_->commitThenRelease(heldUntilEnd_);
     } catch (...) {
         try {
@@ -126,9 +130,9 @@ void Database::release(std::unique_ptr<LockHandle> lock)
     if (lock && inTransaction_) heldUntilEnd_.push_back(std::move(lock));
 }
 
-Transaction::Transaction(Database& db) : db_(db), outermost_(!db.inTransaction())
+Transaction::Transaction(Database& db, OnRefusedWrite onRefusal) : db_(db), outermost_(!db.inTransaction())
 {
-    if (outermost_) db_.startTransaction();
+    if (outermost_) db_.startTransaction(onRefusal);
 }
 
 Transaction::~Transaction()

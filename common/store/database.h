@@ -12,6 +12,15 @@
 
 namespace orvant::store {
 
+// What a refused write does to the transaction it runs in.
+enum class OnRefusedWrite {
+    // The write alone is undone (in a savepoint where the engine needs one): it can be tried again.
+    KeepTransaction,
+    // The transaction is spoiled: its commit is refused and nothing of it is kept. No savepoint
+    // is paid for per write; for work that retries nothing inside, as a posting.
+    SpoilTransaction,
+};
+
 class Database {
 public:
     // Binds `name` to `directory` and connects. The directory (or its schema) must exist,
@@ -39,7 +48,7 @@ public:
 
     // A write transaction. A second writer waits for the first. Take the record locks a posting
     // needs before starting it, and never wait for a record lock inside it.
-    void startTransaction();
+    void startTransaction(OnRefusedWrite onRefusal = OnRefusedWrite::KeepTransaction);
     void commit();
     void rollback();
     bool inTransaction() const { return inTransaction_; }
@@ -50,6 +59,15 @@ public:
     template <class Write>
     void write(Write&& run)
     {
+        if (inTransaction_ && onRefusal_ == OnRefusedWrite::SpoilTransaction) {
+            try {
+                run();
+            } catch (...) {
+                spoiled_ = true;
+                throw;
+            }
+            return;
+        }
         if (!inTransaction_ || !connection_->needsSavepointPerWrite() || inWrite_) {
             run();
             return;
@@ -85,6 +103,8 @@ private:
     std::unique_ptr<Connection> connection_;
     bool inTransaction_ = false;
     bool inWrite_ = false;
+    OnRefusedWrite onRefusal_ = OnRefusedWrite::KeepTransaction;
+    bool spoiled_ = false;
     std::vector<std::unique_ptr<LockHandle>> heldUntilEnd_;
 };
 
@@ -92,7 +112,7 @@ private:
 // transaction is already running joins it; only the outermost guard begins and commits.
 class Transaction {
 public:
-    explicit Transaction(Database& db);
+    explicit Transaction(Database& db, OnRefusedWrite onRefusal = OnRefusedWrite::KeepTransaction);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

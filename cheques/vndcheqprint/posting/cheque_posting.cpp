@@ -56,7 +56,7 @@ ChequeUpdateResult ChequePosting::post(const PrintedCheque& printed, const Date&
         if (const auto missing = lockSupplier(seen->supplier)) return ChequeUpdateResult::of(printed, *missing);
     ReleaseSupplier release{suppliers_};
 
-    store::Transaction transaction(books_);
+    store::Transaction transaction(books_, store::OnRefusedWrite::SpoilTransaction);
     const std::optional<Cheque> stored = list_.read(printed.seq);
     if (!stored) return ChequeUpdateResult::of(printed, UpdateOutcome::Gone);
     if (*stored != *seen) return ChequeUpdateResult::of(printed, UpdateOutcome::ChangedElsewhere);

@@ -75,6 +75,7 @@ struct CommitFault {
     std::function<void(EngineFaultTest&, Database&)> spoil;
     int commitCode;      // what the commit reports; 0 for any store error
     bool connectionDies;
+    OnRefusedWrite onRefusal = OnRefusedWrite::KeepTransaction;
 };
 
 // A transaction whose commit fails leaves nothing, gives back the locks taken in it, and the next
@@ -98,6 +99,12 @@ TEST_P(EngineFaultTest, a_failed_commit_ends_the_transaction_and_the_next_one_co
                        errc::kTransactionAborted);
          },
          errc::kTransactionAborted, false},
+        {"a refused write spoils a transaction opened to be spoiled so, on either engine", std::nullopt,
+         [](EngineFaultTest&, Database& db) {
+             Query(db, "INSERT INTO tparent VALUES (1)").execute();
+             EXPECT_THROW(Query(db, "INSERT INTO tparent VALUES (1)").execute(), StoreError);
+         },
+         errc::kTransactionAborted, false, OnRefusedWrite::SpoilTransaction},
         {"the connection is lost", Engine::Postgres,
          [](EngineFaultTest& test, Database&) { test.elsewhere("SELECT pg_terminate_backend(?)", {test.backendPid()}); },
          errc::kConnection, true},
@@ -115,7 +122,7 @@ TEST_P(EngineFaultTest, a_failed_commit_ends_the_transaction_and_the_next_one_co
             t.open();
             ASSERT_TRUE(t.findKey({"C"}));
             t.edit();
-            Transaction transaction(*db_);
+            Transaction transaction(*db_, fault.onRefusal);
             t.field("Terms") = 99;
             t.post();
             addClient(t, "LOST", "");

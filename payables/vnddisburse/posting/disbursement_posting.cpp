@@ -94,7 +94,7 @@ std::optional<Refusal> DisbursementPosting::write(const PreparedDisbursement& pr
         supplier ? nullptr : store::HoldKeyWithLockRetry(headers_, {disbursement.reference, disbursement.date}, context.lockRetry);
     const PartyLockRelease release(suppliers);
 
-    store::Transaction transaction(books_.company());
+    store::Transaction transaction(books_.company(), store::OnRefusedWrite::SpoilTransaction);
     if (!context.repeatAllowed && books_.disbursementExists(supplier ? supplier->code : std::string(), disbursement.reference, disbursement.date))
         return Refusal{kAlreadyPosted, DisbursementField::Reference};
     Money moved;

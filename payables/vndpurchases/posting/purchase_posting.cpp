@@ -170,7 +170,7 @@ std::optional<Refusal> PurchasePosting::write(const PreparedPurchase& prepared, 
     // A direct cash purchase has no supplier to lock: its number and date are held instead.
     const auto cashPurchaseNumber =
         supplier ? nullptr : store::HoldKeyWithLockRetry(documents_, {document.invoice, document.date}, context.lockRetry);
-    store::Transaction transaction(books_.company());
+    store::Transaction transaction(books_.company(), store::OnRefusedWrite::SpoilTransaction);
     if (supplier)
         if (auto refusal = CheckInvoiceNumber(books_, supplier->code, document.type, document.invoice)) return refusal;
     if (!context.repeatAllowed && LooksPostedAlready(books_, document)) return Refusal{kPostedMeanwhile, PurchaseField::Invoice};

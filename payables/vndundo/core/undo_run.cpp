@@ -179,7 +179,7 @@ std::variant<UndoDone, UndoRefusal> RunUndo(store::Database& books, const UndoCa
     undone.open();
     const auto numbering = store::HoldKeyWithLockRetry(undone, {std::string(), 0}, retryFor(context, UndoWait::Numbering));
 
-    store::Transaction transaction(books);
+    store::Transaction transaction(books, store::OnRefusedWrite::SpoilTransaction);
     auto planned = PlanUndo(books, selection);
     if (auto* refused = std::get_if<UndoRefusal>(&planned)) return *refused;
     const UndoPlan& plan = std::get<UndoPlan>(planned);

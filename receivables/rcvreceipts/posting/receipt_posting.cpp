@@ -184,7 +184,7 @@ std::optional<Refusal> ReceiptPosting::write(const PreparedReceipt& prepared, co
     // A receipt from no client has no client to lock: its reference and date are held instead.
     const auto receiptNumber =
         client ? nullptr : store::HoldKeyWithLockRetry(headers_, {receipt.reference, receipt.date}, context.lockRetry);
-    store::Transaction transaction(books_.company());
+    store::Transaction transaction(books_.company(), store::OnRefusedWrite::SpoilTransaction);
     if (!context.repeatAllowed && books_.receiptExists(client ? client->code : std::string(), receipt.reference, receipt.date))
         return Refusal{kAlreadyPosted, ReceiptField::Reference};
     Money owed;

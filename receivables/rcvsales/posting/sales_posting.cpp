@@ -124,7 +124,7 @@ std::optional<Refusal> SalesPosting::write(const PreparedDocument& prepared, con
     // A cash sale has no client to lock: its number and date are held instead while it is written.
     const auto cashSaleNumber =
         document.directCash ? store::HoldKeyWithLockRetry(documents_, {document.invoice, document.date}, context.lockRetry) : nullptr;
-    store::Transaction transaction(books_.company());
+    store::Transaction transaction(books_.company(), store::OnRefusedWrite::SpoilTransaction);
     if (client)
         if (auto refusal = CheckInvoiceNumber(books_, client->code, document.type, document.invoice)) return refusal;
     // Asked before the client's lock: another workstation may have posted the same note since.
