@@ -6,14 +6,22 @@ namespace orvant {
 
 namespace {
 
-// The entries of one party, an item's entries together, each item's earliest entry first.
-std::string entriesSql(Ledger ledger)
+// The entries of one party (of `invoices` of its invoices when not 0), an item's entries
+// together, each item's earliest entry first.
+std::string entriesSql(Ledger ledger, std::size_t invoices = 0)
 {
-    if (ledger == Ledger::Receivables)
-        return "SELECT car_invoice, COALESCE(car_holdback, FALSE), car_type, car_date, car_du_date, car_amount, car_memo, "
-               "car_slsm, car_fed_tax, car_pro_tax FROM car WHERE car_client = ? ORDER BY car_invoice, 2, car_date, car_seq";
-    return "SELECT cap_invoice, COALESCE(cap_holdback, FALSE), cap_type, cap_date, cap_du_date, cap_amount, cap_memo, "
-           "'', 0, 0 FROM cap WHERE cap_supplier = ? ORDER BY cap_invoice, 2, cap_date, cap_seq";
+    const bool receivables = ledger == Ledger::Receivables;
+    std::string sql = receivables ? "SELECT car_invoice, COALESCE(car_holdback, FALSE), car_type, car_date, car_du_date, car_amount, car_memo, "
+                                    "car_slsm, car_fed_tax, car_pro_tax FROM car WHERE car_client = ?"
+                                  : "SELECT cap_invoice, COALESCE(cap_holdback, FALSE), cap_type, cap_date, cap_du_date, cap_amount, cap_memo, "
+                                    "'', 0, 0 FROM cap WHERE cap_supplier = ?";
+    const std::string p = receivables ? "car" : "cap";
+    if (invoices > 0) {
+        sql += " AND " + p + "_invoice IN (?";
+        for (std::size_t i = 1; i < invoices; ++i) sql += ", ?";
+        sql += ")";
+    }
+    return sql + " ORDER BY " + p + "_invoice, 2, " + p + "_date, " + p + "_seq";
 }
 
 std::string openSql(Ledger ledger)
@@ -40,38 +48,54 @@ void takeDates(OpenItem& item, const store::Query& entry)
 }  // namespace
 
 OpenItemReader::OpenItemReader(store::Database& company, Ledger ledger)
-    : ledger_(ledger), entries_(company, entriesSql(ledger)), open_(company, openSql(ledger))
+    : company_(company), ledger_(ledger), entries_(company, entriesSql(ledger)), open_(company, openSql(ledger))
 {
 }
 
 std::vector<OpenItem> OpenItemReader::items(const std::string& party)
 {
-    std::vector<OpenItem> items;
     entries_.close();
     entries_.clearBindings();
     entries_.bind(0, party);
+    return read(entries_);
+}
+
+std::vector<OpenItem> OpenItemReader::items(const std::string& party, const std::vector<std::string>& invoices)
+{
+    if (invoices.empty()) return {};
+    store::Query& entries = ofInvoices_.try_emplace(invoices.size(), company_, entriesSql(ledger_, invoices.size())).first->second;
+    entries.close();
+    entries.clearBindings();
+    entries.bind(0, party);
+    for (std::size_t i = 0; i < invoices.size(); ++i) entries.bind(static_cast<int>(i) + 1, invoices[i]);
+    return read(entries);
+}
+
+std::vector<OpenItem> OpenItemReader::read(store::Query& entries)
+{
+    std::vector<OpenItem> items;
     bool ownEntryMet = false;
-    for (entries_.open(); !entries_.eof(); entries_.next()) {
-        const std::string invoice = entries_.field(0).asString();
-        const bool holdback = entries_.field(1).asBool();
+    for (entries.open(); !entries.eof(); entries.next()) {
+        const std::string invoice = entries.field(0).asString();
+        const bool holdback = entries.field(1).asBool();
         if (items.empty() || items.back().invoice != invoice || items.back().holdback != holdback) {
             OpenItem item;
             item.invoice = invoice;
             item.holdback = holdback;
             items.push_back(std::move(item));
-            takeDates(items.back(), entries_);
+            takeDates(items.back(), entries);
             ownEntryMet = false;
         }
         OpenItem& item = items.back();
-        if (!ownEntryMet && entries_.field(2).asString() == ownTypeOf(holdback)) {
-            takeDates(item, entries_);
+        if (!ownEntryMet && entries.field(2).asString() == ownTypeOf(holdback)) {
+            takeDates(item, entries);
             ownEntryMet = true;
         }
-        item.amount += entries_.field(5).asMoney();
-        item.federalTax += entries_.field(8).asMoney();
-        item.provincialTax += entries_.field(9).asMoney();
+        item.amount += entries.field(5).asMoney();
+        item.federalTax += entries.field(8).asMoney();
+        item.provincialTax += entries.field(9).asMoney();
     }
-    entries_.close();
+    entries.close();
     return items;
 }
 
@@ -92,6 +116,15 @@ bool PaymentFits(const OpenItem& item)
 {
     if (!item.holdback || item.payment.isZero()) return true;
     return !item.payment.isNegative() && item.payment <= item.amount;
+}
+
+std::vector<std::string> PaidInvoices(const std::vector<OpenItem>& items)
+{
+    std::vector<std::string> invoices;
+    for (const OpenItem& item : items)
+        if (!item.payment.isZero() && std::find(invoices.begin(), invoices.end(), item.invoice) == invoices.end())
+            invoices.push_back(item.invoice);
+    return invoices;
 }
 
 Money AppliedTotal(const std::vector<OpenItem>& items)

@@ -5,6 +5,7 @@
 // so a screen shows a paid invoice as paid. Payments typed per item, and the receivable (or
 // payable) and bank lines of a distribution that follow their total.
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -41,17 +42,27 @@ public:
 
     // Every item of the party, by invoice number, an invoice's holdback after the invoice.
     std::vector<OpenItem> items(const std::string& party);
+    // The same for these invoices only, each with its holdback: what a document paying them
+    // needs, read in one query however many it pays. An invoice the party lacks gives no item.
+    std::vector<OpenItem> items(const std::string& party, const std::vector<std::string>& invoices);
     // What one item owes now, read again (inside a posting's transaction).
     Money openAmount(const std::string& party, const std::string& invoice, bool holdback);
 
 private:
+    std::vector<OpenItem> read(store::Query& entries);
+
+    store::Database& company_;
     Ledger ledger_;
     store::Query entries_, open_;
+    std::map<std::size_t, store::Query> ofInvoices_;  // by the number of invoices asked for
 };
 
 // A payment on a holdback item lies above 0 and at most at what the item owes; a payment on an
 // invoice may be anything, a negative one applying a credit to the invoice.
 bool PaymentFits(const OpenItem& item);
+
+// The invoices of the items with a payment, each once.
+std::vector<std::string> PaidInvoices(const std::vector<OpenItem>& items);
 
 // The sum of the payments typed.
 Money AppliedTotal(const std::vector<OpenItem>& items);

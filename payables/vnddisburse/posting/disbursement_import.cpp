@@ -48,13 +48,15 @@ std::optional<std::string> DisbursementImport::post(const std::string& line)
     return std::nullopt;
 }
 
-// The supplier's open items as the screen shows them, each payment on the item it names; a
-// payment on an item the supplier does not have is refused.
+// The supplier's open items the payments name, as the screen shows them, each payment on its
+// item; a payment on an item the supplier does not have is refused.
 std::optional<std::string> DisbursementImport::applyPayments(DisbursementRecord& record)
 {
     DisbursementDocument& disbursement = record.document;
     if (disbursement.notToSupplier) return std::nullopt;
-    disbursement.items = books_.openItems(disbursement.supplier);
+    std::vector<std::string> invoices;
+    for (const PaymentRecord& payment : record.payments) invoices.push_back(payment.invoice);
+    disbursement.items = books_.openItemReader().items(disbursement.supplier, invoices);
     for (std::size_t i = 0; i < record.payments.size(); ++i) {
         const PaymentRecord& payment = record.payments[i];
         const auto item = std::find_if(disbursement.items.begin(), disbursement.items.end(), [&](const OpenItem& o) {

@@ -127,10 +127,12 @@ std::optional<Refusal> DisbursementPosting::write(const PreparedDisbursement& pr
 std::optional<Refusal> DisbursementPosting::checkItemsAgain(const PreparedDisbursement& prepared)
 {
     const DisbursementDocument& disbursement = prepared.document;
+    const std::vector<OpenItem> now = books_.openItemReader().items(disbursement.supplier, PaidInvoices(disbursement.items));
     for (std::size_t i = 0; i < disbursement.items.size(); ++i) {
         const OpenItem& item = disbursement.items[i];
         if (item.payment.isZero()) continue;
-        if (books_.openItemReader().openAmount(disbursement.supplier, item.invoice, item.holdback) != item.amount)
+        const auto found = std::find_if(now.begin(), now.end(), [&](const OpenItem& o) { return o.sameItem(item); });
+        if ((found == now.end() ? Money() : found->amount) != item.amount)
             return Refusal{kPaidMeanwhile, DisbursementField::OpenItem, static_cast<int>(i)};
         if (auto refusal = CheckPayment(item, static_cast<int>(i))) return refusal;
     }

@@ -47,13 +47,15 @@ std::optional<std::string> ReceiptImport::post(const std::string& line)
     return std::nullopt;
 }
 
-// The client's open items as the screen shows them, each payment on the item it names; a
-// payment on an item the client does not have is refused.
+// The client's open items the payments name, as the screen shows them, each payment on its
+// item; a payment on an item the client does not have is refused.
 std::optional<std::string> ReceiptImport::applyPayments(ReceiptRecord& record)
 {
     ReceiptDocument& receipt = record.document;
     if (receipt.notFromClient) return std::nullopt;
-    receipt.items = books_.openItems(receipt.client);
+    std::vector<std::string> invoices;
+    for (const PaymentRecord& payment : record.payments) invoices.push_back(payment.invoice);
+    receipt.items = books_.openItemReader().items(receipt.client, invoices);
     for (std::size_t i = 0; i < record.payments.size(); ++i) {
         const PaymentRecord& payment = record.payments[i];
         const auto item = std::find_if(receipt.items.begin(), receipt.items.end(), [&](const OpenItem& o) {

@@ -217,7 +217,7 @@ std::optional<Refusal> ReceiptPosting::write(const PreparedReceipt& prepared, co
 std::optional<Refusal> ReceiptPosting::checkItemsAgain(const PreparedReceipt& prepared)
 {
     const auto& items = prepared.document.items;
-    const std::vector<OpenItem> now = books_.openItems(prepared.document.client);
+    const std::vector<OpenItem> now = books_.openItemReader().items(prepared.document.client, PaidInvoices(items));
     for (std::size_t i = 0; i < items.size(); ++i) {
         const OpenItem& item = items[i];
         if (item.payment.isZero()) continue;

@@ -1,6 +1,8 @@
 // Holdbacks collected by receipts: the holdback item paid down to 0 in parts, its taxes moved
 // back from the tax holdback accounts to the cent, and nothing collected twice.
 
+#include <tuple>
+
 #include "receipt_fixture.h"
 
 namespace orvant::receipts::testing {
@@ -106,6 +108,34 @@ TEST_P(ReceiptHoldbackTest, ATaxHeldBackOnAnAccountTheChartLacksIsNotCollected)
     execute("DELETE FROM glm WHERE glm_account = ?", {kFederalHoldback});
     EXPECT_EQ(collect("M", Money(), Amount("10.00")), (Refusal{kNoSuchAccount, ReceiptField::Totals}));
     EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr"), 0);
+}
+
+// The items of some invoices are those invoices' items of the whole list, an invoice with its
+// holdback, to the taxes left; invoices the client lacks give none.
+TEST_P(ReceiptHoldbackTest, TheItemsOfSomeInvoicesAreTheirItemsOfTheWholeList)
+{
+    ASSERT_EQ(collect("R1", Amount("100.00"), Amount("10.00")), std::nullopt);
+    sell("ABC100", "G100", "115.00");
+    const auto fields = [](const OpenItem& i) {
+        return std::tuple(i.invoice, i.holdback, i.type, i.date, i.dueDate, i.amount, i.federalTax, i.provincialTax, i.salesRep);
+    };
+    const std::vector<OpenItem> all = books().openItems("ABC100");
+    ASSERT_EQ(all.size(), 3u);
+    const struct {
+        std::vector<std::string> invoices;
+        std::vector<std::size_t> expected;  // indexes into the whole list
+    } cases[] = {
+        {{"H100"}, {1, 2}},
+        {{"G100", "NONE"}, {0}},
+        {{"H100", "G100"}, {0, 1, 2}},
+        {{"NONE"}, {}},
+        {{}, {}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<OpenItem> some = books().openItemReader().items("ABC100", c.invoices);
+        ASSERT_EQ(some.size(), c.expected.size()) << c.invoices.size();
+        for (std::size_t i = 0; i < some.size(); ++i) EXPECT_EQ(fields(some[i]), fields(all[c.expected[i]])) << some[i].invoice;
+    }
 }
 
 ORVANT_BOOKS_ON_EVERY_ENGINE(ReceiptHoldbackTest);
