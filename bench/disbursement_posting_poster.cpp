@@ -22,17 +22,17 @@ public:
         disbursement.supplier = supplierOf(number);
         disbursement.reference = "P" + std::to_string(number);
         disbursement.date = *Date::fromYmd(2026, 3, 20);
-        disbursement.items = books_.openItems(disbursement.supplier);
         const std::string invoice = "R" + std::to_string(number);
+        disbursement.items = books_.openItemReader().items(disbursement.supplier, {invoice});
         const auto item = std::find_if(disbursement.items.begin(), disbursement.items.end(), [&](const OpenItem& o) { return o.invoice == invoice; });
         if (item == disbursement.items.end()) throw std::runtime_error("The benchmark's invoice " + invoice + " is not in the books");
         item->payment = Money::fromCents(kDisbursementCents);
         const std::optional<SupplierFacts> supplier = books_.findSupplier(disbursement.supplier);
         disbursements::ResetDistribution(books_, disbursement.rows, supplier);
         disbursements::FollowPayments(books_, disbursement.rows, disbursement.items, supplier);
-        if (auto refusal = disbursements::CheckDisbursement(books_, disbursement))
+        if (auto refusal = disbursements::CheckDisbursement(books_, disbursement, supplier))
             throw std::runtime_error("The benchmark's disbursement is refused with message " + std::to_string(refusal->message));
-        auto prepared = posting_.prepare(disbursement, {posting_.taxLinesToAsk(disbursement)});
+        auto prepared = posting_.prepare(disbursement, {posting_.taxLinesToAsk(disbursement)}, supplier);
         if (!std::holds_alternative<disbursements::PreparedDisbursement>(prepared))
             throw std::runtime_error("The benchmark's disbursement is refused");
         if (posting_.write(std::get<disbursements::PreparedDisbursement>(prepared), {3, "BENCH", {}, false}))

@@ -1,7 +1,9 @@
-// The raw twin of a disbursement posting: the rows a disbursement paying one invoice writes, as
-// plain statements in one transaction: the journal header and its payable and bank lines, the
-// bank reconciliation line, the disbursement's history and its line, the ledger entry and the
-// supplier. And the purchase invoices they pay, written the same way beforehand.
+// The raw twin of a disbursement posting: what a disbursement paying one invoice reads under the
+// supplier's lock (the supplier's balance, whether the disbursement is in the books, the
+// invoice's entries) and the rows it writes, as plain statements in one transaction: the journal
+// header and its payable and bank lines, the bank reconciliation line, the disbursement's history
+// and its line, the ledger entry and the supplier. And the purchase invoices they pay, written
+// the same way beforehand.
 
 #include "disbursements_workload.h"
 #include "money/money.h"
@@ -13,6 +15,7 @@ namespace {
 constexpr long long kInvoiceCents = 20000;
 
 struct Statements {
+    std::string balance, posted, entries;
     std::string header, line, bank, history, detail, ledger, supplier;
 };
 
@@ -30,6 +33,9 @@ Statements statementsFor(bool sqlite)
     const std::string no = sqlite ? "0" : "false";
     const std::string historySeq = sqlite ? "(SELECT MAX(seq) FROM cdorihdr)" : "currval(pg_get_serial_sequence('cdorihdr', 'seq'))";
     return {
+        "SELECT sup_current_bal FROM sup WHERE sup_code = ?",
+        "SELECT 1 FROM cdorihdr WHERE supplier = ? AND reference = ? AND \"date\" = ? LIMIT 1",
+        "SELECT cap_type, cap_date, cap_du_date, cap_amount FROM cap WHERE cap_supplier = ? AND cap_invoice = ? ORDER BY cap_seq",
         "INSERT INTO tjlh (tjlh_period, tjlh_journal, tjlh_reference, tjlh_date, tjlh_memo, tjlh_user, tjlh_stamp, "
         "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 4, ?, ?, ?, 'BENCH', ?, ?, ?)",
         "INSERT INTO tjld (tjld_period, tjld_journal, tjld_reference, tjld_date, tjld_account, tjld_debit, tjld_credit, "
@@ -52,6 +58,9 @@ std::vector<RawWrite> disbursementOf(const Statements& s, long number)
     const std::string day = "2026-03-20", stamp = "2026-03-20 09:00:00.000";
     const long long owed = Money::fromCents(kInvoiceCents).raw(), paid = Money::fromCents(kDisbursementCents).raw();
     return {
+        {&s.balance, {supplier}},
+        {&s.posted, {supplier, reference, day}},
+        {&s.entries, {supplier, invoice}},
         {&s.header, {reference, day, supplier, stamp, paid, paid}},
         {&s.line, {reference, day, 1000LL, 0LL, paid, std::string("Bank")}},
         {&s.line, {reference, day, 2100LL, paid, 0LL, std::string("Accounts payable")}},

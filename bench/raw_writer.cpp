@@ -101,9 +101,10 @@ public:
                 if (const auto* n = std::get_if<long long>(&params[i])) sqlite3_bind_int64(statement, at, *n);
                 else sqlite3_bind_text(statement, at, std::get<std::string>(params[i]).c_str(), -1, SQLITE_TRANSIENT);
             }
-            const int rc = sqlite3_step(statement);
+            int rc = sqlite3_step(statement);
+            while (rc == SQLITE_ROW) rc = sqlite3_step(statement);
             sqlite3_reset(statement);
-            if (rc != SQLITE_DONE) throw std::runtime_error(std::string("Raw SQLite write failed: ") + sqlite3_errmsg(db_));
+            if (rc != SQLITE_DONE) throw std::runtime_error(std::string("Raw SQLite statement failed: ") + sqlite3_errmsg(db_));
         }
         run("COMMIT");
     }
@@ -161,9 +162,9 @@ public:
             std::vector<const char*> values;
             for (const std::string& t : texts) values.push_back(t.c_str());
             PGresult* r = PQexecPrepared(conn_, nameOf(sql).c_str(), static_cast<int>(values.size()), values.data(), nullptr, nullptr, 0);
-            const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
+            const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK || PQresultStatus(r) == PGRES_TUPLES_OK;
             PQclear(r);
-            if (!ok) throw std::runtime_error(std::string("Raw PostgreSQL write failed: ") + PQerrorMessage(conn_));
+            if (!ok) throw std::runtime_error(std::string("Raw PostgreSQL statement failed: ") + PQerrorMessage(conn_));
         }
         run("COMMIT");
         lockCall("SELECT pg_advisory_unlock(" + key + ")");

@@ -14,6 +14,7 @@ namespace orvant::bench {
 using RawParam = std::variant<long long, std::string>;
 
 // A statement with "?" placeholders, known by its address (it is prepared once), and its values.
+// A read's rows are fetched and dropped: what the twin reads before it writes.
 struct RawWrite {
     const std::string* sql;
     std::vector<RawParam> params;
@@ -30,7 +31,7 @@ class RawWriter {
 public:
     virtual ~RawWriter() = default;
     // Takes the party's record lock as the store takes it (SQLite: a byte of the directory's lock
-    // file; PostgreSQL: a session advisory lock), runs the writes in one transaction, then gives
+    // file; PostgreSQL: a session advisory lock), runs the statements in one transaction, then gives
     // the lock back. A lock already held is an error: the benchmark's workstations have parties of
     // their own.
     virtual void transaction(const RawParty& party, const std::vector<RawWrite>& writes) = 0;

@@ -22,16 +22,17 @@ public:
         receipt.client = clientOf(number);
         receipt.reference = "P" + std::to_string(number);
         receipt.date = *Date::fromYmd(2026, 3, 20);
-        receipt.items = books_.openItems(receipt.client);
         const std::string invoice = "R" + std::to_string(number);
+        receipt.items = books_.openItemReader().items(receipt.client, {invoice});
+        const std::optional<ClientFacts> client = books_.findClient(receipt.client);
         const auto item = std::find_if(receipt.items.begin(), receipt.items.end(), [&](const OpenItem& o) { return o.invoice == invoice; });
         if (item == receipt.items.end()) throw std::runtime_error("The benchmark's invoice " + invoice + " is not in the books");
         item->payment = Money::fromCents(kReceiptCents);
         receipts::ResetDistribution(books_, receipt.rows, 0);
         receipts::FollowPayments(books_, receipt.rows, receipt.items);
-        if (auto refusal = receipts::CheckReceipt(books_, receipt))
+        if (auto refusal = receipts::CheckReceipt(books_, receipt, client))
             throw std::runtime_error("The benchmark's receipt is refused with message " + std::to_string(refusal->message));
-        auto prepared = posting_.prepare(receipt, {posting_.taxLinesToAsk(receipt)});
+        auto prepared = posting_.prepare(receipt, {posting_.taxLinesToAsk(receipt)}, client);
         if (!std::holds_alternative<receipts::PreparedReceipt>(prepared)) throw std::runtime_error("The benchmark's receipt is refused");
         if (posting_.write(std::get<receipts::PreparedReceipt>(prepared), {3, "BENCH", {}, false}))
             throw std::runtime_error("The benchmark's receipt is refused under the client's lock");

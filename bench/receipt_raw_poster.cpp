@@ -1,6 +1,8 @@
-// The raw twin of a receipt posting: the rows a receipt paying one invoice writes, as plain
-// statements in one transaction: the journal header and its bank and receivable lines, the bank
-// reconciliation line, the receipt's history and its line, the ledger entry and the client.
+// The raw twin of a receipt posting: what a receipt paying one invoice reads under the client's
+// lock (the client's balance, whether the receipt is in the books, the invoice's entries) and the
+// rows it writes, as plain statements in one transaction: the journal header and its bank and
+// receivable lines, the bank reconciliation line, the receipt's history and its line, the ledger
+// entry and the client.
 
 #include "money/money.h"
 #include "raw_writer.h"
@@ -10,6 +12,7 @@ namespace orvant::bench {
 namespace {
 
 struct Statements {
+    std::string balance, posted, entries;
     std::string header, line, bank, history, detail, ledger, client;
 };
 
@@ -20,6 +23,10 @@ Statements statementsFor(bool sqlite)
     const std::string no = sqlite ? "0" : "false";
     const std::string historySeq = sqlite ? "(SELECT MAX(seq) FROM crorihdr)" : "currval(pg_get_serial_sequence('crorihdr', 'seq'))";
     return {
+        "SELECT cli_current_bal FROM cli WHERE cli_code = ?",
+        "SELECT 1 FROM crorihdr WHERE client = ? AND reference = ? AND \"date\" = ? LIMIT 1",
+        "SELECT car_type, car_date, car_du_date, car_amount, car_fed_tax, car_pro_tax FROM car WHERE car_client = ? AND car_invoice = ? "
+        "ORDER BY car_seq",
         "INSERT INTO tjlh (tjlh_period, tjlh_journal, tjlh_reference, tjlh_date, tjlh_memo, tjlh_user, tjlh_stamp, "
         "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 2, ?, ?, ?, 'BENCH', ?, ?, ?)",
         "INSERT INTO tjld (tjld_period, tjld_journal, tjld_reference, tjld_date, tjld_account, tjld_debit, tjld_credit, "
@@ -46,6 +53,9 @@ std::vector<RawWrite> receiptOf(const Statements& s, long number)
     const Money net = Money::fromCents(10000 + number % 1000);
     const long long owed = (net + net.percent(5) + net.percent(9.975)).raw(), paid = Money::fromCents(kReceiptCents).raw();
     return {
+        {&s.balance, {client}},
+        {&s.posted, {client, reference, day}},
+        {&s.entries, {client, invoice}},
         {&s.header, {reference, day, client, stamp, paid, paid}},
         {&s.line, {reference, day, 1000LL, paid, 0LL, std::string("Bank")}},
         {&s.line, {reference, day, 1100LL, 0LL, paid, std::string("Accounts receivable")}},
