@@ -37,21 +37,41 @@ void JournalWriter::addToHeader(const JournalKey& key, const JournalHeaderText& 
     company_.write([&] { headerUpsert_.execute(); });
 }
 
-// A line holds its debit, or its credit when it has no debit; never both.
+namespace {
+
+bool written(const JournalLine& line) { return line.account != 0 && !(line.debit.isZero() && line.credit.isZero()); }
+
+}  // namespace
+
 void JournalWriter::addLine(const JournalKey& key, int account, const std::string& description, Money debit, Money credit)
 {
-    if (account == 0 || (debit.isZero() && credit.isZero())) return;
-    const bool onDebit = !debit.isZero();
+    const JournalLine line{account, description, debit, credit};
+    if (!written(line)) return;
     lines_.insert();
+    fillLine(key, line);
+    lines_.post();
+}
+
+void JournalWriter::addLines(const JournalKey& key, const std::vector<JournalLine>& lines)
+{
+    std::vector<const JournalLine*> kept;
+    for (const JournalLine& line : lines)
+        if (written(line)) kept.push_back(&line);
+    lines_.insertRecords(kept.size(), [&](std::size_t i) { fillLine(key, *kept[i]); });
+}
+
+// A line holds its debit, or its credit when it has no debit; never both.
+void JournalWriter::fillLine(const JournalKey& key, const JournalLine& line)
+{
+    const bool onDebit = !line.debit.isZero();
     lines_.field("Tjld_period") = key.period;
     lines_.field("Tjld_journal") = key.journal;
     lines_.field("Tjld_reference") = key.reference;
     lines_.field("Tjld_date") = key.date;
-    lines_.field("Tjld_account") = account;
-    lines_.field("Tjld_description") = description;
-    lines_.field("Tjld_debit") = onDebit ? debit : Money();
-    lines_.field("Tjld_credit") = onDebit ? Money() : credit;
-    lines_.post();
+    lines_.field("Tjld_account") = line.account;
+    lines_.field("Tjld_description") = line.description;
+    lines_.field("Tjld_debit") = onDebit ? line.debit : Money();
+    lines_.field("Tjld_credit") = onDebit ? Money() : line.credit;
 }
 
 }  // namespace orvant

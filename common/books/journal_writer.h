@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dates/date.h"
 #include "money/money.h"
@@ -20,6 +21,14 @@ struct JournalKey {
     int journal = 0;
     std::string reference;
     Date date;
+};
+
+// One line of a document's journal entry.
+struct JournalLine {
+    int account = 0;
+    std::string description;
+    Money debit;
+    Money credit;
 };
 
 // What a header gets when a posting makes it; a header found keeps its own.
@@ -42,11 +51,15 @@ public:
     // rows' totals into the header once, then each row's line.
     void addToHeader(const JournalKey& key, const JournalHeaderText& header, Money debit, Money credit);
     void addLine(const JournalKey& key, int account, const std::string& description, Money debit, Money credit);
+    // The lines of a document under one header, written together, in their order.
+    void addLines(const JournalKey& key, const std::vector<JournalLine>& lines);
 
     // Drops a line whose writing failed, so that the next posting does not save it.
     void cancel() { lines_.cancel(); }
 
 private:
+    void fillLine(const JournalKey& key, const JournalLine& line);
+
     store::Database& company_;
     store::Query headerUpsert_;
     store::Table lines_;

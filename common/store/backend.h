@@ -94,6 +94,7 @@ public:
     // The insert, written so that a duplicate key refuses it without spoiling an open
     // transaction: either the engine's own error leaves the transaction usable, or the insert
     // then changes (and returns) no row. `returning` lists the columns the engine numbered.
+    // `values` holds one record's placeholders, or several records' joined by "), (".
     virtual std::string insertSql(const std::string& quotedTable, const std::string& columns, const std::string& values,
                                   const std::string& returning) const = 0;
 

@@ -52,6 +52,7 @@ public:
     void commit();
     void rollback();
     bool inTransaction() const { return inTransaction_; }
+    OnRefusedWrite onRefusedWrite() const { return onRefusal_; }
 
     // Runs one write; inside a transaction it runs in a savepoint where the engine needs one,
     // so a refused write leaves the transaction usable and the write can be tried again. A

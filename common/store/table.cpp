@@ -177,6 +177,9 @@ void Table::planInsert()
         }
     }
     insertPlan_.sql = engine.insertSql(quoteIdent(sqlName_), columns, values, returning);
+    insertPlan_.columns = std::move(columns);
+    insertPlan_.rowValues = std::move(values);
+    insertPlan_.returning = std::move(returning);
 }
 
 namespace {
@@ -831,6 +834,52 @@ void Table::post()
     requireOpen();
     if (state_ == TableState::Insert) postInsert();
     else if (state_ == TableState::Edit) postEdit();
+}
+
+void Table::insertRecords(std::size_t count, const std::function<void(std::size_t)>& fill)
+{
+    requireOpen();
+    if (!db_.inTransaction() || db_.onRefusedWrite() != OnRefusedWrite::SpoilTransaction)
+        throw StoreError(errc::kTransactionState, "Records of " + name_ + " are written together only inside a posting's transaction.");
+    if (count == 0) return;
+    if (!insertPlan_.numbered.empty()) {
+        db_.write([&] {
+            for (std::size_t i = 0; i < count; ++i) {
+                insert();
+                fill(i);
+                post();
+            }
+        });
+        return;
+    }
+    std::vector<Row> rows;
+    rows.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        insert();
+        fill(i);
+        validateForPost(editRow_);
+        rows.push_back(std::move(editRow_));
+        editRow_ = {};
+        state_ = TableState::Browse;  // else the next insert() would post it
+    }
+    std::string values = insertPlan_.rowValues;
+    for (std::size_t i = 1; i < count; ++i) values += "), (" + insertPlan_.rowValues;
+    const std::string sql = db_.connection().insertSql(quoteIdent(sqlName_), insertPlan_.columns, values, insertPlan_.returning);
+    db_.write([&] {
+        Statement& st = statement(sql);
+        ResetOnExit resetter{st};
+        int b = 0;
+        for (const Row& row : rows)
+            for (const auto& [field, bytes] : insertPlan_.bound) {
+                const Value& v = row.values[field];
+                if (bytes && !v.isNull()) st.bindBytes(b++, v.asString());
+                else st.bind(b++, v);
+            }
+        std::size_t returned = 0;
+        while (st.step()) ++returned;
+        const std::size_t written = insertPlan_.returned.empty() ? static_cast<std::size_t>(st.changes()) : returned;
+        if (written != count) throw StoreError(errc::kKeyViolation, "Table " + name_ + " already has a record with the key of one of them.");
+    });
 }
 
 void Table::postInsert()

@@ -4,6 +4,7 @@
 // read in pages in key order, so a walk over a large table never holds it whole in memory.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -122,6 +123,11 @@ public:
     void post();
     void cancel();
     void deleteRecord();
+    // Posts `count` new records, each made as after insert() by `fill(i)`, in one statement
+    // where the engine numbers the auto-increment fields itself, else one by one. Only inside
+    // a transaction that a refused write spoils: a refused record spoils it. The cursor stands
+    // on no particular record after.
+    void insertRecords(std::size_t count, const std::function<void(std::size_t)>& fill);
 
     int fieldCount() const { return static_cast<int>(def_.fields.size()); }
     int fieldIndex(std::string_view name) const;  // -1 when absent
@@ -215,6 +221,7 @@ private:
     // Written once when the table opens.
     struct InsertPlan {
         std::string sql;
+        std::string columns, rowValues, returning;  // to write several records in one statement
         std::vector<std::pair<std::size_t, bool>> bound;           // field, whether raw bytes
         std::vector<std::pair<std::size_t, std::string>> numbered;  // field, query of its next number
         std::vector<std::size_t> returned;                         // fields the engine numbers

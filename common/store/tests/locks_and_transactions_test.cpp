@@ -150,6 +150,61 @@ TEST_P(LockTest, a_refused_write_leaves_the_transaction_usable)
     EXPECT_EQ(t.recordCount(), 4);
 }
 
+// Records written together in a posting's transaction: all of them, numbered in their order,
+// or, when one is refused, none, and the transaction with them.
+TEST_P(LockTest, records_inserted_together_are_written_all_or_none)
+{
+    struct Case {
+        const char* name;
+        TableDef def;
+        std::vector<std::string> codes;  // the Client (ledger) or Reference (journal) of each record
+        bool refused;
+    };
+    const Case cases[] = {
+        {"numbered by the engine or the store", ledgerTable(), {"L1", "L2", "L3"}, false},
+        {"a key met twice among them", journalTable(), {"J1", "J2", "J1"}, true},
+        {"a key already stored", journalTable(), {"J3", "STORED"}, true},
+    };
+    {
+        Table journal(*db_, journalTable());
+        journal.open();
+        journal.insert();
+        journal.field("Period") = 1;
+        journal.field("Journal") = 1;
+        journal.field("Reference") = "STORED";
+        journal.field("Date") = *Date::fromYmd(2026, 3, 10);
+        journal.post();
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool ledger = c.def.name == "tled";
+        Table t(*db_, c.def);
+        t.open();
+        const std::int64_t before = t.recordCount();
+        auto fill = [&](std::size_t i) {
+            t.field(ledger ? "Client" : "Reference") = c.codes[i];
+            t.field(ledger ? "Invoice" : "Journal") = ledger ? Value("INV") : Value(1);
+            if (ledger) return;
+            t.field("Period") = 1;
+            t.field("Date") = *Date::fromYmd(2026, 3, 10);
+        };
+        EXPECT_EQ(codeOf([&] { t.insertRecords(c.codes.size(), fill); }), errc::kTransactionState) << "only in a posting's transaction";
+        Transaction transaction(*db_, OnRefusedWrite::SpoilTransaction);
+        EXPECT_EQ(codeOf([&] { t.insertRecords(c.codes.size(), fill); }), c.refused ? errc::kKeyViolation : 0);
+        EXPECT_EQ(codeOf([&] { transaction.commit(); }), c.refused ? errc::kTransactionAborted : 0);
+        EXPECT_EQ(t.recordCount(), before + (c.refused ? 0 : static_cast<std::int64_t>(c.codes.size())));
+        if (!ledger || c.refused) continue;
+        std::int64_t lastSeq = 0;
+        for (const std::string& code : c.codes) {
+            Query seq(*db_, "SELECT seq FROM tled WHERE client = ?");
+            seq.bind(0, code);
+            seq.open();
+            EXPECT_GT(seq.value(0).asInt(), lastSeq) << code << " is numbered after the record before it";
+            lastSeq = seq.value(0).asInt();
+        }
+    }
+}
+
 TEST_P(LockTest, a_transaction_guard_rolls_back_unless_committed)
 {
     Table t(*db_, clientsTable());

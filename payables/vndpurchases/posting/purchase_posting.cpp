@@ -209,16 +209,18 @@ void PurchasePosting::writeRows(const PreparedPurchase& prepared, const PostingC
     const JournalHeaderText header{headerMemo(document, supplier), context.user};
     const DistributionTotals totals = journalTotals(document.rows);
     journal_.addToHeader(key, header, totals.debit, totals.credit);
+    std::vector<JournalLine> lines;
     bool supplierDone = false;
     for (int i = 0; i < document.rows.rowCount(); ++i) {
         const DistributionRow& row = document.rows.row(i);
         if (!hasAmount(row)) continue;
-        journal_.addLine(key, row.account, row.description, row.debit, row.credit);
+        lines.push_back({row.account, row.description, row.debit, row.credit});
         if (!supplier || supplierDone || !books_.payables().isControlAccount(row.account)) continue;
         updateSupplier(prepared);
         addLedgerEntries(prepared, *supplier, context);
         supplierDone = true;
     }
+    journal_.addLines(key, lines);
 }
 
 // The balance takes the whole payable amount, held back or not, so that it always equals the

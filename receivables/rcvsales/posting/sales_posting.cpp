@@ -148,9 +148,9 @@ std::optional<Refusal> SalesPosting::write(const PreparedDocument& prepared, con
     return std::nullopt;
 }
 
-// The document's totals into its journal header, then the rows in order, each a journal line;
-// the first receivable row brings the client's update and ledger entry, the holdback row the
-// holdback's entry.
+// The document's totals into its journal header, then the rows in order, each a journal line
+// (the lines written together at the end); the first receivable row brings the client's update
+// and ledger entry, the holdback row the holdback's entry.
 void SalesPosting::writeRows(const PreparedDocument& prepared, const PostingContext& context, const std::optional<ClientFacts>& client)
 {
     const SalesDocument& document = prepared.document;
@@ -158,11 +158,12 @@ void SalesPosting::writeRows(const PreparedDocument& prepared, const PostingCont
     const JournalHeaderText header{headerMemo(document, client), context.user};
     const DistributionTotals totals = journalTotals(document.rows);
     journal_.addToHeader(key, header, totals.debit, totals.credit);
+    std::vector<JournalLine> lines;
     bool clientDone = false;
     for (int i = 0; i < document.rows.rowCount(); ++i) {
         const DistributionRow& row = document.rows.row(i);
         if (!hasAmount(row)) continue;
-        journal_.addLine(key, row.account, row.description, row.debit, row.credit);
+        lines.push_back({row.account, row.description, row.debit, row.credit});
         if (!client) continue;
         // A holdback of the whole receivable leaves the holdback row as the first to owe.
         const bool holdbackRow = i == kHoldbackRow && !prepared.holdback.receivable.isZero();
@@ -173,6 +174,7 @@ void SalesPosting::writeRows(const PreparedDocument& prepared, const PostingCont
         }
         if (holdbackRow) addLedgerEntry(prepared, *client, context, true);
     }
+    journal_.addLines(key, lines);
 }
 
 // The balance takes the whole receivable, held back or not, so that it always equals the sum
