@@ -1,5 +1,6 @@
 // The raw twin of a purchases posting: the rows a supplier's invoice writes, as plain statements
-// on the engine's client library, in one transaction: the journal header and its four lines, the
+// on the engine's client library, in one transaction: the invoice number checked free under the
+// supplier's lock, as every posting checks it, then the journal header and its four lines, the
 // supplier's balance and purchase statistics, the ledger entry and the document record.
 
 #include <vector>
@@ -12,7 +13,7 @@ namespace orvant::bench {
 namespace {
 
 struct Statements {
-    std::string header, line, supplier, ledger, document;
+    std::string numberCheck, header, line, supplier, ledger, document;
 };
 
 Statements statementsFor(bool sqlite)
@@ -21,6 +22,7 @@ Statements statementsFor(bool sqlite)
     const auto number = [sqlite](const char* column) { return numberedColumn(sqlite, column); };
     const std::string no = sqlite ? "0" : "false";
     return {
+        "SELECT 1 FROM cap WHERE cap_supplier = ? AND cap_invoice = ? AND cap_type = '1' LIMIT 1",
         "INSERT INTO tjlh (tjlh_period, tjlh_journal, tjlh_reference, tjlh_date, tjlh_memo, tjlh_user, tjlh_stamp, "
         "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 3, ?, ?, ?, 'BENCH', ?, ?, ?)",
         "INSERT INTO tjld (tjld_period, tjld_journal, tjld_reference, tjld_date, tjld_account, tjld_debit, tjld_credit, "
@@ -44,7 +46,7 @@ std::vector<RawWrite> purchaseOf(const Statements& s, long number)
     const Money net = Money::fromCents(10000 + number % 1000);
     const Money federal = net.percent(5), provincial = net.percent(9.975), total = net + federal + provincial;
     const long long t = total.raw();
-    std::vector<RawWrite> writes{{&s.header, {invoice, day, supplier, stamp, t, t}}};
+    std::vector<RawWrite> writes{{&s.numberCheck, {supplier, invoice}}, {&s.header, {invoice, day, supplier, stamp, t, t}}};
     const std::pair<int, Money> rows[] = {{2100, total}, {5200, net}, {2200, federal}, {2210, provincial}};
     for (const auto& [account, amount] : rows) {
         const bool credit = account == 2100;

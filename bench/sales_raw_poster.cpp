@@ -1,6 +1,7 @@
 // The raw twin of a sales posting: the rows a sale writes, as plain statements on the engine's
-// client library, in one transaction: the journal header and its four lines, the client's
-// balance, the ledger entry and the document record.
+// client library, in one transaction: the invoice number checked free under the client's lock,
+// as every posting checks it, then the journal header and its four lines, the client's balance,
+// the ledger entry and the document record.
 
 #include <vector>
 
@@ -12,7 +13,7 @@ namespace orvant::bench {
 namespace {
 
 struct Statements {
-    std::string header, line, client, ledger, document;
+    std::string numberCheck, header, line, client, ledger, document;
 };
 
 Statements statementsFor(bool sqlite)
@@ -20,6 +21,7 @@ Statements statementsFor(bool sqlite)
     const auto next = [sqlite](const char* column, const char* table) { return nextNumber(sqlite, column, table); };
     const auto number = [sqlite](const char* column) { return numberedColumn(sqlite, column); };
     return {
+        "SELECT 1 FROM car WHERE car_client = ? AND car_invoice = ? AND car_type = '1' LIMIT 1",
         "INSERT INTO tjlh (tjlh_period, tjlh_journal, tjlh_reference, tjlh_date, tjlh_memo, tjlh_user, tjlh_stamp, "
         "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 1, ?, ?, ?, 'BENCH', ?, ?, ?)",
         "INSERT INTO tjld (tjld_period, tjld_journal, tjld_reference, tjld_date, tjld_account, tjld_debit, tjld_credit, "
@@ -50,6 +52,7 @@ Sale saleOf(const Statements& s, long number)
     const Money federal = net.percent(5), provincial = net.percent(9.975), total = net + federal + provincial;
     const long long t = total.raw();
     Sale sale;
+    sale.writes.push_back({&s.numberCheck, {client, invoice}});
     sale.writes.push_back({&s.header, {invoice, day, std::string("Client"), stamp, t, t}});
     const std::pair<int, Money> rows[] = {{1100, total}, {4000, net}, {2200, federal}, {2210, provincial}};
     for (const auto& [account, amount] : rows) {
