@@ -139,9 +139,9 @@ std::optional<Refusal> DisbursementPosting::checkItemsAgain(const PreparedDisbur
     return std::nullopt;
 }
 
-// The journal (its header once, then a line per row with an amount), a bank reconciliation line
-// per bank row, and the disbursement's history with every row in its slot. Gives the history's
-// number.
+// The journal (its header once, then a line per row with an amount, the lines written together),
+// a bank reconciliation line per bank row, and the disbursement's history with every row in its
+// slot. Gives the history's number.
 std::int64_t DisbursementPosting::writeRows(const PreparedDisbursement& prepared, const PostingContext& context,
                                             const std::optional<SupplierFacts>& supplier)
 {
@@ -158,6 +158,7 @@ std::int64_t DisbursementPosting::writeRows(const PreparedDisbursement& prepared
     headers_.field("Comments") = disbursement.memo;
     headers_.field("User") = context.user;
     headers_.field("Stamp") = DateTime::now();
+    std::vector<JournalLine> lines;
     for (int i = 0; i < disbursement.rows.rowCount(); ++i) {
         const DistributionRow& row = disbursement.rows.row(i);
         const std::string n = std::to_string(i + 1);
@@ -165,11 +166,12 @@ std::int64_t DisbursementPosting::writeRows(const PreparedDisbursement& prepared
         headers_.field("Debit" + n) = row.debit;
         headers_.field("Credit" + n) = row.credit;
         if (!row.postsAmount()) continue;
-        journal_.addLine(key, row.account, row.description, row.debit, row.credit);
+        lines.push_back({row.account, row.description, row.debit, row.credit});
         if (!books_.isBankAccount(row.account)) continue;
         bankLines_.add({kBankLineDisbursement, row.account, disbursement.reference, supplier ? supplier->code : std::string(),
                         supplier ? supplier->name : disbursement.memo, disbursement.date, row.debit - row.credit});
     }
+    journal_.addLines(key, lines);
     headers_.post();
     return headers_.field("Seq").asInt();
 }

@@ -230,9 +230,9 @@ std::optional<Refusal> ReceiptPosting::checkItemsAgain(const PreparedReceipt& pr
     return std::nullopt;
 }
 
-// The journal (its header once, then a line per line with an amount), a bank reconciliation
-// line per bank line, and the receipt's history with every line in its slot. Gives the
-// history's number.
+// The journal (its header once, then a line per line with an amount, the lines written together),
+// a bank reconciliation line per bank line, and the receipt's history with every line in its
+// slot. Gives the history's number.
 std::int64_t ReceiptPosting::writeLines(const PreparedReceipt& prepared, const PostingContext& context,
                                         const std::optional<ClientFacts>& client)
 {
@@ -250,6 +250,7 @@ std::int64_t ReceiptPosting::writeLines(const PreparedReceipt& prepared, const P
     headers_.field("Comments") = receipt.memo;
     headers_.field("User") = context.user;
     headers_.field("Stamp") = DateTime::now();
+    std::vector<JournalLine> lines;
     for (int i = 0; i < receipt.rows.rowCount(); ++i) {
         const DistributionRow& row = receipt.rows.row(i);
         const std::string n = std::to_string(i + 1);
@@ -257,11 +258,12 @@ std::int64_t ReceiptPosting::writeLines(const PreparedReceipt& prepared, const P
         headers_.field("Debit" + n) = row.debit;
         headers_.field("Credit" + n) = row.credit;
         if (!row.postsAmount()) continue;
-        journal_.addLine(key, row.account, row.description, row.debit, row.credit);
+        lines.push_back({row.account, row.description, row.debit, row.credit});
         if (!books_.isBankAccount(row.account)) continue;
         bankLines_.add({kBankLineReceipt, row.account, receipt.reference, client ? client->code : std::string(),
                         client ? client->name : receipt.memo, receipt.date, row.debit - row.credit});
     }
+    journal_.addLines(key, lines);
     headers_.post();
     return headers_.field("Seq").asInt();
 }
