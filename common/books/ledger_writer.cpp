@@ -10,8 +10,19 @@ LedgerWriter::LedgerWriter(store::Database& company, Ledger ledger)
 
 void LedgerWriter::add(const LedgerEntry& entry)
 {
-    const std::string p = ledger_ == Ledger::Receivables ? "Car_" : "Cap_";
     entries_.insert();
+    fill(entry);
+    entries_.post();
+}
+
+void LedgerWriter::addAll(const std::vector<LedgerEntry>& entries)
+{
+    entries_.insertRecords(entries.size(), [&](std::size_t i) { fill(entries[i]); });
+}
+
+void LedgerWriter::fill(const LedgerEntry& entry)
+{
+    const std::string p = ledger_ == Ledger::Receivables ? "Car_" : "Cap_";
     entries_.field(p + (ledger_ == Ledger::Receivables ? "client" : "supplier")) = entry.party;
     entries_.field(p + "invoice") = entry.invoice;
     entries_.field(p + "ref") = entry.reference;
@@ -28,7 +39,6 @@ void LedgerWriter::add(const LedgerEntry& entry)
         entries_.field("Car_fed_tax") = entry.federalTax;
         entries_.field("Car_pro_tax") = entry.provincialTax;
     }
-    entries_.post();
 }
 
 }  // namespace orvant

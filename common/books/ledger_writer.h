@@ -3,6 +3,7 @@
 // ledger for every posting. An entry is only ever appended; the store gives it its number.
 
 #include <string>
+#include <vector>
 
 #include "books/control_accounts.h"
 #include "dates/date.h"
@@ -32,10 +33,14 @@ public:
     LedgerWriter(store::Database& company, Ledger ledger);
 
     void add(const LedgerEntry& entry);
+    // A document's entries, written together in their order (inside a posting's transaction).
+    void addAll(const std::vector<LedgerEntry>& entries);
     // Drops an entry whose writing failed, so that the next posting does not save it.
     void cancel() { entries_.cancel(); }
 
 private:
+    void fill(const LedgerEntry& entry);
+
     Ledger ledger_;
     store::Table entries_;
 };

@@ -177,19 +177,29 @@ std::int64_t DisbursementPosting::writeRows(const PreparedDisbursement& prepared
 }
 
 // A ledger entry per payment and a history line per payment above 0, the entry of what the
-// payments leave of the payable's movement, then the supplier's balance.
+// payments leave of the payable's movement (the entries written together, then the lines), then
+// the supplier's balance.
 void DisbursementPosting::writeSupplierEntries(const PreparedDisbursement& prepared, const PostingContext& context,
                                                const SupplierFacts& supplier, std::int64_t headerSeq, Money moved)
 {
     const DisbursementDocument& disbursement = prepared.document;
     Money paid;
+    std::vector<LedgerEntry> entries;
+    std::vector<const OpenItem*> detailed;
     for (const OpenItem& item : disbursement.items) {
         if (item.payment.isZero()) continue;
-        ledger_.add({supplier.code, item.invoice, disbursement.reference, disbursement.date, item.dueDate, kPaymentType, -item.payment,
-                     disbursement.memo, {}, {}, {}, item.holdback, context.user});
+        entries.push_back({supplier.code, item.invoice, disbursement.reference, disbursement.date, item.dueDate, kPaymentType,
+                           -item.payment, disbursement.memo, {}, {}, {}, item.holdback, context.user});
         paid += item.payment;
-        if (item.payment <= Money()) continue;
-        details_.insert();
+        if (item.payment > Money()) detailed.push_back(&item);
+    }
+    if (const Money rest = moved + paid; !rest.isZero())
+        entries.push_back({supplier.code, disbursement.reference, disbursement.reference, disbursement.date, disbursement.date,
+                           rest.isNegative() ? kPayableDebitedType : kPayableCreditedType, rest, disbursement.memo, {}, {}, {}, false,
+                           context.user});
+    ledger_.addAll(entries);
+    details_.insertRecords(detailed.size(), [&](std::size_t i) {
+        const OpenItem& item = *detailed[i];
         details_.field("Reference") = disbursement.reference;
         details_.field("Supplier") = supplier.code;
         details_.field("Date") = disbursement.date;
@@ -199,12 +209,7 @@ void DisbursementPosting::writeSupplierEntries(const PreparedDisbursement& prepa
         details_.field("Invoice_due_date") = item.dueDate;
         details_.field("Invoice_amount") = item.amount;
         details_.field("Invoice_payment") = item.payment;
-        details_.post();
-    }
-    if (const Money rest = moved + paid; !rest.isZero())
-        ledger_.add({supplier.code, disbursement.reference, disbursement.reference, disbursement.date, disbursement.date,
-                     rest.isNegative() ? kPayableDebitedType : kPayableCreditedType, rest, disbursement.memo, {}, {}, {}, false,
-                     context.user});
+    });
     SupplierRecord(books_.suppliers()).recordPayment(disbursement.date, moved);
     books_.suppliers().post();
 }

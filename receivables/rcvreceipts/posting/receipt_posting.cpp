@@ -269,27 +269,38 @@ std::int64_t ReceiptPosting::writeLines(const PreparedReceipt& prepared, const P
 }
 
 // A ledger entry per payment and a history line per payment above 0, the entry of what the
-// payments leave of the receivable's movement, then the client's balance and statistics.
+// payments leave of the receivable's movement (the entries written together, then the lines),
+// then the client's balance and statistics.
 void ReceiptPosting::writeClientEntries(const PreparedReceipt& prepared, const PostingContext& context, const ClientFacts& client,
                                         std::int64_t headerSeq, Money owed)
 {
     const ReceiptDocument& receipt = prepared.document;
     ClientPayment payment{receipt.date, owed, 0, 0, receipt.nsfCheque};
     Money paid;
+    std::vector<LedgerEntry> entries;
+    std::vector<const OpenItem*> detailed;
     for (std::size_t i = 0; i < receipt.items.size(); ++i) {
         const OpenItem& item = receipt.items[i];
         if (item.payment.isZero()) continue;
         const HoldbackCollection* collection = collectionOf(prepared, static_cast<int>(i));
-        ledger_.add({client.code, item.invoice, receipt.reference, receipt.date, receipt.date, kPaymentType, -item.payment,
-                     receipt.memo, item.salesRep, collection ? -collection->federalTax : Money(),
-                     collection ? -collection->provincialTax : Money(), item.holdback, context.user});
+        entries.push_back({client.code, item.invoice, receipt.reference, receipt.date, receipt.date, kPaymentType, -item.payment,
+                           receipt.memo, item.salesRep, collection ? -collection->federalTax : Money(),
+                           collection ? -collection->provincialTax : Money(), item.holdback, context.user});
         paid += item.payment;
         if (item.payment <= Money()) continue;
         if (!item.holdback) {
             payment.days += std::max(0, item.date.isValid() ? item.date.daysTo(receipt.date) : 0);
             ++payment.invoices;
         }
-        details_.insert();
+        detailed.push_back(&item);
+    }
+    if (const Money rest = owed + paid; !rest.isZero())
+        entries.push_back({client.code, receipt.reference, receipt.reference, receipt.date, receipt.date,
+                           rest.isNegative() ? kReceivableCreditedType : kReceivableDebitedType, rest, receipt.memo, client.salesRep, {},
+                           {}, false, context.user});
+    ledger_.addAll(entries);
+    details_.insertRecords(detailed.size(), [&](std::size_t i) {
+        const OpenItem& item = *detailed[i];
         details_.field("Reference") = receipt.reference;
         details_.field("Client") = client.code;
         details_.field("Date") = receipt.date;
@@ -299,12 +310,7 @@ void ReceiptPosting::writeClientEntries(const PreparedReceipt& prepared, const P
         details_.field("Invoice_due_date") = item.dueDate;
         details_.field("Invoice_amount") = item.amount;
         details_.field("Invoice_payment") = item.payment;
-        details_.post();
-    }
-    if (const Money rest = owed + paid; !rest.isZero())
-        ledger_.add({client.code, receipt.reference, receipt.reference, receipt.date, receipt.date,
-                     rest.isNegative() ? kReceivableCreditedType : kReceivableDebitedType, rest, receipt.memo, client.salesRep, {}, {},
-                     false, context.user});
+    });
     ClientRecord(books_.clients()).recordPayment(payment);
     books_.clients().post();
 }
