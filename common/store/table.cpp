@@ -82,7 +82,7 @@ void Table::open()
         throw StoreError(errc::kTableNotFound, "Table " + name_ + " does not exist in " + db_.directory() + ".");
     def_ = std::move(*def);
     fieldByName_.clear();
-    for (std::size_t i = 0; i < def_.fields.size(); ++i) fieldByName_[lower(def_.fields[i].name)] = static_cast<int>(i);
+    for (std::size_t i = 0; i < def_.fields.size(); ++i) fieldByName_[def_.fields[i].name] = static_cast<int>(i);
     keyColumns_.clear();
     for (const auto& k : def_.primaryKey) keyColumns_.push_back(fieldIndex(k));
     if (keyColumns_.empty()) keyColumns_.push_back(fieldCount());  // the hidden row number
@@ -120,9 +120,28 @@ void Table::requireRecord() const
     if (page_.empty()) throw StoreError(errc::kNoCurrentRecord, "Table " + name_ + " has no current record.");
 }
 
+namespace {
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
+std::size_t Table::CaselessHash::operator()(std::string_view name) const noexcept
+{
+    std::size_t h = 0xCBF29CE484222325ull;
+    for (char c : name) h = (h ^ static_cast<unsigned char>(asciiLower(c))) * 0x100000001B3ull;
+    return h;
+}
+
+bool Table::CaselessEqual::operator()(std::string_view a, std::string_view b) const noexcept
+{
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
+    return true;
+}
+
 int Table::fieldIndex(std::string_view name) const
 {
-    auto it = fieldByName_.find(lower(name));
+    auto it = fieldByName_.find(name);
     return it == fieldByName_.end() ? -1 : it->second;
 }
 

@@ -189,7 +189,16 @@ private:
     TableDef def_;
     std::optional<TableDef> givenDef_;
     TableState state_ = TableState::Inactive;
-    std::unordered_map<std::string, int> fieldByName_;
+    // Field names in any case, found without making a lower-case copy of the name asked for.
+    struct CaselessHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const noexcept;
+    };
+    struct CaselessEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const noexcept;
+    };
+    std::unordered_map<std::string, int, CaselessHash, CaselessEqual> fieldByName_;
 
     // current index: its fields, and the full order (index fields, then the rest of the key)
     std::string indexName_;
