@@ -107,9 +107,20 @@ std::string Date::toIso() const
 {
     if (!valid_) return {};
     const Ymd ymd = civilFromDays(days_);
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", ymd.y, ymd.m, ymd.d);
-    return buf;
+    if (ymd.y < 0 || ymd.y > 9999) {
+        char buf[24];
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", ymd.y, ymd.m, ymd.d);
+        return buf;
+    }
+    // Written digit by digit: every stored date goes through here.
+    std::string iso = "0000-00-00";
+    const auto put = [&iso](std::size_t end, int value, int digits) {
+        for (int i = 0; i < digits; ++i, value /= 10) iso[end - static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+    };
+    put(3, ymd.y, 4);
+    put(6, ymd.m, 2);
+    put(9, ymd.d, 2);
+    return iso;
 }
 
 DateTime DateTime::now()

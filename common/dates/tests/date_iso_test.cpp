@@ -27,4 +27,19 @@ TEST(DateFromIso, TimestampsStillReadTheirDate)
 }
 
 }  // namespace
+TEST(DateToIso, WritesFourDigitYearsAndTwoDigitMonthsAndDaysAndReadsBack)
+{
+    struct Row {
+        int y, m, d;
+        const char* iso;
+    };
+    const Row rows[] = {{2026, 12, 7, "2026-12-07"}, {5, 1, 2, "0005-01-02"}, {9999, 12, 31, "9999-12-31"}, {2000, 2, 29, "2000-02-29"}};
+    for (const Row& row : rows) {
+        const Date date = *Date::fromYmd(row.y, row.m, row.d);
+        EXPECT_EQ(date.toIso(), row.iso);
+        EXPECT_EQ(Date::fromIso(date.toIso()), date) << row.iso;
+    }
+    EXPECT_EQ(Date().toIso(), "");
+}
+
 }  // namespace orvant
