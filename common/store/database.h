@@ -110,7 +110,8 @@ private:
 };
 
 // Scope guard of a transaction: rolls back unless committed. A guard opened while a
-// transaction is already running joins it; only the outermost guard begins and commits.
+// transaction is already running joins it, as that transaction treats refusals; only the
+// outermost guard begins and commits.
 class Transaction {
 public:
     explicit Transaction(Database& db, OnRefusedWrite onRefusal = OnRefusedWrite::KeepTransaction);
