@@ -1,11 +1,6 @@
 #include "purchase_fixture.h"
 
-#include "company/books_check.h"
-#include "store/query.h"
-
 namespace orvant::purchases::testing {
-
-Money Amount(const char* text) { return *Money::parse(text); }
 
 PurchaseBooks& PurchaseTest::books(bool jobCosting)
 {
@@ -65,12 +60,6 @@ Money PurchaseTest::balance(const char* supplier) { return money("SELECT sup_cur
 Money PurchaseTest::ledgerSum(const char* supplier)
 {
     return money("SELECT COALESCE(SUM(cap_amount), 0) FROM cap WHERE cap_supplier = ?", {supplier});
-}
-
-void PurchaseTest::expectBooksClean()
-{
-    const company::BooksReport report = company::CheckBooks(*books_);
-    EXPECT_TRUE(report.clean()) << ::testing::PrintToString(report.problems);
 }
 
 }  // namespace orvant::purchases::testing

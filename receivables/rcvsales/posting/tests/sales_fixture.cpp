@@ -1,10 +1,6 @@
 #include "sales_fixture.h"
 
-#include "store/query.h"
-
 namespace orvant::sales::testing {
-
-Money Amount(const char* text) { return *Money::parse(text); }
 
 SalesBooks& SalesTest::books(bool jobCosting)
 {

@@ -2,12 +2,10 @@
 // Sales documents posted into the demo company's books, and what the books then hold.
 
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "sales_posting.h"
-#include "testing/books_fixture.h"
-#include "testing/books_queries.h"
+#include "testing/queried_books_test.h"
 
 namespace orvant::sales::testing {
 
@@ -17,19 +15,11 @@ enum DemoAccount : int {
     kSales = 4000, kServices = 4010,
 };
 
-Money Amount(const char* text);
+using orvant::testing::Amount;
 
-}  // namespace orvant::sales::testing
-
-namespace orvant {
-inline void PrintTo(const Money& amount, std::ostream* out) { *out << amount.toString(4); }
-}  // namespace orvant
-
-namespace orvant::sales::testing {
-
-class SalesTest : public orvant::testing::BooksTest {
+class SalesTest : public orvant::testing::QueriedBooksTest {
 protected:
-    SalesTest() : BooksTest(Company::Demo) {}
+    SalesTest() : QueriedBooksTest(Company::Demo) {}
 
     // The books opened for entry; again after a change of the control records.
     SalesBooks& books(bool jobCosting = false);
@@ -43,12 +33,6 @@ protected:
     // Checks, prepares and writes; the refusal when there is one.
     std::optional<Refusal> post(const SalesDocument& document, PostingAnswers answers = {});
 
-    // One value of a query over the books (the first column of the first row).
-    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::Scalar(*books_, sql, binds); }
-    Money money(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::ScalarMoney(*books_, sql, binds); }
-    std::int64_t count(const std::string& sql, std::vector<store::Value> binds = {}) { return scalar(sql, std::move(binds)).asInt(); }
-
-    void execute(const std::string& sql, std::vector<store::Value> binds = {}) { orvant::testing::Execute(*books_, sql, binds); }
     void addAccount(int account, const char* description);
 
     PostingContext context{4, "ADMIN", "Project sale", {}};

@@ -7,7 +7,6 @@
 #include <chrono>
 #include <sstream>
 
-#include "company/books_check.h"
 #include "sales_fixture.h"
 #include "sales_import.h"
 #include "store/query.h"
@@ -54,8 +53,7 @@ protected:
 
     void expectBooksWhole()
     {
-        const company::BooksReport report = company::CheckBooks(*books_);
-        EXPECT_TRUE(report.clean()) << ::testing::PrintToString(report.problems);
+        expectBooksClean();
         EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_invoice LIKE 'DF%'"), imported());
         EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_reference LIKE 'DF%'"), 2 * imported());
     }
