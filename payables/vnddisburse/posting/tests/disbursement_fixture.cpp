@@ -3,11 +3,9 @@
 #include "books/journal_writer.h"
 #include "books/ledger_writer.h"
 #include "books/supplier_record.h"
-#include "store/query.h"
+#include "store/table.h"
 
 namespace orvant::disbursements::testing {
-
-Money Amount(const char* text) { return *Money::parse(text); }
 
 DisbursementBooks& DisbursementTest::books()
 {
@@ -102,12 +100,6 @@ std::optional<Refusal> DisbursementTest::post(const DisbursementDocument& disbur
     auto prepared = disbursements.prepare(disbursement, {disbursements.taxLinesToAsk(disbursement)});
     if (auto* refusal = std::get_if<Refusal>(&prepared)) return *refusal;
     return disbursements.write(std::get<PreparedDisbursement>(prepared), context);
-}
-
-void DisbursementTest::expectBooksClean()
-{
-    const company::BooksReport report = company::CheckBooks(*books_);
-    EXPECT_TRUE(report.clean()) << ::testing::PrintToString(report.problems);
 }
 
 }  // namespace orvant::disbursements::testing

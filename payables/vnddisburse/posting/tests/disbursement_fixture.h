@@ -3,28 +3,21 @@
 // purchases posting writes them, and what the books then hold.
 
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
-#include "company/books_check.h"
 #include "company/demo_company.h"
 #include "disbursement_posting.h"
-#include "testing/books_fixture.h"
-#include "testing/books_queries.h"
-
-namespace orvant {
-inline void PrintTo(const Money& amount, std::ostream* out) { *out << amount.toString(4); }
-}  // namespace orvant
+#include "testing/queried_books_test.h"
 
 namespace orvant::disbursements::testing {
+
+using orvant::testing::Amount;
 
 using company::demo::kBank;
 using company::demo::kPayable;
 using company::demo::kPurchases;
 using company::demo::kRent;
-
-Money Amount(const char* text);
 
 // A distribution row: its account, its debit and its credit (nullptr: none).
 struct Row {
@@ -33,9 +26,9 @@ struct Row {
     const char* credit;
 };
 
-class DisbursementTest : public orvant::testing::BooksTest {
+class DisbursementTest : public orvant::testing::QueriedBooksTest {
 protected:
-    DisbursementTest() : BooksTest(Company::Demo) {}
+    DisbursementTest() : QueriedBooksTest(Company::Demo) {}
 
     DisbursementBooks& books();
     DisbursementPosting& posting();
@@ -56,16 +49,11 @@ protected:
 
     std::optional<Refusal> post(const DisbursementDocument& disbursement);
 
-    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::Scalar(*books_, sql, binds); }
-    Money money(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::ScalarMoney(*books_, sql, binds); }
-    std::int64_t count(const std::string& sql, std::vector<store::Value> binds = {}) { return scalar(sql, std::move(binds)).asInt(); }
-    void execute(const std::string& sql, std::vector<store::Value> binds = {}) { orvant::testing::Execute(*books_, sql, binds); }
     Money balance(const std::string& supplier) { return money("SELECT sup_current_bal FROM sup WHERE sup_code = ?", {supplier}); }
     Money openAmount(const std::string& supplier, const std::string& invoice, bool holdback = false)
     {
         return books().openItemReader().openAmount(supplier, invoice, holdback);
     }
-    void expectBooksClean();
 
     PostingContext context{4, "ADMIN", {}, false};
 

@@ -1,11 +1,8 @@
 #include "receipt_fixture.h"
 
 #include "sales_check.h"
-#include "store/query.h"
 
 namespace orvant::receipts::testing {
-
-Money Amount(const char* text) { return *Money::parse(text); }
 
 ReceiptBooks& ReceiptTest::books()
 {
@@ -107,12 +104,6 @@ std::optional<Refusal> ReceiptTest::post(const ReceiptDocument& receipt)
     auto prepared = receipts.prepare(receipt, {receipts.taxLinesToAsk(receipt)});
     if (auto* refusal = std::get_if<Refusal>(&prepared)) return *refusal;
     return receipts.write(std::get<PreparedReceipt>(prepared), context);
-}
-
-void ReceiptTest::expectBooksClean()
-{
-    const company::BooksReport report = company::CheckBooks(*books_);
-    EXPECT_TRUE(report.clean()) << ::testing::PrintToString(report.problems);
 }
 
 }  // namespace orvant::receipts::testing

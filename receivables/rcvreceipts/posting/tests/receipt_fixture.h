@@ -3,28 +3,21 @@
 // posting, and what the books then hold.
 
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
-#include "company/books_check.h"
 #include "receipt_posting.h"
 #include "sales_posting.h"
-#include "testing/books_fixture.h"
-#include "testing/books_queries.h"
-
-namespace orvant {
-inline void PrintTo(const Money& amount, std::ostream* out) { *out << amount.toString(4); }
-}  // namespace orvant
+#include "testing/queried_books_test.h"
 
 namespace orvant::receipts::testing {
+
+using orvant::testing::Amount;
 
 enum DemoAccount : int {
     kBank = 1000, kReceivable = 1100, kHoldbackReceivable = 1150, kFederalTax = 2200, kProvincialTax = 2210,
     kSales = 4000, kBankCharges = 5400, kFederalHoldback = 1160, kProvincialHoldback = 1170,
 };
-
-Money Amount(const char* text);
 
 // A distribution line: its account, its debit and its credit (nullptr: none).
 struct Line {
@@ -33,9 +26,9 @@ struct Line {
     const char* credit;
 };
 
-class ReceiptTest : public orvant::testing::BooksTest {
+class ReceiptTest : public orvant::testing::QueriedBooksTest {
 protected:
-    ReceiptTest() : BooksTest(Company::Demo) {}
+    ReceiptTest() : QueriedBooksTest(Company::Demo) {}
 
     ReceiptBooks& books();
     ReceiptPosting& posting();
@@ -58,12 +51,7 @@ protected:
 
     std::optional<Refusal> post(const ReceiptDocument& receipt);
 
-    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::Scalar(*books_, sql, binds); }
-    Money money(const std::string& sql, std::vector<store::Value> binds = {}) { return orvant::testing::ScalarMoney(*books_, sql, binds); }
-    std::int64_t count(const std::string& sql, std::vector<store::Value> binds = {}) { return scalar(sql, std::move(binds)).asInt(); }
-    void execute(const std::string& sql, std::vector<store::Value> binds = {}) { orvant::testing::Execute(*books_, sql, binds); }
     Money balance(const std::string& client) { return money("SELECT cli_current_bal FROM cli WHERE cli_code = ?", {client}); }
-    void expectBooksClean();
 
     PostingContext context{4, "ADMIN", {}, false};
 
