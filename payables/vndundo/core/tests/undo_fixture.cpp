@@ -1,10 +1,8 @@
 #include "undo_fixture.h"
 
-#include "company/books_check.h"
 #include "disbursement_import.h"
 #include "purchase_import.h"
 #include "sales_import.h"
-#include "store/query.h"
 
 namespace orvant::vndundo::testing {
 
@@ -23,14 +21,7 @@ std::string row(int account, const char* side, const std::string& amount)
     return R"({"account": )" + std::to_string(account) + R"(, ")" + side + R"(": ")" + amount + R"("})";
 }
 
-void bindAll(store::Query& query, const std::vector<store::Value>& binds)
-{
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-}
-
 }  // namespace
-
-Money Amount(const char* text) { return *Money::parse(text); }
 
 void UndoTest::purchase(const std::string& supplier, const std::string& invoice, const char* amount, const char* date)
 {
@@ -82,35 +73,6 @@ std::variant<UndoDone, UndoRefusal> UndoTest::undo(const UndoSelection& selectio
     auto cascade = ComputeCascade(*books_, selection);
     if (auto* refused = std::get_if<UndoRefusal>(&cascade)) return *refused;
     return RunUndo(*books_, std::get<UndoCascade>(cascade), {"CLERK", {}});
-}
-
-std::int64_t UndoTest::count(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    bindAll(query, binds);
-    query.open();
-    return query.eof() ? 0 : query.field(0).asInt();
-}
-
-Money UndoTest::money(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    bindAll(query, binds);
-    query.open();
-    return query.eof() || query.field(0).isNull() ? Money() : query.field(0).asMoney();
-}
-
-void UndoTest::execute(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    bindAll(query, binds);
-    query.execute();
-}
-
-void UndoTest::expectBooksClean()
-{
-    const company::BooksReport report = company::CheckBooks(*books_);
-    EXPECT_TRUE(report.clean()) << ::testing::PrintToString(report.problems);
 }
 
 }  // namespace orvant::vndundo::testing

@@ -2,24 +2,19 @@
 // Payables documents posted into the demo company's books through the real postings, then undone.
 
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "company/demo_company.h"
 #include "payables_undo.h"
-#include "testing/books_fixture.h"
-
-namespace orvant {
-inline void PrintTo(const Money& amount, std::ostream* out) { *out << amount.toString(4); }
-}  // namespace orvant
+#include "testing/queried_books_test.h"
 
 namespace orvant::vndundo::testing {
 
-Money Amount(const char* text);
+using orvant::testing::Amount;
 
-class UndoTest : public orvant::testing::BooksTest {
+class UndoTest : public orvant::testing::QueriedBooksTest {
 protected:
-    UndoTest() : BooksTest(Company::Demo) {}
+    UndoTest() : QueriedBooksTest(Company::Demo) {}
 
     // A purchase (payable credited, office supplies debited), dated 2026-03-10 unless given.
     void purchase(const std::string& supplier, const std::string& invoice, const char* amount, const char* date = "2026-03-10");
@@ -36,11 +31,7 @@ protected:
     // The cascade shown, then the undo run; the refusal when either refuses.
     std::variant<UndoDone, UndoRefusal> undo(const UndoSelection& selection);
 
-    std::int64_t count(const std::string& sql, std::vector<store::Value> binds = {});
-    Money money(const std::string& sql, std::vector<store::Value> binds = {});
     Money balance(const std::string& supplier) { return money("SELECT sup_current_bal FROM sup WHERE sup_code = ?", {supplier}); }
-    void execute(const std::string& sql, std::vector<store::Value> binds = {});
-    void expectBooksClean();
 };
 
 }  // namespace orvant::vndundo::testing
