@@ -9,18 +9,18 @@
 #include "store/error.h"
 #include "store/query.h"
 #include "scripted_client_host.h"
-#include "testing/books_fixture.h"
+#include "testing/queried_books_test.h"
 
 namespace orvant::masters {
 namespace {
 
-class ClientScreenTest : public testing::BooksTest {
+class ClientScreenTest : public testing::QueriedBooksTest {
 protected:
-    ClientScreenTest() : BooksTest(Company::Demo) {}
+    ClientScreenTest() : QueriedBooksTest(Company::Demo) {}
 
     void SetUp() override
     {
-        BooksTest::SetUp();
+        QueriedBooksTest::SetUp();
         if (IsSkipped()) return;
         root_ = company::OpenDataRoot(installation_);
     }
@@ -32,19 +32,6 @@ protected:
             screen_->start();
         }
         return *screen_;
-    }
-
-    void execute(const std::string& sql, std::vector<store::Value> binds = {})
-    {
-        store::Query query(*books_, sql);
-        for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-        query.execute();
-    }
-    store::Value value(const std::string& sql)
-    {
-        store::Query query(*books_, sql);
-        query.open();
-        return query.eof() ? store::Value() : query.value(0);
     }
 
     std::int64_t termsDays(int terms)
@@ -90,12 +77,12 @@ TEST_P(ClientScreenTest, ANewClientIsSavedWithItsDefaultsAndTheTermsDays)
     screen().post();
     EXPECT_TRUE(host.messages.empty()) << host.lastMessage();
     EXPECT_EQ(screen().state(), EditState::Browse);
-    EXPECT_EQ(value("SELECT cli_name FROM cli WHERE cli_code = 'NEW100'").asString(), "New client");
-    EXPECT_EQ(value("SELECT cli_du_days FROM cli WHERE cli_code = 'NEW100'").asInt(), termsDays(1)) << "the terms' days";
-    EXPECT_EQ(value("SELECT cli_copies FROM cli WHERE cli_code = 'NEW100'").asInt(), 2);
-    EXPECT_TRUE(value("SELECT cli_tax_fed FROM cli WHERE cli_code = 'NEW100'").asBool());
-    EXPECT_EQ(value("SELECT cli_language FROM cli WHERE cli_code = 'NEW100'").asString(), "1");
-    EXPECT_EQ(value("SELECT cli_current_bal FROM cli WHERE cli_code = 'NEW100'").asInt(), 0) << "numbers start at 0";
+    EXPECT_EQ(scalar("SELECT cli_name FROM cli WHERE cli_code = 'NEW100'").asString(), "New client");
+    EXPECT_EQ(scalar("SELECT cli_du_days FROM cli WHERE cli_code = 'NEW100'").asInt(), termsDays(1)) << "the terms' days";
+    EXPECT_EQ(scalar("SELECT cli_copies FROM cli WHERE cli_code = 'NEW100'").asInt(), 2);
+    EXPECT_TRUE(scalar("SELECT cli_tax_fed FROM cli WHERE cli_code = 'NEW100'").asBool());
+    EXPECT_EQ(scalar("SELECT cli_language FROM cli WHERE cli_code = 'NEW100'").asString(), "1");
+    EXPECT_EQ(scalar("SELECT cli_current_bal FROM cli WHERE cli_code = 'NEW100'").asInt(), 0) << "numbers start at 0";
     EXPECT_EQ(host.lastFocus(), kNavigator);
 }
 
@@ -133,12 +120,12 @@ TEST_P(ClientScreenTest, TheSaveChecksEachReferenceInTurn)
     screen().post();
     EXPECT_EQ(host.lastMessage(), kNoEmail);
     EXPECT_EQ(host.page, kGeneralPage) << "the e-mail is on the first page";
-    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'NEW200'").asInt(), 0) << "nothing saved while refused";
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM cli WHERE cli_code = 'NEW200'").asInt(), 0) << "nothing saved while refused";
     screen().set("Cli_email", "ap@new.example");
     const auto shown = host.messages.size();
     screen().post();
     EXPECT_EQ(host.messages.size(), shown);
-    EXPECT_EQ(value("SELECT cli_charge_to FROM cli WHERE cli_code = 'NEW200'").asString(), "ABC100");
+    EXPECT_EQ(scalar("SELECT cli_charge_to FROM cli WHERE cli_code = 'NEW200'").asString(), "ABC100");
 }
 
 TEST_P(ClientScreenTest, DueDaysComeFromTheTermsAndStayInRange)
@@ -203,9 +190,9 @@ TEST_P(ClientScreenTest, PassingThroughAFieldChangesNothingAnotherWorkstationSav
     screen().leaveAccount(1, "4000", true);
     screen().set("Cli_contact", "Louise");
     screen().post();
-    EXPECT_EQ(value("SELECT cli_terms FROM cli WHERE cli_code = 'ABC100'").asInt(), 2);
-    EXPECT_EQ(value("SELECT cli_accnt1 FROM cli WHERE cli_code = 'ABC100'").asInt(), 4020);
-    EXPECT_EQ(value("SELECT cli_contact FROM cli WHERE cli_code = 'ABC100'").asString(), "Louise");
+    EXPECT_EQ(scalar("SELECT cli_terms FROM cli WHERE cli_code = 'ABC100'").asInt(), 2);
+    EXPECT_EQ(scalar("SELECT cli_accnt1 FROM cli WHERE cli_code = 'ABC100'").asInt(), 4020);
+    EXPECT_EQ(scalar("SELECT cli_contact FROM cli WHERE cli_code = 'ABC100'").asString(), "Louise");
 }
 
 TEST_P(ClientScreenTest, ARefusedSaveHoldsNoLockWhileItsMessageIsShown)
@@ -234,7 +221,7 @@ TEST_P(ClientScreenTest, ACodeIsSavedWithoutItsBlanks)
 {
     typeNewClient("  NEW500 ");
     screen().post();
-    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'NEW500'").asInt(), 1);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM cli WHERE cli_code = 'NEW500'").asInt(), 1);
 }
 
 TEST_P(ClientScreenTest, ACancelledPickerChangesNothing)
@@ -269,7 +256,7 @@ TEST_P(ClientScreenTest, UnderTaxesPerRateTheThirdLineSetsTheThirdTaxField)
     screen().setTaxLine(2, true);
     screen().post();
     EXPECT_TRUE(host.messages.empty()) << host.lastMessage();
-    EXPECT_TRUE(value("SELECT cli_tax3 FROM cli WHERE cli_code = 'ABC100'").asBool());
+    EXPECT_TRUE(scalar("SELECT cli_tax3 FROM cli WHERE cli_code = 'ABC100'").asBool());
 }
 
 TEST_P(ClientScreenTest, OnlyTheFirstTwelveTaxLinesAreBoundToTheClient)
@@ -298,11 +285,11 @@ TEST_P(ClientScreenTest, DeletingAsksFirstAndRefusesAClientWithEntries)
     host.answers = {ui::Answer::Yes};
     screen().remove();
     EXPECT_EQ(host.lastMessage(), kHasEntries) << "entries in the history only";
-    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'ABC100'").asInt(), 1);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM cli WHERE cli_code = 'ABC100'").asInt(), 1);
     screen().next();
     host.answers = {ui::Answer::Yes};
     screen().remove();
-    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'BEL200'").asInt(), 0);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM cli WHERE cli_code = 'BEL200'").asInt(), 0);
 }
 
 TEST_P(ClientScreenTest, GivingUpTheWaitForAClientHeldElsewhereKeepsTheChanges)
@@ -318,11 +305,11 @@ TEST_P(ClientScreenTest, GivingUpTheWaitForAClientHeldElsewhereKeepsTheChanges)
     screen().post();
     EXPECT_EQ(screen().state(), EditState::Edit);
     EXPECT_EQ(screen().record().text("Cli_bank"), "Caisse Desjardins");
-    EXPECT_EQ(value("SELECT cli_bank FROM cli WHERE cli_code = 'ABC100'").asString(), "");
+    EXPECT_EQ(scalar("SELECT cli_bank FROM cli WHERE cli_code = 'ABC100'").asString(), "");
     elsewhere.cancel();
     host.giveUp = false;
     screen().post();
-    EXPECT_EQ(value("SELECT cli_bank FROM cli WHERE cli_code = 'ABC100'").asString(), "Caisse Desjardins");
+    EXPECT_EQ(scalar("SELECT cli_bank FROM cli WHERE cli_code = 'ABC100'").asString(), "Caisse Desjardins");
 }
 
 TEST_P(ClientScreenTest, AnUnknownCodeTypedWhileBrowsingIsRefused)
@@ -342,7 +329,7 @@ TEST_P(ClientScreenTest, InternationalSettingsNeedNoPostalCode)
     screen().set("Cli_salesrep", "JD");
     screen().leaveTerms("1", false);
     screen().post();
-    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'INT100'").asInt(), 1);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM cli WHERE cli_code = 'INT100'").asInt(), 1);
 }
 
 ORVANT_BOOKS_ON_EVERY_ENGINE(ClientScreenTest);

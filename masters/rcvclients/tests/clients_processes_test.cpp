@@ -15,7 +15,7 @@
 #include "scripted_client_host.h"
 #include "settings/registry.h"
 #include "store/query.h"
-#include "testing/books_fixture.h"
+#include "testing/queried_books_test.h"
 #include "testing/processes.h"
 
 namespace orvant::masters {
@@ -23,13 +23,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ClientsBesideWorkstations : public testing::BooksTest {
+class ClientsBesideWorkstations : public testing::QueriedBooksTest {
 protected:
-    ClientsBesideWorkstations() : BooksTest(Company::Demo) {}
+    ClientsBesideWorkstations() : QueriedBooksTest(Company::Demo) {}
 
     void SetUp() override
     {
-        BooksTest::SetUp();
+        QueriedBooksTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
         root_ = company::OpenDataRoot(installation_);
         work_ = BooksTest::root_->path() + "-work";
@@ -61,13 +61,6 @@ protected:
                                              {"ORVANT_REGISTRY=" + registry_, "HOME=" + work_}, file + ".out");
     }
 
-    store::Value value(const std::string& sql)
-    {
-        store::Query query(*books_, sql);
-        query.open();
-        return query.eof() ? store::Value() : query.value(0);
-    }
-
     std::unique_ptr<store::Database> root_;
     std::string work_, registry_;
 };
@@ -84,11 +77,11 @@ TEST_P(ClientsBesideWorkstations, ASalePostedWhileTheClientIsOpenInEditKeepsItsB
     ASSERT_GT(posting, 0);
     EXPECT_EQ(orvant::testing::ExitStatus(posting), 0) << orvant::testing::FileContents(work_ + "/E1.jsonl.out")
                                                        << "the posting goes through while the screen is in edit";
-    EXPECT_EQ(value("SELECT COUNT(*) FROM car WHERE car_client = 'ABC100'").asInt(), 1);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM car WHERE car_client = 'ABC100'").asInt(), 1);
 
     clients->post();
     EXPECT_TRUE(host.messages.empty()) << host.lastMessage();
-    EXPECT_EQ(value("SELECT cli_name FROM cli WHERE cli_code = 'ABC100'").asString(), "ABC Construction (Montréal) Ltd.");
+    EXPECT_EQ(scalar("SELECT cli_name FROM cli WHERE cli_code = 'ABC100'").asString(), "ABC Construction (Montréal) Ltd.");
     store::Query balance(*books_, "SELECT cli_current_bal, cli_sales_ytd FROM cli WHERE cli_code = 'ABC100'");
     balance.open();
     EXPECT_EQ(balance.field(0).asMoney(), Money::fromUnits(115));
@@ -172,8 +165,8 @@ TEST_P(ClientsBesideWorkstations, TwoScreensCreatingTheSameCodeMakeOneClient)
     myScreen->post();
     EXPECT_TRUE(theirs.messages.empty());
     EXPECT_EQ(mine.lastMessage(), kCodeTakenMeanwhile);
-    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'DUP100'").asInt(), 1);
-    EXPECT_EQ(value("SELECT cli_name FROM cli WHERE cli_code = 'DUP100'").asString(), "Theirs");
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM cli WHERE cli_code = 'DUP100'").asInt(), 1);
+    EXPECT_EQ(scalar("SELECT cli_name FROM cli WHERE cli_code = 'DUP100'").asString(), "Theirs");
 }
 
 ORVANT_BOOKS_ON_EVERY_ENGINE(ClientsBesideWorkstations);

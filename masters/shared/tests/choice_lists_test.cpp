@@ -6,19 +6,14 @@
 
 #include "shared/choice_lists.h"
 #include "store/query.h"
-#include "testing/books_fixture.h"
+#include "testing/queried_books_test.h"
 
 namespace orvant::masters {
 namespace {
 
-class ChoiceListsTest : public testing::BooksTest {
+class ChoiceListsTest : public testing::QueriedBooksTest {
 protected:
-    ChoiceListsTest() : BooksTest(Company::Demo) {}
-    void execute(const std::string& sql)
-    {
-        store::Query query(*books_, sql);
-        query.execute();
-    }
+    ChoiceListsTest() : QueriedBooksTest(Company::Demo) {}
 };
 
 TEST_P(ChoiceListsTest, ACurrencyWithoutNameLeavesAGapNotAShift)

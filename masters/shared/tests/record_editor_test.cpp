@@ -6,34 +6,16 @@
 #include "shared/reference_checks.h"
 #include "store/error.h"
 #include "store/query.h"
-#include "testing/books_fixture.h"
+#include "testing/queried_books_test.h"
 
 namespace orvant::masters {
 namespace {
 
-class RecordEditorTest : public testing::BooksTest {
+class RecordEditorTest : public testing::QueriedBooksTest {
 protected:
-    RecordEditorTest() : BooksTest(Company::Demo) {}
+    RecordEditorTest() : QueriedBooksTest(Company::Demo) {}
 
-    void execute(const std::string& sql, std::vector<store::Value> binds = {})
-    {
-        store::Query query(*books_, sql);
-        for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-        query.execute();
-    }
-    store::Value value(const std::string& sql)
-    {
-        store::Query query(*books_, sql);
-        query.open();
-        return query.eof() ? store::Value() : query.value(0);
-    }
-    Money balance(const char* code)
-    {
-        store::Query query(*books_, "SELECT cli_current_bal FROM cli WHERE cli_code = ?");
-        query.bind(0, code);
-        query.open();
-        return query.field(0).asMoney();
-    }
+    Money balance(const char* code) { return money("SELECT cli_current_bal FROM cli WHERE cli_code = ?", {code}); }
 
     static bool accept(RecordEditor&) { return true; }
 };
@@ -67,10 +49,10 @@ TEST_P(RecordEditorTest, SavingWritesOnlyTheFieldsThisScreenChanged)
     execute("UPDATE cli SET cli_current_bal = ?, cli_credit_hold = ?, cli_comments = 'theirs' WHERE cli_code = 'ABC100'",
             {Money::fromUnits(115), true});
     EXPECT_EQ(clients.save(accept), RecordEditor::Saved::Done);
-    EXPECT_EQ(value("SELECT cli_name FROM cli WHERE cli_code = 'ABC100'").asString(), "ABC Construction (2026) Ltd.");
+    EXPECT_EQ(scalar("SELECT cli_name FROM cli WHERE cli_code = 'ABC100'").asString(), "ABC Construction (2026) Ltd.");
     EXPECT_EQ(balance("ABC100"), Money::fromUnits(115)) << "the posted balance stays";
-    EXPECT_TRUE(value("SELECT cli_credit_hold FROM cli WHERE cli_code = 'ABC100'").asBool());
-    EXPECT_EQ(value("SELECT cli_comments FROM cli WHERE cli_code = 'ABC100'").asString(), "Pays on the 15th")
+    EXPECT_TRUE(scalar("SELECT cli_credit_hold FROM cli WHERE cli_code = 'ABC100'").asBool());
+    EXPECT_EQ(scalar("SELECT cli_comments FROM cli WHERE cli_code = 'ABC100'").asString(), "Pays on the 15th")
         << "a field this screen changed is this screen's";
     EXPECT_EQ(clients.state(), EditState::Browse);
     EXPECT_EQ(clients.money("Cli_current_bal"), Money::fromUnits(115)) << "the screen shows the record as saved";
@@ -91,7 +73,7 @@ TEST_P(RecordEditorTest, ChecksSeeTheRecordReadAgainAndARefusalWritesNothing)
               RecordEditor::Saved::Refused);
     EXPECT_EQ(seen, "ap@abc.example");
     EXPECT_EQ(clients.state(), EditState::Edit) << "the screen stays in edit";
-    EXPECT_EQ(value("SELECT cli_name FROM cli WHERE cli_code = 'ABC100'").asString(), "ABC Construction Ltd.");
+    EXPECT_EQ(scalar("SELECT cli_name FROM cli WHERE cli_code = 'ABC100'").asString(), "ABC Construction Ltd.");
     clients.cancel();
     EXPECT_EQ(clients.text("Cli_name"), "ABC Construction Ltd.");
 }
@@ -109,8 +91,8 @@ TEST_P(RecordEditorTest, ANewCodeInsertedMeanwhileIsRefusedNotMerged)
     EXPECT_EQ(theirs.save(accept), RecordEditor::Saved::Done);
     EXPECT_EQ(mine.save(accept), RecordEditor::Saved::KeyExists);
     EXPECT_EQ(mine.state(), EditState::Insert) << "the screen keeps what was typed";
-    EXPECT_EQ(value("SELECT cli_name FROM cli WHERE cli_code = 'NEW100'").asString(), "Theirs");
-    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'NEW100'").asInt(), 1);
+    EXPECT_EQ(scalar("SELECT cli_name FROM cli WHERE cli_code = 'NEW100'").asString(), "Theirs");
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM cli WHERE cli_code = 'NEW100'").asInt(), 1);
     mine.cancel();
     EXPECT_EQ(mine.text("Cli_code"), "ABC100") << "cancel goes back to the record shown before";
 }
@@ -124,11 +106,11 @@ TEST_P(RecordEditorTest, APartyWithEntriesIsNeverDeleted)
     clients.find("BEL200");
     const auto mayDelete = [&](const std::string& code) { return !references.clientHasEntries(code); };
     EXPECT_EQ(clients.remove(mayDelete), RecordEditor::Deleted::Refused) << "entries in the history only";
-    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'BEL200'").asInt(), 1);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM cli WHERE cli_code = 'BEL200'").asInt(), 1);
 
     clients.find("HAR300");
     EXPECT_EQ(clients.remove(mayDelete), RecordEditor::Deleted::Done);
-    EXPECT_EQ(value("SELECT COUNT(*) FROM cli WHERE cli_code = 'HAR300'").asInt(), 0);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM cli WHERE cli_code = 'HAR300'").asInt(), 0);
     EXPECT_EQ(clients.text("Cli_code"), "NOR400") << "the next client is shown";
 
     clients.find("WES500");
@@ -155,7 +137,7 @@ TEST_P(RecordEditorTest, ASaveWaitsForTheRecordAndCanBeGivenUp)
     EXPECT_EQ(clients.state(), EditState::Edit);
     elsewhere.cancel();
     EXPECT_EQ(clients.save(accept, retry), RecordEditor::Saved::Done);
-    EXPECT_EQ(value("SELECT cli_name FROM cli WHERE cli_code = 'ABC100'").asString(), "Changed");
+    EXPECT_EQ(scalar("SELECT cli_name FROM cli WHERE cli_code = 'ABC100'").asString(), "Changed");
 }
 
 ORVANT_BOOKS_ON_EVERY_ENGINE(RecordEditorTest);

@@ -8,7 +8,7 @@
 #include "company/company_creation.h"
 #include "store/query.h"
 #include "store/table.h"
-#include "testing/books_fixture.h"
+#include "testing/queried_books_test.h"
 #include "vndsuppliers/supplier_screen.h"
 
 namespace orvant::masters {
@@ -47,9 +47,9 @@ public:
     std::string lastFocus() const { return focuses.empty() ? std::string() : focuses.back(); }
 };
 
-class SupplierScreenTest : public testing::BooksTest {
+class SupplierScreenTest : public testing::QueriedBooksTest {
 protected:
-    SupplierScreenTest() : BooksTest(Company::Demo) {}
+    SupplierScreenTest() : QueriedBooksTest(Company::Demo) {}
 
     SupplierScreen& screen()
     {
@@ -63,13 +63,6 @@ protected:
     // The same books opened by another workstation.
     std::unique_ptr<store::Database> otherWorkstation() { return company::OpenCompany(installation_, 1); }
 
-    void execute(const std::string& sql) { store::Query(*books_, sql).execute(); }
-    store::Value value(const std::string& sql)
-    {
-        store::Query query(*books_, sql);
-        query.open();
-        return query.eof() ? store::Value() : query.value(0);
-    }
 
     // Finds the supplier with the list and puts it into edit.
     void editSupplier(const std::string& code)
@@ -100,12 +93,12 @@ TEST_P(SupplierScreenTest, ANewSupplierStartsWithItsDefaults)
     EXPECT_TRUE(host.messages.empty()) << host.lastMessage();
     EXPECT_EQ(screen().state(), EditState::Browse);
     EXPECT_EQ(host.lastFocus(), kNavigator);
-    EXPECT_EQ(value("SELECT sup_copies FROM sup WHERE sup_code = 'NEW100'").asInt(), 3);
-    EXPECT_EQ(value("SELECT sup_bank_account FROM sup WHERE sup_code = 'NEW100'").asInt(), 1000) << "the account, not its position";
-    EXPECT_EQ(value("SELECT sup_date_created FROM sup WHERE sup_code = 'NEW100'").asDate(), Date::today());
-    EXPECT_FALSE(value("SELECT sup_email_po FROM sup WHERE sup_code = 'NEW100'").asBool());
-    EXPECT_EQ(value("SELECT sup_current_bal FROM sup WHERE sup_code = 'NEW100'").asInt(), 0) << "numbers start at 0";
-    EXPECT_EQ(value("SELECT sup_accnt3 FROM sup WHERE sup_code = 'NEW100'").asInt(), 0)
+    EXPECT_EQ(scalar("SELECT sup_copies FROM sup WHERE sup_code = 'NEW100'").asInt(), 3);
+    EXPECT_EQ(scalar("SELECT sup_bank_account FROM sup WHERE sup_code = 'NEW100'").asInt(), 1000) << "the account, not its position";
+    EXPECT_EQ(scalar("SELECT sup_date_created FROM sup WHERE sup_code = 'NEW100'").asDate(), Date::today());
+    EXPECT_FALSE(scalar("SELECT sup_email_po FROM sup WHERE sup_code = 'NEW100'").asBool());
+    EXPECT_EQ(scalar("SELECT sup_current_bal FROM sup WHERE sup_code = 'NEW100'").asInt(), 0) << "numbers start at 0";
+    EXPECT_EQ(scalar("SELECT sup_accnt3 FROM sup WHERE sup_code = 'NEW100'").asInt(), 0)
         << "an account box never left empty holds 0 and passes";
 }
 
@@ -150,7 +143,7 @@ TEST_P(SupplierScreenTest, PurchaseAccountsAreCheckedInTheirOrder)
         EXPECT_EQ(screen().state(), EditState::Edit) << "kept in edit";
         screen().cancel();
     }
-    EXPECT_EQ(value("SELECT sup_accnt2 FROM sup WHERE sup_code = 'BUR100'").asInt(), 0) << "nothing written";
+    EXPECT_EQ(scalar("SELECT sup_accnt2 FROM sup WHERE sup_code = 'BUR100'").asInt(), 0) << "nothing written";
 
     editSupplier("BUR100");
     screen().set("Sup_accnt1", 999998);
@@ -187,10 +180,10 @@ TEST_P(SupplierScreenTest, EmailedPurchaseOrdersNeedAnAddressOnTheFirstPage)
     EXPECT_EQ(host.lastMessage(), kSupplierNoEmailForOrders);
     EXPECT_EQ(host.page, kSupplierGeneralPage);
     EXPECT_EQ(host.lastFocus(), "Sup_email");
-    EXPECT_FALSE(value("SELECT sup_email_po FROM sup WHERE sup_code = 'MAP300'").asBool());
+    EXPECT_FALSE(scalar("SELECT sup_email_po FROM sup WHERE sup_code = 'MAP300'").asBool());
     screen().set("Sup_email", "orders@mapleleaf.example");
     screen().post();
-    EXPECT_TRUE(value("SELECT sup_email_po FROM sup WHERE sup_code = 'MAP300'").asBool());
+    EXPECT_TRUE(scalar("SELECT sup_email_po FROM sup WHERE sup_code = 'MAP300'").asBool());
 }
 
 TEST_P(SupplierScreenTest, DueDaysOutOfRangeAreRefused)
@@ -205,7 +198,7 @@ TEST_P(SupplierScreenTest, DueDaysOutOfRangeAreRefused)
     }
     screen().set("Sup_du_days", 915);  // the 15th of the next month
     screen().post();
-    EXPECT_EQ(value("SELECT sup_du_days FROM sup WHERE sup_code = 'BUR100'").asInt(), 915);
+    EXPECT_EQ(scalar("SELECT sup_du_days FROM sup WHERE sup_code = 'BUR100'").asInt(), 915);
 }
 
 TEST_P(SupplierScreenTest, TheBankListShowsEachAccountAtItsOwnEntry)
@@ -226,7 +219,7 @@ TEST_P(SupplierScreenTest, TheBankListShowsEachAccountAtItsOwnEntry)
     screen().set("Sup_name", "Maple Leaf Lumber Co.");
     screen().chooseBankAccount(-1);
     screen().post();
-    EXPECT_EQ(value("SELECT sup_bank_account FROM sup WHERE sup_code = 'MAP300'").asInt(), 1) << "no choice keeps it";
+    EXPECT_EQ(scalar("SELECT sup_bank_account FROM sup WHERE sup_code = 'MAP300'").asInt(), 1) << "no choice keeps it";
 }
 
 TEST_P(SupplierScreenTest, BankAccountsWithAGapSaveTheAccountChosen)
@@ -240,7 +233,7 @@ TEST_P(SupplierScreenTest, BankAccountsWithAGapSaveTheAccountChosen)
     editSupplier("TEL400");
     screen().chooseBankAccount(1);
     screen().post();
-    EXPECT_EQ(value("SELECT sup_bank_account FROM sup WHERE sup_code = 'TEL400'").asInt(), 1200);
+    EXPECT_EQ(scalar("SELECT sup_bank_account FROM sup WHERE sup_code = 'TEL400'").asInt(), 1200);
 }
 
 TEST_P(SupplierScreenTest, TheCurrencyListTiesEachNameToItsNumber)
@@ -250,7 +243,7 @@ TEST_P(SupplierScreenTest, TheCurrencyListTiesEachNameToItsNumber)
     EXPECT_EQ(screen().currencyIndex(), 0) << "the home currency";
     screen().chooseCurrency(2);
     screen().post();
-    EXPECT_EQ(value("SELECT sup_currency FROM sup WHERE sup_code = 'TEL400'").asInt(), 3) << "unnamed currency 2 skipped";
+    EXPECT_EQ(scalar("SELECT sup_currency FROM sup WHERE sup_code = 'TEL400'").asInt(), 3) << "unnamed currency 2 skipped";
     EXPECT_EQ(screen().currencyIndex(), 2);
 }
 
@@ -264,15 +257,15 @@ TEST_P(SupplierScreenTest, DeletingAsksFirstAndRefusesASupplierWithEntries)
     host.answers = {ui::Answer::Yes};
     screen().remove();
     EXPECT_EQ(host.lastMessage(), kSupplierHasEntries) << "entries in the history only";
-    EXPECT_EQ(value("SELECT COUNT(*) FROM sup WHERE sup_code = 'BUR100'").asInt(), 1);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM sup WHERE sup_code = 'BUR100'").asInt(), 1);
 
     screen().next();
     host.answers = {ui::Answer::No};
     screen().remove();
-    EXPECT_EQ(value("SELECT COUNT(*) FROM sup WHERE sup_code = 'HYD200'").asInt(), 1) << "No deletes nothing";
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM sup WHERE sup_code = 'HYD200'").asInt(), 1) << "No deletes nothing";
     host.answers = {ui::Answer::Yes};
     screen().remove();
-    EXPECT_EQ(value("SELECT COUNT(*) FROM sup WHERE sup_code = 'HYD200'").asInt(), 0);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM sup WHERE sup_code = 'HYD200'").asInt(), 0);
     EXPECT_EQ(screen().record().text("Sup_code"), "MAP300") << "the next supplier shown";
 }
 
@@ -315,9 +308,9 @@ TEST_P(SupplierScreenTest, ASaveKeepsWhatAnotherWorkstationPostedMeanwhile)
         .execute();
     screen().post();
     EXPECT_TRUE(host.messages.empty()) << host.lastMessage();
-    EXPECT_EQ(value("SELECT sup_name FROM sup WHERE sup_code = 'BUR100'").asString(), "Bureau Plus inc.");
-    EXPECT_EQ(value("SELECT sup_current_bal FROM sup WHERE sup_code = 'BUR100'").asInt(), 1234500);
-    EXPECT_EQ(value("SELECT sup_date_last_purch FROM sup WHERE sup_code = 'BUR100'").asDate(), *Date::fromYmd(2024, 3, 5));
+    EXPECT_EQ(scalar("SELECT sup_name FROM sup WHERE sup_code = 'BUR100'").asString(), "Bureau Plus inc.");
+    EXPECT_EQ(scalar("SELECT sup_current_bal FROM sup WHERE sup_code = 'BUR100'").asInt(), 1234500);
+    EXPECT_EQ(scalar("SELECT sup_date_last_purch FROM sup WHERE sup_code = 'BUR100'").asDate(), *Date::fromYmd(2024, 3, 5));
 }
 
 TEST_P(SupplierScreenTest, TwoWorkstationsInsertingOneCodeMakeOneSupplier)
@@ -339,8 +332,8 @@ TEST_P(SupplierScreenTest, TwoWorkstationsInsertingOneCodeMakeOneSupplier)
     EXPECT_EQ(otherHost.messages, std::vector<int>{kSupplierCodeTakenMeanwhile});
     EXPECT_EQ(otherHost.lastFocus(), "Sup_code");
     EXPECT_EQ(second.state(), EditState::Insert) << "the second one's typing is kept";
-    EXPECT_EQ(value("SELECT COUNT(*) FROM sup WHERE sup_code = 'NEW500'").asInt(), 1);
-    EXPECT_EQ(value("SELECT sup_name FROM sup WHERE sup_code = 'NEW500'").asString(), "First");
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM sup WHERE sup_code = 'NEW500'").asInt(), 1);
+    EXPECT_EQ(scalar("SELECT sup_name FROM sup WHERE sup_code = 'NEW500'").asString(), "First");
 }
 
 TEST_P(SupplierScreenTest, AWaitGivenUpKeepsTheChanges)
@@ -358,11 +351,11 @@ TEST_P(SupplierScreenTest, AWaitGivenUpKeepsTheChanges)
     EXPECT_GE(host.waits, 1);
     EXPECT_EQ(screen().state(), EditState::Edit);
     EXPECT_EQ(screen().record().text("Sup_name"), "Bureau Plus inc.");
-    EXPECT_EQ(value("SELECT sup_name FROM sup WHERE sup_code = 'BUR100'").asString(), "Bureau Plus");
+    EXPECT_EQ(scalar("SELECT sup_name FROM sup WHERE sup_code = 'BUR100'").asString(), "Bureau Plus");
 
     held.cancel();
     screen().post();
-    EXPECT_EQ(value("SELECT sup_name FROM sup WHERE sup_code = 'BUR100'").asString(), "Bureau Plus inc.");
+    EXPECT_EQ(scalar("SELECT sup_name FROM sup WHERE sup_code = 'BUR100'").asString(), "Bureau Plus inc.");
 }
 
 TEST_P(SupplierScreenTest, ASaveWithoutACodeIsAbandoned)
@@ -372,7 +365,7 @@ TEST_P(SupplierScreenTest, ASaveWithoutACodeIsAbandoned)
     screen().post();
     EXPECT_EQ(host.lastFocus(), "Sup_code");
     EXPECT_EQ(screen().state(), EditState::Insert);
-    EXPECT_EQ(value("SELECT COUNT(*) FROM sup WHERE sup_name = 'Nameless'").asInt(), 0);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM sup WHERE sup_name = 'Nameless'").asInt(), 0);
 }
 
 TEST(PurchaseOrderFields, ShownForTolvaneOrTheLargerEdition)
