@@ -6,8 +6,7 @@
 #include "company/demo_company.h"
 #include "money/currency_format.h"
 #include "purchases_screen.h"
-#include "store/query.h"
-#include "testing/books_fixture.h"
+#include "testing/queried_books_test.h"
 
 namespace orvant::purchases {
 namespace {
@@ -15,7 +14,7 @@ namespace {
 using namespace company::demo;
 
 Date Ymd(int y, int m, int d) { return *Date::fromYmd(y, m, d); }
-Money Amount(const char* text) { return *Money::parse(text); }
+using orvant::testing::Amount;
 
 // A form that records what the screen shows and answers as scripted.
 class ScriptedHost : public PurchasesHost {
@@ -60,9 +59,9 @@ public:
     PurchaseField lastFocus() const { return focuses.back().first; }
 };
 
-class PurchasesScreenTest : public orvant::testing::BooksTest {
+class PurchasesScreenTest : public orvant::testing::QueriedBooksTest {
 protected:
-    PurchasesScreenTest() : BooksTest(Company::Demo) {}
+    PurchasesScreenTest() : QueriedBooksTest(Company::Demo) {}
 
     PurchasesScreen& screen(bool jobCosting = false)
     {
@@ -76,24 +75,6 @@ protected:
         return *screen_;
     }
 
-    void execute(const std::string& sql, std::vector<store::Value> binds = {})
-    {
-        store::Query query(*books_, sql);
-        for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-        query.execute();
-    }
-    store::Value scalar(const std::string& sql)
-    {
-        store::Query query(*books_, sql);
-        query.open();
-        return query.eof() ? store::Value() : query.value(0);
-    }
-    Money money(const std::string& sql)
-    {
-        store::Query query(*books_, sql);
-        query.open();
-        return query.eof() ? Money() : query.field(0).asMoney();
-    }
     void addLedgerEntry(const char* invoice, const char* type, int seq)
     {
         execute("INSERT INTO cap (cap_supplier, cap_invoice, cap_ref, cap_type, cap_amount, cap_seq) VALUES ('MAP300', ?, '', ?, 0, ?)",

@@ -9,7 +9,7 @@
 #include "disbursement_import.h"
 #include "purchase_import.h"
 #include "store/query.h"
-#include "testing/books_fixture.h"
+#include "testing/queried_books_test.h"
 #include "undo_screen.h"
 
 namespace orvant::vndundo {
@@ -70,16 +70,16 @@ std::string row(int account, const char* side, const std::string& amount)
     return R"({"account": )" + std::to_string(account) + R"(, ")" + side + R"(": ")" + amount + R"("})";
 }
 
-class UndoScreenTest : public testing::BooksTest {
+class UndoScreenTest : public testing::QueriedBooksTest {
 protected:
-    UndoScreenTest() : BooksTest(Company::Demo) {}
+    UndoScreenTest() : QueriedBooksTest(Company::Demo) {}
 
     // A purchase of BUR100, a credit note on it, and a payment of it that also pays a second
     // invoice, all posted as the entry screens post them; MAP300's purchase waits on the list of
     // cheques.
     void SetUp() override
     {
-        BooksTest::SetUp();
+        QueriedBooksTest::SetUp();
         if (IsSkipped()) return;
         purchase("BUR100", "P1", "100.00");
         purchase("BUR100", "P2", "80.00");
@@ -139,14 +139,6 @@ protected:
                 "WHERE tjld_account = glm_account), 0)");
         execute("DELETE FROM tjld");
         execute("DELETE FROM tjlh");
-    }
-
-    void execute(const std::string& sql) { store::Query(*books_, sql).execute(); }
-    std::int64_t count(const std::string& sql)
-    {
-        store::Query query(*books_, sql);
-        query.open();
-        return query.eof() ? 0 : query.field(0).asInt();
     }
 
     // A type (and a holdback) is named T and its number; every message shows its number and its
