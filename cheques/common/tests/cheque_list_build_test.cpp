@@ -16,7 +16,7 @@
 #include "store/error.h"
 #include "store/query.h"
 #include "store/table.h"
-#include "testing/books_fixture.h"
+#include "testing/queried_books_test.h"
 
 namespace orvant::cheques::test {
 namespace {
@@ -33,30 +33,17 @@ struct Entry {
     const char* amount;
 };
 
-class ChequeListBuildTest : public testing::BooksTest {
+class ChequeListBuildTest : public testing::QueriedBooksTest {
 protected:
     void SetUp() override
     {
         store::setWorkstationIdentity("Lead", 3);
-        BooksTest::SetUp();
+        QueriedBooksTest::SetUp();
         if (IsSkipped()) return;
         execute("UPDATE ctrl SET ctrl_bank_accnt1 = ?, ctrl_bank_accnt2 = ?, ctrl_ap_accnt = ?, ctrl_ap_disb_accnt2 = ?, "
                 "ctrl_ap_disb_accnt3 = ?, ctrl_dollars1 = 'Dollars', ctrl_cents1 = 'Cents'",
                 {kBank, kSecondBank, kPayable, kDiscount, kExpense});
         for (int account : {kBank, kSecondBank, kPayable, kDiscount, kExpense}) addAccount(account);
-    }
-
-    void execute(const std::string& sql, std::vector<store::Value> binds = {})
-    {
-        store::Query query(*books_, sql);
-        for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-        query.execute();
-    }
-    std::int64_t count(const std::string& sql)
-    {
-        store::Query query(*books_, sql);
-        query.open();
-        return query.field(0).asInt();
     }
 
     void addAccount(int account)

@@ -97,21 +97,6 @@ void ChequeEditorTest::supplier(const std::string& code, const std::vector<Ledge
     }
 }
 
-void ChequeEditorTest::execute(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.execute();
-}
-
-store::Value ChequeEditorTest::scalar(const std::string& sql, std::vector<store::Value> binds)
-{
-    store::Query query(*books_, sql);
-    for (std::size_t i = 0; i < binds.size(); ++i) query.bind(static_cast<int>(i), binds[i]);
-    query.open();
-    return query.eof() ? store::Value() : query.value(0);
-}
-
 int ChequeEditorTest::savedChequeToA1(const std::vector<std::string>& invoices)
 {
     ChequeEditor& e = editor();

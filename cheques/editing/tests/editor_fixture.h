@@ -10,7 +10,7 @@
 #include "cheque_editor.h"
 #include "store/query.h"
 #include "store/table.h"
-#include "testing/books_fixture.h"
+#include "testing/queried_books_test.h"
 
 namespace orvant::cheques::test {
 
@@ -52,7 +52,7 @@ struct LedgerItem {
     const char* amount;
 };
 
-class ChequeEditorTest : public orvant::testing::BooksTest {
+class ChequeEditorTest : public orvant::testing::QueriedBooksTest {
 protected:
     void SetUp() override;
 
@@ -63,9 +63,6 @@ protected:
     std::unique_ptr<store::Database> otherWorkstation() { return company::OpenCompany(installation_, 1); }
 
     void supplier(const std::string& code, const std::vector<LedgerItem>& items);
-    void execute(const std::string& sql, std::vector<store::Value> binds = {});
-    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {});
-    std::int64_t count(const std::string& sql, std::vector<store::Value> binds = {}) { return scalar(sql, std::move(binds)).asInt(); }
     std::optional<Cheque> stored(int seq, ChequeSet set = ChequeSet::List) { return ChequeStore(*books_, set).read(seq); }
 
     // A new cheque to A1 paying the invoices typed, saved; its sequence.

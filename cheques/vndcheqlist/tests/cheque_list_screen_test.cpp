@@ -14,7 +14,7 @@
 #include "report/pdf_export.h"
 #include "store/backend.h"
 #include "store/query.h"
-#include "testing/books_fixture.h"
+#include "testing/queried_books_test.h"
 
 namespace orvant::vndcheqlist {
 namespace {
@@ -63,13 +63,13 @@ public:
     std::optional<report::ReportDocument> sent;
 };
 
-class ChequeListScreenTest : public testing::BooksTest {
+class ChequeListScreenTest : public testing::QueriedBooksTest {
 protected:
-    ChequeListScreenTest() : BooksTest(Company::Demo) {}
+    ChequeListScreenTest() : QueriedBooksTest(Company::Demo) {}
 
     void SetUp() override
     {
-        BooksTest::SetUp();
+        QueriedBooksTest::SetUp();
         if (IsSkipped()) return;
         // Two invoices of Maple Leaf, one of them half paid, and one of Bureau Plus; Hydro's is due later.
         execute("INSERT INTO cap (cap_supplier, cap_invoice, cap_ref, cap_date, cap_type, cap_du_date, cap_amount, cap_seq) VALUES "
@@ -79,8 +79,6 @@ protected:
                 "('BUR100', 'B-1', '', '2026-03-02', '1', '2026-04-01', 1234500, 4), "
                 "('HYD200', 'H-1', '', '2026-04-01', '1', '2026-05-31', 990000, 5)");
     }
-
-    void execute(const std::string& sql) { store::Query(*books_, sql).execute(); }
 
     std::unique_ptr<ChequeListScreen> screen(bool usWording = false)
     {
@@ -255,9 +253,7 @@ TEST_P(ChequeListScreenTest, only_the_numbers_the_user_saw_and_agreed_to_are_voi
         EXPECT_EQ(texts.join('|').contains("Renamed"), row.rebuilt);
         EXPECT_EQ(cheques::NumberedCheques(*books_).empty(), row.rebuilt);
     }
-    store::Query voided(*books_, "SELECT COUNT(*) FROM apchqno WHERE apchqno_number IN (101, 102) AND apchqno_state = 'V'");
-    voided.open();
-    EXPECT_EQ(voided.value(0).asInt(), 2);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM apchqno WHERE apchqno_number IN (101, 102) AND apchqno_state = 'V'"), 2);
 }
 
 TEST(ChequeListReport, a_holdback_is_marked_apart_from_its_invoice_in_the_language_of_the_table)
