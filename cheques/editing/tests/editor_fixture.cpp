@@ -2,15 +2,6 @@
 
 namespace orvant::cheques::test {
 
-ui::Answer ScriptedHost::message(int number, ui::MessageKind)
-{
-    messages.push_back(number);
-    if (answers.empty()) return ui::Answer::Yes;
-    const ui::Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
 std::optional<std::size_t> ScriptedHost::pickInvoice(const std::vector<OpenItem>& items)
 {
     invoicesOffered.clear();

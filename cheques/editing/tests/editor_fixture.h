@@ -11,6 +11,7 @@
 #include "store/query.h"
 #include "store/table.h"
 #include "testing/queried_books_test.h"
+#include "testing/scripted_answers.h"
 
 namespace orvant::cheques::test {
 
@@ -20,10 +21,9 @@ inline Date day(int month, int d) { return *Date::fromYmd(2026, month, d); }
 inline Money amount(const char* text) { return *Money::parse(text); }
 
 // A form that records what the editor shows and answers as scripted.
-class ScriptedHost : public ChequeEditorHost {
+class ScriptedHost : public ChequeEditorHost, public orvant::testing::ScriptedAnswers {
 public:
-    std::vector<int> messages;
-    std::deque<ui::Answer> answers;  // then Yes
+    ScriptedHost() : ScriptedAnswers(ui::Answer::Yes) {}
     EditorPage page = EditorPage::General;
     std::pair<EditorField, int> focused{EditorField::SupplierCode, -1};
     std::string supplierPicked;
@@ -33,7 +33,7 @@ public:
     std::vector<sidedialogs::TaxPerRateLine> taxesAsked;
     std::optional<Money> netTyped;  // nothing: the dialog is cancelled
 
-    ui::Answer message(int number, ui::MessageKind) override;
+    ui::Answer message(int number, ui::MessageKind) override { return answer(number); }
     void focus(EditorField field, int row) override { focused = {field, row}; }
     void showPage(EditorPage shown) override { page = shown; }
     void refresh() override {}
@@ -41,8 +41,6 @@ public:
     int pickAccount() override { return accountPicked; }
     std::optional<std::size_t> pickInvoice(const std::vector<OpenItem>& items) override;
     std::optional<std::vector<sidedialogs::TaxPerRateLine>> askTaxes(const std::vector<sidedialogs::TaxPerRateLine>& lines) override;
-
-    int lastMessage() const { return messages.empty() ? -1 : messages.back(); }
 };
 
 struct LedgerItem {

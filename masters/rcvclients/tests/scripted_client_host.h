@@ -1,32 +1,26 @@
 #pragma once
 // A client maintenance form for tests: it records what the screen shows and answers as scripted.
 
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "rcvclients/client_screen.h"
+#include "testing/scripted_answers.h"
 
 namespace orvant::masters {
 
-class ScriptedHost : public MasterHost, public ClientPickers {
+class ScriptedHost : public MasterHost, public ClientPickers, public testing::ScriptedAnswers {
 public:
-    std::vector<int> messages;
     std::vector<std::string> focuses;
     int page = 0;
-    std::deque<ui::Answer> answers;
     std::string clientPicked, salesmanPicked, territoryPicked;
     int termsPicked = 0, accountPicked = 0;
 
     ui::Answer message(int number, ui::MessageKind) override
     {
-        messages.push_back(number);
         if (onMessage) onMessage();
-        if (answers.empty()) return ui::Answer::Ok;
-        const auto answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return answer(number);
     }
     void focus(const std::string& field) override { focuses.push_back(field); }
     void showPage(int shown) override { page = shown; }
@@ -43,7 +37,6 @@ public:
 
     std::function<void()> onMessage;  // while the message is shown
 
-    int lastMessage() const { return messages.empty() ? -1 : messages.back(); }
     std::string lastFocus() const { return focuses.empty() ? std::string() : focuses.back(); }
 };
 

@@ -3,36 +3,26 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "company/company_creation.h"
 #include "store/query.h"
 #include "store/table.h"
 #include "testing/queried_books_test.h"
+#include "testing/scripted_answers.h"
 #include "vndsuppliers/supplier_screen.h"
 
 namespace orvant::masters {
 namespace {
 
-class ScriptedHost : public MasterHost, public SupplierPickers {
+class ScriptedHost : public MasterHost, public SupplierPickers, public testing::ScriptedAnswers {
 public:
-    std::vector<int> messages;
     std::vector<std::string> focuses;
     int page = 0;
-    std::deque<ui::Answer> answers;
     std::string supplierPicked, territoryPicked;
     int accountPicked = 0;
     bool giveUpWaiting = false;
     int waits = 0;
 
-    ui::Answer message(int number, ui::MessageKind) override
-    {
-        messages.push_back(number);
-        if (answers.empty()) return ui::Answer::Ok;
-        const auto answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
+    ui::Answer message(int number, ui::MessageKind) override { return answer(number); }
     void focus(const std::string& field) override { focuses.push_back(field); }
     void showPage(int shown) override { page = shown; }
     void refresh() override {}
@@ -43,7 +33,6 @@ public:
     std::string territory() override { return territoryPicked; }
     int account() override { return accountPicked; }
 
-    int lastMessage() const { return messages.empty() ? -1 : messages.back(); }
     std::string lastFocus() const { return focuses.empty() ? std::string() : focuses.back(); }
 };
 

@@ -1,11 +1,10 @@
 // The cash disbursements screen's rules, driven as the form drives them, with the user's answers
 // scripted, over purchases in the supplier's ledger.
 
-#include <deque>
-
 #include "disbursement_fixture.h"
 #include "disbursements_screen.h"
 #include "money/currency_format.h"
+#include "testing/scripted_answers.h"
 
 namespace orvant::disbursements::testing {
 namespace {
@@ -13,22 +12,13 @@ namespace {
 Date Ymd(int y, int m, int d) { return *Date::fromYmd(y, m, d); }
 
 // A form that records what the screen shows and answers as scripted.
-class ScriptedHost : public DisbursementsHost {
+class ScriptedHost : public DisbursementsHost, public orvant::testing::ScriptedAnswers {
 public:
-    std::vector<int> messages;
     std::vector<std::pair<DisbursementField, int>> focuses;
-    std::deque<ui::Answer> answers;
     std::optional<int> periodAnswer;
     std::string supplierPicked;
 
-    ui::Answer message(int number, ui::MessageKind) override
-    {
-        messages.push_back(number);
-        if (answers.empty()) return ui::Answer::Ok;
-        const ui::Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
+    ui::Answer message(int number, ui::MessageKind) override { return answer(number); }
     void focus(DisbursementField field, int row) override { focuses.emplace_back(field, row); }
     void refresh() override {}
     void waiting(const std::string&) override {}
@@ -42,7 +32,6 @@ public:
     }
     std::optional<int> askPeriod(int) override { return periodAnswer; }
 
-    int lastMessage() const { return messages.empty() ? -1 : messages.back(); }
     DisbursementField lastFocus() const { return focuses.back().first; }
 };
 

@@ -1,12 +1,11 @@
 // The purchases screen's rules, driven as the form drives them, with the user's answers
 // scripted, on the demo company's books.
 
-#include <deque>
-
 #include "company/demo_company.h"
 #include "money/currency_format.h"
 #include "purchases_screen.h"
 #include "testing/queried_books_test.h"
+#include "testing/scripted_answers.h"
 
 namespace orvant::purchases {
 namespace {
@@ -17,25 +16,16 @@ Date Ymd(int y, int m, int d) { return *Date::fromYmd(y, m, d); }
 using orvant::testing::Amount;
 
 // A form that records what the screen shows and answers as scripted.
-class ScriptedHost : public PurchasesHost {
+class ScriptedHost : public PurchasesHost, public orvant::testing::ScriptedAnswers {
 public:
-    std::vector<int> messages;
     std::vector<std::pair<PurchaseField, int>> focuses;
-    std::deque<ui::Answer> answers;
     std::optional<std::vector<sidedialogs::TaxPerRateLine>> taxAnswer;
     HoldbackAnswer holdbackAnswer;
     std::optional<Money> holdbackBase;
     std::optional<int> periodAnswer;
     std::string supplierPicked;
 
-    ui::Answer message(int number, ui::MessageKind) override
-    {
-        messages.push_back(number);
-        if (answers.empty()) return ui::Answer::Ok;
-        const ui::Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
+    ui::Answer message(int number, ui::MessageKind) override { return answer(number); }
     void focus(PurchaseField field, int row) override { focuses.emplace_back(field, row); }
     void refresh() override {}
     void waiting(const std::string&) override {}
@@ -55,7 +45,6 @@ public:
     std::optional<std::vector<sidedialogs::ProjectLine>> askProjects(Money) override { return std::nullopt; }
     std::optional<int> askPeriod(int) override { return periodAnswer; }
 
-    int lastMessage() const { return messages.empty() ? -1 : messages.back(); }
     PurchaseField lastFocus() const { return focuses.back().first; }
 };
 

@@ -1,11 +1,10 @@
 // The cash receipts screen's rules, driven as the form drives them, with the user's answers
 // scripted, over invoices posted by the sales posting.
 
-#include <deque>
-
 #include "money/currency_format.h"
 #include "receipt_fixture.h"
 #include "receipts_screen.h"
+#include "testing/scripted_answers.h"
 
 namespace orvant::receipts::testing {
 namespace {
@@ -13,24 +12,15 @@ namespace {
 Date Ymd(int y, int m, int d) { return *Date::fromYmd(y, m, d); }
 
 // A form that records what the screen shows and answers as scripted.
-class ScriptedHost : public ReceiptsHost {
+class ScriptedHost : public ReceiptsHost, public orvant::testing::ScriptedAnswers {
 public:
-    std::vector<int> messages;
     std::vector<std::pair<ReceiptField, int>> focuses;
-    std::deque<ui::Answer> answers;
     std::optional<std::vector<sidedialogs::TaxPerRateLine>> taxAnswer;
     std::optional<int> periodAnswer;
     std::string clientPicked;
     bool taxesAsked = false;
 
-    ui::Answer message(int number, ui::MessageKind) override
-    {
-        messages.push_back(number);
-        if (answers.empty()) return ui::Answer::Ok;
-        const ui::Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
+    ui::Answer message(int number, ui::MessageKind) override { return answer(number); }
     void focus(ReceiptField field, int row) override { focuses.emplace_back(field, row); }
     void refresh() override {}
     void waiting(const std::string&) override {}
@@ -45,7 +35,6 @@ public:
     }
     std::optional<int> askPeriod(int) override { return periodAnswer; }
 
-    int lastMessage() const { return messages.empty() ? -1 : messages.back(); }
     ReceiptField lastFocus() const { return focuses.back().first; }
 };
 

@@ -1,10 +1,10 @@
 // The sales screen's rules, driven as the form drives them, with the user's answers scripted.
 
 #include <algorithm>
-#include <deque>
 
 #include "sales_fixture.h"
 #include "sales_screen.h"
+#include "testing/scripted_answers.h"
 
 namespace orvant::sales::testing {
 namespace {
@@ -12,12 +12,10 @@ namespace {
 Date Ymd(int y, int m, int d) { return *Date::fromYmd(y, m, d); }
 
 // A form that records what the screen shows and answers as scripted.
-class ScriptedHost : public SalesHost {
+class ScriptedHost : public SalesHost, public orvant::testing::ScriptedAnswers {
 public:
-    std::vector<int> messages;
     std::vector<ui::MessageKind> kinds;
     std::vector<std::pair<SalesField, int>> focuses;
-    std::deque<ui::Answer> answers;
     std::optional<std::vector<sidedialogs::TaxPerRateLine>> taxAnswer;
     std::vector<sidedialogs::TaxPerRateLine> taxesAsked;
     std::optional<int> periodAnswer;
@@ -25,12 +23,8 @@ public:
 
     ui::Answer message(int number, ui::MessageKind kind) override
     {
-        messages.push_back(number);
         kinds.push_back(kind);
-        if (answers.empty()) return ui::Answer::Ok;
-        const ui::Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return answer(number);
     }
     void focus(SalesField field, int row) override { focuses.emplace_back(field, row); }
     void refresh() override {}
@@ -50,7 +44,6 @@ public:
     std::optional<std::vector<sidedialogs::ProjectLine>> askProjects(Money) override { return std::nullopt; }
     std::optional<int> askPeriod(int) override { return periodAnswer; }
 
-    int lastMessage() const { return messages.empty() ? -1 : messages.back(); }
     ui::MessageKind lastKind() const { return kinds.back(); }
     SalesField lastFocus() const { return focuses.back().first; }
 };
