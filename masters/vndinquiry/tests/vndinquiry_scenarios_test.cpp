@@ -26,14 +26,13 @@ protected:
     testing::ScenarioPlayer books_ = ORVANT_SCENARIO_PLAYER();
 };
 
-TEST_F(SupplierInquiryScenarios, ASupplierFoundByItsCityItsDocumentsAndItsHistory)
+// A supplier found by its city, its documents and its history, in either language.
+TEST_F(SupplierInquiryScenarios, EveryScenarioPlaysInItsLanguage)
 {
-    books_.play("vndinquiry", "suppliers");
-}
-
-TEST_F(SupplierInquiryScenarios, ASupplierFoundByItsCityInFrench)
-{
-    books_.play("vndinquiry", "suppliers_fr", 2);
+    for (const auto& [scenario, language] : {std::pair{"suppliers", 1}, std::pair{"suppliers_fr", 2}}) {
+        SCOPED_TRACE(scenario);
+        books_.play("vndinquiry", scenario, language);
+    }
 }
 
 }  // namespace
