@@ -28,7 +28,7 @@ struct BankLine {
 
 class BankLineWriter {
 public:
-    // Over the company's concil; run it inside the posting's transaction.
+    // Over the company's concil; run it inside a posting's transaction (one a refused write spoils).
     explicit BankLineWriter(store::Database& company);
 
     void add(const BankLine& line);

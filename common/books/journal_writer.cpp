@@ -14,7 +14,7 @@ constexpr const char* kHeaderUpsert =
 
 }  // namespace
 
-JournalWriter::JournalWriter(store::Database& company) : company_(company), headerUpsert_(company, kHeaderUpsert), lines_(company, "tjld")
+JournalWriter::JournalWriter(store::Database& company) : headerUpsert_(company, kHeaderUpsert), lines_(company, "tjld")
 {
     lines_.open();
 }
@@ -34,7 +34,7 @@ void JournalWriter::addToHeader(const JournalKey& key, const JournalHeaderText& 
                                    DateTime::now(), debit, credit};
     headerUpsert_.clearBindings();
     for (int i = 0; i < 9; ++i) headerUpsert_.bind(i, values[i]);
-    company_.write([&] { headerUpsert_.execute(); });
+    headerUpsert_.executeLater();
 }
 
 namespace {
@@ -45,11 +45,7 @@ bool written(const JournalLine& line) { return line.account != 0 && !(line.debit
 
 void JournalWriter::addLine(const JournalKey& key, int account, const std::string& description, Money debit, Money credit)
 {
-    const JournalLine line{account, description, debit, credit};
-    if (!written(line)) return;
-    lines_.insert();
-    fillLine(key, line);
-    lines_.post();
+    addLines(key, {{account, description, debit, credit}});
 }
 
 void JournalWriter::addLines(const JournalKey& key, const std::vector<JournalLine>& lines)

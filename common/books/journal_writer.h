@@ -39,7 +39,7 @@ struct JournalHeaderText {
 
 class JournalWriter {
 public:
-    // Over the company's tjlh and tjld; run it inside the posting's transaction.
+    // Over the company's tjlh and tjld; run it inside a posting's transaction (one a refused write spoils).
     explicit JournalWriter(store::Database& company);
 
     // One row of a document: its amount into the header's totals (the debit when it is not 0,
@@ -60,7 +60,6 @@ public:
 private:
     void fillLine(const JournalKey& key, const JournalLine& line);
 
-    store::Database& company_;
     store::Query headerUpsert_;
     store::Table lines_;
 };

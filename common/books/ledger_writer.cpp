@@ -8,12 +8,7 @@ LedgerWriter::LedgerWriter(store::Database& company, Ledger ledger)
     entries_.open();
 }
 
-void LedgerWriter::add(const LedgerEntry& entry)
-{
-    entries_.insert();
-    fill(entry);
-    entries_.post();
-}
+void LedgerWriter::add(const LedgerEntry& entry) { addAll({entry}); }
 
 void LedgerWriter::addAll(const std::vector<LedgerEntry>& entries)
 {

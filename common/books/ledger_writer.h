@@ -29,7 +29,7 @@ struct LedgerEntry {
 
 class LedgerWriter {
 public:
-    // Over the company's ledger; run it inside the posting's transaction.
+    // Over the company's ledger; run it inside a posting's transaction (one a refused write spoils).
     LedgerWriter(store::Database& company, Ledger ledger);
 
     void add(const LedgerEntry& entry);

@@ -14,6 +14,13 @@
 
 namespace orvant::store {
 
+// What a write run later must change, and what its refusal says.
+struct ExpectedChange {
+    std::int64_t rows = -1;  // -1: any number
+    int refusalCode = errc::kKeyViolation;
+    std::string refusal;
+};
+
 // A prepared statement of one connection; "?" marks its parameters, bound by position from 0.
 class Statement {
 public:
@@ -34,6 +41,17 @@ public:
     virtual Value column(int index) const = 0;
     // Rows changed by the last run of an insert, update or delete.
     virtual std::int64_t changes() const = 0;
+    // Runs a write whose answer nobody reads, inside a transaction that a refused write spoils.
+    // An engine that can sends it with the connection's next round trip, written so that the
+    // engine itself refuses it when it would not change `expected` (a duplicate key, no row to
+    // update); the refusal then surfaces in that round trip, and the commit keeps nothing. This
+    // engine runs it at once.
+    virtual void runLater(const ExpectedChange& expected)
+    {
+        while (step()) {
+        }
+        if (expected.rows >= 0 && changes() != expected.rows) throw StoreError(expected.refusalCode, expected.refusal);
+    }
 };
 
 // A column as a stored table has it: its name in lower case, and the width of a text column
@@ -97,6 +115,14 @@ public:
     // `values` holds one record's placeholders, or several records' joined by "), (".
     virtual std::string insertSql(const std::string& quotedTable, const std::string& columns, const std::string& values,
                                   const std::string& returning) const = 0;
+    // The insert and the update of a write run later (Statement::runLater): the engine itself
+    // refuses a duplicate key, or an update that changes no row, even if that spoils the
+    // transaction.
+    virtual std::string laterInsertSql(const std::string& quotedTable, const std::string& columns, const std::string& values) const
+    {
+        return insertSql(quotedTable, columns, values, {});
+    }
+    virtual std::string laterUpdateSql(const std::string& update) const { return update; }
 
     // Record locks of this connection's directory, keyed by a 64-bit hash of table and key.
     // Returns nothing when another holder has the lock; never waits.

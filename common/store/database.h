@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "store/backend.h"
@@ -53,6 +54,24 @@ public:
     void rollback();
     bool inTransaction() const { return inTransaction_; }
     OnRefusedWrite onRefusedWrite() const { return onRefusal_; }
+    // Whether a write may go later than asked (Statement::runLater): in a transaction that a
+    // refused write spoils, as nothing in it is tried again.
+    bool writesMayWait() const { return inTransaction_ && onRefusal_ == OnRefusedWrite::SpoilTransaction; }
+    // Runs writes that may be refused and tried again (a number taken meanwhile by another
+    // workstation) inside a transaction that a refused write would spoil: each runs in its own
+    // savepoint there, as in a transaction that keeps going.
+    template <class Writes>
+    void allowingRetries(Writes&& run)
+    {
+        const OnRefusedWrite outer = std::exchange(onRefusal_, OnRefusedWrite::KeepTransaction);
+        try {
+            run();
+        } catch (...) {
+            onRefusal_ = outer;
+            throw;
+        }
+        onRefusal_ = outer;
+    }
 
     // Runs one write; inside a transaction it runs in a savepoint where the engine needs one,
     // so a refused write leaves the transaction usable and the write can be tried again. A

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <unordered_map>
@@ -140,6 +141,19 @@ const char* pgType(const FieldDef& f)
 }
 
 class PgConnection;
+struct LaterWrite;
+
+// Parameters as libpq takes them: a null pointer for a null value.
+std::vector<const char*> pointersTo(const std::vector<std::optional<std::string>>& values)
+{
+    std::vector<const char*> params;
+    params.reserve(values.size());
+    for (const auto& v : values) params.push_back(v ? v->c_str() : nullptr);
+    return params;
+}
+
+// What the server answers to an update written to be refused when it changes no row.
+const std::string kNoRowChanged = "22012";
 
 class PgStatement final : public Statement {
 public:
@@ -175,13 +189,7 @@ public:
     // What the connection sends, and the answer it hands back.
     const std::string& name() const { return name_; }
     const std::string& sql() const { return sql_; }
-    std::vector<const char*> parameters() const
-    {
-        std::vector<const char*> params;
-        params.reserve(values_.size());
-        for (const auto& v : values_) params.push_back(v ? v->c_str() : nullptr);
-        return params;
-    }
+    std::vector<const char*> parameters() const { return pointersTo(values_); }
     void adopt(Result result)
     {
         result_ = std::move(result);
@@ -189,6 +197,10 @@ public:
         const char* tuples = PQcmdTuples(result_.res);
         changes_ = tuples && *tuples ? std::strtoll(tuples, nullptr, 10) : 0;
     }
+
+    void runLater(const ExpectedChange& expected) override;
+    // Everything a run sent later needs, as the statement may be gone by then.
+    std::shared_ptr<const LaterWrite> later(const ExpectedChange& expected) const;
 
     void reset() override
     {
@@ -285,25 +297,45 @@ private:
     std::pair<std::string, std::uint64_t> processKey_;
 };
 
+// A write sent with a later round trip, whole.
+struct LaterWrite {
+    std::string name;
+    std::string sql;
+    std::vector<std::optional<std::string>> values;
+    ExpectedChange expected;
+};
+
+std::shared_ptr<const LaterWrite> PgStatement::later(const ExpectedChange& expected) const
+{
+    return std::make_shared<const LaterWrite>(LaterWrite{name_, sql_, values_, expected});
+}
+
 // One command of a round trip: a text without parameters, the preparing of a statement, its
-// running, or the point up to which a failure makes the server skip what follows.
+// running (now, or later for a write whose answer nobody reads), or the point up to which a
+// failure makes the server skip what follows.
 struct Command {
     enum class Kind { Text, Prepare, Run, Sync };
     Kind kind;
     std::string text;
     PgStatement* statement = nullptr;
+    std::shared_ptr<const LaterWrite> later;
 
-    static Command text_(std::string sql) { return {Kind::Text, std::move(sql), nullptr}; }
-    static Command prepare(PgStatement& st) { return {Kind::Prepare, {}, &st}; }
-    static Command run(PgStatement& st) { return {Kind::Run, {}, &st}; }
-    static Command sync() { return {Kind::Sync, {}, nullptr}; }
+    static Command text_(std::string sql) { return {Kind::Text, std::move(sql), nullptr, nullptr}; }
+    static Command prepare(PgStatement& st) { return {Kind::Prepare, {}, &st, nullptr}; }
+    static Command prepare(std::shared_ptr<const LaterWrite> write) { return {Kind::Prepare, {}, nullptr, std::move(write)}; }
+    static Command run(PgStatement& st) { return {Kind::Run, {}, &st, nullptr}; }
+    static Command run(std::shared_ptr<const LaterWrite> write) { return {Kind::Run, {}, nullptr, std::move(write)}; }
+    static Command sync() { return {Kind::Sync, {}, nullptr, nullptr}; }
+
+    const std::string& name() const { return statement ? statement->name() : later->name; }
+    const std::string& sql() const { return statement ? statement->sql() : later->sql; }
 
     std::string context() const
     {
         switch (kind) {
         case Kind::Text: return "Running \"" + text + "\"";
-        case Kind::Prepare: return "Preparing \"" + statement->sql() + "\"";
-        case Kind::Run: return "Running \"" + statement->sql() + "\"";
+        case Kind::Prepare: return "Preparing \"" + sql() + "\"";
+        case Kind::Run: return "Running \"" + sql() + "\"";
         case Kind::Sync: break;
         }
         return "Synchronising";
@@ -347,7 +379,7 @@ public:
     }
 
     void execute(const std::string& sql) override { exec(sql); }
-    void queue(const std::string& sql) override { queued_.push_back(sql); }
+    void queue(const std::string& sql) override { queued_.push_back(Command::text_(sql)); }
 
     // BEGIN waits for the transaction's first statement and goes with it.
     void begin() override { queue("BEGIN"); }
@@ -383,7 +415,7 @@ public:
     }
     void rollback() override
     {
-        queued_.clear();  // a BEGIN still queued never reached the server
+        dropQueued();  // a BEGIN or a write still queued never reached the server
         if (PQtransactionStatus(conn_) != PQTRANS_IDLE) exec("ROLLBACK");
     }
     bool needsSavepointPerWrite() const override { return true; }
@@ -478,6 +510,17 @@ public:
         return sql;
     }
 
+    // A failed statement spoils the transaction: the server refuses the write itself.
+    std::string laterInsertSql(const std::string& quotedTable, const std::string& columns, const std::string& values) const override
+    {
+        return "INSERT INTO " + quotedTable + " (" + columns + ") VALUES (" + values + ")";
+    }
+    // The count of rows changed divides 1: no row, and the server refuses it (division by zero).
+    std::string laterUpdateSql(const std::string& update) const override
+    {
+        return "WITH changed AS (" + update + " RETURNING 1) SELECT 1 / count(*) FROM changed";
+    }
+
     std::unique_ptr<LockHandle> tryLock(std::uint64_t key, const LockHolder&) override
     {
         const auto pgKey = static_cast<std::int64_t>(key ^ schemaSalt_);
@@ -497,8 +540,7 @@ public:
     // in one round trip.
     void run(PgStatement& st)
     {
-        const bool prepared = preparedNames_.count(st.name()) > 0;
-        if (prepared && queued_.empty()) {
+        if (queued_.empty() && preparedNames_.count(st.name())) {
             KillPoint();
             const std::vector<const char*> params = st.parameters();
             st.adopt(check(conn_, PQexecPrepared(conn_, st.name().c_str(), static_cast<int>(params.size()), params.data(), nullptr, nullptr, 0),
@@ -506,12 +548,19 @@ public:
             return;
         }
         std::vector<Command> commands = takeQueued();
-        if (!prepared) commands.push_back(Command::prepare(st));
+        addPreparing(commands, Command::prepare(st));
         commands.push_back(Command::run(st));
         std::vector<Result> results = roundTrip(commands);
-        if (!prepared && succeeded(results[results.size() - 2])) preparedNames_.insert(st.name());
         throwFirstFailure(commands, results);
         st.adopt(std::move(results.back()));
+    }
+
+    // Queues the write for the next round trip, with its preparing on first use.
+    void runLater(const PgStatement& st, const ExpectedChange& expected)
+    {
+        std::shared_ptr<const LaterWrite> write = st.later(expected);
+        addPreparing(queued_, Command::prepare(write));
+        queued_.push_back(Command::run(std::move(write)));
     }
 
     std::optional<LockHolder> lockHolder(std::uint64_t key) override
@@ -590,14 +639,14 @@ private:
         std::unique_ptr<AdvisoryLock> lock;
         try {
             std::vector<Command> commands{Command::text_("SELECT pg_try_advisory_lock(" + args + ")")};
-            const bool prepare = then && !preparedNames_.count(then->name());
-            if (prepare) commands.push_back(Command::prepare(*then));
-            if (then) commands.push_back(Command::run(*then));
+            if (then) {
+                addPreparing(commands, Command::prepare(*then));
+                commands.push_back(Command::run(*then));
+            }
             std::vector<Result> results = roundTrip(commands);
             const Result& taken = results.front();
             if (succeeded(taken) && PQntuples(taken.res) == 1 && PQgetvalue(taken.res, 0, 0)[0] == 't')
                 lock = std::make_unique<AdvisoryLock>(conn_, "SELECT pg_advisory_unlock(" + args + ")", std::move(row), entry);
-            if (prepare && succeeded(results[1])) preparedNames_.insert(then->name());
             throwFirstFailure(commands, results);
             if (!lock) {
                 std::lock_guard guard(heldMutex);
@@ -615,24 +664,32 @@ private:
         }
     }
 
-    std::vector<Command> takeQueued()
+    std::vector<Command> takeQueued() { return std::exchange(queued_, {}); }
+
+    void dropQueued()
     {
-        std::vector<Command> commands;
-        for (std::string& sql : queued_) commands.push_back(Command::text_(std::move(sql)));
+        for (const Command& command : queued_)
+            if (command.kind == Command::Kind::Prepare) preparedNames_.erase(command.name());
         queued_.clear();
-        return commands;
+    }
+
+    // Adds the preparing of a statement the first time the connection sends it. It counts as
+    // prepared from then on, so that a second run in the same round trip does not prepare it
+    // again; a preparing refused or skipped is forgotten when the answers come back.
+    void addPreparing(std::vector<Command>& commands, Command preparing)
+    {
+        if (preparedNames_.insert(preparing.name()).second) commands.push_back(std::move(preparing));
     }
 
     bool send(const Command& command)
     {
         switch (command.kind) {
         case Command::Kind::Text: return PQsendQueryParams(conn_, command.text.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 0) == 1;
-        case Command::Kind::Prepare:
-            return PQsendPrepare(conn_, command.statement->name().c_str(), command.statement->sql().c_str(), 0, nullptr) == 1;
+        case Command::Kind::Prepare: return PQsendPrepare(conn_, command.name().c_str(), command.sql().c_str(), 0, nullptr) == 1;
         case Command::Kind::Run: {
-            const std::vector<const char*> params = command.statement->parameters();
-            return PQsendQueryPrepared(conn_, command.statement->name().c_str(), static_cast<int>(params.size()), params.data(), nullptr,
-                                       nullptr, 0) == 1;
+            const std::vector<const char*> params = command.statement ? command.statement->parameters() : pointersTo(command.later->values);
+            return PQsendQueryPrepared(conn_, command.name().c_str(), static_cast<int>(params.size()), params.data(), nullptr, nullptr,
+                                       0) == 1;
         }
         case Command::Kind::Sync: return PQpipelineSync(conn_) == 1;
         }
@@ -661,6 +718,8 @@ private:
             Result end(PQgetResult(conn_));
             lost = PQresultStatus(end.res) != PGRES_PIPELINE_SYNC;
         }
+        for (std::size_t i = 0; i < commands.size(); ++i)
+            if (commands[i].kind == Command::Kind::Prepare && !succeeded(results[i])) preparedNames_.erase(commands[i].name());
         if (lost || PQexitPipelineMode(conn_) != 1) raise(conn_, nullptr, "Reading the answers of the store");
         if (sent < commands.size()) raise(conn_, nullptr, "Sending to the store");
         return results;
@@ -670,8 +729,12 @@ private:
     {
         for (std::size_t i = 0; i < commands.size(); ++i) {
             const auto status = PQresultStatus(results[i].res);
-            if (status == PGRES_FATAL_ERROR || status == PGRES_BAD_RESPONSE || status == PGRES_NONFATAL_ERROR)
-                raise(conn_, results[i].res, commands[i].context());
+            if (status != PGRES_FATAL_ERROR && status != PGRES_BAD_RESPONSE && status != PGRES_NONFATAL_ERROR) continue;
+            // A write sent later meets its refusal here: the duplicate key, or no row to update.
+            const std::string state = sqlState(results[i].res);
+            if (commands[i].later && commands[i].kind == Command::Kind::Run && (state == "23505" || state == kNoRowChanged))
+                throw StoreError(commands[i].later->expected.refusalCode, commands[i].later->expected.refusal);
+            raise(conn_, results[i].res, commands[i].context());
         }
     }
 
@@ -696,27 +759,30 @@ private:
         return out;
     }
 
-    // Runs a command text, the queued commands ahead of it in the same text.
+    // Runs a command text, the queued commands ahead of it in the same round trip.
     void exec(const std::string& sql)
     {
-        KillPoint();
-        std::string text;
-        for (const std::string& queued : queued_) text += queued + "; ";
-        queued_.clear();
-        text += sql;
-        check(conn_, PQexec(conn_, text.c_str()), "Running \"" + sql + "\"");
+        if (queued_.empty()) {
+            KillPoint();
+            check(conn_, PQexec(conn_, sql.c_str()), "Running \"" + sql + "\"");
+            return;
+        }
+        std::vector<Command> commands = takeQueued();
+        commands.push_back(Command::text_(sql));
+        throwFirstFailure(commands, roundTrip(commands));
     }
 
     PGconn* conn_ = nullptr;
     std::string conninfo_;
     std::string schema_;
     std::uint64_t schemaSalt_ = 0;
-    std::vector<std::string> queued_;                                // sent ahead of the next statement
+    std::vector<Command> queued_;                                  // sent ahead of the next statement
     std::unordered_map<std::string, std::string> statementNames_;  // SQL text -> statement name
     std::unordered_set<std::string> preparedNames_;                // prepared on the server
 };
 
 void PgStatement::run() { connection_.run(*this); }
+void PgStatement::runLater(const ExpectedChange& expected) { connection_.runLater(*this, expected); }
 
 }  // namespace
 

@@ -107,6 +107,26 @@ std::int64_t Query::execute()
     return changed;
 }
 
+void Query::executeLater()
+{
+    if (!db_.writesMayWait()) {
+        execute();
+        return;
+    }
+    close();
+    Statement& st = prepared();
+    db_.write([&] {
+        bindAll(st);
+        try {
+            st.runLater({});
+        } catch (...) {
+            st.reset();
+            throw;
+        }
+        st.reset();
+    });
+}
+
 int Query::fieldCount() const { return static_cast<int>(names_.size()); }
 
 std::string Query::fieldName(int index) const { return names_.at(static_cast<std::size_t>(index)); }

@@ -52,6 +52,9 @@ public:
 
     // Runs a statement that returns no rows; the number of rows it changed.
     std::int64_t execute();
+    // Runs a write whose count of rows changed nobody reads: inside a transaction where nothing
+    // is tried again, it may go with the connection's next round trip.
+    void executeLater();
 
     int fieldCount() const;
     std::string fieldName(int index) const;

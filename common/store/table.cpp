@@ -196,9 +196,9 @@ void Table::planInsert()
         }
     }
     insertPlan_.sql = engine.insertSql(quoteIdent(sqlName_), columns, values, returning);
+    insertPlan_.laterSql = engine.laterInsertSql(quoteIdent(sqlName_), columns, values);
     insertPlan_.columns = std::move(columns);
     insertPlan_.rowValues = std::move(values);
-    insertPlan_.returning = std::move(returning);
 }
 
 namespace {
@@ -858,7 +858,7 @@ void Table::post()
 void Table::insertRecords(std::size_t count, const std::function<void(std::size_t)>& fill)
 {
     requireOpen();
-    if (!db_.inTransaction() || db_.onRefusedWrite() != OnRefusedWrite::SpoilTransaction)
+    if (!db_.writesMayWait())
         throw StoreError(errc::kTransactionState, "Records of " + name_ + " are written together only inside a posting's transaction.");
     if (count == 0) return;
     if (!insertPlan_.numbered.empty()) {
@@ -883,22 +883,24 @@ void Table::insertRecords(std::size_t count, const std::function<void(std::size_
     }
     std::string values = insertPlan_.rowValues;
     for (std::size_t i = 1; i < count; ++i) values += "), (" + insertPlan_.rowValues;
-    const std::string sql = db_.connection().insertSql(quoteIdent(sqlName_), insertPlan_.columns, values, insertPlan_.returning);
+    // Nobody reads the numbers the engine gives these records: the write goes later.
+    const std::string sql = db_.connection().laterInsertSql(quoteIdent(sqlName_), insertPlan_.columns, values);
     db_.write([&] {
         Statement& st = statement(sql);
         ResetOnExit resetter{st};
         int b = 0;
-        for (const Row& row : rows)
-            for (const auto& [field, bytes] : insertPlan_.bound) {
-                const Value& v = row.values[field];
-                if (bytes && !v.isNull()) st.bindBytes(b++, v.asString());
-                else st.bind(b++, v);
-            }
-        std::size_t returned = 0;
-        while (st.step()) ++returned;
-        const std::size_t written = insertPlan_.returned.empty() ? static_cast<std::size_t>(st.changes()) : returned;
-        if (written != count) throw StoreError(errc::kKeyViolation, "Table " + name_ + " already has a record with the key of one of them.");
+        for (const Row& row : rows) bindInsert(st, row, b);
+        st.runLater({static_cast<std::int64_t>(count), errc::kKeyViolation, "Table " + name_ + " already has a record with the key of one of them."});
     });
+}
+
+void Table::bindInsert(Statement& st, const Row& row, int& b) const
+{
+    for (const auto& [field, bytes] : insertPlan_.bound) {
+        const Value& v = row.values[field];
+        if (bytes && !v.isNull()) st.bindBytes(b++, v.asString());
+        else st.bind(b++, v);
+    }
 }
 
 void Table::postInsert()
@@ -914,18 +916,24 @@ void Table::postInsert()
         next.step();
         row.values[field] = next.column(0, FieldType::AutoInc);
     }
+    const std::string refusal = "Table " + name_ + " already has a record with this key.";
+    // A record whose fields are all given, posted where nothing is tried again, goes later.
+    if (insertPlan_.returned.empty() && !numbering && db_.writesMayWait()) {
+        Statement& st = statement(insertPlan_.laterSql);
+        ResetOnExit resetter{st};
+        int b = 0;
+        bindInsert(st, row, b);
+        db_.write([&] { st.runLater({1, errc::kKeyViolation, refusal}); });
+        showInserted(std::move(row));
+        return;
+    }
     // No savepoint: the engine's insert refuses a duplicate key without spoiling the transaction.
     Statement& st = statement(insertPlan_.sql);
     ResetOnExit resetter{st};
-    for (std::size_t b = 0; b < insertPlan_.bound.size(); ++b) {
-        const auto& [field, bytes] = insertPlan_.bound[b];
-        const Value& v = row.values[field];
-        if (bytes && !v.isNull()) st.bindBytes(static_cast<int>(b), v.asString());
-        else st.bind(static_cast<int>(b), v);
-    }
+    int b = 0;
+    bindInsert(st, row, b);
     const bool returnedRow = st.step();
-    if (insertPlan_.returned.empty() ? st.changes() == 0 : !returnedRow)
-        throw StoreError(errc::kKeyViolation, "Table " + name_ + " already has a record with this key.");
+    if (insertPlan_.returned.empty() ? st.changes() == 0 : !returnedRow) throw StoreError(errc::kKeyViolation, refusal);
     for (std::size_t r = 0; r < insertPlan_.returned.size(); ++r)
         row.values[insertPlan_.returned[r]] = st.column(static_cast<int>(r), FieldType::AutoInc);
     // Stepping a finished statement would run it again.
@@ -933,6 +941,11 @@ void Table::postInsert()
         while (st.step()) {
         }
     if (numbering) numbering->commit();
+    showInserted(std::move(row));
+}
+
+void Table::showInserted(Row row)
+{
     state_ = TableState::Browse;
     pageSize_ = kFirstPage;
     showPage({std::move(row)}, false);
@@ -953,9 +966,12 @@ void Table::postEdit()
     if (!sets.empty()) {
         Sql where;
         equal(where, keyColumns_, editKey_);
-        const std::string sql = "UPDATE " + quoteIdent(sqlName_) + " SET " + sets + " WHERE " + where.text;
+        const std::string update = "UPDATE " + quoteIdent(sqlName_) + " SET " + sets + " WHERE " + where.text;
+        // Where nothing is tried again the update goes later; the engine refuses it by itself
+        // when the record is gone.
+        const bool later = db_.writesMayWait();
         db_.write([&] {
-            Statement& st = statement(sql);
+            Statement& st = statement(later ? db_.connection().laterUpdateSql(update) : update);
             ResetOnExit resetter{st};
             int b = 0;
             for (const auto& [i, bytes] : bound) {
@@ -963,8 +979,10 @@ void Table::postEdit()
                 else st.bind(b++, row.values[i]);
             }
             for (const auto& v : where.binds) st.bind(b++, v);
+            const std::string gone = "The record of " + name_ + " was deleted by another user.";
+            if (later) return st.runLater({1, errc::kRecordGone, gone});
             st.step();
-            if (st.changes() == 0) throw StoreError(errc::kRecordGone, "The record of " + name_ + " was deleted by another user.");
+            if (st.changes() == 0) throw StoreError(errc::kRecordGone, gone);
         });
     }
     // The record as read again under its lock, with this edit's changes: what is stored now.

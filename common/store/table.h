@@ -181,6 +181,8 @@ private:
     Value checkedForField(int index, Value value, bool checkWidth) const;
     void validateForPost(Row& row) const;
     void postInsert();
+    void bindInsert(Statement& st, const Row& row, int& b) const;
+    void showInserted(Row row);
     void postEdit();
 
     Database& db_;
@@ -230,7 +232,8 @@ private:
     // Written once when the table opens.
     struct InsertPlan {
         std::string sql;
-        std::string columns, rowValues, returning;  // to write several records in one statement
+        std::string laterSql;  // written without waiting for its answer (no number to read back)
+        std::string columns, rowValues;  // to write several records in one statement
         std::vector<std::pair<std::size_t, bool>> bound;           // field, whether raw bytes
         std::vector<std::pair<std::size_t, std::string>> numbered;  // field, query of its next number
         std::vector<std::size_t> returned;                         // fields the engine numbers

@@ -117,15 +117,19 @@ void WriteProjectTransactions(store::Database& company, const std::vector<Projec
         transactions.field("JcTrans_TypeDesc") = posting.typeDescription;
         transactions.field("JcTrans_Stamp") = DateTime::now();
         transactions.field("JcTrans_User") = posting.user;
-        for (;;) {
-            transactions.field("JcTrans_Seq") = ++sequence;
-            try {
-                transactions.post();
-                break;
-            } catch (const store::StoreError& error) {
-                if (error.code() != store::errc::kKeyViolation) throw;
+        // Another workstation may take the same number meanwhile: the next one is tried, in a
+        // savepoint, so the refusal does not spoil the posting's transaction.
+        company.allowingRetries([&] {
+            for (;;) {
+                transactions.field("JcTrans_Seq") = ++sequence;
+                try {
+                    transactions.post();
+                    break;
+                } catch (const store::StoreError& error) {
+                    if (error.code() != store::errc::kKeyViolation) throw;
+                }
             }
-        }
+        });
     }
 }
 

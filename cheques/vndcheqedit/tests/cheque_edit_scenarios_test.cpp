@@ -29,7 +29,7 @@ protected:
         suppliers.open();
         ASSERT_TRUE(suppliers.findKey({supplier}));
         suppliers.edit();
-        store::Transaction transaction(*books);
+        store::Transaction transaction(*books, store::OnRefusedWrite::SpoilTransaction);
         LedgerWriter(*books, Ledger::Payables)
             .add({supplier, number, {}, *Date::fromYmd(2026, 3, 10), *Date::fromYmd(2026, 4, 9), "1", amount, {}, {}, {}, {}, false, "ADMIN"});
         SupplierRecord(suppliers).moveBalance(amount);

@@ -45,7 +45,7 @@ TEST_P(JournalWriterTest, rows_make_their_header_once_and_add_into_it)
 {
     store::Database* db = books_.get();
     {
-        store::Transaction posting(*db);
+        store::Transaction posting(*db, store::OnRefusedWrite::SpoilTransaction);
         JournalWriter journal(*db);
         postSale(journal, key_);
         postSale(journal, key_);  // a second document of the same reference and date
@@ -68,7 +68,7 @@ TEST_P(JournalWriterTest, a_posting_rolled_back_leaves_no_header_and_no_line)
 {
     store::Database* db = books_.get();
     {
-        store::Transaction posting(*db);
+        store::Transaction posting(*db, store::OnRefusedWrite::SpoilTransaction);
         JournalWriter journal(*db);
         postSale(journal, key_);
     }  // no commit: the posting failed
@@ -91,7 +91,7 @@ TEST_P(JournalWriterTest, four_workstations_posting_under_one_header_lose_nothin
             try {
                 store::Database db("company", root_->companyDir(1), root_->config());
                 for (int d = 0; d < kDocuments; ++d) {
-                    store::Transaction posting(db);
+                    store::Transaction posting(db, store::OnRefusedWrite::SpoilTransaction);
                     JournalWriter journal(db);
                     postSale(journal, key_);
                     posting.commit();

@@ -105,6 +105,13 @@ TEST_P(EngineFaultTest, a_failed_commit_ends_the_transaction_and_the_next_one_co
              EXPECT_THROW(Query(db, "INSERT INTO tparent VALUES (1)").execute(), StoreError);
          },
          errc::kTransactionAborted, false, OnRefusedWrite::SpoilTransaction},
+        {"a record written later with a key already stored refuses the commit", std::nullopt,
+         [](EngineFaultTest& test, Database& db) {
+             Table t(db, clientsTable());
+             t.open();
+             codeOf([&] { test.addClient(t, "C", "a second time"); });  // refused now, or with the commit
+         },
+         0, false, OnRefusedWrite::SpoilTransaction},
         {"the connection is lost", Engine::Postgres,
          [](EngineFaultTest& test, Database&) { test.elsewhere("SELECT pg_terminate_backend(?)", {test.backendPid()}); },
          errc::kConnection, true},

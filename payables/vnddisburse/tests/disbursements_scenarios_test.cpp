@@ -30,7 +30,7 @@ protected:
         suppliers.open();
         ASSERT_TRUE(suppliers.findKey({supplier}));
         suppliers.edit();
-        store::Transaction transaction(*books);
+        store::Transaction transaction(*books, store::OnRefusedWrite::SpoilTransaction);
         history.insert();
         history.field("Reference") = invoice;
         history.field("Supplier") = supplier;

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "company/record.h"
 #include "sidedialogs/project_entry.h"
 #include "sidedialogs/project_transactions.h"
@@ -152,6 +155,37 @@ TEST_P(ProjectTransactionsTest, transactions_are_numbered_on_from_the_last_and_c
     ASSERT_TRUE(transactions.findKey({43}));
     EXPECT_EQ(transactions.field("JcTrans_Project").asString(), "BUDGETED");
     EXPECT_EQ(transactions.field("JcTrans_Tot").asMoney(), cents(7500));
+}
+
+// Another workstation takes the next number while this posting writes: the posting goes on to
+// the number after and is kept whole.
+TEST_P(ProjectTransactionsTest, a_number_taken_meanwhile_elsewhere_is_passed_over_and_the_posting_kept)
+{
+    if (!root_->config().isPostgres()) GTEST_SKIP() << "only a server lets two writers interleave";
+    store::Database other("company", root_->companyDir(1), root_->config());
+    store::Transaction theirs(other);
+    store::Table taken(other, "jcTrans");
+    taken.open();
+    company::addRecord(taken, {{"JcTrans_Seq", 1}, {"JcTrans_Project", "THEIRS"}});
+    // Their commit comes once this posting waits on the number they hold.
+    std::jthread committer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        theirs.commit();
+    });
+    const ProjectPosting posting{*Date::fromYmd(2026, 3, 14), 3, "A12", "Client", "Project sale", "Tester"};
+    {
+        store::Transaction mine(*books_, store::OnRefusedWrite::SpoilTransaction);
+        WriteProjectTransactions(*books_, {{"OPEN", "", cents(100)}, {"OPEN", "", cents(200)}}, posting);
+        committer.join();
+        EXPECT_NO_THROW(mine.commit());
+    }
+    store::Table transactions(*books_, "jcTrans");
+    transactions.open();
+    EXPECT_EQ(transactions.recordCount(), 3);
+    for (const auto& [seq, project] : {std::pair{1, "THEIRS"}, {2, "OPEN"}, {3, "OPEN"}}) {
+        ASSERT_TRUE(transactions.findKey({seq}));
+        EXPECT_EQ(transactions.field("JcTrans_Project").asString(), project);
+    }
 }
 
 TEST_P(ProjectTransactionsTest, the_first_transactions_of_a_company_start_at_1_and_no_lines_write_nothing)

@@ -35,7 +35,7 @@ void DisbursementTest::purchase(const std::string& supplier, const std::string& 
     suppliers.open();
     ASSERT_TRUE(suppliers.findKey({supplier}));
     suppliers.edit();
-    store::Transaction transaction(*books_);
+    store::Transaction transaction(*books_, store::OnRefusedWrite::SpoilTransaction);
     history.insert();
     history.field("Reference") = invoice;
     history.field("Supplier") = supplier;
