@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -25,8 +23,7 @@
 #include "main_window.h"
 #include "options/rights.h"
 #include "store/table.h"
-#include "testing/module_test_home.h"
-#include "ui/recording_messages.h"
+#include "launcher_home_test.h"
 
 namespace orvant::launcher {
 namespace {
@@ -63,27 +60,13 @@ TEST(DesktopPanelTest, after_each_step_the_buttons_sit_top_right_over_a_grid_fil
     }
 }
 
-class DesktopWindowTest : public ::testing::Test {
+class DesktopWindowTest : public LauncherHomeTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(QDir().mkpath(home_.path("languages")));
-        for (const char* table : {"MainMenuen", "MainMenufr"})
-            QFile::copy(QStringLiteral(ORVANT_SOURCE "/languages/") + table + ".lang", home_.path("languages/") + table + ".lang");
-        setenv("ORVANT_LANGUAGES", home_.path("languages").toLocal8Bit().constData(), 1);
-        home_.registry().setValue(kProductSection, u"datadrive", home_.path(""));
-        home_.registry().setValue(kProductSection, u"pgmdrive", QStringLiteral(ORVANT_BUILD));
-        home_.registry().setValue(kProductSection, u"ShowWelcome", "N");
+        LauncherHomeTest::SetUp();
         company::AddUser(home_.installation(), {"A", "Alice", 1, 1, 0, "", UserSecurity::full().stored()}, "PWA");
         company::AddUser(home_.installation(), {"B", "Bruno", 1, 1, 0, "", UserSecurity().stored()}, "PWB");
-    }
-
-    static bool waitFor(const std::function<bool()>& done)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return done();
     }
 
     // A launcher logged in with the password, or cancelled when there is none.
@@ -110,10 +93,6 @@ protected:
         const auto root = company::OpenDataRoot(home_.installation());
         return RestoreDesktop(*root, user, StandardDesktop(QString(), 1)).desktop;
     }
-
-    testing::ModuleTestHome home_{ORVANT_SOURCE "/languages"};
-    ui::RecordingMessages messages_;
-    ui::MessageServiceScope scope_{messages_};
 };
 
 TEST_F(DesktopWindowTest, each_user_finds_their_own_desktop_and_a_cancelled_login_writes_nothing)

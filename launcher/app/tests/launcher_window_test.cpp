@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QCheckBox>
 #include <QLabel>
@@ -24,45 +23,21 @@
 #include "options/option_registry.h"
 #include "main_window.h"
 #include "store/table.h"
-#include "testing/module_test_home.h"
-#include "ui/recording_messages.h"
+#include "launcher_home_test.h"
 
 namespace orvant::launcher {
 namespace {
 
 // A modules folder where the frame's test module stands in for the client maintenance, and a
 // languages folder with the launcher's tables and the test module's.
-class LauncherWindowTest : public ::testing::Test {
+class LauncherWindowTest : public LauncherHomeTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(QDir().mkpath(home_.path("modules")) && QDir().mkpath(home_.path("languages")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(ORVANT_TEST_MODULES "/frametest.so"), home_.path("modules/rcvclients.so")));
-        for (const char* table : {"MainMenuen", "MainMenufr"})
-            QFile::copy(QStringLiteral(ORVANT_SOURCE "/languages/") + table + ".lang", home_.path("languages/") + table + ".lang");
-        for (const char* table : {"frametesten", "frametestfr"})
-            QFile::copy(QStringLiteral(ORVANT_SOURCE "/common/session/tests/languages/") + table + ".lang",
-                        home_.path("languages/") + table + ".lang");
-        setenv("ORVANT_MODULES", home_.path("modules").toLocal8Bit().constData(), 1);
-        setenv("ORVANT_LANGUAGES", home_.path("languages").toLocal8Bit().constData(), 1);
-        home_.registry().setValue(kProductSection, u"datadrive", home_.path(""));
-        home_.registry().setValue(kProductSection, u"pgmdrive", QStringLiteral(ORVANT_BUILD));
-        home_.registry().setValue(kProductSection, u"ShowWelcome", "N");
+        LauncherHomeTest::SetUp();
+        addTestModule();
         qApp->setProperty("frametest.log", QStringList());
     }
-    void TearDown() override { unsetenv("ORVANT_MODULES"); }
-
-    static bool waitFor(const std::function<bool()>& done)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return done();
-    }
-
-    testing::ModuleTestHome home_{ORVANT_SOURCE "/languages"};
-    ui::RecordingMessages messages_;
-    ui::MessageServiceScope scope_{messages_};
 };
 
 TEST_F(LauncherWindowTest, logs_in_launches_a_module_from_the_menu_and_comes_back)

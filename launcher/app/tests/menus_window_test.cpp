@@ -9,8 +9,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -25,8 +23,7 @@
 #include "password_dialogs.h"
 #include "store/query.h"
 #include "store/table.h"
-#include "testing/module_test_home.h"
-#include "ui/recording_messages.h"
+#include "launcher_home_test.h"
 
 namespace orvant::launcher {
 namespace {
@@ -34,26 +31,14 @@ namespace {
 using ::testing::StartsWith;
 
 // The frame's test module stands in for the client maintenance, its tables beside the launcher's.
-class MenusWindowTest : public ::testing::Test {
+class MenusWindowTest : public LauncherHomeTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(QDir().mkpath(home_.path("modules")) && QDir().mkpath(home_.path("languages")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(ORVANT_TEST_MODULES "/frametest.so"), home_.path("modules/rcvclients.so")));
-        for (const char* table : {"MainMenuen", "MainMenufr"}) copyTable(QStringLiteral(ORVANT_SOURCE "/languages/"), table);
-        for (const char* table : {"frametesten", "frametestfr"}) copyTable(QStringLiteral(ORVANT_SOURCE "/common/session/tests/languages/"), table);
-        setenv("ORVANT_MODULES", home_.path("modules").toLocal8Bit().constData(), 1);
-        setenv("ORVANT_LANGUAGES", home_.path("languages").toLocal8Bit().constData(), 1);
-        for (const auto& [name, value] : {std::pair{u"datadrive", home_.path("")}, {u"pgmdrive", QStringLiteral(ORVANT_BUILD)},
-                                          {u"ShowWelcome", QStringLiteral("N")}})
-            home_.registry().setValue(kProductSection, name, value);
+        LauncherHomeTest::SetUp();
+        addTestModule();
     }
-    void TearDown() override { unsetenv("ORVANT_MODULES"); }
 
-    void copyTable(const QString& from, const char* table)
-    {
-        ASSERT_TRUE(QFile::copy(from + table + ".lang", home_.path("languages/") + table + ".lang"));
-    }
     // Every optional ledger shown: the most menus.
     void showEveryLedger()
     {
@@ -71,13 +56,6 @@ protected:
         languages.post();
     }
 
-    static bool waitFor(const std::function<bool()>& done)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return done();
-    }
     static QString shown(QMainWindow& window, const char* entry)
     {
         QAction* action = window.findChild<QAction*>(entry);
@@ -89,10 +67,6 @@ protected:
         window.findChild<QAction*>(entry)->trigger();
         return waitFor([&] { return window.session().language == language && window.findChild<QAction*>("rcvclients"); });
     }
-
-    testing::ModuleTestHome home_{ORVANT_SOURCE "/languages"};
-    ui::RecordingMessages messages_;
-    ui::MessageServiceScope scope_{messages_};
 };
 
 TEST_F(MenusWindowTest, english_french_english_under_intl_every_form_the_tools_menu_and_the_options_follow)
