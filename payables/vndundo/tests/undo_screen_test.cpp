@@ -6,18 +6,13 @@
 #include <optional>
 
 #include "cheque_list_lock.h"
-#include "disbursement_import.h"
-#include "purchase_import.h"
-#include "store/query.h"
-#include "testing/queried_books_test.h"
+#include "undo_fixture.h"
 #include "undo_screen.h"
 
 namespace orvant::vndundo {
 namespace {
 
-using company::demo::kBank;
 using company::demo::kOfficeSupplies;
-using company::demo::kPayable;
 
 struct Shown {
     int number;
@@ -65,80 +60,22 @@ public:
     int waitsOver = 0;
 };
 
-std::string row(int account, const char* side, const std::string& amount)
-{
-    return R"({"account": )" + std::to_string(account) + R"(, ")" + side + R"(": ")" + amount + R"("})";
-}
-
-class UndoScreenTest : public testing::QueriedBooksTest {
+class UndoScreenTest : public testing::UndoTest {
 protected:
-    UndoScreenTest() : QueriedBooksTest(Company::Demo) {}
-
     // A purchase of BUR100, a credit note on it, and a payment of it that also pays a second
     // invoice, all posted as the entry screens post them; MAP300's purchase waits on the list of
     // cheques.
     void SetUp() override
     {
-        QueriedBooksTest::SetUp();
+        UndoTest::SetUp();
         if (IsSkipped()) return;
         purchase("BUR100", "P1", "100.00");
         purchase("BUR100", "P2", "80.00");
         purchase("BUR100", "P3", "50.00");
         creditNote("BUR100", "P1", "CN1", "20.00");
-        disburse("BUR100", "CHQ1", R"({"invoice": "P2", "amount": "30.00"}, {"invoice": "P3", "amount": "50.00"})", "80.00");
+        disbursement("BUR100", "CHQ1", R"({"invoice": "P2", "amount": "30.00"}, {"invoice": "P3", "amount": "50.00"})", "80.00");
         purchase("MAP300", "M1", "70.00");
         execute("INSERT INTO apchqd (apchqd_seq, apchqd_inc, apchqd_fou, apchqd_invoice, apchqd_montant) VALUES (1, 1, 'MAP300', 'M1', 700000)");
-    }
-
-    void purchase(const std::string& supplier, const std::string& invoice, const char* amount, const std::string& holdback = {})
-    {
-        post(R"({"supplier": ")" + supplier + R"(", "invoice": ")" + invoice + R"(", "date": "2026-03-10", "rows": [)" +
-                 row(kPayable, "credit", amount) + ", " + row(kOfficeSupplies, "debit", amount) + "]" +
-                 (holdback.empty() ? "" : R"(, "holdback": {"amount": ")" + holdback + R"(", "due": "2026-09-30"})") + "}",
-             !holdback.empty());
-    }
-
-    void creditNote(const std::string& supplier, const std::string& invoice, const std::string& reference, const char* amount)
-    {
-        post(R"({"supplier": ")" + supplier + R"(", "type": "credit", "invoice": ")" + invoice + R"(", "reference": ")" + reference +
-             R"(", "date": "2026-03-10", "rows": [)" + row(kPayable, "debit", amount) + ", " + row(kOfficeSupplies, "credit", amount) + "]}");
-    }
-
-    void post(const std::string& record, bool jobCosting = false)
-    {
-        purchases::PurchaseBooks books(*books_, jobCosting);
-        purchases::PurchaseImport import(books, {4, "ADMIN", "Project purchase", {}}, [](int n) { return std::to_string(n); });
-        const auto refused = import.post(record);
-        ASSERT_FALSE(refused) << *refused;
-    }
-
-    void disburse(const std::string& supplier, const std::string& reference, const std::string& payments, const char* payable)
-    {
-        disbursements::DisbursementBooks books(*books_);
-        disbursements::DisbursementImport import(books, {4, "ADMIN", {}, false}, [](int n) { return std::to_string(n); });
-        const auto refused = import.post(R"({"supplier": ")" + supplier + R"(", "reference": ")" + reference +
-                                         R"(", "date": "2026-03-20", "payments": [)" + payments + R"(], "rows": [)" +
-                                         row(kPayable, "debit", payable) + ", " + row(kBank, "credit", payable) + "]}");
-        ASSERT_FALSE(refused) << *refused;
-    }
-
-    // The journal carried to the general ledger as its transfer does: each line into gla with its
-    // signed amount, the journal emptied.
-    void handToLedger()
-    {
-        store::Query lines(*books_, "SELECT tjld_account, tjld_period, tjld_journal, tjld_date, tjld_reference, tjld_debit, tjld_credit FROM tjld");
-        store::Table ledger(*books_, "gla");
-        ledger.open();
-        for (lines.open(); !lines.eof(); lines.next()) {
-            ledger.insert();
-            for (int i = 0; i < 5; ++i) ledger.field(i).set(i == 3 ? store::Value(lines.field(i).asDate()) : lines.value(i));
-            ledger.field("Gla_amount") = lines.field(5).asMoney() - lines.field(6).asMoney();
-            ledger.post();
-        }
-        execute("UPDATE glm SET glm_current4 = COALESCE(glm_current4, 0) + COALESCE((SELECT SUM(tjld_debit - tjld_credit) FROM tjld "
-                "WHERE tjld_account = glm_account), 0)");
-        execute("DELETE FROM tjld");
-        execute("DELETE FROM tjlh");
     }
 
     // A type (and a holdback) is named T and its number; every message shows its number and its
@@ -207,7 +144,7 @@ TEST_P(UndoScreenTest, TheQuestionListsTheCascadeAndOnlyYesUndoesIt)
         TearDown();
         SetUp();
         if (c.handedToLedger) handToLedger();
-        if (c.heldBack) purchase("BUR100", "H1", "100.00", "10.00");
+        if (c.heldBack) purchase("BUR100", "H1", "100.00", "2026-03-10", "10.00");
         FakeHost host;
         host.answers = {c.answer};
         auto s = screen(host);

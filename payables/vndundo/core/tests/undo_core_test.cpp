@@ -20,27 +20,7 @@ const UndoRefusal* refusalOf(const std::variant<UndoDone, UndoRefusal>& outcome)
 class UndoCore : public UndoTest {
 protected:
     void undoSharedNumber(bool handedToLedger);
-    // The journal of period 4 carried to the general ledger as its transfer would: every line
-    // with its signed amount into gla and the account's balance of the period.
-    void handToLedger();
 };
-
-void UndoCore::handToLedger()
-{
-    store::Query lines(*books_, "SELECT tjld_account, tjld_period, tjld_journal, tjld_date, tjld_reference, tjld_debit, tjld_credit FROM tjld");
-    store::Table ledger(*books_, "gla");
-    ledger.open();
-    for (lines.open(); !lines.eof(); lines.next()) {
-        ledger.insert();
-        for (int i = 0; i < 5; ++i) ledger.field(i).set(i == 3 ? store::Value(lines.field(i).asDate()) : lines.value(i));
-        ledger.field("Gla_amount") = lines.field(5).asMoney() - lines.field(6).asMoney();
-        ledger.post();
-    }
-    execute("UPDATE glm SET glm_current4 = COALESCE(glm_current4, 0) + COALESCE((SELECT SUM(tjld_debit - tjld_credit) FROM tjld "
-            "WHERE tjld_account = glm_account), 0)");
-    execute("DELETE FROM tjld");
-    execute("DELETE FROM tjlh");
-}
 
 // Purchase 1001 of one supplier undone when another supplier's 1001 and a sale 1001 share its
 // date: in the journal or in the general ledger, only its own lines go.

@@ -3,6 +3,7 @@
 #include "disbursement_import.h"
 #include "purchase_import.h"
 #include "sales_import.h"
+#include "store/table.h"
 
 namespace orvant::vndundo::testing {
 
@@ -23,12 +24,15 @@ std::string row(int account, const char* side, const std::string& amount)
 
 }  // namespace
 
-void UndoTest::purchase(const std::string& supplier, const std::string& invoice, const char* amount, const char* date)
+void UndoTest::purchase(const std::string& supplier, const std::string& invoice, const char* amount, const char* date,
+                        const char* holdback)
 {
-    purchases::PurchaseBooks books(*books_, false);
+    purchases::PurchaseBooks books(*books_, holdback != nullptr);
     purchases::PurchaseImport import(books, {kPeriod, "ADMIN", "Project purchase", {}}, messageNumber);
+    const std::string heldBack = holdback ? R"(, "holdback": {"amount": ")" + std::string(holdback) + R"(", "due": "2026-09-30"})" : "";
     const auto refused = import.post(R"({"supplier": ")" + supplier + R"(", "invoice": ")" + invoice + R"(", "date": ")" + date +
-                                     R"(", "rows": [)" + row(kPayable, "credit", amount) + ", " + row(kOfficeSupplies, "debit", amount) + "]}");
+                                     R"(", "rows": [)" + row(kPayable, "credit", amount) + ", " + row(kOfficeSupplies, "debit", amount) +
+                                     "]" + heldBack + "}");
     ASSERT_FALSE(refused) << *refused;
 }
 
@@ -60,6 +64,23 @@ void UndoTest::disbursement(const std::string& supplier, const std::string& refe
                                      R"(", "date": "2026-03-20", "payments": [)" + payments + R"(], "rows": [)" +
                                      row(kPayable, "debit", payable) + ", " + row(kBank, "credit", payable) + "]}");
     ASSERT_FALSE(refused) << *refused;
+}
+
+void UndoTest::handToLedger()
+{
+    store::Query lines(*books_, "SELECT tjld_account, tjld_period, tjld_journal, tjld_date, tjld_reference, tjld_debit, tjld_credit FROM tjld");
+    store::Table ledger(*books_, "gla");
+    ledger.open();
+    for (lines.open(); !lines.eof(); lines.next()) {
+        ledger.insert();
+        for (int i = 0; i < 5; ++i) ledger.field(i).set(i == 3 ? store::Value(lines.field(i).asDate()) : lines.value(i));
+        ledger.field("Gla_amount") = lines.field(5).asMoney() - lines.field(6).asMoney();
+        ledger.post();
+    }
+    execute("UPDATE glm SET glm_current4 = COALESCE(glm_current4, 0) + COALESCE((SELECT SUM(tjld_debit - tjld_credit) FROM tjld "
+            "WHERE tjld_account = glm_account), 0)");
+    execute("DELETE FROM tjld");
+    execute("DELETE FROM tjlh");
 }
 
 UndoSelection UndoTest::item(const std::string& supplier, const std::string& invoice, const std::string& reference, const char* type)

@@ -16,8 +16,10 @@ class UndoTest : public orvant::testing::QueriedBooksTest {
 protected:
     UndoTest() : QueriedBooksTest(Company::Demo) {}
 
-    // A purchase (payable credited, office supplies debited), dated 2026-03-10 unless given.
-    void purchase(const std::string& supplier, const std::string& invoice, const char* amount, const char* date = "2026-03-10");
+    // A purchase (payable credited, office supplies debited), dated 2026-03-10 unless given, part
+    // of it held back when `holdback` is.
+    void purchase(const std::string& supplier, const std::string& invoice, const char* amount, const char* date = "2026-03-10",
+                  const char* holdback = nullptr);
     // A credit note on the invoice, the same day.
     void creditNote(const std::string& supplier, const std::string& invoice, const std::string& reference, const char* amount);
     // A sale to the client of that invoice number and date.
@@ -25,6 +27,10 @@ protected:
     // A disbursement dated 2026-03-20 from the bank: its payments as JSON, the payable debited
     // by `payable` (the payments' total and any unapplied part).
     void disbursement(const std::string& supplier, const std::string& reference, const std::string& payments, const char* payable);
+
+    // The journal carried to the general ledger as its transfer does: each line into gla with its
+    // signed amount and the account's balance of period 4, the journal emptied.
+    void handToLedger();
 
     // The item of the supplier with that invoice, reference and type.
     UndoSelection item(const std::string& supplier, const std::string& invoice, const std::string& reference, const char* type);
