@@ -2,19 +2,12 @@
 // bookkeeper uses it: a cheque paying two invoices, an expense paid to no supplier, and a
 // holdback paid in a French session; then the books are read back.
 
-#include "books/journal_writer.h"
-#include "books/ledger_writer.h"
-#include "books/supplier_record.h"
 #include "company/books_check.h"
-#include "store/database.h"
-#include "store/table.h"
 #include "testing/scenario_player.h"
+#include "testing/written_purchase.h"
 
 namespace orvant::disbursements {
 namespace {
-
-using company::demo::kPayable;
-using company::demo::kPurchases;
 
 class DisbursementScenarios : public ::testing::Test {
 protected:
@@ -23,35 +16,7 @@ protected:
     // own) and the supplier's balance.
     void purchase(const std::string& supplier, const std::string& invoice, Money total, Money holdback = {})
     {
-        const auto books = books_.books();
-        const Date date = *Date::fromYmd(2026, 3, 10), due = *Date::fromYmd(2026, 4, 9);
-        store::Table history(*books, "apori"), suppliers(*books, "sup");
-        history.open();
-        suppliers.open();
-        ASSERT_TRUE(suppliers.findKey({supplier}));
-        suppliers.edit();
-        store::Transaction transaction(*books, store::OnRefusedWrite::SpoilTransaction);
-        history.insert();
-        history.field("Reference") = invoice;
-        history.field("Supplier") = supplier;
-        history.field("Date") = date;
-        history.field("Due_date") = due;
-        history.field("Trx_type") = std::string("1");
-        history.field("Account1") = static_cast<int>(kPurchases);
-        history.field("Debit1") = total;
-        history.field("Account2") = static_cast<int>(kPayable);
-        history.field("Credit2") = total;
-        history.post();
-        JournalWriter journal(*books);
-        const JournalKey key{4, 3, invoice, date};
-        journal.addRow(key, {supplier, "ADMIN"}, kPurchases, "Purchases", total, {});
-        journal.addRow(key, {supplier, "ADMIN"}, kPayable, "Payable", {}, total);
-        LedgerWriter ledger(*books, Ledger::Payables);
-        ledger.add({supplier, invoice, {}, date, due, "1", total - holdback, {}, {}, {}, {}, false, "ADMIN"});
-        if (!holdback.isZero()) ledger.add({supplier, invoice, {}, date, *Date::fromYmd(2026, 6, 30), "6", holdback, {}, {}, {}, {}, true, "ADMIN"});
-        SupplierRecord(suppliers).moveBalance(total);
-        suppliers.post();
-        transaction.commit();
+        testing::WritePurchase(*books_.books(), {supplier, invoice, total, holdback});
     }
 
     void expectBooksClean()

@@ -6,10 +6,8 @@
 #include <vector>
 
 #include "cheque_update.h"
-#include "company/books_check.h"
 #include "company/demo_company.h"
-#include "store/query.h"
-#include "testing/books_fixture.h"
+#include "testing/queried_books_test.h"
 
 namespace orvant::cheques::test {
 
@@ -20,7 +18,7 @@ using company::demo::kRent;
 inline constexpr int kDiscount = 5900;
 inline constexpr const char* kUser = "Administrator of the demo book";  // as wide as a user name
 
-inline Money Amount(const char* text) { return *Money::parse(text); }
+using orvant::testing::Amount;
 inline Date March(int day) { return *Date::fromYmd(2026, 3, day); }
 
 // A line paying `amount` of the invoice, less `discount`.
@@ -30,9 +28,9 @@ struct Paying {
     const char* discount = "0";
 };
 
-class ChequeUpdateTest : public orvant::testing::BooksTest {
+class ChequeUpdateTest : public orvant::testing::QueriedBooksTest {
 protected:
-    ChequeUpdateTest() : BooksTest(Company::Demo) {}
+    ChequeUpdateTest() : QueriedBooksTest(Company::Demo) {}
     void SetUp() override;
 
     // A purchase (a credit note when `total` is negative) from the supplier dated March 10:
@@ -49,12 +47,6 @@ protected:
     PrintedCheque printed(int seq) { return printed(stored(seq)); }
 
     ChequeUpdateReport update(const std::vector<PrintedCheque>& cheques, store::Database* books = nullptr);
-
-    store::Value scalar(const std::string& sql, std::vector<store::Value> binds = {});
-    Money money(const std::string& sql, std::vector<store::Value> binds = {});
-    std::int64_t count(const std::string& sql, std::vector<store::Value> binds = {}) { return scalar(sql, std::move(binds)).asInt(); }
-    void execute(const std::string& sql, std::vector<store::Value> binds = {});
-    void expectBooksClean();
 
     ChequeUpdateContext context;
 };

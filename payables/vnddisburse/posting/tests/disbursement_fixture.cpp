@@ -1,9 +1,6 @@
 #include "disbursement_fixture.h"
 
-#include "books/journal_writer.h"
-#include "books/ledger_writer.h"
-#include "books/supplier_record.h"
-#include "store/table.h"
+#include "testing/written_purchase.h"
 
 namespace orvant::disbursements::testing {
 
@@ -27,36 +24,7 @@ void DisbursementTest::reopen()
 
 void DisbursementTest::purchase(const std::string& supplier, const std::string& invoice, const char* total, const char* holdback)
 {
-    const Money whole = Amount(total), heldBack = holdback ? Amount(holdback) : Money();
-    const Date date = *Date::fromYmd(2026, 3, 10), due = *Date::fromYmd(2026, 4, 9);
-    const bool credit = whole.isNegative();
-    store::Table history(*books_, "apori"), suppliers(*books_, "sup");
-    history.open();
-    suppliers.open();
-    ASSERT_TRUE(suppliers.findKey({supplier}));
-    suppliers.edit();
-    store::Transaction transaction(*books_, store::OnRefusedWrite::SpoilTransaction);
-    history.insert();
-    history.field("Reference") = invoice;
-    history.field("Supplier") = supplier;
-    history.field("Date") = date;
-    history.field("Due_date") = due;
-    history.field("Trx_type") = std::string(credit ? "3" : "1");
-    history.field("Account1") = static_cast<int>(kPurchases);
-    history.field(credit ? "Credit1" : "Debit1") = whole.abs();
-    history.field("Account2") = static_cast<int>(kPayable);
-    history.field(credit ? "Debit2" : "Credit2") = whole.abs();
-    history.post();
-    JournalWriter journal(*books_);
-    const JournalKey key{4, 3, invoice, date};
-    journal.addRow(key, {supplier, "ADMIN"}, kPurchases, "Purchases", credit ? Money() : whole, credit ? whole.abs() : Money());
-    journal.addRow(key, {supplier, "ADMIN"}, kPayable, "Payable", credit ? whole.abs() : Money(), credit ? Money() : whole);
-    LedgerWriter ledger(*books_, Ledger::Payables);
-    ledger.add({supplier, invoice, {}, date, due, credit ? "3" : "1", whole - heldBack, {}, {}, {}, {}, false, "ADMIN"});
-    if (holdback) ledger.add({supplier, invoice, {}, date, *Date::fromYmd(2026, 6, 30), "6", heldBack, {}, {}, {}, {}, true, "ADMIN"});
-    SupplierRecord(suppliers).moveBalance(whole);
-    suppliers.post();
-    transaction.commit();
+    orvant::testing::WritePurchase(*books_, {supplier, invoice, Amount(total), holdback ? Amount(holdback) : Money()});
     reopen();
 }
 
