@@ -861,16 +861,6 @@ void Table::insertRecords(std::size_t count, const std::function<void(std::size_
     if (!db_.writesMayWait())
         throw StoreError(errc::kTransactionState, "Records of " + name_ + " are written together only inside a posting's transaction.");
     if (count == 0) return;
-    if (!insertPlan_.numbered.empty()) {
-        db_.write([&] {
-            for (std::size_t i = 0; i < count; ++i) {
-                insert();
-                fill(i);
-                post();
-            }
-        });
-        return;
-    }
     std::vector<Row> rows;
     rows.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -886,6 +876,15 @@ void Table::insertRecords(std::size_t count, const std::function<void(std::size_
     // Nobody reads the numbers the engine gives these records: the write goes later.
     const std::string sql = db_.connection().laterInsertSql(quoteIdent(sqlName_), insertPlan_.columns, values);
     db_.write([&] {
+        // Numbers taken from the highest one, in the records' order: the transaction holds the
+        // engine's writing to itself until they are written.
+        for (const auto& [field, query] : insertPlan_.numbered) {
+            Statement& next = statement(query);
+            ResetOnExit resetter{next};
+            next.step();
+            const std::int64_t first = next.column(0, FieldType::AutoInc).asInt();
+            for (std::size_t i = 0; i < count; ++i) rows[i].values[field] = Value(first + static_cast<std::int64_t>(i));
+        }
         Statement& st = statement(sql);
         ResetOnExit resetter{st};
         int b = 0;

@@ -124,9 +124,9 @@ public:
     void cancel();
     void deleteRecord();
     // Posts `count` new records, each made as after insert() by `fill(i)`, in one statement
-    // where the engine numbers the auto-increment fields itself, else one by one. Only inside
-    // a transaction that a refused write spoils: a refused record spoils it. The cursor stands
-    // on no particular record after.
+    // whose answer nobody waits for; their auto-increment fields are numbered in their order.
+    // Only inside a transaction that a refused write spoils: a refused record spoils it. The
+    // cursor stands on no particular record after.
     void insertRecords(std::size_t count, const std::function<void(std::size_t)>& fill);
 
     int fieldCount() const { return static_cast<int>(def_.fields.size()); }
