@@ -4,12 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDialog>
-#include <QPushButton>
-
-#include "lang/table_check.h"
-#include "session/module_launch.h"
-#include "testing/module_test_home.h"
+#include "testing/closed_form.h"
 #include "testing/shortcut_clashes.h"
 #include "ui/recording_messages.h"
 
@@ -27,25 +22,18 @@ TEST(ChequeListModule, TheLanguageTablesNameTheFormsControlsMessagesAndReport)
         testing::ModuleTestHome home{ORVANT_TEST_LANGUAGES};
         ui::RecordingMessages messages;
         ui::MessageServiceScope scope{messages};
-        std::vector<lang::FormUse> uses;
-        QString caption;
         QStringList clashes;
-        testing::WhenShown act("Tvndcheqlist_frm", [&](QWidget& form) {
-            QList<int> numbers;
-            for (int n = 0; n <= 47; ++n) numbers << n;
-            uses.push_back(lang::FormUseOf(form, numbers));
-            caption = form.windowTitle();
-            clashes = testing::ShortcutClashes(form);
-            form.findChild<QPushButton*>("Exit_btn")->click();
-        });
-        EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "vndcheqlist", home.session(row.language), false).returned, -1);
-        EXPECT_EQ(caption, QString::fromUtf8(row.caption));
+        testing::ClosedForm form = testing::LaunchAndClose(home.session(row.language), "vndcheqlist", "Tvndcheqlist_frm",
+                                                           testing::MessageNumbers(0, 47), {},
+                                                           [&](QWidget& shown) { clashes = testing::ShortcutClashes(shown); });
+        EXPECT_EQ(form.returned, -1);
+        EXPECT_EQ(form.caption, QString::fromUtf8(row.caption));
         EXPECT_EQ(clashes.join("; ").toStdString(), "");
-        uses.push_back({"Tvndcheqlist_qrfrm",
+        form.uses.push_back({"Tvndcheqlist_qrfrm",
                         {"DateLabel", "PageLabel", "DiscountDateLabel", "ColumnTitles", "ChequeLabel", "ChequeDateLabel",
                          "ChequeAmountLabel", "ChequeTotalLabel", "TotalLabel", "CountLabel", "HoldbackLabel"},
                         {}});
-        EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "vndcheqlist", uses), QStringList());
+        EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "vndcheqlist", form.uses), QStringList());
         EXPECT_TRUE(messages.shown().empty());
     }
 }

@@ -3,12 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QPushButton>
-
-#include "lang/table_check.h"
-#include "session/module_launch.h"
 #include "settings/registry.h"
-#include "testing/module_test_home.h"
+#include "testing/closed_form.h"
 #include "ui/recording_messages.h"
 
 namespace orvant {
@@ -23,18 +19,12 @@ protected:
 
 TEST_F(ClientsModuleTest, TheLanguageTablesNameTheFormsControlsAndMessages)
 {
-    lang::FormUse use;
     QString name;
-    testing::WhenShown act("Trcvclients_frm", [&](QWidget& form) {
-        QList<int> messages;
-        for (int n = 0; n <= 17; ++n) messages << n;
-        use = lang::FormUseOf(form, messages);
-        name = form.findChild<QWidget*>("Edit_desc")->property("text").toString();
-        form.findChild<QPushButton*>("Exit_btn")->click();
-    });
-    EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "rcvclients", home_.session(), false).returned, -1);
+    const testing::ClosedForm form = testing::LaunchAndClose(home_.session(), "rcvclients", "Trcvclients_frm", testing::MessageNumbers(0, 17), {},
+                                                             [&](QWidget& shown) { name = shown.findChild<QWidget*>("Edit_desc")->property("text").toString(); });
+    EXPECT_EQ(form.returned, -1);
     EXPECT_EQ(name, "ABC Construction Ltd.") << "the first client is shown";
-    EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "rcvclients", {use}), QStringList());
+    EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "rcvclients", form.uses), QStringList());
 }
 
 TEST_F(ClientsModuleTest, InternationalSettingsNameStatesZipCodesAndNumberedTaxes)

@@ -3,11 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QPushButton>
-
-#include "lang/table_check.h"
-#include "session/module_launch.h"
-#include "testing/module_test_home.h"
+#include "testing/closed_form.h"
 #include "ui/recording_messages.h"
 
 namespace orvant {
@@ -22,18 +18,12 @@ protected:
 
 TEST_F(SuppliersModuleTest, TheLanguageTablesNameTheFormsControlsAndMessages)
 {
-    lang::FormUse use;
     QString name;
-    testing::WhenShown act("Tvndsuppliers_frm", [&](QWidget& form) {
-        QList<int> messages;
-        for (int n = 0; n <= 11; ++n) messages << n;
-        use = lang::FormUseOf(form, messages);
-        name = form.findChild<QWidget*>("Sup_name")->property("text").toString();
-        form.findChild<QPushButton*>("Exit_btn")->click();
-    });
-    EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "vndsuppliers", home_.session(), false).returned, -1);
+    const testing::ClosedForm form = testing::LaunchAndClose(home_.session(), "vndsuppliers", "Tvndsuppliers_frm", testing::MessageNumbers(0, 11), {},
+                                                             [&](QWidget& shown) { name = shown.findChild<QWidget*>("Sup_name")->property("text").toString(); });
+    EXPECT_EQ(form.returned, -1);
     EXPECT_EQ(name, "Bureau Plus") << "the first supplier is shown";
-    EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "vndsuppliers", {use}), QStringList());
+    EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "vndsuppliers", form.uses), QStringList());
 }
 
 TEST_F(SuppliersModuleTest, WithoutACompanyTheScreenSaysSoAndCloses)

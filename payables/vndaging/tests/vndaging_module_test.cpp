@@ -3,12 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDialog>
-#include <QPushButton>
-
-#include "lang/table_check.h"
-#include "session/module_launch.h"
-#include "testing/module_test_home.h"
+#include "testing/closed_form.h"
 #include "ui/recording_messages.h"
 
 namespace orvant {
@@ -27,23 +22,20 @@ TEST(VndagingModule, TheLanguageTablesNameTheFormsControlsAndMessages)
         testing::ModuleTestHome home{ORVANT_TEST_LANGUAGES};
         ui::RecordingMessages messages;
         ui::MessageServiceScope scope{messages};
-        std::vector<lang::FormUse> uses;
-        QString caption;
         bool supplierControls = false, clientChoices = true;
-        testing::WhenShown act("Tvndaging_frm", [&](QWidget& form) {
-            uses.push_back(lang::FormUseOf(form, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-            caption = form.windowTitle();
-            supplierControls = form.findChild<QWidget*>("FromSupplier") && form.findChild<QWidget*>("SupplierComments");
-            clientChoices = form.findChild<QWidget*>("Terr_sele") || form.findChild<QWidget*>("PrintAddress");
-            form.findChild<QPushButton*>("Exit_btn")->click();
-        });
-        EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "vndaging", home.session(language), false).returned, -1);
-        EXPECT_EQ(caption, language == 2 ? "Classement chronologique des comptes" : "Aging of accounts");
+        testing::ClosedForm form = testing::LaunchAndClose(home.session(language), "vndaging", "Tvndaging_frm", testing::MessageNumbers(0, 10), {},
+                                                           [&](QWidget& shown) {
+                                                               supplierControls = shown.findChild<QWidget*>("FromSupplier") &&
+                                                                                  shown.findChild<QWidget*>("SupplierComments");
+                                                               clientChoices = shown.findChild<QWidget*>("Terr_sele") || shown.findChild<QWidget*>("PrintAddress");
+                                                           });
+        EXPECT_EQ(form.returned, -1);
+        EXPECT_EQ(form.caption, language == 2 ? "Classement chronologique des comptes" : "Aging of accounts");
         EXPECT_TRUE(supplierControls);
         EXPECT_FALSE(clientChoices) << "suppliers have no territory, sales rep or address on this report";
-        uses.push_back(layout("Tvndaging_QRFRM", true));
-        uses.push_back(layout("Tvndaging_QRFRM2", false));
-        EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "vndaging", uses), QStringList());
+        form.uses.push_back(layout("Tvndaging_QRFRM", true));
+        form.uses.push_back(layout("Tvndaging_QRFRM2", false));
+        EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "vndaging", form.uses), QStringList());
         EXPECT_TRUE(messages.shown().empty());
     }
 }

@@ -3,12 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDialog>
-#include <QPushButton>
-
-#include "lang/table_check.h"
-#include "session/module_launch.h"
-#include "testing/module_test_home.h"
+#include "testing/closed_form.h"
 #include "ui/recording_messages.h"
 
 namespace orvant {
@@ -19,21 +14,12 @@ TEST(PurchasesModule, TheLanguageTablesNameTheFormsControlsAndMessages)
     testing::ModuleTestHome home{ORVANT_TEST_LANGUAGES};
     ui::RecordingMessages messages;
     ui::MessageServiceScope scope{messages};
-    std::vector<lang::FormUse> uses;
-    QString caption;
-    testing::WhenShown act("Tvndpurchases_frm", [&](QWidget& form) {
-        QList<int> numbers;
-        for (int n = 0; n <= 34; ++n)
-            if (n != 11 && n != 14 && n != 15 && n != 18) numbers << n;
-        uses.push_back(lang::FormUseOf(form, numbers));
-        for (const char* dialog : {"Ttaxperrate_dlg", "Tholdback_dlg", "Tproject_dlg", "Tperiod_dlg"})
-            uses.push_back(lang::FormUseOf(*form.findChild<QDialog*>(dialog)));
-        caption = form.windowTitle();
-        form.findChild<QPushButton*>("Exit_btn")->click();
-    });
-    EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "vndpurchases", home.session(2), false).returned, -1);
-    EXPECT_TRUE(caption.startsWith("Achats, période courante ")) << caption.toStdString();
-    EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "vndpurchases", uses), QStringList());
+    const testing::ClosedForm form = testing::LaunchAndClose(home.session(2), "vndpurchases", "Tvndpurchases_frm",
+                                                             testing::MessageNumbers(0, 34, {11, 14, 15, 18}),
+                                                             {"Ttaxperrate_dlg", "Tholdback_dlg", "Tproject_dlg", "Tperiod_dlg"});
+    EXPECT_EQ(form.returned, -1);
+    EXPECT_TRUE(form.caption.startsWith("Achats, période courante ")) << form.caption.toStdString();
+    EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "vndpurchases", form.uses), QStringList());
     EXPECT_TRUE(messages.shown().empty());
 }
 

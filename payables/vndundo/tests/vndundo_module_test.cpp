@@ -4,15 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QDialog>
 #include <QLabel>
 #include <QMap>
-#include <QPushButton>
 #include <QTabWidget>
 
-#include "lang/table_check.h"
-#include "session/module_launch.h"
-#include "testing/module_test_home.h"
+#include "testing/closed_form.h"
 #include "testing/shortcut_clashes.h"
 #include "ui/recording_messages.h"
 
@@ -52,27 +48,22 @@ TEST(UndoModule, TheLanguageTablesNameTheFormsControlsMessagesAndReport)
         testing::ModuleTestHome home{ORVANT_TEST_LANGUAGES};
         ui::RecordingMessages messages;
         ui::MessageServiceScope scope{messages};
-        std::vector<lang::FormUse> uses;
-        QString caption, undoButton;
+        QString undoButton;
         QStringList clashes;
-        testing::WhenShown act("Tvndundo_frm", [&](QWidget& form) {
-            QList<int> numbers;
-            for (int n = 0; n <= 26; ++n) numbers << n;
-            uses.push_back(lang::FormUseOf(form, numbers));
-            caption = form.windowTitle();
-            undoButton = form.findChild<QPushButton*>("DeleteBtn")->text();
-            clashes = AllPagesClashes(form);
-            form.findChild<QPushButton*>("Exit_btn")->click();
-        });
-        EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "vndundo", home.session(row.language), false).returned, -1);
-        EXPECT_EQ(caption, QString::fromUtf8(row.caption));
+        testing::ClosedForm form = testing::LaunchAndClose(home.session(row.language), "vndundo", "Tvndundo_frm", testing::MessageNumbers(0, 26), {},
+                                                           [&](QWidget& shown) {
+                                                               undoButton = shown.findChild<QPushButton*>("DeleteBtn")->text();
+                                                               clashes = AllPagesClashes(shown);
+                                                           });
+        EXPECT_EQ(form.returned, -1);
+        EXPECT_EQ(form.caption, QString::fromUtf8(row.caption));
         EXPECT_EQ(undoButton, QString::fromUtf8(row.undoButton));
         EXPECT_EQ(clashes.join("; ").toStdString(), "");
-        uses.push_back({"Tvndundo_qrfrm",
+        form.uses.push_back({"Tvndundo_qrfrm",
                         {"DateLabel", "PageLabel", "UserLabel", "ColumnTitles", "TaxTitles", "IntlTaxTitles", "LineLabel", "DebitLabel",
                          "CreditLabel", "CountLabel"},
                         {}});
-        EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "vndundo", uses), QStringList());
+        EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "vndundo", form.uses), QStringList());
         EXPECT_TRUE(messages.shown().empty());
     }
 }

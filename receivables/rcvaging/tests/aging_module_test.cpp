@@ -3,12 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDialog>
-#include <QPushButton>
-
-#include "lang/table_check.h"
-#include "session/module_launch.h"
-#include "testing/module_test_home.h"
+#include "testing/closed_form.h"
 #include "ui/recording_messages.h"
 
 namespace orvant {
@@ -26,18 +21,12 @@ TEST(AgingModule, TheLanguageTablesNameTheFormsControlsAndMessages)
     testing::ModuleTestHome home{ORVANT_TEST_LANGUAGES};
     ui::RecordingMessages messages;
     ui::MessageServiceScope scope{messages};
-    std::vector<lang::FormUse> uses;
-    QString caption;
-    testing::WhenShown act("Trcvaging_frm", [&](QWidget& form) {
-        uses.push_back(lang::FormUseOf(form, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-        caption = form.windowTitle();
-        form.findChild<QPushButton*>("Exit_btn")->click();
-    });
-    EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "rcvaging", home.session(2), false).returned, -1);
-    EXPECT_EQ(caption, "Classement chronologique des comptes");
-    uses.push_back(layout("Trcvaging_qrfrm", true));
-    uses.push_back(layout("Trcvaging_qrfrm2", false));
-    EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "rcvaging", uses), QStringList());
+    testing::ClosedForm form = testing::LaunchAndClose(home.session(2), "rcvaging", "Trcvaging_frm", testing::MessageNumbers(0, 10));
+    EXPECT_EQ(form.returned, -1);
+    EXPECT_EQ(form.caption, "Classement chronologique des comptes");
+    form.uses.push_back(layout("Trcvaging_qrfrm", true));
+    form.uses.push_back(layout("Trcvaging_qrfrm2", false));
+    EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "rcvaging", form.uses), QStringList());
     EXPECT_TRUE(messages.shown().empty());
 }
 

@@ -3,12 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDialog>
-#include <QPushButton>
-
-#include "lang/table_check.h"
-#include "session/module_launch.h"
-#include "testing/module_test_home.h"
+#include "testing/closed_form.h"
 #include "ui/recording_messages.h"
 
 namespace orvant {
@@ -19,21 +14,11 @@ TEST(SalesModule, TheLanguageTablesNameTheFormsControlsAndMessages)
     testing::ModuleTestHome home{ORVANT_TEST_LANGUAGES};
     ui::RecordingMessages messages;
     ui::MessageServiceScope scope{messages};
-    std::vector<lang::FormUse> uses;
-    QString caption;
-    testing::WhenShown act("Trcvsales_frm", [&](QWidget& form) {
-        QList<int> numbers;
-        for (int n = 0; n <= 25; ++n)
-            if (n != 14 && n != 15) numbers << n;
-        uses.push_back(lang::FormUseOf(form, numbers));
-        for (const char* dialog : {"Ttaxperrate_dlg", "Tholdback_dlg", "Tproject_dlg", "Tperiod_dlg"})
-            uses.push_back(lang::FormUseOf(*form.findChild<QDialog*>(dialog)));
-        caption = form.windowTitle();
-        form.findChild<QPushButton*>("Exit_btn")->click();
-    });
-    EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "rcvsales", home.session(2), false).returned, -1);
-    EXPECT_TRUE(caption.startsWith("Ventes et ajustements, période courante ")) << caption.toStdString();
-    EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "rcvsales", uses), QStringList());
+    const testing::ClosedForm form = testing::LaunchAndClose(home.session(2), "rcvsales", "Trcvsales_frm", testing::MessageNumbers(0, 25, {14, 15}),
+                                                             {"Ttaxperrate_dlg", "Tholdback_dlg", "Tproject_dlg", "Tperiod_dlg"});
+    EXPECT_EQ(form.returned, -1);
+    EXPECT_TRUE(form.caption.startsWith("Ventes et ajustements, période courante ")) << form.caption.toStdString();
+    EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "rcvsales", form.uses), QStringList());
     EXPECT_TRUE(messages.shown().empty());
 }
 
