@@ -3,6 +3,8 @@
 // then closed with its Exit button. Header-only, for module tests (their target names the
 // modules folder ORVANT_TEST_MODULES).
 
+#include <gtest/gtest.h>
+
 #include <QDialog>
 #include <QPushButton>
 
@@ -39,7 +41,9 @@ inline ClosedForm LaunchAndClose(const Session& session, const char* module, con
     ClosedForm closed;
     WhenShown act(form, [&](QWidget& shown) {
         closed.uses.push_back(lang::FormUseOf(shown, messages));
-        for (const char* dialog : dialogs) closed.uses.push_back(lang::FormUseOf(*shown.findChild<QDialog*>(dialog)));
+        for (const char* dialog : dialogs)
+            if (const QDialog* found = shown.findChild<QDialog*>(dialog)) closed.uses.push_back(lang::FormUseOf(*found));
+            else ADD_FAILURE() << "the form has no dialog " << dialog;
         closed.caption = shown.windowTitle();
         if (read) read(shown);
         shown.findChild<QPushButton*>("Exit_btn")->click();

@@ -23,6 +23,7 @@
 #include "session/module_launch.h"
 #include "settings/registry.h"
 #include "testing/module_test_home.h"
+#include "testing/shortcut_clashes.h"
 #include "ui/form_messages.h"
 #include "ui/recording_messages.h"
 
@@ -40,31 +41,6 @@ struct Seen {
     QStringList usWordingFaults;      // messages saying "cheque" without a US wording saying "check"
     QStringList sharedShortcuts;      // Alt+letters that two captions of the General page claim
 };
-
-// The shortcut letter of a caption ("Cheque &date:" gives d), or none.
-QChar shortcutOf(const QString& caption)
-{
-    const qsizetype at = caption.indexOf(u'&');
-    return at >= 0 && at + 1 < caption.size() && caption[at + 1] != u'&' ? caption[at + 1].toLower() : QChar();
-}
-
-// Captions of the labels and buttons seen with the General page that share a shortcut letter.
-QStringList sharedShortcuts(QWidget& form)
-{
-    QMap<QChar, QString> owners;
-    QStringList shared;
-    const auto claim = [&](const QString& caption) {
-        const QChar letter = shortcutOf(caption);
-        if (letter.isNull()) return;
-        if (owners.contains(letter)) shared << owners[letter] + " / " + caption;
-        owners[letter] = caption;
-    };
-    for (const QLabel* label : form.findChildren<QLabel*>())
-        if (label->isVisibleTo(&form) && label->buddy()) claim(label->text());
-    for (const QAbstractButton* button : form.findChildren<QAbstractButton*>())
-        if (button->isVisibleTo(&form)) claim(button->text());
-    return shared;
-}
 
 QList<int> messagesOfTheScreens()
 {
@@ -92,7 +68,7 @@ Seen look(QWidget& form)
     const auto button = [&](const char* name) { return form.findChild<QPushButton*>(name); };
     seen.caption = form.windowTitle();
     seen.dateCaption = form.findChild<QLabel*>("DateLabel")->text();
-    seen.sharedShortcuts = sharedShortcuts(form);
+    seen.sharedShortcuts = testing::ShortcutClashes(form);
     seen.hasSupplierCode = edit("Apchqh_fou") != nullptr;
     seen.hasInvoiceList = button("InvoiceBtn") != nullptr;
     seen.browsingDisablesPayee = !edit("Apchqh_nom")->isEnabled();

@@ -3,13 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QDialog>
-#include <QPushButton>
-
 #include "cheque_print_screen.h"
-#include "lang/table_check.h"
-#include "session/module_launch.h"
-#include "testing/module_test_home.h"
+#include "testing/closed_form.h"
 #include "testing/shortcut_clashes.h"
 #include "ui/recording_messages.h"
 
@@ -23,21 +18,14 @@ TEST(ChequePrintModule, TheLanguageTablesNameTheFormsControlsAndMessagesAndNoSho
         testing::ModuleTestHome home{ORVANT_TEST_LANGUAGES};
         ui::RecordingMessages messages;
         ui::MessageServiceScope scope{messages};
-        std::vector<lang::FormUse> uses;
         QStringList clashes;
-        testing::WhenShown act("Tvndcheqprint_frm", [&](QWidget& form) {
-            QList<int> numbers;
-            for (int n = 0; n <= vndcheqprint::kChequeLineMessage; ++n)
-                if (n != 12) numbers << n;
-            uses.push_back(lang::FormUseOf(form, numbers));
-            if (auto* dialog = form.findChild<QDialog*>("TUpdate_dlg")) uses.push_back(lang::FormUseOf(*dialog));
-            clashes = testing::ShortcutClashes(form);
-            form.findChild<QPushButton*>("Exit_btn")->click();
-        });
-        EXPECT_EQ(LaunchModule(ORVANT_TEST_MODULES, "vndcheqprint", home.session(language), false).returned, -1);
-        EXPECT_EQ(uses.size(), 2u) << "the form and End of printing";
+        const testing::ClosedForm form = testing::LaunchAndClose(
+            home.session(language), "vndcheqprint", "Tvndcheqprint_frm", testing::MessageNumbers(0, vndcheqprint::kChequeLineMessage, {12}),
+            {"TUpdate_dlg"}, [&](QWidget& shown) { clashes = testing::ShortcutClashes(shown); });
+        EXPECT_EQ(form.returned, -1);
+        EXPECT_EQ(form.uses.size(), 2u) << "the form and End of printing";
         EXPECT_TRUE(clashes.isEmpty()) << clashes.join(" | ").toStdString();
-        EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "vndcheqprint", uses), QStringList());
+        EXPECT_EQ(lang::CheckModuleLanguages(ORVANT_TEST_LANGUAGES, "vndcheqprint", form.uses), QStringList());
     }
 }
 
