@@ -638,13 +638,16 @@ private:
         }
         std::unique_ptr<AdvisoryLock> lock;
         try {
-            std::vector<Command> commands{Command::text_("SELECT pg_try_advisory_lock(" + args + ")")};
+            // What the transaction wrote before goes first, so that the read sees it.
+            std::vector<Command> commands = takeQueued();
+            const std::size_t lockAt = commands.size();
+            commands.push_back(Command::text_("SELECT pg_try_advisory_lock(" + args + ")"));
             if (then) {
                 addPreparing(commands, Command::prepare(*then));
                 commands.push_back(Command::run(*then));
             }
             std::vector<Result> results = roundTrip(commands);
-            const Result& taken = results.front();
+            const Result& taken = results[lockAt];
             if (succeeded(taken) && PQntuples(taken.res) == 1 && PQgetvalue(taken.res, 0, 0)[0] == 't')
                 lock = std::make_unique<AdvisoryLock>(conn_, "SELECT pg_advisory_unlock(" + args + ")", std::move(row), entry);
             throwFirstFailure(commands, results);

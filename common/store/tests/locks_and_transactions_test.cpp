@@ -202,6 +202,28 @@ TEST_P(LockTest, a_write_sent_later_is_refused_as_one_sent_at_once)
     }
 }
 
+// A write that waits for the next round trip goes ahead of it: whatever reads next, a walk or
+// a record's lock and re-read, sees it.
+TEST_P(LockTest, a_posting_reads_what_it_wrote_before_the_write_went)
+{
+    Table t(*db_, clientsTable());
+    t.open();
+    addClient(t, "W", "Written", Money::fromUnits(1));
+    ASSERT_TRUE(t.findKey({"W"}));
+    Transaction transaction(*db_, OnRefusedWrite::SpoilTransaction);
+    Query change(*db_, "UPDATE tcli SET balance = ? WHERE code = 'W'");
+    change.bind(0, Money::fromUnits(5));
+    change.executeLater();
+    t.edit();
+    EXPECT_EQ(t.field("Balance").asMoney(), Money::fromUnits(5)) << "read again under the lock";
+    t.cancel();
+    Table other(*db_, clientsTable());
+    other.open();
+    addClient(other, "N", "New");
+    EXPECT_TRUE(t.findKey({"N"})) << "found by a walk";
+    transaction.commit();
+}
+
 // Records written together in a posting's transaction: all of them, numbered in their order,
 // or, when one is refused, none, and the transaction with them.
 TEST_P(LockTest, records_inserted_together_are_written_all_or_none)
