@@ -106,6 +106,19 @@ protected:
     std::string output(const std::string& name) const { return workstations_->output(name); }
     static int exitStatus(pid_t pid) { return ExitStatus(pid); }
 
+    // A workstation for each file, all started at once, the n-th posting as clerk "W<n>"; each is
+    // expected to end well saying what it `posted`.
+    void postAtOnce(const std::vector<std::string>& files, const std::string& posted)
+    {
+        std::vector<pid_t> running;
+        for (std::size_t w = 0; w < files.size(); ++w) running.push_back(startPosting("w" + std::to_string(w), files[w], "W" + std::to_string(w)));
+        for (std::size_t w = 0; w < files.size(); ++w) {
+            const std::string name = "w" + std::to_string(w);
+            EXPECT_EQ(exitStatus(running[w]), 0) << output(name);
+            EXPECT_NE(output(name).find(posted), std::string::npos) << output(name);
+        }
+    }
+
 private:
     std::string program_, command_;
     std::vector<const char*> clerks_;

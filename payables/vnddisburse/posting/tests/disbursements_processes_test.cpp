@@ -92,14 +92,7 @@ TEST_P(DisbursementProcesses, FourWorkstationsPostingAtOnceLoseAndDoubleNothing)
             files[static_cast<std::size_t>(w)] += payment(supplier, "SH" + std::to_string(k % 10), invoice, paid, date.toIso());
             owed[supplier] += bought - paid;
         }
-    std::vector<pid_t> running;
-    for (int w = 0; w < kWorkstations; ++w)
-        running.push_back(startPosting("w" + std::to_string(w), files[static_cast<std::size_t>(w)], "W" + std::to_string(w)));
-    for (int w = 0; w < kWorkstations; ++w) {
-        const std::string name = "w" + std::to_string(w);
-        EXPECT_EQ(exitStatus(running[static_cast<std::size_t>(w)]), 0) << output(name);
-        EXPECT_THAT(output(name), HasSubstr("120 disbursement(s) posted, 0 refused."));
-    }
+    postAtOnce(files, "120 disbursement(s) posted, 0 refused.");
 
     EXPECT_EQ(count("SELECT COUNT(*) FROM cdorihdr"), kWorkstations * kDisbursements);
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh WHERE tjlh_journal = 4"), 10 * (kDisbursements / 10)) << "one header per reference and date";

@@ -104,14 +104,7 @@ TEST_P(ReceiptProcesses, FourWorkstationsPostingAtOnceLoseAndDoubleNothing)
             files[static_cast<std::size_t>(w)] += payment(client, "SH" + std::to_string(k % 10), date.toIso(), invoice, paid);
             owed[client] += sold - paid;
         }
-    std::vector<pid_t> running;
-    for (int w = 0; w < kWorkstations; ++w)
-        running.push_back(startPosting("w" + std::to_string(w), files[static_cast<std::size_t>(w)], "W" + std::to_string(w)));
-    for (int w = 0; w < kWorkstations; ++w) {
-        const std::string name = "w" + std::to_string(w);
-        EXPECT_EQ(exitStatus(running[static_cast<std::size_t>(w)]), 0) << output(name);
-        EXPECT_THAT(output(name), HasSubstr("120 receipt(s) posted, 0 refused."));
-    }
+    postAtOnce(files, "120 receipt(s) posted, 0 refused.");
 
     EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr"), kWorkstations * kReceipts);
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjlh WHERE tjlh_journal = 2"), 10 * (kReceipts / 10)) << "one header per reference and date";
