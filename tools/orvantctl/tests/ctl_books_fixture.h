@@ -70,6 +70,14 @@ protected:
         return query.value(0).asInt();
     }
 
+    // How many records each table holds, to compare the books before and after a posting.
+    std::vector<std::int64_t> counts(std::initializer_list<const char*> tables, int company = 1)
+    {
+        std::vector<std::int64_t> records;
+        for (const char* table : tables) records.push_back(count(std::string("SELECT COUNT(*) FROM ") + table, company));
+        return records;
+    }
+
     static std::string fileContents(const char* path)
     {
         std::ifstream in(path);

@@ -19,13 +19,7 @@ protected:
     }
 
     // What a posting writes, table by table, to compare the books before and after.
-    std::vector<std::int64_t> written(int company)
-    {
-        std::vector<std::int64_t> counts;
-        for (const char* table : {"tjlh", "tjld", "cap", "cdorihdr", "cdoridet", "concil", "taxrepP"})
-            counts.push_back(count(std::string("SELECT COUNT(*) FROM ") + table, company));
-        return counts;
-    }
+    std::vector<std::int64_t> written(int company) { return counts({"tjlh", "tjld", "cap", "cdorihdr", "cdoridet", "concil", "taxrepP"}, company); }
 };
 INSTANTIATE_TEST_SUITE_P(Engines, PostDisbursementsTest, ::testing::ValuesIn(testing::allEngines()), testing::engineName);
 

@@ -20,13 +20,7 @@ protected:
     }
 
     // What a posting writes, table by table, to compare the books before and after.
-    std::vector<std::int64_t> written(int company)
-    {
-        std::vector<std::int64_t> counts;
-        for (const char* table : {"tjlh", "tjld", "cap", "apori", "taxrepP", "jcTrans"})
-            counts.push_back(count(std::string("SELECT COUNT(*) FROM ") + table, company));
-        return counts;
-    }
+    std::vector<std::int64_t> written(int company) { return counts({"tjlh", "tjld", "cap", "apori", "taxrepP", "jcTrans"}, company); }
 
     // What the supplier is owed on an invoice: the sum of its ledger entries, written as amounts are.
     std::string owed(const std::string& supplier, const std::string& invoice, int company)

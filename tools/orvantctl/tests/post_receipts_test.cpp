@@ -19,13 +19,7 @@ protected:
     }
 
     // What a posting writes, table by table, to compare the books before and after.
-    std::vector<std::int64_t> written(int company)
-    {
-        std::vector<std::int64_t> counts;
-        for (const char* table : {"tjlh", "tjld", "car", "crorihdr", "croridet", "concil", "taxrep"})
-            counts.push_back(count(std::string("SELECT COUNT(*) FROM ") + table, company));
-        return counts;
-    }
+    std::vector<std::int64_t> written(int company) { return counts({"tjlh", "tjld", "car", "crorihdr", "croridet", "concil", "taxrep"}, company); }
 
     // Invoices of the company whose entries sum to 0 (paid) or above it (still owing).
     std::int64_t invoices(const std::string& numbers, const char* open, int company)

@@ -124,15 +124,13 @@ TEST_P(PostSalesTest, a_file_posted_twice_leaves_the_books_as_after_the_first_ti
     std::stringstream records;
     records << sample.rdbuf();
     ASSERT_EQ(post(records.str()), 0) << out_;
-    const char* const tables[] = {"tjlh", "tjld", "car", "arori"};
-    std::vector<std::int64_t> after;
-    for (const char* table : tables) after.push_back(count(std::string("SELECT COUNT(*) FROM ") + table));
+    const std::vector<std::int64_t> after = counts({"tjlh", "tjld", "car", "arori"});
 
     EXPECT_EQ(post(records.str()), 2);
     EXPECT_THAT(out_, HasSubstr("0 document(s) posted, 5 refused."));
     EXPECT_THAT(out_, HasSubstr(":3: This document is already in the books."));  // the credit note
     EXPECT_THAT(out_, HasSubstr(":5: This document is already in the books."));  // the direct cash sale
-    for (std::size_t i = 0; i < after.size(); ++i) EXPECT_EQ(count(std::string("SELECT COUNT(*) FROM ") + tables[i]), after[i]) << tables[i];
+    EXPECT_EQ(counts({"tjlh", "tjld", "car", "arori"}), after);
     ASSERT_EQ(run({"check"}), 0) << out_;
 
     EXPECT_EQ(post(records.str(), {"--allow-repeats"}), 2) << "the sales are still refused by their numbers";
