@@ -24,10 +24,11 @@ double round(const Work& work, double seconds)
 
 }  // namespace
 
-Rates measure(const RoundPlan& plan, const Work& store, const Work* raw)
+Rates measure(const RoundPlan& plan, const Work& store, const Work* raw, const std::function<void()>& beforeEachRound)
 {
     Rates best;
     for (int i = 0; i < plan.rounds; ++i) {
+        if (beforeEachRound) beforeEachRound();
         best.store = std::max(best.store, round(store, plan.seconds));
         if (raw) best.raw = std::max(best.raw.value_or(0.0), round(*raw, plan.seconds));
     }

@@ -22,6 +22,7 @@ struct Rates {
     std::optional<double> raw;  // none when the raw twin has no such work
 };
 
-Rates measure(const RoundPlan& plan, const Work& store, const Work* raw);
+// `beforeEachRound`, untimed, runs before each pair of rounds (new connections, say).
+Rates measure(const RoundPlan& plan, const Work& store, const Work* raw, const std::function<void()>& beforeEachRound = {});
 
 }  // namespace orvant::bench
