@@ -92,10 +92,8 @@ TEST_P(PurchasesScreenTest, DueDatesFollowTheSuppliersTermsFromTheTransactionDat
 {
     struct Case { int dueDays; Date date, due; };
     const Case cases[] = {
-        {910, Ymd(2026, 12, 15), Ymd(2027, 1, 10)},  // December rolls into January
-        {915, Ymd(2026, 3, 2), Ymd(2026, 4, 15)},
-        {30, Ymd(2025, 1, 31), Ymd(2025, 3, 2)},
-        {30, Ymd(2024, 1, 31), Ymd(2024, 3, 1)},  // a leap year
+        {910, Ymd(2026, 12, 15), Ymd(2027, 1, 10)},  // a day of the next month, December rolling into January
+        {30, Ymd(2024, 1, 31), Ymd(2024, 3, 1)},    // days, in a leap year
     };
     screen().leaveSupplierCode("MAP300", false);
     for (const Case& c : cases) {
@@ -324,14 +322,6 @@ TEST_P(PurchasesScreenTest, AHoldbackIsOfferedWhatTheSupplierIsOwedAndSplitsTheL
         screen().cancel();
     }
     EXPECT_EQ(money("SELECT sup_current_bal FROM sup WHERE sup_code = 'MAP300'"), Amount("200.20"));
-}
-
-TEST_P(PurchasesScreenTest, ANewPeriodShowsInTheCaption)
-{
-    host.periodAnswer = 5;
-    screen().changePeriod();
-    EXPECT_EQ(screen().postingPeriod(), 5);
-    EXPECT_TRUE(screen().periodCaption().starts_with("M12 5 : ")) << screen().periodCaption();
 }
 
 ORVANT_BOOKS_ON_EVERY_ENGINE(PurchasesScreenTest);
