@@ -211,10 +211,6 @@ TEST_P(PurchasesScreenTest, AnAmountInTheOtherColumnReplacesTheRowsAmount)
     screen().leaveDebit(2, Amount("-5"));
     EXPECT_EQ(host.lastMessage(), kNegativeAmount);
     EXPECT_EQ(host.lastFocus(), PurchaseField::RowDebit);
-
-    screen().leaveAccount(2, "999");
-    EXPECT_EQ(host.lastMessage(), kNoSuchAccount);
-    EXPECT_EQ(screen().document().rows.row(2).account, 0);
 }
 
 TEST_P(PurchasesScreenTest, NoFieldIsEnteredBeforeASupplierUnlessTheDocumentIsACashPurchase)

@@ -133,14 +133,6 @@ TEST_P(SalesScreenTest, ClientsOnHoldOrUnknownAreRefusedAtTheCode)
     EXPECT_EQ(screen().document().dueDate, today);
 }
 
-TEST_P(SalesScreenTest, FieldsWaitForAClientOrADirectCashSale)
-{
-    EXPECT_FALSE(screen().enterField(SalesField::Invoice));
-    EXPECT_EQ(host.lastFocus(), SalesField::Client);
-    screen().setDirectCash(true);
-    EXPECT_TRUE(screen().enterField(SalesField::Invoice));
-}
-
 TEST_P(SalesScreenTest, InvoiceNumbersAreCapitalsAndFollowTheTypesRule)
 {
     chooseClient("ABC100");
