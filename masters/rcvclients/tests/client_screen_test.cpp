@@ -292,26 +292,6 @@ TEST_P(ClientScreenTest, DeletingAsksFirstAndRefusesAClientWithEntries)
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM cli WHERE cli_code = 'BEL200'").asInt(), 0);
 }
 
-TEST_P(ClientScreenTest, GivingUpTheWaitForAClientHeldElsewhereKeepsTheChanges)
-{
-    screen().first();
-    screen().edit();
-    screen().set("Cli_bank", "Caisse Desjardins");
-    store::Table elsewhere(*books_, "cli");
-    elsewhere.open();
-    elsewhere.findKey({"ABC100"});
-    elsewhere.edit();
-    host.giveUp = true;
-    screen().post();
-    EXPECT_EQ(screen().state(), EditState::Edit);
-    EXPECT_EQ(screen().record().text("Cli_bank"), "Caisse Desjardins");
-    EXPECT_EQ(scalar("SELECT cli_bank FROM cli WHERE cli_code = 'ABC100'").asString(), "");
-    elsewhere.cancel();
-    host.giveUp = false;
-    screen().post();
-    EXPECT_EQ(scalar("SELECT cli_bank FROM cli WHERE cli_code = 'ABC100'").asString(), "Caisse Desjardins");
-}
-
 TEST_P(ClientScreenTest, AnUnknownCodeTypedWhileBrowsingIsRefused)
 {
     screen().leaveCode("NOBODY");
