@@ -422,8 +422,10 @@ public:
 
     bool tableExists(const std::string& sqlName) override
     {
-        Result r(PQexec(conn_, ("SELECT 1 FROM pg_tables WHERE schemaname = current_schema() AND tablename = " +
-                                literal(sqlName)).c_str()));
+        // Looked up by name in the catalog's index: the pg_tables view scans every schema's
+        // tables, and a data root's database holds many.
+        Result r(PQexec(conn_, ("SELECT 1 FROM pg_class WHERE oid = to_regclass(" + literal(quoteIdent(schema_) + "." + quoteIdent(sqlName)) +
+                                ") AND relkind IN ('r', 'p')").c_str()));
         return PQresultStatus(r.res) == PGRES_TUPLES_OK && PQntuples(r.res) > 0;
     }
 
