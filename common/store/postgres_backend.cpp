@@ -702,16 +702,29 @@ private:
     }
 
     // Sends the commands at once and reads every answer back, in order; a Sync's answer is the
-    // end of its part. The server skips what follows a failure up to the next Sync. The commands
-    // are few and small, so sending them all before reading cannot fill the socket both ways.
+    // end of its part. The server skips what follows a failure up to the next Sync. Only the
+    // last statement may answer with many rows, once everything is sent, so sending it all
+    // before reading cannot fill the socket both ways.
     std::vector<Result> roundTrip(const std::vector<Command>& commands)
     {
         KillPoint();
-        if (PQenterPipelineMode(conn_) != 1) raise(conn_, nullptr, "Starting a pipeline");
+        std::vector<Result> results(commands.size());
+        const char* failure = exchange(commands, results);
+        // A preparing refused, skipped or never sent leaves its statement to be prepared again.
+        for (std::size_t i = 0; i < commands.size(); ++i)
+            if (commands[i].kind == Command::Kind::Prepare && !succeeded(results[i])) preparedNames_.erase(commands[i].name());
+        if (failure) raise(conn_, nullptr, failure);
+        return results;
+    }
+
+    // Sends the commands and reads their answers into `results`; what went wrong on the way,
+    // if anything.
+    const char* exchange(const std::vector<Command>& commands, std::vector<Result>& results)
+    {
+        if (PQenterPipelineMode(conn_) != 1) return "Starting a pipeline";
         std::size_t sent = 0;
         while (sent < commands.size() && send(commands[sent])) ++sent;
-        if (PQpipelineSync(conn_) != 1) raise(conn_, nullptr, "Sending to the store");
-        std::vector<Result> results(commands.size());
+        if (PQpipelineSync(conn_) != 1) return "Sending to the store";
         bool lost = false;
         for (std::size_t i = 0; i < sent && !lost; ++i) {
             results[i] = Result(PQgetResult(conn_));
@@ -723,11 +736,9 @@ private:
             Result end(PQgetResult(conn_));
             lost = PQresultStatus(end.res) != PGRES_PIPELINE_SYNC;
         }
-        for (std::size_t i = 0; i < commands.size(); ++i)
-            if (commands[i].kind == Command::Kind::Prepare && !succeeded(results[i])) preparedNames_.erase(commands[i].name());
-        if (lost || PQexitPipelineMode(conn_) != 1) raise(conn_, nullptr, "Reading the answers of the store");
-        if (sent < commands.size()) raise(conn_, nullptr, "Sending to the store");
-        return results;
+        if (lost || PQexitPipelineMode(conn_) != 1) return "Reading the answers of the store";
+        if (sent < commands.size()) return "Sending to the store";
+        return nullptr;
     }
 
     void throwFirstFailure(const std::vector<Command>& commands, const std::vector<Result>& results)
