@@ -57,9 +57,14 @@ Measurement measureFourWorkstations(const PostingBench& bench, const std::string
     // Each round posts the next 4 * count numbers.
     prepare(bench, books, kFourWorkstationPlan.rounds * 4 * count);
     long nextPosted = 1, nextRaw = 1;
-    const Work store = fourWorkstations(books, bench.posting, count, nextPosted);
-    const Work rawWork = fourWorkstations(books, bench.raw, count, nextRaw);
-    return {engine, bench.fourOperation, bench.unit, measure(kFourWorkstationPlan, store, &rawWork)};
+    FourWorkstations posting(books, bench.posting, count, nextPosted), raw(books, bench.raw, count, nextRaw);
+    const Work store = [&] { return posting.go(); };
+    const Work rawWork = [&] { return raw.go(); };
+    const auto getReady = [&] {
+        posting.getReady();
+        raw.getReady();
+    };
+    return {engine, bench.fourOperation, bench.unit, measure(kFourWorkstationPlan, store, &rawWork, getReady)};
 }
 
 void measureEngine(const PostingBench& bench, const std::string& engine, const store::StoreConfig& config, long count,

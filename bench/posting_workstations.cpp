@@ -40,35 +40,88 @@ Work oneWorkstation(const std::unique_ptr<Poster>& poster, long& next, long batc
     };
 }
 
-Work fourWorkstations(const ScratchBooks& books, MakePoster make, long count, long& next)
+FourWorkstations::FourWorkstations(const ScratchBooks& books, MakePoster make, long count, long& next)
+    : books_(books), make_(make), count_(count), next_(next)
 {
-    return [&books, make, count, &next] {
-        std::vector<pid_t> children;
-        for (int w = 0; w < kWorkstations; ++w) {
-            long first = next;
-            while (workstationOf(first) != w) ++first;
-            const pid_t pid = ::fork();
-            if (pid == 0) {
-                int status = 0;
-                try {
-                    auto poster = make(books.dataRoot(), books.config());
-                    for (long i = 0; i < count; ++i) poster->post(first + i * kWorkstations);
-                } catch (const std::exception& e) {
-                    std::cerr << "workstation: " << e.what() << "\n";
-                    status = 1;
-                }
-                ::_exit(status);
-            }
-            children.push_back(pid);
+}
+
+FourWorkstations::~FourWorkstations()
+{
+    if (children_.empty()) return;
+    closeGo();  // the workstations still waiting read the end of the pipe and leave
+    reap();
+}
+
+void FourWorkstations::getReady()
+{
+    int ready[2], go[2];
+    if (::pipe(ready) != 0 || ::pipe(go) != 0) throw std::runtime_error("Cannot make the workstations' pipes");
+    for (int w = 0; w < kWorkstations; ++w) {
+        long first = next_;
+        while (workstationOf(first) != w) ++first;
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(ready[0]);
+            ::close(go[1]);
+            ::_exit(workstation(first, ready[1], go[0]));
         }
-        next += kWorkstations * count;
-        for (pid_t pid : children) {
-            int status = 0;
-            ::waitpid(pid, &status, 0);
-            if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("A workstation failed");
-        }
-        return std::int64_t(kWorkstations * count);
-    };
+        children_.push_back(pid);
+    }
+    next_ += kWorkstations * count_;
+    ::close(ready[1]);
+    ::close(go[0]);
+    goPipe_ = go[1];
+    int readyCount = 0;
+    char byte = 0;
+    while (readyCount < kWorkstations && ::read(ready[0], &byte, 1) == 1) ++readyCount;
+    ::close(ready[0]);
+    if (readyCount < kWorkstations) {
+        closeGo();
+        reap();
+        throw std::runtime_error("A workstation could not get ready");
+    }
+}
+
+std::int64_t FourWorkstations::go()
+{
+    const char words[kWorkstations] = {};
+    const bool sent = ::write(goPipe_, words, kWorkstations) == kWorkstations;
+    closeGo();
+    if (!reap() || !sent) throw std::runtime_error("A workstation failed");
+    return std::int64_t(kWorkstations) * count_;
+}
+
+// In the child: makes its poster, says it is ready, waits for the word, posts its documents.
+int FourWorkstations::workstation(long first, int ready, int go) const
+{
+    try {
+        auto poster = make_(books_.dataRoot(), books_.config());
+        char byte = 0;
+        if (::write(ready, &byte, 1) != 1 || ::read(go, &byte, 1) != 1) return 1;
+        for (long i = 0; i < count_; ++i) poster->post(first + i * kWorkstations);
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << "workstation: " << e.what() << "\n";
+        return 1;
+    }
+}
+
+void FourWorkstations::closeGo()
+{
+    if (goPipe_ >= 0) ::close(goPipe_);
+    goPipe_ = -1;
+}
+
+bool FourWorkstations::reap()
+{
+    bool allPosted = true;
+    for (pid_t pid : children_) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        allPosted = allPosted && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    children_.clear();
+    return allPosted;
 }
 
 }  // namespace orvant::bench

@@ -5,6 +5,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
+
+#include <sys/types.h>
 
 #include "scratch_directory.h"
 #include "store/backend.h"
@@ -39,8 +42,31 @@ private:
 Work oneWorkstation(const std::unique_ptr<Poster>& poster, long& next, long batch = 1);
 
 // Four workstations: four processes posting `count` documents each, each with its own
-// connection. Workstation w posts the numbers N from `next` with N % 4 == w.
-Work fourWorkstations(const ScratchBooks& books, MakePoster make, long count, long& next);
+// connection. Workstation w posts the numbers N from `next` with N % 4 == w. They get ready
+// (start, connect, open their books) untimed, then post at once when told to go.
+class FourWorkstations {
+public:
+    FourWorkstations(const ScratchBooks& books, MakePoster make, long count, long& next);
+    ~FourWorkstations();
+    FourWorkstations(const FourWorkstations&) = delete;
+    FourWorkstations& operator=(const FourWorkstations&) = delete;
+
+    void getReady();
+    // Posts, all four at once; the documents posted.
+    std::int64_t go();
+
+private:
+    int workstation(long first, int ready, int go) const;
+    void closeGo();
+    bool reap();  // whether every workstation posted all its documents
+
+    const ScratchBooks& books_;
+    MakePoster make_;
+    long count_;
+    long& next_;
+    std::vector<pid_t> children_;
+    int goPipe_ = -1;
+};
 
 // The demo company's client and supplier that document number N is posted for: the one of its
 // workstation, so that four workstations never wait on each other's party lock.
