@@ -165,38 +165,31 @@ void Table::planInsert()
 {
     Connection& engine = db_.connection();
     insertPlan_ = {};
-    std::string columns, values, returning;
-    for (std::size_t i = 0; i < def_.fields.size(); ++i) {
-        const FieldDef& f = def_.fields[i];
-        const std::string column = quoteIdent(f.name);
-        if (f.type == FieldType::AutoInc) {
-            auto next = engine.nextAutoIncSql(sqlName_, column);
-            if (!next) {
-                insertPlan_.returned.push_back(i);
-                returning += (returning.empty() ? "" : ", ") + column;
-                continue;
-            }
-            insertPlan_.numbered.emplace_back(i, *next);
+    std::string columns, values, selfNumberedValues, returning;
+    // A field is numbered by the engine (returned), from the highest number by the store
+    // (numbered, bound), or given (bound).
+    const auto plan = [&](std::size_t field, const std::string& column, bool autoInc, bool bytes) {
+        std::optional<std::string> next;
+        if (autoInc && !(next = engine.nextAutoIncSql(sqlName_, column))) {
+            insertPlan_.returned.push_back(field);
+            returning += (returning.empty() ? "" : ", ") + column;
+            return;
         }
-        insertPlan_.bound.emplace_back(i, f.type == FieldType::Bytes);
+        insertPlan_.bound.emplace_back(field, bytes);
+        if (next) insertPlan_.numbered.emplace_back(field, *next);
+        else insertPlan_.boundSelfNumbered.emplace_back(field, bytes);
         columns += (columns.empty() ? "" : ", ") + column;
         values += values.empty() ? "?" : ", ?";
-    }
+        selfNumberedValues += (selfNumberedValues.empty() ? "" : ", ") + (next ? "(" + *next + ")" : std::string("?"));
+    };
+    for (std::size_t i = 0; i < def_.fields.size(); ++i)
+        plan(i, quoteIdent(def_.fields[i].name), def_.fields[i].type == FieldType::AutoInc, def_.fields[i].type == FieldType::Bytes);
     // A keyless table's hidden row number is numbered like an auto-increment field.
-    if (def_.primaryKey.empty()) {
-        const std::size_t hidden = def_.fields.size();
-        if (auto next = engine.nextAutoIncSql(sqlName_, kHiddenRowId)) {
-            insertPlan_.numbered.emplace_back(hidden, *next);
-            insertPlan_.bound.emplace_back(hidden, false);
-            columns += (columns.empty() ? "" : ", ") + std::string(kHiddenRowId);
-            values += values.empty() ? "?" : ", ?";
-        } else {
-            insertPlan_.returned.push_back(hidden);
-            returning += (returning.empty() ? "" : ", ") + std::string(kHiddenRowId);
-        }
-    }
+    if (def_.primaryKey.empty()) plan(def_.fields.size(), kHiddenRowId, true, false);
     insertPlan_.sql = engine.insertSql(quoteIdent(sqlName_), columns, values, returning);
     insertPlan_.laterSql = engine.laterInsertSql(quoteIdent(sqlName_), columns, values);
+    if (!insertPlan_.numbered.empty())
+        insertPlan_.selfNumberedSql = engine.laterInsertSql(quoteIdent(sqlName_), columns, selfNumberedValues);
     insertPlan_.columns = std::move(columns);
     insertPlan_.rowValues = std::move(values);
 }
@@ -871,31 +864,35 @@ void Table::insertRecords(std::size_t count, const std::function<void(std::size_
         editRow_ = {};
         state_ = TableState::Browse;  // else the next insert() would post it
     }
+    // A single record numbered by the store takes its numbers inside its insert.
+    const bool selfNumbered = count == 1 && !insertPlan_.selfNumberedSql.empty();
     std::string values = insertPlan_.rowValues;
     for (std::size_t i = 1; i < count; ++i) values += "), (" + insertPlan_.rowValues;
     // Nobody reads the numbers the engine gives these records: the write goes later.
-    const std::string sql = db_.connection().laterInsertSql(quoteIdent(sqlName_), insertPlan_.columns, values);
+    const std::string sql =
+        selfNumbered ? insertPlan_.selfNumberedSql : db_.connection().laterInsertSql(quoteIdent(sqlName_), insertPlan_.columns, values);
     db_.write([&] {
         // Numbers taken from the highest one, in the records' order: the transaction holds the
         // engine's writing to itself until they are written.
-        for (const auto& [field, query] : insertPlan_.numbered) {
-            Statement& next = statement(query);
-            ResetOnExit resetter{next};
-            next.step();
-            const std::int64_t first = next.column(0, FieldType::AutoInc).asInt();
-            for (std::size_t i = 0; i < count; ++i) rows[i].values[field] = Value(first + static_cast<std::int64_t>(i));
-        }
+        if (!selfNumbered)
+            for (const auto& [field, query] : insertPlan_.numbered) {
+                Statement& next = statement(query);
+                ResetOnExit resetter{next};
+                next.step();
+                const std::int64_t first = next.column(0, FieldType::AutoInc).asInt();
+                for (std::size_t i = 0; i < count; ++i) rows[i].values[field] = Value(first + static_cast<std::int64_t>(i));
+            }
         Statement& st = statement(sql);
         ResetOnExit resetter{st};
         int b = 0;
-        for (const Row& row : rows) bindInsert(st, row, b);
+        for (const Row& row : rows) bindInsert(st, row, selfNumbered ? insertPlan_.boundSelfNumbered : insertPlan_.bound, b);
         st.runLater({static_cast<std::int64_t>(count), errc::kKeyViolation, "Table " + name_ + " already has a record with the key of one of them."});
     });
 }
 
-void Table::bindInsert(Statement& st, const Row& row, int& b) const
+void Table::bindInsert(Statement& st, const Row& row, const std::vector<std::pair<std::size_t, bool>>& bound, int& b) const
 {
-    for (const auto& [field, bytes] : insertPlan_.bound) {
+    for (const auto& [field, bytes] : bound) {
         const Value& v = row.values[field];
         if (bytes && !v.isNull()) st.bindBytes(b++, v.asString());
         else st.bind(b++, v);
@@ -921,7 +918,7 @@ void Table::postInsert()
         Statement& st = statement(insertPlan_.laterSql);
         ResetOnExit resetter{st};
         int b = 0;
-        bindInsert(st, row, b);
+        bindInsert(st, row, insertPlan_.bound, b);
         db_.write([&] { st.runLater({1, errc::kKeyViolation, refusal}); });
         showInserted(std::move(row));
         return;
@@ -930,7 +927,7 @@ void Table::postInsert()
     Statement& st = statement(insertPlan_.sql);
     ResetOnExit resetter{st};
     int b = 0;
-    bindInsert(st, row, b);
+    bindInsert(st, row, insertPlan_.bound, b);
     const bool returnedRow = st.step();
     if (insertPlan_.returned.empty() ? st.changes() == 0 : !returnedRow) throw StoreError(errc::kKeyViolation, refusal);
     for (std::size_t r = 0; r < insertPlan_.returned.size(); ++r)

@@ -181,7 +181,7 @@ private:
     Value checkedForField(int index, Value value, bool checkWidth) const;
     void validateForPost(Row& row) const;
     void postInsert();
-    void bindInsert(Statement& st, const Row& row, int& b) const;
+    void bindInsert(Statement& st, const Row& row, const std::vector<std::pair<std::size_t, bool>>& bound, int& b) const;
     void showInserted(Row row);
     void postEdit();
 
@@ -234,9 +234,12 @@ private:
         std::string sql;
         std::string laterSql;  // written without waiting for its answer (no number to read back)
         std::string columns, rowValues;  // to write several records in one statement
-        std::vector<std::pair<std::size_t, bool>> bound;           // field, whether raw bytes
-        std::vector<std::pair<std::size_t, std::string>> numbered;  // field, query of its next number
-        std::vector<std::size_t> returned;                         // fields the engine numbers
+        // One record whose numbered fields take their numbers in the insert; none to read back.
+        std::string selfNumberedSql;
+        std::vector<std::pair<std::size_t, bool>> bound;              // field, whether raw bytes
+        std::vector<std::pair<std::size_t, bool>> boundSelfNumbered;  // the same, less the numbered
+        std::vector<std::pair<std::size_t, std::string>> numbered;     // field, query of its next number
+        std::vector<std::size_t> returned;                            // fields the engine numbers
     };
     InsertPlan insertPlan_;
     std::string selectList_;

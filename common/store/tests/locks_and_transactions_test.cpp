@@ -236,6 +236,7 @@ TEST_P(LockTest, records_inserted_together_are_written_all_or_none)
     };
     const Case cases[] = {
         {"numbered by the engine or the store", ledgerTable(), {"L1", "L2", "L3"}, false},
+        {"one record, numbered after them", ledgerTable(), {"L4"}, false},
         {"a key met twice among them", journalTable(), {"J1", "J2", "J1"}, true},
         {"a key already stored", journalTable(), {"J3", "STORED"}, true},
     };
@@ -249,6 +250,7 @@ TEST_P(LockTest, records_inserted_together_are_written_all_or_none)
         journal.field("Date") = *Date::fromYmd(2026, 3, 10);
         journal.post();
     }
+    std::int64_t lastSeq = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const bool ledger = c.def.name == "tled";
@@ -271,7 +273,6 @@ TEST_P(LockTest, records_inserted_together_are_written_all_or_none)
         EXPECT_EQ(atCommit != 0, c.refused) << "a refused record keeps nothing of the transaction";
         EXPECT_EQ(t.recordCount(), before + (c.refused ? 0 : static_cast<std::int64_t>(c.codes.size())));
         if (!ledger || c.refused) continue;
-        std::int64_t lastSeq = 0;
         for (const std::string& code : c.codes) {
             Query seq(*db_, "SELECT seq FROM tled WHERE client = ?");
             seq.bind(0, code);
