@@ -1,9 +1,11 @@
 #include "posting_bench.h"
 
 #include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
+#include "one_core.h"
 #include "report.h"
 
 namespace orvant::bench {
@@ -37,17 +39,14 @@ Measurement measureOneWorkstation(const PostingBench& bench, const std::string& 
 {
     const ScratchBooks books(config);
     prepare(bench, books, bench.oneWorkstationPlan.rounds * bench.batch);
-    std::unique_ptr<Poster> posting, raw;
-    // Each round on new connections, as each round of four workstations: a server process kept
-    // on the far core from its client for the whole run would weigh on one side only.
-    const auto connect = [&] {
-        posting = bench.posting(books.dataRoot(), config);
-        raw = bench.raw(books.dataRoot(), config);
-    };
+    std::optional<OneCore> oneCore;  // the workstation and its server process on one core
+    if (config.isPostgres()) oneCore.emplace(config.postgres);
+    auto posting = bench.posting(books.dataRoot(), config);
+    auto raw = bench.raw(books.dataRoot(), config);
     long nextPosted = 1, nextRaw = 1;
-    const Work store = oneWorkstation(posting, nextPosted, bench.batch);
-    const Work rawWork = oneWorkstation(raw, nextRaw, bench.batch);
-    return {engine, bench.oneOperation, bench.unit, measure(bench.oneWorkstationPlan, store, &rawWork, connect)};
+    const Work store = oneWorkstation(*posting, nextPosted, bench.batch);
+    const Work rawWork = oneWorkstation(*raw, nextRaw, bench.batch);
+    return {engine, bench.oneOperation, bench.unit, measure(bench.oneWorkstationPlan, store, &rawWork)};
 }
 
 Measurement measureFourWorkstations(const PostingBench& bench, const std::string& engine, const store::StoreConfig& config,

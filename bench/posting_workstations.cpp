@@ -32,10 +32,10 @@ ScratchBooks::ScratchBooks(const store::StoreConfig& config) : config_(config)
     company::MakeDemoCompany({dataRoot_, config_}, 1);
 }
 
-Work oneWorkstation(const std::unique_ptr<Poster>& poster, long& next, long batch)
+Work oneWorkstation(Poster& poster, long& next, long batch)
 {
     return [&poster, &next, batch] {
-        for (long i = 0; i < batch; ++i) poster->post(next++);
+        for (long i = 0; i < batch; ++i) poster.post(next++);
         return std::int64_t(batch);
     };
 }

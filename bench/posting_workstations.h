@@ -37,9 +37,8 @@ private:
     std::string dataRoot_;
 };
 
-// One workstation: `batch` documents per call through the poster `poster` holds then,
-// numbered on from `next`.
-Work oneWorkstation(const std::unique_ptr<Poster>& poster, long& next, long batch = 1);
+// One workstation: `batch` documents per call, numbered on from `next`.
+Work oneWorkstation(Poster& poster, long& next, long batch = 1);
 
 // Four workstations: four processes posting `count` documents each, each with its own
 // connection. Workstation w posts the numbers N from `next` with N % 4 == w. They get ready
