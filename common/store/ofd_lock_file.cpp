@@ -66,7 +66,12 @@ std::unique_ptr<LockHandle> OfdLockFile::tryLock(std::uint64_t slot, const LockH
     record.pid = static_cast<std::int32_t>(::getpid());
     std::strncpy(record.user, me.user.c_str(), sizeof record.user - 1);
     // The name is a courtesy for the refused caller; failing to write it does not undo the lock.
-    [[maybe_unused]] auto written = ::pwrite(fd, &record, sizeof record, recordOffset(slot));
+    // A workstation taking the lock it took last finds its own name there: writing it again
+    // would only dirty the file.
+    HolderRecord stored{};
+    if (::pread(fd, &stored, sizeof stored, recordOffset(slot)) != sizeof stored || std::memcmp(&stored, &record, sizeof record) != 0) {
+        [[maybe_unused]] auto written = ::pwrite(fd, &record, sizeof record, recordOffset(slot));
+    }
     return std::make_unique<OfdLock>(fd);
 }
 
