@@ -30,7 +30,7 @@ int main(int argc, char** argv)
                             .posting = disbursementPostingPoster,
                             .raw = disbursementRawPoster,
                             .prepare = writeInvoices,
-                            .oneWorkstationPlan = {5, 0.0},
+                            .oneWorkstationPlan = {9, 0.0},
                             .batch = 50,
                             .unit = "disb./s",
                             .oneOperation = "post a disbursement, one workstation",

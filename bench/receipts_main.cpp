@@ -31,7 +31,7 @@ int main(int argc, char** argv)
                             .posting = receiptPostingPoster,
                             .raw = receiptRawPoster,
                             .prepare = writeInvoices,
-                            .oneWorkstationPlan = {5, 0.0},
+                            .oneWorkstationPlan = {9, 0.0},
                             .batch = 50,
                             .unit = "receipts/s",
                             .oneOperation = "post a receipt, one workstation",
