@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
+#include <tuple>
 
 #include "declared.h"
 #include "store/tables/catalog.h"
@@ -167,50 +169,67 @@ TEST(TableHomes, TablesOfFollowsDeclarationOrder)
 
 // --- keys ---
 
-TEST(DocumentKeys, HeadersEndWithSeqAndKeepTheDocumentOrder)
+using Names = std::vector<std::string>;
+
+// Headers end with their number and keep the document order; lines sit under their header; the
+// ledgers walk one party invoice by invoice in posting order; work tables follow their use.
+TEST(Keys, EachTableKeysItsRecordsInTheOrderItsReadersWalkThem)
 {
-    const std::vector<std::pair<std::string, std::string>> headers = {
-        {"arori", "Client"},      {"apori", "Supplier"},    {"crorihdr", "Client"},
-        {"cdorihdr", "Supplier"}, {"aporidel", "Supplier"}, {"cdorihdrdel", "Supplier"}};
-    for (const auto& [name, party] : headers) {
-        const TableDef table = declared(name);
-        EXPECT_EQ(table.primaryKey, (std::vector<std::string>{"Reference", party, "Date", "Seq"})) << name;
-        const IndexDef* byDocument = table.findIndex("ByDocument");
-        ASSERT_NE(byDocument, nullptr) << name;
-        EXPECT_EQ(byDocument->fields, (std::vector<std::string>{"Reference", party, "Date"})) << name;
-        EXPECT_FALSE(byDocument->unique) << name;
+    const std::vector<std::pair<std::string, Names>> keys = {
+        {"arori", {"Reference", "Client", "Date", "Seq"}},
+        {"crorihdr", {"Reference", "Client", "Date", "Seq"}},
+        {"apori", {"Reference", "Supplier", "Date", "Seq"}},
+        {"cdorihdr", {"Reference", "Supplier", "Date", "Seq"}},
+        {"aporidel", {"Reference", "Supplier", "Date", "Seq"}},
+        {"cdorihdrdel", {"Reference", "Supplier", "Date", "Seq"}},
+        {"croridet", {"Reference", "Client", "Date", "Header_seq", "Seq"}},
+        {"cdoridet", {"Reference", "Supplier", "Date", "Header_seq", "Seq"}},
+        {"car", {"Car_client", "Car_invoice", "Car_seq"}},
+        {"carh", {"Car_client", "Car_invoice", "Car_seq"}},
+        {"cap", {"Cap_supplier", "Cap_invoice", "Cap_seq"}},
+        {"caph", {"Cap_supplier", "Cap_invoice", "Cap_seq"}},
+        {"tjlh", {"Tjlh_period", "Tjlh_journal", "Tjlh_reference", "Tjlh_date"}},
+        {"taxrep", {"TaxRep_Code", "TaxRep_Reference", "TaxRep_Inc"}},
+        {"taxrepP", {"TaxRep_Code", "TaxRep_Reference", "TaxRep_Inc"}},
+        {"VatTmp", {}},  // rows kept in entry order by the store
+        {"artmp", {}},
+        {"Cartmp", {"Cartmp_client", "Cartmp_invoice", "cartmp_ref", "Cartmp_date", "Cartmp_type", "Cartmp_seq"}}};
+    for (const auto& [table, key] : keys) EXPECT_EQ(declared(table).primaryKey, key) << table;
+}
+
+TEST(Keys, IndexesFindRecordsByTheFieldsTheirReadersHold)
+{
+    struct Row {
+        std::string table, index;
+        Names fields;
+        std::optional<bool> unique;
+    };
+    const Row rows[] = {{"arori", "ByDocument", {"Reference", "Client", "Date"}, false},
+                        {"crorihdr", "ByDocument", {"Reference", "Client", "Date"}, false},
+                        {"apori", "ByDocument", {"Reference", "Supplier", "Date"}, false},
+                        {"cdorihdr", "ByDocument", {"Reference", "Supplier", "Date"}, false},
+                        {"aporidel", "ByDocument", {"Reference", "Supplier", "Date"}, false},
+                        {"cdorihdrdel", "ByDocument", {"Reference", "Supplier", "Date"}, false},
+                        {"car", "ByStatement", {"Car_client", "Car_invoice", "Car_ref", "Car_date", "Car_type"}, {}},
+                        {"caph", "ByReference", {"Cap_supplier", "Cap_ref", "Cap_date"}, {}},
+                        {"taxrep", "ByCodeReferenceTypeDate", {"TaxRep_Code", "TaxRep_Reference", "TaxRep_TypeCode", "TaxRep_Date"}, true},
+                        {"taxrepP", "ByCodeReferenceTypeDate", {"TaxRep_Code", "TaxRep_Reference", "TaxRep_TypeCode", "TaxRep_Date"}, true},
+                        {"car_temp", "Invoice", {"Car_invoice"}, {}}};
+    for (const Row& row : rows) {
+        const TableDef table = declared(row.table);
+        const IndexDef* index = table.findIndex(row.index);
+        ASSERT_NE(index, nullptr) << row.table << " " << row.index;
+        EXPECT_EQ(index->fields, row.fields) << row.table << " " << row.index;
+        if (row.unique) {
+            EXPECT_EQ(index->unique, *row.unique) << row.table << " " << row.index;
+        }
     }
 }
 
-TEST(DocumentKeys, PaymentLinesSitUnderTheirHeader)
-{
-    EXPECT_EQ(declared("croridet").primaryKey,
-              (std::vector<std::string>{"Reference", "Client", "Date", "Header_seq", "Seq"}));
-    EXPECT_EQ(declared("cdoridet").primaryKey,
-              (std::vector<std::string>{"Reference", "Supplier", "Date", "Header_seq", "Seq"}));
-}
-
-TEST(LedgerKeys, WalkOnePartyInvoiceByInvoiceInPostingOrder)
-{
-    EXPECT_EQ(declared("car").primaryKey, (std::vector<std::string>{"Car_client", "Car_invoice", "Car_seq"}));
-    EXPECT_EQ(declared("carh").primaryKey, declared("car").primaryKey);
-    EXPECT_EQ(declared("cap").primaryKey, (std::vector<std::string>{"Cap_supplier", "Cap_invoice", "Cap_seq"}));
-    EXPECT_EQ(declared("caph").primaryKey, declared("cap").primaryKey);
-
-    const TableDef ledger = declared("car");
-    const IndexDef* statement = ledger.findIndex("ByStatement");
-    ASSERT_NE(statement, nullptr);
-    EXPECT_EQ(statement->fields,
-              (std::vector<std::string>{"Car_client", "Car_invoice", "Car_ref", "Car_date", "Car_type"}));
-    ASSERT_NE(declared("caph").findIndex("ByReference"), nullptr);
-}
-
-TEST(JournalKeys, HeaderAndLinesShareTheirFirstFourFields)
+TEST(Keys, JournalLinesShareTheFirstFourFieldsOfTheirHeader)
 {
     const TableDef header = declared("tjlh");
     const TableDef line = declared("tjld");
-    EXPECT_EQ(header.primaryKey,
-              (std::vector<std::string>{"Tjlh_period", "Tjlh_journal", "Tjlh_reference", "Tjlh_date"}));
     ASSERT_EQ(line.primaryKey.size(), 5u);
     EXPECT_EQ(line.primaryKey.back(), "Tjld_autoinc");
     for (std::size_t i = 0; i < 4; ++i) {
@@ -219,31 +238,6 @@ TEST(JournalKeys, HeaderAndLinesShareTheirFirstFourFields)
         EXPECT_EQ(h.type, l.type) << h.name;
         EXPECT_EQ(h.width, l.width) << h.name;
     }
-}
-
-TEST(TaxReportKeys, FindTheLineOfTheSameRateDocumentAndType)
-{
-    for (const char* name : {"taxrep", "taxrepP"}) {
-        const TableDef table = declared(name);
-        EXPECT_EQ(table.primaryKey, (std::vector<std::string>{"TaxRep_Code", "TaxRep_Reference", "TaxRep_Inc"}))
-            << name;
-        const IndexDef* byType = table.findIndex("ByCodeReferenceTypeDate");
-        ASSERT_NE(byType, nullptr) << name;
-        EXPECT_EQ(byType->fields, (std::vector<std::string>{"TaxRep_Code", "TaxRep_Reference", "TaxRep_TypeCode", "TaxRep_Date"}));
-        EXPECT_TRUE(byType->unique);
-    }
-}
-
-TEST(WorkTableKeys, FollowTheirUse)
-{
-    EXPECT_TRUE(declared("VatTmp").primaryKey.empty());  // rows kept in entry order by the store
-    EXPECT_TRUE(declared("artmp").primaryKey.empty());
-    EXPECT_EQ(declared("Cartmp").primaryKey, (std::vector<std::string>{"Cartmp_client", "Cartmp_invoice", "cartmp_ref",
-                                                                       "Cartmp_date", "Cartmp_type", "Cartmp_seq"}));
-    const TableDef openItems = declared("car_temp");
-    const IndexDef* invoice = openItems.findIndex("Invoice");
-    ASSERT_NE(invoice, nullptr);
-    EXPECT_EQ(invoice->fields, std::vector<std::string>{"Car_invoice"});
 }
 
 // --- layouts ---
@@ -310,14 +304,12 @@ TEST(FieldOrder, FamiliesFollowOneAnotherInRecordOrder)
 
 TEST(FieldFlags, RequiredFieldsAreKept)
 {
-    EXPECT_TRUE(fieldOf(declared("cli"), "Cli_code").required);
-    EXPECT_FALSE(fieldOf(declared("cli"), "Cli_name").required);
-    EXPECT_TRUE(fieldOf(declared("glm"), "Glm_summarize").required);
-    EXPECT_TRUE(fieldOf(declared("user"), "User_company").required);
-    EXPECT_FALSE(fieldOf(declared("user"), "User_detail").required);
-    EXPECT_TRUE(fieldOf(declared("trkdb"), "Trkdb_type").required);
-    EXPECT_TRUE(fieldOf(declared("apchqdtmp"), "Apchqd_seq").required);
-    EXPECT_FALSE(fieldOf(declared("apchqd"), "Apchqd_seq").required);
+    const std::tuple<std::string, std::string, bool> rows[] = {
+        {"cli", "Cli_code", true},         {"cli", "Cli_name", false},          {"glm", "Glm_summarize", true},
+        {"user", "User_company", true},    {"user", "User_detail", false},      {"trkdb", "Trkdb_type", true},
+        {"apchqdtmp", "Apchqd_seq", true}, {"apchqd", "Apchqd_seq", false}};
+    for (const auto& [table, field, required] : rows)
+        EXPECT_EQ(fieldOf(declared(table), field).required, required) << table << "." << field;
 }
 
 // Records move between these tables field by field, so their layouts must stay the same; a copy
