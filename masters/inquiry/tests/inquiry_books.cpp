@@ -175,16 +175,7 @@ void addInvoiceLine(Table& lines, const std::string& prefix, const char* invoice
                       {(prefix + "_total").c_str(), cents(total)}, {(prefix + "_cost").c_str(), cents(cost)}});
 }
 
-}  // namespace
-
-void AddInquiryParties(store::Database& books)
-{
-    addClients(books);
-    addSuppliers(books);
-    addAccountsAndControl(books);
-}
-
-void AddClientBooks(store::Database& books)
+void addClientBooks(store::Database& books)
 {
     Table car(books, "car");
     car.open();
@@ -207,7 +198,7 @@ void AddClientBooks(store::Database& books)
                day(2026, 1, 10), 50000, 20000);
 }
 
-void AddSupplierBooks(store::Database& books)
+void addSupplierBooks(store::Database& books)
 {
     Table cap(books, "cap");
     cap.open();
@@ -228,7 +219,7 @@ void AddSupplierBooks(store::Database& books)
                day(2026, 1, 5), 10000, 5000);
 }
 
-void AddInvoices(store::Database& books)
+void addInvoices(store::Database& books)
 {
     Table fahdr(books, "fahdr");
     fahdr.open();
@@ -260,21 +251,20 @@ void AddInvoices(store::Database& books)
     addRecord(ivprod, {{"Ivprod_code", "SERVICE"}, {"Ivprod_description", "Installation"}, {"Ivprod_price", cents(4000)}});
 }
 
-void AddInquiryBooks(store::Database& books)
-{
-    store::Transaction transaction(books);
-    AddInquiryParties(books);
-    AddClientBooks(books);
-    AddSupplierBooks(books);
-    AddInvoices(books);
-    transaction.commit();
-}
+}  // namespace
 
 void InquiryBooksTest::SetUp()
 {
     BooksTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    AddInquiryBooks(*books_);
+    store::Transaction transaction(*books_);
+    addClients(*books_);
+    addSuppliers(*books_);
+    addAccountsAndControl(*books_);
+    addClientBooks(*books_);
+    addSupplierBooks(*books_);
+    addInvoices(*books_);
+    transaction.commit();
 }
 
 }  // namespace orvant::inquiry::testing

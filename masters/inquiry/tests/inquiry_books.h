@@ -42,16 +42,9 @@
 
 namespace orvant::inquiry::testing {
 
-// Everything above, in one transaction.
-void AddInquiryBooks(store::Database& books);
-void AddInquiryParties(store::Database& books);  // cli, sup, glm, ctrl
-void AddClientBooks(store::Database& books);
-void AddSupplierBooks(store::Database& books);
-void AddInvoices(store::Database& books);
-
 class InquiryBooksTest : public orvant::testing::BooksTest {
 protected:
-    void SetUp() override;
+    void SetUp() override;  // everything above, in one transaction
 };
 
 }  // namespace orvant::inquiry::testing

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "company/record.h"
 #include "inquiry/aging_graph.h"
 #include "inquiry/statement.h"
 #include "inquiry_books.h"
@@ -53,18 +54,10 @@ void addFutureEntries(store::Database& books, Date today)
 {
     store::Table car(books, "car");
     car.open();
-    const struct { const char* invoice; const char* ref; const char* type; int inDays; double amount; } entries[] = {
-        {"7001", "", "1", 20, 80}, {"7001", "R7", "2", 40, -30}};
-    for (const auto& e : entries) {
-        car.insert();
-        car.field("Car_client") = "C100";
-        car.field("Car_invoice") = e.invoice;
-        car.field("Car_ref") = e.ref;
-        car.field("Car_type") = e.type;
-        car.field("Car_date") = today.addDays(e.inDays);
-        car.field("Car_amount") = units(e.amount);
-        car.post();
-    }
+    company::addRecord(car, {{"Car_client", "C100"}, {"Car_invoice", "7001"}, {"Car_ref", ""}, {"Car_type", "1"},
+                             {"Car_date", today.addDays(20)}, {"Car_amount", units(80)}});
+    company::addRecord(car, {{"Car_client", "C100"}, {"Car_invoice", "7001"}, {"Car_ref", "R7"}, {"Car_type", "2"},
+                             {"Car_date", today.addDays(40)}, {"Car_amount", units(-30)}});
 }
 
 TEST_P(StatementGraphTest, graph_total_is_the_last_balance_of_the_current_statement)
