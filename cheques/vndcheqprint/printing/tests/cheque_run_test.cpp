@@ -177,25 +177,6 @@ TEST_P(ChequeRunTest, a_cheque_printer_prints_every_form_once_whatever_copies_or
     EXPECT_TRUE(info.contains(QRegularExpression(QString("Pages: +%1\\n").arg(forms.pageCount())))) << info.toStdString();
 }
 
-TEST_P(ChequeRunTest, a_spoiled_cheque_loses_its_number_and_stays_on_the_list_while_the_others_go_to_the_update)
-{
-    payeeCheque(1, "Harbour Rent", 1);
-    payeeCheque(2, "Cleaners", 1);
-    ChequeRun run(*books_, setup());
-    FakePrinter printer;
-    ASSERT_EQ(run.print(700, printer).outcome, RunOutcome::Printed);
-    run.voidSpoiled({2});
-
-    EXPECT_EQ(numberOf(2), "");
-    EXPECT_EQ(registered(701), "V");
-    EXPECT_EQ(registered(700), "I");
-    const auto toUpdate = run.toUpdate();
-    ASSERT_EQ(toUpdate.size(), 1u);
-    EXPECT_EQ(toUpdate[0].seq, 1);
-    EXPECT_EQ(toUpdate[0].number, "700");
-    EXPECT_EQ(toUpdate[0].printed->number, "700");
-}
-
 TEST_P(ChequeRunTest, a_run_that_could_not_be_posted_is_refused_before_any_number_is_given)
 {
     struct Row {
