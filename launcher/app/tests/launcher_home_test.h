@@ -14,6 +14,7 @@
 #include <functional>
 #include <utility>
 
+#include "main_window.h"
 #include "testing/module_test_home.h"
 #include "ui/recording_messages.h"
 
@@ -53,6 +54,13 @@ protected:
         clock.start();
         while (!done() && clock.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         return done();
+    }
+
+    // Shows the window and lets it log in; whether it did.
+    static bool shownAndLoggedIn(MainWindow& window)
+    {
+        window.show();
+        return waitFor([&] { return window.loggedIn(); });
     }
 
     testing::ModuleTestHome home_{ORVANT_SOURCE "/languages"};

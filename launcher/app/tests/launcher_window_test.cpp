@@ -43,8 +43,7 @@ protected:
 TEST_F(LauncherWindowTest, logs_in_launches_a_module_from_the_menu_and_comes_back)
 {
     MainWindow window;
-    window.show();
-    ASSERT_TRUE(waitFor([&] { return window.loggedIn(); })) << "one user: no password asked";
+    ASSERT_TRUE(shownAndLoggedIn(window)) << "one user: no password asked";
     EXPECT_THAT(window.windowTitle().toStdString(), ::testing::StartsWith("Welcome to Orvant  "));
     EXPECT_EQ(window.findChild<QLabel*>("CompanyPanel")->text(), "Orvant Demo Inc.");
 
@@ -76,8 +75,7 @@ TEST_F(LauncherWindowTest, a_missing_wallpaper_is_said_and_the_start_goes_on)
 {
     home_.registry().setValue(kProductSection, u"pgmdrive", home_.path("nowhere"));
     MainWindow window;
-    window.show();
-    ASSERT_TRUE(waitFor([&] { return window.loggedIn(); }));
+    ASSERT_TRUE(shownAndLoggedIn(window));
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_EQ(messages_.shown()[0].message.number, 0);
     EXPECT_EQ(messages_.shown()[0].message.text, "The wallpaper picture could not be loaded.");
@@ -97,8 +95,7 @@ TEST_F(LauncherWindowTest, tracker_options_work_in_the_tracker_database_chosen)
         databases.post();
     }
     MainWindow window;
-    window.show();
-    ASSERT_TRUE(waitFor([&] { return window.loggedIn(); }));
+    ASSERT_TRUE(shownAndLoggedIn(window));
     EXPECT_TRUE(window.selectedTrackerDatabase().isEmpty());
     QAction* calls = window.findChild<QAction*>("Tracker7");
     ASSERT_NE(calls, nullptr);
@@ -131,8 +128,7 @@ TEST_F(LauncherWindowTest, menus_follow_their_own_settings_and_companies_are_cho
     company::CreateCompany(home_.installation(), 2, "Twin & Co");
     company::CreateCompany(home_.installation(), 3, "Twin & Co");
     MainWindow window;
-    window.show();
-    ASSERT_TRUE(waitFor([&] { return window.loggedIn(); }));
+    ASSERT_TRUE(shownAndLoggedIn(window));
     const auto visibleMenu = [&](const char* option) {
         for (QAction* top : window.menuBar()->actions())
             if (top->menu() && top->menu()->findChild<QAction*>(option)) return top->isVisible();
@@ -168,8 +164,7 @@ TEST_F(LauncherWindowTest, a_user_without_rights_sees_every_controlled_option_di
     });
     {
         MainWindow window;
-        window.show();
-        ASSERT_TRUE(waitFor([&] { return window.loggedIn(); })) << "two users: the password is asked";
+        ASSERT_TRUE(shownAndLoggedIn(window)) << "two users: the password is asked";
         EXPECT_EQ(widest, 10);
         EXPECT_EQ(window.session().userName, "Paul");
         for (const MenuOption& option : MenuOptions()) {

@@ -74,8 +74,7 @@ TEST_F(MenusWindowTest, english_french_english_under_intl_every_form_the_tools_m
     home_.registry().setValue(kSettingsSection, u"intl", "Y");
     MainWindow window;
     QSignalSpy switched(&window, &MainWindow::languageChanged);
-    window.show();
-    ASSERT_TRUE(waitFor([&] { return window.loggedIn(); }));
+    ASSERT_TRUE(shownAndLoggedIn(window));
     const struct {
         const char* entry;
         int language;
@@ -136,8 +135,7 @@ TEST_F(MenusWindowTest, a_language_whose_tables_are_incomplete_is_refused_with_n
     partial.close();
     MainWindow window;
     QSignalSpy switched(&window, &MainWindow::languageChanged);
-    window.show();
-    ASSERT_TRUE(waitFor([&] { return window.loggedIn(); }));
+    ASSERT_TRUE(shownAndLoggedIn(window));
     const QString title = window.windowTitle();
     window.findChild<QAction*>("MenuItemes")->trigger();
     ASSERT_TRUE(waitFor([&] { return !messages_.shown().empty(); }));
@@ -156,8 +154,7 @@ TEST_F(MenusWindowTest, the_second_printer_gives_printer_index_1_to_the_next_mod
 {
     MainWindow window;
     window.setPrinters({"Laser", "Cheques & Co"}, "Laser");
-    window.show();
-    ASSERT_TRUE(waitFor([&] { return window.loggedIn(); }));
+    ASSERT_TRUE(shownAndLoggedIn(window));
     EXPECT_EQ(window.session().printerIndex, "0") << "the default printer, the user naming none";
     EXPECT_EQ(shown(window, "Printer1"), "Cheques && Co");
     window.findChild<QAction*>("Printer1")->trigger();
@@ -187,8 +184,7 @@ TEST_F(MenusWindowTest, every_entry_of_every_menu_has_its_own_letter_in_both_lan
 {
     showEveryLedger();
     MainWindow window;
-    window.show();
-    ASSERT_TRUE(waitFor([&] { return window.loggedIn(); }));
+    ASSERT_TRUE(shownAndLoggedIn(window));
     expectOwnLetters(*window.menuBar(), "en");
     ASSERT_TRUE(switchTo(window, "MenuItemfr", 2));
     expectOwnLetters(*window.menuBar(), "fr");
@@ -211,8 +207,7 @@ TEST_F(MenusWindowTest, every_menu_shows_french_in_a_window_750_pixels_wide_and_
             store::Query(*root, "UPDATE \"user\" SET user_language = 0").execute();
         }
         MainWindow window;
-        window.show();
-        ASSERT_TRUE(waitFor([&] { return window.loggedIn(); }));
+        ASSERT_TRUE(shownAndLoggedIn(window));
         window.resize(750, 520);
         QCoreApplication::processEvents();
         QMenuBar* bar = window.menuBar();
