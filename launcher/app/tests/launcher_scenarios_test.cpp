@@ -25,6 +25,13 @@ protected:
         store::Query(*company::OpenDataRoot(books_.installation()), "UPDATE \"user\" SET user_language = 0 WHERE user_code = 'ADMIN'").execute();
     }
 
+    // Books whose data root lists no company and holds none of their folders.
+    void withoutCompanies()
+    {
+        store::Query(*company::OpenDataRoot(books_.installation()), "DELETE FROM comp").execute();
+        for (const char* company : {"1", "2"}) QDir(QString::fromStdString(books_.installation().dataRoot) + company).removeRecursively();
+    }
+
     testing::ScenarioPlayer books_ = ORVANT_SCENARIO_PLAYER();
 };
 
@@ -187,8 +194,6 @@ TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchAddsAChequeAndChangesItsAmoun
     EXPECT_THAT(books_.value("SELECT apchqh_desc FROM apchqh WHERE apchqh_seq = 1").asString(), ::testing::StartsWith("Mille Trois Cent Douze"));
 }
 
-// A purchase posted, then undone from the menu: it leaves the ledger, the journal and the
-// supplier's balance, its audit copy names the user, and its report is exported.
 // The desktop arranged in one run is the one the next login finds.
 TEST_F(LauncherScenarios, TheDemosFirstUserOpensAndEnlargesTheListOfClientsAndKeepsItsDesktop)
 {
@@ -202,18 +207,14 @@ TEST_F(LauncherScenarios, TheDemosFirstUserOpensAndEnlargesTheListOfClientsAndKe
     EXPECT_FALSE(kept->panels[1].visible) << "closed again";
 }
 
-TEST_F(LauncherScenarios, TheDemosFirstUserPostsASaleThenLooksTheClientUp)
+TEST_F(LauncherScenarios, TheDemosFirstUserPostsASaleAndAPurchaseThenLooksTheirPartiesUp)
 {
-    books_.playInLauncher("client_lookup");
-    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM car WHERE car_invoice = 'L-880'").asInt(), 1);
-    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean()) << "an inquiry changes nothing";
-}
-
-TEST_F(LauncherScenarios, TheDemosFirstUserPostsAPurchaseThenLooksTheSupplierUp)
-{
-    books_.playInLauncher("supplier_lookup");
-    EXPECT_EQ(books_.value("SELECT COUNT(*) FROM cap WHERE cap_invoice = 'L-991'").asInt(), 1);
-    EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean()) << "an inquiry changes nothing";
+    for (const auto& [scenario, posted] : {std::pair{"client_lookup", "SELECT COUNT(*) FROM car WHERE car_invoice = 'L-880'"},
+                                           std::pair{"supplier_lookup", "SELECT COUNT(*) FROM cap WHERE cap_invoice = 'L-991'"}}) {
+        books_.playInLauncher(scenario);
+        EXPECT_EQ(books_.value(posted).asInt(), 1) << scenario;
+        EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean()) << "an inquiry changes nothing";
+    }
 }
 
 // A recurring cheque joins the list built with the recurring cheques, dated as the list.
@@ -245,6 +246,8 @@ TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchLooksUpAClientAndASupplier)
     EXPECT_TRUE(company::CheckBooks(books_.installation(), 1).clean()) << "an inquiry changes nothing";
 }
 
+// A purchase posted, then undone from the menu: it leaves the ledger, the journal and the
+// supplier's balance, its audit copy names the user, and its report is exported.
 TEST_F(LauncherScenarios, TheDemosFirstUserUndoesAPurchaseAndExportsTheReport)
 {
     books_.playInLauncher("purchase_undone");
@@ -272,8 +275,7 @@ TEST_F(LauncherScenarios, TheDemosFirstUserInFrenchUndoesAPurchaseAndExportsTheR
 // Books without a company: the launcher creates the first one and the setup wizard sets it up.
 TEST_F(LauncherScenarios, TheFirstStartCreatesACompanyAndTheWizardSetsItUpForOntario)
 {
-    store::Query(*company::OpenDataRoot(books_.installation()), "DELETE FROM comp").execute();
-    for (const char* company : {"1", "2"}) QDir(QString::fromStdString(books_.installation().dataRoot) + company).removeRecursively();
+    withoutCompanies();
 
     books_.playInLauncher("first_start");
     EXPECT_EQ(books_.value("SELECT ctrl_fed_rate FROM ctrl").asFloat(), 7.0);
@@ -286,8 +288,7 @@ TEST_F(LauncherScenarios, TheFirstStartCreatesACompanyAndTheWizardSetsItUpForOnt
 // the other tax system.
 TEST_F(LauncherScenarios, TheFirstStartSetsUpACompanyOutsideCanadaWithItsOwnTwoRates)
 {
-    store::Query(*company::OpenDataRoot(books_.installation()), "DELETE FROM comp").execute();
-    for (const char* company : {"1", "2"}) QDir(QString::fromStdString(books_.installation().dataRoot) + company).removeRecursively();
+    withoutCompanies();
 
     books_.playInLauncher("outside_canada");
     EXPECT_EQ(books_.value("SELECT ctrl_fed_rate FROM ctrl").asFloat(), 20.0);
