@@ -15,6 +15,21 @@ protected:
     {
         return std::make_unique<ChequeEditor>(books, ChequeSet::List, otherHost, session, [this] { return today; });
     }
+    // Another workstation shows the last cheque, `seq`, then deletes it or names its payee "Changed there".
+    void changeElsewhere(store::Database& books, int seq, bool deleteIt)
+    {
+        ScriptedHost otherHost;
+        const auto theirs = openOther(books, otherHost);
+        theirs->last();
+        ASSERT_EQ(theirs->cheque().seq, seq);
+        if (deleteIt) {
+            ASSERT_TRUE(theirs->remove());
+            return;
+        }
+        ASSERT_TRUE(theirs->edit());
+        theirs->setPayee(PayeeField::Name, "Changed there");
+        ASSERT_TRUE(theirs->save(EditorPage::General));
+    }
     std::string registered(int number)
     {
         return scalar("SELECT apchqno_state FROM apchqno WHERE apchqno_bank = 1 AND apchqno_number = ?", {number}).asString();
@@ -83,19 +98,9 @@ TEST_P(ChequeEditorWorkstationsTest, a_cheque_changed_or_deleted_elsewhere_since
         SCOPED_TRACE(row.message);
         closeEditor();
         const int seq = savedChequeToA1({"I1"});
-        ScriptedHost otherHost;
-        const auto theirs = openOther(*books, otherHost);
-        theirs->last();
-        ASSERT_EQ(theirs->cheque().seq, seq);
         ChequeEditor& mine = editor();
         ASSERT_TRUE(mine.edit());
-        if (row.deleteIt) {
-            ASSERT_TRUE(theirs->remove());
-        } else {
-            ASSERT_TRUE(theirs->edit());
-            theirs->setPayee(PayeeField::Name, "Changed there");
-            ASSERT_TRUE(theirs->save(EditorPage::General));
-        }
+        ASSERT_NO_FATAL_FAILURE(changeElsewhere(*books, seq, row.deleteIt));
         mine.setPayee(PayeeField::Name, "Changed here");
         host.messages.clear();
         EXPECT_FALSE(mine.save(EditorPage::General));
@@ -126,17 +131,7 @@ TEST_P(ChequeEditorWorkstationsTest, a_cheque_changed_elsewhere_while_browsed_is
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << row.invoice << (row.deletedThere ? " deleted" : " changed") << " there");
         const int seq = savedChequeToA1({row.invoice});
-        ScriptedHost otherHost;
-        const auto theirs = openOther(*books, otherHost);
-        theirs->last();
-        ASSERT_EQ(theirs->cheque().seq, seq);
-        if (row.deletedThere) {
-            ASSERT_TRUE(theirs->remove());
-        } else {
-            ASSERT_TRUE(theirs->edit());
-            theirs->setPayee(PayeeField::Name, "Changed there");
-            ASSERT_TRUE(theirs->save(EditorPage::General));
-        }
+        ASSERT_NO_FATAL_FAILURE(changeElsewhere(*books, seq, row.deletedThere));
         ChequeEditor& mine = editor();
         ASSERT_EQ(mine.cheque().seq, seq) << "still shown here";
         host.messages.clear();
