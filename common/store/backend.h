@@ -78,6 +78,8 @@ public:
     // Runs a command with no answer worth waiting for (a savepoint) ahead of the next statement,
     // in that statement's round trip where the engine can. Its failure surfaces there.
     virtual void queue(const std::string& sql) { execute(sql); }
+    // Sends what waits for the next round trip now (queued commands, writes run later).
+    virtual void flush() {}
 
     // A write transaction; a second writer waits for the first rather than failing.
     virtual void begin() = 0;

@@ -63,6 +63,8 @@ public:
     template <class Writes>
     void allowingRetries(Writes&& run)
     {
+        // A refusal of a write queued before must not be taken for one of these.
+        connection_->flush();
         const OnRefusedWrite outer = std::exchange(onRefusal_, OnRefusedWrite::KeepTransaction);
         try {
             run();

@@ -382,7 +382,17 @@ public:
     void queue(const std::string& sql) override { queued_.push_back(Command::text_(sql)); }
 
     // BEGIN waits for the transaction's first statement and goes with it.
-    void begin() override { queue("BEGIN"); }
+    void begin() override
+    {
+        writesLost_ = false;
+        queue("BEGIN");
+    }
+    void flush() override
+    {
+        if (queued_.empty()) return;
+        std::vector<Command> commands = takeQueued();
+        throwFirstFailure(commands, roundTrip(commands));
+    }
     void commit() override
     {
         std::vector<std::unique_ptr<LockHandle>> none;
@@ -393,6 +403,9 @@ public:
     // transaction failed: that is a failure too, nothing was kept.
     void commitThenRelease(std::vector<std::unique_ptr<LockHandle>>& locks) override
     {
+        if (writesLost_)
+            throw StoreError(errc::kTransactionAborted,
+                             "Writes of the transaction never reached the server; nothing of the transaction was kept.");
         std::vector<Command> commands = takeQueued();
         commands.push_back(Command::text_("COMMIT"));
         const std::size_t commitAt = commands.size() - 1;
@@ -710,6 +723,8 @@ private:
         KillPoint();
         std::vector<Result> results(commands.size());
         const char* failure = exchange(commands, results);
+        // Writes queued earlier may not all have gone: the transaction must not be committed.
+        if (failure) writesLost_ = true;
         // A preparing refused, skipped or never sent leaves its statement to be prepared again.
         for (std::size_t i = 0; i < commands.size(); ++i)
             if (commands[i].kind == Command::Kind::Prepare && !succeeded(results[i])) preparedNames_.erase(commands[i].name());
@@ -746,10 +761,13 @@ private:
         for (std::size_t i = 0; i < commands.size(); ++i) {
             const auto status = PQresultStatus(results[i].res);
             if (status != PGRES_FATAL_ERROR && status != PGRES_BAD_RESPONSE && status != PGRES_NONFATAL_ERROR) continue;
-            // A write sent later meets its refusal here: the duplicate key, or no row to update.
-            const std::string state = sqlState(results[i].res);
-            if (commands[i].later && commands[i].kind == Command::Kind::Run && (state == "23505" || state == kNoRowChanged))
-                throw StoreError(commands[i].later->expected.refusalCode, commands[i].later->expected.refusal);
+            // A write sent later meets its refusal here, said as the write would have said it.
+            if (const LaterWrite* later = commands[i].kind == Command::Kind::Run ? commands[i].later.get() : nullptr) {
+                const std::string state = sqlState(results[i].res);
+                const ExpectedChange& expected = later->expected;
+                const bool refused = (state == kNoRowChanged) || (state == "23505" && expected.refusalCode == errc::kKeyViolation);
+                if (refused && !expected.refusal.empty()) throw StoreError(expected.refusalCode, expected.refusal);
+            }
             raise(conn_, results[i].res, commands[i].context());
         }
     }
@@ -793,6 +811,7 @@ private:
     std::string schema_;
     std::uint64_t schemaSalt_ = 0;
     std::vector<Command> queued_;                                  // sent ahead of the next statement
+    bool writesLost_ = false;                                      // a round trip of the transaction failed on the way
     std::unordered_map<std::string, std::string> statementNames_;  // SQL text -> statement name
     std::unordered_set<std::string> preparedNames_;                // prepared on the server
 };

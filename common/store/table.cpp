@@ -11,6 +11,8 @@ namespace {
 
 constexpr int kFirstPage = 32;
 constexpr int kLargestPage = 1024;
+// Parameters one statement may bind on every engine and version (the embedded engine's oldest limit).
+constexpr std::size_t kMostParameters = 999;
 constexpr const char* kHiddenRowId = "orv_rowid";
 
 std::string lower(std::string_view s)
@@ -866,11 +868,9 @@ void Table::insertRecords(std::size_t count, const std::function<void(std::size_
     }
     // A single record numbered by the store takes its numbers inside its insert.
     const bool selfNumbered = count == 1 && !insertPlan_.selfNumberedSql.empty();
-    std::string values = insertPlan_.rowValues;
-    for (std::size_t i = 1; i < count; ++i) values += "), (" + insertPlan_.rowValues;
-    // Nobody reads the numbers the engine gives these records: the write goes later.
-    const std::string sql =
-        selfNumbered ? insertPlan_.selfNumberedSql : db_.connection().laterInsertSql(quoteIdent(sqlName_), insertPlan_.columns, values);
+    const auto& bound = selfNumbered ? insertPlan_.boundSelfNumbered : insertPlan_.bound;
+    // As many records a statement as the engines' fewest parameters allow.
+    const std::size_t perStatement = std::max<std::size_t>(1, kMostParameters / std::max<std::size_t>(1, bound.size()));
     db_.write([&] {
         // Numbers taken from the highest one, in the records' order: the transaction holds the
         // engine's writing to itself until they are written.
@@ -882,11 +882,18 @@ void Table::insertRecords(std::size_t count, const std::function<void(std::size_
                 const std::int64_t first = next.column(0, FieldType::AutoInc).asInt();
                 for (std::size_t i = 0; i < count; ++i) rows[i].values[field] = Value(first + static_cast<std::int64_t>(i));
             }
-        Statement& st = statement(sql);
-        ResetOnExit resetter{st};
-        int b = 0;
-        for (const Row& row : rows) bindInsert(st, row, selfNumbered ? insertPlan_.boundSelfNumbered : insertPlan_.bound, b);
-        st.runLater({static_cast<std::int64_t>(count), errc::kKeyViolation, "Table " + name_ + " already has a record with the key of one of them."});
+        for (std::size_t from = 0; from < count; from += perStatement) {
+            const std::size_t n = std::min(perStatement, count - from);
+            std::string values = insertPlan_.rowValues;
+            for (std::size_t i = 1; i < n; ++i) values += "), (" + insertPlan_.rowValues;
+            // Nobody reads the numbers the engine gives these records: the write goes later.
+            Statement& st =
+                statement(selfNumbered ? insertPlan_.selfNumberedSql : db_.connection().laterInsertSql(quoteIdent(sqlName_), insertPlan_.columns, values));
+            ResetOnExit resetter{st};
+            int b = 0;
+            for (std::size_t i = from; i < from + n; ++i) bindInsert(st, rows[i], bound, b);
+            st.runLater({static_cast<std::int64_t>(n), errc::kKeyViolation, "Table " + name_ + " already has a record with the key of one of them."});
+        }
     });
 }
 

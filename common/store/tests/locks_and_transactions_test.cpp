@@ -224,6 +224,24 @@ TEST_P(LockTest, a_posting_reads_what_it_wrote_before_the_write_went)
     transaction.commit();
 }
 
+// Writes that may be tried again start after the writes queued before them went: a refusal of
+// those is never taken for one of theirs.
+TEST_P(LockTest, writes_allowed_a_retry_begin_after_the_refusal_of_a_write_queued_before)
+{
+    Table t(*db_, clientsTable());
+    t.open();
+    addClient(t, "A", "Stored");
+    Transaction transaction(*db_, OnRefusedWrite::SpoilTransaction);
+    int tries = 0;
+    const int refusal = codeOf([&] {
+        addClient(t, "A", "a second time");
+        db_->allowingRetries([&] { ++tries; });
+    });
+    EXPECT_EQ(refusal, errc::kKeyViolation);
+    EXPECT_EQ(tries, 0);
+    EXPECT_NE(codeOf([&] { transaction.commit(); }), 0);
+}
+
 // Records written together in a posting's transaction: all of them, numbered in their order,
 // or, when one is refused, none, and the transaction with them.
 TEST_P(LockTest, records_inserted_together_are_written_all_or_none)
@@ -234,9 +252,12 @@ TEST_P(LockTest, records_inserted_together_are_written_all_or_none)
         std::vector<std::string> codes;  // the Client (ledger) or Reference (journal) of each record
         bool refused;
     };
+    std::vector<std::string> manyCodes;
+    for (int i = 0; i < 300; ++i) manyCodes.push_back("M" + std::to_string(1000 + i));
     const Case cases[] = {
         {"numbered by the engine or the store", ledgerTable(), {"L1", "L2", "L3"}, false},
         {"one record, numbered after them", ledgerTable(), {"L4"}, false},
+        {"more records than one statement binds", ledgerTable(), manyCodes, false},
         {"a key met twice among them", journalTable(), {"J1", "J2", "J1"}, true},
         {"a key already stored", journalTable(), {"J3", "STORED"}, true},
     };
