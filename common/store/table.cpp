@@ -872,29 +872,37 @@ void Table::insertRecords(std::size_t count, const std::function<void(std::size_
     // As many records a statement as the engines' fewest parameters allow.
     const std::size_t perStatement = std::max<std::size_t>(1, kMostParameters / std::max<std::size_t>(1, bound.size()));
     db_.write([&] {
-        // Numbers taken from the highest one, in the records' order: the transaction holds the
-        // engine's writing to itself until they are written.
-        if (!selfNumbered)
-            for (const auto& [field, query] : insertPlan_.numbered) {
-                Statement& next = statement(query);
-                ResetOnExit resetter{next};
-                next.step();
-                const std::int64_t first = next.column(0, FieldType::AutoInc).asInt();
-                for (std::size_t i = 0; i < count; ++i) rows[i].values[field] = Value(first + static_cast<std::int64_t>(i));
-            }
+        if (!selfNumbered) numberFromHighest(rows);
         for (std::size_t from = 0; from < count; from += perStatement) {
             const std::size_t n = std::min(perStatement, count - from);
-            std::string values = insertPlan_.rowValues;
-            for (std::size_t i = 1; i < n; ++i) values += "), (" + insertPlan_.rowValues;
             // Nobody reads the numbers the engine gives these records: the write goes later.
-            Statement& st =
-                statement(selfNumbered ? insertPlan_.selfNumberedSql : db_.connection().laterInsertSql(quoteIdent(sqlName_), insertPlan_.columns, values));
+            Statement& st = statement(selfNumbered ? insertPlan_.selfNumberedSql : laterInsertSql(n));
             ResetOnExit resetter{st};
             int b = 0;
             for (std::size_t i = from; i < from + n; ++i) bindInsert(st, rows[i], bound, b);
             st.runLater({static_cast<std::int64_t>(n), errc::kKeyViolation, "Table " + name_ + " already has a record with the key of one of them."});
         }
     });
+}
+
+// The numbers after the highest stored, in the records' order: the transaction holds the
+// engine's writing to itself until they are written.
+void Table::numberFromHighest(std::vector<Row>& rows)
+{
+    for (const auto& [field, query] : insertPlan_.numbered) {
+        Statement& next = statement(query);
+        ResetOnExit resetter{next};
+        next.step();
+        const std::int64_t first = next.column(0, FieldType::AutoInc).asInt();
+        for (std::size_t i = 0; i < rows.size(); ++i) rows[i].values[field] = Value(first + static_cast<std::int64_t>(i));
+    }
+}
+
+std::string Table::laterInsertSql(std::size_t count) const
+{
+    std::string values = insertPlan_.rowValues;
+    for (std::size_t i = 1; i < count; ++i) values += "), (" + insertPlan_.rowValues;
+    return db_.connection().laterInsertSql(quoteIdent(sqlName_), insertPlan_.columns, values);
 }
 
 void Table::bindInsert(Statement& st, const Row& row, const std::vector<std::pair<std::size_t, bool>>& bound, int& b) const

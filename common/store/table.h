@@ -182,6 +182,9 @@ private:
     void validateForPost(Row& row) const;
     void postInsert();
     void bindInsert(Statement& st, const Row& row, const std::vector<std::pair<std::size_t, bool>>& bound, int& b) const;
+    void numberFromHighest(std::vector<Row>& rows);
+    // The insert of `count` records in one statement, to go later.
+    std::string laterInsertSql(std::size_t count) const;
     void showInserted(Row row);
     void postEdit();
 
