@@ -264,12 +264,7 @@ TEST_P(LockTest, records_inserted_together_are_written_all_or_none)
     {
         Table journal(*db_, journalTable());
         journal.open();
-        journal.insert();
-        journal.field("Period") = 1;
-        journal.field("Journal") = 1;
-        journal.field("Reference") = "STORED";
-        journal.field("Date") = *Date::fromYmd(2026, 3, 10);
-        journal.post();
+        addJournalHeader(journal, "STORED", day(2026, 3, 10));
     }
     std::int64_t lastSeq = 0;
     for (const Case& c : cases) {

@@ -170,13 +170,7 @@ TEST_P(ProcessTest, two_processes_adding_to_one_journal_header_lose_nothing)
     constexpr int kAdditions = 1000;
     Table header(*db_, journalTable());
     header.open();
-    header.insert();
-    header.field("Period") = 1;
-    header.field("Journal") = 1;
-    header.field("Reference") = "REF";
-    header.field("Date") = day(2026, 1, 31);
-    header.field("TotDebit") = Money();
-    header.post();
+    addJournalHeader(header, "REF", day(2026, 1, 31));
 
     auto adder = [&] {
         auto db = connect();

@@ -39,6 +39,18 @@ protected:
         t.post();
     }
 
+    // A journal header of period 1, journal 1, with nothing in its totals.
+    void addJournalHeader(Table& t, const std::string& reference, Date date)
+    {
+        t.insert();
+        t.field("Period") = 1;
+        t.field("Journal") = 1;
+        t.field("Reference") = reference;
+        t.field("Date") = date;
+        t.field("TotDebit") = Money();
+        t.post();
+    }
+
     void addEntry(Table& t, const std::string& client, const std::string& invoice, Date due, Money amount)
     {
         t.insert();
