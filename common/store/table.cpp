@@ -890,12 +890,17 @@ void Table::insertRecords(std::size_t count, const std::function<void(std::size_
 void Table::numberFromHighest(std::vector<Row>& rows)
 {
     for (const auto& [field, query] : insertPlan_.numbered) {
-        Statement& next = statement(query);
-        ResetOnExit resetter{next};
-        next.step();
-        const std::int64_t first = next.column(0, FieldType::AutoInc).asInt();
+        const std::int64_t first = nextNumber(query);
         for (std::size_t i = 0; i < rows.size(); ++i) rows[i].values[field] = Value(first + static_cast<std::int64_t>(i));
     }
+}
+
+std::int64_t Table::nextNumber(const std::string& query)
+{
+    Statement& next = statement(query);
+    ResetOnExit resetter{next};
+    next.step();
+    return next.column(0, FieldType::AutoInc).asInt();
 }
 
 std::string Table::laterInsertSql(std::size_t count) const
@@ -921,12 +926,7 @@ void Table::postInsert()
     // A number taken from the highest one must be written in the same transaction.
     std::optional<Transaction> numbering;
     if (!insertPlan_.numbered.empty()) numbering.emplace(db_);
-    for (const auto& [field, query] : insertPlan_.numbered) {
-        Statement& next = statement(query);
-        ResetOnExit resetter{next};
-        next.step();
-        row.values[field] = next.column(0, FieldType::AutoInc);
-    }
+    for (const auto& [field, query] : insertPlan_.numbered) row.values[field] = Value(nextNumber(query));
     const std::string refusal = "Table " + name_ + " already has a record with this key.";
     // A record whose fields are all given, posted where nothing is tried again, goes later.
     if (insertPlan_.returned.empty() && !numbering && db_.writesMayWait()) {

@@ -183,6 +183,7 @@ private:
     void postInsert();
     void bindInsert(Statement& st, const Row& row, const std::vector<std::pair<std::size_t, bool>>& bound, int& b) const;
     void numberFromHighest(std::vector<Row>& rows);
+    std::int64_t nextNumber(const std::string& query);  // the highest number stored plus one
     // The insert of `count` records in one statement, to go later.
     std::string laterInsertSql(std::size_t count) const;
     void showInserted(Row row);
