@@ -14,6 +14,9 @@ namespace {
 
 constexpr long long kInvoiceCents = 20000;
 
+// A disbursement's history keeps twenty distribution slots.
+constexpr int kSlots = 20;
+
 struct Statements {
     std::string balance, posted, entries;
     std::string header, line, bank, history, detail, ledger, supplier;
@@ -37,19 +40,31 @@ Statements statementsFor(bool sqlite)
         "SELECT 1 FROM cdorihdr WHERE supplier = ? AND reference = ? AND \"date\" = ? LIMIT 1",
         "SELECT cap_type, cap_date, cap_du_date, cap_amount FROM cap WHERE cap_supplier = ? AND cap_invoice = ? ORDER BY cap_seq",
         "INSERT INTO tjlh (tjlh_period, tjlh_journal, tjlh_reference, tjlh_date, tjlh_memo, tjlh_user, tjlh_stamp, "
-        "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 4, ?, ?, ?, 'BENCH', ?, ?, ?)",
+        "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 4, ?, ?, " + partyName("sup") + ", 'BENCH', ?, ?, ?)",
         "INSERT INTO tjld (tjld_period, tjld_journal, tjld_reference, tjld_date, tjld_account, tjld_debit, tjld_credit, "
         "tjld_description" + number("tjld_autoinc") + ") VALUES (3, 4, ?, ?, ?, ?, ?, ?" + next("tjld_autoinc", "tjld") + ")",
         "INSERT INTO concil (concil_type, concil_account, concil_reference, concil_fou_cli_emp, concil_nom, concil_date, "
-        "concil_montant, concil_tag" + number("concil_seq") + ") VALUES (2, 1000, ?, ?, ?, ?, ?, " + no + next("concil_seq", "concil") + ")",
-        "INSERT INTO cdorihdr (reference, supplier, \"date\", not_to_sup, comments, account1, debit1, credit1, account2, "
-        "debit2, credit2, \"user\", stamp" + number("seq") + ") VALUES (?, ?, ?, " + no + ", '', 1000, 0, ?, 2100, ?, 0, "
-        "'BENCH', ?" + next("seq", "cdorihdr") + ")",
+        "concil_montant, concil_tag" + number("concil_seq") + ") VALUES (2, 1000, ?, ?, " + partyName("sup") + ", ?, ?, " + no +
+        next("concil_seq", "concil") + ")",
+        "INSERT INTO cdorihdr (reference, supplier, \"date\", not_to_sup, comments, " + slotColumns(kSlots) + ", \"user\", stamp" +
+            number("seq") + ") VALUES (?, ?, ?, " + no + ", '', " + slotPlaceholders(kSlots) + ", 'BENCH', ?" + next("seq", "cdorihdr") +
+            ")",
         "INSERT INTO cdoridet (reference, supplier, \"date\", header_seq, invoice, invoice_date, invoice_due_date, invoice_amount, "
         "invoice_payment" + number("seq") + ") VALUES (?, ?, ?, " + historySeq + ", ?, ?, ?, ?, ?" + next("seq", "cdoridet") + ")",
         ledgerInsert(sqlite, "2"),
         "UPDATE sup SET sup_current_bal = sup_current_bal - ?, sup_date_last_pmt = ? WHERE sup_code = ?",
     };
+}
+
+// The history record with the disbursement's distribution as the screen sets it out: the bank
+// and the payable, then the demo company's other disbursement accounts, left empty.
+std::vector<RawParam> historyOf(const std::string& reference, const std::string& supplier, const std::string& day, long long paid,
+                                const std::string& stamp)
+{
+    std::vector<RawParam> params{reference, supplier, day};
+    addSlots(params, {{1000, 0, paid}, {2100, paid, 0}, {5000}, {5100}, {5200}, {5400}, {5000}, {5000}, {5000}, {5000}}, kSlots);
+    params.emplace_back(stamp);
+    return params;
 }
 
 std::vector<RawWrite> disbursementOf(const Statements& s, long number)
@@ -65,7 +80,7 @@ std::vector<RawWrite> disbursementOf(const Statements& s, long number)
         {&s.line, {reference, day, 1000LL, 0LL, paid, std::string("Bank")}},
         {&s.line, {reference, day, 2100LL, paid, 0LL, std::string("Accounts payable")}},
         {&s.bank, {reference, supplier, supplier, day, -paid}},
-        {&s.history, {reference, supplier, day, paid, paid, stamp}},
+        {&s.history, historyOf(reference, supplier, day, paid, stamp)},
         {&s.detail, {reference, supplier, day, invoice, std::string("2026-03-10"), std::string("2026-04-09"), owed, paid}},
         {&s.ledger, {supplier, invoice, reference, day, std::string("2026-04-09"), -paid, stamp}},
         {&s.supplier, {paid, day, supplier}},

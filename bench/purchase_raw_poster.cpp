@@ -12,6 +12,9 @@
 namespace orvant::bench {
 namespace {
 
+// A purchase's document record keeps fifteen distribution slots.
+constexpr int kSlots = 15;
+
 struct Statements {
     std::string numberCheck, header, line, supplier, ledger, document;
 };
@@ -24,7 +27,7 @@ Statements statementsFor(bool sqlite)
     return {
         "SELECT 1 FROM cap WHERE cap_supplier = ? AND cap_invoice = ? AND cap_type = '1' LIMIT 1",
         "INSERT INTO tjlh (tjlh_period, tjlh_journal, tjlh_reference, tjlh_date, tjlh_memo, tjlh_user, tjlh_stamp, "
-        "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 3, ?, ?, ?, 'BENCH', ?, ?, ?)",
+        "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 3, ?, ?, " + partyName("sup") + ", 'BENCH', ?, ?, ?)",
         "INSERT INTO tjld (tjld_period, tjld_journal, tjld_reference, tjld_date, tjld_account, tjld_debit, tjld_credit, "
         "tjld_description" + number("tjld_autoinc") + ") VALUES (3, 3, ?, ?, ?, ?, ?, ?" + next("tjld_autoinc", "tjld") + ")",
         "UPDATE sup SET sup_current_bal = sup_current_bal + ?, sup_last_purch = sup_last_purch + ?, "
@@ -32,10 +35,9 @@ Statements statementsFor(bool sqlite)
         "INSERT INTO cap (cap_supplier, cap_invoice, cap_ref, cap_date, cap_type, cap_du_date, cap_amount, cap_memo, cap_user, "
         "cap_stamp, cap_holdback" + number("cap_seq") + ") VALUES (?, ?, '', ?, '1', ?, ?, '', 'BENCH', ?, " + no +
         next("cap_seq", "cap") + ")",
-        "INSERT INTO apori (reference, supplier, \"date\", due_date, direct_cash_purchase, trx_type, dr_cr_reference, comments, "
-        "account1, debit1, credit1, account2, debit2, credit2, account3, debit3, credit3, account4, debit4, credit4, stamp, "
-        "\"user\", debitcredit" + number("seq") + ") VALUES (?, ?, ?, ?, " + no + ", '1', '', '', 2100, 0, ?, 5200, ?, 0, "
-        "2200, ?, 0, 2210, ?, 0, ?, 'BENCH', " + no + next("seq", "apori") + ")",
+        "INSERT INTO apori (reference, supplier, \"date\", due_date, direct_cash_purchase, trx_type, dr_cr_reference, comments, " +
+            slotColumns(kSlots) + ", stamp, \"user\", debitcredit" + number("seq") + ") VALUES (?, ?, ?, ?, " + no + ", '1', '', '', " +
+            slotPlaceholders(kSlots) + ", ?, 'BENCH', " + no + next("seq", "apori") + ")",
     };
 }
 
@@ -47,15 +49,16 @@ std::vector<RawWrite> purchaseOf(const Statements& s, long number)
     const Money federal = net.percent(5), provincial = net.percent(9.975), total = net + federal + provincial;
     const long long t = total.raw();
     std::vector<RawWrite> writes{{&s.numberCheck, {supplier, invoice}}, {&s.header, {invoice, day, supplier, stamp, t, t}}};
-    const std::pair<int, Money> rows[] = {{2100, total}, {5200, net}, {2200, federal}, {2210, provincial}};
-    for (const auto& [account, amount] : rows) {
-        const bool credit = account == 2100;
-        writes.push_back({&s.line, {invoice, day, static_cast<long long>(account), credit ? 0LL : amount.raw(),
-                                    credit ? amount.raw() : 0LL, std::string("row")}});
-    }
+    const std::vector<RawSlot> slots{{2100, 0, t}, {5200, net.raw(), 0}, {2200, federal.raw(), 0}, {2210, provincial.raw(), 0}};
+    const char* const descriptions[] = {"Accounts payable", "Office supplies", "Federal sales tax", "Provincial sales tax"};
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        writes.push_back({&s.line, {invoice, day, slots[i].account, slots[i].debit, slots[i].credit, std::string(descriptions[i])}});
     writes.push_back({&s.supplier, {t, t, t, t, day, supplier}});
     writes.push_back({&s.ledger, {supplier, invoice, day, due, t, stamp}});
-    writes.push_back({&s.document, {invoice, supplier, day, due, t, net.raw(), federal.raw(), provincial.raw(), stamp}});
+    std::vector<RawParam> document{invoice, supplier, day, due};
+    addSlots(document, slots, kSlots);
+    document.emplace_back(stamp);
+    writes.push_back({&s.document, std::move(document)});
     return writes;
 }
 

@@ -221,4 +221,35 @@ std::string nextNumber(bool sqlite, const char* column, const char* table)
     return sqlite ? std::string(", (SELECT COALESCE(MAX(") + column + "), 0) + 1 FROM " + table + ")" : std::string();
 }
 
+std::string partyName(const char* table)
+{
+    const std::string p = table;
+    return "(SELECT " + p + "_name FROM " + p + " WHERE " + p + "_code = ?)";
+}
+
+std::string slotColumns(int count)
+{
+    std::string columns;
+    for (int i = 1; i <= count; ++i) {
+        const std::string n = std::to_string(i);
+        columns += (i > 1 ? ", account" : "account") + n + ", debit" + n + ", credit" + n;
+    }
+    return columns;
+}
+
+std::string slotPlaceholders(int count)
+{
+    std::string marks = "?";
+    for (int i = 1; i < 3 * count; ++i) marks += ", ?";
+    return marks;
+}
+
+void addSlots(std::vector<RawParam>& params, const std::vector<RawSlot>& used, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const RawSlot slot = i < static_cast<int>(used.size()) ? used[i] : RawSlot{};
+        params.insert(params.end(), {slot.account, slot.debit, slot.credit});
+    }
+}
+
 }  // namespace orvant::bench

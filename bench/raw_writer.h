@@ -45,4 +45,19 @@ std::unique_ptr<RawWriter> rawWriter(const std::string& dataRoot, const store::S
 std::string numberedColumn(bool sqlite, const char* column);
 std::string nextNumber(bool sqlite, const char* column, const char* table);
 
+// The party's name read from its record ("cli" or "sup"), as a statement's value taking the
+// party's code: a journal header's memo and a bank line's name are the party's name.
+std::string partyName(const char* table);
+
+// A history record's distribution slot: an account with its debit and credit.
+struct RawSlot {
+    long long account = 0, debit = 0, credit = 0;
+};
+
+// The columns of a history record's `count` distribution slots ("account1, debit1, credit1, ...")
+// and as many placeholders; every slot is written, the unused ones 0, as the postings write them.
+std::string slotColumns(int count);
+std::string slotPlaceholders(int count);
+void addSlots(std::vector<RawParam>& params, const std::vector<RawSlot>& used, int count);
+
 }  // namespace orvant::bench

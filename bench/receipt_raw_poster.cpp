@@ -11,6 +11,9 @@
 namespace orvant::bench {
 namespace {
 
+// A receipt's history keeps twenty distribution slots.
+constexpr int kSlots = 20;
+
 struct Statements {
     std::string balance, posted, entries;
     std::string header, line, bank, history, detail, ledger, client;
@@ -28,14 +31,15 @@ Statements statementsFor(bool sqlite)
         "SELECT car_type, car_date, car_du_date, car_amount, car_fed_tax, car_pro_tax FROM car WHERE car_client = ? AND car_invoice = ? "
         "ORDER BY car_seq",
         "INSERT INTO tjlh (tjlh_period, tjlh_journal, tjlh_reference, tjlh_date, tjlh_memo, tjlh_user, tjlh_stamp, "
-        "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 2, ?, ?, ?, 'BENCH', ?, ?, ?)",
+        "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 2, ?, ?, " + partyName("cli") + ", 'BENCH', ?, ?, ?)",
         "INSERT INTO tjld (tjld_period, tjld_journal, tjld_reference, tjld_date, tjld_account, tjld_debit, tjld_credit, "
         "tjld_description" + number("tjld_autoinc") + ") VALUES (3, 2, ?, ?, ?, ?, ?, ?" + next("tjld_autoinc", "tjld") + ")",
         "INSERT INTO concil (concil_type, concil_account, concil_reference, concil_fou_cli_emp, concil_nom, concil_date, "
-        "concil_montant, concil_tag" + number("concil_seq") + ") VALUES (1, 1000, ?, ?, ?, ?, ?, " + no + next("concil_seq", "concil") + ")",
-        "INSERT INTO crorihdr (reference, client, \"date\", not_from_cli, nsf_cheque, comments, account1, debit1, credit1, account2, "
-        "debit2, credit2, \"user\", stamp" + number("seq") + ") VALUES (?, ?, ?, " + no + ", " + no + ", '', 1000, ?, 0, 1100, 0, ?, "
-        "'BENCH', ?" + next("seq", "crorihdr") + ")",
+        "concil_montant, concil_tag" + number("concil_seq") + ") VALUES (1, 1000, ?, ?, " + partyName("cli") + ", ?, ?, " + no +
+        next("concil_seq", "concil") + ")",
+        "INSERT INTO crorihdr (reference, client, \"date\", not_from_cli, nsf_cheque, comments, " + slotColumns(kSlots) +
+            ", \"user\", stamp" + number("seq") + ") VALUES (?, ?, ?, " + no + ", " + no + ", '', " + slotPlaceholders(kSlots) +
+            ", 'BENCH', ?" + next("seq", "crorihdr") + ")",
         "INSERT INTO croridet (reference, client, \"date\", header_seq, invoice, invoice_date, invoice_due_date, invoice_amount, "
         "invoice_payment" + number("seq") + ") VALUES (?, ?, ?, " + historySeq + ", ?, ?, ?, ?, ?" + next("seq", "croridet") + ")",
         "INSERT INTO car (car_client, car_invoice, car_ref, car_date, car_type, car_du_date, car_amount, car_memo, car_slsm, "
@@ -44,6 +48,17 @@ Statements statementsFor(bool sqlite)
         "UPDATE cli SET cli_current_bal = cli_current_bal - ?, cli_date_last_pmt = ?, cli_avgdayspay = cli_avgdayspay + 10, "
         "cli_avgnuminvoices = cli_avgnuminvoices + 1 WHERE cli_code = ?",
     };
+}
+
+// The history record with the receipt's distribution as the screen sets it out: the receivable
+// and the bank, then the demo company's other receipt accounts, left empty.
+std::vector<RawParam> historyOf(const std::string& reference, const std::string& client, const std::string& day, long long paid,
+                                const std::string& stamp)
+{
+    std::vector<RawParam> params{reference, client, day};
+    addSlots(params, {{1100, 0, paid}, {1000, paid, 0}, {5400}, {4020}, {4000}, {4000}, {4000}, {4000}, {4000}}, kSlots);
+    params.emplace_back(stamp);
+    return params;
 }
 
 std::vector<RawWrite> receiptOf(const Statements& s, long number)
@@ -57,10 +72,10 @@ std::vector<RawWrite> receiptOf(const Statements& s, long number)
         {&s.posted, {client, reference, day}},
         {&s.entries, {client, invoice}},
         {&s.header, {reference, day, client, stamp, paid, paid}},
-        {&s.line, {reference, day, 1000LL, paid, 0LL, std::string("Bank")}},
         {&s.line, {reference, day, 1100LL, 0LL, paid, std::string("Accounts receivable")}},
+        {&s.line, {reference, day, 1000LL, paid, 0LL, std::string("Bank")}},
         {&s.bank, {reference, client, client, day, paid}},
-        {&s.history, {reference, client, day, paid, paid, stamp}},
+        {&s.history, historyOf(reference, client, day, paid, stamp)},
         {&s.detail, {reference, client, day, invoice, std::string("2026-03-10"), std::string("2026-04-09"), owed, paid}},
         {&s.ledger, {client, invoice, reference, day, day, -paid, stamp}},
         {&s.client, {paid, day, client}},

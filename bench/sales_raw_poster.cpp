@@ -12,6 +12,9 @@
 namespace orvant::bench {
 namespace {
 
+// A sale's document record keeps fifteen distribution slots.
+constexpr int kSlots = 15;
+
 struct Statements {
     std::string numberCheck, header, line, client, ledger, document;
 };
@@ -20,22 +23,21 @@ Statements statementsFor(bool sqlite)
 {
     const auto next = [sqlite](const char* column, const char* table) { return nextNumber(sqlite, column, table); };
     const auto number = [sqlite](const char* column) { return numberedColumn(sqlite, column); };
+    const std::string no = sqlite ? "0" : "false";
     return {
         "SELECT 1 FROM car WHERE car_client = ? AND car_invoice = ? AND car_type = '1' LIMIT 1",
         "INSERT INTO tjlh (tjlh_period, tjlh_journal, tjlh_reference, tjlh_date, tjlh_memo, tjlh_user, tjlh_stamp, "
-        "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 1, ?, ?, ?, 'BENCH', ?, ?, ?)",
+        "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 1, ?, ?, " + partyName("cli") + ", 'BENCH', ?, ?, ?)",
         "INSERT INTO tjld (tjld_period, tjld_journal, tjld_reference, tjld_date, tjld_account, tjld_debit, tjld_credit, "
         "tjld_description" + number("tjld_autoinc") + ") VALUES (3, 1, ?, ?, ?, ?, ?, ?" + next("tjld_autoinc", "tjld") + ")",
         "UPDATE cli SET cli_current_bal = cli_current_bal + ?, cli_sales_mth = cli_sales_mth + ?, "
         "cli_sales_ytd = cli_sales_ytd + ?, cli_last_sale = ?, cli_date_last_sale = ? WHERE cli_code = ?",
         "INSERT INTO car (car_client, car_invoice, car_ref, car_date, car_type, car_du_date, car_amount, car_memo, car_slsm, "
-        "car_pro_tax, car_fed_tax, car_user, car_stamp" + number("car_seq") + ") VALUES (?, ?, '', ?, '1', ?, ?, '', 'JD', 0, 0, "
-        "'BENCH', ?" + next("car_seq", "car") + ")",
-        "INSERT INTO arori (reference, client, date, due_date, direct_cash_sale, trx_type, dr_cr_reference, comments, "
-        "account1, debit1, credit1, account2, debit2, credit2, account3, debit3, credit3, account4, debit4, credit4, stamp, "
-        "\"user\", debitcredit" + number("seq") + ") VALUES (?, ?, ?, ?, " + (sqlite ? "0" : "false") +
-        ", '1', '', '', 1100, ?, 0, 4000, 0, ?, 2200, 0, ?, 2210, 0, ?, ?, 'BENCH', " + (sqlite ? "0" : "false") +
-        next("seq", "arori") + ")",
+        "car_pro_tax, car_fed_tax, car_user, car_stamp, car_holdback" + number("car_seq") + ") VALUES (?, ?, '', ?, '1', ?, ?, '', "
+        "'JD', 0, 0, 'BENCH', ?, " + no + next("car_seq", "car") + ")",
+        "INSERT INTO arori (reference, client, date, due_date, direct_cash_sale, trx_type, dr_cr_reference, comments, " +
+            slotColumns(kSlots) + ", stamp, \"user\", debitcredit" + number("seq") + ") VALUES (?, ?, ?, ?, " + no + ", '1', '', '', " +
+            slotPlaceholders(kSlots) + ", ?, 'BENCH', " + no + next("seq", "arori") + ")",
     };
 }
 
@@ -53,16 +55,17 @@ Sale saleOf(const Statements& s, long number)
     const long long t = total.raw();
     Sale sale;
     sale.writes.push_back({&s.numberCheck, {client, invoice}});
-    sale.writes.push_back({&s.header, {invoice, day, std::string("Client"), stamp, t, t}});
-    const std::pair<int, Money> rows[] = {{1100, total}, {4000, net}, {2200, federal}, {2210, provincial}};
-    for (const auto& [account, amount] : rows) {
-        const bool debit = account == 1100;
-        sale.writes.push_back({&s.line, {invoice, day, static_cast<long long>(account), debit ? amount.raw() : 0LL,
-                                         debit ? 0LL : amount.raw(), std::string("row")}});
-    }
+    sale.writes.push_back({&s.header, {invoice, day, client, stamp, t, t}});
+    const std::vector<RawSlot> slots{{1100, t, 0}, {4000, 0, net.raw()}, {2200, 0, federal.raw()}, {2210, 0, provincial.raw()}};
+    const char* const descriptions[] = {"Accounts receivable", "Sales", "Federal sales tax", "Provincial sales tax"};
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        sale.writes.push_back({&s.line, {invoice, day, slots[i].account, slots[i].debit, slots[i].credit, std::string(descriptions[i])}});
     sale.writes.push_back({&s.client, {t, t, t, t, day, client}});
     sale.writes.push_back({&s.ledger, {client, invoice, day, due, t, stamp}});
-    sale.writes.push_back({&s.document, {invoice, client, day, due, t, net.raw(), federal.raw(), provincial.raw(), stamp}});
+    std::vector<RawParam> document{invoice, client, day, due};
+    addSlots(document, slots, kSlots);
+    document.emplace_back(stamp);
+    sale.writes.push_back({&s.document, std::move(document)});
     return sale;
 }
 
