@@ -228,7 +228,11 @@ public:
             throw;
         }
     }
-    ~SqliteConnection() override { sqlite3_close_v2(db_); }
+    ~SqliteConnection() override
+    {
+        for (sqlite3_stmt* stmt : {begin_, commit_, rollback_}) sqlite3_finalize(stmt);
+        sqlite3_close_v2(db_);
+    }
 
     std::unique_ptr<Statement> prepare(const std::string& sql) override
     {
@@ -243,20 +247,20 @@ public:
 
     void begin() override
     {
-        run("BEGIN IMMEDIATE");
+        runOwn(begin_, "BEGIN IMMEDIATE");
         watch_.open = true;
     }
     // A refused commit may leave the transaction open; the caller rolls it back.
     void commit() override
     {
         watch_.check();
-        run("COMMIT");
+        runOwn(commit_, "COMMIT");
         watch_.open = false;
     }
     void rollback() override
     {
         watch_.open = false;
-        if (!sqlite3_get_autocommit(db_)) run("ROLLBACK");
+        if (!sqlite3_get_autocommit(db_)) runOwn(rollback_, "ROLLBACK");
     }
     bool needsSavepointPerWrite() const override { return false; }
 
@@ -362,6 +366,20 @@ private:
         }
     }
 
+    // Runs one of the transaction's own statements, prepared the first time: parsing it again at
+    // every posting would cost more than running it.
+    void runOwn(sqlite3_stmt*& stmt, const char* sql)
+    {
+        KillPoint();
+        if (!stmt) {
+            const int rc = sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+            if (rc != SQLITE_OK) raise(db_, rc, "Preparing \"" + std::string(sql) + "\"");
+        }
+        const int rc = sqlite3_step(stmt);
+        sqlite3_reset(stmt);
+        if (rc != SQLITE_DONE) raise(db_, rc, "Running \"" + std::string(sql) + "\"");
+    }
+
     // Sets a pragma and reads back what the database took: a setting quietly refused (WAL
     // where the file system cannot share memory, for one) would void what the store relies on.
     void requirePragma(const std::string& name, const std::string& value, const std::string& taken)
@@ -375,6 +393,9 @@ private:
     }
 
     sqlite3* db_ = nullptr;
+    sqlite3_stmt* begin_ = nullptr;
+    sqlite3_stmt* commit_ = nullptr;
+    sqlite3_stmt* rollback_ = nullptr;
     TransactionWatch watch_;
     OfdLockFile locks_;
     OfdLockFile sessions_;
