@@ -165,12 +165,7 @@ std::int64_t ChequePosting::writeHistoryAndJournal(const Cheque& cheque, int per
     historyHeaders_.field("Not_to_sup") = cheque.supplier.empty();
     historyHeaders_.field("Stamp") = DateTime::now();
     historyHeaders_.field("User") = user_;
-    for (int k = 1; k <= kHistorySlots; ++k) {
-        const std::string n = std::to_string(k);
-        historyHeaders_.field("Account" + n) = 0;
-        historyHeaders_.field("Debit" + n) = Money();
-        historyHeaders_.field("Credit" + n) = Money();
-    }
+    for (int k = 1; k <= kHistorySlots; ++k) historySlots_.set(k, 0, Money(), Money());
     if (!cheque.amount.isNegative())
         bankLines_.add({kBankLineDisbursement, cheque.bankAccount(), cheque.number, cheque.supplier, cheque.name, cheque.date, -cheque.amount});
 
@@ -183,10 +178,7 @@ std::int64_t ChequePosting::writeHistoryAndJournal(const Cheque& cheque, int per
         if (account == 0 || amount.isZero()) continue;
         const Money debit = amount.isNegative() ? Money() : amount, credit = amount.isNegative() ? -amount : Money();
         journal_.addRow(key, {cheque.name, user_}, account, {}, debit, credit);
-        const std::string n = std::to_string(++k);
-        historyHeaders_.field("Account" + n) = account;
-        historyHeaders_.field("Debit" + n) = debit;
-        historyHeaders_.field("Credit" + n) = credit;
+        historySlots_.set(++k, account, debit, credit);
     }
     if (taxSystem_ != 0) writeTaxes(cheque);
     historyHeaders_.post();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "books/bank_line_writer.h"
+#include "books/distribution_slots.h"
 #include "books/journal_writer.h"
 #include "books/ledger_writer.h"
 #include "books/open_items.h"
@@ -48,6 +49,7 @@ private:
     int taxSystem_ = 0;
     TaxRates taxRates_;
     store::Table listHeaders_, suppliers_, accounts_, historyHeaders_, historyLines_;
+    DistributionSlots historySlots_{historyHeaders_};
     OpenItemReader openItems_;
     BankLineWriter bankLines_;
     JournalWriter journal_;

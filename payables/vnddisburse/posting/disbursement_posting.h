@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "books/bank_line_writer.h"
+#include "books/distribution_slots.h"
 #include "books/journal_writer.h"
 #include "books/ledger_writer.h"
 #include "books/tax_report_writer.h"
@@ -86,6 +87,7 @@ private:
 
     DisbursementBooks& books_;
     store::Table headers_, details_;
+    DistributionSlots headerSlots_{headers_};
     BankLineWriter bankLines_;
     JournalWriter journal_;
     LedgerWriter ledger_;

@@ -15,6 +15,7 @@
 #include <variant>
 #include <vector>
 
+#include "books/distribution_slots.h"
 #include "books/holdback.h"
 #include "books/journal_writer.h"
 #include "books/ledger_writer.h"
@@ -101,6 +102,7 @@ private:
 
     PurchaseBooks& books_;
     store::Table documents_;
+    DistributionSlots documentSlots_{documents_};
     JournalWriter journal_;
     LedgerWriter ledger_;
     TaxReportWriter taxReport_;

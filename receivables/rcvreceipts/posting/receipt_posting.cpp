@@ -253,10 +253,7 @@ std::int64_t ReceiptPosting::writeLines(const PreparedReceipt& prepared, const P
     std::vector<JournalLine> lines;
     for (int i = 0; i < receipt.rows.rowCount(); ++i) {
         const DistributionRow& row = receipt.rows.row(i);
-        const std::string n = std::to_string(i + 1);
-        headers_.field("Account" + n) = row.account;
-        headers_.field("Debit" + n) = row.debit;
-        headers_.field("Credit" + n) = row.credit;
+        headerSlots_.set(i + 1, row.account, row.debit, row.credit);
         if (!row.postsAmount()) continue;
         lines.push_back({row.account, row.description, row.debit, row.credit});
         if (!books_.isBankAccount(row.account)) continue;

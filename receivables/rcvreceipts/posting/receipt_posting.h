@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "books/bank_line_writer.h"
+#include "books/distribution_slots.h"
 #include "books/journal_writer.h"
 #include "books/ledger_writer.h"
 #include "books/tax_report_writer.h"
@@ -89,6 +90,7 @@ private:
 
     ReceiptBooks& books_;
     store::Table headers_, details_;
+    DistributionSlots headerSlots_{headers_};
     BankLineWriter bankLines_;
     JournalWriter journal_;
     LedgerWriter ledger_;

@@ -228,13 +228,7 @@ void SalesPosting::addDocumentRecord(const PreparedDocument& prepared, const Pos
     documents_.field("Stamp") = DateTime::now();
     documents_.field("User") = context.user;
     documents_.field("DebitCredit") = document.isNote();
-    for (int i = 0; i < document.rows.rowCount(); ++i) {
-        const DistributionRow& row = document.rows.row(i);
-        const std::string n = std::to_string(i + 1);
-        documents_.field("Account" + n) = row.account;
-        documents_.field("Debit" + n) = row.debit;
-        documents_.field("Credit" + n) = row.credit;
-    }
+    documentSlots_.setAll(document.rows);
     documents_.post();
 }
 

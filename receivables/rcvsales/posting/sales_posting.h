@@ -10,6 +10,7 @@
 #include <variant>
 #include <vector>
 
+#include "books/distribution_slots.h"
 #include "books/holdback.h"
 #include "books/journal_writer.h"
 #include "books/ledger_writer.h"
@@ -86,6 +87,7 @@ private:
 
     SalesBooks& books_;
     store::Table documents_;
+    DistributionSlots documentSlots_{documents_};
     JournalWriter journal_;
     LedgerWriter ledger_;
     TaxReportWriter taxReport_;
