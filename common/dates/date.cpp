@@ -157,11 +157,18 @@ std::optional<DateTime> DateTime::fromIso(std::string_view text)
 std::string DateTime::toIso() const
 {
     if (!isValid()) return {};
-    char buf[32];
+    // Digit by digit, as the date: every stamp a posting writes goes through here.
     const int ms = msecs_ % 1000, total = msecs_ / 1000;
-    std::snprintf(buf, sizeof buf, "%s %02d:%02d:%02d.%03d", date_.toIso().c_str(), total / 3600, total / 60 % 60,
-                  total % 60, ms);
-    return buf;
+    std::string iso = date_.toIso() + " 00:00:00.000";
+    const std::size_t time = iso.size() - 12;
+    const auto put = [&iso](std::size_t end, int value, int digits) {
+        for (int i = 0; i < digits; ++i, value /= 10) iso[end - static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+    };
+    put(time + 1, total / 3600, 2);
+    put(time + 4, total / 60 % 60, 2);
+    put(time + 7, total % 60, 2);
+    put(time + 11, ms, 3);
+    return iso;
 }
 
 }  // namespace orvant

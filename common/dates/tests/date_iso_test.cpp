@@ -20,10 +20,13 @@ TEST(DateFromIso, ReadsOnlyTheWholeText)
     EXPECT_EQ(Date::fromIso("2026-12-07"), Date::fromYmd(2026, 12, 7));
 }
 
-TEST(DateFromIso, TimestampsStillReadTheirDate)
+TEST(DateFromIso, TimestampsReadTheirDateAndWriteBackWhole)
 {
     EXPECT_EQ(DateTime::fromIso("2026-12-07 14:05:09.250")->date(), *Date::fromYmd(2026, 12, 7));
     EXPECT_FALSE(DateTime::fromIso("2026-12-07x").has_value());
+    for (const char* stamp : {"2026-12-07 14:05:09.250", "0005-01-02 00:00:00.000", "9999-12-31 23:59:59.999", "2000-02-29 09:07:03.041"})
+        EXPECT_EQ(DateTime::fromIso(stamp)->toIso(), stamp);
+    EXPECT_EQ(DateTime().toIso(), "");
 }
 
 }  // namespace
