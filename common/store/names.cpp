@@ -16,12 +16,15 @@ LockHolder identity{"", 0};
 
 std::string quoteIdent(const std::string& name)
 {
-    std::string out = "\"";
+    std::string out;
+    out.reserve(name.size() + 2);
+    out += '"';
     for (char c : name) {
         if (c == '"') out += '"';
-        out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     }
-    return out + '"';
+    out += '"';
+    return out;
 }
 
 std::string sqlTableName(const std::string& tableName) { return canonicalTableName(tableName); }

@@ -729,16 +729,17 @@ Value Table::checkedForField(int index, Value value, bool checkWidth) const
     try {
         switch (f.type) {
         case FieldType::String: {
-            std::string s = value.asString();
+            if (!std::holds_alternative<std::string>(value.storage())) value = value.asString();
+            const std::string& s = std::get<std::string>(value.storage());
             refuseNul(f, s);
             const auto width = static_cast<std::size_t>(f.width > 0 ? f.width : kDefaultStringWidth);
             if (checkWidth && utf8Length(s) > width) throw tooLong(width);
-            return s;
+            return value;
         }
         case FieldType::Memo: {
-            std::string s = value.asString();
-            refuseNul(f, s);
-            return s;
+            if (!std::holds_alternative<std::string>(value.storage())) value = value.asString();
+            refuseNul(f, std::get<std::string>(value.storage()));
+            return value;
         }
         case FieldType::Bytes: {
             std::string s = value.asString();
@@ -969,9 +970,26 @@ void Table::showInserted(Row row)
 
 void Table::postEdit()
 {
+    // The edit is taken, not copied, and given back if the write is refused.
+    Row row = std::move(editRow_);
+    try {
+        writeEdit(row);
+    } catch (...) {
+        editRow_ = std::move(row);
+        throw;
+    }
+    // The record as read again under its lock, with this edit's changes: what is stored now.
+    page_[pos_] = std::move(row);
+    state_ = TableState::Browse;
+    editRow_ = {};
+    db_.release(std::move(editLock_));
+    afterMove();
+}
+
+void Table::writeEdit(Row& row)
+{
     std::string sets;
     std::vector<std::pair<std::size_t, bool>> bound;
-    Row row = editRow_;
     validateForPost(row);
     for (std::size_t i = 0; i < def_.fields.size(); ++i) {
         if (!changed_[i] || def_.fields[i].type == FieldType::AutoInc) continue;
@@ -1000,12 +1018,6 @@ void Table::postEdit()
             if (st.changes() == 0) throw StoreError(errc::kRecordGone, gone);
         });
     }
-    // The record as read again under its lock, with this edit's changes: what is stored now.
-    page_[pos_] = std::move(row);
-    state_ = TableState::Browse;
-    editRow_ = {};
-    db_.release(std::move(editLock_));
-    afterMove();
 }
 
 void Table::cancel()

@@ -188,6 +188,7 @@ private:
     std::string laterInsertSql(std::size_t count) const;
     void showInserted(Row row);
     void postEdit();
+    void writeEdit(Row& row);  // the changed fields of the edit, as validated into `row`
 
     Database& db_;
     std::string name_;

@@ -165,6 +165,8 @@ TEST_P(LockTest, a_write_sent_later_is_refused_as_one_sent_at_once)
         std::function<void()> before;  // outside the transaction
         std::function<void()> write;
         int refusal;
+        const char* field;  // what was typed stays for the user to see or change
+        const char* typed;
     };
     const Case cases[] = {
         {"a key already stored", [] {},
@@ -173,7 +175,7 @@ TEST_P(LockTest, a_write_sent_later_is_refused_as_one_sent_at_once)
              t.field("Code") = "A";
              t.post();
          },
-         errc::kKeyViolation},
+         errc::kKeyViolation, "Code", "A"},
         {"a record deleted behind its lock",
          [&] {
              ASSERT_TRUE(t.findKey({"G"}));
@@ -184,7 +186,7 @@ TEST_P(LockTest, a_write_sent_later_is_refused_as_one_sent_at_once)
              t.field("Name") = "Changed";
              t.post();
          },
-         errc::kRecordGone},
+         errc::kRecordGone, "Name", "Changed"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -194,6 +196,7 @@ TEST_P(LockTest, a_write_sent_later_is_refused_as_one_sent_at_once)
         before.open();
         addClient(before, "LOST", "written before the refused write");
         const int atWrite = codeOf(c.write);
+        EXPECT_EQ(t.field(c.field).asString(), c.typed);
         const int atCommit = codeOf([&] { transaction.commit(); });
         EXPECT_EQ(atWrite ? atWrite : atCommit, c.refusal);
         EXPECT_NE(atCommit, 0) << "the commit keeps nothing";
