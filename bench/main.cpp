@@ -173,7 +173,10 @@ int run(const Options& options)
     if (options.postgres.empty()) std::cerr << "PostgreSQL skipped: no --postgres connection string given.\n";
     else measurePostgres(options.postgres, options.rows, lines);
     std::cout << "\nOrvant store beside raw SQLite / libpq. SQLite files in /tmp (WAL, synchronous FULL).\n\n";
-    printTable(std::cout, lines);
+    const RoundPlan plan;
+    printTable(std::cout, lines,
+               std::to_string(plan.rounds) + " rounds of about " + std::to_string(plan.seconds).substr(0, 3) +
+                   " s,\nor one transaction per round for the bulk insert");
     return 0;
 }
 

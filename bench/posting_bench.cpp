@@ -11,7 +11,7 @@
 namespace orvant::bench {
 namespace {
 
-constexpr RoundPlan kFourWorkstationPlan{5, 0.0};
+constexpr RoundPlan kFourWorkstationPlan{9, 0.0};
 
 struct Options {
     std::string postgres;
@@ -82,7 +82,12 @@ void run(const PostingBench& bench, const Options& options)
     if (options.postgres.empty()) std::cerr << "PostgreSQL skipped: no --postgres connection string given.\n";
     else measureEngine(bench, "PostgreSQL", {options.postgres}, options.count, lines);
     std::cout << "\n" << bench.title << " (SQLite: WAL, synchronous FULL).\n\n";
-    printTable(std::cout, lines);
+    const RoundPlan one = bench.oneWorkstationPlan;
+    const std::string oneRound = one.seconds > 0 ? " (about " + std::to_string(one.seconds).substr(0, 3) + " s each)"
+                                                 : " of " + std::to_string(bench.batch) + " documents";
+    printTable(std::cout, lines,
+               "one workstation, " + std::to_string(one.rounds) + " rounds" + oneRound + ";\nfour workstations, " +
+                   std::to_string(kFourWorkstationPlan.rounds) + " rounds of " + std::to_string(options.count) + " documents from each");
 }
 
 }  // namespace

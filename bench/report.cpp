@@ -32,7 +32,7 @@ std::string grouped(std::int64_t n)
     return out;
 }
 
-void printTable(std::ostream& out, const std::vector<Measurement>& lines)
+void printTable(std::ostream& out, const std::vector<Measurement>& lines, const std::string& rounds)
 {
     constexpr int kEngine = 11, kOperation = 40, kRate = 18, kRatio = 10;
     auto row = [&](const std::string& engine, const std::string& operation, const std::string& store,
@@ -45,10 +45,8 @@ void printTable(std::ostream& out, const std::vector<Measurement>& lines)
     for (const Measurement& m : lines)
         row(m.engine, m.operation, rate(m.rates.store, m.unit), m.rates.raw ? rate(*m.rates.raw, m.unit) : "-",
             ratio(m.rates));
-    const RoundPlan plan;
-    out << "\nEach rate is the best of alternating store and raw rounds: " << plan.rounds << " rounds of about "
-        << plan.seconds << " s,\nor one transaction per round for the bulk insert. store/raw is the time the store"
-        << " takes for the\nwork over the time the raw twin takes (1.00: no overhead).\n";
+    out << "\nEach rate is the best of alternating store and raw rounds: " << rounds << ". store/raw is the time the\n"
+        << "store takes for the work over the time the raw twin takes (1.00: no overhead).\n";
 }
 
 }  // namespace orvant::bench

@@ -21,6 +21,8 @@ struct Measurement {
 // 1234567 as "1,234,567".
 std::string grouped(std::int64_t n);
 
-void printTable(std::ostream& out, const std::vector<Measurement>& lines);
+// The table, then how its rates were taken: `rounds` says how many rounds of what work each
+// rate is the best of.
+void printTable(std::ostream& out, const std::vector<Measurement>& lines, const std::string& rounds);
 
 }  // namespace orvant::bench
