@@ -1,6 +1,7 @@
 #include "store/table.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <limits>
 
@@ -83,8 +84,7 @@ void Table::open()
     if (!db_.tableExists(sqlName_))
         throw StoreError(errc::kTableNotFound, "Table " + name_ + " does not exist in " + db_.directory() + ".");
     def_ = std::move(*def);
-    fieldByName_.clear();
-    for (std::size_t i = 0; i < def_.fields.size(); ++i) fieldByName_[def_.fields[i].name] = static_cast<int>(i);
+    indexFieldNames();
     keyColumns_.clear();
     for (const auto& k : def_.primaryKey) keyColumns_.push_back(fieldIndex(k));
     if (keyColumns_.empty()) keyColumns_.push_back(fieldCount());  // the hidden row number
@@ -126,17 +126,29 @@ namespace {
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 }  // namespace
 
-// Setting bit 0x20 folds a letter's two cases together, so names equal in any case hash equal
-// without a branch per character (a few other characters fold too: they only share a bucket).
-std::size_t Table::CaselessHash::operator()(std::string_view name) const noexcept
+namespace {
+
+// Eight characters at a time: setting bit 0x20 of each folds a letter's two cases together, so
+// names equal in any case hash equal (a few other characters fold too: they only share a slot).
+std::size_t caselessHash(std::string_view name)
 {
-    std::size_t h = 0xCBF29CE484222325ull;
-    for (char c : name) h = (h ^ (static_cast<unsigned char>(c) | 0x20u)) * 0x100000001B3ull;
-    return h;
+    constexpr std::uint64_t kFold = 0x2020202020202020ull, kMix = 0x9E3779B97F4A7C15ull;
+    std::uint64_t h = name.size();
+    std::size_t i = 0;
+    for (; i + 8 <= name.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, name.data() + i, 8);
+        h = (h ^ (word | kFold)) * kMix;
+        h ^= h >> 32;
+    }
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, name.data() + i, name.size() - i);
+    h = (h ^ (tail | kFold)) * kMix;
+    return h ^ (h >> 29);
 }
 
 // Callers mostly spell a name as it is declared: that is one comparison of the bytes.
-bool Table::CaselessEqual::operator()(std::string_view a, std::string_view b) const noexcept
+bool caselessEqual(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size()) return false;
     if (a == b) return true;
@@ -145,10 +157,30 @@ bool Table::CaselessEqual::operator()(std::string_view a, std::string_view b) co
     return true;
 }
 
+}  // namespace
+
+void Table::indexFieldNames()
+{
+    std::size_t slots = 8;
+    while (slots < 2 * def_.fields.size()) slots *= 2;
+    fieldSlots_.assign(slots, -1);
+    for (std::size_t i = 0; i < def_.fields.size(); ++i) {
+        std::size_t at = caselessHash(def_.fields[i].name) & (slots - 1);
+        // A name given twice in any case finds the later field.
+        while (fieldSlots_[at] >= 0 && !caselessEqual(def_.fields[static_cast<std::size_t>(fieldSlots_[at])].name, def_.fields[i].name))
+            at = (at + 1) & (slots - 1);
+        fieldSlots_[at] = static_cast<int>(i);
+    }
+}
+
 int Table::fieldIndex(std::string_view name) const
 {
-    auto it = fieldByName_.find(name);
-    return it == fieldByName_.end() ? -1 : it->second;
+    if (fieldSlots_.empty()) return -1;
+    const std::size_t mask = fieldSlots_.size() - 1;
+    for (std::size_t at = caselessHash(name) & mask;; at = (at + 1) & mask) {
+        const int field = fieldSlots_[at];
+        if (field < 0 || caselessEqual(def_.fields[static_cast<std::size_t>(field)].name, name)) return field;
+    }
 }
 
 bool Table::columnNullable(int column) const

@@ -196,16 +196,11 @@ private:
     TableDef def_;
     std::optional<TableDef> givenDef_;
     TableState state_ = TableState::Inactive;
-    // Field names in any case, found without making a lower-case copy of the name asked for.
-    struct CaselessHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const noexcept;
-    };
-    struct CaselessEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const noexcept;
-    };
-    std::unordered_map<std::string, int, CaselessHash, CaselessEqual> fieldByName_;
+    // Field numbers by name in any case: an open-addressed table with at least twice as many
+    // slots as fields, each holding a field number or -1, probed from the name's caseless hash.
+    // Every posting looks fields up by name many times over.
+    std::vector<int> fieldSlots_;
+    void indexFieldNames();
 
     // current index: its fields, and the full order (index fields, then the rest of the key)
     std::string indexName_;
