@@ -4,38 +4,16 @@
 #include "money/currency_format.h"
 #include "receipt_fixture.h"
 #include "receipts_screen.h"
-#include "testing/scripted_answers.h"
+#include "testing/scripted_entry_host.h"
 
 namespace orvant::receipts::testing {
 namespace {
 
 Date Ymd(int y, int m, int d) { return *Date::fromYmd(y, m, d); }
 
-// A form that records what the screen shows and answers as scripted.
-class ScriptedHost : public ReceiptsHost, public orvant::testing::ScriptedAnswers {
-public:
-    std::vector<std::pair<ReceiptField, int>> focuses;
-    std::optional<std::vector<sidedialogs::TaxPerRateLine>> taxAnswer;
-    std::optional<int> periodAnswer;
-    std::string clientPicked;
-    bool taxesAsked = false;
-
-    ui::Answer message(int number, ui::MessageKind) override { return answer(number); }
-    void focus(ReceiptField field, int row) override { focuses.emplace_back(field, row); }
-    void refresh() override {}
-    void waiting(const std::string&) override {}
-    bool waitCancelled() override { return false; }
-    void waitOver() override {}
-    std::string pickClient() override { return clientPicked; }
-    int pickAccount() override { return 0; }
-    std::optional<std::vector<sidedialogs::TaxPerRateLine>> askTaxes(const std::vector<sidedialogs::TaxPerRateLine>&) override
-    {
-        taxesAsked = true;
-        return taxAnswer;
-    }
-    std::optional<int> askPeriod(int) override { return periodAnswer; }
-
-    ReceiptField lastFocus() const { return focuses.back().first; }
+// The form, its client picker never used.
+struct ScriptedHost : orvant::testing::ScriptedEntryHost<ReceiptsHost> {
+    std::string pickClient() override { return {}; }
 };
 
 class ReceiptsScreenTest : public ReceiptTest {
@@ -196,8 +174,6 @@ TEST_P(ReceiptsScreenTest, AReceiptNotFromAClientTakesNothingFromTheClientShownB
     host.answers = {ui::Answer::Yes};
     EXPECT_FALSE(screen().accept());
     EXPECT_EQ(host.lastFocus(), ReceiptField::Memo) << "Yes: the memo is to be written first";
-    screen().setMemo(std::string(kMemoWidth + 5, 'x'));
-    EXPECT_EQ(screen().document().memo.size(), std::size_t{kMemoWidth}) << "as wide as the ledger keeps it";
     screen().setMemo("Sale of scrap");
     EXPECT_TRUE(screen().accept());
     EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_ref = 'R-1'"), 0);
@@ -280,7 +256,7 @@ TEST_P(ReceiptsScreenTest, ACancelledTaxPerRateDialogWritesNothing)
     screen().setDebit(2, Amount("5.00"));
     screen().setCredit(1, Amount("5.00"));
     EXPECT_FALSE(screen().accept());
-    EXPECT_TRUE(host.taxesAsked);
+    EXPECT_TRUE(host.taxesAsked.has_value());
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjld"), 2) << "the sale's lines only";
     EXPECT_EQ(session.ledgerCode, "N");
     EXPECT_TRUE(screen().entryEnabled());
