@@ -163,56 +163,32 @@ TEST_F(HoldbackDialogTest, a_percent_typed_and_left_shows_its_amount_and_ok_give
     EXPECT_TRUE(messages_.shown().empty());
 }
 
-TEST_F(HoldbackDialogTest, ok_clicked_while_in_the_percent_leaves_it_first)
-{
-    const auto answer = run(sale(HoldbackChoice::HoldbackOnTaxes), [](QWidget& w) {
-        EXPECT_TRUE(control<QGroupBox>(w, "TaxChoice").isVisible());
-        EXPECT_TRUE(control<QGroupBox>(w, "TaxChoice").findChildren<QRadioButton*>().at(1)->isChecked());
-        typeInto(control<QLineEdit>(w, "HoldbackDueDate"), QStringLiteral("01102026"));
-        typeInto(control<QLineEdit>(w, "HoldbackPercent"), QStringLiteral("10"));
-        QTest::mouseClick(&control<QPushButton>(w, "OKBtn"), Qt::LeftButton);
-    });
-    ASSERT_TRUE(answer);
-    EXPECT_EQ(answer->amount, cents(10000));  // choice 1: the net alone
-    EXPECT_EQ(answer->answer.choice, HoldbackChoice::HoldbackOnTaxes);
-}
-
-TEST_F(HoldbackDialogTest, a_positive_amount_without_a_readable_date_keeps_the_dialog_open_with_message_17)
+TEST_F(HoldbackDialogTest, a_percent_not_a_number_or_an_unreadable_date_keeps_it_open_with_the_message_and_the_focus_there)
 {
     const auto answer = run(sale(), [this](QWidget& w) {
         auto& percent = control<QLineEdit>(w, "HoldbackPercent");
         auto& dueDate = control<QLineEdit>(w, "HoldbackDueDate");
-        QTest::keyClicks(&percent, QStringLiteral("10"));
-        QTest::keyClick(&percent, Qt::Key_Return);
-        typeInto(dueDate, QStringLiteral("31092026"));  // no 31st in September
-        QTest::mouseClick(&control<QPushButton>(w, "OKBtn"), Qt::LeftButton);
-        EXPECT_TRUE(w.isVisible());
-        EXPECT_EQ(messageNumbers(), std::vector<int>{17});
-        EXPECT_EQ(messages_.shown().at(0).message.text, QStringLiteral("message 17"));
-        EXPECT_EQ(QApplication::focusWidget(), &dueDate);
-        typeInto(dueDate, QStringLiteral("30092026"));
-        QTest::mouseClick(&control<QPushButton>(w, "OKBtn"), Qt::LeftButton);
-    });
-    ASSERT_TRUE(answer);
-    EXPECT_EQ(answer->answer.dueDate, *Date::fromYmd(2026, 9, 30));
-}
-
-TEST_F(HoldbackDialogTest, a_percent_that_is_not_a_number_gives_message_16_and_the_focus_back)
-{
-    const auto answer = run(sale(), [this](QWidget& w) {
-        auto& percent = control<QLineEdit>(w, "HoldbackPercent");
+        auto& ok = control<QPushButton>(w, "OKBtn");
         QTest::keyClicks(&percent, QStringLiteral("ten"));
         QTest::keyClick(&percent, Qt::Key_Return);
         EXPECT_EQ(messageNumbers(), std::vector<int>{16});
         EXPECT_EQ(QApplication::focusWidget(), &percent);
-        QTest::mouseClick(&control<QPushButton>(w, "OKBtn"), Qt::LeftButton);  // refused once more, not twice
+        QTest::mouseClick(&ok, Qt::LeftButton);  // refused once more, not twice
         EXPECT_EQ(messageNumbers(), (std::vector<int>{16, 16}));
+        typeInto(percent, QStringLiteral("10"));
+        QTest::keyClick(&percent, Qt::Key_Return);
+        typeInto(dueDate, QStringLiteral("31092026"));  // no 31st in September
+        QTest::mouseClick(&ok, Qt::LeftButton);
         EXPECT_TRUE(w.isVisible());
-        typeInto(percent, QStringLiteral("0"));
-        QTest::mouseClick(&control<QPushButton>(w, "OKBtn"), Qt::LeftButton);
+        EXPECT_EQ(messageNumbers(), (std::vector<int>{16, 16, 17}));
+        EXPECT_EQ(messages_.shown().back().message.text, QStringLiteral("message 17"));
+        EXPECT_EQ(QApplication::focusWidget(), &dueDate);
+        typeInto(dueDate, QStringLiteral("30092026"));
+        QTest::mouseClick(&ok, Qt::LeftButton);
     });
     ASSERT_TRUE(answer);
-    EXPECT_EQ(answer->answer.percent, 0.0);
+    EXPECT_DOUBLE_EQ(answer->answer.percent, 10.0);
+    EXPECT_EQ(answer->answer.dueDate, *Date::fromYmd(2026, 9, 30));
 }
 
 TEST_F(HoldbackDialogTest, escape_and_the_window_close_leave_it_open_and_arrows_move_between_fields)
@@ -254,21 +230,29 @@ TEST_F(HoldbackDialogTest, the_payables_form_hides_the_choice_and_the_due_date_s
     EXPECT_EQ(answer->answer.dueDate, *Date::fromYmd(2026, 11, 15));
 }
 
-TEST_F(HoldbackDialogTest, changing_the_choice_recomputes_the_amount_on_its_base)
+// The choice given is checked; changing it recomputes the amount on its base, and OK clicked
+// while still in the percent leaves it first.
+TEST_F(HoldbackDialogTest, changing_the_choice_recomputes_the_amount_and_ok_leaves_the_percent_first)
 {
-    run(sale(), [](QWidget& w) {
+    const auto answer = run(sale(HoldbackChoice::HoldbackOnTaxes), [](QWidget& w) {
         typeInto(control<QLineEdit>(w, "HoldbackPercent"), QStringLiteral("10"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(control<QGroupBox>(w, "TaxChoice").isVisible());
         const auto radios = control<QGroupBox>(w, "TaxChoice").findChildren<QRadioButton*>();
         ASSERT_EQ(radios.size(), 2);
-        EXPECT_TRUE(radios[0]->isChecked());
-        radios[1]->click();
+        EXPECT_TRUE(radios[1]->isChecked());
         EXPECT_EQ(control<QLineEdit>(w, "HoldbackAmount").text(), QStringLiteral("100.00"));
         radios[0]->click();
         EXPECT_EQ(control<QLineEdit>(w, "HoldbackAmount").text(), QStringLiteral("115.00"));
-        typeInto(control<QLineEdit>(w, "HoldbackAmount"), QStringLiteral("0"));
+        radios[1]->click();
+        EXPECT_EQ(control<QLineEdit>(w, "HoldbackAmount").text(), QStringLiteral("100.00"));
+        typeInto(control<QLineEdit>(w, "HoldbackDueDate"), QStringLiteral("01102026"));
+        typeInto(control<QLineEdit>(w, "HoldbackPercent"), QStringLiteral("20"));
         QTest::mouseClick(&control<QPushButton>(w, "OKBtn"), Qt::LeftButton);
     });
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->amount, cents(20000));  // choice 1: the net alone
+    EXPECT_EQ(answer->answer.choice, HoldbackChoice::HoldbackOnTaxes);
 }
 
 // --- period -----------------------------------------------------------------------------------
