@@ -29,6 +29,10 @@ protected:
     SalesDocument document(const std::string& client, SalesType type, const std::string& invoice,
                            const std::string& reference = {});
     static void addRow(SalesDocument& document, int row, int account, const char* debit, const char* credit);
+    // ABC100's sale of 100.00 with 7.00 federal and 8.00 provincial tax (115.00 receivable), and
+    // the credit note taking it all back.
+    SalesDocument sale(const std::string& invoice);
+    SalesDocument creditNote(const std::string& invoice, const std::string& reference);
 
     // Checks, prepares and writes; the refusal when there is one.
     std::optional<Refusal> post(const SalesDocument& document, PostingAnswers answers = {});

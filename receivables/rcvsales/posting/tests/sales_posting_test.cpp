@@ -7,27 +7,6 @@ namespace {
 
 class SalesPostingTest : public SalesTest {
 protected:
-    SalesDocument sale(const std::string& invoice, const char* net = "100.00", const char* federal = "7.00",
-                       const char* provincial = "8.00", const char* total = "115.00")
-    {
-        SalesDocument document = this->document("ABC100", SalesType::Sale, invoice);
-        addRow(document, 0, kReceivable, total, nullptr);
-        addRow(document, 1, kSales, nullptr, net);
-        addRow(document, 2, kFederalTax, nullptr, federal);
-        addRow(document, 3, kProvincialTax, nullptr, provincial);
-        return document;
-    }
-
-    SalesDocument creditNote(const std::string& invoice, const std::string& reference)
-    {
-        SalesDocument document = this->document("ABC100", SalesType::Credit, invoice, reference);
-        addRow(document, 0, kReceivable, nullptr, "115.00");
-        addRow(document, 1, kSales, "100.00", nullptr);
-        addRow(document, 2, kFederalTax, "7.00", nullptr);
-        addRow(document, 3, kProvincialTax, "8.00", nullptr);
-        return document;
-    }
-
     Money balance(const char* client = "ABC100") { return money("SELECT cli_current_bal FROM cli WHERE cli_code = ?", {client}); }
     Money ledgerSum(const char* client = "ABC100")
     {
