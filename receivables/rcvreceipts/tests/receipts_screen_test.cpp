@@ -235,10 +235,7 @@ TEST_P(ReceiptsScreenTest, AnAcceptedReceiptIsPostedAndTheNextIsProposedOnItsDat
     EXPECT_EQ(balance("ABC100"), Amount("250.00"));
     EXPECT_TRUE(scalar("SELECT nsf_cheque FROM crorihdr WHERE reference = 'CHQ-7'").asBool()) << "the box as it stood at Accept";
     EXPECT_EQ(scalar("SELECT cli_nsf_date FROM cli WHERE cli_code = 'ABC100'").asDate(), Ymd(2026, 3, 18));
-    EXPECT_EQ(session.ledgerCode, "N");
     EXPECT_FALSE(screen().entryEnabled());
-    EXPECT_EQ(screen().lastDate(), Ymd(2026, 3, 18));
-    EXPECT_EQ(host.lastFocus(), ReceiptField::Client);
     expectBooksClean();
 
     screen().leaveClientCode("ABC100", false);
