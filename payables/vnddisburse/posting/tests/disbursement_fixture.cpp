@@ -39,28 +39,6 @@ DisbursementDocument DisbursementTest::disbursement(const std::string& supplier,
     return disbursement;
 }
 
-void DisbursementTest::row(DisbursementDocument& disbursement, int index, int account, const char* debit, const char* credit)
-{
-    disbursement.rows.setAccount(index, account, "row " + std::to_string(index + 1));
-    if (debit) disbursement.rows.setDebit(index, Amount(debit));
-    if (credit) disbursement.rows.setCredit(index, Amount(credit));
-}
-
-void DisbursementTest::rows(DisbursementDocument& disbursement, const std::vector<Row>& rows)
-{
-    for (std::size_t i = 0; i < rows.size(); ++i) row(disbursement, static_cast<int>(i), rows[i].account, rows[i].debit, rows[i].credit);
-}
-
-void DisbursementTest::pay(DisbursementDocument& disbursement, const std::string& invoice, const char* amount, bool holdback)
-{
-    for (OpenItem& item : disbursement.items)
-        if (item.invoice == invoice && item.holdback == holdback) {
-            item.payment = Amount(amount);
-            return;
-        }
-    ADD_FAILURE() << "no open item " << invoice;
-}
-
 std::optional<Refusal> DisbursementTest::post(const DisbursementDocument& disbursement)
 {
     if (auto refusal = CheckDisbursement(books(), disbursement)) return refusal;

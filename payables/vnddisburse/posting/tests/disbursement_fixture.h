@@ -8,23 +8,22 @@
 
 #include "company/demo_company.h"
 #include "disbursement_posting.h"
-#include "testing/queried_books_test.h"
+#include "testing/payment_documents.h"
 
 namespace orvant::disbursements::testing {
 
 using orvant::testing::Amount;
+using orvant::testing::Line;
+using orvant::testing::Pay;
+using orvant::testing::SetLine;
+using orvant::testing::SetLines;
+using orvant::testing::Entries;
+using orvant::testing::LedgerEntries;
 
 using company::demo::kBank;
 using company::demo::kPayable;
 using company::demo::kPurchases;
 using company::demo::kRent;
-
-// A distribution row: its account, its debit and its credit (nullptr: none).
-struct Row {
-    int account;
-    const char* debit;
-    const char* credit;
-};
 
 class DisbursementTest : public orvant::testing::QueriedBooksTest {
 protected:
@@ -42,10 +41,6 @@ protected:
 
     // A disbursement to the supplier dated 2026-03-20, its open items read, no rows.
     DisbursementDocument disbursement(const std::string& supplier, const std::string& reference);
-    static void row(DisbursementDocument& disbursement, int index, int account, const char* debit, const char* credit);
-    // The rows into the first slots, in order.
-    static void rows(DisbursementDocument& disbursement, const std::vector<Row>& rows);
-    static void pay(DisbursementDocument& disbursement, const std::string& invoice, const char* amount, bool holdback = false);
 
     std::optional<Refusal> post(const DisbursementDocument& disbursement);
 

@@ -75,28 +75,6 @@ ReceiptDocument ReceiptTest::receipt(const std::string& client, const std::strin
     return receipt;
 }
 
-void ReceiptTest::line(ReceiptDocument& receipt, int row, int account, const char* debit, const char* credit)
-{
-    receipt.rows.setAccount(row, account, "line " + std::to_string(row + 1));
-    if (debit) receipt.rows.setDebit(row, Amount(debit));
-    if (credit) receipt.rows.setCredit(row, Amount(credit));
-}
-
-void ReceiptTest::lines(ReceiptDocument& receipt, const std::vector<Line>& lines)
-{
-    for (std::size_t i = 0; i < lines.size(); ++i) line(receipt, static_cast<int>(i), lines[i].account, lines[i].debit, lines[i].credit);
-}
-
-void ReceiptTest::pay(ReceiptDocument& receipt, const std::string& invoice, const char* amount, bool holdback)
-{
-    for (OpenItem& item : receipt.items)
-        if (item.invoice == invoice && item.holdback == holdback) {
-            item.payment = Amount(amount);
-            return;
-        }
-    ADD_FAILURE() << "no open item " << invoice;
-}
-
 std::optional<Refusal> ReceiptTest::post(const ReceiptDocument& receipt)
 {
     if (auto refusal = CheckReceipt(books(), receipt)) return refusal;

@@ -8,22 +8,20 @@
 
 #include "receipt_posting.h"
 #include "sales_posting.h"
-#include "testing/queried_books_test.h"
+#include "testing/payment_documents.h"
 
 namespace orvant::receipts::testing {
 
 using orvant::testing::Amount;
+using orvant::testing::Line;
+using orvant::testing::Pay;
+using orvant::testing::SetLines;
+using orvant::testing::Entries;
+using orvant::testing::LedgerEntries;
 
 enum DemoAccount : int {
     kBank = 1000, kReceivable = 1100, kHoldbackReceivable = 1150, kFederalTax = 2200, kProvincialTax = 2210,
     kSales = 4000, kBankCharges = 5400, kFederalHoldback = 1160, kProvincialHoldback = 1170,
-};
-
-// A distribution line: its account, its debit and its credit (nullptr: none).
-struct Line {
-    int account;
-    const char* debit;
-    const char* credit;
 };
 
 class ReceiptTest : public orvant::testing::QueriedBooksTest {
@@ -44,10 +42,6 @@ protected:
 
     // A receipt of the client dated 2026-03-20, its open items read, no lines.
     ReceiptDocument receipt(const std::string& client, const std::string& reference);
-    static void line(ReceiptDocument& receipt, int row, int account, const char* debit, const char* credit);
-    // The lines into the first rows, in order.
-    static void lines(ReceiptDocument& receipt, const std::vector<Line>& lines);
-    static void pay(ReceiptDocument& receipt, const std::string& invoice, const char* amount, bool holdback = false);
 
     std::optional<Refusal> post(const ReceiptDocument& receipt);
 

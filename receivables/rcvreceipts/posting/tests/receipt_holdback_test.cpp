@@ -90,7 +90,7 @@ TEST_P(ReceiptHoldbackTest, ACollectionNeedingMoreLinesThanTheDistributionHoldsI
     document.rows.setAccount(1, kReceivable, "Receivable");
     document.rows.setCredit(1, held);
     for (int row = 2; row < kDistributionRows; ++row) document.rows.setAccount(row, kSales, "Sales");
-    pay(document, "H100", held.toString(4).c_str(), true);
+    Pay(document, "H100", held.toString(4).c_str(), true);
     EXPECT_EQ(post(document), (Refusal{kTooManyLines, ReceiptField::Totals}));
     EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr"), 0);
 }

@@ -1,0 +1,62 @@
+#pragma once
+// Receipts and disbursements filled in tests the way their screens fill them: distribution lines
+// in the first rows, payments on the open items read; and the ledger entries a payment left.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "store/query.h"
+#include "testing/queried_books_test.h"
+
+namespace orvant::testing {
+
+// A distribution line: its account, its debit and its credit (nullptr: none).
+struct Line {
+    int account;
+    const char* debit;
+    const char* credit;
+};
+
+template <typename Document>
+void SetLine(Document& document, int row, const Line& line)
+{
+    document.rows.setAccount(row, line.account, "line " + std::to_string(row + 1));
+    if (line.debit) document.rows.setDebit(row, Amount(line.debit));
+    if (line.credit) document.rows.setCredit(row, Amount(line.credit));
+}
+
+// The lines into the first rows, in order.
+template <typename Document>
+void SetLines(Document& document, const std::vector<Line>& lines)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i) SetLine(document, static_cast<int>(i), lines[i]);
+}
+
+// Pays the amount on the invoice's open item (its holdback item when `holdback`).
+template <typename Document>
+void Pay(Document& document, const std::string& invoice, const char* amount, bool holdback = false)
+{
+    for (auto& item : document.items)
+        if (item.invoice == invoice && item.holdback == holdback) {
+            item.payment = Amount(amount);
+            return;
+        }
+    ADD_FAILURE() << "no open item " << invoice;
+}
+
+// The entries of a ledger (`car` or `cap`) under a reference, in posting order: type and amount.
+using Entries = std::vector<std::pair<std::string, std::string>>;
+inline Entries LedgerEntries(store::Database& books, const std::string& ledger, const std::string& reference)
+{
+    store::Query q(books, "SELECT " + ledger + "_type, " + ledger + "_amount FROM " + ledger + " WHERE " + ledger + "_ref = ? ORDER BY " +
+                              ledger + "_seq");
+    q.bind(0, reference);
+    Entries entries;
+    for (q.open(); !q.eof(); q.next()) entries.emplace_back(q.value(0).asString(), q.field(1).asMoney().toString(2));
+    return entries;
+}
+
+}  // namespace orvant::testing
