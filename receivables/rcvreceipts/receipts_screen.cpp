@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "sidedialogs/period_number.h"
 
 namespace orvant::receipts {
 
@@ -158,13 +159,9 @@ void ReceiptsScreen::changePeriod()
     const std::optional<int> period = host_.askPeriod(postingPeriod_);
     if (!period) return;
     postingPeriod_ = *period;
-    const std::string prefix = withBlank(text(kCaptionPrefix));
-    if (books_.settings().currentPeriod == 0)
-        periodCaption_ = prefix + "0" + withBlank(text(kCaptionBeforePeriod)) + std::to_string(postingPeriod_);
-    else if (postingPeriod_ != 0)
-        periodCaption_ = prefix + std::to_string(postingPeriod_) + " : " + books_.periodMonth(postingPeriod_);
-    else
-        periodCaption_ = prefix + "0";
+    const int current = books_.settings().currentPeriod;
+    periodCaption_ = sidedialogs::PeriodCaption(text(kCaptionPrefix), text(kCaptionBeforePeriod), current, postingPeriod_,
+                                                current != 0 && postingPeriod_ != 0 ? books_.periodMonth(postingPeriod_) : std::string());
     host_.refresh();
 }
 
