@@ -8,7 +8,7 @@
 
 #include "company/demo_company.h"
 #include "disbursement_posting.h"
-#include "testing/payment_documents.h"
+#include "testing/typed_documents.h"
 
 namespace orvant::disbursements::testing {
 

@@ -29,20 +29,13 @@ PurchaseDocument PurchaseTest::document(const std::string& supplier, PurchaseTyp
     return document;
 }
 
-void PurchaseTest::addRow(PurchaseDocument& document, int row, int account, const char* debit, const char* credit)
-{
-    document.rows.setAccount(row, account, "row " + std::to_string(row + 1));
-    if (debit) document.rows.setDebit(row, Amount(debit));
-    if (credit) document.rows.setCredit(row, Amount(credit));
-}
-
 PurchaseDocument PurchaseTest::simple(const std::string& supplier, PurchaseType type, const std::string& invoice, const char* amount,
                                       const std::string& reference)
 {
     PurchaseDocument d = document(supplier, type, invoice, reference);
     const bool lowers = type == PurchaseType::Credit;
-    addRow(d, 0, kPayable, lowers ? amount : nullptr, lowers ? nullptr : amount);
-    addRow(d, 1, kOfficeSupplies, lowers ? nullptr : amount, lowers ? amount : nullptr);
+    SetLine(d, 0, {kPayable, lowers ? amount : nullptr, lowers ? nullptr : amount});
+    SetLine(d, 1, {kOfficeSupplies, lowers ? nullptr : amount, lowers ? amount : nullptr});
     return d;
 }
 

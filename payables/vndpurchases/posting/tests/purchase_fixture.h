@@ -6,12 +6,13 @@
 
 #include "company/demo_company.h"
 #include "purchase_posting.h"
-#include "testing/queried_books_test.h"
+#include "testing/typed_documents.h"
 
 namespace orvant::purchases::testing {
 
 using namespace orvant::company::demo;
 using orvant::testing::Amount;
+using orvant::testing::SetLine;
 
 class PurchaseTest : public orvant::testing::QueriedBooksTest {
 protected:
@@ -24,7 +25,6 @@ protected:
     // A document of the supplier dated 2026-03-10, rows to be added.
     static PurchaseDocument document(const std::string& supplier, PurchaseType type, const std::string& invoice,
                                      const std::string& reference = {});
-    static void addRow(PurchaseDocument& document, int row, int account, const char* debit, const char* credit);
     // Expense debited, payable credited (the other way round for a credit note).
     static PurchaseDocument simple(const std::string& supplier, PurchaseType type, const std::string& invoice, const char* amount,
                                    const std::string& reference = {});

@@ -41,9 +41,9 @@ TEST_P(PurchasePostingTest, APurchaseWritesJournalSupplierLedgerAndDocument)
 
     // Every payable row reaches the balance and the ledger, not only the first.
     PurchaseDocument twoPayables = document("BUR100", PurchaseType::Purchase, "P2");
-    addRow(twoPayables, 0, kPayable, nullptr, "60.00");
-    addRow(twoPayables, 1, kPayable, nullptr, "40.00");
-    addRow(twoPayables, 2, kOfficeSupplies, "100.00", nullptr);
+    SetLine(twoPayables, 0, {kPayable, nullptr, "60.00"});
+    SetLine(twoPayables, 1, {kPayable, nullptr, "40.00"});
+    SetLine(twoPayables, 2, {kOfficeSupplies, "100.00", nullptr});
     ASSERT_EQ(post(twoPayables), std::nullopt);
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_account = ? AND tjld_reference = 'P2'", {kPayable}), 2);
     EXPECT_EQ(count("SELECT COUNT(*) FROM cap WHERE cap_invoice = 'P2'"), 1);
@@ -85,10 +85,10 @@ TEST_P(PurchasePostingTest, AHoldbackSplitsTheLedgerEntryToTheCent)
 TEST_P(PurchasePostingTest, HoldbacksThatCannotBeTakenWriteNothing)
 {
     PurchaseDocument bothSides = document("BUR100", PurchaseType::Adjustment, "ADJ", "R1");
-    addRow(bothSides, 0, kPayable, nullptr, "100.00");
-    addRow(bothSides, 1, kPayable, "20.00", nullptr);
-    addRow(bothSides, 2, kOfficeSupplies, nullptr, "20.00");
-    addRow(bothSides, 3, kOfficeSupplies, "100.00", nullptr);
+    SetLine(bothSides, 0, {kPayable, nullptr, "100.00"});
+    SetLine(bothSides, 1, {kPayable, "20.00", nullptr});
+    SetLine(bothSides, 2, {kOfficeSupplies, nullptr, "20.00"});
+    SetLine(bothSides, 3, {kOfficeSupplies, "100.00", nullptr});
     struct Case { PurchaseDocument document; HoldbackAnswer answer; PurchaseMessage message; };
     const Case cases[] = {
         {simple("BUR100", PurchaseType::Purchase, "O1", "100.10"), holdback(100.01), kHoldbackTooMuch},
@@ -166,8 +166,8 @@ TEST_P(PurchasePostingTest, ADirectCashPurchaseTouchesNoSupplierAndUsesJournalTh
     PurchaseDocument cash = document("TEL400", PurchaseType::Purchase, "CASH1");
     cash.directCash = true;
     cash.comment = "Stamps";
-    addRow(cash, 1, kOfficeSupplies, "12.00", nullptr);
-    addRow(cash, 2, kBank, nullptr, "12.00");
+    SetLine(cash, 1, {kOfficeSupplies, "12.00", nullptr});
+    SetLine(cash, 2, {kBank, nullptr, "12.00"});
     ASSERT_EQ(post(cash), std::nullopt);
     EXPECT_EQ(count("SELECT tjlh_journal FROM tjlh"), 3);
     EXPECT_EQ(scalar("SELECT tjlh_memo FROM tjlh").asString(), "Stamps");
@@ -187,8 +187,8 @@ TEST_P(PurchasePostingTest, AForeignSupplierPostsToItsCurrencysJournal)
     execute("UPDATE sup SET sup_currency = 2 WHERE sup_code = 'TEL400'");
     books();
     PurchaseDocument d = document("TEL400", PurchaseType::Purchase, "EU1");
-    addRow(d, 0, 2150, nullptr, "30.00");
-    addRow(d, 1, kOfficeSupplies, "30.00", nullptr);
+    SetLine(d, 0, {2150, nullptr, "30.00"});
+    SetLine(d, 1, {kOfficeSupplies, "30.00", nullptr});
     ASSERT_EQ(post(d), std::nullopt);
     EXPECT_EQ(count("SELECT tjlh_journal FROM tjlh"), 33);
     EXPECT_EQ(balance("TEL400"), Amount("30.00"));
@@ -204,7 +204,7 @@ TEST_P(PurchasePostingTest, TaxesPerRateAreReportedByTheirPayablesTypes)
         const bool credit = type == PurchaseType::Credit;
         d.rows.setAccount(0, kPayable, "payable");
         credit ? d.rows.setDebit(0, Amount("105.00")) : d.rows.setCredit(0, Amount("105.00"));
-        addRow(d, 2, kFederalTax, credit ? nullptr : "5.00", credit ? "5.00" : nullptr);
+        SetLine(d, 2, {kFederalTax, credit ? nullptr : "5.00", credit ? "5.00" : nullptr});
         PostingAnswers answers;
         answers.taxes = posting().taxLinesToAsk(d);
         for (auto& line : answers.taxes) line.net = Amount("100.00");

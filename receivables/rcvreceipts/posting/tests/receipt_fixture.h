@@ -8,7 +8,7 @@
 
 #include "receipt_posting.h"
 #include "sales_posting.h"
-#include "testing/payment_documents.h"
+#include "testing/typed_documents.h"
 
 namespace orvant::receipts::testing {
 

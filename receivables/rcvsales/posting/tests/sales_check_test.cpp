@@ -89,7 +89,7 @@ TEST_P(SalesCheck, AcceptChecksTheRowsAsTheyStandInTheOrderOfTheRules)
     EXPECT_EQ(CheckDocument(books(), noNumber)->message, kEnterInvoice) << "the number is checked before the balance";
 
     SalesDocument empty = document("ABC100", SalesType::Sale, "E1");
-    addRow(empty, 0, kReceivable, nullptr, nullptr);
+    SetLine(empty, 0, {kReceivable, nullptr, nullptr});
     EXPECT_EQ(CheckDocument(books(), empty), (Refusal{kNothingToPost, SalesField::Totals}));
 
     SalesDocument unknownAccount = sale("A1");
@@ -113,13 +113,13 @@ TEST_P(SalesCheck, ADirectCashSaleKeepsOffTheReceivableAndMayAskForAComment)
 {
     SalesDocument cash = document("", SalesType::Sale, "C1");
     cash.directCash = true;
-    addRow(cash, 0, kBank, "50.00", nullptr);
-    addRow(cash, 1, kSales, nullptr, "50.00");
+    SetLine(cash, 0, {kBank, "50.00", nullptr});
+    SetLine(cash, 1, {kSales, nullptr, "50.00"});
     EXPECT_EQ(CheckDocument(books(), cash), std::nullopt) << "a batch asks nothing";
     EXPECT_EQ(CheckDocument(books(), cash, [] { return true; }), (Refusal{kAskForComment, SalesField::Comment}));
     EXPECT_EQ(CheckDocument(books(), cash, [] { return false; }), std::nullopt);
 
-    addRow(cash, 0, kReceivable, "50.00", nullptr);
+    SetLine(cash, 0, {kReceivable, "50.00", nullptr});
     EXPECT_EQ(CheckDocument(books(), cash), (Refusal{kCashSaleOnReceivable, SalesField::RowAccount, 0}));
 }
 

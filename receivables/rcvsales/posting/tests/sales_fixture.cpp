@@ -28,30 +28,23 @@ SalesDocument SalesTest::document(const std::string& client, SalesType type, con
     return document;
 }
 
-void SalesTest::addRow(SalesDocument& document, int row, int account, const char* debit, const char* credit)
-{
-    document.rows.setAccount(row, account, "row " + std::to_string(row + 1));
-    if (debit) document.rows.setDebit(row, Amount(debit));
-    if (credit) document.rows.setCredit(row, Amount(credit));
-}
-
 SalesDocument SalesTest::sale(const std::string& invoice)
 {
     SalesDocument sold = document("ABC100", SalesType::Sale, invoice);
-    addRow(sold, 0, kReceivable, "115.00", nullptr);
-    addRow(sold, 1, kSales, nullptr, "100.00");
-    addRow(sold, 2, kFederalTax, nullptr, "7.00");
-    addRow(sold, 3, kProvincialTax, nullptr, "8.00");
+    SetLine(sold, 0, {kReceivable, "115.00", nullptr});
+    SetLine(sold, 1, {kSales, nullptr, "100.00"});
+    SetLine(sold, 2, {kFederalTax, nullptr, "7.00"});
+    SetLine(sold, 3, {kProvincialTax, nullptr, "8.00"});
     return sold;
 }
 
 SalesDocument SalesTest::creditNote(const std::string& invoice, const std::string& reference)
 {
     SalesDocument note = document("ABC100", SalesType::Credit, invoice, reference);
-    addRow(note, 0, kReceivable, nullptr, "115.00");
-    addRow(note, 1, kSales, "100.00", nullptr);
-    addRow(note, 2, kFederalTax, "7.00", nullptr);
-    addRow(note, 3, kProvincialTax, "8.00", nullptr);
+    SetLine(note, 0, {kReceivable, nullptr, "115.00"});
+    SetLine(note, 1, {kSales, "100.00", nullptr});
+    SetLine(note, 2, {kFederalTax, "7.00", nullptr});
+    SetLine(note, 3, {kProvincialTax, "8.00", nullptr});
     return note;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "sales_posting.h"
-#include "testing/queried_books_test.h"
+#include "testing/typed_documents.h"
 
 namespace orvant::sales::testing {
 
@@ -16,6 +16,7 @@ enum DemoAccount : int {
 };
 
 using orvant::testing::Amount;
+using orvant::testing::SetLine;
 
 class SalesTest : public orvant::testing::QueriedBooksTest {
 protected:
@@ -28,7 +29,6 @@ protected:
     // A sale (or other type) of the client, dated 2026-03-10, rows to be added.
     SalesDocument document(const std::string& client, SalesType type, const std::string& invoice,
                            const std::string& reference = {});
-    static void addRow(SalesDocument& document, int row, int account, const char* debit, const char* credit);
     // ABC100's sale of 100.00 with 7.00 federal and 8.00 provincial tax (115.00 receivable), and
     // the credit note taking it all back.
     SalesDocument sale(const std::string& invoice);

@@ -55,9 +55,9 @@ TEST_P(SalesJobCosting, AHoldbackSplitsTheReceivableEntryToTheCent)
     ASSERT_EQ(post(sale("N1")), std::nullopt);
     const auto twoRows = [this](const char* invoice, const char* first, const char* second, const char* total) {
         SalesDocument document = this->document("ABC100", SalesType::Sale, invoice);
-        addRow(document, 0, kReceivable, first, nullptr);
-        addRow(document, 1, kReceivable, second, nullptr);
-        addRow(document, 2, kSales, nullptr, total);
+        SetLine(document, 0, {kReceivable, first, nullptr});
+        SetLine(document, 1, {kReceivable, second, nullptr});
+        SetLine(document, 2, {kSales, nullptr, total});
         return document;
     };
     PostingAnswers typed = holdback(5.646779);
@@ -143,9 +143,9 @@ TEST_P(SalesJobCosting, AnImportedRecordAnswersWhatTheDialogsWouldAsk)
 TEST_P(SalesJobCosting, AHoldbackThatCannotBalanceIsRefusedAndNothingIsWritten)
 {
     SalesDocument adjustment = this->document("ABC100", SalesType::Adjustment, "H5", "ADJ1");
-    addRow(adjustment, 0, kReceivable, "50.00", nullptr);
-    addRow(adjustment, 1, kReceivable, nullptr, "20.00");
-    addRow(adjustment, 2, kSales, nullptr, "30.00");
+    SetLine(adjustment, 0, {kReceivable, "50.00", nullptr});
+    SetLine(adjustment, 1, {kReceivable, nullptr, "20.00"});
+    SetLine(adjustment, 2, {kSales, nullptr, "30.00"});
     EXPECT_EQ(post(adjustment, holdback(10))->message, kHoldbackRefused);
     EXPECT_EQ(post(adjustment, holdback(0)), std::nullopt) << "no holdback, no refusal";
     EXPECT_EQ(count("SELECT COUNT(*) FROM car WHERE car_type = '6'"), 0);
@@ -174,9 +174,9 @@ TEST_P(SalesJobCosting, ATaxRowOnTheReceivablesSideIsHeldBackInBalance)
 {
     addTaxHoldbackAccounts();
     SalesDocument document = this->document("ABC100", SalesType::Sale, "H7");
-    addRow(document, 0, kReceivable, "1000.00", nullptr);
-    addRow(document, 1, kFederalTax, "50.00", nullptr);
-    addRow(document, 2, kSales, nullptr, "1050.00");
+    SetLine(document, 0, {kReceivable, "1000.00", nullptr});
+    SetLine(document, 1, {kFederalTax, "50.00", nullptr});
+    SetLine(document, 2, {kSales, nullptr, "1050.00"});
     ASSERT_EQ(post(document, holdback(10, HoldbackChoice::HoldbackOnTaxes)), std::nullopt);
     EXPECT_EQ(money("SELECT tjld_debit FROM tjld WHERE tjld_account = ?", {kGstHoldback}), Amount("5.00"));
     EXPECT_EQ(money("SELECT car_fed_tax FROM car WHERE car_type = '6'"), Amount("-5.00"));

@@ -12,8 +12,8 @@ protected:
     SalesDocument sale(const std::string& invoice, const char* amount)
     {
         SalesDocument document = this->document("ABC100", SalesType::Sale, invoice);
-        addRow(document, 0, kReceivable, amount, nullptr);
-        addRow(document, 1, kSales, nullptr, amount);
+        SetLine(document, 0, {kReceivable, amount, nullptr});
+        SetLine(document, 1, {kSales, nullptr, amount});
         return document;
     }
     std::int64_t written() { return count("SELECT COUNT(*) FROM tjlh") + count("SELECT COUNT(*) FROM car") + count("SELECT COUNT(*) FROM arori"); }
@@ -22,10 +22,10 @@ protected:
 TEST_P(SalesLimitsTest, RowsWhoseTotalsPassTheLimitAreRefused)
 {
     SalesDocument document = this->document("ABC100", SalesType::Sale, "BIG1");
-    addRow(document, 0, kReceivable, "60000000000.00", nullptr);
-    addRow(document, 1, kBank, "60000000000.00", nullptr);
-    addRow(document, 2, kSales, nullptr, "60000000000.00");
-    addRow(document, 3, kServices, nullptr, "60000000000.00");
+    SetLine(document, 0, {kReceivable, "60000000000.00", nullptr});
+    SetLine(document, 1, {kBank, "60000000000.00", nullptr});
+    SetLine(document, 2, {kSales, nullptr, "60000000000.00"});
+    SetLine(document, 3, {kServices, nullptr, "60000000000.00"});
     EXPECT_EQ(post(document), (Refusal{kBeyondBooksLimit, SalesField::Totals}));
     EXPECT_EQ(written(), 0);
 }

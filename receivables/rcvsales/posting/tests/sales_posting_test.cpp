@@ -132,9 +132,9 @@ TEST_P(SalesPostingTest, ADirectCashSaleTouchesNoClient)
     SalesDocument cash = document("ABC100", SalesType::Sale, "C1");
     cash.directCash = true;
     cash.comment = "Counter sale";
-    addRow(cash, 0, kBank, "57.50", nullptr);
-    addRow(cash, 1, kSales, nullptr, "50.00");
-    addRow(cash, 2, kFederalTax, nullptr, "7.50");
+    SetLine(cash, 0, {kBank, "57.50", nullptr});
+    SetLine(cash, 1, {kSales, nullptr, "50.00"});
+    SetLine(cash, 2, {kFederalTax, nullptr, "7.50"});
     ASSERT_EQ(post(cash), std::nullopt);
 
     EXPECT_EQ(count("SELECT COUNT(*) FROM car"), 0);

@@ -1,6 +1,6 @@
 #pragma once
-// Receipts and disbursements filled in tests the way their screens fill them: distribution lines
-// in the first rows, payments on the open items read; and the ledger entries a payment left.
+// Documents filled in tests the way their screens fill them: distribution lines in their rows,
+// payments on the open items read; and the ledger entries a document left.
 
 #include <string>
 #include <utility>
