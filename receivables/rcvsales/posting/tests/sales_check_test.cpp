@@ -15,7 +15,7 @@ protected:
     }
 };
 
-TEST_P(SalesCheck, ASaleNumberIsTakenOnlyByASaleOfExactlyThatNumber)
+TEST_P(SalesCheck, ASaleNumberIsTakenOnlyByASaleOfExactlyThatNumberAndANoteNamesASale)
 {
     addLedgerEntry("ABC100", "A12", "3");   // an adjustment on A12 sorts before the sale
     addLedgerEntry("ABC100", "A123", "1");  // a longer number
@@ -28,10 +28,8 @@ TEST_P(SalesCheck, ASaleNumberIsTakenOnlyByASaleOfExactlyThatNumber)
     EXPECT_EQ(CheckInvoiceNumber(books(), "BEL200", SalesType::Sale, "A12"), std::nullopt) << "another client's sale";
     EXPECT_EQ(CheckInvoiceNumber(books(), "ABC100", SalesType::Adjustment, "ZZZ"), std::nullopt);
     EXPECT_EQ(CheckInvoiceNumber(books(), "ABC100", SalesType::Sale, "  ")->message, kEnterInvoice);
-}
 
-TEST_P(SalesCheck, ANoteNamesASaleNotAnotherNote)
-{
+    // A note names a sale, not another note, and needs its own reference.
     addLedgerEntry("ABC100", "D7", "4");
     EXPECT_EQ(CheckInvoiceNumber(books(), "ABC100", SalesType::Debit, "D7")->message, kInvoiceNotFound);
     EXPECT_EQ(CheckReference(SalesType::Debit, "")->message, kEnterReference);
