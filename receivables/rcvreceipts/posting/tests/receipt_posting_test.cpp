@@ -96,21 +96,6 @@ TEST_P(ReceiptPostingTest, APaymentWritesItsBankLineHistoryAndStatistics)
     EXPECT_TRUE(items[0].amount.isZero());
 }
 
-TEST_P(ReceiptPostingTest, AnInvoicePaidMeanwhileIsRefusedAndNothingWritten)
-{
-    ReceiptDocument first = receipt("ABC100", "R1"), second = receipt("ABC100", "R2");
-    for (ReceiptDocument* d : {&first, &second}) {
-        SetLines(*d, {{kBank, "600.00", nullptr}, {kReceivable, nullptr, "600.00"}});
-        Pay(*d, "A100", "600.00");
-    }
-    ASSERT_EQ(post(first), std::nullopt);
-    EXPECT_EQ(post(second), (Refusal{kPaidMeanwhile, ReceiptField::OpenItem, 0}));
-    EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr WHERE reference = 'R2'"), 0);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_reference = 'R2'"), 0);
-    EXPECT_EQ(balance("ABC100"), Amount("400.00"));
-    expectBooksClean();
-}
-
 TEST_P(ReceiptPostingTest, AReceiptNotFromAClientTouchesNoLedger)
 {
     ReceiptDocument document = receipt("", "CASH1");
