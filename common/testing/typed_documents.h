@@ -2,6 +2,7 @@
 // Documents filled in tests the way their screens fill them: distribution lines in their rows,
 // payments on the open items read; and the ledger entries a document left.
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -58,5 +59,33 @@ inline Entries LedgerEntries(store::Database& books, const std::string& ledger, 
     for (q.open(); !q.eof(); q.next()) entries.emplace_back(q.value(0).asString(), q.field(1).asMoney().toString(2));
     return entries;
 }
+
+// The demo company's books opened for a payment screen, and their posting: opened on first use,
+// and again after reopen() (once the test changed the control records).
+template <typename EntryBooks, typename Posting>
+class PaymentBooksTest : public QueriedBooksTest {
+protected:
+    PaymentBooksTest() : QueriedBooksTest(Company::Demo) {}
+
+    EntryBooks& books()
+    {
+        if (!entryBooks_) entryBooks_ = std::make_unique<EntryBooks>(*books_);
+        return *entryBooks_;
+    }
+    Posting& posting()
+    {
+        if (!posting_) posting_ = std::make_unique<Posting>(books());
+        return *posting_;
+    }
+    void reopen()
+    {
+        posting_.reset();
+        entryBooks_.reset();
+    }
+
+private:
+    std::unique_ptr<EntryBooks> entryBooks_;
+    std::unique_ptr<Posting> posting_;
+};
 
 }  // namespace orvant::testing

@@ -4,24 +4,6 @@
 
 namespace orvant::disbursements::testing {
 
-DisbursementBooks& DisbursementTest::books()
-{
-    if (!books_disbursements_) books_disbursements_ = std::make_unique<DisbursementBooks>(*books_);
-    return *books_disbursements_;
-}
-
-DisbursementPosting& DisbursementTest::posting()
-{
-    if (!posting_) posting_ = std::make_unique<DisbursementPosting>(books());
-    return *posting_;
-}
-
-void DisbursementTest::reopen()
-{
-    posting_.reset();
-    books_disbursements_.reset();
-}
-
 void DisbursementTest::purchase(const std::string& supplier, const std::string& invoice, const char* total, const char* holdback)
 {
     orvant::testing::WritePurchase(*books_, {supplier, invoice, Amount(total), holdback ? Amount(holdback) : Money()});

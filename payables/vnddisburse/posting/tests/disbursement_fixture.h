@@ -25,14 +25,8 @@ using company::demo::kPayable;
 using company::demo::kPurchases;
 using company::demo::kRent;
 
-class DisbursementTest : public orvant::testing::QueriedBooksTest {
+class DisbursementTest : public orvant::testing::PaymentBooksTest<DisbursementBooks, DisbursementPosting> {
 protected:
-    DisbursementTest() : QueriedBooksTest(Company::Demo) {}
-
-    DisbursementBooks& books();
-    DisbursementPosting& posting();
-    // Reads the control records again (after the test changed them).
-    void reopen();
 
     // A purchase from the supplier dated 2026-03-10 (a credit note when `total` is negative):
     // its history, its journal (purchases against the payable) and its ledger entry, the part
@@ -51,10 +45,6 @@ protected:
     }
 
     PostingContext context{4, "ADMIN", {}, false};
-
-private:
-    std::unique_ptr<DisbursementBooks> books_disbursements_;
-    std::unique_ptr<DisbursementPosting> posting_;
 };
 
 }  // namespace orvant::disbursements::testing

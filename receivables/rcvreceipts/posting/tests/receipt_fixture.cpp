@@ -4,24 +4,6 @@
 
 namespace orvant::receipts::testing {
 
-ReceiptBooks& ReceiptTest::books()
-{
-    if (!books_receipts_) books_receipts_ = std::make_unique<ReceiptBooks>(*books_);
-    return *books_receipts_;
-}
-
-ReceiptPosting& ReceiptTest::posting()
-{
-    if (!posting_) posting_ = std::make_unique<ReceiptPosting>(books());
-    return *posting_;
-}
-
-void ReceiptTest::reopen()
-{
-    posting_.reset();
-    books_receipts_.reset();
-}
-
 void ReceiptTest::sell(const std::string& client, const std::string& invoice, const char* total, const char* tax, const char* holdback)
 {
     sales::SalesBooks salesBooks(*books_, holdback != nullptr);

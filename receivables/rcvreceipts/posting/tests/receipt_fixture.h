@@ -24,14 +24,8 @@ enum DemoAccount : int {
     kSales = 4000, kBankCharges = 5400, kFederalHoldback = 1160, kProvincialHoldback = 1170,
 };
 
-class ReceiptTest : public orvant::testing::QueriedBooksTest {
+class ReceiptTest : public orvant::testing::PaymentBooksTest<ReceiptBooks, ReceiptPosting> {
 protected:
-    ReceiptTest() : QueriedBooksTest(Company::Demo) {}
-
-    ReceiptBooks& books();
-    ReceiptPosting& posting();
-    // Reads the control records again (after the test changed them).
-    void reopen();
 
     // A sale of the client through the sales posting: the receivable debited, sales credited
     // (and, with `tax`, the federal tax credited), optionally a holdback of an amount.
@@ -48,10 +42,6 @@ protected:
     Money balance(const std::string& client) { return money("SELECT cli_current_bal FROM cli WHERE cli_code = ?", {client}); }
 
     PostingContext context{4, "ADMIN", {}, false};
-
-private:
-    std::unique_ptr<ReceiptBooks> books_receipts_;
-    std::unique_ptr<ReceiptPosting> posting_;
 };
 
 }  // namespace orvant::receipts::testing
