@@ -37,14 +37,6 @@ protected:
     {
         return money("SELECT COALESCE(SUM(tjld_debit), 0) - COALESCE(SUM(tjld_credit), 0) FROM tjld WHERE tjld_account = ?", {account});
     }
-
-    void expectBooksAgree()
-    {
-        EXPECT_EQ(money("SELECT cli_current_bal FROM cli WHERE cli_code = 'ABC100'"),
-                  money("SELECT COALESCE(SUM(car_amount), 0) FROM car WHERE car_client = 'ABC100'"));
-        EXPECT_EQ(money("SELECT SUM(tjld_debit) FROM tjld"), money("SELECT SUM(tjld_credit) FROM tjld"));
-        EXPECT_EQ(money("SELECT SUM(tjlh_tot_debit) FROM tjlh"), money("SELECT SUM(tjld_debit) FROM tjld"));
-    }
 };
 
 // A holdback splits the receivable entry in two, to the cent, whatever rows carry the receivable
@@ -90,7 +82,7 @@ TEST_P(SalesJobCosting, AHoldbackSplitsTheReceivableEntryToTheCent)
         EXPECT_EQ(client("cli_current_bal") - balance, Amount(c.item) + Amount(c.held));
         const bool isSale = c.document.type == SalesType::Sale;
         EXPECT_EQ(client("cli_sales_ytd") - sales, isSale ? Amount(c.item) + Amount(c.held) : Money()) << "the sale, holdback included";
-        expectBooksAgree();
+        expectBooksClean();
     }
     EXPECT_EQ(money("SELECT debit13 FROM arori WHERE reference = 'H1'"), Amount("11.50"));
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_account = ? AND tjld_description <> 'Holdbacks receivable'", {kHoldbackReceivable}),
@@ -106,7 +98,7 @@ TEST_P(SalesJobCosting, TaxesHeldBackWhenBothTaxAccountsExist)
     EXPECT_EQ(money("SELECT tjld_credit FROM tjld WHERE tjld_account = ?", {kPstHoldback}), Amount("0.80"));
     EXPECT_EQ(money("SELECT car_fed_tax FROM car WHERE car_type = '6'"), Amount("0.70"));
     EXPECT_EQ(money("SELECT car_pro_tax FROM car WHERE car_type = '6'"), Amount("0.80"));
-    expectBooksAgree();
+    expectBooksClean();
 }
 
 TEST_P(SalesJobCosting, WithoutTheProvincialHoldbackAccountOnlyTheReceivableIsHeldBack)
@@ -115,7 +107,7 @@ TEST_P(SalesJobCosting, WithoutTheProvincialHoldbackAccountOnlyTheReceivableIsHe
     ASSERT_EQ(post(sale("H4"), holdback(10, HoldbackChoice::HoldbackOnTaxes)), std::nullopt);
     EXPECT_EQ(money("SELECT tjld_credit FROM tjld WHERE tjld_account = ?", {kFederalTax}), Amount("7.00"));
     EXPECT_EQ(count("SELECT COUNT(*) FROM tjld WHERE tjld_account = ?", {kGstHoldback}), 0);
-    expectBooksAgree();
+    expectBooksClean();
 }
 
 TEST_P(SalesJobCosting, AnImportedRecordAnswersWhatTheDialogsWouldAsk)
@@ -129,15 +121,15 @@ TEST_P(SalesJobCosting, AnImportedRecordAnswersWhatTheDialogsWouldAsk)
                              R"({"account": 4000, "credit": "100.00"}, {"account": 2200, "credit": "7.00"}, {"account": 2210, "credit": "8.00"}], )";
     EXPECT_EQ(import.post(head + R"("invoice": "I1", "taxes": [{"code": 9, "net": 1}]})"), "the document has no tax row of rate 9");
     EXPECT_EQ(import.post(head + R"("invoice": "I1", "projects": [{"project": "NOPE", "amount": 1}]})"), "project line 1: M19");
-    EXPECT_EQ(import.post(head + R"("invoice": "I1", "taxes": [{"code": 1, "net": "100.00"}], )"
+    EXPECT_EQ(import.post(head + R"("invoice": "I1", "taxes": [{"code": 1, "net": "100.00"}, {"code": 2, "net": "100.00"}], )"
                                  R"("holdback": {"percent": 10, "due": "2026-09-30"}, "projects": [{"project": "P1", "phase": "F", "amount": 115}]})"),
               std::nullopt);
     EXPECT_EQ(money("SELECT taxrep_gross FROM taxrep WHERE taxrep_code = 1"), Amount("100.00"));
-    EXPECT_EQ(count("SELECT COUNT(*) FROM taxrep"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM taxrep"), 2);
     EXPECT_EQ(money("SELECT tjld_credit FROM tjld WHERE tjld_account = ?", {kGstHoldback}), Amount("0.70"))
         << "the company's choice: the taxes are held back too";
     EXPECT_EQ(scalar("SELECT jctrans_typedesc FROM jctrans").asString(), "Project sale");
-    expectBooksAgree();
+    expectBooksClean();
 }
 
 TEST_P(SalesJobCosting, AHoldbackThatCannotBalanceIsRefusedAndNothingIsWritten)
@@ -180,7 +172,7 @@ TEST_P(SalesJobCosting, ATaxRowOnTheReceivablesSideIsHeldBackInBalance)
     ASSERT_EQ(post(document, holdback(10, HoldbackChoice::HoldbackOnTaxes)), std::nullopt);
     EXPECT_EQ(money("SELECT tjld_debit FROM tjld WHERE tjld_account = ?", {kGstHoldback}), Amount("5.00"));
     EXPECT_EQ(money("SELECT car_fed_tax FROM car WHERE car_type = '6'"), Amount("-5.00"));
-    expectBooksAgree();
+    expectBooksClean();
 }
 
 // The screen's dialog finds no base to hold back from; the import is refused the same.
