@@ -63,6 +63,15 @@ TEST_P(ReceiptPostingTest, BalanceLedgerAndJournalMoveByTheSameAmount)
         EXPECT_EQ(balance("ABC100") - before, Amount(c.balanceChange));
         EXPECT_EQ(journalMovement(reference), Amount(c.balanceChange));
         EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr WHERE reference = ?", {reference}), 1);
+        for (std::size_t i = 0; i < c.lines.size(); ++i) {  // the history keeps each line in its slot
+            const std::string n = std::to_string(i + 1);
+            const Line& line = c.lines[i];
+            EXPECT_EQ(count("SELECT COUNT(*) FROM crorihdr WHERE reference = ? AND account" + n + " = ? AND debit" + n + " = ? AND credit" +
+                                n + " = ?",
+                            {reference, line.account, Amount(line.debit ? line.debit : "0"), Amount(line.credit ? line.credit : "0")}),
+                      1)
+                << "slot " << n;
+        }
         expectBooksClean();
     }
     // A returned cheque marks the client and its receipt; paying does not.
