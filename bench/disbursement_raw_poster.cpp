@@ -56,22 +56,15 @@ Statements statementsFor(bool sqlite)
     };
 }
 
-// The history record with the disbursement's distribution as the screen sets it out: the bank
-// and the payable, then the demo company's other disbursement accounts, left empty.
-std::vector<RawParam> historyOf(const std::string& reference, const std::string& supplier, const std::string& day, long long paid,
-                                const std::string& stamp)
-{
-    std::vector<RawParam> params{reference, supplier, day};
-    addSlots(params, {{1000, 0, paid}, {2100, paid, 0}, {5000}, {5100}, {5200}, {5400}, {5000}, {5000}, {5000}, {5000}}, kSlots);
-    params.emplace_back(stamp);
-    return params;
-}
-
 std::vector<RawWrite> disbursementOf(const Statements& s, long number)
 {
     const std::string reference = "Q" + std::to_string(number), invoice = "R" + std::to_string(number), supplier = supplierOf(number);
     const std::string day = "2026-03-20", stamp = "2026-03-20 09:00:00.000";
     const long long owed = Money::fromCents(kInvoiceCents).raw(), paid = Money::fromCents(kDisbursementCents).raw();
+    // The distribution as the screen sets it out: the bank and the payable, then the demo company's
+    // other accounts for it, left empty.
+    const std::vector<RawSlot> distribution{{1000, 0, paid}, {2100, paid, 0}, {5000}, {5100}, {5200},
+                                            {5400}, {5000}, {5000}, {5000}, {5000}};
     return {
         {&s.balance, {supplier}},
         {&s.posted, {supplier, reference, day}},
@@ -80,7 +73,7 @@ std::vector<RawWrite> disbursementOf(const Statements& s, long number)
         {&s.line, {reference, day, 1000LL, 0LL, paid, std::string("Bank")}},
         {&s.line, {reference, day, 2100LL, paid, 0LL, std::string("Accounts payable")}},
         {&s.bank, {reference, supplier, supplier, day, -paid}},
-        {&s.history, historyOf(reference, supplier, day, paid, stamp)},
+        {&s.history, withSlots({reference, supplier, day}, distribution, kSlots, stamp)},
         {&s.detail, {reference, supplier, day, invoice, std::string("2026-03-10"), std::string("2026-04-09"), owed, paid}},
         {&s.ledger, {supplier, invoice, reference, day, std::string("2026-04-09"), -paid, stamp}},
         {&s.supplier, {paid, day, supplier}},

@@ -55,10 +55,7 @@ std::vector<RawWrite> purchaseOf(const Statements& s, long number)
         writes.push_back({&s.line, {invoice, day, slots[i].account, slots[i].debit, slots[i].credit, std::string(descriptions[i])}});
     writes.push_back({&s.supplier, {t, t, t, t, day, supplier}});
     writes.push_back({&s.ledger, {supplier, invoice, day, due, t, stamp}});
-    std::vector<RawParam> document{invoice, supplier, day, due};
-    addSlots(document, slots, kSlots);
-    document.emplace_back(stamp);
-    writes.push_back({&s.document, std::move(document)});
+    writes.push_back({&s.document, withSlots({invoice, supplier, day, due}, slots, kSlots, stamp)});
     return writes;
 }
 

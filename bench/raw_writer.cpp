@@ -244,12 +244,14 @@ std::string slotPlaceholders(int count)
     return marks;
 }
 
-void addSlots(std::vector<RawParam>& params, const std::vector<RawSlot>& used, int count)
+std::vector<RawParam> withSlots(std::vector<RawParam> before, const std::vector<RawSlot>& used, int count, RawParam after)
 {
     for (int i = 0; i < count; ++i) {
         const RawSlot slot = i < static_cast<int>(used.size()) ? used[i] : RawSlot{};
-        params.insert(params.end(), {slot.account, slot.debit, slot.credit});
+        before.insert(before.end(), {slot.account, slot.debit, slot.credit});
     }
+    before.push_back(std::move(after));
+    return before;
 }
 
 }  // namespace orvant::bench

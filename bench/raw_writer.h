@@ -58,6 +58,7 @@ struct RawSlot {
 // and as many placeholders; every slot is written, the unused ones 0, as the postings write them.
 std::string slotColumns(int count);
 std::string slotPlaceholders(int count);
-void addSlots(std::vector<RawParam>& params, const std::vector<RawSlot>& used, int count);
+// A record's values: `before`, then its `count` slots (`used` first), then `after`.
+std::vector<RawParam> withSlots(std::vector<RawParam> before, const std::vector<RawSlot>& used, int count, RawParam after);
 
 }  // namespace orvant::bench

@@ -50,23 +50,15 @@ Statements statementsFor(bool sqlite)
     };
 }
 
-// The history record with the receipt's distribution as the screen sets it out: the receivable
-// and the bank, then the demo company's other receipt accounts, left empty.
-std::vector<RawParam> historyOf(const std::string& reference, const std::string& client, const std::string& day, long long paid,
-                                const std::string& stamp)
-{
-    std::vector<RawParam> params{reference, client, day};
-    addSlots(params, {{1100, 0, paid}, {1000, paid, 0}, {5400}, {4020}, {4000}, {4000}, {4000}, {4000}, {4000}}, kSlots);
-    params.emplace_back(stamp);
-    return params;
-}
-
 std::vector<RawWrite> receiptOf(const Statements& s, long number)
 {
     const std::string reference = "Q" + std::to_string(number), invoice = "R" + std::to_string(number), client = clientOf(number);
     const std::string day = "2026-03-20", stamp = "2026-03-20 09:00:00.000";
     const Money net = Money::fromCents(10000 + number % 1000);
     const long long owed = (net + net.percent(5) + net.percent(9.975)).raw(), paid = Money::fromCents(kReceiptCents).raw();
+    // The distribution as the screen sets it out: the receivable and the bank, then the demo company's
+    // other accounts for it, left empty.
+    const std::vector<RawSlot> distribution{{1100, 0, paid}, {1000, paid, 0}, {5400}, {4020}, {4000}, {4000}, {4000}, {4000}, {4000}};
     return {
         {&s.balance, {client}},
         {&s.posted, {client, reference, day}},
@@ -75,7 +67,7 @@ std::vector<RawWrite> receiptOf(const Statements& s, long number)
         {&s.line, {reference, day, 1100LL, 0LL, paid, std::string("Accounts receivable")}},
         {&s.line, {reference, day, 1000LL, paid, 0LL, std::string("Bank")}},
         {&s.bank, {reference, client, client, day, paid}},
-        {&s.history, historyOf(reference, client, day, paid, stamp)},
+        {&s.history, withSlots({reference, client, day}, distribution, kSlots, stamp)},
         {&s.detail, {reference, client, day, invoice, std::string("2026-03-10"), std::string("2026-04-09"), owed, paid}},
         {&s.ledger, {client, invoice, reference, day, day, -paid, stamp}},
         {&s.client, {paid, day, client}},

@@ -62,10 +62,7 @@ Sale saleOf(const Statements& s, long number)
         sale.writes.push_back({&s.line, {invoice, day, slots[i].account, slots[i].debit, slots[i].credit, std::string(descriptions[i])}});
     sale.writes.push_back({&s.client, {t, t, t, t, day, client}});
     sale.writes.push_back({&s.ledger, {client, invoice, day, due, t, stamp}});
-    std::vector<RawParam> document{invoice, client, day, due};
-    addSlots(document, slots, kSlots);
-    document.emplace_back(stamp);
-    sale.writes.push_back({&s.document, std::move(document)});
+    sale.writes.push_back({&s.document, withSlots({invoice, client, day, due}, slots, kSlots, stamp)});
     return sale;
 }
 
