@@ -137,41 +137,35 @@ TEST_P(ClientScreenTest, DueDaysComeFromTheTermsAndStayInRange)
     EXPECT_EQ(host.lastFocus(), "Cli_terms");
 }
 
-TEST_P(ClientScreenTest, FieldExitsCheckUnlessTheFocusGoesToTheListButton)
+TEST_P(ClientScreenTest, FieldsAreCheckedOnLeavingUnlessTheFocusGoesToTheirListButton)
 {
-    screen().insert();
-    screen().leaveCode("NEW400");
-    screen().leaveSalesman(true);
-    EXPECT_TRUE(host.messages.empty()) << "towards its list button";
-    screen().leaveSalesman(false);
-    EXPECT_EQ(host.lastMessage(), kNoSalesman);
-    screen().set("Cli_salesrep", "ZZ");
-    screen().leaveSalesman(false);
-    EXPECT_EQ(host.lastMessage(), kNoSuchSalesman);
+    struct Check { const char *field, *wrong, *right; void (ClientScreen::*leave)(bool skipCheck); int message; };
+    const Check checks[] = {
+        {"Cli_salesrep", "", "JD", &ClientScreen::leaveSalesman, kNoSalesman},
+        {"Cli_salesrep", "ZZ", "JD", &ClientScreen::leaveSalesman, kNoSuchSalesman},
+        {"Cli_terr", "ZZZ", "N", &ClientScreen::leaveTerritory, kNoSuchTerritory},
+        {"Cli_charge_to", "NOBODY", "BEL200", &ClientScreen::leaveBillTo, kNoSuchBillTo},
+    };
+    screen().first();
+    screen().edit();
+    for (const Check& check : checks) {
+        SCOPED_TRACE(check.wrong);
+        host.messages.clear();
+        screen().set(check.field, check.wrong);
+        (screen().*check.leave)(true);
+        EXPECT_TRUE(host.messages.empty()) << "towards its list button";
+        (screen().*check.leave)(false);
+        EXPECT_EQ(host.lastMessage(), check.message);
+        EXPECT_EQ(host.lastFocus(), check.field);
+        screen().set(check.field, check.right);
+        (screen().*check.leave)(false);
+        EXPECT_EQ(host.messages.size(), 1u);
+    }
     screen().leaveAccount(1, "", false);
-    EXPECT_EQ(host.lastMessage(), kNoSuchAccount) << "an empty account box does not";
+    EXPECT_EQ(host.lastMessage(), kNoSuchAccount) << "an empty account box";
     screen().set("Cli_language", "3");
     screen().leaveLanguage();
     EXPECT_EQ(host.lastFocus(), "Cli_language");
-}
-
-TEST_P(ClientScreenTest, TerritoryAndBillToAreCheckedOnLeaving)
-{
-    screen().first();
-    screen().edit();
-    screen().set("Cli_terr", "ZZZ");
-    screen().leaveTerritory(true);
-    EXPECT_TRUE(host.messages.empty()) << "towards its list button";
-    screen().leaveTerritory(false);
-    EXPECT_EQ(host.lastMessage(), kNoSuchTerritory);
-    EXPECT_EQ(host.lastFocus(), "Cli_terr");
-    screen().set("Cli_charge_to", "NOBODY");
-    screen().leaveBillTo(false);
-    EXPECT_EQ(host.lastMessage(), kNoSuchBillTo);
-    screen().set("Cli_charge_to", "BEL200");
-    const auto shown = host.messages.size();
-    screen().leaveBillTo(false);
-    EXPECT_EQ(host.messages.size(), shown);
 }
 
 TEST_P(ClientScreenTest, PassingThroughAFieldChangesNothingAnotherWorkstationSaved)
