@@ -150,8 +150,8 @@ TEST_P(ChequeEditorRulesTest, a_discount_taken_after_the_due_date_is_confirmed_a
     struct Row {
         ui::Answer answer;
         bool taken;
-    };
-    for (const Row row : {Row{ui::Answer::No, false}, Row{ui::Answer::Yes, true}}) {
+    } const rows[] = {{ui::Answer::No, false}, {ui::Answer::Yes, true}};
+    for (const Row row : rows) {
         host.messages.clear();
         host.answers = {row.answer};
         EXPECT_EQ(e.setLineDiscount(0, amount("1.00")), row.taken);
@@ -161,7 +161,7 @@ TEST_P(ChequeEditorRulesTest, a_discount_taken_after_the_due_date_is_confirmed_a
     EXPECT_TRUE(e.setLineDiscount(1, amount("2.00"))) << "still due: nothing asked";
     EXPECT_TRUE(e.leaveDate(day(3, 18)));
     EXPECT_TRUE(host.messages.empty()) << "no discount made late";
-    for (const Row row : {Row{ui::Answer::No, false}, Row{ui::Answer::Yes, true}}) {
+    for (const Row row : rows) {
         host.messages.clear();
         host.answers = {row.answer};
         EXPECT_EQ(e.leaveDate(day(3, 25)), row.taken);
@@ -224,10 +224,16 @@ TEST_P(ChequeEditorRulesTest, a_cheque_to_a_payee_shows_its_distribution_once_th
     EXPECT_EQ(saved.words, "Five Hundred Dollars");
 }
 
-TEST_P(ChequeEditorRulesTest, changed_lines_saved_from_the_general_page_propose_the_distribution_again)
+TEST_P(ChequeEditorRulesTest, changed_lines_propose_the_distribution_again_and_a_deleted_cheque_goes_with_its_lines)
 {
     const int seq = savedChequeToA1({"I1"});
+    const int second = savedChequeToA1({"I2"});
     ChequeEditor& e = editor();
+    e.first();
+    e.next();
+    EXPECT_EQ(e.cheque().seq, second);
+    e.prior();
+    ASSERT_EQ(e.cheque().seq, seq);
     ASSERT_TRUE(e.edit());
     e.leaveSlotAccount(5, "5100");
     e.setSlotAmount(5, amount("3.00"));
@@ -236,6 +242,11 @@ TEST_P(ChequeEditorRulesTest, changed_lines_saved_from_the_general_page_propose_
     ASSERT_TRUE(e.save(EditorPage::General));
     EXPECT_EQ(stored(seq)->slotAmounts[4], Money()) << "the slot typed is proposed again from the lines";
     EXPECT_EQ(stored(seq)->slotAmounts[0], amount("90.00"));
+
+    ASSERT_TRUE(e.remove());
+    EXPECT_EQ(e.cheque().seq, second) << "the browse moves on";
+    EXPECT_EQ(count("SELECT COUNT(*) FROM apchqd WHERE apchqd_seq = ?", {seq}), 0);
+    EXPECT_FALSE(stored(seq));
 }
 
 TEST_P(ChequeEditorRulesTest, recurring_cheques_take_any_reference_and_refuse_negative_amounts)
@@ -305,22 +316,6 @@ TEST_P(ChequeEditorRulesTest, taxes_per_rate_are_asked_on_the_slots_of_tax_accou
         EXPECT_EQ(saved.taxLines[0].totalAmount, row.stored);
         EXPECT_EQ(saved.taxLines[0].type, 4);
     }
-}
-
-TEST_P(ChequeEditorRulesTest, a_deleted_cheque_goes_with_its_lines_and_the_browse_moves_on)
-{
-    const int first = savedChequeToA1({"I1"});
-    const int second = savedChequeToA1({"I2"});
-    ChequeEditor& e = editor();
-    e.first();
-    EXPECT_EQ(e.cheque().seq, first);
-    e.next();
-    EXPECT_EQ(e.cheque().seq, second);
-    e.prior();
-    ASSERT_TRUE(e.remove());
-    EXPECT_EQ(e.cheque().seq, second);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM apchqd WHERE apchqd_seq = ?", {first}), 0);
-    EXPECT_FALSE(stored(first));
 }
 
 }  // namespace
