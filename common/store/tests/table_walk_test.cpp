@@ -36,30 +36,6 @@ TEST_P(WalkTest, keys_order_by_bytes_and_walk_both_ways)
     EXPECT_EQ(t.field("Code").asString(), "é") << "next at the end stays on the last record";
 }
 
-TEST_P(WalkTest, a_walk_crosses_many_pages_in_both_directions)
-{
-    Table t(*db_, ledgerTable());
-    t.open();
-    {
-        Transaction tx(*db_);
-        for (int i = 0; i < 3000; ++i) addEntry(t, "C" + std::to_string(1000 + i % 7), "I" + std::to_string(i), day(2026, 1, 1), Money::fromCents(i));
-        tx.commit();
-    }
-    int forward = 0;
-    std::string lastClient;
-    for (t.first(); !t.eof(); t.next()) {
-        const std::string client = t.field("Client").asString();
-        EXPECT_LE(lastClient, client);
-        lastClient = client;
-        ++forward;
-    }
-    EXPECT_EQ(forward, 3000);
-    int backward = 0;
-    for (t.last(); !t.bof(); t.prior()) ++backward;
-    EXPECT_EQ(backward, 3000);
-    EXPECT_EQ(t.recordCount(), 3000);
-}
-
 TEST_P(WalkTest, a_page_read_over_an_earlier_one_keeps_none_of_its_values)
 {
     // Every fifth record leaves its fields empty and every fifth has a long name; pages of 32, 64,
@@ -101,38 +77,6 @@ TEST_P(WalkTest, a_page_read_over_an_earlier_one_keeps_none_of_its_values)
     EXPECT_EQ(i, 0);
 }
 
-TEST_P(WalkTest, findkey_takes_partial_keys_and_keeps_position_when_absent)
-{
-    Table t(*db_, ledgerTable());
-    t.open();
-    addEntry(t, "C1", "I2", day(2026, 3, 1), Money::fromUnits(20));
-    addEntry(t, "C1", "I1", day(2026, 2, 1), Money::fromUnits(10));
-    addEntry(t, "C2", "I1", day(2026, 1, 1), Money::fromUnits(5));
-
-    ASSERT_TRUE(t.findKey({"C1"}));
-    EXPECT_EQ(t.field("Invoice").asString(), "I1") << "the first record of the partial key";
-    ASSERT_TRUE(t.findKey({"C2", "I1"}));
-    EXPECT_EQ(t.field("Amount").asMoney(), Money::fromUnits(5));
-    EXPECT_FALSE(t.findKey({"C1", "I9"}));
-    EXPECT_EQ(t.field("Client").asString(), "C2") << "a failed FindKey leaves the position";
-    t.next();
-    EXPECT_TRUE(t.eof());
-    EXPECT_THROW(t.findKey({"C1", "I1", 1, "extra"}), StoreError);
-}
-
-TEST_P(WalkTest, findnearest_lands_on_the_next_key_or_the_end)
-{
-    Table t(*db_, clientsTable());
-    t.open();
-    for (const char* code : {"A100", "A200", "B100"}) addClient(t, code, "");
-    t.findNearest({"A150"});
-    EXPECT_EQ(t.field("Code").asString(), "A200");
-    t.findNearest({"A200"});
-    EXPECT_EQ(t.field("Code").asString(), "A200");
-    t.findNearest({"C"});
-    EXPECT_TRUE(t.eof());
-}
-
 TEST_P(WalkTest, secondary_index_ranges_and_empty_values)
 {
     Table t(*db_, ledgerTable());
@@ -160,6 +104,7 @@ TEST_P(WalkTest, secondary_index_ranges_and_empty_values)
     t.setRange({"C1"}, {"C1"});
     EXPECT_EQ(codes(t, "Invoice"), (std::vector<std::string>{"I2", "I1"}));
     EXPECT_THROW(t.setIndex("NoSuchIndex"), StoreError);
+    EXPECT_EQ(codeOf([&] { t.findKey({"C1", Date(), "extra"}); }), errc::kBadValue) << "more values than the index has fields";
 }
 
 TEST_P(WalkTest, filters_restrict_the_walk_and_can_be_switched_off)
@@ -281,21 +226,10 @@ TEST_P(WalkTest, string_widths_count_characters)
     t.insert();
     t.field("Code") = "éééééééééé";  // ten characters, twenty bytes
     t.field("Tag") = std::string(20, 'x');  // a field declared without a width holds twenty
-    try {
-        t.field("Code") = "ééééééééééé";
-        FAIL() << "eleven characters in a ten-character field";
-    } catch (const StoreError& e) {
-        EXPECT_EQ(e.code(), errc::kValueTooLong);
-    }
-    EXPECT_THROW(t.field("Tag") = std::string(21, 'x'), StoreError);
-    for (const char* field : {"Code", "Notes"}) {
-        try {
-            t.field(field) = std::string("N\0A", 3);  // one engine would keep "N", the other all three
-            FAIL() << field << " took a NUL";
-        } catch (const StoreError& e) {
-            EXPECT_EQ(e.code(), errc::kBadValue);
-        }
-    }
+    EXPECT_EQ(codeOf([&] { t.field("Code") = "ééééééééééé"; }), errc::kValueTooLong);
+    EXPECT_EQ(codeOf([&] { t.field("Tag") = std::string(21, 'x'); }), errc::kValueTooLong);
+    for (const char* field : {"Code", "Notes"})  // one engine would keep "N", the other all three
+        EXPECT_EQ(codeOf([&] { t.field(field) = std::string("N\0A", 3); }), errc::kBadValue) << field;
     t.post();
     ASSERT_TRUE(t.findKey({"éééééééééé"}));
     EXPECT_EQ(t.field("Tag").asString().size(), 20u);
@@ -309,12 +243,7 @@ TEST_P(WalkTest, a_key_that_exists_is_refused_not_overwritten)
     t.insert();
     t.field("Code") = "K";
     t.field("Name") = "Second";
-    try {
-        t.post();
-        FAIL() << "a second record with the key K";
-    } catch (const StoreError& e) {
-        EXPECT_EQ(e.code(), errc::kKeyViolation);
-    }
+    EXPECT_EQ(codeOf([&] { t.post(); }), errc::kKeyViolation);
     EXPECT_EQ(t.state(), TableState::Insert) << "the refused record stays for correction";
     t.cancel();
     ASSERT_TRUE(t.findKey({"K"}));
