@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "company/company_creation.h"
 #include "rcvclients/client_screen.h"
 #include "store/error.h"
@@ -58,8 +56,9 @@ protected:
     std::unique_ptr<ClientScreen> screen_;
 };
 
-TEST_P(ClientScreenTest, ACodeTypedLeadsToThatClientOrIsRefused)
+TEST_P(ClientScreenTest, ACodeTypedLeadsToThatClientOrIsRefusedAndANewOneIsSavedWithItsDefaults)
 {
+    execute("UPDATE ctrl SET ctrl_arcopies = 2");
     screen().leaveCode("NOBODY");
     EXPECT_EQ(host.lastMessage(), kNoSuchCode);
     screen().insert();
@@ -67,11 +66,8 @@ TEST_P(ClientScreenTest, ACodeTypedLeadsToThatClientOrIsRefused)
     EXPECT_EQ(screen().state(), EditState::Edit);
     EXPECT_EQ(screen().record().text("Cli_name"), "Bélanger et fils inc.");
     EXPECT_EQ(host.lastFocus(), "Cli_name");
-}
-
-TEST_P(ClientScreenTest, ANewClientIsSavedWithItsDefaultsAndTheTermsDays)
-{
-    execute("UPDATE ctrl SET ctrl_arcopies = 2");
+    screen().cancel();
+    host.messages.clear();
     typeNewClient("NEW100");
     screen().post();
     EXPECT_TRUE(host.messages.empty()) << host.lastMessage();
@@ -265,10 +261,9 @@ TEST_P(ClientScreenTest, DeletingAsksFirstAndRefusesAClientWithEntries)
 
 TEST_P(ClientScreenTest, InternationalSettingsNeedNoPostalCode)
 {
-    screen(true).insert();
-    screen().leaveCode("INT100");
-    screen().set("Cli_salesrep", "JD");
-    screen().leaveTerms("1", false);
+    screen(true);
+    typeNewClient("INT100");
+    screen().set("Cli_postal_code", "");
     screen().post();
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM cli WHERE cli_code = 'INT100'").asInt(), 1);
 }
