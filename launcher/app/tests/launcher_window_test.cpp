@@ -71,18 +71,9 @@ TEST_F(LauncherWindowTest, logs_in_launches_a_module_from_the_menu_and_comes_bac
     window.close();
 }
 
-TEST_F(LauncherWindowTest, a_missing_wallpaper_is_said_and_the_start_goes_on)
+TEST_F(LauncherWindowTest, a_missing_wallpaper_is_said_and_the_tracker_options_work_in_the_database_chosen)
 {
     home_.registry().setValue(kProductSection, u"pgmdrive", home_.path("nowhere"));
-    MainWindow window;
-    ASSERT_TRUE(shownAndLoggedIn(window));
-    ASSERT_EQ(messages_.shown().size(), 1u);
-    EXPECT_EQ(messages_.shown()[0].message.number, 0);
-    EXPECT_EQ(messages_.shown()[0].message.text, "The wallpaper picture could not be loaded.");
-}
-
-TEST_F(LauncherWindowTest, tracker_options_work_in_the_tracker_database_chosen)
-{
     home_.registry().setValue(kProductSection, u"tracker", "Y");
     {
         const auto books = company::OpenCompany(home_.installation(), 1);
@@ -95,7 +86,10 @@ TEST_F(LauncherWindowTest, tracker_options_work_in_the_tracker_database_chosen)
         databases.post();
     }
     MainWindow window;
-    ASSERT_TRUE(shownAndLoggedIn(window));
+    ASSERT_TRUE(shownAndLoggedIn(window)) << "the start goes on";
+    ASSERT_EQ(messages_.shown().size(), 1u);
+    EXPECT_EQ(messages_.shown()[0].message.number, 0);
+    EXPECT_EQ(messages_.shown()[0].message.text, "The wallpaper picture could not be loaded.");
     EXPECT_TRUE(window.selectedTrackerDatabase().isEmpty());
     QAction* calls = window.findChild<QAction*>("Tracker7");
     ASSERT_NE(calls, nullptr);
