@@ -175,12 +175,24 @@ TEST_F(HoldbackDialogTest, a_percent_typed_and_left_shows_its_amount_ok_gives_th
     EXPECT_EQ(purchase->answer.dueDate, *Date::fromYmd(2026, 9, 30));
 }
 
+// Escape and the window's close leave it open; arrows move between its fields.
 TEST_F(HoldbackDialogTest, a_percent_not_a_number_or_an_unreadable_date_keeps_it_open_with_the_message_and_the_focus_there)
 {
     const auto answer = run(sale(), [this](QWidget& w) {
         auto& percent = control<QLineEdit>(w, "HoldbackPercent");
         auto& dueDate = control<QLineEdit>(w, "HoldbackDueDate");
         auto& ok = control<QPushButton>(w, "OKBtn");
+        QTest::keyClick(&percent, Qt::Key_Escape);
+        w.close();
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_FALSE(w.windowFlags() & Qt::WindowCloseButtonHint);
+        QTest::keyClick(&percent, Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), &control<QLineEdit>(w, "HoldbackAmount"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), &dueDate);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        EXPECT_EQ(QApplication::focusWidget(), &percent);
         QTest::keyClicks(&percent, QStringLiteral("ten"));
         QTest::keyClick(&percent, Qt::Key_Return);
         EXPECT_EQ(messageNumbers(), std::vector<int>{16});
@@ -201,27 +213,6 @@ TEST_F(HoldbackDialogTest, a_percent_not_a_number_or_an_unreadable_date_keeps_it
     ASSERT_TRUE(answer);
     EXPECT_DOUBLE_EQ(answer->answer.percent, 10.0);
     EXPECT_EQ(answer->answer.dueDate, *Date::fromYmd(2026, 9, 30));
-}
-
-TEST_F(HoldbackDialogTest, escape_and_the_window_close_leave_it_open_and_arrows_move_between_fields)
-{
-    const auto answer = run(sale(), [](QWidget& w) {
-        auto& percent = control<QLineEdit>(w, "HoldbackPercent");
-        QTest::keyClick(&percent, Qt::Key_Escape);
-        w.close();
-        EXPECT_TRUE(w.isVisible());
-        EXPECT_FALSE(w.windowFlags() & Qt::WindowCloseButtonHint);
-        QTest::keyClick(&percent, Qt::Key_Down);
-        EXPECT_EQ(QApplication::focusWidget(), &control<QLineEdit>(w, "HoldbackAmount"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        EXPECT_EQ(QApplication::focusWidget(), &control<QLineEdit>(w, "HoldbackDueDate"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-        EXPECT_EQ(QApplication::focusWidget(), &percent);
-        QTest::mouseClick(&control<QPushButton>(w, "OKBtn"), Qt::LeftButton);
-    });
-    ASSERT_TRUE(answer);
-    EXPECT_TRUE(answer->amount.isZero());
 }
 
 // The choice given is checked; changing it recomputes the amount on its base, and OK clicked
