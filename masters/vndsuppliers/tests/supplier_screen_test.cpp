@@ -198,9 +198,10 @@ TEST_P(SupplierScreenTest, DueDaysOutOfRangeAreRefused)
     EXPECT_EQ(scalar("SELECT sup_du_days FROM sup WHERE sup_code = 'BUR100'").asInt(), 915);
 }
 
-TEST_P(SupplierScreenTest, TheBankListTiesEachEntryToItsAccount)
+TEST_P(SupplierScreenTest, TheBankAndCurrencyListsTieEachEntryToItsAccountOrNumber)
 {
     execute("UPDATE ctrl SET ctrl_bank_accnt2 = 0, ctrl_bank_accnt3 = 1200");
+    execute("UPDATE ctrl SET ctrl_curr1_name = 'US dollar', ctrl_curr3_name = 'Euro'");
     execute("UPDATE sup SET sup_bank_account = 1200 WHERE sup_code = 'HYD200'");
     execute("UPDATE sup SET sup_bank_account = 1 WHERE sup_code = 'MAP300'");  // a number, not an account
     screen().leaveCode("HYD200");
@@ -213,18 +214,11 @@ TEST_P(SupplierScreenTest, TheBankListTiesEachEntryToItsAccount)
     screen().post();
     EXPECT_EQ(scalar("SELECT sup_bank_account FROM sup WHERE sup_code = 'MAP300'").asInt(), 1) << "no choice keeps it";
     editSupplier("TEL400");
-    screen().chooseBankAccount(1);
-    screen().post();
-    EXPECT_EQ(scalar("SELECT sup_bank_account FROM sup WHERE sup_code = 'TEL400'").asInt(), 1200);
-}
-
-TEST_P(SupplierScreenTest, TheCurrencyListTiesEachNameToItsNumber)
-{
-    execute("UPDATE ctrl SET ctrl_curr1_name = 'US dollar', ctrl_curr3_name = 'Euro'");
-    editSupplier("TEL400");
     EXPECT_EQ(screen().currencyIndex(), 0) << "the home currency";
+    screen().chooseBankAccount(1);
     screen().chooseCurrency(2);
     screen().post();
+    EXPECT_EQ(scalar("SELECT sup_bank_account FROM sup WHERE sup_code = 'TEL400'").asInt(), 1200);
     EXPECT_EQ(scalar("SELECT sup_currency FROM sup WHERE sup_code = 'TEL400'").asInt(), 3) << "unnamed currency 2 skipped";
     EXPECT_EQ(screen().currencyIndex(), 2);
 }
