@@ -138,7 +138,7 @@ TEST_P(EngineFaultTest, a_failed_commit_ends_the_transaction_and_the_next_one_co
                 transaction.commit();
                 ADD_FAILURE() << "the commit succeeded";
             } catch (const StoreError& e) {
-                if (fault.commitCode) EXPECT_EQ(e.code(), fault.commitCode) << e.what();
+                EXPECT_EQ(e.code(), fault.commitCode ? fault.commitCode : e.code()) << e.what();
             }
             EXPECT_FALSE(db_->inTransaction());
         }
@@ -231,26 +231,21 @@ TEST_P(EngineFaultTest, a_session_reads_back_what_it_wrote_whatever_the_server_d
     def.fields = {Str("Code", 10, Req), Str("Name", 60), Day("Created"), Float("Rate"), Bytes("Raw", 8)};
     def.primaryKey = {"Code"};
     db.createTable(def);
-    const std::string name = "Société Générale C:\\new 'x'";
-    const std::string raw("\x00\\\xff\x01", 4);
-    const double rate = 1.0 / 3.0;
+    const std::pair<const char*, Value> written[] = {{"Name", "Société Générale C:\\new 'x'"},
+                                                     {"Created", day(2026, 3, 10)},
+                                                     {"Rate", 1.0 / 3.0},
+                                                     {"Raw", std::string("\x00\\\xff\x01", 4)}};
     Table t(db, def);
     t.open();
     t.insert();
     t.field("Code") = "A";
-    t.field("Name") = name;
-    t.field("Created") = day(2026, 3, 10);
-    t.field("Rate") = rate;
-    t.field("Raw") = raw;
+    for (const auto& [field, value] : written) t.field(field) = value;
     t.post();
 
     Table back(db, def);
     back.open();
     ASSERT_TRUE(back.findKey({"A"}));
-    EXPECT_EQ(back.field("Name").asString(), name);
-    EXPECT_EQ(back.field("Created").asDate(), day(2026, 3, 10));
-    EXPECT_EQ(back.field("Rate").asFloat(), rate);
-    EXPECT_EQ(back.field("Raw").asString(), raw);
+    for (const auto& [field, value] : written) EXPECT_EQ(back.field(field).value(), value) << field;
     EXPECT_EQ(scalar(db, R"(SELECT 'C:\new')").asString(), "C:\\new");
 }
 
