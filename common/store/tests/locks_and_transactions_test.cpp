@@ -113,21 +113,30 @@ TEST_P(LockTest, a_lock_taken_in_a_transaction_lasts_until_it_ends)
     }
 }
 
-TEST_P(LockTest, a_refused_write_leaves_the_transaction_usable)
+// A second record with a stored key is refused, never written over the first; it stays for
+// correction, alone or within a transaction that goes on to commit.
+TEST_P(LockTest, a_refused_key_stays_for_correction_and_leaves_the_transaction_usable)
 {
     Table t(*db_, clientsTable());
     t.open();
-    addClient(t, "A", "Exists");
-    db_->startTransaction();
-    addClient(t, "B", "Before");
-    t.insert();
-    t.field("Code") = "A";
-    EXPECT_EQ(codeOf([&] { t.post(); }), errc::kKeyViolation);
-    t.field("Code") = "A2";  // tried once more, corrected
-    t.post();
-    addClient(t, "C", "After");
-    db_->commit();
-    EXPECT_EQ(t.recordCount(), 4);
+    addClient(t, "A", "First");
+    for (const bool inTransaction : {false, true}) {
+        SCOPED_TRACE(inTransaction ? "within a transaction" : "alone");
+        const std::string corrected = inTransaction ? "A2" : "A1";
+        if (inTransaction) db_->startTransaction();
+        addClient(t, "B" + corrected, "written before the refusal");
+        t.insert();
+        t.field("Code") = "A";
+        t.field("Name") = "Second";
+        EXPECT_EQ(codeOf([&] { t.post(); }), errc::kKeyViolation);
+        EXPECT_EQ(t.state(), TableState::Insert);
+        t.field("Code") = corrected;
+        t.post();
+        if (inTransaction) db_->commit();
+    }
+    EXPECT_EQ(t.recordCount(), 5);
+    ASSERT_TRUE(t.findKey({"A"}));
+    EXPECT_EQ(t.field("Name").asString(), "First");
 }
 
 // Where nothing is tried again a write may go with a later round trip: it is refused all the

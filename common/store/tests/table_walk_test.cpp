@@ -235,22 +235,6 @@ TEST_P(WalkTest, string_widths_count_characters)
     EXPECT_EQ(t.field("Tag").asString().size(), 20u);
 }
 
-TEST_P(WalkTest, a_key_that_exists_is_refused_not_overwritten)
-{
-    Table t(*db_, clientsTable());
-    t.open();
-    addClient(t, "K", "First", Money::fromUnits(5));
-    t.insert();
-    t.field("Code") = "K";
-    t.field("Name") = "Second";
-    EXPECT_EQ(codeOf([&] { t.post(); }), errc::kKeyViolation);
-    EXPECT_EQ(t.state(), TableState::Insert) << "the refused record stays for correction";
-    t.cancel();
-    ASSERT_TRUE(t.findKey({"K"}));
-    EXPECT_EQ(t.field("Name").asString(), "First");
-    EXPECT_EQ(t.recordCount(), 1);
-}
-
 TEST_P(WalkTest, auto_increment_and_keyless_tables)
 {
     Table ledger(*db_, ledgerTable());
