@@ -29,8 +29,11 @@ public:
     virtual void bindBytes(int index, const std::string& bytes) = 0;
     // Runs the statement on its first call, then moves to the next row: true while on a row.
     virtual bool step() = 0;
-    // Ends the run so the statement can run again with new bindings.
+    // Ends the run so the statement can run again. Its bindings stay until bound again: a
+    // caller binding every parameter at every run pays nothing to forget them.
     virtual void reset() = 0;
+    // Forgets every binding: each parameter is null until bound.
+    virtual void clearBindings() = 0;
     virtual int columnCount() const = 0;
     virtual std::string columnName(int index) const = 0;
     // The column read as a field of the given type.

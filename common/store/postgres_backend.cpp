@@ -206,6 +206,9 @@ public:
     {
         result_ = Result();
         row_ = -1;
+    }
+    void clearBindings() override
+    {
         for (auto& v : values_) v.reset();
     }
 

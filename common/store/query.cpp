@@ -38,8 +38,11 @@ Statement& Query::prepared()
     return *statement_;
 }
 
+// The parameters bound to this query, the others null (a parameter left unbound must not keep
+// the value of an earlier run).
 void Query::bindAll(Statement& st)
 {
+    st.clearBindings();
     for (std::size_t i = 0; i < binds_.size(); ++i) st.bind(static_cast<int>(i), binds_[i]);
 }
 

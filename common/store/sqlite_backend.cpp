@@ -124,11 +124,8 @@ public:
         raise(db_, rc, "Running \"" + std::string(sqlite3_sql(stmt_)) + "\"");
     }
 
-    void reset() override
-    {
-        sqlite3_reset(stmt_);
-        sqlite3_clear_bindings(stmt_);
-    }
+    void reset() override { sqlite3_reset(stmt_); }
+    void clearBindings() override { sqlite3_clear_bindings(stmt_); }
 
     int columnCount() const override { return sqlite3_column_count(stmt_); }
     std::string columnName(int index) const override { return sqlite3_column_name(stmt_, index); }

@@ -392,6 +392,12 @@ TEST_P(LockTest, queries_bind_their_parameters)
     std::vector<std::string> found;
     for (q.open(); !q.eof(); q.next()) found.push_back(q.field("CODE").asString());
     EXPECT_EQ(found, (std::vector<std::string>{"A", "B"}));
+    // Run again with the balance left unbound: it is null now, not the last run's 0.
+    q.clearBindings();
+    q.bind(0, "O'Brien");
+    found.clear();
+    for (q.open(); !q.eof(); q.next()) found.push_back(q.field("CODE").asString());
+    EXPECT_EQ(found, (std::vector<std::string>{"A"}));
 
     Query sum(*db_, "SELECT SUM(balance) AS total, COUNT(*) AS n FROM tcli");
     sum.open();
