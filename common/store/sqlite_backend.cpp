@@ -402,6 +402,11 @@ private:
 
 std::unique_ptr<Connection> connectSqlite(const std::string& directory, bool create)
 {
+    // The engine's memory statistics take a mutex of the whole process at every allocation, and
+    // nothing here reads them. They can be left out only before the engine's first use in the
+    // process; afterwards the engine refuses the change and keeps them.
+    static const int withoutStatistics = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+    (void)withoutStatistics;
     return std::make_unique<SqliteConnection>(directory, create);
 }
 
