@@ -11,7 +11,7 @@
 namespace orvant::bench {
 namespace {
 
-constexpr RoundPlan kFourWorkstationPlan{9, 0.0};
+constexpr RoundPlan kFourWorkstationPlan{15, 0.0};
 
 struct Options {
     std::string postgres;

@@ -19,7 +19,7 @@ int main(int argc, char** argv)
                             .posting = purchasePostingPoster,
                             .raw = purchaseRawPoster,
                             .prepare = nullptr,
-                            .oneWorkstationPlan = {5, 0.5},
+                            .oneWorkstationPlan = {9, 0.4},
                             .batch = 1,
                             .unit = "purch./s",
                             .oneOperation = "post a purchase of 4 rows, one workstation",

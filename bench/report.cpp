@@ -13,9 +13,9 @@ std::string rate(double perSecond, const std::string& unit) { return grouped(std
 // Time per unit through the store over time per unit raw.
 std::string ratio(const Rates& rates)
 {
-    if (!rates.raw || rates.store <= 0) return "-";
+    if (!rates.ratio) return "-";
     char text[16];
-    std::snprintf(text, sizeof text, "%.2f", *rates.raw / rates.store);
+    std::snprintf(text, sizeof text, "%.2f", *rates.ratio);
     return text;
 }
 
@@ -45,8 +45,9 @@ void printTable(std::ostream& out, const std::vector<Measurement>& lines, const 
     for (const Measurement& m : lines)
         row(m.engine, m.operation, rate(m.rates.store, m.unit), m.rates.raw ? rate(*m.rates.raw, m.unit) : "-",
             ratio(m.rates));
-    out << "\nEach rate is the best of alternating store and raw rounds: " << rounds << ". store/raw is the time the\n"
-        << "store takes for the work over the time the raw twin takes (1.00: no overhead).\n";
+    out << "\nEach rate is the median of alternating store and raw rounds: " << rounds << ".\n"
+        << "store/raw is the median, over the pairs of rounds, of the time the store takes for the work\n"
+        << "over the time the raw twin takes right after it (1.00: no overhead).\n";
 }
 
 }  // namespace orvant::bench

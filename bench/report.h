@@ -22,7 +22,7 @@ struct Measurement {
 std::string grouped(std::int64_t n);
 
 // The table, then how its rates were taken: `rounds` says how many rounds of what work each
-// rate is the best of.
+// rate is the median of.
 void printTable(std::ostream& out, const std::vector<Measurement>& lines, const std::string& rounds);
 
 }  // namespace orvant::bench

@@ -18,7 +18,7 @@ int main(int argc, char** argv)
                             .posting = postingPoster,
                             .raw = rawPoster,
                             .prepare = nullptr,
-                            .oneWorkstationPlan = {5, 0.5},
+                            .oneWorkstationPlan = {9, 0.4},
                             .batch = 1,
                             .unit = "sales/s",
                             .oneOperation = "post a sale of 4 rows, one workstation",

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <vector>
 
 namespace orvant::bench {
 namespace {
@@ -22,17 +23,31 @@ double round(const Work& work, double seconds)
     return static_cast<double>(units) / std::chrono::duration<double>(now - start).count();
 }
 
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
 }  // namespace
 
 Rates measure(const RoundPlan& plan, const Work& store, const Work* raw, const std::function<void()>& beforeEachRound)
 {
-    Rates best;
+    std::vector<double> storeRates, rawRates, ratios;
     for (int i = 0; i < plan.rounds; ++i) {
         if (beforeEachRound) beforeEachRound();
-        best.store = std::max(best.store, round(store, plan.seconds));
-        if (raw) best.raw = std::max(best.raw.value_or(0.0), round(*raw, plan.seconds));
+        storeRates.push_back(round(store, plan.seconds));
+        if (!raw) continue;
+        rawRates.push_back(round(*raw, plan.seconds));
+        ratios.push_back(rawRates.back() / storeRates.back());
     }
-    return best;
+    Rates rates{median(storeRates), {}, {}};
+    if (raw) {
+        rates.raw = median(rawRates);
+        rates.ratio = median(ratios);
+    }
+    return rates;
 }
 
 }  // namespace orvant::bench

@@ -1,7 +1,9 @@
 #pragma once
-// Rates measured in short alternating rounds. The store and its raw twin take turns, and each
-// keeps its best round, so a burst of load from another process on the machine falls on one
-// round of one side rather than on the ratio between them.
+// Rates measured in short alternating rounds. The store and its raw twin take turns, each store
+// round paired with the raw round right after it. Each side's rate is the median of its rounds
+// and the ratio the median of the pairs' ratios: a burst of load from another process, or a
+// slow disk flush, falls on one pair and moves neither median, where the best round of each
+// side would compare two lucky extremes.
 
 #include <cstdint>
 #include <functional>
@@ -18,8 +20,9 @@ struct RoundPlan {
 };
 
 struct Rates {
-    double store = 0;           // units per second
-    std::optional<double> raw;  // none when the raw twin has no such work
+    double store = 0;             // units per second
+    std::optional<double> raw;    // none when the raw twin has no such work
+    std::optional<double> ratio;  // the store's time over the raw twin's, with `raw`
 };
 
 // `beforeEachRound`, untimed, runs before each pair of rounds (new connections, say).
