@@ -25,7 +25,7 @@ Statements statementsFor(bool sqlite)
     const auto number = [sqlite](const char* column) { return numberedColumn(sqlite, column); };
     const std::string no = sqlite ? "0" : "false";
     return {
-        "SELECT 1 FROM cap WHERE cap_supplier = ? AND cap_invoice = ? AND cap_type = '1' LIMIT 1",
+        "SELECT 1 FROM cap WHERE cap_supplier = ? AND cap_invoice = ? AND cap_type = '1' ORDER BY cap_seq LIMIT 1",
         "INSERT INTO tjlh (tjlh_period, tjlh_journal, tjlh_reference, tjlh_date, tjlh_memo, tjlh_user, tjlh_stamp, "
         "tjlh_tot_debit, tjlh_tot_credit) VALUES (3, 3, ?, ?, " + partyName("sup") + ", 'BENCH', ?, ?, ?)",
         "INSERT INTO tjld (tjld_period, tjld_journal, tjld_reference, tjld_date, tjld_account, tjld_debit, tjld_credit, "
