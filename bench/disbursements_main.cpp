@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     using namespace orvant::bench;
     return runPostingBench({.program = "disbursements_bench",
                             .countOption = "--disbursements",
-                            .count = 150,
+                            .count = 300,
                             .posting = disbursementPostingPoster,
                             .raw = disbursementRawPoster,
                             .prepare = writeInvoices,

@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     using namespace orvant::bench;
     return runPostingBench({.program = "receipts_bench",
                             .countOption = "--receipts",
-                            .count = 150,
+                            .count = 300,
                             .posting = receiptPostingPoster,
                             .raw = receiptRawPoster,
                             .prepare = writeInvoices,
