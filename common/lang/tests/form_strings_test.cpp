@@ -114,13 +114,17 @@ protected:
     SalesForm sales;
 };
 
-TEST_F(FormStrings, CaptionsAndHintsOfPlainControls)
+TEST_F(FormStrings, CaptionsAndHintsOfControlsMenusReportsAndNavigator)
 {
+    sales.navigatorButtons[2]->setToolTip("design hint");
     load("[frmSales]\ncaption: Sales entry\n"
          "[frmSales.lblCustomer]\ncaption: Client:\nhint: Who buys\n"
          "[frmSales.btnPost]\ncaption: &Post\nhint: Post the invoice\n"
          "[frmSales.edtCustomer]\ncaption: not shown\nhint: Customer code\n"
-         "[frmSales.tabNotes]\ncaption: Notes\nhint: Free notes\n");
+         "[frmSales.tabNotes]\ncaption: Notes\nhint: Free notes\n"
+         "[frmSales.mnuFile]\ncaption: &Fichier\nhint: not used\n[frmSales.mnuQuit]\ncaption: &Quitter\n"
+         "[frmSales.qrlTitle]\ncaption: Ventes\n[frmSales.qrlTotal]\ncaption: Total\n"
+         "[frmSales.DBNavigator1]\ncaption: not shown\n| First record\n| Prior record\n");
     EXPECT_EQ(sales.form.windowTitle(), "Sales entry");
     EXPECT_EQ(sales.customerLabel->text(), "Client:");
     EXPECT_EQ(sales.customerLabel->toolTip(), "Who buys");
@@ -130,6 +134,16 @@ TEST_F(FormStrings, CaptionsAndHintsOfPlainControls)
     EXPECT_EQ(sales.customer->toolTip(), "Customer code");
     EXPECT_EQ(sales.tabs->tabText(0), "Notes");
     EXPECT_EQ(sales.tabs->tabToolTip(0), "Free notes");
+    EXPECT_EQ(sales.fileMenu->title(), "&Fichier");
+    EXPECT_EQ(sales.menuBar->actions().front()->text(), "&Fichier");
+    EXPECT_EQ(sales.quit->text(), "&Quitter");
+    EXPECT_EQ(sales.reportTitle->text, "Ventes");
+    EXPECT_EQ(sales.reportTotal->caption, "Total");
+    // the navigator's lines are its buttons' hints, in order; a button beyond them keeps its own
+    EXPECT_EQ(sales.navigatorButtons[0]->toolTip(), "First record");
+    EXPECT_EQ(sales.navigatorButtons[1]->toolTip(), "Prior record");
+    EXPECT_EQ(sales.navigatorButtons[2]->toolTip(), "design hint");
+    EXPECT_TRUE(sales.navigatorButtons[0]->text().isEmpty());
 }
 
 TEST_F(FormStrings, WithoutRowsDesignTextsStay)
@@ -180,29 +194,6 @@ TEST_F(FormStrings, ListItemsReplaced)
     EXPECT_EQ(sales.options->item(1)->text(), "Email");
 }
 
-TEST_F(FormStrings, MenusAndReportObjectsTakeTheCaption)
-{
-    load("[frmSales.mnuFile]\ncaption: &Fichier\nhint: not used\n"
-         "[frmSales.mnuQuit]\ncaption: &Quitter\n"
-         "[frmSales.qrlTitle]\ncaption: Ventes\n"
-         "[frmSales.qrlTotal]\ncaption: Total\n");
-    EXPECT_EQ(sales.fileMenu->title(), "&Fichier");
-    EXPECT_EQ(sales.menuBar->actions().front()->text(), "&Fichier");
-    EXPECT_EQ(sales.quit->text(), "&Quitter");
-    EXPECT_EQ(sales.reportTitle->text, "Ventes");
-    EXPECT_EQ(sales.reportTotal->caption, "Total");
-}
-
-TEST_F(FormStrings, NavigatorHintsFromTheLines)
-{
-    sales.navigatorButtons[2]->setToolTip("design hint");
-    load("[frmSales.DBNavigator1]\ncaption: not shown\n| First record\n| Prior record\n");
-    EXPECT_EQ(sales.navigatorButtons[0]->toolTip(), "First record");
-    EXPECT_EQ(sales.navigatorButtons[1]->toolTip(), "Prior record");
-    EXPECT_EQ(sales.navigatorButtons[2]->toolTip(), "design hint");
-    EXPECT_TRUE(sales.navigatorButtons[0]->text().isEmpty());
-}
-
 TEST_F(FormStrings, MessagesAreTheLinesOfTheHiddenList)
 {
     EXPECT_FALSE(MessageText(sales.form, 0));
@@ -230,7 +221,7 @@ TEST(FormStringsLauncher, MessagesOfTheLauncherAndMemoLabels)
     EXPECT_EQ(about->text(), "Orvant\nComptabilité");
 }
 
-TEST_F(FormStrings, TableNameLosesItsFirstDotOnly)
+TEST_F(FormStrings, TableNameLosesItsFirstDotOnlyAndAMissingTableIsNotFound)
 {
     languages.write("rcvsalesen.lang", "[frmSales]\ncaption: Sales entry\n");
     for (const char* name : {"RcvSales.EN", "rcvsales.en.db"}) {
@@ -239,10 +230,7 @@ TEST_F(FormStrings, TableNameLosesItsFirstDotOnly)
         EXPECT_EQ(sales.form.windowTitle(), "Sales entry") << name;
     }
     EXPECT_THROW(LoadFormStrings(sales.form, "rcv.sales.en", languages.dir()), store::StoreError);
-}
-
-TEST_F(FormStrings, MissingTableIsTableNotFound)
-{
+    sales.form.setWindowTitle("design caption");
     try {
         LoadFormStrings(sales.form, "rcvsales.fr", languages.dir());
         ADD_FAILURE() << "a missing table was opened";
