@@ -1,5 +1,5 @@
 // The screen of cheque printing driven as its form drives it, over the demo company: what it
-// refuses before a run, "End of printing" with a spoiled cheque, a run left unconfirmed or
+// refuses before a run, "End of printing" with spoiled cheques, a run left unconfirmed or
 // stopped by a store error offered again, and a bank another workstation is printing.
 
 #include <algorithm>
@@ -104,22 +104,6 @@ TEST_P(ChequePrintScreenTest, nothing_is_numbered_for_an_empty_bank_a_number_tha
     EXPECT_EQ(counter(), 480);
 }
 
-TEST_P(ChequePrintScreenTest, a_cheque_unticked_at_the_end_of_printing_is_voided_and_stays_while_the_others_are_posted)
-{
-    payeeCheque(1, "Harbour Rent", 1);
-    payeeCheque(2, "Cleaners", 1);
-    screen().chequeNumber() = "900";
-    host_.spoiled = std::vector<int>{2};
-    EXPECT_TRUE(screen().print());
-    ASSERT_EQ(host_.rowsShown.size(), 2u);
-    EXPECT_EQ(host_.rowsShown[1].number, "901");
-    EXPECT_EQ(cheques::ChequeStore(*books_, cheques::ChequeSet::List).sequences(), std::vector<int>{2})
-        << "the cheque printed well was posted and left the list";
-    EXPECT_EQ(numberOf(2), "");
-    EXPECT_EQ(registered(900) + registered(901), "IV");
-    EXPECT_EQ(host_.messages.back(), kPostedMessage);
-}
-
 TEST_P(ChequePrintScreenTest, a_run_not_confirmed_is_offered_at_the_next_start_each_cheque_ticked_posted_and_each_unticked_voided)
 {
     struct Row {
@@ -173,25 +157,39 @@ TEST_P(ChequePrintScreenTest, a_bank_another_workstation_is_printing_is_neither_
     EXPECT_EQ(listed(), 0);
 }
 
-TEST_P(ChequePrintScreenTest, end_of_printing_says_what_unticking_does_and_where_the_pdf_is_and_every_cheque_unticked_is_said)
+TEST_P(ChequePrintScreenTest, end_of_printing_says_what_unticking_does_and_where_the_pdf_is_and_each_cheque_unticked_is_voided_and_stays)
 {
-    for (const bool paper : {true, false}) {
+    struct Row {
+        bool paper;
+        std::vector<int> spoiled;
+        std::vector<int> listedAfter;  // the cheques printed well are posted and leave the list
+        const char* registeredAfter;
+        int message;
+    };
+    const Row rows[] = {{true, {2}, {2}, "IV", kPostedMessage}, {false, {1, 2}, {1, 2}, "VV", kAllVoidedMessage}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.paper);
         freshBooks();
         screen_.reset();
         host_.messages.clear();
         host_.notesShown.clear();
-        host_.printerToGive.paper = paper;
+        host_.printerToGive.paper = row.paper;
         payeeCheque(1, "Harbour Rent", 1);
+        payeeCheque(2, "Cleaners", 1);
         screen().chequeNumber() = "500";
-        host_.spoiled = std::vector<int>{1};
+        host_.spoiled = row.spoiled;
         EXPECT_TRUE(screen().print());
+        ASSERT_EQ(host_.rowsShown.size(), 2u);
+        EXPECT_EQ(host_.rowsShown[1].number, "501");
         ASSERT_EQ(host_.notesShown.size(), 1u);
         const QString note = host_.notesShown[0];
         EXPECT_TRUE(note.startsWith(QString("message %1:").arg(kUntickNoteMessage))) << note.toStdString();
-        EXPECT_TRUE(note.contains(QString("message %1:").arg(paper ? kPdfKeptNoteMessage : kPdfOnlyNoteMessage))) << note.toStdString();
+        EXPECT_TRUE(note.contains(QString("message %1:").arg(row.paper ? kPdfKeptNoteMessage : kPdfOnlyNoteMessage))) << note.toStdString();
         EXPECT_TRUE(note.contains(QString("%1-500.pdf").arg(demo::kBank))) << note.toStdString();
-        EXPECT_EQ(host_.messages.back(), kAllVoidedMessage);
-        EXPECT_EQ(registered(500), "V");
+        EXPECT_EQ(cheques::ChequeStore(*books_, cheques::ChequeSet::List).sequences(), row.listedAfter);
+        for (int seq : row.listedAfter) EXPECT_EQ(numberOf(seq), "") << "a voided cheque waits to print again";
+        EXPECT_EQ(registered(500) + registered(501), row.registeredAfter);
+        EXPECT_EQ(host_.messages.back(), row.message);
     }
 }
 
