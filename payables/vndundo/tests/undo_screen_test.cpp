@@ -103,10 +103,16 @@ protected:
         return -1;
     }
 
-    static void choose(UndoScreen& s, const char* supplier)
+    static const auto& currentCode(const UndoScreen& s) { return s.suppliers()[static_cast<std::size_t>(s.currentSupplier())].code; }
+
+    // A screen on `supplier` whose host answers the question with `answer`.
+    std::unique_ptr<UndoScreen> screenOn(FakeHost& host, const char* supplier, ui::Answer answer = ui::Answer::Yes, bool intl = false)
     {
-        ASSERT_TRUE(s.leaveSupplierCode(supplier));
-        ASSERT_EQ(s.suppliers()[static_cast<std::size_t>(s.currentSupplier())].code, supplier);
+        host.answers = {answer};
+        auto s = screen(host, intl);
+        EXPECT_TRUE(s->leaveSupplierCode(supplier));
+        EXPECT_EQ(currentCode(*s), supplier);
+        return s;
     }
 };
 
@@ -146,9 +152,7 @@ TEST_P(UndoScreenTest, TheQuestionListsTheCascadeAndOnlyYesUndoesIt)
         if (c.handedToLedger) handToLedger();
         if (c.heldBack) purchase("BUR100", "H1", "100.00", "2026-03-10", "10.00");
         FakeHost host;
-        host.answers = {c.answer};
-        auto s = screen(host);
-        choose(*s, c.supplier);
+        auto s = screenOn(host, c.supplier, c.answer);
         const int row = rowOf(*s, c.invoice, c.reference);
         ASSERT_GE(row, 0);
         const bool undone = s->undoItem(row);
@@ -172,11 +176,8 @@ TEST_P(UndoScreenTest, TheQuestionListsTheCascadeAndOnlyYesUndoesIt)
 TEST_P(UndoScreenTest, TheSameItemUndoneFromTwoScreensGoesOnce)
 {
     FakeHost first, second;
-    first.answers = second.answers = {ui::Answer::Yes};
-    auto a = screen(first);
-    auto b = screen(second);
-    choose(*a, "BUR100");
-    choose(*b, "BUR100");
+    auto a = screenOn(first, "BUR100");
+    auto b = screenOn(second, "BUR100");
     const int row = rowOf(*b, "P1", "");
     ASSERT_TRUE(a->undoItem(rowOf(*a, "P1", "")));
     EXPECT_FALSE(b->undoItem(row));
@@ -218,9 +219,7 @@ TEST_P(UndoScreenTest, AnUndoWaitingForAnotherWorkstationCanBeGivenUp)
         }
 
         FakeHost host;
-        host.answers = {ui::Answer::Yes};
-        auto s = screen(host);
-        choose(*s, "BUR100");
+        auto s = screenOn(host, "BUR100");
         EXPECT_FALSE(s->undoItem(rowOf(*s, "P1", "")));
         ASSERT_FALSE(host.waits.isEmpty());
         EXPECT_TRUE(host.waits.front().startsWith(QString::number(row.message) + ":")) << host.waits.front().toStdString();
@@ -236,13 +235,13 @@ TEST_P(UndoScreenTest, ASupplierIsChosenByItsCodeTypedOrPicked)
 {
     FakeHost host;
     auto s = screen(host);
-    EXPECT_EQ(s->suppliers()[static_cast<std::size_t>(s->currentSupplier())].code, s->suppliers().front().code);
+    EXPECT_EQ(currentCode(*s), s->suppliers().front().code);
     EXPECT_FALSE(s->leaveSupplierCode("NOBODY"));
     EXPECT_EQ(host.numbers(), std::vector<int>{kUnknownSupplier});
     EXPECT_EQ(host.focused, std::vector<UndoField>{UndoField::Supplier});
     host.picked = "MAP300";
     s->pickSupplier();
-    EXPECT_EQ(s->suppliers()[static_cast<std::size_t>(s->currentSupplier())].code, "MAP300");
+    EXPECT_EQ(currentCode(*s), "MAP300");
     EXPECT_EQ(s->statement().size(), 1u);
     EXPECT_TRUE(s->leaveSupplierCode(" bur100 ")) << "typed in lower case, with blanks";
     EXPECT_EQ(s->statement().size(), 6u);
@@ -260,9 +259,7 @@ TEST_P(UndoScreenTest, TheReportOfTheUndoneTransactions)
         TearDown();
         SetUp();
         FakeHost host;
-        host.answers = {ui::Answer::Yes};
-        auto s = screen(host, c.intl);
-        choose(*s, "BUR100");
+        auto s = screenOn(host, "BUR100", ui::Answer::Yes, c.intl);
         ASSERT_TRUE(s->undoItem(rowOf(*s, "P1", "")));
         ASSERT_EQ(s->undone().items.size(), 2u);
         s->chooseUndone(1);
