@@ -76,6 +76,17 @@ protected:
         }
         return *screen_;
     }
+    // Fresh books holding two payees' cheques, on a screen opened anew, the first number typed.
+    void twoChequesFrom(const char* number)
+    {
+        freshBooks();
+        screen_.reset();
+        host_.messages.clear();
+        host_.notesShown.clear();
+        payeeCheque(1, "Harbour Rent", 1);
+        payeeCheque(2, "Cleaners", 1);
+        screen().chequeNumber() = number;
+    }
     int listed() { return static_cast<int>(cheques::ChequeStore(*books_, cheques::ChequeSet::List).sequences().size()); }
 
     ScriptedHost host_;
@@ -114,11 +125,7 @@ TEST_P(ChequePrintScreenTest, a_run_not_confirmed_is_offered_at_the_next_start_e
     };
     const Row rows[] = {{std::vector<int>{2}, 1, "", "IV"}, {std::vector<int>{}, 0, "", "II"}, {std::nullopt, 2, "300301", "II"}};
     for (const Row& row : rows) {
-        freshBooks();
-        screen_.reset();
-        payeeCheque(1, "Harbour Rent", 1);
-        payeeCheque(2, "Cleaners", 1);
-        screen().chequeNumber() = "300";
+        twoChequesFrom("300");
         host_.spoiled.reset();
         EXPECT_TRUE(screen().print());
 
@@ -169,14 +176,8 @@ TEST_P(ChequePrintScreenTest, end_of_printing_says_what_unticking_does_and_where
     const Row rows[] = {{true, {2}, {2}, "IV", kPostedMessage}, {false, {1, 2}, {1, 2}, "VV", kAllVoidedMessage}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.paper);
-        freshBooks();
-        screen_.reset();
-        host_.messages.clear();
-        host_.notesShown.clear();
+        twoChequesFrom("500");
         host_.printerToGive.paper = row.paper;
-        payeeCheque(1, "Harbour Rent", 1);
-        payeeCheque(2, "Cleaners", 1);
-        screen().chequeNumber() = "500";
         host_.spoiled = row.spoiled;
         EXPECT_TRUE(screen().print());
         ASSERT_EQ(host_.rowsShown.size(), 2u);
