@@ -143,23 +143,16 @@ void addFifteenLinePurchase(Table& apori)
 {
     const Date date = day(2026, 1, 5);
     apori.insert();
-    apori.field("Reference") = "A1";
-    apori.field("Supplier") = "S100";
-    apori.field("Date") = date;
-    apori.field("Due_date") = date.addDays(30);
-    apori.field("Trx_type") = "1";
-    apori.field("Direct_cash_purchase") = false;
-    apori.field("Comments") = "Supplies for the spring";
-    apori.field("Account1") = 5000;
-    apori.field("Debit1") = cents(900);
+    for (const auto& [name, value] : company::FieldValues{
+             {"Reference", "A1"}, {"Supplier", "S100"}, {"Date", date}, {"Due_date", date.addDays(30)},
+             {"Trx_type", "1"}, {"Direct_cash_purchase", false}, {"Comments", "Supplies for the spring"},
+             {"Account1", 5000}, {"Debit1", cents(900)}, {"Account15", 2100}, {"Credit15", cents(10000)},
+             {"User", "Tester"}, {"Stamp", at(date, 9, 0)}})
+        apori.field(name) = value;
     for (int row = 2; row <= 14; ++row) {
         apori.field("Account" + std::to_string(row)) = 5099 + row;
         apori.field("Debit" + std::to_string(row)) = cents(700);
     }
-    apori.field("Account15") = 2100;
-    apori.field("Credit15") = cents(10000);
-    apori.field("User") = "Tester";
-    apori.field("Stamp") = at(date, 9, 0);
     apori.post();
 }
 
