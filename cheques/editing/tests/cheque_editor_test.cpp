@@ -22,7 +22,7 @@ TEST_P(ChequeEditorRulesTest, a_cheque_to_a_supplier_pays_its_items_with_slots_f
     EXPECT_EQ(host.lastMessage(), kNoSuchSupplier);
     EXPECT_EQ(e.cheque().supplier, "");
     e.enterSupplier();
-    ASSERT_TRUE(e.leaveSupplier(" A1 "));
+    ASSERT_TRUE(e.leaveSupplier(" a1 ")) << "a code typed in small letters between spaces";
     EXPECT_EQ(e.cheque().name, "Supplier A1");
     EXPECT_EQ(e.cheque().country, "Canada");
     EXPECT_EQ(e.slotAccount(1), kPayable);
@@ -104,8 +104,7 @@ TEST_P(ChequeEditorRulesTest, a_line_keeps_its_item_when_its_invoice_is_refused_
 {
     ChequeEditor& e = editor();
     e.insert();
-    ASSERT_TRUE(e.leaveSupplier("a1")) << "a code typed in small letters";
-    EXPECT_EQ(e.cheque().supplier, "A1");
+    ASSERT_TRUE(e.leaveSupplier("A1"));
     ASSERT_TRUE(e.leaveInvoice(e.addLine(), "I4"));
     ASSERT_TRUE(e.leaveInvoice(e.addLine(), "I4"));
     ASSERT_TRUE(e.cheque().lines[1].holdback);
