@@ -91,6 +91,14 @@ protected:
         return r;
     }
 
+    void write(ChequeSet set, const std::vector<Cheque>& cheques)
+    {
+        ChequeStore store(*books_, set);
+        store::Transaction transaction(*books_);
+        for (const Cheque& cheque : cheques) store.write(cheque);
+        transaction.commit();
+    }
+
     std::vector<Cheque> list()
     {
         ChequeStore store(*books_, ChequeSet::List);
@@ -132,12 +140,8 @@ TEST_P(ChequeListBuildTest, a_cheque_is_stored_whole_and_found_by_the_item_it_pa
                     {"A1", "I1", true, day(3, 1), day(6, 30), amount("10.00"), {}, {}}};
     cheque.taxLines = {{"GST", 5, amount("4.50"), amount("90.00"), 4}};
     ProposeDistribution(cheque);
+    write(ChequeSet::List, {cheque, cheque});  // the second write replaces the lines and tax lines
     ChequeStore store(*books_, ChequeSet::List);
-    for (int round = 0; round < 2; ++round) {  // the second write replaces the lines and tax lines
-        store::Transaction transaction(*books_);
-        store.write(cheque);
-        transaction.commit();
-    }
     EXPECT_EQ(store.read(4), cheque);
     EXPECT_EQ(store.nextSequence(), 5);
     EXPECT_EQ(store.chequeOf("A1", "I1", true), 4);
@@ -289,15 +293,9 @@ TEST_P(ChequeListBuildTest, recurring_cheques_join_dated_as_the_list_for_the_sup
         c.words = "stale words";
         return c;
     };
-    {
-        ChequeStore store(*books_, ChequeSet::Recurring);
-        store::Transaction transaction(*books_);
-        store.write(recurring(1, "", "Landlord", kBank));
-        store.write(recurring(2, "A1", "Supplier A1", kBank));
-        store.write(recurring(3, "B2", "Supplier B2", kBank));       // B2 is not selected
-        store.write(recurring(4, "", "Other bank", kSecondBank));
-        transaction.commit();
-    }
+    write(ChequeSet::Recurring, {recurring(1, "", "Landlord", kBank), recurring(2, "A1", "Supplier A1", kBank),
+                                 recurring(3, "B2", "Supplier B2", kBank),  // B2 is not selected
+                                 recurring(4, "", "Other bank", kSecondBank)});
     struct Row {
         int taxSystem;
         std::size_t taxLines;
@@ -328,17 +326,12 @@ TEST_P(ChequeListBuildTest, numbered_cheques_stop_a_build_until_their_numbers_ar
     supplier("E5", kSecondBank, 0, {{"I1", "1", day(3, 1), day(3, 20), "20.00"}});
     BuildChequeList(*books_, request());
     ChequeListRequest second = request(kSecondBank);
-    {
-        // Another bank's cheque joins the list by hand; both are printed and not posted.
-        Cheque other = list().front();
-        other.seq = 2;
-        other.supplier = "E5";
-        other.accounts[1] = kSecondBank;
-        ChequeStore store(*books_, ChequeSet::List);
-        store::Transaction transaction(*books_);
-        store.write(other);
-        transaction.commit();
-    }
+    // Another bank's cheque joins the list by hand; both are printed and not posted.
+    Cheque other = list().front();
+    other.seq = 2;
+    other.supplier = "E5";
+    other.accounts[1] = kSecondBank;
+    write(ChequeSet::List, {other});
     execute("UPDATE apchqh SET apchqh_cheque = CASE apchqh_seq WHEN 1 THEN '17' ELSE ' 4 ' END");  // typed with spaces
 
     const auto refusedWith = [&](const ChequeListRequest& r) {
