@@ -8,6 +8,7 @@
 #include "../printing/tests/print_fixture.h"
 #include "cheque_print_screen.h"
 #include "store/error.h"
+#include "testing/books_queries.h"
 
 namespace orvant::vndcheqprint::test {
 namespace {
@@ -218,12 +219,7 @@ TEST_P(ChequePrintScreenTest, a_printer_not_ready_and_a_failed_printing_say_whet
 TEST_P(ChequePrintScreenTest, a_store_error_during_the_update_offers_the_cheques_left_numbered_instead_of_leaving_them_to_be_printed_again)
 {
     payeeCheque(1, "Harbour Rent", 1);
-    store::Table control(*books_, "ctrl");
-    control.open();
-    control.first();
-    control.edit();
-    control.field("Ctrl_periods") = 13;
-    control.post();
+    orvant::testing::Execute(*books_, "UPDATE ctrl SET ctrl_periods = 13");
     host_.storeErrors = 1;
     screen().chequeNumber() = "700";
     EXPECT_TRUE(screen().print()) << "the screen closes";
