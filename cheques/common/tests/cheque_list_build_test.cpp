@@ -43,13 +43,9 @@ protected:
         execute("UPDATE ctrl SET ctrl_bank_accnt1 = ?, ctrl_bank_accnt2 = ?, ctrl_ap_accnt = ?, ctrl_ap_disb_accnt2 = ?, "
                 "ctrl_ap_disb_accnt3 = ?, ctrl_dollars1 = 'Dollars', ctrl_cents1 = 'Cents'",
                 {kBank, kSecondBank, kPayable, kDiscount, kExpense});
-        for (int account : {kBank, kSecondBank, kPayable, kDiscount, kExpense}) addAccount(account);
-    }
-
-    void addAccount(int account)
-    {
-        execute("INSERT INTO glm (glm_account, glm_description, glm_summarize) VALUES (?, ?, 'N')",
-                {account, "Account " + std::to_string(account)});
+        for (int account : {kBank, kSecondBank, kPayable, kDiscount, kExpense})
+            execute("INSERT INTO glm (glm_account, glm_description, glm_summarize) VALUES (?, ?, 'N')",
+                    {account, "Account " + std::to_string(account)});
     }
 
     void supplier(const std::string& code, int bank = kBank, double discount = 0, const std::vector<Entry>& entries = {})
