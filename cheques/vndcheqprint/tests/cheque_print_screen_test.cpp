@@ -98,7 +98,6 @@ ORVANT_BOOKS_ON_EVERY_ENGINE(ChequePrintScreenTest);
 TEST_P(ChequePrintScreenTest, nothing_is_numbered_for_an_empty_bank_a_number_that_is_no_whole_number_or_a_number_below_the_counter_refused)
 {
     setCounter(480);
-    screen();
     EXPECT_EQ(screen().chequeNumber(), "480") << "proposed from the bank's counter";
     EXPECT_FALSE(screen().print());
     EXPECT_EQ(host_.messages, std::vector<int>{kNothingToPrintMessage});
