@@ -12,13 +12,8 @@
 
 namespace orvant::disbursements::testing {
 
-using orvant::testing::Amount;
-using orvant::testing::Line;
-using orvant::testing::Pay;
-using orvant::testing::SetLine;
-using orvant::testing::SetLines;
-using orvant::testing::Entries;
-using orvant::testing::LedgerEntries;
+// The typed documents and the books shared by the payment postings' tests.
+using namespace orvant::testing;
 
 using company::demo::kBank;
 using company::demo::kPayable;

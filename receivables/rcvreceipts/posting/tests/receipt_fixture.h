@@ -12,12 +12,8 @@
 
 namespace orvant::receipts::testing {
 
-using orvant::testing::Amount;
-using orvant::testing::Line;
-using orvant::testing::Pay;
-using orvant::testing::SetLines;
-using orvant::testing::Entries;
-using orvant::testing::LedgerEntries;
+// The typed documents and the books shared by the payment postings' tests.
+using namespace orvant::testing;
 
 enum DemoAccount : int {
     kBank = 1000, kReceivable = 1100, kHoldbackReceivable = 1150, kFederalTax = 2200, kProvincialTax = 2210,
