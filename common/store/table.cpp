@@ -142,7 +142,7 @@ std::size_t caselessHash(std::string_view name)
         h ^= h >> 32;
     }
     std::uint64_t tail = 0;
-    std::memcpy(&tail, name.data() + i, name.size() - i);
+    if (i < name.size()) std::memcpy(&tail, name.data() + i, name.size() - i);  // an empty name may have no data
     h = (h ^ (tail | kFold)) * kMix;
     return h ^ (h >> 29);
 }
