@@ -175,8 +175,8 @@ int run(const Options& options)
     std::cout << "\nOrvant store beside raw SQLite / libpq. SQLite files in /tmp (WAL, synchronous FULL).\n\n";
     const RoundPlan plan;
     printTable(std::cout, lines,
-               std::to_string(plan.rounds) + " rounds of about " + std::to_string(plan.seconds).substr(0, 3) +
-                   " s,\nor one transaction per round for the bulk insert");
+               std::to_string(plan.rounds) + " rounds of " + aboutSeconds(plan.seconds) +
+                   ",\nor one transaction per round for the bulk insert");
     return 0;
 }
 

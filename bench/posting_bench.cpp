@@ -83,7 +83,7 @@ void run(const PostingBench& bench, const Options& options)
     else measureEngine(bench, "PostgreSQL", {options.postgres}, options.count, lines);
     std::cout << "\n" << bench.title << " (SQLite: WAL, synchronous FULL).\n\n";
     const RoundPlan one = bench.oneWorkstationPlan;
-    const std::string oneRound = one.seconds > 0 ? " (about " + std::to_string(one.seconds).substr(0, 3) + " s each)"
+    const std::string oneRound = one.seconds > 0 ? " (" + aboutSeconds(one.seconds) + " each)"
                                                  : " of " + std::to_string(bench.batch) + " documents";
     printTable(std::cout, lines,
                "one workstation, " + std::to_string(one.rounds) + " rounds" + oneRound + ";\nfour workstations, " +

@@ -32,6 +32,13 @@ std::string grouped(std::int64_t n)
     return out;
 }
 
+std::string aboutSeconds(double seconds)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "about %.1f s", seconds);
+    return text;
+}
+
 void printTable(std::ostream& out, const std::vector<Measurement>& lines, const std::string& rounds)
 {
     constexpr int kEngine = 11, kOperation = 40, kRate = 18, kRatio = 10;
